@@ -1,0 +1,148 @@
+// export.cpp - the code export: changed values to "81%06X %04X" lines.
+#include "model/export.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const int32_t skip_offsets[5] = {0x08AAFA, 0x08AAFB, 0x08AB0E, 0x08AB55, 0x08ADDB};
+
+namespace {
+
+struct line_writer {
+    char* out;
+    size_t cap, len;
+    void line(int32_t offset, uint32_t value) {
+        if (len >= cap) return;
+        int n = std::snprintf(out + len, cap - len, "81%06X %04X\n", static_cast<unsigned>(offset),
+                              static_cast<unsigned>(value & 0xFFFFu));
+        if (n > 0) len += static_cast<size_t>(n) < cap - len ? static_cast<size_t>(n) : cap - len - 1;
+    }
+};
+
+bool skipped(int32_t offset) {
+    if (offset == 0) return true;
+    for (int32_t s : skip_offsets)
+        if (s == offset) return true;
+    return false;
+}
+
+// Sections A and C: x then y of each element in [first, last].
+void positions(const layout& m, line_writer& w, int base, int first, int last) {
+    for (int e = first; e <= last; e++) {
+        const hud_element& el = m.elements[e];
+        const int i           = base + 2 * (e - first);
+        if (el.pos.x != el.home.x && !skipped(m.code_offsets[i]))
+            w.line(m.code_offsets[i], static_cast<uint16_t>(el.pos.x));
+        if (el.pos.y != el.home.y && !skipped(m.code_offsets[i + 1]))
+            w.line(m.code_offsets[i + 1], static_cast<uint16_t>(el.pos.y));
+    }
+}
+
+// Sections B and D: scale slots [first, last].
+void scales(const layout& m, line_writer& w, int base, int first, int last) {
+    for (int k = first; k <= last; k++) {
+        const int i = base + (k - first);
+        if (m.scales[k].value != m.scales[k].home && !skipped(m.code_offsets[i]))
+            w.line(m.code_offsets[i], static_cast<uint32_t>(m.scales[k].value));
+    }
+}
+
+uint8_t channel(const SDL_Color& c, int ch) {
+    return ch == 0 ? c.r : ch == 1 ? c.g : c.b;
+}
+
+} // namespace
+
+size_t format_codes(const layout& m, char* out, size_t cap) {
+    if (cap == 0) return 0;
+    out[0] = '\0';
+    line_writer w{out, cap, 0};
+    positions(m, w, section_a, 0, 10);
+    scales(m, w, section_b, 0, 5);
+    positions(m, w, section_c, 6, 20);
+    scales(m, w, section_d, 6, 11);
+    // Section E writes every changed channel; it does not consult the skip list.
+    for (int i = section_e; i < section_end; i++) {
+        color_channel cc     = color_channel_of(i);
+        const color_slot& cs = m.colors[cc.slot];
+        if (channel(cs.value, cc.channel) != channel(cs.home, cc.channel))
+            w.line(m.code_offsets[i], channel(cs.value, cc.channel));
+    }
+    return w.len;
+}
+
+namespace {
+
+// Where the bytes really go: a symbolic link is followed so that it stays a link.
+std::string resolve_target(const char* path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; hops++) {
+        char buf[PATH_MAX];
+        ssize_t n = readlink(target.c_str(), buf, sizeof buf - 1);
+        if (n < 0) break;
+        buf[n]             = '\0';
+        std::string linked = buf;
+        if (linked.empty() || linked[0] != '/') {
+            size_t slash = target.rfind('/');
+            linked = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + linked;
+        }
+        target = linked;
+    }
+    return target;
+}
+
+bool write_all(int fd, const char* data, size_t len) {
+    while (len > 0) {
+        ssize_t n = write(fd, data, len);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        len -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool export_codes(const layout& m, const char* path) {
+    char text[export_capacity];
+    size_t len = format_codes(m, text, sizeof text);
+
+    // Write a fresh file beside the target, then rename it over the target, so
+    // that a failed save never leaves the old file truncated.
+    std::string target = resolve_target(path);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
+        temp = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        fd   = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(errno));
+        return false;
+    }
+    // Keep the permissions of a file that was there.
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0) fchmod(fd, st.st_mode & 07777);
+
+    bool ok = write_all(fd, text, len) && fsync(fd) == 0;
+    int err = errno;
+    ok      = (close(fd) == 0) && ok;
+    if (ok && rename(temp.c_str(), target.c_str()) != 0) {
+        ok  = false;
+        err = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err ? err : EIO));
+    }
+    return ok;
+}

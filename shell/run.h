@@ -1,0 +1,21 @@
+// run.h - the run sequence: start-up, start-up screens, the editor loop and
+// teardown. SDL_main calls them in this order; tests call them one by one.
+#pragma once
+
+#include "shell/editor.h"
+
+// Pictures, model, SDL and the window, in the fixed start-up order. Returns
+// false (after printing one line to standard error and releasing what was
+// made) when SDL, the window or a temporary file could not be had.
+bool start_up(editor& ed);
+// Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
+void start_screens(editor& ed);
+// The editor start state and the loop, while running is set.
+void editor_loop(editor& ed);
+// Closes the streams, frees the pictures, quits SDL.
+void tear_down(editor& ed);
+
+// One pass of the editor loop: drain the events, draw the frame.
+void editor_pass(editor& ed);
+
+extern "C" int SDL_main(int argc, char* argv[]);

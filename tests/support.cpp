@@ -1,0 +1,100 @@
+// support.cpp - shared helpers of the test suite.
+#include "support.h"
+
+#include "shell/run.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+temp_dir::temp_dir() {
+    char tmpl[] = "/tmp/hudwright-test-XXXXXX";
+    path        = mkdtemp(tmpl);
+    previous    = std::filesystem::current_path().string();
+    std::filesystem::current_path(path);
+}
+
+temp_dir::~temp_dir() {
+    std::filesystem::current_path(previous);
+    std::error_code ec;
+    // A test may have made the directory read-only; open it up again first.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path, ec);
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> read_lines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void write_file(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+bool file_exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+bool start_headless(editor& ed) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (!start_up(ed)) return false;
+    ed.frame_delay_ms  = 0;
+    ed.screen_delay_ms = 0;
+    return true;
+}
+
+void push_key(SDLKey key) {
+    SDL_Event e{};
+    e.type           = SDL_KEYDOWN;
+    e.key.type       = SDL_KEYDOWN;
+    e.key.state      = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+}
+
+void push_quit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+static void push_button(Uint8 type, int x, int y, Uint8 button) {
+    SDL_Event e{};
+    e.type          = type;
+    e.button.type   = type;
+    e.button.button = button;
+    e.button.state  = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x      = static_cast<Uint16>(x);
+    e.button.y      = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+void push_press(int x, int y, Uint8 button) {
+    push_button(SDL_MOUSEBUTTONDOWN, x, y, button);
+}
+void push_release(int x, int y, Uint8 button) {
+    push_button(SDL_MOUSEBUTTONUP, x, y, button);
+}
+
+void push_motion(int x, int y) {
+    SDL_Event e{};
+    e.type        = SDL_MOUSEMOTION;
+    e.motion.type = SDL_MOUSEMOTION;
+    e.motion.x    = static_cast<Uint16>(x);
+    e.motion.y    = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}

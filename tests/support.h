@@ -1,0 +1,34 @@
+// support.h - shared helpers of the test suite: a fresh working directory per
+// test, a headless editor, and reading files back.
+#pragma once
+
+#include "shell/editor.h"
+
+#include <SDL.h>
+#include <string>
+#include <vector>
+
+// Runs each test in a fresh temporary directory (removed afterwards).
+struct temp_dir {
+    std::string path, previous;
+    temp_dir();
+    ~temp_dir();
+    std::string file(const char* name) const { return path + "/" + name; }
+};
+
+// Reads a whole file; the second form returns its lines without line ends.
+std::string read_file(const std::string& path);
+std::vector<std::string> read_lines(const std::string& path);
+void write_file(const std::string& path, const std::string& text);
+bool file_exists(const std::string& path);
+
+// Starts the editor on the dummy video driver with every pause off.
+// Returns false when start-up failed.
+bool start_headless(editor& ed);
+
+// Puts events on SDL's queue.
+void push_key(SDLKey key);
+void push_quit();
+void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+void push_release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+void push_motion(int x, int y);
