@@ -3,7 +3,7 @@
 
 hex_text hexstring(uint32_t value, uint8_t width) {
     static const char digits[] = "0123456789ABCDEF";
-    unsigned bytes             = (width > 8 ? 8u : (width + 1u) / 2u);
+    unsigned bytes             = (width > 8 ? 8u : width + 1u) / 2u;
     hex_text t{};
     unsigned n = 0;
     // byte width/2 - 1 down to byte 0, high nibble first
