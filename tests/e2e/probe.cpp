@@ -1,0 +1,173 @@
+// probe.cpp - answers questions about screenshots of the Hudwright window for
+// the end-to-end driver: what screen is showing, the colour of a pixel, how
+// many pixels of a region match a colour, where a colour lies, whether two
+// shots differ. Reads binary PPM (P6, 8 bits) as `import ... ppm:` writes it.
+//
+// It knows the window's fixed layout (panel fields, prompt words, count-down
+// text) but nothing about the pictures' contents.
+//
+//   probe SHOT screen                     countdown|basecode-prompt|bg-prompt|editor|other
+//   probe SHOT pixel X Y                  RRGGBB
+//   probe SHOT count X Y W H SPEC         pixels of the region matching SPEC
+//   probe SHOT bbox X Y W H SPEC          "x y w h" of the matching pixels, or "none"
+//   probe SHOT diff OTHER X Y W H         pixels of the region that differ
+//
+// SPEC is black, nonblack, white, RRGGBB or !RRGGBB. Exit status 2 on bad use.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct shot {
+    int w = 0, h = 0;
+    std::vector<unsigned char> rgb;
+    unsigned at(int x, int y) const {
+        if (x < 0 || y < 0 || x >= w || y >= h) return 0xFFFFFFFFu; // matches no colour
+        const unsigned char* p = &rgb[3 * (static_cast<size_t>(y) * w + x)];
+        return (p[0] << 16) | (p[1] << 8) | p[2];
+    }
+};
+
+[[noreturn]] void usage(const char* why) {
+    std::fprintf(stderr, "probe: %s\n", why);
+    std::exit(2);
+}
+
+int read_number(FILE* f) {
+    int c = std::fgetc(f);
+    while (c == '#' || c == ' ' || c == '\n' || c == '\r' || c == '\t') {
+        if (c == '#')
+            while (c != '\n' && c != EOF) c = std::fgetc(f);
+        c = std::fgetc(f);
+    }
+    int v = 0;
+    if (c < '0' || c > '9') usage("not a PPM number");
+    while (c >= '0' && c <= '9') {
+        v = v * 10 + (c - '0');
+        if (v > 100000) usage("PPM size too large");
+        c = std::fgetc(f);
+    }
+    return v; // the single white space after the number is consumed
+}
+
+shot load(const char* path) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) usage("cannot open the shot");
+    if (std::fgetc(f) != 'P' || std::fgetc(f) != '6') usage("not a binary PPM");
+    shot s;
+    s.w          = read_number(f);
+    s.h          = read_number(f);
+    int maxvalue = read_number(f);
+    if (maxvalue != 255) usage("PPM is not 8 bits per channel");
+    s.rgb.resize(3 * static_cast<size_t>(s.w) * s.h);
+    if (std::fread(s.rgb.data(), 1, s.rgb.size(), f) != s.rgb.size()) usage("PPM is short");
+    std::fclose(f);
+    return s;
+}
+
+struct spec {
+    enum { black, nonblack, white, equal, unequal } kind;
+    unsigned color;
+    bool matches(unsigned c) const {
+        if (c == 0xFFFFFFFFu) return false; // outside the shot
+        switch (kind) {
+        case black: return c == 0;
+        case nonblack: return c != 0;
+        case white: return c == 0xFFFFFF;
+        case equal: return c == color;
+        case unequal: return c != color;
+        }
+        return false;
+    }
+};
+
+spec parse_spec(const char* s) {
+    if (!std::strcmp(s, "black")) return {spec::black, 0};
+    if (!std::strcmp(s, "nonblack")) return {spec::nonblack, 0};
+    if (!std::strcmp(s, "white")) return {spec::white, 0xFFFFFF};
+    bool negate = *s == '!';
+    if (negate) s++;
+    if (std::strlen(s) != 6) usage("colour must be RRGGBB");
+    char* end = nullptr;
+    unsigned c = static_cast<unsigned>(std::strtoul(s, &end, 16));
+    if (*end) usage("colour must be RRGGBB");
+    return {negate ? spec::unequal : spec::equal, c};
+}
+
+long count(const shot& s, int x, int y, int w, int h, spec m) {
+    long n = 0;
+    for (int j = y; j < y + h; j++)
+        for (int i = x; i < x + w; i++) n += m.matches(s.at(i, j));
+    return n;
+}
+
+// The screens, told apart by what only each of them draws. The count-down
+// draws its text at y 256 below the picture and nothing further down; the
+// prompts are black but for "Yes", "No" and the question at y 128 (the
+// base-code question is longer: it reaches x 224); the editor fills its value
+// fields white.
+const char* classify(const shot& s) {
+    auto mostly_white = [&](int x, int y) { return count(s, x, y, 26, 14, {spec::white, 0}) * 10 >= 26 * 14 * 4; };
+    if (mostly_white(174, 273) && mostly_white(274, 273) && mostly_white(79, 273)) return "editor";
+    const spec black{spec::black, 0}, lit{spec::nonblack, 0};
+    if (count(s, 0, 0, 320, 80, lit) == 0 && count(s, 0, 96, 320, 32, lit) == 0 && count(s, 30, 80, 21, 16, lit) > 0 &&
+        count(s, 80, 80, 14, 16, lit) > 0 && count(s, 0, 144, 320, 176, lit) == 0)
+        return count(s, 190, 128, 40, 16, lit) > 0 ? "basecode-prompt" : "bg-prompt";
+    if (count(s, 91, 256, 126, 16, lit) > 0 && count(s, 0, 272, 320, 48, black) == 320 * 48 &&
+        count(s, 0, 0, 320, 240, lit) > 0)
+        return "countdown";
+    return "other";
+}
+
+int arg(char** argv, int i) {
+    char* end  = nullptr;
+    long v     = std::strtol(argv[i], &end, 10);
+    if (*end || v < -100000 || v > 100000) usage("bad number");
+    return static_cast<int>(v);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) usage("usage: probe SHOT screen|pixel|count|bbox|diff ...");
+    shot s           = load(argv[1]);
+    std::string verb = argv[2];
+    if (verb == "screen" && argc == 3) {
+        std::puts(classify(s));
+    } else if (verb == "pixel" && argc == 5) {
+        unsigned c = s.at(arg(argv, 3), arg(argv, 4));
+        if (c == 0xFFFFFFFFu) usage("pixel outside the shot");
+        std::printf("%06X\n", c);
+    } else if (verb == "count" && argc == 8) {
+        std::printf("%ld\n", count(s, arg(argv, 3), arg(argv, 4), arg(argv, 5), arg(argv, 6), parse_spec(argv[7])));
+    } else if (verb == "bbox" && argc == 8) {
+        int x = arg(argv, 3), y = arg(argv, 4), w = arg(argv, 5), h = arg(argv, 6);
+        spec m = parse_spec(argv[7]);
+        int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
+        for (int j = y; j < y + h; j++)
+            for (int i = x; i < x + w; i++)
+                if (m.matches(s.at(i, j))) {
+                    if (i < x0) x0 = i;
+                    if (j < y0) y0 = j;
+                    if (i > x1) x1 = i;
+                    if (j > y1) y1 = j;
+                }
+        if (x1 < 0)
+            std::puts("none");
+        else
+            std::printf("%d %d %d %d\n", x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+    } else if (verb == "diff" && argc == 8) {
+        shot o = load(argv[3]);
+        int x = arg(argv, 4), y = arg(argv, 5), w = arg(argv, 6), h = arg(argv, 7);
+        long n = 0;
+        for (int j = y; j < y + h; j++)
+            for (int i = x; i < x + w; i++) n += s.at(i, j) != o.at(i, j);
+        std::printf("%ld\n", n);
+    } else {
+        usage("unknown question or wrong number of arguments");
+    }
+    return 0;
+}
