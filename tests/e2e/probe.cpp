@@ -91,7 +91,7 @@ spec parse_spec(const char* s) {
     bool negate = *s == '!';
     if (negate) s++;
     if (std::strlen(s) != 6) usage("colour must be RRGGBB");
-    char* end = nullptr;
+    char* end  = nullptr;
     unsigned c = static_cast<unsigned>(std::strtoul(s, &end, 16));
     if (*end) usage("colour must be RRGGBB");
     return {negate ? spec::unequal : spec::equal, c};
@@ -110,11 +110,14 @@ long count(const shot& s, int x, int y, int w, int h, spec m) {
 // base-code question is longer: it reaches x 224); the editor fills its value
 // fields white.
 const char* classify(const shot& s) {
-    auto mostly_white = [&](int x, int y) { return count(s, x, y, 26, 14, {spec::white, 0}) * 10 >= 26 * 14 * 4; };
+    auto mostly_white = [&](int x, int y) {
+        return count(s, x, y, 26, 14, {spec::white, 0}) * 10 >= 26 * 14 * 4;
+    };
     if (mostly_white(174, 273) && mostly_white(274, 273) && mostly_white(79, 273)) return "editor";
     const spec black{spec::black, 0}, lit{spec::nonblack, 0};
-    if (count(s, 0, 0, 320, 80, lit) == 0 && count(s, 0, 96, 320, 32, lit) == 0 && count(s, 30, 80, 21, 16, lit) > 0 &&
-        count(s, 80, 80, 14, 16, lit) > 0 && count(s, 0, 144, 320, 176, lit) == 0)
+    if (count(s, 0, 0, 320, 80, lit) == 0 && count(s, 0, 96, 320, 32, lit) == 0 &&
+        count(s, 30, 80, 21, 16, lit) > 0 && count(s, 80, 80, 14, 16, lit) > 0 &&
+        count(s, 0, 144, 320, 176, lit) == 0)
         return count(s, 190, 128, 40, 16, lit) > 0 ? "basecode-prompt" : "bg-prompt";
     if (count(s, 91, 256, 126, 16, lit) > 0 && count(s, 0, 272, 320, 48, black) == 320 * 48 &&
         count(s, 0, 0, 320, 240, lit) > 0)
@@ -123,8 +126,8 @@ const char* classify(const shot& s) {
 }
 
 int arg(char** argv, int i) {
-    char* end  = nullptr;
-    long v     = std::strtol(argv[i], &end, 10);
+    char* end = nullptr;
+    long v    = std::strtol(argv[i], &end, 10);
     if (*end || v < -100000 || v > 100000) usage("bad number");
     return static_cast<int>(v);
 }
@@ -142,7 +145,8 @@ int main(int argc, char** argv) {
         if (c == 0xFFFFFFFFu) usage("pixel outside the shot");
         std::printf("%06X\n", c);
     } else if (verb == "count" && argc == 8) {
-        std::printf("%ld\n", count(s, arg(argv, 3), arg(argv, 4), arg(argv, 5), arg(argv, 6), parse_spec(argv[7])));
+        std::printf("%ld\n",
+                    count(s, arg(argv, 3), arg(argv, 4), arg(argv, 5), arg(argv, 6), parse_spec(argv[7])));
     } else if (verb == "bbox" && argc == 8) {
         int x = arg(argv, 3), y = arg(argv, 4), w = arg(argv, 5), h = arg(argv, 6);
         spec m = parse_spec(argv[7]);
