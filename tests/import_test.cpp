@@ -265,11 +265,6 @@ TEST_F(import_test, long_single_lines_and_many_lines_end) {
     EXPECT_EQ(m.scales[7].value, (1000000 - 1) & 0xFFFF);
 }
 
-TEST_F(import_test, a_null_stream_imports_nothing) {
-    import_base_code(nullptr, m);
-    EXPECT_EQ(values(m), values(fresh));
-}
-
 // ---- round trip through code.txt -----------------------------------------------
 
 TEST(import_round_trip, exported_code_reads_back_to_the_same_layout) {

@@ -172,23 +172,6 @@ TEST_F(startup_test, escape_in_the_middle_of_the_countdown_stops_it) {
     EXPECT_GT(ed.countdown, 0);
 }
 
-TEST_F(startup_test, the_count_steps_after_frames_10_20_30_and_40) {
-    // Started part-way, the same rule: frame 10 still shows 4, then 3.
-    ed.splash_frame = 10;
-    ed.countdown    = 4;
-    ed.running      = 1;
-    countdown_screen(ed);
-    EXPECT_EQ(ed.splash_frame, 41) << "from frame 10: the 4 decrements at 10, 20, 30, 40";
-    ed.splash_frame = 40;
-    ed.countdown    = 1;
-    countdown_screen(ed);
-    EXPECT_EQ(ed.splash_frame, 41);
-    EXPECT_EQ(ed.countdown, 0);
-    ed.countdown = 0; // nothing left to count: no frame at all
-    countdown_screen(ed);
-    EXPECT_EQ(ed.splash_frame, 41);
-}
-
 // ---- prompts -----------------------------------------------------------------------
 
 struct click_case {
