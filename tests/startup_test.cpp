@@ -18,8 +18,6 @@ constexpr Uint32 white = 0xFFFFFF;
 struct startup_test : ::testing::Test {
     temp_dir dir;
     editor ed;
-    SDL_TimerID timer = nullptr;
-    SDL_Event later{};
 
     SDL_Surface* real_font = nullptr;
     SDL_Surface* test_font = nullptr;
@@ -39,22 +37,9 @@ struct startup_test : ::testing::Test {
         font[1]   = test_font;
     }
     void TearDown() override {
-        if (timer) SDL_RemoveTimer(timer);
         font[1] = real_font;
         SDL_FreeSurface(test_font);
         tear_down(ed);
-    }
-
-    // Puts one event on the queue from SDL's timer thread after ms, for the
-    // screens that drop or take everything queued before they start.
-    void push_later(Uint32 ms, const SDL_Event& e) {
-        later = e;
-        timer = SDL_AddTimer(ms, push_once, &later);
-        ASSERT_NE(timer, nullptr);
-    }
-    static Uint32 push_once(Uint32, void* event) {
-        SDL_PushEvent(static_cast<SDL_Event*>(event));
-        return 0;
     }
 
     // A surface laid out like the screen, to draw what a frame should show.
@@ -88,23 +73,6 @@ struct startup_test : ::testing::Test {
     // True when an event is still queued: no screen drained the queue.
     bool event_left_over() { return SDL_PollEvent(&ed.event) == 1; }
 };
-
-SDL_Event quit_event() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    return e;
-}
-
-SDL_Event click_event(int x, int y) {
-    SDL_Event e{};
-    e.type          = SDL_MOUSEBUTTONDOWN;
-    e.button.type   = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state  = SDL_PRESSED;
-    e.button.x      = static_cast<Uint16>(x);
-    e.button.y      = static_cast<Uint16>(y);
-    return e;
-}
 
 // A small 24-bit BMP in SDL's own encoding.
 void write_bmp(const char* path, int w, int h, Uint32 color) {
@@ -160,16 +128,14 @@ TEST_F(startup_test, escape_or_quit_before_a_frame_leaves_at_once) {
 }
 
 TEST_F(startup_test, escape_in_the_middle_of_the_countdown_stops_it) {
-    ed.screen_delay_ms = 20; // about 0.8 s in all
-    SDL_Event escape{};
-    escape.type           = SDL_KEYDOWN;
-    escape.key.keysym.sym = SDLK_ESCAPE;
-    push_later(60, escape);
-    countdown_screen(ed);
+    for (int frame = 0; frame < 15; frame++) ASSERT_TRUE(countdown_frame(ed));
+    EXPECT_EQ(ed.countdown, 3);
+    push_key(SDLK_ESCAPE);
+    EXPECT_FALSE(countdown_frame(ed));
+    countdown_screen(ed); // the screen itself does not start again either
     EXPECT_EQ(ed.running, 0);
-    EXPECT_GT(ed.splash_frame, 0);
-    EXPECT_LT(ed.splash_frame, 41);
-    EXPECT_GT(ed.countdown, 0);
+    EXPECT_EQ(ed.splash_frame, 15);
+    EXPECT_EQ(ed.countdown, 3);
 }
 
 // ---- prompts -----------------------------------------------------------------------
@@ -370,9 +336,10 @@ TEST_F(startup_test, no_or_a_file_that_does_not_decode_keeps_the_built_in_backgr
 TEST_F(startup_test, the_background_prompt_follows_the_basecode_prompt) {
     write_file("basecode.txt", "812117DE 0030\n");
     write_bmp("bg.bmp", 16, 16, 0x00FF00);
-    push_press(30, 80);                   // answers the first prompt at once
-    push_later(150, click_event(30, 80)); // the second, once it is showing
-    file_prompts(ed);
+    push_press(30, 80); // answers the first prompt
+    basecode_prompt(ed);
+    push_press(30, 80); // and the second, once it is showing
+    background_prompt(ed);
     EXPECT_EQ(ed.basecode_choice, 1);
     EXPECT_EQ(bgchoice, 1);
     EXPECT_EQ(ed.model.elements[9].pos.x, 48);
@@ -402,9 +369,10 @@ TEST_F(startup_test, escape_during_the_countdown_skips_both_prompts) {
 TEST_F(startup_test, with_only_bg_bmp_the_countdown_leads_to_its_prompt_and_drops_early_clicks) {
     write_bmp("bg.bmp", 12, 10, 0x0000FF);
     SDL_Surface* built_in = ed.background;
-    push_press(30, 80);                   // during the count-down: dropped
-    push_later(300, click_event(80, 85)); // "No", once the prompt shows
-    start_screens(ed);
+    push_press(30, 80); // during the count-down: dropped
+    countdown_screen(ed);
+    push_press(80, 85); // "No", once the prompt shows
+    file_prompts(ed);
     EXPECT_EQ(ed.splash_frame, 41);
     EXPECT_EQ(ed.basecode_choice, 0);
     EXPECT_EQ(bgchoice, 2);
@@ -414,8 +382,9 @@ TEST_F(startup_test, with_only_bg_bmp_the_countdown_leads_to_its_prompt_and_drop
 
 TEST_F(startup_test, quit_on_the_background_prompt_reaches_teardown_cleanly) {
     write_bmp("bg.bmp", 12, 10, 0x0000FF);
-    push_later(300, quit_event());
-    start_screens(ed);
+    countdown_screen(ed);
+    push_quit();
+    file_prompts(ed);
     EXPECT_EQ(ed.running, 0);
     EXPECT_EQ(bgchoice, 0);
     editor_loop(ed); // not entered

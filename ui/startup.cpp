@@ -53,62 +53,69 @@ void load_background(editor& ed) {
 
 } // namespace
 
+bool countdown_frame(editor& ed) {
+    while (SDL_PollEvent(&ed.event))
+        if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+    if (!ed.running) return false;
+
+    clear_window(ed);
+    if (ed.splash) {
+        SDL_Rect corner = {0, 0, 0, 0};
+        SDL_BlitSurface(ed.splash, nullptr, ed.screen, &corner);
+    }
+    // Eight spaces move the text to x = 91 without drawing.
+    char message[40];
+    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
+    drawtext(ed.message_pos, message, ed.screen, 1);
+    flip_and_pause(ed, true);
+
+    // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
+    if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
+    ed.splash_frame++;
+    return ed.countdown != 0;
+}
+
 void countdown_screen(editor& ed) {
     ed.message_pos = countdown_message;
-    while (ed.countdown != 0) {
-        while (SDL_PollEvent(&ed.event))
-            if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
-        if (!ed.running) break;
-
-        clear_window(ed);
-        if (ed.splash) {
-            SDL_Rect corner = {0, 0, 0, 0};
-            SDL_BlitSurface(ed.splash, nullptr, ed.screen, &corner);
-        }
-        // Eight spaces move the text to x = 91 without drawing.
-        char message[40];
-        std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
-        drawtext(ed.message_pos, message, ed.screen, 1);
-        flip_and_pause(ed, true);
-
-        // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
-        if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
-        ed.splash_frame++;
+    while (ed.countdown != 0 && countdown_frame(ed)) {
     }
     ed.message_pos = prompt_message;
 }
 
-void yes_no_prompt(editor& ed, const char* question, Uint8& choice) {
+bool prompt_frame(editor& ed, const char* question, Uint8& choice) {
     ed.yes_rect = yes_area;
     ed.no_rect  = no_area;
-    while (choice == 0) {
-        while (SDL_PollEvent(&ed.event)) {
-            const SDL_Event& e = ed.event;
-            if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
-                if (inside(ed.yes_rect, e.button.x, e.button.y))
-                    choice = 1;
-                else if (inside(ed.no_rect, e.button.x, e.button.y))
-                    choice = 2;
-            } else if (quits(e)) {
-                ed.running = 0;
-            }
+    while (SDL_PollEvent(&ed.event)) {
+        const SDL_Event& e = ed.event;
+        if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
+            if (inside(ed.yes_rect, e.button.x, e.button.y))
+                choice = 1;
+            else if (inside(ed.no_rect, e.button.x, e.button.y))
+                choice = 2;
+        } else if (quits(e)) {
+            ed.running = 0;
         }
-        if (!ed.running) {
-            choice = 0; // a quit outweighs an answer clicked in the same drain
-            return;
-        }
+    }
+    if (!ed.running) {
+        choice = 0; // a quit outweighs an answer clicked in the same drain
+        return false;
+    }
 
-        clear_window(ed);
-        drawtext(ed.message_pos, question, ed.screen, 1);
-        drawtext(ed.yes_rect, "Yes", ed.screen, 1);
-        drawtext(ed.no_rect, "No", ed.screen, 1);
-        // The frame after an answer follows without a pause, then the prompt ends.
-        flip_and_pause(ed, choice == 0);
+    clear_window(ed);
+    drawtext(ed.message_pos, question, ed.screen, 1);
+    drawtext(ed.yes_rect, "Yes", ed.screen, 1);
+    drawtext(ed.no_rect, "No", ed.screen, 1);
+    // The frame after an answer follows without a pause, then the prompt ends.
+    flip_and_pause(ed, choice == 0);
+    return choice == 0;
+}
+
+void yes_no_prompt(editor& ed, const char* question, Uint8& choice) {
+    while (choice == 0 && prompt_frame(ed, question, choice)) {
     }
 }
 
-void file_prompts(editor& ed) {
-    ed.message_pos     = prompt_message;
+void basecode_prompt(editor& ed) {
     ed.basecode_choice = 0;
     // Opened as the existence test even after a quit; the import reads this stream.
     if (FILE* basecode = std::fopen("basecode.txt", "r")) {
@@ -118,7 +125,9 @@ void file_prompts(editor& ed) {
         }
         std::fclose(basecode);
     }
+}
 
+void background_prompt(editor& ed) {
     bgchoice = 0;
     if (FILE* bg = std::fopen("bg.bmp", "r")) {
         if (ed.running) {
@@ -127,4 +136,10 @@ void file_prompts(editor& ed) {
         }
         std::fclose(bg);
     }
+}
+
+void file_prompts(editor& ed) {
+    ed.message_pos = prompt_message;
+    basecode_prompt(ed);
+    background_prompt(ed);
 }
