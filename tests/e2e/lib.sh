@@ -1,6 +1,6 @@
 # lib.sh - the end-to-end driver's tools: a private X server, the real
 # hudwright binary in a fresh working directory, mouse and keyboard through
-# xdotool, screenshots through ImageMagick's import, and waits that poll for
+# xdotool, screenshots through xwd, and waits that poll for
 # what the window shows instead of sleeping.
 #
 # Sourced by run.sh; every scenario runs in its own shell with its own
@@ -98,15 +98,17 @@ alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
 
 # ---- screenshots ---------------------------------------------------------------
 
-# shot NAME takes a screenshot of the window into $(at NAME). It fails only
-# when the program has gone.
-at() { echo "$root/$1.ppm"; }
-shot() {
-    until import -window "$wid" -depth 8 "ppm:$root/$1.ppm" 2>/dev/null; do
-        alive || fail "hudwright ended while a screenshot was wanted"
+# shot NAME dumps the window into $(at NAME) (xwd fails at once when the
+# window is gone). It fails only when the program has gone; try_shot NAME
+# returns 1 then instead.
+at() { echo "$root/$1.xwd"; }
+try_shot() {
+    until timeout 20 xwd -silent -id "$wid" -out "$root/$1.xwd" 2>/dev/null; do
+        alive || return 1
         sleep 0.05
     done
 }
+shot() { try_shot "$1" || fail "hudwright ended while a screenshot was wanted"; }
 
 probe() { "$probe_bin" "$@"; }
 

@@ -1,7 +1,8 @@
 // probe.cpp - answers questions about screenshots of the Hudwright window for
 // the end-to-end driver: what screen is showing, the colour of a pixel, how
 // many pixels of a region match a colour, where a colour lies, whether two
-// shots differ. Reads binary PPM (P6, 8 bits) as `import ... ppm:` writes it.
+// shots differ. Reads X window dumps as `xwd` writes them (ZPixmap, 24 or 32
+// bits per pixel) and binary PPM (P6, 8 bits).
 //
 // It knows the window's fixed layout (panel fields, prompt words, count-down
 // text) but nothing about the pictures' contents.
@@ -13,6 +14,7 @@
 //   probe SHOT diff OTHER X Y W H         pixels of the region that differ
 //
 // SPEC is black, nonblack, white, RRGGBB or !RRGGBB. Exit status 2 on bad use.
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -53,18 +55,64 @@ int read_number(FILE* f) {
     return v; // the single white space after the number is consumed
 }
 
+uint32_t big32(const unsigned char* p) {
+    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+}
+
+// A channel of a pixel value through its mask, widened to 8 bits.
+unsigned channel(uint32_t pixel, uint32_t mask) {
+    if (!mask) return 0;
+    int shift = 0;
+    while (!((mask >> shift) & 1)) shift++;
+    uint32_t max = mask >> shift, v = (pixel & mask) >> shift;
+    return max == 255 ? v : static_cast<unsigned>(v * 255 / max);
+}
+
+shot load_xwd(const std::vector<unsigned char>& f) {
+    if (f.size() < 100) usage("XWD header is short");
+    uint32_t h[25];
+    for (int i = 0; i < 25; i++) h[i] = big32(&f[4 * i]);
+    uint32_t header = h[0], format = h[2], width = h[4], height = h[5], order = h[7], bpp = h[11],
+             line     = h[12];
+    uint32_t masks[3] = {h[14], h[15], h[16]}, ncolors = h[19];
+    if (h[1] != 7 || format != 2 || (bpp != 32 && bpp != 24)) usage("XWD is not a 24/32-bit ZPixmap");
+    if (width > 10000 || height > 10000 || ncolors > 65536) usage("XWD size out of range");
+    size_t start = size_t(header) + size_t(ncolors) * 12;
+    if (start + size_t(line) * height > f.size() || line < width * (bpp / 8)) usage("XWD is short");
+    shot s;
+    s.w = static_cast<int>(width);
+    s.h = static_cast<int>(height);
+    s.rgb.resize(3 * size_t(width) * height);
+    for (uint32_t y = 0; y < height; y++)
+        for (uint32_t x = 0; x < width; x++) {
+            const unsigned char* p = &f[start + size_t(y) * line + size_t(x) * (bpp / 8)];
+            uint32_t v             = 0;
+            for (uint32_t b = 0; b < bpp / 8; b++)
+                v |= uint32_t(p[b]) << (order == 0 ? 8 * b : 8 * (bpp / 8 - 1 - b));
+            for (int c = 0; c < 3; c++) s.rgb[3 * (size_t(y) * width + x) + c] = channel(v, masks[c]);
+        }
+    return s;
+}
+
 shot load(const char* path) {
     FILE* f = std::fopen(path, "rb");
     if (!f) usage("cannot open the shot");
-    if (std::fgetc(f) != 'P' || std::fgetc(f) != '6') usage("not a binary PPM");
+    std::vector<unsigned char> bytes;
+    unsigned char buf[65536];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.insert(bytes.end(), buf, buf + n);
+    std::fclose(f);
+    if (bytes.size() < 2 || bytes[0] != 'P' || bytes[1] != '6') return load_xwd(bytes);
+    FILE* m = fmemopen(bytes.data(), bytes.size(), "rb");
+    std::fgetc(m);
+    std::fgetc(m);
     shot s;
-    s.w          = read_number(f);
-    s.h          = read_number(f);
-    int maxvalue = read_number(f);
+    s.w          = read_number(m);
+    s.h          = read_number(m);
+    int maxvalue = read_number(m);
     if (maxvalue != 255) usage("PPM is not 8 bits per channel");
     s.rgb.resize(3 * static_cast<size_t>(s.w) * s.h);
-    if (std::fread(s.rgb.data(), 1, s.rgb.size(), f) != s.rgb.size()) usage("PPM is short");
-    std::fclose(f);
+    if (std::fread(s.rgb.data(), 1, s.rgb.size(), m) != s.rgb.size()) usage("PPM is short");
+    std::fclose(m);
     return s;
 }
 

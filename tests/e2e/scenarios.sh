@@ -92,7 +92,7 @@ scenario_escape_countdown() {
     wait_screen countdown
     keys Escape
     while alive; do
-        shot after 2>/dev/null || break
+        try_shot after || break
         case $(probe "$(at after)" screen) in
         basecode-prompt | bg-prompt | editor) fail "a later screen showed after Escape" ;;
         esac
