@@ -57,6 +57,15 @@ bool start_headless(editor& ed) {
     return true;
 }
 
+bool start_editor_headless(editor& ed) {
+    if (!start_headless(ed)) return false;
+    ed.model.selected = 0;
+    ed.picking_color  = 2;
+    ed.scale_button   = 2;
+    ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
+    return true;
+}
+
 void push_key(SDLKey key) {
     SDL_Event e{};
     e.type           = SDL_KEYDOWN;

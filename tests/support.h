@@ -25,6 +25,9 @@ bool file_exists(const std::string& path);
 // Starts the editor on the dummy video driver with every pause off.
 // Returns false when start-up failed.
 bool start_headless(editor& ed);
+// start_headless, then the editor's start state as the loop sets it before its
+// first pass (element 0 selected, the one-shot text refreshes pending).
+bool start_editor_headless(editor& ed);
 
 // Puts events on SDL's queue.
 void push_key(SDLKey key);
