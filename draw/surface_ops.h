@@ -12,7 +12,7 @@ void recolor(SDL_Surface* surface, int r, int g, int b, int a);
 constexpr int zoom_limit = 4096;
 
 // A new surface, w*aspect*factor by h*factor (truncated), sampled nearest
-// neighbour from source (1 or 4 bytes per pixel; other depths give a blank
-// copy). Returns nullptr, making nothing, when a size would be zero, above
-// zoom_limit or not a number. The caller frees the result; source is kept.
+// neighbour from source (1 to 4 bytes per pixel). Returns nullptr, making
+// nothing, when a size would be zero, above zoom_limit or not a number. The
+// caller frees the result; source is kept.
 SDL_Surface* zoom_surface(SDL_Surface* source, float aspect, float factor);
