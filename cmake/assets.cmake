@@ -36,5 +36,5 @@ add_executable(draw_art EXCLUDE_FROM_ALL
   tools/art_elements.cpp tools/art_panel.cpp tools/art_scenes.cpp tools/bmp.cpp)
 target_include_directories(draw_art PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 
-add_executable(compose_home EXCLUDE_FROM_ALL tools/compose_home.cpp tools/bmp.cpp)
+add_executable(compose_home EXCLUDE_FROM_ALL tools/compose_home.cpp)
 target_link_libraries(compose_home PRIVATE hudwright_core)

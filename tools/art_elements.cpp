@@ -34,6 +34,16 @@ mask ring(const mask& m) {
     return minus(grown(m, 1), m);
 }
 
+// m without its outermost pixels.
+mask shrunk(const mask& m) {
+    mask r = m;
+    for (int y = 0; y < m.h; y++)
+        for (int x = 0; x < m.w; x++)
+            for (int j = -1; j <= 1; j++)
+                for (int i = -1; i <= 1; i++) r.at(x, y) = std::min(r.at(x, y), m.get(x + i, y + j));
+    return r;
+}
+
 } // namespace
 
 // ---- buttons ------------------------------------------------------------------------
@@ -70,19 +80,19 @@ picture draw_button_overlay() {
 picture draw_navi() {
     canvas c(16, 16);
     // glow
-    paint(c, cover(16, 16, circle(8, 8.5f, 7.6f)), [](int x, int y) {
-        float r = std::hypot(x + 0.5f - 8, y + 0.5f - 8.5f) / 7.6f;
-        return hex(0x9FEFFF, std::pow(std::max(0.f, 1 - r), 1.6f) * 0.85f);
+    paint(c, cover(16, 16, circle(8, 8.5f, 7.8f)), [](int x, int y) {
+        float r = std::hypot(x + 0.5f - 8, y + 0.5f - 8.5f) / 7.8f;
+        return hex(0x8FEAFF, std::pow(std::max(0.f, 1 - r), 1.3f) * 0.9f);
     });
-    // wings
-    shape wings = unite(unite(ellipse(4.2f, 5.0f, 3.4f, 2.1f), ellipse(11.8f, 5.0f, 3.4f, 2.1f)),
-                        unite(ellipse(4.6f, 11.2f, 2.5f, 1.6f), ellipse(11.4f, 11.2f, 2.5f, 1.6f)));
-    paint(c, cover(16, 16, wings), white(0.55f));
-    paint(c, cover(16, 16, subtract(wings, grow(wings, -0.9f))), hex(0xD8FBFF, 0.85f));
-    // body
-    paint(c, cover(16, 16, circle(8, 8.5f, 3.1f)), hex(0x57C9E8));
-    paint(c, cover(16, 16, circle(8, 8.5f, 2.3f)), hex(0xE9FDFF));
-    paint(c, cover(16, 16, circle(7.3f, 7.7f, 0.9f)), white(1));
+    // four wings, the upper pair larger and raised
+    shape wings = unite(unite(ellipse(3.9f, 4.6f, 3.4f, 2.3f), ellipse(12.1f, 4.6f, 3.4f, 2.3f)),
+                        unite(ellipse(4.4f, 11.6f, 2.6f, 1.7f), ellipse(11.6f, 11.6f, 2.6f, 1.7f)));
+    paint(c, cover(16, 16, wings), hex(0xF2FDFF, 0.5f));
+    paint(c, cover(16, 16, subtract(wings, grow(wings, -0.9f))), hex(0xFFFFFF, 0.95f));
+    // body: a bright core in a blue halo
+    paint(c, cover(16, 16, circle(8, 8.5f, 3.3f)), hex(0x3FB8E6));
+    paint(c, cover(16, 16, circle(8, 8.5f, 2.4f)), hex(0xE4FCFF));
+    paint(c, cover(16, 16, circle(7.4f, 7.8f, 1.0f)), white(1));
     return to_picture(c, 32);
 }
 
@@ -128,8 +138,8 @@ picture draw_bow() {
     });
     // leather grip at the middle of the limb
     shape grip = intersect(limb, circle(13.2f, 13.2f, 3.2f));
-    paint(c, cover(32, 32, grip), hex(0x8E2C22));
-    paint(c, cover(32, 32, intersect(grip, segment(10, 15.5f, 15.5f, 10, 0.45f))), hex(0xD0624A));
+    paint(c, cover(32, 32, grip), hex(0x3E2414));
+    paint(c, cover(32, 32, intersect(grip, segment(10, 15.5f, 15.5f, 10, 0.45f))), hex(0xB88A5A));
     paint(c, cover(32, 32, shaft), hex(0xE3C488));
     paint(c, cover(32, 32, head), [](int x, int y) {
         return mix(hex(0xFFFFFF), hex(0x8894A2), std::clamp((x + y - 8) / 10.f, 0.f, 1.f));
@@ -169,24 +179,36 @@ picture draw_99() {
 }
 
 picture draw_999() {
-    canvas c(26, 11);
-    mask digits(26, 11);
+    // three digits with a dark outline, their middle level with the gem's
+    canvas c(26, 14);
+    mask digits(26, 14);
     for (int k = 0; k < 3; k++) {
         mask g = panel_glyph(9, true);
         for (int y = 0; y < g.h; y++)
-            for (int x = 0; x < g.w; x++) digits.at(2 + 8 * k + x, 1 + y) = g.get(x, y);
+            for (int x = 0; x < g.w; x++) digits.at(1 + 8 * k + x, 3 + y) = g.get(x, y);
     }
     paint(c, grown(digits, 1), hex(0x0B0D12));
-    paint(c, digits, [](int, int y) { return mix(hex(0xFFFFFF), hex(0xC9D6E6), (y - 1) / 8.f); });
+    paint(c, digits, [](int, int y) { return mix(hex(0xFFFFFF), hex(0xC9D6E6), (y - 3) / 8.f); });
     return to_picture(c, 32);
 }
 
 // ---- rupee ----------------------------------------------------------------------------
 
 namespace {
+
+// The gem, facet by facet: T the table, a/b the upper facets, l/r the sides,
+// c/d the lower facets (left/right), '.' outside.
+const std::vector<std::string> gem_facets = {
+    "................", ".......ab.......", "......aabb......", ".....aaabbb.....",
+    "....laaTTbbr....", "...llaTTTTbrr...", "...lllTTTTrrr...", "...lllTTTTrrr...",
+    "...lllTTTTrrr...", "...lllTTTTrrr...", "...lllTTTTrrr...", "...llcTTTTdrr...",
+    "....lccTTddr....", ".....cccddd.....", "......ccdd......", ".......cd.......",
+};
+
 mask gem() {
-    return pixels(16, 16, polygon({{8, 0.6f}, {13.4f, 4.6f}, {13.4f, 11.4f}, {8, 15.4f}, {2.6f, 11.4f}, {2.6f, 4.6f}}));
+    return from_rows(gem_facets, "TablrcdA");
 }
+
 } // namespace
 
 picture draw_rupee() {
@@ -195,21 +217,16 @@ picture draw_rupee() {
 
 picture draw_rupee_overlay() {
     canvas c(16, 16);
-    mask face  = gem();
-    mask inner = pixels(16, 16, polygon({{8, 3.6f}, {10.6f, 5.6f}, {10.6f, 10.4f}, {8, 12.4f}, {5.4f, 10.4f}, {5.4f, 5.6f}}));
-    mask outer = minus(face, inner);
-    // the facets round the table, lit from the upper left
-    paint(c, outer, [](int x, int y) {
-        float dx = x + 0.5f - 8, dy = y + 0.5f - 8;
-        if (dy < -3.2f) return dx < 0 ? white(0.55f) : white(0.25f);
-        if (dy > 3.2f) return dx < 0 ? black(0.25f) : black(0.45f);
-        return dx < 0 ? white(0.12f) : black(0.32f);
-    });
-    paint(c, inner, white(0.18f));
-    paint(c, edge(inner, 1, 1), black(0.12f));
-    paint(c, ring(face), hex(0x0C120A, 0.92f));
-    c.at(6, 4) = white(1);
-    c.at(5, 5) = white(0.7f);
+    const struct {
+        char facet;
+        rgba shade;
+    } light[] = {{'a', white(0.62f)}, {'b', white(0.32f)}, {'T', white(0.22f)}, {'l', white(0.08f)},
+                 {'r', black(0.30f)}, {'c', black(0.22f)}, {'d', black(0.45f)}};
+    for (auto& l : light) paint(c, from_rows(gem_facets, std::string(1, l.facet)), l.shade);
+    paint(c, ring(gem()), hex(0x0C120A, 0.92f));
+    c.at(6, 3) = white(1);
+    c.at(7, 2) = white(0.8f);
+    c.at(5, 4) = white(0.6f);
     return to_picture(c, 32);
 }
 
@@ -259,46 +276,55 @@ picture draw_hearts_overlay() {
 
 namespace {
 
-shape map_area() {
-    shape land = unite(box(5, 13, 56, 62, 9), circle(57, 25, 15));
-    land       = unite(land, box(34, 42, 75, 68, 7));
-    land       = subtract(land, ellipse(22, 42, 6.5f, 5));   // a lake
-    land       = subtract(land, circle(76, 50, 6));          // a bay on the east shore
-    return land;
+// A floor of four rooms joined by corridors, in whole pixels.
+mask map_floor() {
+    const float rooms[][4] = {
+        {6, 30, 34, 62},  // south-west hall
+        {42, 6, 74, 30},  // north-east room
+        {42, 38, 74, 66}, // south-east room
+        {14, 8, 34, 22},  // north-west room
+        {34, 45, 42, 50}, // corridors
+        {56, 30, 61, 38},
+        {34, 12, 42, 17},
+        {21, 22, 26, 30},
+    };
+    shape floor = box(0, 0, 0, 0);
+    for (auto& r : rooms) floor = unite(floor, box(r[0], r[1], r[2], r[3], r[2] - r[0] > 9 && r[3] - r[1] > 9 ? 2 : 0));
+    return pixels(80, 73, floor);
 }
 
 } // namespace
 
 picture draw_map() {
-    mask m = cover(80, 73, map_area());
-    for (float& v : m.v) v *= 0.66f; // the game's minimap lets the scene show through
+    mask m = map_floor();
+    for (float& v : m.v) v *= 0.62f; // the scene shows through the map
     return white_face(m);
 }
 
 picture draw_map_overlay() {
     canvas c(80, 73);
-    shape area = map_area();
-    mask inside = cover(80, 73, area);
-    // a faint grid of map squares
-    paint(c, inside, [](int x, int y) { return black(x % 10 == 0 || y % 10 == 0 ? 0.14f : 0.f); });
-    // paths between the places
-    shape paths = unite(unite(segment(14, 58, 30, 30, 1.0f), segment(30, 30, 55, 22, 1.0f)),
-                        unite(segment(30, 30, 48, 48, 1.0f), segment(48, 48, 66, 58, 1.0f)));
-    paint(c, cover(80, 73, intersect(paths, grow(area, -1.5f))), white(0.55f));
-    // the edge of the land, the lake shore
-    paint(c, cover(80, 73, [&](float x, float y) { return std::abs(area(x, y) + 0.2f) - 0.75f; }),
-          hex(0x06171C, 0.9f));
-    // markers: an entrance (red), a treasure (gold), the player (yellow arrow)
-    shape door = polygon({{10.5f, 54}, {17.5f, 54}, {14, 59}});
-    paint(c, cover(80, 73, grow(door, 1)), hex(0x1A0606));
-    paint(c, cover(80, 73, door), hex(0xFF4A3A));
-    shape chest = box(53, 19, 59, 25, 1);
-    paint(c, cover(80, 73, grow(chest, 1)), hex(0x1A1206));
-    paint(c, cover(80, 73, chest), hex(0xFFC93C));
-    paint(c, cover(80, 73, box(53, 21.5f, 59, 22.5f)), hex(0x9A6A12));
-    shape arrow = polygon({{39, 33}, {45, 45}, {39, 42}, {33, 45}});
+    mask floor = map_floor();
+    // floor tiles
+    paint(c, floor, [](int x, int y) { return black(x % 8 == 5 || y % 8 == 5 ? 0.12f : 0.f); });
+    // walls: dark just inside the edge, the edge itself darker still
+    paint(c, minus(floor, shrunk(floor)), black(0.28f));
+    paint(c, ring(floor), hex(0x061418, 0.92f));
+    // stairs down in the south-east room
+    for (int k = 0; k < 4; k++) paint(c, pixels(80, 73, box(54 + k, 48 + 3 * k, 66 - k, 49 + 3 * k)), black(0.45f));
+    // a treasure chest in the north-east room
+    mask chest = pixels(80, 73, box(55, 14, 62, 20));
+    paint(c, ring(chest), hex(0x1A1206));
+    paint(c, chest, hex(0xFFC93C));
+    paint(c, pixels(80, 73, box(55, 16, 62, 17)), hex(0x9A6A12));
+    c.at(58, 17) = hex(0xFFF2B0);
+    // the way in: a red mark on the hall's south wall
+    mask door = pixels(80, 73, polygon({{15.5f, 54}, {24.5f, 54}, {20, 59}}));
+    paint(c, ring(door), hex(0x1A0606));
+    paint(c, door, hex(0xFF4A3A));
+    // the player: a yellow arrow in the hall
+    shape arrow = polygon({{20, 34}, {26.5f, 47}, {20, 43.5f}, {13.5f, 47}});
     paint(c, cover(80, 73, grow(arrow, 1.1f)), hex(0x1A1404));
-    paint(c, cover(80, 73, arrow), [](int, int y) { return mix(hex(0xFFF6A0), hex(0xFFC400), (y - 33) / 12.f); });
+    paint(c, cover(80, 73, arrow), [](int, int y) { return mix(hex(0xFFF6A0), hex(0xFFC400), (y - 34) / 13.f); });
     return to_picture(c, 32);
 }
 

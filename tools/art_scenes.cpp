@@ -48,6 +48,7 @@ rgba ramp(std::initializer_list<std::pair<float, unsigned>> stops, float t) {
 // A ridge line: its height at x.
 using ridge = float (*)(float x);
 
+
 // Paints everything below a ridge, anti-aliased along it.
 void land(canvas& c, ridge top, const std::function<rgba(int x, int y, float depth)>& colour) {
     for (int x = 0; x < c.w; x++) {
@@ -82,6 +83,18 @@ picture dithered(const canvas& c) {
 
 // ---- background ------------------------------------------------------------------
 
+namespace {
+
+float hills(float x) {
+    return 168 - 12 * fbm(x / 70.f, 2.5f, 21) + 5 * std::sin(x / 29.f + 1);
+}
+
+float meadow(float x) {
+    return 190 - 9 * fbm(x / 55.f, 4.5f, 51) - 4 * std::sin(x / 37.f + 2);
+}
+
+} // namespace
+
 picture draw_background() {
     canvas c(320, 240);
     // sky: a muted blue-grey, paler toward a warm haze at the horizon
@@ -102,38 +115,47 @@ picture draw_background() {
             float a    = std::clamp((n - 0.52f) * 2.2f, 0.f, 1.f) * band * 0.5f;
             over(c.at(x, y), hex(0xF4F1E8, a));
         }
-    // far mountains, blue in the haze
-    land(c, [](float x) { return 138 - 16 * fbm(x / 60.f, 0.5f, 11) - 6 * std::sin(x / 41.f); },
-         [](int, int, float d) { return mix(hex(0x8C9CAE), hex(0x9FAAB4), std::clamp(d / 30.f, 0.f, 1.f)); });
-    // rolling hills in sage
-    land(c, [](float x) { return 168 - 12 * fbm(x / 70.f, 2.5f, 21) + 5 * std::sin(x / 29.f + 1); },
-         [](int x, int y, float d) {
-             rgba g = mix(hex(0x8E9C7A), hex(0x6F7F62), std::clamp(d / 25.f, 0.f, 1.f));
-             return mix(g, hex(0x63725A), 0.35f * fbm(x / 9.f, y / 5.f, 31));
+    // two mountain ranges, blue in the haze, the nearer one a little darker
+    land(c, [](float x) { return 136 - 18 * fbm(x / 60.f, 0.5f, 11) - 6 * std::sin(x / 41.f); },
+         [](int, int, float d) { return mix(hex(0x95A3B3), hex(0xA6AFB7), std::clamp(d / 30.f, 0.f, 1.f)); });
+    land(c, [](float x) { return 152 - 14 * fbm(x / 45.f, 1.5f, 13) + 4 * std::sin(x / 23.f + 2); },
+         [](int x, int, float d) {
+             rgba m = mix(hex(0x7D8E98), hex(0x93A09F), std::clamp(d / 20.f, 0.f, 1.f));
+             return mix(m, hex(0xA3AEB0), 0.25f * (1 - x / 320.f)); // lit from the low sun on the left
          });
-    // a row of small dark trees along the hills
-    for (int k = 0; k < 15; k++) {
-        float x = 8 + k * 21.5f + 9 * noise(k * 1.3f, 0.2f, 41);
-        float h = 168 - 12 * fbm(x / 70.f, 2.5f, 21) + 5 * std::sin(x / 29.f + 1);
-        if (x > 205 && x < 300) continue; // leave the map's corner calm
-        float s = 4 + 2.5f * noise(k * 2.7f, 1.1f, 43);
-        mask t  = cover(320, 240, unite(ellipse(x, h - s * 0.9f, s * 0.75f, s), box(x - 0.6f, h - 2, x + 0.6f, h + 2)));
-        paint(c, t, hex(0x4E5E48, 0.9f));
+    // rolling hills in sage
+    land(c, hills, [](int x, int y, float d) {
+        rgba g = mix(hex(0x909E7B), hex(0x6F7F62), std::clamp(d / 25.f, 0.f, 1.f));
+        g      = mix(g, hex(0x9DA886), 0.3f * (1 - x / 320.f));
+        return mix(g, hex(0x63725A), 0.35f * fbm(x / 9.f, y / 5.f, 31));
+    });
+    // trees along the hills, alone and in small groups
+    for (int k = 0; k < 22; k++) {
+        float x = 4 + k * 14.7f + 10 * noise(k * 1.3f, 0.2f, 41);
+        if (x > 206 && x < 300) continue; // leave the map's corner calm
+        if (noise(k * 0.9f, 3.3f, 45) < 0.35f) continue;
+        float h = hills(x) + 1;
+        float s = 2.5f + 4 * noise(k * 2.7f, 1.1f, 43);
+        shape crown = ellipse(x, h - s * 0.95f, s * 0.72f, s);
+        paint(c, cover(320, 240, box(x - 0.6f, h - 2, x + 0.6f, h + 1.5f)), hex(0x3E4A38));
+        paint(c, cover(320, 240, crown), [&](int px, int) {
+            return mix(hex(0x5E6F55), hex(0x46553F), std::clamp((px + 0.5f - x) / s + 0.5f, 0.f, 1.f));
+        });
     }
     // the near meadow, darker toward the viewer
-    land(c, [](float x) { return 192 - 9 * fbm(x / 55.f, 4.5f, 51) - 4 * std::sin(x / 37.f + 2); },
-         [](int x, int y, float d) {
-             rgba g = mix(hex(0x6A7A56), hex(0x3E4A36), std::clamp(d / 48.f, 0.f, 1.f));
-             return mix(g, hex(0x55633F), 0.4f * fbm(x / 6.f, y / 3.f, 61));
-         });
-    // a pale path winding into the distance
-    for (int y = 196; y < 240; y++) {
-        float t  = (y - 196) / 44.f;
-        float cx = 150 + 30 * std::sin(t * 2.4f + 0.6f) - 20 * t;
-        float hw = 1.5f + 16 * t * t;
+    land(c, meadow, [](int x, int y, float d) {
+        rgba g = mix(hex(0x6C7C57), hex(0x3E4A36), std::clamp(d / 48.f, 0.f, 1.f));
+        return mix(g, hex(0x55633F), 0.4f * fbm(x / 6.f, y / 3.f, 61));
+    });
+    // a pale path winding from the viewer over the meadow's crest
+    for (int y = 180; y < 240; y++) {
+        float t  = (y - 180) / 60.f;
+        float cx = 168 + 26 * std::sin(t * 2.6f + 0.4f) - 34 * t;
+        float hw = 0.8f + 19 * t * t;
         for (int x = 0; x < 320; x++) {
-            float k = std::clamp(hw - std::abs(x + 0.5f - cx) + 0.5f, 0.f, 1.f);
-            over(c.at(x, y), hex(0x9A9272, k * (0.55f + 0.25f * t)));
+            float below = std::clamp(y - meadow(x + 0.5f) - 1.f, 0.f, 1.f);
+            float k     = std::clamp(hw - std::abs(x + 0.5f - cx) + 0.5f, 0.f, 1.f) * below;
+            over(c.at(x, y), hex(0x9C9474, k * (0.45f + 0.35f * t)));
         }
     }
     return dithered(c);
@@ -213,10 +235,34 @@ picture draw_splash() {
             over(v, hex(0x3B5596, 0.55f * std::pow(std::max(0.f, 1 - r), 1.8f)));
             c.at(x, y) = v;
         }
+    // a floor of grid squares running to the horizon, as on a layout sheet;
+    // the lines fade where they crowd together near the horizon
+    constexpr float horizon = 178;
+    for (int y = static_cast<int>(horizon); y < 240; y++) {
+        float below   = y + 0.5f - horizon;
+        float spacing = 840.f * below / 1400.f; // between the lines running away
+        for (int x = 0; x < 320; x++) {
+            float u     = (x + 0.5f - 160) / spacing;
+            float along = std::clamp(1.f - std::abs(u - std::round(u)) * spacing, 0.f, 1.f) * std::min(1.f, spacing / 14);
+            float across = 0;
+            for (int m = 6; m < 200; m++) {
+                float ym  = 1400.f / (3.f * m);
+                float gap = ym - 1400.f / (3.f * (m + 1));
+                across    = std::max(across, std::clamp(1.f - std::abs(below - ym), 0.f, 1.f) * std::min(1.f, gap / 9));
+            }
+            float near = std::clamp(below / 62.f, 0.f, 1.f);
+            over(c.at(x, y), hex(0x5A82E8, std::max(along, across) * (0.15f + 0.45f * near)));
+        }
+    }
+    for (int x = 0; x < 320; x++) {
+        float edge = std::min(1.f, std::min(x, 319 - x) / 60.f);
+        over(c.at(x, static_cast<int>(horizon)), hex(0x7FA0FF, 0.55f * edge));
+        over(c.at(x, static_cast<int>(horizon) - 1), hex(0x7FA0FF, 0.18f * edge));
+    }
     // a scatter of faint stars
     for (int k = 0; k < 90; k++) {
         int x   = static_cast<int>(lattice(k, 1, 71) * 319);
-        int y   = static_cast<int>(lattice(k, 2, 71) * 239);
+        int y   = static_cast<int>(lattice(k, 2, 71) * 172);
         float b = 0.25f + 0.6f * lattice(k, 3, 71);
         over(c.at(x, y), hex(0xDCE6FF, b));
     }
