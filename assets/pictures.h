@@ -9,8 +9,8 @@
 
 #include <cstddef>
 
-#define HUDWRIGHT_PICTURE(name)                                                                                \
-    extern const unsigned char name[];                                                                     \
+#define HUDWRIGHT_PICTURE(name)                                                                              \
+    extern const unsigned char name[];                                                                       \
     extern const size_t name##_size;
 
 // Streamed: decoded afresh for every drawing.

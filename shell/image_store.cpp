@@ -16,7 +16,7 @@ FILE* neformattedpas(FILE* in) {
     read      = n >= 0 && std::fseek(in, 0, SEEK_SET) == 0;
     if (read) {
         stored.resize(static_cast<size_t>(n));
-        read = std::fread(stored.data(), 1, stored.size(), in) == stored.size();
+        read = stored.empty() || std::fread(stored.data(), 1, stored.size(), in) == stored.size();
     }
     std::fclose(in);
     if (!read) return nullptr;
@@ -25,7 +25,7 @@ FILE* neformattedpas(FILE* in) {
     size_t m  = unstore_form(stored.data(), stored.size(), bmp.data());
     FILE* out = std::tmpfile();
     if (!out) return nullptr;
-    if (std::fwrite(bmp.data(), 1, m, out) != m || std::fflush(out) != 0) {
+    if ((m > 0 && std::fwrite(bmp.data(), 1, m, out) != m) || std::fflush(out) != 0) {
         std::fclose(out);
         return nullptr;
     }
@@ -35,7 +35,7 @@ FILE* neformattedpas(FILE* in) {
 image_stream unpack_image(const unsigned char* stored, size_t n) {
     FILE* in = std::tmpfile();
     if (!in) return {nullptr, nullptr};
-    if (std::fwrite(stored, 1, n, in) != n) {
+    if (n > 0 && std::fwrite(stored, 1, n, in) != n) {
         std::fclose(in);
         return {nullptr, nullptr};
     }

@@ -27,7 +27,8 @@ void over(rgba& d, rgba s) {
     d        = {(s.r * s.a + d.r * kd) / a, (s.g * s.a + d.g * kd) / a, (s.b * s.a + d.b * kd) / a, a};
 }
 
-canvas::canvas(int width, int height, rgba fill) : w(width), h(height), px(static_cast<size_t>(width) * height, fill) {}
+canvas::canvas(int width, int height, rgba fill)
+    : w(width), h(height), px(static_cast<size_t>(width) * height, fill) {}
 
 // ---- shapes -------------------------------------------------------------------
 
@@ -36,7 +37,8 @@ shape circle(float cx, float cy, float r) {
 }
 
 shape ellipse(float cx, float cy, float rx, float ry) {
-    return [=](float x, float y) { return (std::hypot((x - cx) / rx, (y - cy) / ry) - 1) * std::min(rx, ry); };
+    return
+        [=](float x, float y) { return (std::hypot((x - cx) / rx, (y - cy) / ry) - 1) * std::min(rx, ry); };
 }
 
 shape box(float x0, float y0, float x1, float y1, float radius) {
@@ -51,7 +53,7 @@ shape box(float x0, float y0, float x1, float y1, float radius) {
 shape segment(float x0, float y0, float x1, float y1, float half_width) {
     return [=](float x, float y) {
         float dx = x1 - x0, dy = y1 - y0;
-        float t  = std::clamp(((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy), 0.f, 1.f);
+        float t = std::clamp(((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy), 0.f, 1.f);
         return std::hypot(x - x0 - t * dx, y - y0 - t * dy) - half_width;
     };
 }
@@ -77,8 +79,8 @@ shape polygon(std::vector<std::pair<float, float>> p) {
         for (size_t i = 0, j = n - 1; i < n; j = i++) {
             float ex = p[j].first - p[i].first, ey = p[j].second - p[i].second;
             float wx = x - p[i].first, wy = y - p[i].second;
-            float t  = std::clamp((wx * ex + wy * ey) / (ex * ex + ey * ey), 0.f, 1.f);
-            d        = std::min(d, std::hypot(wx - ex * t, wy - ey * t));
+            float t = std::clamp((wx * ex + wy * ey) / (ex * ex + ey * ey), 0.f, 1.f);
+            d       = std::min(d, std::hypot(wx - ex * t, wy - ey * t));
             if ((p[i].second > y) != (p[j].second > y) &&
                 x < (p[j].first - p[i].first) * (y - p[i].second) / (p[j].second - p[i].second) + p[i].first)
                 in = !in;
@@ -138,37 +140,22 @@ mask shifted(const mask& m, int dx, int dy) {
     return r;
 }
 
-static mask grown_by(const mask& m, int radius, bool round) {
+mask grown(const mask& m, int radius) {
     mask r(m.w, m.h);
     for (int y = 0; y < m.h; y++)
         for (int x = 0; x < m.w; x++) {
             float v = 0;
             for (int j = -radius; j <= radius; j++)
-                for (int i = -radius; i <= radius; i++)
-                    if (!round || i * i + j * j <= radius * radius + radius / 2) v = std::max(v, m.get(x + i, y + j));
+                for (int i = -radius; i <= radius; i++) v = std::max(v, m.get(x + i, y + j));
             r.at(x, y) = v;
         }
     return r;
-}
-
-mask grown(const mask& m, int radius) {
-    return grown_by(m, radius, false);
-}
-mask grown_round(const mask& m, int radius) {
-    return grown_by(m, radius, true);
 }
 
 mask minus(const mask& a, const mask& b) {
     mask r = a;
     for (int y = 0; y < a.h; y++)
         for (int x = 0; x < a.w; x++) r.at(x, y) = a.get(x, y) * (1 - b.get(x, y));
-    return r;
-}
-
-mask combined(const mask& a, const mask& b) {
-    mask r = a;
-    for (int y = 0; y < a.h; y++)
-        for (int x = 0; x < a.w; x++) r.at(x, y) = std::max(a.get(x, y), b.get(x, y));
     return r;
 }
 
@@ -196,7 +183,8 @@ mask blurred(const mask& m, int radius) {
 // ---- painting -----------------------------------------------------------------
 
 void paint(canvas& c, const mask& m, rgba colour, int dx, int dy) {
-    paint(c, m, [&](int, int) { return colour; }, dx, dy);
+    paint(
+        c, m, [&](int, int) { return colour; }, dx, dy);
 }
 
 void paint(canvas& c, const mask& m, const std::function<rgba(int x, int y)>& colour, int dx, int dy) {

@@ -17,9 +17,9 @@ struct rgba {
 };
 
 rgba hex(unsigned rrggbb, float alpha = 1.0f);
-rgba mix(rgba a, rgba b, float t);     // a at t = 0, b at t = 1, alpha mixed too
-rgba with_alpha(rgba c, float alpha);  // the same colour at another alpha
-void over(rgba& dst, rgba src);        // src composited over dst
+rgba mix(rgba a, rgba b, float t);    // a at t = 0, b at t = 1, alpha mixed too
+rgba with_alpha(rgba c, float alpha); // the same colour at another alpha
+void over(rgba& dst, rgba src);       // src composited over dst
 
 struct canvas {
     int w, h;
@@ -67,11 +67,9 @@ mask pixels(int w, int h, const shape& s);
 // A mask from rows of text: '#' (or any character of on) is in.
 mask from_rows(const std::vector<std::string>& rows, const std::string& on = "#");
 mask shifted(const mask& m, int dx, int dy);
-mask grown(const mask& m, int radius); // max over the (2r+1) square around (hard dilation)
-mask grown_round(const mask& m, int radius); // max over the disc of radius r
-mask minus(const mask& a, const mask& b);       // a * (1 - b)
-mask combined(const mask& a, const mask& b);    // max(a, b)
-mask blurred(const mask& m, int radius);        // box blur, twice
+mask grown(const mask& m, int radius);    // max over the (2r+1) square around (hard dilation)
+mask minus(const mask& a, const mask& b); // a * (1 - b)
+mask blurred(const mask& m, int radius);  // box blur, twice
 
 // ---- painting -------------------------------------------------------------------
 

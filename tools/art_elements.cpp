@@ -25,7 +25,8 @@ rgba white(float a) {
 mask edge(const mask& m, int dx, int dy) {
     mask r(m.w, m.h);
     for (int y = 0; y < m.h; y++)
-        for (int x = 0; x < m.w; x++) r.at(x, y) = m.get(x, y) > 0.5f && m.get(x + dx, y + dy) < 0.5f ? 1.f : 0.f;
+        for (int x = 0; x < m.w; x++)
+            r.at(x, y) = m.get(x, y) > 0.5f && m.get(x + dx, y + dy) < 0.5f ? 1.f : 0.f;
     return r;
 }
 
@@ -103,15 +104,15 @@ namespace {
 shape bow_limb() {
     return [](float x, float y) {
         float dx = x - 27, dy = y - 27;
-        float a  = std::atan2(dy, dx); // -pi (left) .. -pi/2 (up)
-        float t  = (a + pi) / (pi / 2); // 0 at the left tip, 1 at the top tip
+        float a = std::atan2(dy, dx);  // -pi (left) .. -pi/2 (up)
+        float t = (a + pi) / (pi / 2); // 0 at the left tip, 1 at the top tip
         if (dy > 0 && dx < 0) t = 0;
         if (dx > 0 && dy < 0) t = 1;
         if (dx > 0 && dy > 0) t = dx > -dy ? 1 : 0;
-        t             = std::clamp(t, 0.f, 1.f);
-        float ang     = -pi + t * pi / 2;
-        float px      = 27 + 19.5f * std::cos(ang), py = 27 + 19.5f * std::sin(ang);
-        float half    = 0.9f + 1.3f * std::sin(t * pi);
+        t         = std::clamp(t, 0.f, 1.f);
+        float ang = -pi + t * pi / 2;
+        float px = 27 + 19.5f * std::cos(ang), py = 27 + 19.5f * std::sin(ang);
+        float half = 0.9f + 1.3f * std::sin(t * pi);
         return std::hypot(x - px, y - py) - half;
     };
 }
@@ -124,10 +125,19 @@ picture draw_bow() {
     shape string1 = segment(7.8f, 26.2f, 21.5f, 21.5f, 0.5f);
     shape string2 = segment(26.2f, 7.8f, 21.5f, 21.5f, 0.5f);
     shape shaft   = segment(22.5f, 22.5f, 8.5f, 8.5f, 0.75f);
-    shape head    = polygon({{4.0f, 4.0f}, {11.0f, 6.6f}, {6.6f, 11.0f}});
-    shape feather = unite(polygon({{17.5f, 19.5f}, {20.5f, 22.5f}, {19.5f, 25.5f}, {16.0f, 22.0f}}),
+    shape head    = polygon({
+           {4.0f,  4.0f },
+           {11.0f, 6.6f },
+           {6.6f,  11.0f}
+    });
+    shape feather = unite(polygon({
+                              {17.5f, 19.5f},
+                              {20.5f, 22.5f},
+                              {19.5f, 25.5f},
+                              {16.0f, 22.0f}
+    }),
                           polygon({{19.5f, 17.5f}, {22.5f, 20.5f}, {25.5f, 19.5f}, {22.0f, 16.0f}}));
-    shape all = unite(unite(limb, unite(string1, string2)), unite(unite(shaft, head), feather));
+    shape all     = unite(unite(limb, unite(string1, string2)), unite(unite(shaft, head), feather));
     paint(c, cover(32, 32, grow(all, 1.0f)), hex(0x1B120C, 0.95f));
 
     paint(c, cover(32, 32, unite(string1, string2)), hex(0xEDE6D2));
@@ -172,9 +182,10 @@ picture draw_99() {
     mask frame = ring(pixels(13, 11, box(1, 1, 12, 10)));
     paint(c, frame, hex(0x7D8A9B));
     for (int corner = 0; corner < 4; corner++) c.at(corner % 2 ? 12 : 0, corner / 2 ? 10 : 0) = hex(0x0B0F16);
-    for (int k = 0; k < 2; k++) paint(c, small_digit(9), [](int, int y) {
-        return mix(hex(0xFFFFFF), hex(0xC4D0DE), (y - 2) / 6.f);
-    }, 2 + 5 * k, 2);
+    for (int k = 0; k < 2; k++)
+        paint(
+            c, small_digit(9), [](int, int y) { return mix(hex(0xFFFFFF), hex(0xC4D0DE), (y - 2) / 6.f); },
+            2 + 5 * k, 2);
     return to_picture(c, 24);
 }
 
@@ -220,8 +231,15 @@ picture draw_rupee_overlay() {
     const struct {
         char facet;
         rgba shade;
-    } light[] = {{'a', white(0.62f)}, {'b', white(0.32f)}, {'T', white(0.22f)}, {'l', white(0.08f)},
-                 {'r', black(0.30f)}, {'c', black(0.22f)}, {'d', black(0.45f)}};
+    } light[] = {
+        {'a', white(0.62f)},
+        {'b', white(0.32f)},
+        {'T', white(0.22f)},
+        {'l', white(0.08f)},
+        {'r', black(0.30f)},
+        {'c', black(0.22f)},
+        {'d', black(0.45f)}
+    };
     for (auto& l : light) paint(c, from_rows(gem_facets, std::string(1, l.facet)), l.shade);
     paint(c, ring(gem()), hex(0x0C120A, 0.92f));
     c.at(6, 3) = white(1);
@@ -238,7 +256,8 @@ constexpr int heart_count = 10;
 
 mask heart_row() {
     static const std::vector<std::string> heart = {
-        ".##...##.", "####.####", "#########", "#########", ".#######.", "..#####..", "...###...", "....#....",
+        ".##...##.", "####.####", "#########", "#########",
+        ".#######.", "..#####..", "...###...", "....#....",
     };
     mask one = from_rows(heart);
     mask m(120, 17);
@@ -279,17 +298,18 @@ namespace {
 // A floor of four rooms joined by corridors, in whole pixels.
 mask map_floor() {
     const float rooms[][4] = {
-        {6, 30, 34, 62},  // south-west hall
-        {42, 6, 74, 30},  // north-east room
+        {6,  30, 34, 62}, // south-west hall
+        {42, 6,  74, 30}, // north-east room
         {42, 38, 74, 66}, // south-east room
-        {14, 8, 34, 22},  // north-west room
+        {14, 8,  34, 22}, // north-west room
         {34, 45, 42, 50}, // corridors
         {56, 30, 61, 38},
         {34, 12, 42, 17},
         {21, 22, 26, 30},
     };
     shape floor = box(0, 0, 0, 0);
-    for (auto& r : rooms) floor = unite(floor, box(r[0], r[1], r[2], r[3], r[2] - r[0] > 9 && r[3] - r[1] > 9 ? 2 : 0));
+    for (auto& r : rooms)
+        floor = unite(floor, box(r[0], r[1], r[2], r[3], r[2] - r[0] > 9 && r[3] - r[1] > 9 ? 2 : 0));
     return pixels(80, 73, floor);
 }
 
@@ -310,7 +330,8 @@ picture draw_map_overlay() {
     paint(c, minus(floor, shrunk(floor)), black(0.28f));
     paint(c, ring(floor), hex(0x061418, 0.92f));
     // stairs down in the south-east room
-    for (int k = 0; k < 4; k++) paint(c, pixels(80, 73, box(54 + k, 48 + 3 * k, 66 - k, 49 + 3 * k)), black(0.45f));
+    for (int k = 0; k < 4; k++)
+        paint(c, pixels(80, 73, box(54 + k, 48 + 3 * k, 66 - k, 49 + 3 * k)), black(0.45f));
     // a treasure chest in the north-east room
     mask chest = pixels(80, 73, box(55, 14, 62, 20));
     paint(c, ring(chest), hex(0x1A1206));
@@ -318,13 +339,24 @@ picture draw_map_overlay() {
     paint(c, pixels(80, 73, box(55, 16, 62, 17)), hex(0x9A6A12));
     c.at(58, 17) = hex(0xFFF2B0);
     // the way in: a red mark on the hall's south wall
-    mask door = pixels(80, 73, polygon({{15.5f, 54}, {24.5f, 54}, {20, 59}}));
+    mask door = pixels(80, 73,
+                       polygon({
+                           {15.5f, 54},
+                           {24.5f, 54},
+                           {20,    59}
+    }));
     paint(c, ring(door), hex(0x1A0606));
     paint(c, door, hex(0xFF4A3A));
     // the player: a yellow arrow in the hall
-    shape arrow = polygon({{20, 34}, {26.5f, 47}, {20, 43.5f}, {13.5f, 47}});
+    shape arrow = polygon({
+        {20,    34   },
+        {26.5f, 47   },
+        {20,    43.5f},
+        {13.5f, 47   }
+    });
     paint(c, cover(80, 73, grow(arrow, 1.1f)), hex(0x1A1404));
-    paint(c, cover(80, 73, arrow), [](int, int y) { return mix(hex(0xFFF6A0), hex(0xFFC400), (y - 34) / 13.f); });
+    paint(c, cover(80, 73, arrow),
+          [](int, int y) { return mix(hex(0xFFF6A0), hex(0xFFC400), (y - 34) / 13.f); });
     return to_picture(c, 32);
 }
 

@@ -12,16 +12,23 @@ uint32_t color_walk(int n) {
     static const struct {
         int channel;
         bool up;
-    } segments[6] = {{1, true}, {0, false}, {2, true}, {1, false}, {0, true}, {2, false}};
+    } segments[6] = {
+        {1, true },
+        {0, false},
+        {2, true },
+        {1, false},
+        {0, true },
+        {2, false}
+    };
     int c[3] = {255, 0, 0};
     int t    = 0;
     for (int i = 0; i < n; i++) {
         if (i >= 180) break;
-        auto seg  = segments[i / 30];
-        int step  = t == 0 ? 8 : 9;
-        t         = 1 - t;
-        int& v    = c[seg.channel];
-        v        += seg.up ? step : -step;
+        auto seg = segments[i / 30];
+        int step = t == 0 ? 8 : 9;
+        t        = 1 - t;
+        int& v   = c[seg.channel];
+        v += seg.up ? step : -step;
         bool done = seg.up ? v > 254 : v < 1;
         if (done) i = (i / 30 + 1) * 30; // the loop's increment skips this value
     }
@@ -52,7 +59,9 @@ picture font_strip(rgba background, rgba top_ink, rgba bottom_ink) {
     canvas c(7 * glyph_count, 16, background);
     for (int k = 0; k < glyph_count; k++) {
         mask g = panel_glyph(k, true);
-        paint(c, g, [&](int, int y) { return mix(top_ink, bottom_ink, (y - glyph_top) / 8.f); }, 7 * k, glyph_top);
+        paint(
+            c, g, [&](int, int y) { return mix(top_ink, bottom_ink, (y - glyph_top) / 8.f); }, 7 * k,
+            glyph_top);
     }
     return to_picture(c, 24);
 }
@@ -72,18 +81,22 @@ picture draw_characters() {
 picture draw_save() {
     canvas c(24, 24, hex(0x000000));
     // body: a rounded square with the top-right corner cut
-    shape body = intersect(box(2, 2, 22, 22, 2), polygon({{0, 0}, {18, 0}, {24, 6}, {24, 24}, {0, 24}}));
+    shape body = intersect(box(2, 2, 22, 22, 2), polygon({
+                                                     {0,  0 },
+                                                     {18, 0 },
+                                                     {24, 6 },
+                                                     {24, 24},
+                                                     {0,  24}
+    }));
     paint(c, cover(24, 24, grow(body, 1)), hex(0x0A1430));
     paint(c, cover(24, 24, body), [](int, int y) { return mix(hex(0x5B8FEA), hex(0x2C56B8), y / 23.f); });
     // shutter with its slot
-    paint(c, cover(24, 24, box(6.5f, 2, 16.5f, 9, 0.5f)), [](int, int y) {
-        return mix(hex(0xF2F5F8), hex(0xA8B2BE), (y - 2) / 7.f);
-    });
+    paint(c, cover(24, 24, box(6.5f, 2, 16.5f, 9, 0.5f)),
+          [](int, int y) { return mix(hex(0xF2F5F8), hex(0xA8B2BE), (y - 2) / 7.f); });
     paint(c, cover(24, 24, box(12.5f, 3, 15, 8)), hex(0x2B3442));
     // label with two ruled lines
-    paint(c, cover(24, 24, box(5, 12, 19, 22, 1)), [](int, int y) {
-        return mix(hex(0xFFFFFF), hex(0xDCE3EC), (y - 12) / 10.f);
-    });
+    paint(c, cover(24, 24, box(5, 12, 19, 22, 1)),
+          [](int, int y) { return mix(hex(0xFFFFFF), hex(0xDCE3EC), (y - 12) / 10.f); });
     paint(c, cover(24, 24, box(7, 15, 17, 16)), hex(0x9AA8BA));
     paint(c, cover(24, 24, box(7, 18, 17, 19)), hex(0x9AA8BA));
     // a glint on the body's top-left edge

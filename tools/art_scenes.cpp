@@ -12,16 +12,17 @@ namespace {
 
 // Smooth value noise in 0..1, the same for every run.
 float lattice(int x, int y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u + seed * 2246822519u;
-    h          = (h ^ (h >> 13)) * 1274126177u;
+    uint32_t h =
+        static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u + seed * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
     return static_cast<float>((h ^ (h >> 16)) & 0xFFFF) / 65535.f;
 }
 
 float noise(float x, float y, uint32_t seed) {
     int xi = static_cast<int>(std::floor(x)), yi = static_cast<int>(std::floor(y));
     float fx = x - xi, fy = y - yi;
-    fx       = fx * fx * (3 - 2 * fx);
-    fy       = fy * fy * (3 - 2 * fy);
+    fx      = fx * fx * (3 - 2 * fx);
+    fy      = fy * fy * (3 - 2 * fy);
     float a = lattice(xi, yi, seed), b = lattice(xi + 1, yi, seed);
     float c = lattice(xi, yi + 1, seed), d = lattice(xi + 1, yi + 1, seed);
     return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
@@ -48,7 +49,6 @@ rgba ramp(std::initializer_list<std::pair<float, unsigned>> stops, float t) {
 // A ridge line: its height at x.
 using ridge = float (*)(float x);
 
-
 // Paints everything below a ridge, anti-aliased along it.
 void land(canvas& c, ridge top, const std::function<rgba(int x, int y, float depth)>& colour) {
     for (int x = 0; x < c.w; x++) {
@@ -65,7 +65,12 @@ void land(canvas& c, ridge top, const std::function<rgba(int x, int y, float dep
 
 // 24-bit output with a 4x4 ordered dither, so long gradients show no bands.
 picture dithered(const canvas& c) {
-    static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    static const int bayer[4][4] = {
+        {0,  8,  2,  10},
+        {12, 4,  14, 6 },
+        {3,  11, 1,  9 },
+        {15, 7,  13, 5 }
+    };
     picture p(c.w, c.h, 24);
     for (int y = 0; y < c.h; y++)
         for (int x = 0; x < c.w; x++) {
@@ -100,7 +105,14 @@ picture draw_background() {
     // sky: a muted blue-grey, paler toward a warm haze at the horizon
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++)
-            c.at(x, y) = ramp({{0.f, 0x4E6A82}, {0.45f, 0x7F98A8}, {0.72f, 0xB9C2BC}, {0.9f, 0xD8D0B8}}, y / 240.f);
+            c.at(x, y) = ramp(
+                {
+                    {0.f,   0x4E6A82},
+                    {0.45f, 0x7F98A8},
+                    {0.72f, 0xB9C2BC},
+                    {0.9f,  0xD8D0B8}
+            },
+                y / 240.f);
     // low sun glow
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++) {
@@ -116,13 +128,15 @@ picture draw_background() {
             over(c.at(x, y), hex(0xF4F1E8, a));
         }
     // two mountain ranges, blue in the haze, the nearer one a little darker
-    land(c, [](float x) { return 136 - 18 * fbm(x / 60.f, 0.5f, 11) - 6 * std::sin(x / 41.f); },
-         [](int, int, float d) { return mix(hex(0x95A3B3), hex(0xA6AFB7), std::clamp(d / 30.f, 0.f, 1.f)); });
-    land(c, [](float x) { return 152 - 14 * fbm(x / 45.f, 1.5f, 13) + 4 * std::sin(x / 23.f + 2); },
-         [](int x, int, float d) {
-             rgba m = mix(hex(0x7D8E98), hex(0x93A09F), std::clamp(d / 20.f, 0.f, 1.f));
-             return mix(m, hex(0xA3AEB0), 0.25f * (1 - x / 320.f)); // lit from the low sun on the left
-         });
+    land(
+        c, [](float x) { return 136 - 18 * fbm(x / 60.f, 0.5f, 11) - 6 * std::sin(x / 41.f); },
+        [](int, int, float d) { return mix(hex(0x95A3B3), hex(0xA6AFB7), std::clamp(d / 30.f, 0.f, 1.f)); });
+    land(
+        c, [](float x) { return 152 - 14 * fbm(x / 45.f, 1.5f, 13) + 4 * std::sin(x / 23.f + 2); },
+        [](int x, int, float d) {
+            rgba m = mix(hex(0x7D8E98), hex(0x93A09F), std::clamp(d / 20.f, 0.f, 1.f));
+            return mix(m, hex(0xA3AEB0), 0.25f * (1 - x / 320.f)); // lit from the low sun on the left
+        });
     // rolling hills in sage
     land(c, hills, [](int x, int y, float d) {
         rgba g = mix(hex(0x909E7B), hex(0x6F7F62), std::clamp(d / 25.f, 0.f, 1.f));
@@ -134,8 +148,8 @@ picture draw_background() {
         float x = 4 + k * 14.7f + 10 * noise(k * 1.3f, 0.2f, 41);
         if (x > 206 && x < 300) continue; // leave the map's corner calm
         if (noise(k * 0.9f, 3.3f, 45) < 0.35f) continue;
-        float h = hills(x) + 1;
-        float s = 2.5f + 4 * noise(k * 2.7f, 1.1f, 43);
+        float h     = hills(x) + 1;
+        float s     = 2.5f + 4 * noise(k * 2.7f, 1.1f, 43);
         shape crown = ellipse(x, h - s * 0.95f, s * 0.72f, s);
         paint(c, cover(320, 240, box(x - 0.6f, h - 2, x + 0.6f, h + 1.5f)), hex(0x3E4A38));
         paint(c, cover(320, 240, crown), [&](int px, int) {
@@ -178,37 +192,56 @@ shape title_word(float x, float y, float& width) {
         shape (*make)(float ox, float oy);
     };
     static const letter letters[] = {
-        {22, [](float ox, float oy) { // H
-             return unite(unite(segment(ox, oy, ox, oy + 38, stroke_half), segment(ox + 22, oy, ox + 22, oy + 38, stroke_half)),
+        {22,
+         [](float ox, float oy) { // H
+             return unite(unite(segment(ox, oy, ox, oy + 38, stroke_half),
+                                segment(ox + 22, oy, ox + 22, oy + 38, stroke_half)),
                           segment(ox, oy + 19, ox + 22, oy + 19, stroke_half));
          }},
-        {20, [](float ox, float oy) { // u
-             return unite(unite(segment(ox, oy + 14, ox, oy + 28, stroke_half), arc(ox + 10, oy + 28, 10, 0, pi, stroke_half)),
+        {20,
+         [](float ox, float oy) { // u
+             return unite(unite(segment(ox, oy + 14, ox, oy + 28, stroke_half),
+                                arc(ox + 10, oy + 28, 10, 0, pi, stroke_half)),
                           segment(ox + 20, oy + 14, ox + 20, oy + 38, stroke_half));
          }},
-        {24, [](float ox, float oy) { // d
-             return unite(arc(ox + 12, oy + 26, 12, -pi, pi, stroke_half), segment(ox + 24, oy, ox + 24, oy + 38, stroke_half));
+        {24,
+         [](float ox, float oy) { // d
+             return unite(arc(ox + 12, oy + 26, 12, -pi, pi, stroke_half),
+                          segment(ox + 24, oy, ox + 24, oy + 38, stroke_half));
          }},
-        {28, [](float ox, float oy) { // w
-             return unite(unite(segment(ox, oy + 14, ox + 7, oy + 38, stroke_half), segment(ox + 7, oy + 38, ox + 14, oy + 21, stroke_half)),
-                          unite(segment(ox + 14, oy + 21, ox + 21, oy + 38, stroke_half), segment(ox + 21, oy + 38, ox + 28, oy + 14, stroke_half)));
+        {28,
+         [](float ox, float oy) { // w
+             return unite(unite(segment(ox, oy + 14, ox + 7, oy + 38, stroke_half),
+                                segment(ox + 7, oy + 38, ox + 14, oy + 21, stroke_half)),
+                          unite(segment(ox + 14, oy + 21, ox + 21, oy + 38, stroke_half),
+                                segment(ox + 21, oy + 38, ox + 28, oy + 14, stroke_half)));
          }},
-        {15, [](float ox, float oy) { // r
-             return unite(segment(ox, oy + 14, ox, oy + 38, stroke_half), arc(ox + 12, oy + 27, 12, pi, 1.6f * pi, stroke_half));
+        {15,
+         [](float ox, float oy) { // r
+             return unite(segment(ox, oy + 14, ox, oy + 38, stroke_half),
+                          arc(ox + 12, oy + 27, 12, pi, 1.6f * pi, stroke_half));
          }},
-        {0, [](float ox, float oy) { // i
-             return unite(segment(ox, oy + 14, ox, oy + 38, stroke_half), circle(ox, oy + 4, stroke_half + 0.6f));
+        {0,
+         [](float ox, float oy) { // i
+             return unite(segment(ox, oy + 14, ox, oy + 38, stroke_half),
+                          circle(ox, oy + 4, stroke_half + 0.6f));
          }},
-        {24, [](float ox, float oy) { // g
-             return unite(unite(arc(ox + 12, oy + 26, 12, -pi, pi, stroke_half), segment(ox + 24, oy + 14, ox + 24, oy + 41, stroke_half)),
+        {24,
+         [](float ox, float oy) { // g
+             return unite(unite(arc(ox + 12, oy + 26, 12, -pi, pi, stroke_half),
+                                segment(ox + 24, oy + 14, ox + 24, oy + 41, stroke_half)),
                           arc(ox + 12.5f, oy + 41, 11.5f, 0, 0.92f * pi, stroke_half));
          }},
-        {24, [](float ox, float oy) { // h
-             return unite(unite(segment(ox, oy, ox, oy + 38, stroke_half), arc(ox + 12, oy + 26, 12, pi, 2 * pi, stroke_half)),
+        {24,
+         [](float ox, float oy) { // h
+             return unite(unite(segment(ox, oy, ox, oy + 38, stroke_half),
+                                arc(ox + 12, oy + 26, 12, pi, 2 * pi, stroke_half)),
                           segment(ox + 24, oy + 26, ox + 24, oy + 38, stroke_half));
          }},
-        {16, [](float ox, float oy) { // t
-             return unite(unite(segment(ox + 6, oy + 3, ox + 6, oy + 31, stroke_half), arc(ox + 13, oy + 31, 7, pi / 2, pi, stroke_half)),
+        {16,
+         [](float ox, float oy) { // t
+             return unite(unite(segment(ox + 6, oy + 3, ox + 6, oy + 31, stroke_half),
+                                arc(ox + 13, oy + 31, 7, pi / 2, pi, stroke_half)),
                           segment(ox, oy + 14, ox + 16, oy + 14, stroke_half));
          }},
     };
@@ -217,7 +250,7 @@ shape title_word(float x, float y, float& width) {
     float at            = x + letters[0].width + 2 * stroke_half + gap;
     for (size_t k = 1; k < std::size(letters); k++) {
         word = unite(word, letters[k].make(at + stroke_half, y + stroke_half));
-        at  += letters[k].width + 2 * stroke_half + gap;
+        at += letters[k].width + 2 * stroke_half + gap;
     }
     width = at - gap - x;
     return word;
@@ -230,7 +263,12 @@ picture draw_splash() {
     // night-blue backdrop with a glow behind the title
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++) {
-            rgba v = ramp({{0.f, 0x0A0F20}, {1.f, 0x18233F}}, y / 240.f);
+            rgba v = ramp(
+                {
+                    {0.f, 0x0A0F20},
+                    {1.f, 0x18233F}
+            },
+                y / 240.f);
             float r = std::hypot((x - 160) / 1.8f, y - 92.f) / 110.f;
             over(v, hex(0x3B5596, 0.55f * std::pow(std::max(0.f, 1 - r), 1.8f)));
             c.at(x, y) = v;
@@ -243,12 +281,14 @@ picture draw_splash() {
         float spacing = 840.f * below / 1400.f; // between the lines running away
         for (int x = 0; x < 320; x++) {
             float u     = (x + 0.5f - 160) / spacing;
-            float along = std::clamp(1.f - std::abs(u - std::round(u)) * spacing, 0.f, 1.f) * std::min(1.f, spacing / 14);
+            float along = std::clamp(1.f - std::abs(u - std::round(u)) * spacing, 0.f, 1.f) *
+                          std::min(1.f, spacing / 14);
             float across = 0;
             for (int m = 6; m < 200; m++) {
                 float ym  = 1400.f / (3.f * m);
                 float gap = ym - 1400.f / (3.f * (m + 1));
-                across    = std::max(across, std::clamp(1.f - std::abs(below - ym), 0.f, 1.f) * std::min(1.f, gap / 9));
+                across    = std::max(across,
+                                     std::clamp(1.f - std::abs(below - ym), 0.f, 1.f) * std::min(1.f, gap / 9));
             }
             float near = std::clamp(below / 62.f, 0.f, 1.f);
             over(c.at(x, y), hex(0x5A82E8, std::max(along, across) * (0.15f + 0.45f * near)));
@@ -277,18 +317,27 @@ picture draw_splash() {
     paint(c, cover(320, 240, grow(t, 2.6f), 4), hex(0x1A0C04));
     paint(c, cover(320, 240, t, 4), [&](int, int y) {
         float v = (y - ty) / 44.f;
-        return ramp({{0.f, 0xFFF6CC}, {0.4f, 0xFFCF5E}, {0.75f, 0xF59232}, {1.1f, 0xD2561A}}, v);
+        return ramp(
+            {
+                {0.f,   0xFFF6CC},
+                {0.4f,  0xFFCF5E},
+                {0.75f, 0xF59232},
+                {1.1f,  0xD2561A}
+        },
+            v);
     });
     // light on the upper edges of the strokes
-    paint(c, cover(320, 240, intersect(t, [=](float x, float y) { return -t(x, y - 2.2f); }), 4), hex(0xFFFFFF, 0.6f));
+    paint(c, cover(320, 240, intersect(t, [=](float x, float y) { return -t(x, y - 2.2f); }), 4),
+          hex(0xFFFFFF, 0.6f));
 
     // a rule in the colours of the colour bar
     int ry = static_cast<int>(ty) + 70;
     for (int x = 40; x < 280; x++) {
-        float u = (x - 40) / 239.f;
+        float u    = (x - 40) / 239.f;
         uint32_t v = color_walk(static_cast<int>(u * 177));
         float a    = std::min(1.f, std::min(u, 1 - u) * 8);
-        for (int y = ry; y < ry + 3; y++) over(c.at(x, y), with_alpha(hex(v), a * (y == ry + 1 ? 1.f : 0.55f)));
+        for (int y = ry; y < ry + 3; y++)
+            over(c.at(x, y), with_alpha(hex(v), a * (y == ry + 1 ? 1.f : 0.55f)));
     }
 
     // the subtitle

@@ -32,12 +32,12 @@ bool read_bmp(const std::vector<unsigned char>& f, picture& out, std::string& er
     uint32_t data_at   = le(f, 10, 4);
     uint32_t head_size = le(f, 14, 4);
     if (head_size < 40 || 14 + head_size > f.size()) return error = "unsupported BMP header", false;
-    int32_t w          = static_cast<int32_t>(le(f, 18, 4));
-    int32_t h          = static_cast<int32_t>(le(f, 22, 4));
-    int bits           = static_cast<int>(le(f, 28, 2));
-    uint32_t compress  = le(f, 30, 4);
-    uint32_t colours   = le(f, 46, 4);
-    bool top_down      = h < 0;
+    int32_t w         = static_cast<int32_t>(le(f, 18, 4));
+    int32_t h         = static_cast<int32_t>(le(f, 22, 4));
+    int bits          = static_cast<int>(le(f, 28, 2));
+    uint32_t compress = le(f, 30, 4);
+    uint32_t colours  = le(f, 46, 4);
+    bool top_down     = h < 0;
     if (top_down) h = -h;
     if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return error = "unsupported picture size", false;
     if (compress != 0 && compress != 3 && compress != 6) return error = "compressed BMP", false;

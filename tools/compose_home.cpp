@@ -30,7 +30,8 @@ void blit(SDL_Surface* s, SDL_Surface* to, int x, int y) {
 }
 
 void fill(SDL_Surface* to, int x, int y, int w, int h, Uint32 v) {
-    SDL_Rect r{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    SDL_Rect r{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+               static_cast<Uint16>(h)};
     SDL_FillRect(to, &r, v);
 }
 
@@ -64,7 +65,7 @@ void draw_elements(editor& ed, SDL_Surface* to) {
         SDL_Surface *face = decode(ed, s_button), *shine = decode(ed, s_buttonoverlay);
         SDL_Color c = m.colors[color_slot_of(e)].value;
         recolor(face, c.r, c.g, c.b, 255);
-        float f = factor(m, e);
+        float f         = factor(m, e);
         SDL_Surface *zf = zoom_surface(face, 1.0f, f), *zs = zoom_surface(shine, 1.0f, f);
         int x = m.elements[e].pos.x + (e == 0 ? 7 : 0), y = m.elements[e].pos.y + (e == 0 ? 7 : 0);
         blit(zf, to, x, y);
@@ -85,8 +86,12 @@ void draw_elements(editor& ed, SDL_Surface* to) {
         int e;
         stream_id s;
         SDL_Surface* overlay;
-    } status[] = {{6, s_rupee, ed.rupee_overlay}, {7, s_999, nullptr}, {8, s_hearts, ed.hearts_overlay},
-                  {9, s_map, ed.map_overlay}};
+    } status[] = {
+        {6, s_rupee,  ed.rupee_overlay },
+        {7, s_999,    nullptr          },
+        {8, s_hearts, ed.hearts_overlay},
+        {9, s_map,    ed.map_overlay   }
+    };
     for (auto& st : status) {
         SDL_Surface* p = decode(ed, st.s);
         if (st.e != 7) {
@@ -98,7 +103,8 @@ void draw_elements(editor& ed, SDL_Surface* to) {
         SDL_FreeSurface(p);
     }
     SDL_Color magic = m.colors[7].value;
-    fill(to, m.elements[10].pos.x + 7, m.elements[10].pos.y + 3, 100, 8, magic.r << 16 | magic.g << 8 | magic.b);
+    fill(to, m.elements[10].pos.x + 7, m.elements[10].pos.y + 3, 100, 8,
+         magic.r << 16 | magic.g << 8 | magic.b);
     SDL_Surface* border = decode(ed, s_magicborder);
     blit(border, to, m.elements[10].pos.x, m.elements[10].pos.y);
     SDL_FreeSurface(border);

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     std::vector<unsigned char> stored(bmp.size());
     store_form(bmp.data(), bmp.size(), stored.data());
 
-    std::string text = "// " + name + ": " + in + " (" + std::to_string(p.w) + "x" + std::to_string(p.h) + ", " +
-                       std::to_string(p.bits) + " bits) in its stored form.\n" +
+    std::string text = "// " + name + ": " + in + " (" + std::to_string(p.w) + "x" + std::to_string(p.h) +
+                       ", " + std::to_string(p.bits) + " bits) in its stored form.\n" +
                        "// Made by pack_picture at build time; change the BMP, not this file.\n" +
                        "#include \"assets/pictures.h\"\n\n" + "extern const unsigned char " + name + "[] = {";
     char hex[8];
