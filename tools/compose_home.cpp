@@ -6,9 +6,9 @@
 //
 // Writes home.bmp (the editor window: panel, background, colour bar, the 21
 // elements recoloured and scaled by their home values, save button),
-// countdown.bmp (the first count-down frame) and prompt.bmp (the bg.bmp
-// prompt). The elements are drawn in the editor's own order, with the
-// program's own image store, recolouring, scaling and text.
+// recoloured.bmp (the same with other colours in every slot), countdown.bmp (the first count-down frame) and
+// prompt.bmp (the bg.bmp prompt). The elements are drawn in the editor's own order, with the program's own
+// image store, recolouring, scaling and text.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "shell/image_store.h"
@@ -156,6 +156,24 @@ int main(int argc, char** argv) {
     draw_elements(ed, w);
     blit(ed.save_button, w, 276, 292);
     bool ok = save(w, dir + "/home.bmp");
+
+    // the preview again with other colours in every slot, to see that the
+    // shading of the overlays suits any colour a user picks
+    const Uint8 others[color_count][3] = {
+        {220, 40,  40 },
+        {250, 220, 60 },
+        {60,  200, 255},
+        {0,   160, 255},
+        {255, 255, 255},
+        {230, 30,  60 },
+        {255, 160, 200},
+        {70,  90,  255}
+    };
+    for (int k = 0; k < color_count; k++)
+        ed.model.colors[k].value = SDL_Color{others[k][0], others[k][1], others[k][2], 0};
+    blit(ed.background, w, 0, 0);
+    draw_elements(ed, w);
+    ok = save(w, dir + "/recoloured.bmp") && ok;
 
     // the first count-down frame and the background prompt
     fill(w, 0, 0, 320, 320, 0);
