@@ -8,6 +8,7 @@
 #include "shell/pictures.h"
 #include "ui/frame.h"
 #include "ui/input.h"
+#include "ui/startup.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -92,7 +93,8 @@ bool start_up(editor& ed) {
 // ---- start-up screens ----------------------------------------------------------
 
 void start_screens(editor& ed) {
-    (void)ed; // count-down, basecode.txt and bg.bmp prompts
+    countdown_screen(ed); // leaves message_pos at the prompts' place, however it ended
+    file_prompts(ed);     // opens both files even after a quit, to close them again
 }
 
 // ---- editor loop ---------------------------------------------------------------
