@@ -2,7 +2,6 @@
 // the preview (a calm, muted landscape that every element stands out
 // against) and the count-down picture with the program's title.
 #include "art.h"
-#include "art_glyphs.h"
 
 #include <algorithm>
 #include <cmath>
