@@ -5,9 +5,12 @@
 // button. Every quit path goes through teardown.
 #include "shell/run.h"
 
+#include "shell/pictures.h"
 #include "ui/frame.h"
 #include "ui/input.h"
+#include "ui/startup.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -24,6 +27,14 @@ bool fail(const char* what, const char* why) {
     return false;
 }
 
+// A built-in picture could not be unpacked or decoded (no temporary file,
+// a full disk): one line, then everything made so far is released.
+bool picture_failure(editor& ed) {
+    fail("cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError());
+    tear_down(ed);
+    return false;
+}
+
 } // namespace
 
 // ---- start-up ------------------------------------------------------------------
@@ -33,15 +44,14 @@ bool start_up(editor& ed) {
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 
-    // 1. the streamed pictures (the image store)
+    // 1. the streamed pictures
+    errno = 0;
+    if (!unpack_pictures(ed)) return picture_failure(ed);
     // 2-3. scale slots, offsets and names
     start_scales(ed.model);
     start_tables(ed.model);
-    // 4. the once-loaded pictures and the positions set with them
-    ed.save_button_pos = rect(276, 292, 0, 0);
-    ed.color_bar_pos   = rect(8, 248, 0, 0);
-    ed.scale_label_pos = rect(8, 272, 0, 0);
-    ed.selector_pos    = rect(8, 296, 0, 0);
+    // 4. the once-loaded pictures, and the panel positions set with them
+    if (!load_pictures(ed)) return picture_failure(ed);
     // 5. the typed entry and the held buttons
     ed.entry_len = 0;
     ed.scale_dir = 0;
@@ -83,7 +93,8 @@ bool start_up(editor& ed) {
 // ---- start-up screens ----------------------------------------------------------
 
 void start_screens(editor& ed) {
-    (void)ed; // count-down, basecode.txt and bg.bmp prompts
+    countdown_screen(ed); // leaves message_pos at the prompts' place, however it ended
+    file_prompts(ed);     // opens both files even after a quit, to close them again
 }
 
 // ---- editor loop ---------------------------------------------------------------

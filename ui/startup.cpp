@@ -1,0 +1,145 @@
+// startup.cpp - the screens between opening the window and the editor: the
+// count-down over the splash picture, then a Yes/No prompt for basecode.txt
+// (whose "Yes" imports it) and one for bg.bmp (whose "Yes" makes it the
+// background behind the preview).
+//
+// Escape or closing the window on any screen clears running and leaves at
+// once; every later screen then is skipped. Each screen redraws whole every
+// frame and pauses screen_delay_ms after its flip. Nothing is reported: a
+// file that does not open skips its prompt, and a bg.bmp that does not decode
+// leaves the built-in background in place.
+#include "ui/startup.h"
+
+#include "draw/text.h"
+#include "model/import.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr SDL_Rect countdown_message = {35, 256, 0, 0};
+constexpr SDL_Rect prompt_message    = {35, 128, 0, 0};
+// Each exactly the size of its word in font 1 (3 and 2 cells of 7x16).
+constexpr SDL_Rect yes_area = {30, 80, 21, 16};
+constexpr SDL_Rect no_area  = {80, 80, 14, 16};
+
+bool quits(const SDL_Event& e) {
+    return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
+}
+
+// Left and top edges count, right and bottom edges do not.
+bool inside(const SDL_Rect& r, int x, int y) {
+    return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+}
+
+void clear_window(editor& ed) {
+    SDL_FillRect(ed.screen, &ed.window_rect, 0);
+}
+
+void flip_and_pause(editor& ed, bool pause) {
+    SDL_Flip(ed.screen);
+    if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+}
+
+// bg.bmp as the new background; the built-in one stays when it does not decode.
+void load_background(editor& ed) {
+    SDL_RWops* rw = SDL_RWFromFile("bg.bmp", "rb");
+    if (!rw) return;
+    SDL_Surface* picture = SDL_LoadBMP_RW(rw, 1); // closes rw
+    if (!picture) return;
+    if (ed.background) SDL_FreeSurface(ed.background);
+    ed.background = picture;
+}
+
+} // namespace
+
+bool countdown_frame(editor& ed) {
+    while (SDL_PollEvent(&ed.event))
+        if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+    if (!ed.running) return false;
+
+    clear_window(ed);
+    if (ed.splash) {
+        SDL_Rect corner = {0, 0, 0, 0};
+        SDL_BlitSurface(ed.splash, nullptr, ed.screen, &corner);
+    }
+    // Eight spaces move the text to x = 91 without drawing.
+    char message[40];
+    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
+    drawtext(ed.message_pos, message, ed.screen, 1);
+    flip_and_pause(ed, true);
+
+    // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
+    if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
+    ed.splash_frame++;
+    return ed.countdown != 0;
+}
+
+void countdown_screen(editor& ed) {
+    ed.message_pos = countdown_message;
+    while (ed.countdown != 0 && countdown_frame(ed)) {
+    }
+    ed.message_pos = prompt_message;
+}
+
+bool prompt_frame(editor& ed, const char* question, Uint8& choice) {
+    ed.yes_rect = yes_area;
+    ed.no_rect  = no_area;
+    while (SDL_PollEvent(&ed.event)) {
+        const SDL_Event& e = ed.event;
+        if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
+            if (inside(ed.yes_rect, e.button.x, e.button.y))
+                choice = 1;
+            else if (inside(ed.no_rect, e.button.x, e.button.y))
+                choice = 2;
+        } else if (quits(e)) {
+            ed.running = 0;
+        }
+    }
+    if (!ed.running) {
+        choice = 0; // a quit outweighs an answer clicked in the same drain
+        return false;
+    }
+
+    clear_window(ed);
+    drawtext(ed.message_pos, question, ed.screen, 1);
+    drawtext(ed.yes_rect, "Yes", ed.screen, 1);
+    drawtext(ed.no_rect, "No", ed.screen, 1);
+    // The frame after an answer follows without a pause, then the prompt ends.
+    flip_and_pause(ed, choice == 0);
+    return choice == 0;
+}
+
+void yes_no_prompt(editor& ed, const char* question, Uint8& choice) {
+    while (choice == 0 && prompt_frame(ed, question, choice)) {
+    }
+}
+
+void basecode_prompt(editor& ed) {
+    ed.basecode_choice = 0;
+    // Opened as the existence test even after a quit; the import reads this stream.
+    if (FILE* basecode = std::fopen("basecode.txt", "r")) {
+        if (ed.running) {
+            yes_no_prompt(ed, "Basecode.txt found. Use it?", ed.basecode_choice);
+            if (ed.basecode_choice == 1) import_base_code(basecode, ed.model);
+        }
+        std::fclose(basecode);
+    }
+}
+
+void background_prompt(editor& ed) {
+    bgchoice = 0;
+    if (FILE* bg = std::fopen("bg.bmp", "r")) {
+        if (ed.running) {
+            yes_no_prompt(ed, "Bg.bmp found. Use it?", bgchoice);
+            if (bgchoice == 1) load_background(ed);
+        }
+        std::fclose(bg);
+    }
+}
+
+void file_prompts(editor& ed) {
+    ed.message_pos = prompt_message;
+    basecode_prompt(ed);
+    background_prompt(ed);
+}
