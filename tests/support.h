@@ -29,6 +29,14 @@ bool start_headless(editor& ed);
 // first pass (element 0 selected, the one-shot text refreshes pending).
 bool start_editor_headless(editor& ed);
 
+// A 32-bit surface with alpha in the top byte, filled with one ARGB value.
+SDL_Surface* argb_surface(int w, int h, Uint32 argb);
+// The picture as a 32-bit BMP file (the fourth byte of each pixel kept) on a
+// temporary file, wrapped like a built-in picture's stream.
+image_stream bmp_stream(const SDL_Surface* picture);
+// The ARGB value of a screen pixel.
+Uint32 pixel_at(const SDL_Surface* s, int x, int y);
+
 // Puts events on SDL's queue.
 void push_key(SDLKey key);
 void push_quit();
