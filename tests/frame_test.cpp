@@ -403,3 +403,70 @@ TEST_F(frame, after_a_refused_resize_the_steps_still_run_and_nothing_is_drawn) {
 }
 
 } // namespace
+
+namespace {
+
+// ---- with the built-in artwork ------------------------------------------------------
+
+struct frame_art : ::testing::Test {
+    temp_dir dir;
+    editor ed;
+    void SetUp() override { ASSERT_TRUE(start_editor_headless(ed)); }
+    void TearDown() override { tear_down(ed); }
+    void passes(int n) {
+        for (int i = 0; i < n; i++) editor_pass(ed);
+    }
+    Uint32 at(int x, int y) const { return pixel_at(ed.screen, x, y) & 0xFFFFFF; }
+    // A point of element e's drawn face, 5/8 across and 9/16 down, out of the
+    // overlay's gloss and rim (the A Button's is 7 px further on).
+    Uint32 face(int e) const {
+        const SDL_Rect& p     = ed.model.elements[e].pos;
+        const element_size& s = ed.model.element_sizes[e];
+        int inset             = e == 0 ? 7 : 0;
+        return at(p.x + inset + s.w * 5 / 8, p.y + inset + s.h * 9 / 16);
+    }
+};
+
+// The overlay's faint shading may darken a channel by up to 1/16.
+::testing::AssertionResult shaded(Uint32 got, Uint32 want) {
+    for (int shift : {16, 8, 0}) {
+        int g = got >> shift & 0xFF, w = want >> shift & 0xFF;
+        if (g > w || g + w / 16 + 1 < w)
+            return ::testing::AssertionFailure() << std::hex << got << " is not a shade of " << want;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(frame_art, button_faces_show_their_slot_colour) {
+    for (int e = 11; e <= 20; e++) ed.model.elements[e].pos = {10, 200, 0, 0}; // icons and numbers aside
+    passes(1);
+    EXPECT_TRUE(shaded(face(0), 0x5A5AFF));
+    EXPECT_TRUE(shaded(face(1), 0x009600));
+    for (int e = 2; e <= 5; e++) EXPECT_TRUE(shaded(face(e), 0xFFA000)) << e;
+    ed.model.colors[1].value = {200, 10, 30, 0};
+    ed.model.colors[2].value = {1, 2, 3, 0};
+    ed.model.colors[4].value = {9, 9, 9, 0};
+    passes(1);
+    EXPECT_TRUE(shaded(face(1), 0xC80A1E));
+    for (int e = 2; e <= 5; e++) EXPECT_TRUE(shaded(face(e), 0x010203)) << e;
+}
+
+TEST_F(frame_art, holding_scale_buttons_through_every_value_never_fails) {
+    // one element of each rule; the plain-picture test above runs all twelve
+    for (int e : {0, 1, 11}) {
+        SCOPED_TRACE(e);
+        ed.model.selected = e;
+        push_release(0, 0);
+        push_press(68, 280); // "+"
+        passes(1000);
+        push_release(0, 0);
+        push_press(10, 280); // "-"
+        passes(2000);
+        push_release(0, 0);
+        passes(1);
+    }
+    EXPECT_EQ(ed.model.scales[1].value, 575 + 1000);
+    EXPECT_EQ(ed.model.scales[12].value, 16 - 1000);
+}
+
+} // namespace
