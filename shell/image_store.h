@@ -6,24 +6,25 @@
 #pragma once
 
 #include "shell/editor.h"
+#include "shell/store_form.h" // store_form, unstore_form: the rule on bytes
 
 #include <cstddef>
 #include <cstdio>
 
-// Applies the stored-form rule to n bytes of a BMP file (the packer's side).
-void store_form(const unsigned char* file, size_t n, unsigned char* stored);
-
 // Reads a stored form from in (any position; in is closed) and returns a new
 // temporary stream holding the BMP, positioned after its last byte; nullptr
-// when no temporary file could be made.
+// when the input could not be read or no temporary file could be written.
 FILE* neformattedpas(FILE* in);
 
 // Unpacks a stored array to a temporary file wrapped for SDL; {nullptr,
 // nullptr} when a temporary file could not be made.
 image_stream unpack_image(const unsigned char* stored, size_t n);
-// Unpacks and decodes once; the temporary file is removed again.
+// Unpacks and decodes once; the temporary file is removed again. nullptr
+// when unpacking or decoding failed.
 SDL_Surface* load_image(const unsigned char* stored, size_t n);
-// Rewinds the stream and decodes a fresh surface that the caller frees.
+// Rewinds the stream and decodes a fresh surface that the caller frees
+// (nullptr for a stream that was never made).
 SDL_Surface* decode_stream(image_stream& s);
-// Blits of the surface then blend by each pixel's top byte.
+// Declares each 32-bit pixel's top byte its alpha (mask, shift and loss) and
+// turns on source-alpha blending: blits then blend by that byte. Ignores null.
 void enable_pixel_alpha(SDL_Surface* s);

@@ -5,11 +5,14 @@
 // button. Every quit path goes through teardown.
 #include "shell/run.h"
 
+#include "shell/pictures.h"
 #include "ui/frame.h"
 #include "ui/input.h"
 #include "ui/startup.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 Uint8 bgchoice = 0;
@@ -25,6 +28,14 @@ bool fail(const char* what, const char* why) {
     return false;
 }
 
+// A built-in picture could not be unpacked or decoded (no temporary file,
+// a full disk): one line, then everything made so far is released.
+bool picture_failure(editor& ed) {
+    fail("cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError());
+    tear_down(ed);
+    return false;
+}
+
 } // namespace
 
 // ---- start-up ------------------------------------------------------------------
@@ -34,15 +45,14 @@ bool start_up(editor& ed) {
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 
-    // 1. the streamed pictures (the image store)
+    // 1. the streamed pictures
+    errno = 0;
+    if (!unpack_pictures(ed)) return picture_failure(ed);
     // 2-3. scale slots, offsets and names
     start_scales(ed.model);
     start_tables(ed.model);
-    // 4. the once-loaded pictures and the positions set with them
-    ed.save_button_pos = rect(276, 292, 0, 0);
-    ed.color_bar_pos   = rect(8, 248, 0, 0);
-    ed.scale_label_pos = rect(8, 272, 0, 0);
-    ed.selector_pos    = rect(8, 296, 0, 0);
+    // 4. the once-loaded pictures, and the panel positions set with them
+    if (!load_pictures(ed)) return picture_failure(ed);
     // 5. the typed entry and the held buttons
     ed.entry_len = 0;
     ed.scale_dir = 0;
@@ -50,11 +60,18 @@ bool start_up(editor& ed) {
     // 6. elements; their drawn sizes are zero until the first frame
     start_elements(ed.model);
     for (auto& s : ed.model.element_sizes) s = {0, 0};
-    // 7. SDL
+    // 7. SDL, all subsystems. The editor plays no sound: the dummy audio
+    // driver keeps a machine without a sound card from failing the start (or
+    // filling the terminal with the sound library's complaints). A subsystem
+    // the editor does not need (joystick, CD-ROM) may fail; video must not.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     if (SDL_Init(0xFFFF) != 0) {
-        fail("cannot start SDL", SDL_GetError());
-        tear_down(ed);
-        return false;
+        SDL_Quit();
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+            fail("cannot start SDL", SDL_GetError());
+            tear_down(ed);
+            return false;
+        }
     }
     // 8-9. colours, drag
     start_colors(ed.model);
