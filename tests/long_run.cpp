@@ -94,7 +94,7 @@ TEST(long_run, a_hundred_thousand_random_passes_keep_memory_flat) {
                 resident_early, resident_late, passes);
     // A single leaked 8x8 surface per frame would add megabytes here.
     EXPECT_LT(held_late - held_early, 256 * 1024);
-    EXPECT_LT(resident_late - resident_early, 64L * 1024 * 1024);
+    EXPECT_LT(resident_late - resident_early, 16L * 1024 * 1024);
     s.close();
 }
 
