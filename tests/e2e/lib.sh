@@ -38,7 +38,8 @@ cleanup() {
 
 # Makes the scratch directory and starts an X server on a display number that
 # the server itself chooses as free (-displayfd), so parallel scenarios and
-# other users of the machine never collide.
+# other users of the machine never collide. A server that then does not
+# answer (another one took its socket) is replaced by a fresh one.
 start_x() {
     root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX")
     chmod 755 "$root"
@@ -46,16 +47,34 @@ start_x() {
     mkdir "$work"
     trap cleanup EXIT
     trap 'exit 1' INT TERM
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        start_one_x && return 0
+        note "X server $attempt gave display ${display:-none} but does not answer; starting another"
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    done
+    fail "no X server would start: $(cat "$root/xvfb.log")"
+}
+
+start_one_x() {
+    rm -f "$root/display"
     Xvfb -displayfd 3 -screen 0 320x320x24 -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local deadline=$((SECONDS + wait_limit))
     while [ ! -s "$root/display" ]; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$root/xvfb.log")"
-        [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number"
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        [ $SECONDS -lt $deadline ] || return 1
         sleep 0.05
     done
     display=$(tr -d '\n' <"$root/display")
     export DISPLAY=":$display"
+    deadline=$((SECONDS + 5))
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
 }
 
 # Starts the program in $work (optionally through a command prefix such as
