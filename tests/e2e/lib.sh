@@ -33,7 +33,7 @@ note() { echo "  $*"; }
 cleanup() {
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill -KILL "$app_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    if [ -n "$root" ] && [ "${keep_root:-0}" = 0 ]; then rm -rf "$root"; fi
+    if [ -n "$root" ] && [ "${keep_root:-0}" = 0 ] && [ -z "${HUDWRIGHT_E2E_KEEP:-}" ]; then rm -rf "$root"; fi
 }
 
 # Makes the scratch directory and starts an X server on a display number that
