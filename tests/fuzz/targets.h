@@ -175,7 +175,7 @@ inline std::string check_editor(const editor& ed, const layout& start) {
 // Decodes the bytes into events (key down and up, motion, press, release,
 // quit, resize) and editor passes; after every pass the invariants must hold.
 // At most max_passes passes run, so one input stays quick.
-inline std::string events_one(editor_session& s, const uint8_t* data, size_t size, int max_passes = 48) {
+inline std::string events_one(editor_session& s, const uint8_t* data, size_t size, int max_passes = 12) {
     s.reset();
     editor& ed = s.ed;
     byte_reader in{data, size};
