@@ -161,7 +161,8 @@ scenario_nudge() {
     expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
 }
 
-# Select the B Button and type its X (with a backspace), Y, scale and colour.
+# Select the B Button and type its X (with a backspace), its Y on the keypad,
+# its scale and its colour (letters in lower case).
 scenario_typed() {
     launch
     wait_screen editor
@@ -169,14 +170,16 @@ scenario_typed() {
     click "${x_field[@]}"
     keys 0 0 7 BackSpace 6 4
     click "${y_field[@]}"
-    keys 0 0 3 2
+    # The keypad's 0, 0, 3, 2 as its keys send them with NumLock off (xdotool
+    # would press NumLock first to reach KP_0, and that key takes a position).
+    keys KP_Insert KP_Insert KP_Next KP_Down
     click "${scale_field[@]}"
     keys 0 2 0 0
     click "${color_field[@]}"
-    keys 1 2 3 4 5 6
+    keys a 2 c 4 e 6
     save_and_quit
     expect_code "81211230 0064" "81211238 0032" "81211240 0200" \
-        "812111FA 0012" "812111FC 0034" "812111FE 0056"
+        "812111FA 00A2" "812111FC 00C4" "812111FE 00E6"
 }
 
 # Hold a button on the colour bar at x 100 until the A Button changes colour:
