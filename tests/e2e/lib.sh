@@ -165,6 +165,8 @@ press() { move "$1" "$2" && xdotool mousedown "${3:-1}"; }
 release() { xdotool mouseup "${1:-1}"; }
 click() { press "$1" "$2" "${3:-1}" && release "${3:-1}"; }
 keys() { xdotool key --delay 30 "$@"; }
+# The window manager's close button.
+close_window() { "$close_bin" "$wid" || fail "could not ask the window to close"; }
 
 # Sets px, py to the pointer in window coordinates.
 px=0

@@ -347,3 +347,39 @@ scenario_symlink() {
     [ -L "$work/code.txt" ] || fail "code.txt is no longer a link"
     [ "$(cat "$work/keep/real.txt")" = "812114C4 0014" ] || fail "the linked file holds: $(cat "$work/keep/real.txt")"
 }
+
+# Closing the window on the base code prompt: no import, no background prompt,
+# the program ends with 0 and the directory is as it was.
+scenario_close_prompt() {
+    printf '81211506 0032\n' >"$work/basecode.txt"
+    make_bmp "$work/bg.bmp" 320 240 FF00FE
+    local before
+    before=$(tree_print)
+    launch
+    wait_screen basecode-prompt
+    close_window
+    while alive; do
+        try_shot after || break
+        case $(probe "$(at after)" screen) in
+        bg-prompt | editor) fail "a later screen showed after the window was closed" ;;
+        esac
+        sleep 0.05
+    done
+    wait_exit 0
+    [ "$(tree_print)" = "$before" ] || fail "the working directory changed"
+}
+
+# Closing the window in the editor after an edit and amid an unfinished entry:
+# the program ends with 0 and writes nothing on the way out.
+scenario_close_editor() {
+    launch
+    wait_screen editor
+    click "${x_field[@]}"
+    keys 0 0 6 4
+    click "${y_field[@]}"
+    keys 0 0
+    settle edited
+    close_window
+    wait_exit 0
+    [ -z "$(ls -A "$work")" ] || fail "files were written: $(ls -A "$work")"
+}
