@@ -4,10 +4,12 @@
 // symbolic link, or in a directory the program may not write. The program
 // must not crash or hang and must lose nothing that was there.
 #include "fuzz/targets.h"
+#include "ui/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <csignal>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -70,6 +72,69 @@ TEST(hostile, a_million_valid_lines_are_all_read_and_the_last_one_wins) {
     layout m = imported(text);
     EXPECT_EQ(m.elements[9].pos.x, static_cast<Sint16>(999999 & 0xFFFF)) << "the Map's x of the last line";
     EXPECT_EQ(fuzz::import_one(reinterpret_cast<const uint8_t*>(text.data()), text.size()), "");
+}
+
+// A basecode.txt or bg.bmp that is no regular file: a named pipe nobody
+// writes to (opening it would wait forever), an endless device behind a link
+// (reading it would never end), a directory. Each prompt runs in a child
+// process that must finish within ten seconds.
+enum class outcome { finished, hung, crashed };
+
+template <class Body> outcome within_ten_seconds(Body body) {
+    pid_t child = fork();
+    if (child == 0) {
+        body();
+        _exit(0);
+    }
+    // SDL ignores SIGALRM, so the child cannot time itself: the parent waits.
+    int status = 0;
+    for (int tenth = 0; tenth < 100; tenth++) {
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? outcome::finished : outcome::crashed;
+        usleep(100000);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return outcome::hung;
+}
+
+// Starts the editor headless, answers "Yes" and runs the prompt for name.
+void accept_prompt(const char* name) {
+    editor ed;
+    if (!start_headless(ed)) _exit(3);
+    ed.message_pos = SDL_Rect{35, 128, 0, 0};
+    push_press(35, 85); // "Yes"
+    if (std::string(name) == "basecode.txt")
+        basecode_prompt(ed);
+    else
+        background_prompt(ed);
+    // Whatever happened, the editor still has its built-in layout or a valid one.
+    editor_pass(ed);
+    tear_down(ed);
+}
+
+TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
+    for (const char* name : {"basecode.txt", "bg.bmp"}) {
+        {
+            temp_dir dir;
+            ASSERT_EQ(mkfifo(name, 0600), 0);
+            EXPECT_EQ(within_ten_seconds([&] { accept_prompt(name); }), outcome::finished)
+                << name << " as a pipe";
+        }
+        {
+            temp_dir dir;
+            fs::create_symlink("/dev/zero", name);
+            EXPECT_EQ(within_ten_seconds([&] { accept_prompt(name); }), outcome::finished)
+                << name << " -> /dev/zero";
+        }
+        {
+            temp_dir dir;
+            fs::create_directory(name);
+            EXPECT_EQ(within_ten_seconds([&] { accept_prompt(name); }), outcome::finished)
+                << name << " as a directory";
+            EXPECT_TRUE(fs::is_directory(name));
+        }
+    }
 }
 
 // ---- code.txt --------------------------------------------------------------------

@@ -14,6 +14,9 @@
 #include "model/import.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +42,25 @@ void clear_window(editor& ed) {
 void flip_and_pause(editor& ed, bool pause) {
     SDL_Flip(ed.screen);
     if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+}
+
+// The existence test of basecode.txt and bg.bmp, for reading. Only a regular
+// file counts as there: a named pipe would hold the open until someone writes
+// to it, and an endless device (a link to /dev/zero) would keep the import
+// reading forever; both are treated like a missing file. (Fix from the hostile
+// file tests.)
+FILE* open_regular(const char* name) {
+    int fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE* f = fdopen(fd, "r");
+    if (!f) close(fd);
+    return f;
 }
 
 // bg.bmp as the new background; the built-in one stays when it does not decode.
@@ -118,7 +140,7 @@ void yes_no_prompt(editor& ed, const char* question, Uint8& choice) {
 void basecode_prompt(editor& ed) {
     ed.basecode_choice = 0;
     // Opened as the existence test even after a quit; the import reads this stream.
-    if (FILE* basecode = std::fopen("basecode.txt", "r")) {
+    if (FILE* basecode = open_regular("basecode.txt")) {
         if (ed.running) {
             yes_no_prompt(ed, "Basecode.txt found. Use it?", ed.basecode_choice);
             if (ed.basecode_choice == 1) import_base_code(basecode, ed.model);
@@ -129,7 +151,7 @@ void basecode_prompt(editor& ed) {
 
 void background_prompt(editor& ed) {
     bgchoice = 0;
-    if (FILE* bg = std::fopen("bg.bmp", "r")) {
+    if (FILE* bg = open_regular("bg.bmp")) {
         if (ed.running) {
             yes_no_prompt(ed, "Bg.bmp found. Use it?", bgchoice);
             if (bgchoice == 1) load_background(ed);
