@@ -118,6 +118,20 @@ bool export_codes(const layout& m, const char* path) {
     // Write a fresh file beside the target, then rename it over the target, so
     // that a failed save never leaves the old file truncated.
     std::string target = resolve_target(path);
+    // A pipe or a device (a link to /dev/null, say) is written into as it is:
+    // renaming a file over it would replace the pipe or the device node. The
+    // open does not wait for a pipe's reader; without one the save fails.
+    // (Fix from the hostile file tests.)
+    struct stat existing;
+    if (stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+        int fd  = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        bool ok = fd >= 0 && write_all(fd, text, len);
+        int err = errno;
+        if (fd >= 0) ok = (close(fd) == 0) && ok;
+        if (!ok)
+            std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err ? err : EIO));
+        return ok;
+    }
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {

@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <csignal>
 #include <random>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -179,6 +181,42 @@ TEST(hostile, a_code_txt_link_is_written_through_and_stays_a_link) {
     EXPECT_FALSE(export_codes(edited(), "to_dir"));
     EXPECT_TRUE(fs::is_symlink("to_dir"));
     EXPECT_EQ(listing(dir.path + "/keep"), (std::vector<std::string>{"new.txt", "real.txt"}));
+}
+
+// A code.txt that is a named pipe (or a link to one) stays a pipe: a save
+// with a reader on the other end sends it the codes, one without a reader
+// fails at once instead of waiting. A link to a device such as /dev/null
+// writes into the device; the device node is never replaced by a file.
+TEST(hostile, a_code_txt_that_is_a_pipe_or_a_device_stays_what_it_is) {
+    temp_dir dir;
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    fs::create_symlink("pipe", "code.txt");
+    EXPECT_EQ(within_ten_seconds([] { _exit(export_codes(edited()) ? 1 : 0); }), outcome::finished)
+        << "no reader: the save fails without waiting";
+    EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
+
+    int reader = open("pipe", O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(export_codes(edited()));
+    char got[64] = {};
+    EXPECT_EQ(read(reader, got, sizeof got - 1), 14);
+    EXPECT_STREQ(got, "812114C6 00BB\n");
+    close(reader);
+    EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink("code.txt"));
+
+    // A private null device, where the system lets us make one.
+    if (mknod("null", S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        fs::remove("code.txt");
+        fs::create_symlink("null", "code.txt");
+        int fd = open("null", O_WRONLY);
+        if (fd >= 0) {
+            close(fd);
+            EXPECT_TRUE(export_codes(edited()));
+        }
+        EXPECT_EQ(fs::status("null").type(), fs::file_type::character);
+    }
+    EXPECT_EQ(listing(dir.path).size(), fs::exists("null") ? 3u : 2u) << "no temporary file is left behind";
 }
 
 // Runs the save as an unprivileged user when the tests run as root (where
