@@ -383,3 +383,19 @@ scenario_close_editor() {
     wait_exit 0
     [ -z "$(ls -A "$work")" ] || fail "files were written: $(ls -A "$work")"
 }
+
+# basecode.txt a named pipe, bg.bmp a link to an endless device, code.txt a
+# pipe nobody reads: no prompt shows (they are not files to read), the save
+# fails without waiting, and all three stay what they were.
+scenario_special_files() {
+    mkfifo "$work/basecode.txt" "$work/code.txt"
+    ln -s /dev/zero "$work/bg.bmp"
+    launch
+    wait_screen editor
+    click "${x_field[@]}"
+    keys 0 0 6 4
+    save_and_quit
+    [ -p "$work/basecode.txt" ] && [ -p "$work/code.txt" ] && [ -L "$work/bg.bmp" ] ||
+        fail "a special file was replaced: $(ls -l "$work")"
+    [ "$(ls -A "$work" | wc -l)" = 3 ] || fail "files were left behind: $(ls -A "$work")"
+}
