@@ -57,9 +57,18 @@ start_x() {
     fail "no X server would start: $(cat "$root/xvfb.log")"
 }
 
+# Replaces the X server by one whose screen has DEPTH bits per pixel.
+restart_x() {
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xdepth=$1
+    start_one_x || fail "no X server of depth $1: $(cat "$root/xvfb.log")"
+}
+
+xdepth=24
 start_one_x() {
     rm -f "$root/display"
-    Xvfb -displayfd 3 -screen 0 320x320x24 -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "320x320x$xdepth" -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local deadline=$((SECONDS + wait_limit))
     while [ ! -s "$root/display" ]; do

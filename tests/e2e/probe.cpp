@@ -2,7 +2,7 @@
 // the end-to-end driver: what screen is showing, the colour of a pixel, how
 // many pixels of a region match a colour, where a colour lies, whether two
 // shots differ. Reads X window dumps as `xwd` writes them (ZPixmap, 24 or 32
-// bits per pixel) and binary PPM (P6, 8 bits).
+// bits per pixel, or 16, or 8 through the dump's palette) and binary PPM.
 //
 // It knows the window's fixed layout (panel fields, prompt words, count-down
 // text) but nothing about the pictures' contents.
@@ -75,10 +75,18 @@ shot load_xwd(const std::vector<unsigned char>& f) {
     uint32_t header = h[0], format = h[2], width = h[4], height = h[5], order = h[7], bpp = h[11],
              line     = h[12];
     uint32_t masks[3] = {h[14], h[15], h[16]}, ncolors = h[19];
-    if (h[1] != 7 || format != 2 || (bpp != 32 && bpp != 24)) usage("XWD is not a 24/32-bit ZPixmap");
+    if (h[1] != 7 || format != 2 || (bpp != 32 && bpp != 24 && bpp != 16 && bpp != 8))
+        usage("XWD is not an 8/16/24/32-bit ZPixmap");
     if (width > 10000 || height > 10000 || ncolors > 65536) usage("XWD size out of range");
     size_t start = size_t(header) + size_t(ncolors) * 12;
     if (start + size_t(line) * height > f.size() || line < width * (bpp / 8)) usage("XWD is short");
+    // An 8-bit screen has a palette: the dump's colour table gives each index.
+    std::vector<uint32_t> palette(256, 0);
+    for (uint32_t i = 0; i < ncolors; i++) {
+        const unsigned char* c = &f[header + 12 * size_t(i)];
+        uint32_t index         = big32(c);
+        if (index < 256) palette[index] = (uint32_t(c[4]) << 16) | (uint32_t(c[6]) << 8) | c[8];
+    }
     shot s;
     s.w = static_cast<int>(width);
     s.h = static_cast<int>(height);
@@ -89,7 +97,13 @@ shot load_xwd(const std::vector<unsigned char>& f) {
             uint32_t v             = 0;
             for (uint32_t b = 0; b < bpp / 8; b++)
                 v |= uint32_t(p[b]) << (order == 0 ? 8 * b : 8 * (bpp / 8 - 1 - b));
-            for (int c = 0; c < 3; c++) s.rgb[3 * (size_t(y) * width + x) + c] = channel(v, masks[c]);
+            unsigned char* out = &s.rgb[3 * (size_t(y) * width + x)];
+            if (bpp == 8) {
+                for (int c = 0; c < 3; c++)
+                    out[c] = static_cast<unsigned char>(palette[v & 0xFF] >> (16 - 8 * c));
+            } else {
+                for (int c = 0; c < 3; c++) out[c] = static_cast<unsigned char>(channel(v, masks[c]));
+            }
         }
     return s;
 }

@@ -399,3 +399,22 @@ scenario_special_files() {
         fail "a special file was replaced: $(ls -l "$work")"
     [ "$(ls -A "$work" | wc -l)" = 3 ] || fail "files were left behind: $(ls -A "$work")"
 }
+
+# On a 16-bit and on an 8-bit (palette) display the program draws through its
+# own 32-bit surface: the editor shows, a drag and a typed value give their
+# lines. Colours are rounded there, so the checks use only white and the file.
+scenario_shallow_displays() {
+    local depth
+    for depth in 16 8; do
+        restart_x $depth
+        rm -f "$work/code.txt"
+        launch
+        wait_screen editor
+        click "${selector_plus[@]}"
+        click "${x_field[@]}"
+        keys 0 0 6 4
+        save_and_quit
+        expect_code "81211230 0064"
+        note "depth $depth: editor shown, typed X saved"
+    done
+}
