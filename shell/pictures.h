@@ -9,3 +9,6 @@ bool unpack_pictures(editor& ed);
 // background, the two fonts, the count-down picture, save button, colour bar)
 // and the panel positions set on the way.
 bool load_pictures(editor& ed);
+// Once the window is open: the opaque once-loaded pictures and both fonts in
+// the screen's pixel format, so that drawing them is a plain copy.
+void fit_pictures_to_screen(editor& ed);

@@ -174,10 +174,9 @@ TEST(image_store, a_stream_decodes_the_same_picture_every_time) {
     EXPECT_TRUE(same_pixels(first, second));
     SDL_FreeSurface(first);
     SDL_FreeSurface(second);
-    std::fclose(st.file);
-    SDL_FreeRW(st.rw);
+    close_stream(st);
 
-    image_stream never{nullptr, nullptr};
+    image_stream never{};
     EXPECT_EQ(decode_stream(never), nullptr);
 }
 
@@ -192,8 +191,7 @@ TEST(image_store, unpacking_keeps_one_temporary_file_and_loading_none) {
     EXPECT_EQ(pixel(once, 1, 1) & 0xFFFFFF, 0x123456u);
     EXPECT_EQ(open_temporary_files(), before + 1);
     SDL_FreeSurface(once);
-    std::fclose(st.file);
-    SDL_FreeRW(st.rw);
+    close_stream(st);
     EXPECT_EQ(open_temporary_files(), before);
 }
 
