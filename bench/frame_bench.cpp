@@ -1,7 +1,7 @@
 // frame_bench.cpp - the editor frame (draw_frame) at the home layout, with a
 // bg.bmp background, and with every element at its largest drawn size; and
 // the floor of each: the same fills, texts and blits from pictures decoded,
-// recoloured and scaled once and kept, so the gap between the two is what
+// recoloured and scaled once and kept (the parts of them that are seen), so the gap between the two is what
 // the per-frame decoding, recolouring and scaling cost.
 #include "support.h"
 
@@ -59,15 +59,37 @@ SDL_Surface* fresh(editor& ed, stream_id id, bool alpha) {
     return p;
 }
 
-SDL_Surface* scaled(SDL_Surface* p, float f) {
-    SDL_Surface* z = zoom_surface(p, 1.0f, f);
-    SDL_FreeSurface(p);
-    return z;
-}
-
 SDL_Rect corner(const editor& ed, int e, int inset = 0) {
     const SDL_Rect& p = ed.model.elements[e].pos;
     return SDL_Rect{static_cast<Sint16>(p.x + inset), static_cast<Sint16>(p.y + inset), 0, 0};
+}
+
+// p scaled by f, as the frame blits it at *at: only the part inside the
+// screen, with *at moved to where that part goes. The frame's blits are of
+// such parts; blits of the whole scaled pictures would be slower ones.
+SDL_Surface* scaled(SDL_Surface* p, float f, const SDL_Surface* screen, SDL_Rect* at) {
+    int w = 0, h = 0, x = at->x, y = at->y, sx = 0, sy = 0;
+    SDL_Surface* part = nullptr;
+    if (zoom_size(p, 1.0f, f, &w, &h)) {
+        const SDL_Rect& clip = screen->clip_rect;
+        if (clip.x > x) w -= clip.x - x, sx = clip.x - x, x = clip.x;
+        if (x + w > clip.x + clip.w) w = clip.x + clip.w - x;
+        if (clip.y > y) h -= clip.y - y, sy = clip.y - y, y = clip.y;
+        if (y + h > clip.y + clip.h) h = clip.y + clip.h - y;
+        if (w > 0 && h > 0)
+            part = zoom_part(p, 1.0f, f,
+                             SDL_Rect{static_cast<Sint16>(sx), static_cast<Sint16>(sy),
+                                      static_cast<Uint16>(w), static_cast<Uint16>(h)});
+    }
+    at->x = static_cast<Sint16>(x);
+    at->y = static_cast<Sint16>(y);
+    SDL_FreeSurface(p);
+    return part;
+}
+
+kept_draw scaled_draw(SDL_Surface* p, float f, const SDL_Surface* screen, SDL_Rect at) {
+    SDL_Surface* part = scaled(p, f, screen, &at);
+    return {part, at, 0, true};
 }
 
 // The frame's element pictures, finished once, in the frame's drawing order.
@@ -79,13 +101,15 @@ std::vector<kept_draw> keep_pictures(editor& ed) {
         SDL_Surface* face  = fresh(ed, s_button, true);
         const SDL_Color& c = m.colors[color_slot_of(e)].value;
         recolor(face, c.r, c.g, c.b, 255);
-        d.push_back({scaled(face, f), corner(ed, e, e == 0 ? 7 : 0), 0, true});
-        d.push_back({scaled(fresh(ed, s_buttonoverlay, true), f), corner(ed, e, e == 0 ? 7 : 0), 0, true});
+        d.push_back(scaled_draw(face, f, ed.screen, corner(ed, e, e == 0 ? 7 : 0)));
+        d.push_back(
+            scaled_draw(fresh(ed, s_buttonoverlay, true), f, ed.screen, corner(ed, e, e == 0 ? 7 : 0)));
     }
     const stream_id icons[] = {s_action, s_bow, s_navi, s_bow, s_bow, s_bow};
     for (int e = 11; e <= 16; e++) {
         SDL_Surface* p = fresh(ed, icons[e - 11], true);
-        d.push_back({e == 13 ? p : scaled(p, element_factor(m, e)), corner(ed, e), 0, true});
+        d.push_back(e == 13 ? kept_draw{p, corner(ed, e), 0, true}
+                            : scaled_draw(p, element_factor(m, e), ed.screen, corner(ed, e)));
     }
     SDL_Surface* number = fresh(ed, s_99, false);
     for (int e = 17; e <= 20; e++) d.push_back({number, corner(ed, e), 0, e == 17});

@@ -83,8 +83,6 @@ bool load_pictures(editor& ed) {
     return true;
 }
 
-void fit_pictures_to_screen(editor& ed) {
-    for (SDL_Surface** p :
-         {&ed.background, &ed.splash, &ed.save_button, &ed.color_picker, &font[0], &font[1]})
-        *p = in_screen_format(*p, ed.screen);
+void fit_fonts_to_screen(editor& ed) {
+    for (SDL_Surface** p : {&font[0], &font[1]}) *p = in_screen_format(*p, ed.screen);
 }

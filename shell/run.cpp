@@ -85,7 +85,7 @@ bool start_up(editor& ed) {
         return false;
     }
     SDL_WM_SetCaption("Hudwright", nullptr);
-    fit_pictures_to_screen(ed);
+    fit_fonts_to_screen(ed);
     // 12. the panel's rectangles
     ed.panel_rect  = rect(0, 240, 320, 80);
     ed.color_field = rect(200, 248, 42, 16);

@@ -262,9 +262,11 @@ float element_factor(const layout& m, int e) {
 void draw_frame(editor& ed) {
     SDL_Surface* s = ed.screen;
     if (s) {
-        // a background loaded after start-up (bg.bmp) is brought into the
-        // screen's format the first time it is drawn
-        ed.background = in_screen_format(ed.background, s);
+        // the opaque pictures are brought into the screen's format the first
+        // time they are drawn (bg.bmp too, which may come after start-up), so
+        // that drawing them is a plain copy
+        for (SDL_Surface** p : {&ed.background, &ed.color_picker, &ed.save_button})
+            *p = in_screen_format(*p, s);
         draw_panel(ed);
         blit_opaque(ed.background, s, 0, 0);
         blit_opaque(ed.color_picker, s, ed.color_bar_pos.x, ed.color_bar_pos.y);
