@@ -1,8 +1,9 @@
 // frame_bench.cpp - the editor frame (draw_frame) at the home layout, with a
 // bg.bmp background, and with every element at its largest drawn size; and
 // the floor of each: the same fills, texts and blits from pictures decoded,
-// recoloured and scaled once and kept (the parts of them that are seen), so the gap between the two is what
-// the per-frame decoding, recolouring and scaling cost.
+// recoloured and scaled once and kept (the parts of them that are seen), so
+// that the gap between the two is what the per-frame decoding, recolouring
+// and scaling cost.
 #include "support.h"
 
 #include "draw/surface_ops.h"
