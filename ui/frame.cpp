@@ -5,11 +5,12 @@
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
 // from its stream, changed, drawn and freed within the frame. A scaled picture
-// is made only where it lands inside the screen - the same pixels, drawn at the
-// same place, as the whole of it - while element_sizes gets its whole size. Each element's
-// own pos is the blit's destination, so SDL writes the clipped corner back: an
-// element moved left of or above the window is held at 0 from the next frame
-// on (the A Button, drawn 7 px right of and below its corner, at -7).
+// is made only where it lands inside the screen - the same pixels, drawn at
+// the same place, as the whole of it - while element_sizes gets its whole
+// size. Each element's own pos is the blit's destination, so the clipped
+// corner is written back: an element moved left of or above the window is
+// held at 0 from the next frame on (the A Button, drawn 7 px right of and
+// below its corner, at -7).
 #include "ui/frame.h"
 
 #include "draw/surface_ops.h"
