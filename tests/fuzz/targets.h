@@ -119,8 +119,19 @@ struct editor_session {
         }
         SDL_Surface* screen = SDL_GetVideoSurface();
         if (!screen || screen->w != 320 || screen->h != 320) screen = SDL_SetVideoMode(320, 320, 32, 0);
-        ed        = start;
-        ed.screen = screen;
+        // The pictures belong to the run, not to an input: the frame may have
+        // replaced them (by copies in the screen's format), so keep the live ones.
+        editor live = ed;
+        ed          = start;
+        ed.screen   = screen;
+        std::memcpy(ed.streams, live.streams, sizeof ed.streams);
+        ed.background     = live.background;
+        ed.rupee_overlay  = live.rupee_overlay;
+        ed.hearts_overlay = live.hearts_overlay;
+        ed.map_overlay    = live.map_overlay;
+        ed.splash         = live.splash;
+        ed.save_button    = live.save_button;
+        ed.color_picker   = live.color_picker;
     }
 };
 
