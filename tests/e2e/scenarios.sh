@@ -104,7 +104,8 @@ scenario_escape_countdown() {
 
 # Drag the Magic Meter 40 right and 30 down; a further motion below y 240 is
 # ignored. The bar follows on screen, and code.txt holds its new corner in
-# both position sections.
+# both position sections. Then a drag from the A Button's corner moves the
+# A Button Icon.
 scenario_drag() {
     launch
     wait_screen editor
@@ -120,11 +121,17 @@ scenario_drag() {
     wait_for dragged "the meter to follow the pointer" bar_moved $meter_color $x0 $y0
     bar $meter_color "$(at dragged)"
     [ "$bx $by" = "$((x0 + 40)) $((y0 + 30))" ] || fail "the bar is at $bx $by, expected $((x0 + 40)) $((y0 + 30))"
+    # The A Button's corner (186, 9) is the A Button Icon's too; the icon is
+    # tested first and is the one picked.
+    press 186 9
+    wait_pointer_moved_from 186 9
+    move $((px + 10)) $((py + 10))
+    release
     save_and_quit
     local x y
     x=$(hex4 $((meter_home[0] + 40)))
     y=$(hex4 $((meter_home[1] + 30)))
-    expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
+    expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y" "812114CC 00C4" "812114CA 0013"
 }
 
 # Pick the Magic Meter, hold X "+" until it moves, then Y "-" (which moves it
