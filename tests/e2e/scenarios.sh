@@ -425,3 +425,30 @@ scenario_shallow_displays() {
         note "depth $depth: editor shown, typed X saved"
     done
 }
+
+# Edit, save, start again with the saved code.txt as basecode.txt, accept it
+# and save at once: the same file, a negative coordinate included.
+scenario_round_trip() {
+    launch
+    wait_screen editor
+    click "${y_field[@]}"
+    keys f f f 9 # the A Button 7 above the top edge
+    settle typed # so that the move is not taken for the colour change below
+    press 100 256
+    wait_for picked "the A Button to change colour" region_changed "$(at typed)" 186 0 80 80
+    release
+    click "${selector_plus[@]}"
+    click "${scale_field[@]}"
+    keys 0 3 0 0
+    save_and_quit
+    expect_code "812114C4 FFF9" "81211240 0300" "812114D0 0009" "812114D2 00F6"
+    mv "$work/code.txt" "$work/basecode.txt"
+    cp "$work/basecode.txt" "$root/first.txt"
+    launch
+    wait_screen basecode-prompt
+    click "${yes[@]}"
+    wait_screen editor
+    save_and_quit
+    cmp -s "$root/first.txt" "$work/code.txt" || fail "the second save differs:
+$(diff "$root/first.txt" "$work/code.txt" || true)"
+}
