@@ -36,10 +36,7 @@ cleanup() {
     if [ -n "$root" ] && [ "${keep_root:-0}" = 0 ] && [ -z "${HUDWRIGHT_E2E_KEEP:-}" ]; then rm -rf "$root"; fi
 }
 
-# Makes the scratch directory and starts an X server on a display number that
-# the server itself chooses as free (-displayfd), so parallel scenarios and
-# other users of the machine never collide. A server that then does not
-# answer (another one took its socket) is replaced by a fresh one.
+# Makes the scratch directory and starts a private X server.
 start_x() {
     root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX")
     chmod 755 "$root"
@@ -47,14 +44,7 @@ start_x() {
     mkdir "$work"
     trap cleanup EXIT
     trap 'exit 1' INT TERM
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        start_one_x && return 0
-        note "X server $attempt gave display ${display:-none} but does not answer; starting another"
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    done
-    fail "no X server would start: $(cat "$root/xvfb.log")"
+    start_one_x || fail "no X server would start: $(cat "$root/xvfb.log")"
 }
 
 # Replaces the X server by one whose screen has DEPTH bits per pixel.
@@ -65,25 +55,43 @@ restart_x() {
     start_one_x || fail "no X server of depth $1: $(cat "$root/xvfb.log")"
 }
 
+# The display number is chosen here, not with Xvfb -displayfd: a server that
+# searches for a free number binds (and on failure unlinks) the sockets of the
+# displays it passes, which broke servers of scenarios running beside it. A
+# number whose lock file or socket exists is skipped; a server given an
+# explicit number checks its lock file before touching any socket. The choice
+# and the start are serialised among scenarios with flock.
 xdepth=24
 start_one_x() {
-    rm -f "$root/display"
-    Xvfb -displayfd 3 -screen 0 "320x320x$xdepth" -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local deadline=$((SECONDS + wait_limit))
-    while [ ! -s "$root/display" ]; do
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
+    local n tries=0
+    exec 9>"/tmp/hudwright-e2e-x.lock"
+    flock 9
+    n=$((200 + RANDOM % 400))
+    while [ $tries -lt 200 ]; do
+        tries=$((tries + 1))
+        n=$((n + 1))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # -noreset: a server resets when its last client leaves (our own check
+        # below), and a program connecting during the reset fails to start.
+        Xvfb ":$n" -screen 0 "320x320x$xdepth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        display=$n
+        export DISPLAY=":$n"
+        local deadline=$((SECONDS + wait_limit))
+        while kill -0 "$xvfb_pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
+            if xdotool getdisplaygeometry >/dev/null 2>&1; then
+                flock -u 9
+                exec 9>&-
+                return 0
+            fi
+            sleep 0.05
+        done
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
     done
-    display=$(tr -d '\n' <"$root/display")
-    export DISPLAY=":$display"
-    deadline=$((SECONDS + 5))
-    until xdotool getdisplaygeometry >/dev/null 2>&1; do
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
+    flock -u 9
+    exec 9>&-
+    return 1
 }
 
 # Starts the program in $work (optionally through a command prefix such as
