@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 Uint8 bgchoice = 0;
@@ -59,11 +60,18 @@ bool start_up(editor& ed) {
     // 6. elements; their drawn sizes are zero until the first frame
     start_elements(ed.model);
     for (auto& s : ed.model.element_sizes) s = {0, 0};
-    // 7. SDL
+    // 7. SDL, all subsystems. The editor plays no sound: the dummy audio
+    // driver keeps a machine without a sound card from failing the start (or
+    // filling the terminal with the sound library's complaints). A subsystem
+    // the editor does not need (joystick, CD-ROM) may fail; video must not.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     if (SDL_Init(0xFFFF) != 0) {
-        fail("cannot start SDL", SDL_GetError());
-        tear_down(ed);
-        return false;
+        SDL_Quit();
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+            fail("cannot start SDL", SDL_GetError());
+            tear_down(ed);
+            return false;
+        }
     }
     // 8-9. colours, drag
     start_colors(ed.model);

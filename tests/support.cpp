@@ -57,6 +57,55 @@ bool start_headless(editor& ed) {
     return true;
 }
 
+bool start_editor_headless(editor& ed) {
+    if (!start_headless(ed)) return false;
+    ed.model.selected = 0;
+    ed.picking_color  = 2;
+    ed.scale_button   = 2;
+    ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
+    return true;
+}
+
+SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+    for (int y = 0; y < h; y++) {
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < w; x++) row[x] = argb;
+    }
+    return s;
+}
+
+image_stream bmp_stream(const SDL_Surface* picture) {
+    auto put = [](std::vector<Uint8>& out, Uint32 v, int bytes) {
+        for (int i = 0; i < bytes; i++) out.push_back(static_cast<Uint8>(v >> (8 * i)));
+    };
+    Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
+    std::vector<Uint8> bmp;
+    put(bmp, 'B' | 'M' << 8, 2);
+    put(bmp, 54 + w * h * 4, 4);
+    put(bmp, 0, 4);
+    put(bmp, 54, 4); // pixels right after the headers: default masks
+    put(bmp, 40, 4);
+    put(bmp, w, 4);
+    put(bmp, h, 4);
+    put(bmp, 1, 2);
+    put(bmp, 32, 2);
+    for (int i = 0; i < 6; i++) put(bmp, 0, 4); // no compression, sizes, palette
+    for (Uint32 y = h; y-- > 0;) {              // bottom row first
+        const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
+        for (Uint32 x = 0; x < w; x++) put(bmp, reinterpret_cast<const Uint32*>(row)[x], 4);
+    }
+    FILE* f = std::tmpfile();
+    std::fwrite(bmp.data(), 1, bmp.size(), f);
+    std::fseek(f, 0, SEEK_SET);
+    return image_stream{f, SDL_RWFromFP(f, 0)};
+}
+
+Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
+    const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    return reinterpret_cast<const Uint32*>(row)[x];
+}
+
 void push_key(SDLKey key) {
     SDL_Event e{};
     e.type           = SDL_KEYDOWN;

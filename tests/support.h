@@ -25,6 +25,17 @@ bool file_exists(const std::string& path);
 // Starts the editor on the dummy video driver with every pause off.
 // Returns false when start-up failed.
 bool start_headless(editor& ed);
+// start_headless, then the editor's start state as the loop sets it before its
+// first pass (element 0 selected, the one-shot text refreshes pending).
+bool start_editor_headless(editor& ed);
+
+// A 32-bit surface with alpha in the top byte, filled with one ARGB value.
+SDL_Surface* argb_surface(int w, int h, Uint32 argb);
+// The picture as a 32-bit BMP file (the fourth byte of each pixel kept) on a
+// temporary file, wrapped like a built-in picture's stream.
+image_stream bmp_stream(const SDL_Surface* picture);
+// The ARGB value of a screen pixel.
+Uint32 pixel_at(const SDL_Surface* s, int x, int y);
 
 // Puts events on SDL's queue.
 void push_key(SDLKey key);
