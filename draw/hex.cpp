@@ -49,8 +49,12 @@ int32_t read_back(const char* text, int base) {
 
 } // namespace
 
-int32_t strtohex(const char* text) { return read_back(text, 16); }
-int32_t strtodec(const char* text) { return read_back(text, 10); }
+int32_t strtohex(const char* text) {
+    return read_back(text, 16);
+}
+int32_t strtodec(const char* text) {
+    return read_back(text, 10);
+}
 
 int32_t powr(int32_t base, int32_t exponent) {
     uint32_t r = 1;

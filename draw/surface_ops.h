@@ -16,3 +16,23 @@ constexpr int zoom_limit = 4096;
 // nothing, when a size would be zero, above zoom_limit or not a number. The
 // caller frees the result; source is kept.
 SDL_Surface* zoom_surface(SDL_Surface* source, float aspect, float factor);
+
+// The size zoom_surface(source, aspect, factor) makes, without making it;
+// false (w and h untouched) when it would make nothing.
+bool zoom_size(const SDL_Surface* source, float aspect, float factor, int* w, int* h);
+// The part (x, y, w, h) of what zoom_surface(source, aspect, factor) makes,
+// as a surface of its own of the part's size: the same pixels, format and
+// flags, without scaling the rest. nullptr when zoom_surface would make
+// nothing or the part does not lie within its size.
+SDL_Surface* zoom_part(SDL_Surface* source, float aspect, float factor, SDL_Rect part);
+
+// SDL_UpperBlit(picture, part, target, at) - the same clipping, the same
+// pixels, the same result and the same rectangle written back into at - for a
+// picture in the target's own pixel format without colour key or alpha
+// blending, whose rows are copied with memcpy. SDL's own copy writes the rows
+// with non-temporal stores, past the cache and byte by byte at their ends, so
+// that small copies crawl and every later blend reads the screen back from
+// memory. Any other picture goes to SDL_UpperBlit.
+int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at);
+// blit_copy of all of picture with its corner at (x, y), leaving no rectangle.
+void blit_opaque(SDL_Surface* picture, SDL_Surface* target, Sint16 x, Sint16 y);

@@ -1,8 +1,11 @@
 // text.cpp - drawtext: one line of text in a 7x16 bitmap font strip.
 //
 // Glyphs are copied opaquely (the fonts have no colour key). It does not wrap,
-// measure or clip text itself; SDL's blit clips each glyph to the surface.
+// measure or clip text itself; the blit (blit_copy, SDL_UpperBlit's clipping)
+// clips each glyph to the surface.
 #include "draw/text.h"
+
+#include "draw/surface_ops.h"
 
 SDL_Surface* font[2] = {nullptr, nullptr};
 SDL_Rect fontbox     = {0, 0, 7, 16};
@@ -46,7 +49,7 @@ void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, Uint8 font_
         // The blit writes its clipped rectangle back; give it a copy so a
         // glyph clipped at the left or top edge does not shift the rest.
         SDL_Rect cell = at;
-        if (fontbox.w != 0) SDL_UpperBlit(glyphs, &fontbox, surface, &cell);
+        if (fontbox.w != 0) blit_copy(glyphs, &fontbox, surface, &cell); // SDL_UpperBlit, quicker
         at.x = static_cast<Sint16>(static_cast<Uint16>(at.x) + static_cast<Uint16>(cell_width));
         if (fontbox.w == 0) fontbox.w = cell_width;
     }

@@ -15,6 +15,11 @@
 struct image_stream {
     FILE* file;
     SDL_RWops* rw; // wraps file; closing it would not close the file
+    // The file's bytes, kept in memory as they were written: decodes read
+    // them from here, the same picture without a system call. Null for a
+    // stream made without them, which then decodes from its file.
+    unsigned char* bytes;
+    size_t size;
 };
 
 // The eleven streamed pictures, in the order start-up makes them.

@@ -3,13 +3,21 @@
 //
 // Each unpacking reads and writes whole buffers (one fwrite of the stored
 // bytes, one fread, one fwrite of the BMP) instead of a seek per byte pair, so
-// all twenty pictures unpack in a few milliseconds. Which picture is which,
-// and their start-up order, is pictures.cpp's business.
+// all twenty pictures unpack in a few milliseconds. A stream also keeps the
+// BMP's bytes in memory, exactly as written to its file, and every decode
+// reads them from there: the decode still happens afresh each time, only
+// without the file's system calls. Which picture is which, and their start-up
+// order, is pictures.cpp's business.
 #include "shell/image_store.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
-FILE* neformattedpas(FILE* in) {
+namespace {
+
+// neformattedpas, also handing back the BMP's bytes (malloc'd) when asked.
+FILE* unscramble(FILE* in, unsigned char** bytes, size_t* size) {
     std::vector<unsigned char> stored;
     bool read = std::fseek(in, 0, SEEK_END) == 0;
     long n    = read ? std::ftell(in) : -1;
@@ -29,38 +37,64 @@ FILE* neformattedpas(FILE* in) {
         std::fclose(out);
         return nullptr;
     }
+    if (bytes) {
+        *bytes = static_cast<unsigned char*>(std::malloc(m > 0 ? m : 1));
+        *size  = m;
+        if (!*bytes) {
+            std::fclose(out);
+            return nullptr;
+        }
+        if (m > 0) std::memcpy(*bytes, bmp.data(), m);
+    }
     return out; // not rewound: positioned after its last byte
+}
+
+} // namespace
+
+FILE* neformattedpas(FILE* in) {
+    return unscramble(in, nullptr, nullptr);
 }
 
 image_stream unpack_image(const unsigned char* stored, size_t n) {
     FILE* in = std::tmpfile();
-    if (!in) return {nullptr, nullptr};
+    if (!in) return {};
     if (n > 0 && std::fwrite(stored, 1, n, in) != n) {
         std::fclose(in);
-        return {nullptr, nullptr};
+        return {};
     }
-    FILE* file = neformattedpas(in); // closes in, which removes it
-    if (!file) return {nullptr, nullptr};
-    std::fseek(file, 0, SEEK_SET);
-    SDL_RWops* rw = SDL_RWFromFP(file, 0); // freeing rw leaves file open
-    if (!rw) {
-        std::fclose(file);
-        return {nullptr, nullptr};
+    image_stream s{};
+    s.file = unscramble(in, &s.bytes, &s.size); // closes in, which removes it
+    if (!s.file) return {};
+    std::fseek(s.file, 0, SEEK_SET);
+    s.rw = SDL_RWFromFP(s.file, 0); // freeing rw leaves file open
+    if (!s.rw) {
+        close_stream(s);
+        return {};
     }
-    return {file, rw};
+    return s;
+}
+
+void close_stream(image_stream& s) {
+    if (s.file) std::fclose(s.file);
+    if (s.rw) SDL_FreeRW(s.rw);
+    std::free(s.bytes);
+    s = {};
 }
 
 SDL_Surface* load_image(const unsigned char* stored, size_t n) {
     image_stream s = unpack_image(stored, n);
     if (!s.file) return nullptr;
-    SDL_Surface* surface = SDL_LoadBMP_RW(s.rw, 0);
-    SDL_FreeRW(s.rw);
-    std::fclose(s.file); // removes the temporary file
+    SDL_Surface* surface = decode_stream(s);
+    close_stream(s); // removes the temporary file
     return surface;
 }
 
 SDL_Surface* decode_stream(image_stream& s) {
     if (!s.file || !s.rw) return nullptr;
+    if (s.bytes) {
+        SDL_RWops* memory = SDL_RWFromConstMem(s.bytes, static_cast<int>(s.size));
+        return memory ? SDL_LoadBMP_RW(memory, 1) : nullptr; // 1: frees memory, not the bytes
+    }
     std::fseek(s.file, 0, SEEK_SET);
     return SDL_LoadBMP_RW(s.rw, 0);
 }
@@ -73,4 +107,18 @@ void enable_pixel_alpha(SDL_Surface* s) {
     // shift the alpha byte by it, so it must go to 0 with the mask.
     s->format->Aloss = 0;
     SDL_SetAlpha(s, SDL_SRCALPHA, 255);
+}
+
+SDL_Surface* in_screen_format(SDL_Surface* picture, SDL_Surface* screen) {
+    if (!picture || !screen || !picture->format || !screen->format) return picture;
+    if (picture->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY | SDL_RLEACCEL)) return picture;
+    SDL_PixelFormat *from = picture->format, *to = screen->format;
+    if (to->palette || to->BytesPerPixel < 2) return picture; // a palette screen would map colours
+    bool same = !from->palette && from->BitsPerPixel == to->BitsPerPixel && from->Rmask == to->Rmask &&
+                from->Gmask == to->Gmask && from->Bmask == to->Bmask && from->Amask == to->Amask;
+    if (same) return picture;
+    SDL_Surface* converted = SDL_ConvertSurface(picture, to, SDL_SWSURFACE);
+    if (!converted) return picture;
+    SDL_FreeSurface(picture);
+    return converted;
 }

@@ -16,15 +16,26 @@
 // when the input could not be read or no temporary file could be written.
 FILE* neformattedpas(FILE* in);
 
-// Unpacks a stored array to a temporary file wrapped for SDL; {nullptr,
-// nullptr} when a temporary file could not be made.
+// Unpacks a stored array to a temporary file wrapped for SDL, keeping a copy
+// of the file's bytes for the decodes; all null when a temporary file could
+// not be made.
 image_stream unpack_image(const unsigned char* stored, size_t n);
+// Closes the file (removing it), frees the wrapper and the bytes; the stream
+// is all null after. Takes streams with any of them missing.
+void close_stream(image_stream& s);
 // Unpacks and decodes once; the temporary file is removed again. nullptr
 // when unpacking or decoding failed.
 SDL_Surface* load_image(const unsigned char* stored, size_t n);
-// Rewinds the stream and decodes a fresh surface that the caller frees
-// (nullptr for a stream that was never made).
+// Decodes a fresh surface that the caller frees, from the kept bytes or,
+// without them, from the rewound file (nullptr for a stream never made).
 SDL_Surface* decode_stream(image_stream& s);
 // Declares each 32-bit pixel's top byte its alpha (mask, shift and loss) and
 // turns on source-alpha blending: blits then blend by that byte. Ignores null.
 void enable_pixel_alpha(SDL_Surface* s);
+
+// The picture in the pixel format of screen, when drawing it that way gives
+// the same pixels: an opaque picture (neither colour key nor alpha blending)
+// of another format is converted once - by the very conversion each of its
+// blits would do - and the original freed, so that its blits become plain
+// copies. Any other picture, or a null one, comes back as it is.
+SDL_Surface* in_screen_format(SDL_Surface* picture, SDL_Surface* screen);

@@ -8,6 +8,8 @@
 #include "draw/text.h"
 #include "shell/image_store.h"
 
+#include <initializer_list>
+
 namespace {
 
 struct stored_picture {
@@ -79,4 +81,8 @@ bool load_pictures(editor& ed) {
     ed.scale_label_pos = position(8, 272);
     ed.selector_pos    = position(8, 296);
     return true;
+}
+
+void fit_fonts_to_screen(editor& ed) {
+    for (SDL_Surface** p : {&font[0], &font[1]}) *p = in_screen_format(*p, ed.screen);
 }

@@ -5,6 +5,7 @@
 // button. Every quit path goes through teardown.
 #include "shell/run.h"
 
+#include "shell/image_store.h"
 #include "shell/pictures.h"
 #include "ui/frame.h"
 #include "ui/input.h"
@@ -84,6 +85,7 @@ bool start_up(editor& ed) {
         return false;
     }
     SDL_WM_SetCaption("Hudwright", nullptr);
+    fit_fonts_to_screen(ed);
     // 12. the panel's rectangles
     ed.panel_rect  = rect(0, 240, 320, 80);
     ed.color_field = rect(200, 248, 42, 16);
@@ -123,11 +125,7 @@ void editor_loop(editor& ed) {
 // ---- teardown ------------------------------------------------------------------
 
 void tear_down(editor& ed) {
-    for (auto& s : ed.streams) {
-        if (s.file) std::fclose(s.file);
-        if (s.rw) SDL_FreeRW(s.rw);
-        s = {nullptr, nullptr};
-    }
+    for (auto& s : ed.streams) close_stream(s);
     SDL_Surface** owned[] = {&ed.background,   &ed.rupee_overlay, &ed.hearts_overlay, &ed.map_overlay,
                              &ed.color_picker, &ed.splash,        &ed.save_button};
     for (SDL_Surface** s : owned) {

@@ -3,6 +3,7 @@
 // overlays, draw order, the panel texts, position write-back, and scale
 // values that cannot be drawn.
 #include "draw/text.h"
+#include "shell/image_store.h"
 #include "shell/run.h"
 #include "support.h"
 #include "ui/frame.h"
@@ -88,8 +89,7 @@ struct frame : ::testing::Test {
         tear_down(ed);
     }
     void replace_stream(stream_id id, image_stream s) {
-        if (ed.streams[id].file) std::fclose(ed.streams[id].file);
-        if (ed.streams[id].rw) SDL_FreeRW(ed.streams[id].rw);
+        close_stream(ed.streams[id]);
         ed.streams[id] = s;
     }
     void replace(SDL_Surface*& slot, SDL_Surface* s) {
@@ -348,8 +348,8 @@ TEST_F(frame, a_picture_that_does_not_decode_is_skipped) {
     passes(1);
     std::FILE* junk = std::tmpfile();
     std::fputs("not a picture", junk);
-    replace_stream(s_bow, image_stream{junk, SDL_RWFromFP(junk, 0)});
-    replace_stream(s_map, image_stream{nullptr, nullptr});
+    replace_stream(s_bow, image_stream{junk, SDL_RWFromFP(junk, 0), nullptr, 0});
+    replace_stream(s_map, image_stream{});
     ed.model.element_sizes[12] = {5, 6};
     ed.model.element_sizes[9]  = {7, 8};
     passes(2);

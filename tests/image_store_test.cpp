@@ -172,12 +172,19 @@ TEST(image_store, a_stream_decodes_the_same_picture_every_time) {
     SDL_Surface* second = decode_stream(st);
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(same_pixels(first, second));
+    // the kept bytes are the file's: a decode from the file alone is the same
+    ASSERT_NE(st.bytes, nullptr);
+    image_stream file_only = st;
+    file_only.bytes        = nullptr;
+    SDL_Surface* from_file = decode_stream(file_only);
+    ASSERT_NE(from_file, nullptr);
+    EXPECT_TRUE(same_pixels(first, from_file));
+    SDL_FreeSurface(from_file);
     SDL_FreeSurface(first);
     SDL_FreeSurface(second);
-    std::fclose(st.file);
-    SDL_FreeRW(st.rw);
+    close_stream(st);
 
-    image_stream never{nullptr, nullptr};
+    image_stream never{};
     EXPECT_EQ(decode_stream(never), nullptr);
 }
 
@@ -192,8 +199,7 @@ TEST(image_store, unpacking_keeps_one_temporary_file_and_loading_none) {
     EXPECT_EQ(pixel(once, 1, 1) & 0xFFFFFF, 0x123456u);
     EXPECT_EQ(open_temporary_files(), before + 1);
     SDL_FreeSurface(once);
-    std::fclose(st.file);
-    SDL_FreeRW(st.rw);
+    close_stream(st);
     EXPECT_EQ(open_temporary_files(), before);
 }
 
@@ -297,6 +303,50 @@ TEST(image_store, the_alpha_set_up_makes_blits_blend_by_the_top_byte) {
     }
     SDL_FreeSurface(p);
     enable_pixel_alpha(nullptr); // ignored
+}
+
+// ---- pictures in the screen's format ------------------------------------------------
+
+TEST(image_store, opaque_pictures_take_the_screens_format_and_draw_the_same) {
+    SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 20, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    auto drawn          = [&](SDL_Surface* p) {
+        SDL_FillRect(screen, nullptr, 0x0A0B0C);
+        SDL_Rect at = {3, 2, 0, 0};
+        SDL_UpperBlit(p, nullptr, screen, &at);
+        return std::vector<Uint32>(static_cast<Uint32*>(screen->pixels),
+                                   static_cast<Uint32*>(screen->pixels) + 20 * 10);
+    };
+    SDL_Surface* deep  = SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 5, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_Surface* paled = SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 5, 8, 0, 0, 0, 0);
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; i++) colours[i] = {Uint8(i), Uint8(i * 3), Uint8(255 - i), 0};
+    SDL_SetColors(paled, colours, 0, 256);
+    for (SDL_Surface* p : {deep, paled})
+        for (int y = 0; y < 5; y++)
+            for (int b = 0; b < 9 * p->format->BytesPerPixel; b++)
+                static_cast<Uint8*>(p->pixels)[y * p->pitch + b] = static_cast<Uint8>(b * 29 + y * 71);
+    for (SDL_Surface* p : {deep, paled}) {
+        std::vector<Uint32> before = drawn(p);
+        SDL_Surface* fit           = in_screen_format(p, screen); // frees p
+        ASSERT_NE(fit, nullptr);
+        EXPECT_EQ(fit->format->BitsPerPixel, 32);
+        EXPECT_EQ(fit->format->Rmask, 0xFF0000u);
+        EXPECT_EQ(fit->format->Amask, 0u);
+        EXPECT_EQ(drawn(fit), before);
+        EXPECT_EQ(in_screen_format(fit, screen), fit) << "already in the screen's format";
+        SDL_FreeSurface(fit);
+    }
+
+    // a colour key or alpha blending would be lost: such pictures stay
+    SDL_Surface* keyed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+    SDL_Surface* blended = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+    EXPECT_EQ(in_screen_format(keyed, screen), keyed);
+    EXPECT_EQ(in_screen_format(blended, screen), blended);
+    EXPECT_EQ(in_screen_format(nullptr, screen), nullptr);
+    SDL_FreeSurface(keyed);
+    SDL_FreeSurface(blended);
+    SDL_FreeSurface(screen);
 }
 
 } // namespace

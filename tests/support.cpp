@@ -98,7 +98,7 @@ image_stream bmp_stream(const SDL_Surface* picture) {
     FILE* f = std::tmpfile();
     std::fwrite(bmp.data(), 1, bmp.size(), f);
     std::fseek(f, 0, SEEK_SET);
-    return image_stream{f, SDL_RWFromFP(f, 0)};
+    return image_stream{f, SDL_RWFromFP(f, 0), nullptr, 0}; // decoded from the file
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {

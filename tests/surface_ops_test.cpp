@@ -42,13 +42,13 @@ template <class Col, class Row> void expect_sampled(SDL_Surface* zoomed, Col sx,
 }
 
 TEST(recolor, each_byte_becomes_minus_byte_times_its_factor) {
-    SDL_Surface* s = surface32(256, 1);
-    for (int i = 0; i < 256; i++) pixel32(s, i, 0) = static_cast<Uint32>(i) * 0x01010101u;
+    SDL_Surface* s = surface32(256 + 3, 1); // and a few more past the last whole 16 bytes
+    for (int i = 0; i < 256 + 3; i++) pixel32(s, i, 0) = static_cast<Uint32>(i % 256) * 0x01010101u;
     recolor(s, 3, 90, 200, 17); // bytes 0..3 take b, g, r, a
     const unsigned factor[4] = {200, 90, 3, 17};
-    for (int i = 0; i < 256; i++)
+    for (int i = 0; i < 256 + 3; i++)
         for (int k = 0; k < 4; k++)
-            ASSERT_EQ(at(s, i, 0)[k], i * (256 - factor[k]) % 256) << i << " byte " << k;
+            ASSERT_EQ(at(s, i, 0)[k], i % 256 * (256 - factor[k]) % 256) << i << " byte " << k;
     SDL_FreeSurface(s);
 }
 
@@ -257,6 +257,139 @@ TEST(zoom_surface, unusable_factors_and_sizes_make_nothing) {
     EXPECT_EQ(zoom_surface(tall, 1.0f, 0.02f), nullptr);  // 0 wide
     SDL_FreeSurface(tall);
     SDL_FreeSurface(s);
+}
+
+// ---- parts of a scaled picture ----------------------------------------------------
+
+TEST(zoom_part, a_part_has_the_pixels_of_the_whole_at_its_place) {
+    SDL_Surface* s = placed32(32, 24);
+    for (float f : {0.85f, 1.0f, 2.5f, 105.4f}) {
+        SDL_Surface* whole = zoom_surface(s, 1.0f, f);
+        ASSERT_NE(whole, nullptr) << f;
+        int w = 0, h = 0;
+        ASSERT_TRUE(zoom_size(s, 1.0f, f, &w, &h));
+        EXPECT_EQ(w, whole->w);
+        EXPECT_EQ(h, whole->h);
+        const SDL_Rect parts[] = {
+            {0,             0,             Uint16(w),         Uint16(h)        },
+            {0,             0,             1,                 1                },
+            {Sint16(w - 1), Sint16(h - 1), 1,                 1                },
+            {Sint16(w / 3), Sint16(h / 2), Uint16(w - w / 3), Uint16(h - h / 2)},
+            {5,             3,             Uint16(w / 2),     7                },
+        };
+        for (const SDL_Rect& p : parts) {
+            SDL_Surface* part = zoom_part(s, 1.0f, f, p);
+            ASSERT_NE(part, nullptr) << f;
+            ASSERT_EQ(part->w, p.w);
+            ASSERT_EQ(part->h, p.h);
+            EXPECT_EQ(part->flags, whole->flags);
+            EXPECT_EQ(part->format->Amask, whole->format->Amask);
+            for (int i = 0; i < p.h; i++)
+                for (int j = 0; j < p.w; j++)
+                    ASSERT_EQ(pixel32(part, j, i), pixel32(whole, p.x + j, p.y + i))
+                        << f << " at " << j << "," << i;
+            SDL_FreeSurface(part);
+        }
+        // parts reaching beyond the whole, or empty, make nothing
+        for (SDL_Rect p : {
+                 SDL_Rect{Sint16(w - 1), 0,         2, 1},
+                 SDL_Rect{0,             Sint16(h), 1, 1},
+                 SDL_Rect{-1,            0,         1, 1},
+                 SDL_Rect{0,             0,         0, 5}
+        })
+            EXPECT_EQ(zoom_part(s, 1.0f, f, p), nullptr) << f;
+        SDL_FreeSurface(whole);
+    }
+    int w = 7, h = 9;
+    EXPECT_FALSE(zoom_size(s, 1.0f, 200.0f, &w, &h)); // 6400 wide
+    EXPECT_EQ(w + h, 16) << "sizes untouched";
+    EXPECT_EQ(zoom_part(s, 1.0f, 200.0f, SDL_Rect{0, 0, 1, 1}), nullptr);
+    SDL_FreeSurface(s);
+}
+
+// ---- blit_copy against SDL_UpperBlit ------------------------------------------------
+
+// Two 40x30 targets of the same content.
+struct target_pair {
+    SDL_Surface *a = surface32(40, 30), *b = surface32(40, 30);
+    target_pair() {
+        for (int y = 0; y < 30; y++)
+            for (int x = 0; x < 40; x++)
+                pixel32(a, x, y) = pixel32(b, x, y) = 0x01000000u * (x + y) | 0x55AA55u;
+    }
+    ~target_pair() {
+        SDL_FreeSurface(a);
+        SDL_FreeSurface(b);
+    }
+    bool same() const {
+        for (int y = 0; y < 30; y++)
+            for (int x = 0; x < 40; x++)
+                if (pixel32(a, x, y) != pixel32(b, x, y)) return false;
+        return true;
+    }
+};
+
+TEST(blit_copy, clips_copies_and_writes_back_as_sdl_does) {
+    SDL_Surface* picture = surface32(17, 9); // the targets' own format, opaque
+    for (int y = 0; y < 9; y++)
+        for (int x = 0; x < 17; x++) pixel32(picture, x, y) = place(x, y);
+    const SDL_Rect parts[] = {
+        {0,  0,  17, 9 },
+        {3,  2,  5,  4 },
+        {-4, -3, 10, 10},
+        {10, 5,  30, 30},
+        {17, 0,  3,  3 },
+        {0,  0,  0,  0 }
+    };
+    const Sint16 places[]  = {-20, -5, -1, 0, 3, 25, 39, 40, 32000, -32000};
+    const SDL_Rect clips[] = {
+        {0, 0, 40, 30},
+        {5, 4, 20, 15}
+    };
+    int compared = 0;
+    for (const SDL_Rect& clip : clips)
+        for (int whole = 0; whole < 2; whole++)
+            for (const SDL_Rect& part : parts)
+                for (Sint16 x : places)
+                    for (Sint16 y : places) {
+                        target_pair t;
+                        SDL_Rect c = clip;
+                        SDL_SetClipRect(t.a, &c);
+                        SDL_SetClipRect(t.b, &c);
+                        SDL_Rect pa = part, pb = part, at_a = {x, y, 3, 4}, at_b = at_a;
+                        int ra = blit_copy(picture, whole ? nullptr : &pa, t.a, &at_a);
+                        int rb = SDL_UpperBlit(picture, whole ? nullptr : &pb, t.b, &at_b);
+                        ASSERT_EQ(ra, rb);
+                        ASSERT_TRUE(t.same()) << part.x << "," << part.y << " at " << x << "," << y;
+                        ASSERT_TRUE(at_a.x == at_b.x && at_a.y == at_b.y && at_a.w == at_b.w &&
+                                    at_a.h == at_b.h)
+                            << part.x << "," << part.y << " at " << x << "," << y;
+                        compared++;
+                    }
+    EXPECT_EQ(compared, 2 * 2 * 6 * 10 * 10);
+    SDL_FreeSurface(picture);
+}
+
+TEST(blit_copy, pictures_that_blend_key_or_convert_are_left_to_sdl) {
+    SDL_Surface* blended = placed32(6, 6); // alpha in the top byte, blended
+    SDL_Surface* keyed   = surface32(6, 6);
+    SDL_FillRect(keyed, nullptr, 0x123456);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0x123456);
+    SDL_Surface* deep = SDL_CreateRGBSurface(SDL_SWSURFACE, 6, 6, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(deep, nullptr, 0xABCDEF);
+    for (SDL_Surface* p : {blended, keyed, deep}) {
+        target_pair t;
+        SDL_Rect at_a = {2, 3, 0, 0}, at_b = at_a;
+        blit_copy(p, nullptr, t.a, &at_a);
+        SDL_UpperBlit(p, nullptr, t.b, &at_b);
+        EXPECT_TRUE(t.same()) << p->format->BitsPerPixel;
+    }
+    target_pair t;
+    blit_opaque(keyed, t.a, 2, 3);
+    EXPECT_TRUE(t.same()) << "the key leaves everything as it was";
+    SDL_FreeSurface(blended);
+    SDL_FreeSurface(keyed);
+    SDL_FreeSurface(deep);
 }
 
 } // namespace

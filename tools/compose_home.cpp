@@ -187,10 +187,7 @@ int main(int argc, char** argv) {
     ok = save(w, dir + "/prompt.bmp") && ok;
     SDL_FreeSurface(w);
 
-    for (auto& s : ed.streams) {
-        std::fclose(s.file);
-        SDL_FreeRW(s.rw);
-    }
+    for (auto& s : ed.streams) close_stream(s);
     for (SDL_Surface* s : {ed.background, ed.rupee_overlay, ed.hearts_overlay, ed.map_overlay, ed.splash,
                            ed.save_button, ed.color_picker, font[0], font[1]})
         SDL_FreeSurface(s);

@@ -4,10 +4,13 @@
 // Meter, the save button; then the flip and the pause.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
-// from its stream, changed, drawn and freed within the frame. Each element's
-// own pos is the blit's destination, so SDL writes the clipped corner back: an
-// element moved left of or above the window is held at 0 from the next frame
-// on (the A Button, drawn 7 px right of and below its corner, at -7).
+// from its stream, changed, drawn and freed within the frame. A scaled picture
+// is made only where it lands inside the screen - the same pixels, drawn at
+// the same place, as the whole of it - while element_sizes gets its whole
+// size. Each element's own pos is the blit's destination, so the clipped
+// corner is written back: an element moved left of or above the window is
+// held at 0 from the next frame on (the A Button, drawn 7 px right of and
+// below its corner, at -7).
 #include "ui/frame.h"
 
 #include "draw/surface_ops.h"
@@ -64,12 +67,6 @@ void blit(SDL_Surface* p, SDL_Surface* screen, SDL_Rect* rect) {
     if (p) SDL_UpperBlit(p, nullptr, screen, rect);
 }
 
-// Blits at a fixed place, leaving the place itself as it is.
-void blit_at(SDL_Surface* p, SDL_Surface* screen, const SDL_Rect& at) {
-    SDL_Rect r = at;
-    blit(p, screen, &r);
-}
-
 void fill(SDL_Surface* screen, SDL_Rect r, Uint8 red, Uint8 green, Uint8 blue) {
     SDL_FillRect(screen, &r, SDL_MapRGB(screen->format, red, green, blue));
 }
@@ -110,34 +107,66 @@ void draw_panel(editor& ed) {
 
 // ---- elements ------------------------------------------------------------------
 
+// Draws what zoom_surface(p, 1, f) - w by h - blitted with pos as destination
+// would draw, and writes back into pos what that blit would: the clipped
+// corner and the drawn size. Only the part that lands inside the screen's clip
+// rectangle is scaled, so a picture scaled thousands of pixels wide costs no
+// more than the window it is seen in.
+void blit_scaled(SDL_Surface* p, float f, int w, int h, SDL_Surface* screen, SDL_Rect* pos) {
+    // SDL_UpperBlit's clipping of a whole source against the clip rectangle
+    const SDL_Rect& clip = screen->clip_rect;
+    int x = pos->x, y = pos->y, sx = 0, sy = 0;
+    int d = clip.x - x;
+    if (d > 0) w -= d, x += d, sx += d;
+    d = x + w - clip.x - clip.w;
+    if (d > 0) w -= d;
+    d = clip.y - y;
+    if (d > 0) h -= d, y += d, sy += d;
+    d = y + h - clip.y - clip.h;
+    if (d > 0) h -= d;
+    pos->x = static_cast<Sint16>(x);
+    pos->y = static_cast<Sint16>(y);
+    if (w <= 0 || h <= 0) {
+        pos->w = pos->h = 0;
+        return;
+    }
+    SDL_Rect seen     = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
+                         static_cast<Uint16>(h)};
+    SDL_Surface* part = zoom_part(p, 1.0f, f, seen);
+    if (!part) return;
+    blit(part, screen, pos); // lies wholly inside: pos keeps its corner and gets w, h
+    SDL_FreeSurface(part);
+}
+
+struct scaled_size {
+    int w = 0, h = 0;
+};
+
 void draw_button(editor& ed, int e) {
     layout& m = ed.model;
     float f   = element_factor(m, e);
     if (!drawable(f)) return;
-    SDL_Surface* face     = decode(ed, s_button, true);
-    SDL_Surface* overlay  = decode(ed, s_buttonoverlay, true);
-    SDL_Surface *big_face = nullptr, *big_overlay = nullptr;
-    if (face && overlay) {
+    SDL_Surface* face    = decode(ed, s_button, true);
+    SDL_Surface* overlay = decode(ed, s_buttonoverlay, true);
+    scaled_size big_face, big_overlay;
+    if (face && overlay && zoom_size(face, 1.0f, f, &big_face.w, &big_face.h) &&
+        zoom_size(overlay, 1.0f, f, &big_overlay.w, &big_overlay.h)) {
         tint(face, m.colors[color_slot_of(e)].value);
-        big_face    = zoom_surface(face, 1.0f, f);
-        big_overlay = zoom_surface(overlay, 1.0f, f);
-    }
-    if (big_face && big_overlay) {
-        record_size(m, e, big_face);
-        SDL_Rect& pos = m.elements[e].pos;
-        int inset     = e == 0 ? a_button_inset : 0;
+        m.element_sizes[e] = {big_face.w, big_face.h};
+        SDL_Rect& pos      = m.elements[e].pos;
+        int inset          = e == 0 ? a_button_inset : 0;
         // a corner so far right or down that the inset would wrap is off the
         // window anyway; it is left where it is
         if (fits16(pos.x + inset) && fits16(pos.y + inset)) {
             pos.x = static_cast<Sint16>(pos.x + inset);
             pos.y = static_cast<Sint16>(pos.y + inset);
-            blit(big_face, ed.screen, &pos);
-            blit(big_overlay, ed.screen, &pos);
+            blit_scaled(face, f, big_face.w, big_face.h, ed.screen, &pos);
+            blit_scaled(overlay, f, big_overlay.w, big_overlay.h, ed.screen, &pos);
             pos.x = static_cast<Sint16>(pos.x - inset);
             pos.y = static_cast<Sint16>(pos.y - inset);
         }
     }
-    free_all({face, overlay, big_face, big_overlay});
+    free_all({face, overlay});
 }
 
 void draw_icon(editor& ed, int e) {
@@ -146,12 +175,13 @@ void draw_icon(editor& ed, int e) {
     if (!drawable(f)) return;
     SDL_Surface* icon = decode(ed, icon_stream[e - 11], true);
     if (!icon) return;
-    SDL_Surface* drawn = e == 13 ? icon : zoom_surface(icon, 1.0f, f);
-    if (drawn) {
-        record_size(m, e, drawn);
-        blit(drawn, ed.screen, &m.elements[e].pos);
+    if (e == 13) { // drawn at its own size
+        record_size(m, e, icon);
+        blit(icon, ed.screen, &m.elements[e].pos);
+    } else if (scaled_size big; zoom_size(icon, 1.0f, f, &big.w, &big.h)) {
+        m.element_sizes[e] = {big.w, big.h};
+        blit_scaled(icon, f, big.w, big.h, ed.screen, &m.elements[e].pos);
     }
-    if (drawn && drawn != icon) SDL_FreeSurface(drawn);
     SDL_FreeSurface(icon);
 }
 
@@ -235,9 +265,14 @@ float element_factor(const layout& m, int e) {
 void draw_frame(editor& ed) {
     SDL_Surface* s = ed.screen;
     if (s) {
+        // the opaque pictures are brought into the screen's format the first
+        // time they are drawn (bg.bmp too, which may come after start-up), so
+        // that drawing them is a plain copy
+        for (SDL_Surface** p : {&ed.background, &ed.color_picker, &ed.save_button})
+            *p = in_screen_format(*p, s);
         draw_panel(ed);
-        if (ed.background) blit_at(ed.background, s, SDL_Rect{0, 0, 0, 0});
-        blit_at(ed.color_picker, s, ed.color_bar_pos);
+        blit_opaque(ed.background, s, 0, 0);
+        blit_opaque(ed.color_picker, s, ed.color_bar_pos.x, ed.color_bar_pos.y);
         drawtext(ed.scale_label_pos, "- Scale +", s, 1);
     }
     color_pick_step(ed);
@@ -249,7 +284,7 @@ void draw_frame(editor& ed) {
         draw_numbers(ed);
         for (int e = 6; e <= 9; e++) draw_status(ed, e);
         draw_magic_meter(ed);
-        blit_at(ed.save_button, s, ed.save_button_pos);
+        blit_opaque(ed.save_button, s, ed.save_button_pos.x, ed.save_button_pos.y);
         SDL_Flip(s);
     }
     if (ed.running && ed.scale_dir == 0 && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);

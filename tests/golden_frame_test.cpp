@@ -1,0 +1,341 @@
+// golden_frame_test.cpp - the editor's frame against a straightforward
+// rendering of the same frame, pixel for pixel (all four bytes of every
+// screen pixel) and in the positions and sizes it writes back.
+//
+// The straightforward rendering decodes every picture from its temporary file
+// (SDL_LoadBMP_RW on the rewound stream), recolours it byte by byte, scales
+// the whole picture by the sampling rule and blits it whole; the once-loaded
+// pictures and fonts are its own, freshly loaded and never converted. So
+// whatever draw_frame does to be quick - decoding from memory, pictures kept
+// in the screen's format, scaling only what can be seen - must come out
+// the same.
+#include "assets/pictures.h"
+#include "draw/text.h"
+#include "shell/image_store.h"
+#include "shell/run.h"
+#include "support.h"
+#include "ui/frame.h"
+#include "ui/startup.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// ---- the straightforward frame -----------------------------------------------------
+
+SDL_Surface* plain_decode(image_stream& s, bool alpha) {
+    std::fseek(s.file, 0, SEEK_SET);
+    SDL_Surface* p = SDL_LoadBMP_RW(s.rw, 0);
+    if (p && alpha) enable_pixel_alpha(p);
+    return p;
+}
+
+void plain_recolor(SDL_Surface* p, const SDL_Color& c) {
+    const unsigned factor[4] = {c.b, c.g, c.r, 255};
+    Uint8* bytes             = static_cast<Uint8*>(p->pixels);
+    for (int i = 0; i < p->w * p->h * 4; i++) bytes[i] = static_cast<Uint8>(0u - bytes[i] * factor[i % 4]);
+}
+
+// Every row i, column j samples (trunc(j / f), trunc(i / f)); nullptr for a
+// size of 0 or above 4096.
+SDL_Surface* plain_zoom(SDL_Surface* p, float f) {
+    double w = std::trunc(p->w * static_cast<double>(f)), h = std::trunc(p->h * static_cast<double>(f));
+    if (!(w >= 1 && h >= 1 && w <= 4096 && h <= 4096)) return nullptr;
+    const SDL_PixelFormat* fm = p->format;
+    SDL_Surface* z            = SDL_CreateRGBSurface(p->flags, static_cast<int>(w), static_cast<int>(h),
+                                                     fm->BitsPerPixel, fm->Rmask, fm->Gmask, fm->Bmask, fm->Amask);
+    std::vector<int> sx(z->w);
+    for (int j = 0; j < z->w; j++) sx[j] = static_cast<int>(j / static_cast<double>(f));
+    for (int i = 0; i < z->h; i++) {
+        const Uint32* from = reinterpret_cast<const Uint32*>(
+            static_cast<Uint8*>(p->pixels) + static_cast<int>(i / static_cast<double>(f)) * p->pitch);
+        Uint32* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(z->pixels) + i * z->pitch);
+        for (int j = 0; j < z->w; j++) to[j] = from[sx[j]];
+    }
+    return z;
+}
+
+struct plain_pictures {
+    image_stream streams[stream_count] = {};
+    SDL_Surface *rupee_overlay, *hearts_overlay, *map_overlay, *color_picker, *save_button, *fonts[2];
+    SDL_Surface* background = nullptr; // bBG unless a test loads its own
+    plain_pictures() {
+        struct {
+            stream_id id;
+            const unsigned char* bytes;
+            size_t size;
+        } s[] = {
+            {s_button,        bBUTTON,        bBUTTON_size       },
+            {s_buttonoverlay, bBUTTONOVERLAY, bBUTTONOVERLAY_size},
+            {s_navi,          bNAVI,          bNAVI_size         },
+            {s_bow,           bBOW,           bBOW_size          },
+            {s_action,        bACTION,        bACTION_size       },
+            {s_99,            b99,            b99_size           },
+            {s_999,           b999,           b999_size          },
+            {s_rupee,         bRUPEE,         bRUPEE_size        },
+            {s_hearts,        bHEARTS,        bHEARTS_size       },
+            {s_map,           bMAP,           bMAP_size          },
+            {s_magicborder,   bMAGICBORDER,   bMAGICBORDER_size  },
+        };
+        for (auto& k : s) streams[k.id] = unpack_image(k.bytes, k.size);
+        rupee_overlay  = load_image(bRUPEEOVERLAY, bRUPEEOVERLAY_size);
+        hearts_overlay = load_image(bHEARTSOVERLAY, bHEARTSOVERLAY_size);
+        map_overlay    = load_image(bMAPOVERLAY, bMAPOVERLAY_size);
+        for (SDL_Surface* o : {rupee_overlay, hearts_overlay, map_overlay}) enable_pixel_alpha(o);
+        color_picker = load_image(bCOLORPICKER, bCOLORPICKER_size);
+        save_button  = load_image(bSAVE, bSAVE_size);
+        fonts[0]     = load_image(bCHARACTERS, bCHARACTERS_size);
+        fonts[1]     = load_image(bALPHABET, bALPHABET_size);
+        background   = load_image(bBG, bBG_size);
+    }
+    ~plain_pictures() {
+        for (auto& s : streams) close_stream(s);
+        for (SDL_Surface* p : {rupee_overlay, hearts_overlay, map_overlay, color_picker, save_button,
+                               fonts[0], fonts[1], background})
+            if (p) SDL_FreeSurface(p);
+    }
+};
+
+void plain_text(SDL_Surface* to, SDL_Rect at, const char* text, int f) {
+    drawtext(at, text, to, static_cast<Uint8>(f));
+}
+
+void plain_fill(SDL_Surface* to, SDL_Rect r, Uint32 v) {
+    SDL_FillRect(to, &r, v);
+}
+
+// Steps 1 to 8 and 12 to 17 of the frame, as plainly as they can be done;
+// the held-button steps are idle in these tests.
+void plain_frame(plain_pictures& pics, const editor& ed, layout& m, SDL_Surface* to) {
+    SDL_Surface* kept_fonts[2] = {font[0], font[1]};
+    font[0]                    = pics.fonts[0];
+    font[1]                    = pics.fonts[1];
+    plain_fill(to, ed.panel_rect, 0);
+    plain_fill(to, ed.color_field, 0xFFFFFF);
+    plain_fill(to, ed.scale_field, 0xFFFFFF);
+    plain_text(to, ed.color_field, ed.color_text, 0);
+    plain_text(to, ed.scale_field, ed.scale_text, 0);
+    SDL_Rect xv = ed.x_control, yv = ed.y_control;
+    xv.x = static_cast<Sint16>(xv.x + 43);
+    yv.x = static_cast<Sint16>(yv.x + 43);
+    plain_text(to, ed.x_control, "- X +", 1);
+    plain_fill(to, xv, 0xFFFFFF);
+    plain_text(to, xv, ed.x_text, 0);
+    plain_text(to, ed.y_control, "- Y +", 1);
+    plain_fill(to, yv, 0xFFFFFF);
+    plain_text(to, yv, ed.y_text, 0);
+    const char* name = m.element_names[m.selected];
+    plain_text(to, ed.selector_pos, "-", 1);
+    plain_text(to, SDL_Rect{22, 296, 0, 0}, name, 1);
+    plain_text(to, SDL_Rect{static_cast<Sint16>(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", 1);
+    SDL_Rect origin = {0, 0, 0, 0}, bar = ed.color_bar_pos;
+    SDL_UpperBlit(pics.background, nullptr, to, &origin);
+    SDL_UpperBlit(pics.color_picker, nullptr, to, &bar);
+    plain_text(to, ed.scale_label_pos, "- Scale +", 1);
+
+    for (int e = 0; e <= 5; e++) {
+        float f = element_factor(m, e);
+        if (!(f > 0)) continue;
+        SDL_Surface *face = plain_decode(pics.streams[s_button], true),
+                    *over = plain_decode(pics.streams[s_buttonoverlay], true);
+        plain_recolor(face, m.colors[color_slot_of(e)].value);
+        SDL_Surface *bf = plain_zoom(face, f), *bo = plain_zoom(over, f);
+        if (bf && bo) {
+            m.element_sizes[e] = {bf->w, bf->h};
+            SDL_Rect& pos      = m.elements[e].pos;
+            int in             = e == 0 ? 7 : 0;
+            pos.x              = static_cast<Sint16>(pos.x + in);
+            pos.y              = static_cast<Sint16>(pos.y + in);
+            SDL_UpperBlit(bf, nullptr, to, &pos);
+            SDL_UpperBlit(bo, nullptr, to, &pos);
+            pos.x = static_cast<Sint16>(pos.x - in);
+            pos.y = static_cast<Sint16>(pos.y - in);
+        }
+        for (SDL_Surface* p : {face, over, bf, bo})
+            if (p) SDL_FreeSurface(p);
+    }
+    const stream_id icons[] = {s_action, s_bow, s_navi, s_bow, s_bow, s_bow};
+    for (int e = 11; e <= 16; e++) {
+        float f = element_factor(m, e);
+        if (!(f > 0)) continue;
+        SDL_Surface* icon  = plain_decode(pics.streams[icons[e - 11]], true);
+        SDL_Surface* drawn = e == 13 ? icon : plain_zoom(icon, f);
+        if (drawn) {
+            m.element_sizes[e] = {drawn->w, drawn->h};
+            SDL_UpperBlit(drawn, nullptr, to, &m.elements[e].pos);
+            if (drawn != icon) SDL_FreeSurface(drawn);
+        }
+        SDL_FreeSurface(icon);
+    }
+    SDL_Surface* number = plain_decode(pics.streams[s_99], false);
+    for (int e = 17; e <= 20; e++) {
+        m.element_sizes[e] = {number->w, number->h};
+        SDL_UpperBlit(number, nullptr, to, &m.elements[e].pos);
+    }
+    SDL_FreeSurface(number);
+    const stream_id status[]     = {s_rupee, s_999, s_hearts, s_map};
+    SDL_Surface* const overlay[] = {pics.rupee_overlay, nullptr, pics.hearts_overlay, pics.map_overlay};
+    for (int e = 6; e <= 9; e++) {
+        SDL_Surface* p = plain_decode(pics.streams[status[e - 6]], true);
+        if (e != 7) plain_recolor(p, m.colors[color_slot_of(e)].value);
+        SDL_UpperBlit(p, nullptr, to, &m.elements[e].pos);
+        if (overlay[e - 6]) SDL_UpperBlit(overlay[e - 6], nullptr, to, &m.elements[e].pos);
+        m.element_sizes[e] = {p->w, p->h};
+        SDL_FreeSurface(p);
+    }
+    SDL_Rect& mp       = m.elements[10].pos;
+    const SDL_Color& c = m.colors[7].value;
+    plain_fill(to, SDL_Rect{static_cast<Sint16>(mp.x + 7), static_cast<Sint16>(mp.y + 3), 100, 8},
+               static_cast<Uint32>(c.r << 16 | c.g << 8 | c.b));
+    SDL_Surface* border = plain_decode(pics.streams[s_magicborder], true);
+    SDL_UpperBlit(border, nullptr, to, &mp);
+    m.element_sizes[10] = {border->w, border->h};
+    SDL_FreeSurface(border);
+    SDL_Rect save = ed.save_button_pos;
+    SDL_UpperBlit(pics.save_button, nullptr, to, &save);
+    font[0] = kept_fonts[0];
+    font[1] = kept_fonts[1];
+}
+
+// ---- the comparison -------------------------------------------------------------------
+
+struct golden : ::testing::Test {
+    temp_dir dir;
+    editor ed;
+    plain_pictures pics;
+    void SetUp() override {
+        ASSERT_TRUE(start_editor_headless(ed));
+        draw_frame(ed); // fills the value texts; the held-button steps are idle after it
+        ASSERT_EQ(ed.picking_color | ed.scale_button | ed.nudge | ed.scale_dir, 0);
+    }
+    void TearDown() override { tear_down(ed); }
+    SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
+
+    // draw_frame and the plain frame from the same screen and layout.
+    void same_frame(const char* what) {
+        SCOPED_TRACE(what);
+        SDL_Surface* s           = ed.screen;
+        const SDL_PixelFormat* f = s->format;
+        SDL_Surface* plain       = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, f->BitsPerPixel, f->Rmask,
+                                                        f->Gmask, f->Bmask, f->Amask);
+        ASSERT_EQ(plain->pitch, s->pitch);
+        std::memcpy(plain->pixels, s->pixels, static_cast<size_t>(s->h) * s->pitch);
+        layout m = ed.model;
+        plain_frame(pics, ed, m, plain);
+        draw_frame(ed);
+
+        int differ = 0, first_x = -1, first_y = -1;
+        for (int y = 0; y < s->h; y++)
+            for (int x = 0; x < s->w; x++)
+                if (pixel_at(s, x, y) != pixel_at(plain, x, y) && differ++ == 0) first_x = x, first_y = y;
+        EXPECT_EQ(differ, 0) << "first at " << first_x << "," << first_y << ": " << std::hex
+                             << (differ ? pixel_at(s, first_x, first_y) : 0) << " instead of "
+                             << (differ ? pixel_at(plain, first_x, first_y) : 0);
+        for (int e = 0; e < element_count; e++) {
+            const SDL_Rect &a = ed.model.elements[e].pos, &b = m.elements[e].pos;
+            EXPECT_TRUE(a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h) << "position of " << e;
+            EXPECT_TRUE(ed.model.element_sizes[e].w == m.element_sizes[e].w &&
+                        ed.model.element_sizes[e].h == m.element_sizes[e].h)
+                << "size of " << e;
+        }
+        SDL_FreeSurface(plain);
+    }
+
+    void use_background(SDL_Surface* bmp) {
+        SDL_SaveBMP(bmp, "bg.bmp");
+        SDL_FreeSurface(bmp);
+        push_press(35, 85); // "Yes"
+        background_prompt(ed);
+        ASSERT_EQ(bgchoice, 1);
+        SDL_FreeSurface(pics.background);
+        pics.background = SDL_LoadBMP("bg.bmp");
+    }
+};
+
+// Every scaled element at the largest size the four-digit scale field allows.
+void largest(layout& m) {
+    for (int k : {1, 2, 3, 4, 5, 7, 9, 10, 11}) m.scales[k].value = 5; // 32 px by 527/5: 3372
+    m.scales[0].value  = 0xFFFB;                                       // 527/6: 2810
+    m.scales[6].value  = 95;                                           // the A Button Icon by 32.125
+    m.scales[12].value = 1;
+}
+
+TEST_F(golden, the_home_layout_and_edited_ones) {
+    same_frame("home");
+    same_frame("home again");
+
+    layout& m = ed.model;
+    for (int k = 0; k < color_count; k++)
+        m.colors[k].value = {Uint8(37 * k + 3), Uint8(255 - 29 * k), Uint8(91 * k), 0};
+    m.scales[1].value  = 0x40;   // 263 px
+    m.scales[2].value  = 0x200;  // small
+    m.scales[3].value  = 0x11;   // 992 px
+    m.scales[0].value  = 0xFF00; // the A Button by 527/382
+    m.scales[7].value  = 0x30;
+    m.scales[6].value  = 0x90; // a = 3, b = 9
+    m.scales[12].value = 0x10;
+    pos(0)             = {-20, -30, 0, 0};   // held at -7 after the first frame
+    pos(1)             = {-200, 100, 0, 0};  // mostly left of the window
+    pos(3)             = {250, 180, 0, 0};   // over the right edge and into the panel
+    pos(4)             = {-700, -700, 0, 0}; // wholly outside, corner held at 0
+    pos(12)            = {300, -40, 0, 0};
+    pos(9)             = {290, 230, 0, 0};
+    pos(8)             = {-50, 2, 0, 0};
+    m.selected         = 9;
+    same_frame("edited");
+    same_frame("edited, positions written back");
+    same_frame("edited, once more");
+}
+
+TEST_F(golden, every_element_at_its_largest_drawn_size) {
+    largest(ed.model);
+    same_frame("largest, home positions");
+    const struct {
+        int e;
+        Sint16 x, y;
+    } places[] = {
+        {0,  -3000, -3000},
+        {1,  -3300, 0    },
+        {2,  0,     -3300},
+        {3,  319,   319  },
+        {4,  -3371, 100  },
+        {5,  100,   -3371},
+        {12, -1000, -2000},
+        {14, 200,   50   },
+        {11, -1400, -900 },
+        {15, -3372, 0    },
+        {16, 0,     320  },
+    };
+    for (auto& p : places) pos(p.e) = {p.x, p.y, 0, 0};
+    same_frame("largest, at and over the edges"); // and the corners held at 0
+}
+
+TEST_F(golden, backgrounds_from_bg_bmp) {
+    // smaller than the preview: the rest keeps what earlier frames drew
+    SDL_Surface* small = SDL_CreateRGBSurface(SDL_SWSURFACE, 100, 60, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    for (int y = 0; y < 60; y++)
+        for (int x = 0; x < 100; x++) {
+            Uint8* p = static_cast<Uint8*>(small->pixels) + y * small->pitch + 3 * x;
+            p[0] = Uint8(x * 2), p[1] = Uint8(y * 4), p[2] = Uint8(x ^ y);
+        }
+    use_background(small);
+    pos(6) = {40, 30, 0, 0};
+    same_frame("a small 24-bit background");
+    pos(6) = {150, 150, 0, 0};
+    same_frame("the same, moved on");
+
+    // 8 bits with a palette, taller than the preview: it covers the panel texts
+    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 300, 8, 0, 0, 0, 0);
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; i++) colours[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
+    SDL_SetColors(tall, colours, 0, 256);
+    for (int y = 0; y < 300; y++)
+        for (int x = 0; x < 320; x++) static_cast<Uint8*>(tall->pixels)[y * tall->pitch + x] = Uint8(x + y);
+    use_background(tall);
+    same_frame("a tall 8-bit background");
+}
+
+} // namespace
