@@ -1,0 +1,27 @@
+# install.cmake - what `cmake --install` puts where, as a desktop program:
+#
+#   bin/hudwright                                    the editor
+#   share/applications/hudwright.desktop             its menu entry
+#   share/icons/hicolor/{32x32,48x48,128x128}/apps/hudwright.png
+#   share/man/man1/hudwright.1                       its manual page
+#
+# The icons in desktop/icons are drawn from the built-in pictures by the
+# make_icon tool and committed; redraw them after changing the button
+# artwork with `cmake --build build/test --target make_icon &&
+# build/test/make_icon desktop/icons` (the install test fails while they are
+# out of date).
+
+include(GNUInstallDirs)
+
+install(TARGETS hudwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES desktop/hudwright.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 32x32 48x48 128x128)
+  install(FILES desktop/icons/${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
+    RENAME hudwright.png)
+endforeach()
+install(FILES docs/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+add_executable(make_icon EXCLUDE_FROM_ALL tools/make_icon.cpp tools/png.cpp tools/bmp.cpp)
+target_include_directories(make_icon PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tools)
+target_link_libraries(make_icon PRIVATE hudwright_core)

@@ -1,0 +1,11 @@
+# install.cmake - installs the build into a fresh prefix and checks what a
+# desktop gets: the program, a menu entry that desktop-file-validate accepts,
+# icons that are valid PNGs of their size and match the artwork, and a
+# manual page that man and groff read without a warning. Label install.
+
+set_target_properties(make_icon PROPERTIES EXCLUDE_FROM_ALL OFF)
+
+add_test(NAME install_layout
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/install/check.sh
+    ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} $<TARGET_FILE:make_icon>)
+set_tests_properties(install_layout PROPERTIES LABELS install TIMEOUT 120)
