@@ -150,11 +150,13 @@ TEST(hostile_bg, odd_but_valid_pictures_become_the_background_and_show) {
     }
 }
 
-TEST(hostile_bg, a_depth_no_blit_supports_is_taken_and_draws_nothing_harmful) {
+TEST(hostile_bg, a_depth_no_blit_supports_keeps_the_built_in_background) {
     // SDL decodes a 64-bit BMP into a surface it cannot blit.
     outcome o = accept(bmp(16, 16, 64, rows(16, 16, std::string(8, '\x40'))));
     ASSERT_TRUE(o.started);
+    EXPECT_FALSE(o.replaced);
     EXPECT_NE(o.at_5_120, 0x404040u);
+    EXPECT_NE(o.at_5_120, 0u) << "the built-in background is drawn";
 }
 
 } // namespace

@@ -69,6 +69,12 @@ void load_background(editor& ed) {
     if (!rw) return;
     SDL_Surface* picture = SDL_LoadBMP_RW(rw, 1); // closes rw
     if (!picture) return;
+    // SDL decodes some depths (48 or 64 bits) that no blit can draw; such a
+    // picture would leave the preview without any background.
+    if (picture->format->BytesPerPixel < 1 || picture->format->BytesPerPixel > 4) {
+        SDL_FreeSurface(picture);
+        return;
+    }
     if (ed.background) SDL_FreeSurface(ed.background);
     ed.background = picture;
 }
