@@ -9,7 +9,8 @@ target_link_libraries(hudwright_close_window PRIVATE X11::X11)
 
 set(HUDWRIGHT_E2E_SCENARIOS
   untouched escape_countdown drag nudge typed colorbar rescale basecode background prompts_no
-  round_trip hostile_files special_files readonly_dir symlink close_prompt close_editor shallow_displays)
+  round_trip hostile_files special_files readonly_dir symlink close_prompt close_editor shallow_displays
+  screenshot)
 
 foreach(s ${HUDWRIGHT_E2E_SCENARIOS})
   add_test(NAME e2e_${s}

@@ -452,3 +452,35 @@ scenario_round_trip() {
     cmp -s "$root/first.txt" "$work/code.txt" || fail "the second save differs:
 $(diff "$root/first.txt" "$work/code.txt" || true)"
 }
+
+# The window as the user's guide shows it (docs/editor.png): the editor at the
+# game's own layout, A Button selected, its values in the panel. The picture
+# in docs must be this window pixel for pixel; with HUDWRIGHT_E2E_UPDATE_DOCS=1
+# the scenario writes it anew instead (`HUDWRIGHT_E2E_UPDATE_DOCS=1 ./test -R
+# e2e_screenshot` after changing the artwork or the panel).
+scenario_screenshot() {
+    local docs
+    docs=$(cd "$here/../../docs" && pwd)/editor.png
+    launch
+    wait_screen editor
+    # The first frame draws the panel before its values are filled in; wait
+    # for the colour field's text, then for two shots in a row to agree.
+    wait_for screenshot "the panel's values" color_field_written
+    wait_for screenshot_again "a still window" same_as "$(at screenshot)"
+    convert "xwd:$(at screenshot_again)" -strip "png:$root/editor.png" || fail "could not convert the screenshot"
+    if [ "${HUDWRIGHT_E2E_UPDATE_DOCS:-0}" = 1 ]; then
+        cp "$root/editor.png" "$docs" || fail "could not write $docs"
+        note "wrote $docs"
+    else
+        [ -f "$docs" ] || fail "no $docs"
+        local differ
+        differ=$(compare -metric AE "$docs" "$root/editor.png" null: 2>&1) || true
+        [ "$differ" = 0 ] || fail "docs/editor.png is not the window ($differ pixels differ); see $root/editor.png, \
+rewrite it with HUDWRIGHT_E2E_UPDATE_DOCS=1 ./test -R e2e_screenshot"
+    fi
+    keys Escape
+    wait_exit 0
+}
+
+# same_as BEFORE SHOT: the two shots agree in every pixel of the window.
+same_as() { [ "$(probe "$2" diff "$1" 0 0 320 320)" = 0 ]; }
