@@ -75,21 +75,6 @@ TEST_F(export_test, each_edit_gives_exactly_its_lines_and_replaces_the_old_file)
     }
 }
 
-TEST_F(export_test, every_value_changed_gives_one_line_per_offset_walk_entry) {
-    for (auto& e : m.elements) e.pos = {Sint16(e.home.x + 1), Sint16(e.home.y + 1), 0, 0};
-    for (auto& s : m.scales) s.value++;
-    for (auto& c : m.colors) c.value = {Uint8(c.home.r ^ 1), Uint8(c.home.g ^ 1), Uint8(c.home.b ^ 1), 0};
-    ASSERT_TRUE(export_codes(m));
-    lines out = read_lines("code.txt");
-    // 22 + 30 positions less Hearts (4) and the two skipped x offsets, 10 scales, 18 colour bytes
-    EXPECT_EQ(out.size(), 22u + 30u - 4u - 2u + 10u + 18u);
-    for (const auto& l : out) {
-        EXPECT_EQ(l.size(), 13u) << l;
-        EXPECT_EQ(l.rfind("81", 0), 0u) << l;
-        EXPECT_EQ(l.find_first_not_of("0123456789ABCDEF"), 8u) << l;
-    }
-}
-
 // ---- failed saves ------------------------------------------------------------
 
 TEST_F(export_test, an_unwritable_place_fails_cleanly_and_keeps_the_old_file) {

@@ -108,25 +108,18 @@ SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
 }
 
 std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
-    auto put = [](std::vector<unsigned char>& out, Uint32 v, int bytes) {
-        for (int i = 0; i < bytes; i++) out.push_back(static_cast<Uint8>(v >> (8 * i)));
-    };
-    Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
+    const Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
+    // value and size of each field: the file header, then the 40-byte info
+    // header (no compression, no palette; the pixels right after it)
+    const Uint32 header[] = {
+        'B' | 'M' << 8, 2, 54 + w * h * 4, 4, 0, 4, 54, 4, 40, 4, w, 4, h, 4, 1, 2, 32, 2, 0, 24};
     std::vector<unsigned char> bmp;
-    put(bmp, 'B' | 'M' << 8, 2);
-    put(bmp, 54 + w * h * 4, 4);
-    put(bmp, 0, 4);
-    put(bmp, 54, 4); // pixels right after the headers: default masks
-    put(bmp, 40, 4);
-    put(bmp, w, 4);
-    put(bmp, h, 4);
-    put(bmp, 1, 2);
-    put(bmp, 32, 2);
-    for (int i = 0; i < 6; i++) put(bmp, 0, 4); // no compression, sizes, palette
-    for (Uint32 y = h; y-- > 0;) {              // bottom row first
-        const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
-        for (Uint32 x = 0; x < w; x++) put(bmp, reinterpret_cast<const Uint32*>(row)[x], 4);
-    }
+    auto put = [&](Uint32 v, Uint32 bytes) {
+        for (Uint32 i = 0; i < bytes; i++) bmp.push_back(i < 4 ? static_cast<Uint8>(v >> (8 * i)) : 0);
+    };
+    for (size_t i = 0; i < std::size(header); i += 2) put(header[i], header[i + 1]);
+    for (Uint32 y = h; y-- > 0;) // bottom row first
+        for (Uint32 x = 0; x < w; x++) put(pixel_at(picture, static_cast<int>(x), static_cast<int>(y)), 4);
     return bmp;
 }
 
@@ -160,44 +153,38 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
     return true;
 }
 
+static void push(SDL_Event e) {
+    SDL_PushEvent(&e);
+}
+
 void push_key(SDLKey key) {
     SDL_Event e{};
-    e.type           = SDL_KEYDOWN;
-    e.key.type       = SDL_KEYDOWN;
-    e.key.state      = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
+    e.key = {
+        SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}
+    };
+    push(e);
 }
 
 void push_quit() {
     SDL_Event e{};
     e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-}
-
-static void push_button(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.type          = type;
-    e.button.type   = type;
-    e.button.button = button;
-    e.button.state  = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x      = static_cast<Uint16>(x);
-    e.button.y      = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    push(e);
 }
 
 void push_press(int x, int y, Uint8 button) {
-    push_button(SDL_MOUSEBUTTONDOWN, x, y, button);
+    SDL_Event e{};
+    e.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
+    push(e);
 }
+
 void push_release(int x, int y, Uint8 button) {
-    push_button(SDL_MOUSEBUTTONUP, x, y, button);
+    SDL_Event e{};
+    e.button = {SDL_MOUSEBUTTONUP, 0, button, SDL_RELEASED, Uint16(x), Uint16(y)};
+    push(e);
 }
 
 void push_motion(int x, int y) {
     SDL_Event e{};
-    e.type        = SDL_MOUSEMOTION;
-    e.motion.type = SDL_MOUSEMOTION;
-    e.motion.x    = static_cast<Uint16>(x);
-    e.motion.y    = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    e.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0};
+    push(e);
 }
