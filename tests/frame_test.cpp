@@ -1,18 +1,16 @@
 // frame_test.cpp - the drawn frame with plain test pictures in place of the
-// artwork, so that sizes and pixels are known: scale factors, recolouring,
-// overlays, draw order, the panel texts, position write-back, and scale
-// values that cannot be drawn.
+// artwork, so that sizes and pixels are known: scale factors, recolouring and
+// overlays, the value texts, position write-back, scale values that cannot be
+// drawn, and scale buttons held through them (also with the artwork). The
+// frame against a plain rendering of it is golden_frame_test's.
 #include "draw/text.h"
 #include "shell/image_store.h"
-#include "shell/run.h"
 #include "support.h"
 #include "ui/frame.h"
 #include "ui/input.h"
 
+#include <algorithm>
 #include <climits>
-#include <cstring>
-#include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
@@ -22,19 +20,16 @@ constexpr Uint32 grey = 0x404040, number_color = 0x123456, save_red = 0xE01010;
 // A picture of one colour whose first column is another.
 SDL_Surface* edged(int w, int h, Uint32 fill, Uint32 edge) {
     SDL_Surface* s = argb_surface(w, h, fill);
-    for (int y = 0; y < h; y++)
-        reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[0] = edge;
+    for (int y = 0; y < h; y++) pixel32(s, 0, y) = edge;
     return s;
 }
 
-// A font strip whose cell k is filled with base * (k + 1).
+// A font strip whose cell k is filled with base * (k + 1), copied opaquely.
 SDL_Surface* strip(Uint32 base) {
     SDL_Surface* s = argb_surface(280, 16, 0);
     for (int y = 0; y < 16; y++)
-        for (int x = 0; x < 280; x++)
-            reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x] =
-                0xFF000000 | base * static_cast<Uint32>(x / 7 + 1);
-    SDL_SetAlpha(s, 0, 255); // glyphs are copied opaquely
+        for (int x = 0; x < 280; x++) pixel32(s, x, y) = 0xFF000000 | base * static_cast<Uint32>(x / 7 + 1);
+    SDL_SetAlpha(s, 0, 255);
     return s;
 }
 
@@ -42,33 +37,71 @@ Uint32 glyph(Uint32 base, int cell) {
     return base * static_cast<Uint32>(cell + 1);
 }
 
-struct frame : ::testing::Test {
-    temp_dir dir;
-    editor ed;
-    SDL_Surface* old_font[2] = {};
+void replace(SDL_Surface*& slot, SDL_Surface* s) {
+    if (slot) SDL_FreeSurface(slot);
+    slot = s;
+}
 
+void replace_stream(editor& ed, stream_id id, SDL_Surface* picture) {
+    close_stream(ed.streams[id]);
+    ed.streams[id] = bmp_stream(picture);
+    SDL_FreeSurface(picture);
+}
+
+// Holds a scale button down for n passes, then lets go.
+void hold_scale(editor& ed, bool plus, int n) {
+    push_release(0, 0);
+    push_press(plus ? 68 : 10, 280);
+    run_passes(ed, n);
+    push_release(0, 0);
+    run_passes(ed, 1);
+}
+
+// Holds the scale buttons of element e so that its scale runs from n steps
+// short of the value where it stops being drawable (a divisor of 0, the A
+// Button's FFFF, the A Button Icon's 48) to 3n steps beyond it, then back:
+// every pass draws the frame, and the element is drawn as before afterwards.
+void sweep_through_the_end(editor& ed, int e, int n = 48) {
+    scale_slot* s     = ed.model.scales;
+    const int k       = scale_slot_of(e);
+    ed.model.selected = e;
+    bool toward       = true; // "+" shrinks a divisor and grows the A Button's value
+    if (e == 0) {
+        s[0].value = 0xFFFF - n;
+    } else if (e == 11) {
+        s[6].value  = 48 + 3 * n; // with slot 12 in the ratio of their homes
+        s[12].value = 16 + n;
+        toward      = false;
+    } else {
+        s[k].value = n;
+    }
+    scale_slot before[scale_count];
+    std::copy(s, s + scale_count, before);
+    run_passes(ed, 1);
+    element_size size = ed.model.element_sizes[e];
+    hold_scale(ed, toward, 4 * n);
+    EXPECT_EQ(s[k].value - before[k].value, (e == 0 ? 4 : e == 11 ? -12 : -4) * n) << e;
+    hold_scale(ed, !toward, 4 * n);
+    for (int j = 0; j < scale_count; j++) EXPECT_EQ(s[j].value, before[j].value) << e << " slot " << j;
+    EXPECT_TRUE(ed.model.element_sizes[e].w == size.w && ed.model.element_sizes[e].h == size.h) << e;
+    ASSERT_NE(ed.screen, nullptr);
+}
+
+struct frame : editor_test {
+    SDL_Surface* old_font[2] = {};
     void SetUp() override {
-        ASSERT_TRUE(start_editor_headless(ed));
-        struct {
-            stream_id id;
-            SDL_Surface* picture;
-        } pictures[] = {
-            {s_button,        argb_surface(40, 40,            white)             },
-            {s_buttonoverlay, edged(40,        40,            clear,               black)},
-            {s_navi,               argb_surface(16,                         16,         white) },
-            {s_bow,               argb_surface(32,                          32,          white)},
-            {s_action,               argb_surface(30,                       30,       white) },
-            {s_99,               argb_surface(10,                           8,           0xFF000000 | number_color) },
-            {s_999,               argb_surface(24,                          8,          white) },
-            {s_rupee,               argb_surface(12,                        14,        white)},
-            {s_hearts,               argb_surface(50,                       10,       white) },
-            {s_map,               argb_surface(60,                          40,          white)},
-            {s_magicborder,               argb_surface(110,                  14, clear)},
-        };
-        for (auto& p : pictures) {
-            replace_stream(p.id, bmp_stream(p.picture));
-            SDL_FreeSurface(p.picture);
-        }
+        editor_test::SetUp();
+        replace_stream(ed, s_button, argb_surface(40, 40, white));
+        replace_stream(ed, s_buttonoverlay, edged(40, 40, clear, black));
+        replace_stream(ed, s_navi, argb_surface(16, 16, white));
+        replace_stream(ed, s_bow, argb_surface(32, 32, white));
+        replace_stream(ed, s_action, argb_surface(30, 30, white));
+        replace_stream(ed, s_99, argb_surface(10, 8, 0xFF000000 | number_color));
+        replace_stream(ed, s_999, argb_surface(24, 8, white));
+        replace_stream(ed, s_rupee, argb_surface(12, 14, white));
+        replace_stream(ed, s_hearts, argb_surface(50, 10, white));
+        replace_stream(ed, s_map, argb_surface(60, 40, white));
+        replace_stream(ed, s_magicborder, argb_surface(110, 14, clear));
         replace(ed.rupee_overlay, edged(12, 14, clear, black));
         replace(ed.hearts_overlay, nullptr);
         replace(ed.map_overlay, nullptr);
@@ -86,23 +119,10 @@ struct frame : ::testing::Test {
         SDL_FreeSurface(font[1]);
         font[0] = old_font[0];
         font[1] = old_font[1];
-        tear_down(ed);
+        editor_test::TearDown();
     }
-    void replace_stream(stream_id id, image_stream s) {
-        close_stream(ed.streams[id]);
-        ed.streams[id] = s;
-    }
-    void replace(SDL_Surface*& slot, SDL_Surface* s) {
-        if (slot) SDL_FreeSurface(slot);
-        slot = s;
-    }
-    void passes(int n) {
-        for (int i = 0; i < n; i++) editor_pass(ed);
-    }
-    SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
     element_size size(int e) const { return ed.model.element_sizes[e]; }
     Uint32 at(int x, int y) const { return pixel_at(ed.screen, x, y) & 0xFFFFFF; }
-
     // Every element on a spot of its own.
     void spread() {
         const int spots[element_count * 2] = {
@@ -118,32 +138,18 @@ struct frame : ::testing::Test {
 
 // ---- scale factors and drawn sizes ----------------------------------------------
 
-TEST(scale_factor, home_values_give_the_games_scales) {
-    EXPECT_FLOAT_EQ(general_factor(575), 527.0f / 575.0f);
+// (Values that give no drawable scale are the frame's test further down.)
+TEST(scale_factor, slot_values_give_the_games_scales) {
     EXPECT_FLOAT_EQ(general_factor(620), 0.85f);
     EXPECT_FLOAT_EQ(a_button_factor(65156), 527.0f / 568.0f);
-    EXPECT_FLOAT_EQ(a_icon_factor(48, 16), static_cast<float>(96.375 / 95.0));
-    // doubled slots 6 and 12 keep the ratio; 96 / 16 makes b = 6
-    EXPECT_FLOAT_EQ(a_icon_factor(96, 32), static_cast<float>(3 * (32.125 / 2) / 95.0));
-    EXPECT_FLOAT_EQ(a_icon_factor(96, 16), static_cast<float>(6 * (32.125 / 2) / 95.0));
-    // the divisors are unsigned: a negative value is a huge divisor
-    EXPECT_GT(general_factor(-1), 0.0f);
+    EXPECT_FLOAT_EQ(a_icon_factor(100, 16), float(6 * (32.125 / 2) / 95.0)); // a = 2, b = 6: whole quotients
+    EXPECT_GT(general_factor(-1), 0.0f); // the divisors are unsigned: a negative value is a huge one
     EXPECT_LT(general_factor(-1), 1e-6f);
-}
-
-TEST(scale_factor, values_without_a_drawable_scale_give_0) {
-    EXPECT_EQ(general_factor(0), 0.0f);
-    EXPECT_EQ(a_button_factor(0xFFFF), 0.0f);
-    // 0xFFFF + 0x10000 * k... d wraps; d + d/2 can wrap to 0 as well
-    EXPECT_EQ(a_icon_factor(48, 0), 0.0f);
-    EXPECT_EQ(a_icon_factor(47, 16), 0.0f);
-    EXPECT_EQ(a_icon_factor(48, 49), 0.0f);
-    EXPECT_EQ(a_icon_factor(0, 0), 0.0f);
 }
 
 TEST_F(frame, elements_are_drawn_at_their_home_scales) {
     passes(1);
-    struct {
+    const struct {
         int e, w, h;
     } want[] = {
         {0,  37,  37}, // 527/568
@@ -158,10 +164,7 @@ TEST_F(frame, elements_are_drawn_at_their_home_scales) {
         {10, 110, 14},
         {20, 10,  8 },
     };
-    for (auto& w : want) {
-        EXPECT_EQ(size(w.e).w, w.w) << w.e;
-        EXPECT_EQ(size(w.e).h, w.h) << w.e;
-    }
+    for (auto& w : want) EXPECT_TRUE(size(w.e).w == w.w && size(w.e).h == w.h) << w.e;
 }
 
 // ---- pixels ----------------------------------------------------------------------
@@ -169,81 +172,59 @@ TEST_F(frame, elements_are_drawn_at_their_home_scales) {
 TEST_F(frame, each_element_shows_its_colour_under_its_overlay) {
     spread();
     ed.model.colors[5].value = {1, 2, 3, 0};
-    passes(1);
-    EXPECT_EQ(at(17 + 18, 17 + 18), 0x5A5AFFu) << "A Button, drawn at +7, +7";
-    EXPECT_EQ(at(17, 30), 0u) << "the overlay's dark edge, at the same place";
-    EXPECT_EQ(at(16, 30), grey);
-    EXPECT_EQ(at(60 + 18, 10 + 18), 0x009600u) << "B Button";
-    EXPECT_EQ(at(60, 20), 0u);
-    for (int x : {100, 130, 170, 210}) EXPECT_EQ(at(x + 10, 20), 0xFFA000u) << "C buttons share one colour";
-    for (int x : {250, 10, 50, 70, 100, 130}) EXPECT_EQ(at(x + 5, x == 250 ? 15 : 65), 0xFFFFFFu) << "icons";
-    for (int x : {160, 175, 190, 205}) EXPECT_EQ(at(x + 5, 63), number_color) << "numbers";
-    EXPECT_EQ(at(15, 115), 0xC8FF64u) << "Rupee Icon";
-    EXPECT_EQ(at(10, 115), 0u) << "its overlay";
-    EXPECT_EQ(at(35, 112), 0xFFFFFFu) << "the Rupee Number keeps its own colours";
-    EXPECT_EQ(at(65, 115), 0x010203u) << "Hearts";
-    EXPECT_EQ(at(125, 115), 0x00FFFFu) << "Map";
-    // the Magic Meter's bar: 100 x 8 at +7, +3 under its (clear) frame
-    EXPECT_EQ(at(197, 113), 0x00C800u);
-    EXPECT_EQ(at(296, 120), 0x00C800u);
-    EXPECT_EQ(at(297, 120), grey);
-    EXPECT_EQ(at(196, 113), grey);
-    EXPECT_EQ(at(197, 121), grey);
-    EXPECT_EQ(at(197, 112), grey);
-
+    passes(2); // the second frame shows the texts the first one filled
+    const struct {
+        int x, y;
+        Uint32 want;
+        const char* what;
+    } rows[] = {
+        {35,  35,  0x5A5AFF,     "A Button, drawn 7 px right of and below its corner"          },
+        {17,  30,  0,            "its overlay's dark edge, at the same place"                  },
+        {16,  30,  grey,         "left of it"                                                  },
+        {78,  28,  0x009600,     "B Button"                                                    },
+        {60,  20,  0,            "its overlay"                                                 },
+        {110, 20,  0xFFA000,     "C-Up Button: the C buttons share one colour"                 },
+        {140, 20,  0xFFA000,     "C-Down Button"                                               },
+        {180, 20,  0xFFA000,     "C-Left Button"                                               },
+        {220, 20,  0xFFA000,     "C-Right Button"                                              },
+        {255, 15,  0xFFFFFF,     "A Button Icon"                                               },
+        {15,  65,  0xFFFFFF,     "B Button Icon"                                               },
+        {55,  65,  0xFFFFFF,     "C-Up Icon"                                                   },
+        {135, 65,  0xFFFFFF,     "C-Right Icon"                                                },
+        {165, 63,  number_color, "B Button Number"                                             },
+        {210, 63,  number_color, "C-Right Number"                                              },
+        {15,  115, 0xC8FF64,     "Rupee Icon"                                                  },
+        {10,  115, 0,            "its overlay"                                                 },
+        {35,  112, 0xFFFFFF,     "the Rupee Number keeps its own colours"                      },
+        {65,  115, 0x010203,     "Hearts"                                                      },
+        {125, 115, 0x00FFFF,     "Map"                                                         },
+        {197, 113, 0x00C800,     "Magic Meter: its bar, 100 x 8 at +7, +3, under a clear frame"},
+        {296, 120, 0x00C800,     "the bar's far corner"                                        },
+        {297, 120, grey,         "right of the bar"                                            },
+        {196, 113, grey,         "left of it"                                                  },
+        {197, 121, grey,         "below it"                                                    },
+        {197, 112, grey,         "above it"                                                    },
+    };
+    for (auto& r : rows) EXPECT_EQ(at(r.x, r.y), r.want) << r.what;
     // colour slot 4 is not drawn with
-    std::vector<Uint32> before;
-    for (int y = 0; y < 240; y++)
-        for (int x = 0; x < 320; x++) before.push_back(at(x, y));
+    SDL_Surface* before      = SDL_ConvertSurface(ed.screen, ed.screen->format, SDL_SWSURFACE);
     ed.model.colors[4].value = {9, 9, 9, 0};
     passes(1);
-    size_t i = 0, differ = 0;
-    for (int y = 0; y < 240; y++)
-        for (int x = 0; x < 320; x++) differ += at(x, y) != before[i++];
-    EXPECT_EQ(differ, 0u);
+    EXPECT_TRUE(same_pixels(before, ed.screen));
+    SDL_FreeSurface(before);
 }
 
-TEST_F(frame, later_groups_cover_earlier_ones_and_the_save_button_covers_all) {
-    passes(1); // home layout: icons on their buttons, numbers on the icons
-    EXPECT_EQ(at(186 + 8, 9 + 8), 0xFFFFFFu) << "the A Button Icon over the A Button";
-    EXPECT_EQ(at(163, 36), number_color) << "the B Button Number over the B Button Icon";
-    pos(6) = {250, 51, 0, 0};  // the Rupee Icon onto the C-Down Number
-    pos(9) = {270, 270, 0, 0}; // the Map into the panel, under the save button
-    passes(1);
-    EXPECT_EQ(at(252, 53), 0xC8FF64u);
-    EXPECT_EQ(at(272, 280), 0x00FFFFu) << "an element covers the panel";
-    EXPECT_EQ(at(280, 300), save_red);
-}
-
-TEST_F(frame, the_panel_shows_labels_selector_and_value_texts) {
+// (The whole panel against a plain drawing of it is golden_frame_test's.)
+TEST_F(frame, the_value_texts_stand_in_their_fields) {
     ed.model.selected = 1;
     passes(2); // the first pass fills the texts, the second draws them
-    Uint32 f1 = 0x000001, f0 = 0x010000;
-    // selector: "-" at 8, the name from 22 ("    B Button   "), "+" at 134
-    EXPECT_EQ(at(8, 296), glyph(f1, 36));
-    EXPECT_EQ(at(22, 296), 0u) << "spaces draw nothing";
-    EXPECT_EQ(at(50, 300), glyph(f1, 11));
-    EXPECT_EQ(at(134, 296), glyph(f1, 37));
-    EXPECT_EQ(at(140, 311), glyph(f1, 37));
-    EXPECT_EQ(at(141, 296), 0u);
-    // "- X +" and x_text "00A0" in its field at 173; "- Y +" and y_text "0011"
-    EXPECT_EQ(at(144, 280), glyph(f1, 33));
-    EXPECT_EQ(at(173, 272), glyph(f0, 0));
+    const Uint32 f1 = 0x000001, f0 = 0x010000;
+    EXPECT_EQ(at(173, 272), glyph(f0, 0)); // x_text "00A0" right of "- X +"
     EXPECT_EQ(at(187, 272), glyph(f0, 10));
-    EXPECT_EQ(at(244, 280), glyph(f1, 34));
-    EXPECT_EQ(at(294, 287), glyph(f0, 1));
-    // "- Scale +" and scale_text "023F", color_text "009600"
-    EXPECT_EQ(at(22, 272), glyph(f1, 28));
-    EXPECT_EQ(at(64, 272), glyph(f1, 37));
-    EXPECT_EQ(at(99, 272), glyph(f0, 15));
-    EXPECT_EQ(at(214, 248), glyph(f0, 9));
-    // an element without a scale leaves its field white
-    ed.model.selected = 8;
-    ed.scale_button   = 2;
-    passes(2);
-    EXPECT_EQ(at(78, 272), 0xFFFFFFu);
-    EXPECT_EQ(at(105, 287), 0xFFFFFFu);
-    EXPECT_EQ(at(106, 287), 0u);
+    EXPECT_EQ(at(294, 287), glyph(f0, 1)); // y_text "0011"
+    EXPECT_EQ(at(99, 272), glyph(f0, 15)); // scale_text "023F"
+    EXPECT_EQ(at(214, 248), glyph(f0, 9)); // color_text "009600"
+    EXPECT_EQ(at(134, 296), glyph(f1, 37)) << "the selector's + one cell after the name";
 }
 
 // ---- position write-back ----------------------------------------------------------
@@ -254,19 +235,9 @@ TEST_F(frame, a_corner_left_of_or_above_the_window_is_held_at_the_edge) {
     pos(9)  = {-100, 100, 0, 0}; // wholly outside
     pos(12) = {400, 300, 0, 0};  // right and below: kept
     pos(7)  = {5, -3, 0, 0};
-    passes(1);
-    EXPECT_EQ(pos(1).x, 0);
-    EXPECT_EQ(pos(1).y, 0);
-    EXPECT_EQ(pos(0).x, -7);
-    EXPECT_EQ(pos(0).y, -7);
-    EXPECT_EQ(pos(9).x, 0);
-    EXPECT_EQ(pos(12).x, 400);
-    EXPECT_EQ(pos(12).y, 300);
-    EXPECT_EQ(pos(7).x, 5);
-    EXPECT_EQ(pos(7).y, 0);
-    passes(1);
-    EXPECT_EQ(pos(0).x, -7) << "and stays there";
-
+    passes(2);
+    EXPECT_EQ(changes(ed.model), (std::vector<std::string>{"x0=-7", "y0=-7", "x1=0", "y1=0", "x7=5", "y7=0",
+                                                           "x9=0", "y9=100", "x12=400", "y12=300"}));
     // typed FFFF into X: -1 for the rest of the pass, 0 after the next frame
     ed.model.selected = 1;
     push_press(185, 280);
@@ -275,18 +246,15 @@ TEST_F(frame, a_corner_left_of_or_above_the_window_is_held_at_the_edge) {
     EXPECT_EQ(pos(1).x, -1);
     passes(1);
     EXPECT_EQ(pos(1).x, 0);
-
-    // a corner near the 16-bit limit does not wrap onto the window
-    pos(0) = {32767, 32765, 0, 0};
+    pos(0) = {32767, 32765, 0, 0}; // a corner near the 16-bit limit does not wrap onto the window
     passes(1);
-    EXPECT_EQ(pos(0).x, 32767);
-    EXPECT_EQ(pos(0).y, 32765);
+    EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
 }
 
 // ---- what cannot be drawn -------------------------------------------------------------
 
 TEST_F(frame, scales_without_a_drawable_size_skip_the_element_and_keep_its_size) {
-    struct {
+    const struct {
         int e, slot;
         int32_t value;
     } cases[] = {
@@ -303,53 +271,22 @@ TEST_F(frame, scales_without_a_drawable_size_skip_the_element_and_keep_its_size)
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
         start_scales(ed.model);
-        spread();
-        passes(1);
-        element_size drawn = size(c.e);
-        ASSERT_GT(drawn.w, 0);
         ed.model.scales[c.slot].value = c.value;
         spread();
         ed.model.element_sizes[c.e] = {77, 66};
         passes(1);
-        EXPECT_EQ(size(c.e).w, 77);
-        EXPECT_EQ(size(c.e).h, 66);
+        EXPECT_TRUE(size(c.e).w == 77 && size(c.e).h == 66);
         EXPECT_EQ(size(2).w, 24) << "the others are drawn";
     }
-}
-
-TEST_F(frame, holding_a_scale_button_through_every_value_never_fails) {
-    // small pictures keep the passes cheap where the factor is in the hundreds
-    SDL_Surface* tiny = argb_surface(4, 4, white);
-    for (stream_id id : {s_button, s_buttonoverlay, s_bow, s_action}) replace_stream(id, bmp_stream(tiny));
-    SDL_FreeSurface(tiny);
-    const int scaled[] = {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16};
-    for (int e : scaled) {
-        SCOPED_TRACE(e);
-        ed.model.selected = e;
-        push_release(0, 0);
-        push_press(68, 280); // "+"
-        passes(1000);
-        push_release(0, 0);
-        push_press(10, 280); // "-"
-        passes(2000);
-        push_release(0, 0);
-        passes(1);
-        ASSERT_NE(ed.screen, nullptr);
-    }
-    // every divisor crossed 0 twice: slot 2 went from 876 down past 0 and back
-    // up, slot 0 up past FFFF and back, slots 6 and 12 down past 48 and 0
-    EXPECT_EQ(ed.model.scales[2].value, 876 + 1000);
-    EXPECT_EQ(ed.model.scales[0].value, 65156 - 1000);
-    EXPECT_EQ(ed.model.scales[6].value, 48 - 3000);
-    EXPECT_EQ(ed.model.scales[12].value, 16 - 1000);
 }
 
 TEST_F(frame, a_picture_that_does_not_decode_is_skipped) {
     passes(1);
     std::FILE* junk = std::tmpfile();
     std::fputs("not a picture", junk);
-    replace_stream(s_bow, image_stream{junk, SDL_RWFromFP(junk, 0), nullptr, 0});
-    replace_stream(s_map, image_stream{});
+    close_stream(ed.streams[s_bow]);
+    ed.streams[s_bow] = image_stream{junk, SDL_RWFromFP(junk, 0), nullptr, 0};
+    close_stream(ed.streams[s_map]);
     ed.model.element_sizes[12] = {5, 6};
     ed.model.element_sizes[9]  = {7, 8};
     passes(2);
@@ -375,77 +312,23 @@ TEST_F(frame, after_a_refused_resize_the_steps_still_run_and_nothing_is_drawn) {
     resize(330, 340);
     passes(1);
     ASSERT_NE(ed.screen, nullptr);
-    EXPECT_EQ(ed.screen->w, 330);
-    EXPECT_EQ(ed.screen->h, 340);
+    EXPECT_TRUE(ed.screen->w == 330 && ed.screen->h == 340);
     EXPECT_EQ(at(8, 296), glyph(0x000001, 36)) << "drawing goes on at the fixed places";
     EXPECT_EQ(pos(0).x, 186 + 4);
 }
 
-} // namespace
-
-namespace {
-
-// ---- with the built-in artwork ------------------------------------------------------
-
-struct frame_art : ::testing::Test {
-    temp_dir dir;
-    editor ed;
-    void SetUp() override { ASSERT_TRUE(start_editor_headless(ed)); }
-    void TearDown() override { tear_down(ed); }
-    void passes(int n) {
-        for (int i = 0; i < n; i++) editor_pass(ed);
-    }
-    Uint32 at(int x, int y) const { return pixel_at(ed.screen, x, y) & 0xFFFFFF; }
-    // A point of element e's drawn face, 5/8 across and 9/16 down, out of the
-    // overlay's gloss and rim (the A Button's is 7 px further on).
-    Uint32 face(int e) const {
-        const SDL_Rect& p     = ed.model.elements[e].pos;
-        const element_size& s = ed.model.element_sizes[e];
-        int inset             = e == 0 ? 7 : 0;
-        return at(p.x + inset + s.w * 5 / 8, p.y + inset + s.h * 9 / 16);
-    }
-};
-
-// The overlay's faint shading may darken a channel by up to 1/16.
-::testing::AssertionResult shaded(Uint32 got, Uint32 want) {
-    for (int shift : {16, 8, 0}) {
-        int g = got >> shift & 0xFF, w = want >> shift & 0xFF;
-        if (g > w || g + w / 16 + 1 < w)
-            return ::testing::AssertionFailure() << std::hex << got << " is not a shade of " << want;
-    }
-    return ::testing::AssertionSuccess();
+TEST_F(frame, holding_a_scale_button_through_the_end_of_every_scale_never_fails) {
+    // small pictures keep the passes cheap where the factor is in the hundreds
+    for (stream_id id : {s_button, s_buttonoverlay, s_bow, s_action})
+        replace_stream(ed, id, argb_surface(4, 4, white));
+    for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16}) sweep_through_the_end(ed, e);
 }
 
-TEST_F(frame_art, button_faces_show_their_slot_colour) {
-    for (int e = 11; e <= 20; e++) ed.model.elements[e].pos = {10, 200, 0, 0}; // icons and numbers aside
-    passes(1);
-    EXPECT_TRUE(shaded(face(0), 0x5A5AFF));
-    EXPECT_TRUE(shaded(face(1), 0x009600));
-    for (int e = 2; e <= 5; e++) EXPECT_TRUE(shaded(face(e), 0xFFA000)) << e;
-    ed.model.colors[1].value = {200, 10, 30, 0};
-    ed.model.colors[2].value = {1, 2, 3, 0};
-    ed.model.colors[4].value = {9, 9, 9, 0};
-    passes(1);
-    EXPECT_TRUE(shaded(face(1), 0xC80A1E));
-    for (int e = 2; e <= 5; e++) EXPECT_TRUE(shaded(face(e), 0x010203)) << e;
-}
+// With the artwork: one element of each rule, at the artwork's sizes.
+struct frame_art : editor_test {};
 
-TEST_F(frame_art, holding_scale_buttons_through_every_value_never_fails) {
-    // one element of each rule; the plain-picture test above runs all twelve
-    for (int e : {0, 1, 11}) {
-        SCOPED_TRACE(e);
-        ed.model.selected = e;
-        push_release(0, 0);
-        push_press(68, 280); // "+"
-        passes(1000);
-        push_release(0, 0);
-        push_press(10, 280); // "-"
-        passes(2000);
-        push_release(0, 0);
-        passes(1);
-    }
-    EXPECT_EQ(ed.model.scales[1].value, 575 + 1000);
-    EXPECT_EQ(ed.model.scales[12].value, 16 - 1000);
+TEST_F(frame_art, holding_a_scale_button_through_the_end_of_every_scale_never_fails) {
+    for (int e : {0, 1, 11}) sweep_through_the_end(ed, e);
 }
 
 } // namespace

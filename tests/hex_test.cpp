@@ -1,4 +1,5 @@
-// hex_test.cpp - hexstring and strtohex, their round trips and odd characters.
+// hex_test.cpp - hexstring and strtohex, their round trips and odd characters,
+// and the decimal companions.
 #include "draw/hex.h"
 
 #include <gtest/gtest.h>
@@ -6,48 +7,54 @@
 namespace {
 
 TEST(hex, hexstring_keeps_only_the_requested_width) {
-    EXPECT_STREQ(hexstring(0x1234, 4).s, "1234");
-    EXPECT_STREQ(hexstring(static_cast<uint32_t>(-20), 4).s, "FFEC");
-    EXPECT_STREQ(hexstring(static_cast<uint32_t>(-1), 4).s, "FFFF");
-    EXPECT_STREQ(hexstring(0x5A5AFF, 6).s, "5A5AFF");
-    EXPECT_STREQ(hexstring(0x123456, 4).s, "3456");
-    EXPECT_STREQ(hexstring(0xDEADBEEF, 8).s, "DEADBEEF");
-    EXPECT_STREQ(hexstring(0xAB, 2).s, "AB");
-    EXPECT_STREQ(hexstring(0xDEADBEEF, 200).s, "DEADBEEF"); // never past 8 digits
+    const struct {
+        uint32_t value;
+        uint8_t width;
+        const char* text;
+    } rows[] = {
+        {0x1234,                     4,   "1234"    },
+        {static_cast<uint32_t>(-20), 4,   "FFEC"    },
+        {0x123456,                   4,   "3456"    },
+        {0x5A5AFF,                   6,   "5A5AFF"  },
+        {0xAB,                       2,   "AB"      },
+        {0xDEADBEEF,                 8,   "DEADBEEF"},
+        {0xDEADBEEF,                 200, "DEADBEEF"}, // never past 8 digits
+    };
+    for (auto& r : rows) EXPECT_STREQ(hexstring(r.value, r.width).s, r.text) << r.text;
 }
 
-TEST(hex, strtohex_reads_digits_and_odd_characters_by_place) {
-    EXPECT_EQ(strtohex("FE84"), 65156);
-    EXPECT_EQ(strtohex("00fF"), 255);
-    EXPECT_EQ(strtohex("0010"), 16);
-    EXPECT_EQ(strtohex("5A5AFF"), 5921535);
-    EXPECT_EQ(strtohex("1G"), 16); // G counts nothing but keeps its place
-    EXPECT_EQ(strtohex(""), 0);
-    EXPECT_EQ(strtohex("-1"), -47); // a minus sign is the digit -3
-    EXPECT_EQ(strtohex(":?"), 10 * 16 + 15);
-    EXPECT_EQ(strtohex("FFFFFFFF"), -1);
-    EXPECT_EQ(strtohex("100000000"), 0); // wraps modulo 2^32
-}
-
-TEST(hex, hexstring_and_strtohex_are_inverse_on_4_and_6_digit_texts) {
-    for (uint32_t v = 0; v < 0x10000; v += 7) {
-        EXPECT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 4).s)), v);
+TEST(hex, text_to_number_reads_digits_and_odd_characters_by_place) {
+    const struct {
+        const char* text;
+        int32_t hex, dec;
+    } rows[] = {
+        {"FE84",      65156,        84       },
+        {"00fF",      255,          0        },
+        {"5A5AFF",    5921535,      505000   },
+        {"1G",        16,           10       }, // G counts nothing but keeps its place
+        {"",          0,            0        },
+        {"-1",        -47,          -29      }, // a minus sign is the digit -3
+        {":?",        10 * 16 + 15, 115      },
+        {"FFFFFFFF",  -1,           0        },
+        {"100000000", 0,            100000000},
+        {"120",       0x120,        120      },
+    };
+    for (auto& r : rows) {
+        EXPECT_EQ(strtohex(r.text), r.hex) << r.text;
+        EXPECT_EQ(strtodec(r.text), r.dec) << r.text;
     }
-    for (uint32_t v = 0; v < 0x1000000; v += 0x10101 + 13) {
-        EXPECT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 6).s)), v);
-    }
-}
-
-TEST(hex, decimal_companions) {
-    EXPECT_EQ(strtodec("120"), 120);
-    EXPECT_EQ(strtodec("1x0"), 100);
-    EXPECT_EQ(strtodec(""), 0);
-    EXPECT_EQ(powr(3, 0), 1);
     EXPECT_EQ(powr(2, 10), 1024);
     EXPECT_EQ(powr(2, 32), 0); // wraps
     EXPECT_EQ(powr(-2, 3), -8);
-    EXPECT_EQ(charlen(""), 0u);
+    EXPECT_EQ(powr(3, 0), 1);
     EXPECT_EQ(charlen("    A Button   "), 15u);
+}
+
+TEST(hex, hexstring_and_strtohex_are_inverse_on_4_and_6_digit_texts) {
+    for (uint32_t v = 0; v < 0x10000; v += 7)
+        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 4).s)), v);
+    for (uint32_t v = 0; v < 0x1000000; v += 0x10101 + 13)
+        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 6).s)), v);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
-#include "shell/run.h"
-
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -48,6 +47,16 @@ bool file_exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+int open_temporary_files() {
+    int n = 0;
+    for (auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        auto target = std::filesystem::read_symlink(e.path(), ec);
+        if (!ec && target.string().find("(deleted)") != std::string::npos) n++;
+    }
+    return n;
+}
+
 bool start_headless(editor& ed) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -66,84 +75,116 @@ bool start_editor_headless(editor& ed) {
     return true;
 }
 
+void run_passes(editor& ed, int n) {
+    for (int i = 0; i < n; i++) editor_pass(ed);
+}
+
+std::vector<std::string> changes(const layout& m) {
+    std::vector<std::string> out;
+    auto note = [&](char what, int i, long v) {
+        out.push_back(what + std::to_string(i) + "=" + std::to_string(v));
+    };
+    for (int e = 0; e < element_count; e++) {
+        const hud_element& el = m.elements[e];
+        if (el.pos.x != el.home.x) note('x', e, el.pos.x);
+        if (el.pos.y != el.home.y) note('y', e, el.pos.y);
+    }
+    for (int k = 0; k < scale_count; k++)
+        if (m.scales[k].value != m.scales[k].home) note('s', k, m.scales[k].value);
+    for (int k = 0; k < color_count; k++) {
+        const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
+        char rgb[8];
+        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X", c.r, c.g, c.b);
+        if (c.r != h.r || c.g != h.g || c.b != h.b) out.push_back("c" + std::to_string(k) + "=" + rgb);
+    }
+    return out;
+}
+
 SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    for (int y = 0; y < h; y++) {
-        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
-        for (int x = 0; x < w; x++) row[x] = argb;
-    }
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) pixel32(s, x, y) = argb;
     return s;
 }
 
-image_stream bmp_stream(const SDL_Surface* picture) {
-    auto put = [](std::vector<Uint8>& out, Uint32 v, int bytes) {
-        for (int i = 0; i < bytes; i++) out.push_back(static_cast<Uint8>(v >> (8 * i)));
+std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
+    const Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
+    // value and size of each field: the file header, then the 40-byte info
+    // header (no compression, no palette; the pixels right after it)
+    const Uint32 header[] = {
+        'B' | 'M' << 8, 2, 54 + w * h * 4, 4, 0, 4, 54, 4, 40, 4, w, 4, h, 4, 1, 2, 32, 2, 0, 24};
+    std::vector<unsigned char> bmp;
+    auto put = [&](Uint32 v, Uint32 bytes) {
+        for (Uint32 i = 0; i < bytes; i++) bmp.push_back(i < 4 ? static_cast<Uint8>(v >> (8 * i)) : 0);
     };
-    Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
-    std::vector<Uint8> bmp;
-    put(bmp, 'B' | 'M' << 8, 2);
-    put(bmp, 54 + w * h * 4, 4);
-    put(bmp, 0, 4);
-    put(bmp, 54, 4); // pixels right after the headers: default masks
-    put(bmp, 40, 4);
-    put(bmp, w, 4);
-    put(bmp, h, 4);
-    put(bmp, 1, 2);
-    put(bmp, 32, 2);
-    for (int i = 0; i < 6; i++) put(bmp, 0, 4); // no compression, sizes, palette
-    for (Uint32 y = h; y-- > 0;) {              // bottom row first
-        const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
-        for (Uint32 x = 0; x < w; x++) put(bmp, reinterpret_cast<const Uint32*>(row)[x], 4);
-    }
-    FILE* f = std::tmpfile();
+    for (size_t i = 0; i < std::size(header); i += 2) put(header[i], header[i + 1]);
+    for (Uint32 y = h; y-- > 0;) // bottom row first
+        for (Uint32 x = 0; x < w; x++) put(pixel_at(picture, static_cast<int>(x), static_cast<int>(y)), 4);
+    return bmp;
+}
+
+image_stream bmp_stream(const SDL_Surface* picture) {
+    std::vector<unsigned char> bmp = bmp_bytes(picture);
+    FILE* f                        = std::tmpfile();
     std::fwrite(bmp.data(), 1, bmp.size(), f);
     std::fseek(f, 0, SEEK_SET);
     return image_stream{f, SDL_RWFromFP(f, 0), nullptr, 0}; // decoded from the file
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
-    const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
-    return reinterpret_cast<const Uint32*>(row)[x];
+    const int bytes = s->format->BytesPerPixel;
+    Uint32 v        = 0; // this machine is little-endian
+    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes,
+                static_cast<size_t>(bytes));
+    return v;
+}
+
+Uint32& pixel32(SDL_Surface* s, int x, int y) {
+    return *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + 4 * x);
+}
+
+bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
+    if (a->w != b->w || a->h != b->h || a->format->BitsPerPixel != b->format->BitsPerPixel) return false;
+    const size_t row = static_cast<size_t>(a->w) * a->format->BytesPerPixel;
+    for (int y = 0; y < a->h; y++)
+        if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
+                        static_cast<const Uint8*>(b->pixels) + y * b->pitch, row) != 0)
+            return false;
+    return true;
+}
+
+static void push(SDL_Event e) {
+    SDL_PushEvent(&e);
 }
 
 void push_key(SDLKey key) {
     SDL_Event e{};
-    e.type           = SDL_KEYDOWN;
-    e.key.type       = SDL_KEYDOWN;
-    e.key.state      = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
+    e.key = {
+        SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}
+    };
+    push(e);
 }
 
 void push_quit() {
     SDL_Event e{};
     e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-}
-
-static void push_button(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.type          = type;
-    e.button.type   = type;
-    e.button.button = button;
-    e.button.state  = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x      = static_cast<Uint16>(x);
-    e.button.y      = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    push(e);
 }
 
 void push_press(int x, int y, Uint8 button) {
-    push_button(SDL_MOUSEBUTTONDOWN, x, y, button);
+    SDL_Event e{};
+    e.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
+    push(e);
 }
+
 void push_release(int x, int y, Uint8 button) {
-    push_button(SDL_MOUSEBUTTONUP, x, y, button);
+    SDL_Event e{};
+    e.button = {SDL_MOUSEBUTTONUP, 0, button, SDL_RELEASED, Uint16(x), Uint16(y)};
+    push(e);
 }
 
 void push_motion(int x, int y) {
     SDL_Event e{};
-    e.type        = SDL_MOUSEMOTION;
-    e.motion.type = SDL_MOUSEMOTION;
-    e.motion.x    = static_cast<Uint16>(x);
-    e.motion.y    = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    e.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0};
+    push(e);
 }
