@@ -19,17 +19,17 @@ struct stored_picture {
 
 // The streamed pictures, in start-up order and indexed by stream_id.
 const stored_picture streamed[stream_count] = {
-    {bBUTTON,        &bBUTTON_size       }, // s_button
+    {bBUTTON, &bBUTTON_size},               // s_button
     {bBUTTONOVERLAY, &bBUTTONOVERLAY_size}, // s_buttonoverlay
-    {bNAVI,          &bNAVI_size         }, // s_navi
-    {bBOW,           &bBOW_size          }, // s_bow
-    {bACTION,        &bACTION_size       }, // s_action
-    {b99,            &b99_size           }, // s_99
-    {b999,           &b999_size          }, // s_999
-    {bRUPEE,         &bRUPEE_size        }, // s_rupee
-    {bHEARTS,        &bHEARTS_size       }, // s_hearts
-    {bMAP,           &bMAP_size          }, // s_map
-    {bMAGICBORDER,   &bMAGICBORDER_size  }, // s_magicborder
+    {bNAVI, &bNAVI_size},                   // s_navi
+    {bBOW, &bBOW_size},                     // s_bow
+    {bACTION, &bACTION_size},               // s_action
+    {b99, &b99_size},                       // s_99
+    {b999, &b999_size},                     // s_999
+    {bRUPEE, &bRUPEE_size},                 // s_rupee
+    {bHEARTS, &bHEARTS_size},               // s_hearts
+    {bMAP, &bMAP_size},                     // s_map
+    {bMAGICBORDER, &bMAGICBORDER_size},     // s_magicborder
 };
 
 SDL_Surface* load(const unsigned char* bytes, size_t size) {

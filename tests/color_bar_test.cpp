@@ -17,21 +17,10 @@ TEST(color_walk, gives_the_telling_values) {
         int px_from, px_to;
         uint32_t color;
     } rows[] = {
-        {-100, 8,   0xFF0000},
-        {9,    9,   0xFF0800},
-        {10,   10,  0xFF1100},
-        {38,   39,  0xFFFF00},
-        {40,   40,  0xF7FF00},
-        {68,   68,  0x09FF00},
-        {69,   69,  0x09FF09},
-        {98,   99,  0x09FFFF},
-        {100,  100, 0x09F6FF},
-        {128,  128, 0x0908FF},
-        {129,  129, 0x1108FF},
-        {157,  159, 0xFF08FF},
-        {160,  160, 0xFF08F6},
-        {186,  186, 0xFF0819},
-        {188,  400, 0xFF0808},
+        {-100, 8, 0xFF0000},  {9, 9, 0xFF0800},     {10, 10, 0xFF1100},   {38, 39, 0xFFFF00},
+        {40, 40, 0xF7FF00},   {68, 68, 0x09FF00},   {69, 69, 0x09FF09},   {98, 99, 0x09FFFF},
+        {100, 100, 0x09F6FF}, {128, 128, 0x0908FF}, {129, 129, 0x1108FF}, {157, 159, 0xFF08FF},
+        {160, 160, 0xFF08F6}, {186, 186, 0xFF0819}, {188, 400, 0xFF0808},
     };
     for (auto& r : rows)
         for (int px = r.px_from; px <= r.px_to; px++)
@@ -54,11 +43,10 @@ TEST_F(color_bar, a_held_press_follows_the_pointers_x_and_the_c_buttons_share_th
         int x, y;
         uint32_t color;
     } moves[] = {
-        {8,   250, 0xFF0000}, // the press itself
+        {8, 250, 0xFF0000},   // the press itself
         {186, 100, 0xFF0819}, // whatever the pointer's y
         {319, 300, 0xFF0808}, // far right
-        {0,   0,   0xFF0000},
-        {40,  255, 0xF7FF00},
+        {0, 0, 0xFF0000},     {40, 255, 0xF7FF00},
     };
     for (auto& m : moves) {
         push_motion(m.x, m.y);

@@ -152,17 +152,16 @@ TEST_F(frame, elements_are_drawn_at_their_home_scales) {
     const struct {
         int e, w, h;
     } want[] = {
-        {0,  37,  37}, // 527/568
-        {1,  36,  36}, // 527/575
-        {2,  24,  24}, // 527/876
-        {5,  34,  34}, // 527/620
-        {11, 30,  30}, // 96.375/95
-        {12, 30,  30}, // 527/550
-        {13, 16,  16}, // unscaled
-        {14, 24,  24}, // 527/680
-        {9,  60,  40}, // status items and numbers at their own sizes
-        {10, 110, 14},
-        {20, 10,  8 },
+        {0, 37, 37},  // 527/568
+        {1, 36, 36},  // 527/575
+        {2, 24, 24},  // 527/876
+        {5, 34, 34},  // 527/620
+        {11, 30, 30}, // 96.375/95
+        {12, 30, 30}, // 527/550
+        {13, 16, 16}, // unscaled
+        {14, 24, 24}, // 527/680
+        {9, 60, 40},  // status items and numbers at their own sizes
+        {10, 110, 14}, {20, 10, 8},
     };
     for (auto& w : want) EXPECT_TRUE(size(w.e).w == w.w && size(w.e).h == w.h) << w.e;
 }
@@ -178,32 +177,32 @@ TEST_F(frame, each_element_shows_its_colour_under_its_overlay) {
         Uint32 want;
         const char* what;
     } rows[] = {
-        {35,  35,  0x5A5AFF,     "A Button, drawn 7 px right of and below its corner"          },
-        {17,  30,  0,            "its overlay's dark edge, at the same place"                  },
-        {16,  30,  grey,         "left of it"                                                  },
-        {78,  28,  0x009600,     "B Button"                                                    },
-        {60,  20,  0,            "its overlay"                                                 },
-        {110, 20,  0xFFA000,     "C-Up Button: the C buttons share one colour"                 },
-        {140, 20,  0xFFA000,     "C-Down Button"                                               },
-        {180, 20,  0xFFA000,     "C-Left Button"                                               },
-        {220, 20,  0xFFA000,     "C-Right Button"                                              },
-        {255, 15,  0xFFFFFF,     "A Button Icon"                                               },
-        {15,  65,  0xFFFFFF,     "B Button Icon"                                               },
-        {55,  65,  0xFFFFFF,     "C-Up Icon"                                                   },
-        {135, 65,  0xFFFFFF,     "C-Right Icon"                                                },
-        {165, 63,  number_color, "B Button Number"                                             },
-        {210, 63,  number_color, "C-Right Number"                                              },
-        {15,  115, 0xC8FF64,     "Rupee Icon"                                                  },
-        {10,  115, 0,            "its overlay"                                                 },
-        {35,  112, 0xFFFFFF,     "the Rupee Number keeps its own colours"                      },
-        {65,  115, 0x010203,     "Hearts"                                                      },
-        {125, 115, 0x00FFFF,     "Map"                                                         },
-        {197, 113, 0x00C800,     "Magic Meter: its bar, 100 x 8 at +7, +3, under a clear frame"},
-        {296, 120, 0x00C800,     "the bar's far corner"                                        },
-        {297, 120, grey,         "right of the bar"                                            },
-        {196, 113, grey,         "left of it"                                                  },
-        {197, 121, grey,         "below it"                                                    },
-        {197, 112, grey,         "above it"                                                    },
+        {35, 35, 0x5A5AFF, "A Button, drawn 7 px right of and below its corner"},
+        {17, 30, 0, "its overlay's dark edge, at the same place"},
+        {16, 30, grey, "left of it"},
+        {78, 28, 0x009600, "B Button"},
+        {60, 20, 0, "its overlay"},
+        {110, 20, 0xFFA000, "C-Up Button: the C buttons share one colour"},
+        {140, 20, 0xFFA000, "C-Down Button"},
+        {180, 20, 0xFFA000, "C-Left Button"},
+        {220, 20, 0xFFA000, "C-Right Button"},
+        {255, 15, 0xFFFFFF, "A Button Icon"},
+        {15, 65, 0xFFFFFF, "B Button Icon"},
+        {55, 65, 0xFFFFFF, "C-Up Icon"},
+        {135, 65, 0xFFFFFF, "C-Right Icon"},
+        {165, 63, number_color, "B Button Number"},
+        {210, 63, number_color, "C-Right Number"},
+        {15, 115, 0xC8FF64, "Rupee Icon"},
+        {10, 115, 0, "its overlay"},
+        {35, 112, 0xFFFFFF, "the Rupee Number keeps its own colours"},
+        {65, 115, 0x010203, "Hearts"},
+        {125, 115, 0x00FFFF, "Map"},
+        {197, 113, 0x00C800, "Magic Meter: its bar, 100 x 8 at +7, +3, under a clear frame"},
+        {296, 120, 0x00C800, "the bar's far corner"},
+        {297, 120, grey, "right of the bar"},
+        {196, 113, grey, "left of it"},
+        {197, 121, grey, "below it"},
+        {197, 112, grey, "above it"},
     };
     for (auto& r : rows) EXPECT_EQ(at(r.x, r.y), r.want) << r.what;
     // colour slot 4 is not drawn with
@@ -258,15 +257,15 @@ TEST_F(frame, scales_without_a_drawable_size_skip_the_element_and_keep_its_size)
         int e, slot;
         int32_t value;
     } cases[] = {
-        {1,  1,  0        }, // divisor 0
-        {1,  1,  1        }, // 527 times: far too large
-        {1,  1,  -1       }, // a tiny factor: nothing left
-        {0,  0,  0xFFFF   }, // the A Button's divisor 0
-        {0,  0,  0xFFFE   }, // and 1
-        {11, 12, 0        }, // division by slot 12
-        {11, 6,  47       }, // slot 6 below 48
-        {11, 12, 49       }, // b = 0
-        {14, 9,  INT32_MIN},
+        {1, 1, 0},      // divisor 0
+        {1, 1, 1},      // 527 times: far too large
+        {1, 1, -1},     // a tiny factor: nothing left
+        {0, 0, 0xFFFF}, // the A Button's divisor 0
+        {0, 0, 0xFFFE}, // and 1
+        {11, 12, 0},    // division by slot 12
+        {11, 6, 47},    // slot 6 below 48
+        {11, 12, 49},   // b = 0
+        {14, 9, INT32_MIN},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);

@@ -256,15 +256,8 @@ TEST_F(golden, every_element_at_its_largest_drawn_size) {
         int e;
         Sint16 x, y;
     } places[] = {
-        {1,  -3300, 0    },
-        {2,  0,     -3300},
-        {3,  319,   319  },
-        {4,  -3371, 100  },
-        {5,  100,   -3371},
-        {11, -1400, -900 },
-        {14, 200,   50   },
-        {15, -3372, 0    },
-        {16, 0,     320  },
+        {1, -3300, 0},     {2, 0, -3300}, {3, 319, 319},  {4, -3371, 100}, {5, 100, -3371},
+        {11, -1400, -900}, {14, 200, 50}, {15, -3372, 0}, {16, 0, 320},
     };
     for (auto& p : places) pos(p.e) = {p.x, p.y, 0, 0};
     // at and over the edges, corners held at 0; the A Button and the B Button

@@ -12,13 +12,13 @@ TEST(hex, hexstring_keeps_only_the_requested_width) {
         uint8_t width;
         const char* text;
     } rows[] = {
-        {0x1234,                     4,   "1234"    },
-        {static_cast<uint32_t>(-20), 4,   "FFEC"    },
-        {0x123456,                   4,   "3456"    },
-        {0x5A5AFF,                   6,   "5A5AFF"  },
-        {0xAB,                       2,   "AB"      },
-        {0xDEADBEEF,                 8,   "DEADBEEF"},
-        {0xDEADBEEF,                 200, "DEADBEEF"}, // never past 8 digits
+        {0x1234, 4, "1234"},
+        {static_cast<uint32_t>(-20), 4, "FFEC"},
+        {0x123456, 4, "3456"},
+        {0x5A5AFF, 6, "5A5AFF"},
+        {0xAB, 2, "AB"},
+        {0xDEADBEEF, 8, "DEADBEEF"},
+        {0xDEADBEEF, 200, "DEADBEEF"}, // never past 8 digits
     };
     for (auto& r : rows) EXPECT_STREQ(hexstring(r.value, r.width).s, r.text) << r.text;
 }
@@ -28,16 +28,16 @@ TEST(hex, text_to_number_reads_digits_and_odd_characters_by_place) {
         const char* text;
         int32_t hex, dec;
     } rows[] = {
-        {"FE84",      65156,        84       },
-        {"00fF",      255,          0        },
-        {"5A5AFF",    5921535,      505000   },
-        {"1G",        16,           10       }, // G counts nothing but keeps its place
-        {"",          0,            0        },
-        {"-1",        -47,          -29      }, // a minus sign is the digit -3
-        {":?",        10 * 16 + 15, 115      },
-        {"FFFFFFFF",  -1,           0        },
-        {"100000000", 0,            100000000},
-        {"120",       0x120,        120      },
+        {"FE84", 65156, 84},
+        {"00fF", 255, 0},
+        {"5A5AFF", 5921535, 505000},
+        {"1G", 16, 10}, // G counts nothing but keeps its place
+        {"", 0, 0},
+        {"-1", -47, -29}, // a minus sign is the digit -3
+        {":?", 10 * 16 + 15, 115},
+        {"FFFFFFFF", -1, 0},
+        {"100000000", 0, 100000000},
+        {"120", 0x120, 120},
     };
     for (auto& r : rows) {
         EXPECT_EQ(strtohex(r.text), r.hex) << r.text;

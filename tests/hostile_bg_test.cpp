@@ -98,16 +98,16 @@ TEST(hostile_bg, pictures_that_do_not_decode_leave_the_built_in_background) {
         const char* what;
         std::string file;
     } cases[] = {
-        {"cut short in its pixels",            good.substr(0, 5000)},
-        {"cut short in its header",                                    good.substr(0,                         30)},
-        {"a header claiming 2^31-1 by 1",                                 bmp(0x7FFFFFFF,                      1, 24, std::string(64, 'x'))},
-        {"a header claiming 100000 by 100000",bmp(100000,100000, 32, std::string(64, 'x'))},
-        {"a header claiming 16384 by 1 (a 64 KiB row)",                      bmp(16384,                              1, 32, std::string(65536, 'x'))},
-        {"a header claiming a negative height", bmp(16,               -0x7FFFFFFF, 24, std::string(64, 'x'))},
-        {"a header claiming 0 by 0",                                  bmp(0,                                 0, 24, "")},
-        {"a palette of 100000 colours",                                    bmp(8,     8, 8, rows(8, 8, "\x01"), std::string(1200, '\x7F'), 100000)},
-        {"not a BMP at all",                                   "BM this is not a picture\n"                },
-        {"empty",                               ""                                           },
+        {"cut short in its pixels", good.substr(0, 5000)},
+        {"cut short in its header", good.substr(0, 30)},
+        {"a header claiming 2^31-1 by 1", bmp(0x7FFFFFFF, 1, 24, std::string(64, 'x'))},
+        {"a header claiming 100000 by 100000", bmp(100000, 100000, 32, std::string(64, 'x'))},
+        {"a header claiming 16384 by 1 (a 64 KiB row)", bmp(16384, 1, 32, std::string(65536, 'x'))},
+        {"a header claiming a negative height", bmp(16, -0x7FFFFFFF, 24, std::string(64, 'x'))},
+        {"a header claiming 0 by 0", bmp(0, 0, 24, "")},
+        {"a palette of 100000 colours", bmp(8, 8, 8, rows(8, 8, "\x01"), std::string(1200, '\x7F'), 100000)},
+        {"not a BMP at all", "BM this is not a picture\n"},
+        {"empty", ""},
     };
     for (auto& c : cases) {
         outcome o = accept(c.file);
@@ -128,11 +128,11 @@ TEST(hostile_bg, odd_but_valid_pictures_become_the_background_and_show) {
         int w, h;
         Uint32 shows; // the pixel at (5, 120), 0 when the picture is too small
     } cases[] = {
-        {"1x1",            bmp(1,   1,       24,                 rows(1,   1,         magenta24)),             1,        1,                         0  },
-        {"8-bit paletted", bmp(320, 240,     8,                  rows(320, 240,       "\x01"),                 palette), 320,                       240, 0xFF00FF},
-        {"16-bit",                bmp(320,                240, 16, rows(320,       240,        std::string("\x1F\x7C",                      2))), 320, 240, 0xFF00FF},
-        {"4000x4000",        bmp(4000,               4000,            24,               rows(4000,     4000, magenta24)), 4000, 4000,               0xFF00FE             },
-        {"top-down rows",        bmp(320,               -240,        24,            rows(320,  240,  magenta24)),      320,          240,         0xFF00FE},
+        {"1x1", bmp(1, 1, 24, rows(1, 1, magenta24)), 1, 1, 0},
+        {"8-bit paletted", bmp(320, 240, 8, rows(320, 240, "\x01"), palette), 320, 240, 0xFF00FF},
+        {"16-bit", bmp(320, 240, 16, rows(320, 240, std::string("\x1F\x7C", 2))), 320, 240, 0xFF00FF},
+        {"4000x4000", bmp(4000, 4000, 24, rows(4000, 4000, magenta24)), 4000, 4000, 0xFF00FE},
+        {"top-down rows", bmp(320, -240, 24, rows(320, 240, magenta24)), 320, 240, 0xFF00FE},
     };
     for (auto& c : cases) {
         outcome o = accept(c.file);

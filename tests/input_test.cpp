@@ -112,8 +112,8 @@ TEST_F(input, a_drag_centres_the_element_under_the_pointer_down_to_y_240) {
         const char *x_text, *y_text;
     } moves[] = {
         {150, 240, 130, 225, "0082", "00E1"},
-        {10,  241, 130, 225, "0082", "00E1"}, // a motion below y 240 is ignored whole
-        {5,   3,   -15, -12, "FFF1", "FFF4"},
+        {10, 241, 130, 225, "0082", "00E1"}, // a motion below y 240 is ignored whole
+        {5, 3, -15, -12, "FFF1", "FFF4"},
     };
     for (auto& m : moves) {
         push_motion(m.px, m.py);
@@ -138,10 +138,10 @@ TEST_F(input, held_arrows_move_one_pixel_per_pass_and_the_y_pair_works_opposite)
         const int* where;
         int dx, dy;
     } arrows[] = {
-        {x_plus,  5,  0 },
-        {x_minus, -5, 0 },
-        {y_minus, 0,  5 },
-        {y_plus,  0,  -5},
+        {x_plus, 5, 0},
+        {x_minus, -5, 0},
+        {y_minus, 0, 5},
+        {y_plus, 0, -5},
     };
     for (auto& a : arrows) {
         SDL_Rect before = pos(0);
@@ -167,9 +167,9 @@ TEST_F(input, scale_buttons_step_the_selected_elements_slot_once_per_pass) {
     const struct {
         int element, slot, plus_step, other_step; // other: slot 12
     } cases[] = {
-        {1,  1,  -1, 0}, // a divisor: "+" makes it smaller
-        {0,  0,  1,  0}, // the A Button's slot runs the other way
-        {11, 6,  3,  1}, // slot 12 follows slot 6
+        {1, 1, -1, 0}, // a divisor: "+" makes it smaller
+        {0, 0, 1, 0},  // the A Button's slot runs the other way
+        {11, 6, 3, 1}, // slot 12 follows slot 6
         {16, 11, -1, 0},
     };
     for (auto& c : cases) {
@@ -224,26 +224,26 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         const char* text;  // and what it shows
         const char* modes; // the edit modes still running
     } rows[] = {
-        {0,  "Y00a",        {},                         'Y', "00A",    "Y"},
-        {0,  "Y00a0",       {"y0=160"},                 'Y', "00A0",   "" },
-        {0,  "Xffff",       {"x0=-1"},                  'X', "FFFF",   "" },
-        {0,  "X1^2",        {},                         'X', "1",      "X"}, // Shift takes a place, cuts the text
-        {0,  "X1^23",       {"x0=1"},                   'X', "1",      "" },
-        {0,  "X#1#2#0#95<", {"x0=4617"},                'X', "1209",   "" }, // keys after completion: nothing
-        {0,  "X<<",         {},                         'X', "",       "X"},
-        {0,  "X12<",        {},                         'X', "1",      "X"},
-        {0,  "X12<005",     {"x0=4101"},                'X', "1005",   "" },
-        {0,  "1<",          {},                         'X', "",       "" }, // no edit mode: keys do nothing
-        {12, "S0100",       {"s7=256"},                 'S', "0100",   "" },
-        {6,  "S1234",       {},                         'S', "1234",   "" }, // no scale of its own
-        {0,  "C00ff0",      {},                         'C', "00FF0",  "C"},
-        {0,  "C00ff00",     {"c0=00FF00"},              'C', "00FF00", "" },
-        {3,  "C00ff00",     {"c2=00FF00"},              'C', "00FF00", "" }, // the C buttons share one
-        {10, "C00ff00",     {"c7=00FF00"},              'C', "00FF00", "" },
-        {14, "C123456",     {},                         'C', "123456", "" }, // no colour of its own
-        {0,  "C12345Xabcd", {"x0=-21555"},              'X', "ABCD",   "" },
-        {0,  "XabcdY^000",  {"x0=-21555", "y0=-24576"}, 'Y', "A000",   "" },
-        {0,  "S.1234",      {},                         'S', "",       "" }, // a press elsewhere ends it
+        {0, "Y00a", {}, 'Y', "00A", "Y"},
+        {0, "Y00a0", {"y0=160"}, 'Y', "00A0", ""},
+        {0, "Xffff", {"x0=-1"}, 'X', "FFFF", ""},
+        {0, "X1^2", {}, 'X', "1", "X"}, // Shift takes a place, cuts the text
+        {0, "X1^23", {"x0=1"}, 'X', "1", ""},
+        {0, "X#1#2#0#95<", {"x0=4617"}, 'X', "1209", ""}, // keys after completion: nothing
+        {0, "X<<", {}, 'X', "", "X"},
+        {0, "X12<", {}, 'X', "1", "X"},
+        {0, "X12<005", {"x0=4101"}, 'X', "1005", ""},
+        {0, "1<", {}, 'X', "", ""}, // no edit mode: keys do nothing
+        {12, "S0100", {"s7=256"}, 'S', "0100", ""},
+        {6, "S1234", {}, 'S', "1234", ""}, // no scale of its own
+        {0, "C00ff0", {}, 'C', "00FF0", "C"},
+        {0, "C00ff00", {"c0=00FF00"}, 'C', "00FF00", ""},
+        {3, "C00ff00", {"c2=00FF00"}, 'C', "00FF00", ""}, // the C buttons share one
+        {10, "C00ff00", {"c7=00FF00"}, 'C', "00FF00", ""},
+        {14, "C123456", {}, 'C', "123456", ""}, // no colour of its own
+        {0, "C12345Xabcd", {"x0=-21555"}, 'X', "ABCD", ""},
+        {0, "XabcdY^000", {"x0=-21555", "y0=-24576"}, 'Y', "A000", ""},
+        {0, "S.1234", {}, 'S', "", ""}, // a press elsewhere ends it
     };
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);

@@ -45,26 +45,26 @@ struct picture_info {
 #define PICTURE(n) #n, n, &n##_size
 
 const picture_info pictures[] = {
-    {PICTURE(bBUTTON),        s_button,        true,  0,   0  },
-    {PICTURE(bBUTTONOVERLAY), s_buttonoverlay, true,  0,   0  },
-    {PICTURE(bNAVI),          s_navi,          true,  0,   0  },
-    {PICTURE(bBOW),           s_bow,           true,  0,   0  },
-    {PICTURE(bACTION),        s_action,        true,  0,   0  },
-    {PICTURE(b99),            s_99,            false, 0,   0  },
-    {PICTURE(b999),           s_999,           true,  0,   0  },
-    {PICTURE(bRUPEE),         s_rupee,         true,  0,   0  },
-    {PICTURE(bHEARTS),        s_hearts,        true,  0,   0  },
-    {PICTURE(bMAP),           s_map,           true,  0,   0  },
-    {PICTURE(bMAGICBORDER),   s_magicborder,   true,  0,   0  },
-    {PICTURE(bRUPEEOVERLAY),  -1,              true,  0,   0  },
-    {PICTURE(bHEARTSOVERLAY), -1,              true,  0,   0  },
-    {PICTURE(bMAPOVERLAY),    -1,              true,  0,   0  },
-    {PICTURE(bBG),            -1,              false, 320, 240},
-    {PICTURE(bCHARACTERS),    -1,              false, 0,   16 },
-    {PICTURE(bSPLASH),        -1,              false, 320, 240},
-    {PICTURE(bSAVE),          -1,              false, 0,   0  },
-    {PICTURE(bALPHABET),      -1,              false, 280, 16 },
-    {PICTURE(bCOLORPICKER),   -1,              false, 178, 16 },
+    {PICTURE(bBUTTON), s_button, true, 0, 0},
+    {PICTURE(bBUTTONOVERLAY), s_buttonoverlay, true, 0, 0},
+    {PICTURE(bNAVI), s_navi, true, 0, 0},
+    {PICTURE(bBOW), s_bow, true, 0, 0},
+    {PICTURE(bACTION), s_action, true, 0, 0},
+    {PICTURE(b99), s_99, false, 0, 0},
+    {PICTURE(b999), s_999, true, 0, 0},
+    {PICTURE(bRUPEE), s_rupee, true, 0, 0},
+    {PICTURE(bHEARTS), s_hearts, true, 0, 0},
+    {PICTURE(bMAP), s_map, true, 0, 0},
+    {PICTURE(bMAGICBORDER), s_magicborder, true, 0, 0},
+    {PICTURE(bRUPEEOVERLAY), -1, true, 0, 0},
+    {PICTURE(bHEARTSOVERLAY), -1, true, 0, 0},
+    {PICTURE(bMAPOVERLAY), -1, true, 0, 0},
+    {PICTURE(bBG), -1, false, 320, 240},
+    {PICTURE(bCHARACTERS), -1, false, 0, 16},
+    {PICTURE(bSPLASH), -1, false, 320, 240},
+    {PICTURE(bSAVE), -1, false, 0, 0},
+    {PICTURE(bALPHABET), -1, false, 280, 16},
+    {PICTURE(bCOLORPICKER), -1, false, 178, 16},
 };
 
 TEST(pictures, every_picture_decodes_at_the_size_and_depth_of_its_role) {
@@ -86,7 +86,7 @@ TEST(pictures, every_picture_decodes_at_the_size_and_depth_of_its_role) {
 
 TEST(pictures, recoloured_faces_are_pure_white_and_their_overlays_match_them) {
     const picture_info* faces[][2] = {
-        {&pictures[0], &pictures[1] }, // button
+        {&pictures[0], &pictures[1]},  // button
         {&pictures[7], &pictures[11]}, // rupee
         {&pictures[8], &pictures[12]}, // hearts
         {&pictures[9], &pictures[13]}, // map

@@ -66,9 +66,9 @@ TEST_F(startup_test, escape_or_quit_leaves_the_countdown_at_once) {
         const char* events;
         int frames, countdown; // frames shown before the quit, count-down left
     } rows[] = {
-        {"YEY", 0,  4},
-        {"YQY", 0,  4},
-        {"E",   15, 3},
+        {"YEY", 0, 4},
+        {"YQY", 0, 4},
+        {"E", 15, 3},
     };
     for (auto& r : rows) {
         ed.running = 1, ed.countdown = 4, ed.splash_frame = 0;
@@ -93,12 +93,8 @@ TEST_F(startup_test, prompt_clicks_count_inside_the_words_left_and_top_edges_inc
         int x, y;
         Uint8 button, choice;
     } answers[] = {
-        {30, 80, SDL_BUTTON_LEFT,      1},
-        {50, 95, SDL_BUTTON_LEFT,      1},
-        {40, 85, SDL_BUTTON_MIDDLE,    1},
-        {31, 81, SDL_BUTTON_WHEELUP,   1},
-        {80, 80, SDL_BUTTON_LEFT,      2},
-        {93, 95, SDL_BUTTON_RIGHT,     2},
+        {30, 80, SDL_BUTTON_LEFT, 1},      {50, 95, SDL_BUTTON_LEFT, 1}, {40, 85, SDL_BUTTON_MIDDLE, 1},
+        {31, 81, SDL_BUTTON_WHEELUP, 1},   {80, 80, SDL_BUTTON_LEFT, 2}, {93, 95, SDL_BUTTON_RIGHT, 2},
         {85, 90, SDL_BUTTON_WHEELDOWN, 2},
     };
     for (auto& c : answers) {
@@ -156,39 +152,51 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
 
     const struct {
         const char* what;
-        std::string basecode, bg;   // "/": a directory (which opens for reading here)
+        std::string basecode, bg;   // "/": a directory, which is not offered
         const char *before, *after; // events queued before and after the count-down
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
         int bg_width; // 320: the built-in background
     } rows[] = {
-        {"no files, no prompts",                            none,              none,                      "",                              "",                       1,     0, 0,     {},                 320},
+        {"no files, no prompts", none, none, "", "", 1, 0, 0, {}, 320},
         {"yes imports",
-         "81211258 0010\r\n812114C4 FFF9\r\n",                                 none,
-         "",                                                                                                                               "Y",
-         1,                                                                                                                                                                 1,
-         0,                                                                                                                                                                           {"y0=-7", "s7=16"},
-         320                                                                                                                                                                                                 },
-        {"no keeps the built-in layout",                    "81211258 0010\n", none,                      "",                              "N",                      1,     2, 0,     {},                 320},
-        {"a directory asks but imports nothing",            "/",               none,                      "",                              "Y",                      1,     1, 0,     {},                 320},
+         "81211258 0010\r\n812114C4 FFF9\r\n",
+         none,
+         "",
+         "Y",
+         1,
+         1,
+         0,
+         {"y0=-7", "s7=16"},
+         320},
+        {"no keeps the built-in layout", "81211258 0010\n", none, "", "N", 1, 2, 0, {}, 320},
+        {"a directory is not offered", "/", none, "", "", 1, 0, 0, {}, 320},
         {"a quit skips the import and the second prompt",
-         "81211258 0010\n",                                                    bmp,
-         "",                                                                                                                               "YQY",
-         0,                                                                                                                                                                 0,
-         0,                                                                                                                                                                           {},
-         320                                                                                                                                                                                                 },
+         "81211258 0010\n",
+         bmp,
+         "",
+         "YQY",
+         0,
+         0,
+         0,
+         {},
+         320},
         {"Escape during the count-down skips both prompts",
-         "81211258 0010\n",                                                    bmp,
-         "E",                                                                                                                              "",
-         0,                                                                                                                                                                 0,
-         0,                                                                                                                                                                           {},
-         320                                                                                                                                                                                                 },
-        {"clicks during the count-down are dropped",        none,              bmp,                       "Y",                             "N",                      1,     0, 2,     {},                 320},
-        {"yes to a BMP makes it the background",            none,              bmp,                       "",                              "Y",                      1,     0, 1,     {},                 40 },
-        {"not a BMP",                                       none,              "this is not a picture\n", "",                              "Y",                      1,     0, 1,     {},                 320},
-        {"a BMP cut short",                                 none,              bmp.substr(0,              bmp.size() / 2),                 "",                       "Y",   1, 0,     1,                  {},  320},
-        {"an empty file",                                                 none,                                                    "",                         "",   "Y", 1, 0, 1,     {},                      320                  },
-        {"an enormous picture",                                                 none,                                              huge,                   "", "Y",     1,       0,   1, {},                320},
+         "81211258 0010\n",
+         bmp,
+         "E",
+         "",
+         0,
+         0,
+         0,
+         {},
+         320},
+        {"clicks during the count-down are dropped", none, bmp, "Y", "N", 1, 0, 2, {}, 320},
+        {"yes to a BMP makes it the background", none, bmp, "", "Y", 1, 0, 1, {}, 40},
+        {"not a BMP", none, "this is not a picture\n", "", "Y", 1, 0, 1, {}, 320},
+        {"a BMP cut short", none, bmp.substr(0, bmp.size() / 2), "", "Y", 1, 0, 1, {}, 320},
+        {"an empty file", none, "", "", "Y", 1, 0, 1, {}, 320},
+        {"an enormous picture", none, huge, "", "Y", 1, 0, 1, {}, 320},
     };
     for (auto& r : rows) {
         SCOPED_TRACE(r.what);

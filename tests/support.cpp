@@ -159,9 +159,7 @@ static void push(SDL_Event e) {
 
 void push_key(SDLKey key) {
     SDL_Event e{};
-    e.key = {
-        SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}
-    };
+    e.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}};
     push(e);
 }
 

@@ -98,12 +98,9 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_keeping_the_
         float aspect, factor;
         int w, h;
     } rows[] = {
-        {1.0f, 1.0f,  13, 7 },
-        {1.0f, 0.5f,  6,  3 },
-        {1.0f, 0.85f, 11, 5 }, // 11.05 by 5.95
-        {1.0f, 2.0f,  26, 14},
-        {2.0f, 1.0f,  26, 7 }, // the aspect stretches the width only
-        {0.5f, 3.0f,  19, 21}, // 19.5 wide
+        {1.0f, 1.0f, 13, 7},  {1.0f, 0.5f, 6, 3},  {1.0f, 0.85f, 11, 5}, // 11.05 by 5.95
+        {1.0f, 2.0f, 26, 14}, {2.0f, 1.0f, 26, 7}, // the aspect stretches the width only
+        {0.5f, 3.0f, 19, 21},                      // 19.5 wide
     };
     for (int bits : {8, 24, 32}) {
         SDL_Surface* s = source_picture(bits);
@@ -163,12 +160,8 @@ TEST(zoom_part, a_part_has_the_pixels_of_the_whole_and_parts_beyond_it_make_noth
     for (int i = 0; i < 15; i++)
         for (int j = 0; j < 27; j++)
             ASSERT_EQ(pixel32(part, j, i), pixel32(whole, 13 + j, 15 + i)) << j << "," << i;
-    for (SDL_Rect p : {
-             SDL_Rect{39, 0,  2, 1},
-             SDL_Rect{0,  30, 1, 1},
-             SDL_Rect{-1, 0,  1, 1},
-             SDL_Rect{0,  0,  0, 5}
-    })
+    for (SDL_Rect p :
+         {SDL_Rect{39, 0, 2, 1}, SDL_Rect{0, 30, 1, 1}, SDL_Rect{-1, 0, 1, 1}, SDL_Rect{0, 0, 0, 5}})
         EXPECT_EQ(zoom_part(s, 1.0f, 2.5f, p), nullptr) << p.x << "," << p.y;
     int w = 7, h = 9;
     EXPECT_FALSE(zoom_size(s, 1.0f, 300.0f, &w, &h)); // 4800 wide
@@ -208,19 +201,10 @@ TEST(blit_copy, clips_copies_and_writes_back_as_sdl_does) {
     SDL_Surface* picture = surface32(17, 9); // the targets' own format, opaque
     for (int y = 0; y < 9; y++)
         for (int x = 0; x < 17; x++) pixel32(picture, x, y) = place(x, y);
-    const SDL_Rect parts[] = {
-        {0,  0,  17, 9 },
-        {3,  2,  5,  4 },
-        {-4, -3, 10, 10},
-        {10, 5,  30, 30},
-        {17, 0,  3,  3 },
-        {0,  0,  0,  0 }
-    };
-    const Sint16 places[] = {-20, -5, -1, 0, 3, 25, 39, 40, 32000, -32000};
-    for (SDL_Rect clip : {
-             SDL_Rect{0, 0, 40, 30},
-             SDL_Rect{5, 4, 20, 15}
-    })
+    const SDL_Rect parts[] = {{0, 0, 17, 9},   {3, 2, 5, 4},  {-4, -3, 10, 10},
+                              {10, 5, 30, 30}, {17, 0, 3, 3}, {0, 0, 0, 0}};
+    const Sint16 places[]  = {-20, -5, -1, 0, 3, 25, 39, 40, 32000, -32000};
+    for (SDL_Rect clip : {SDL_Rect{0, 0, 40, 30}, SDL_Rect{5, 4, 20, 15}})
         for (bool whole : {false, true})
             for (const SDL_Rect& part : parts)
                 for (Sint16 x : places)

@@ -71,14 +71,14 @@ TEST_F(text, each_character_draws_its_cell_and_advances_one_cell) {
         std::vector<int> want; // one cell more than the text
     } rows[] = {
         {"09AZ-+.?", 1, {0, 9, 10, 35, 36, 37, 38, 39, -1}},
-        {"abcxyz",   1, {10, 11, 12, 33, 34, 35, -1}      }, // lower case draws upper case
-        {"0F9a",     0, {0, 15, 9, 10, -1}                }, // hex digits from the value font
-        {"A B",      1, {10, -1, 11, -1}                  }, // a space leaves its cell as it was
-        {"   C",     1, {-1, -1, -1, 12, -1}              },
-        {"",         1, {-1}                              },
-        {"A!B\x01",  1, {10, 10, 11, 11, -1}              }, // unknown: the glyph drawn last
-        {"!",        1, {0, -1}                           }, // first in the text: the "0" glyph
-        {"Q \xE9",   1, {26, -1, 26, -1}                  }, // a space does not forget it
+        {"abcxyz", 1, {10, 11, 12, 33, 34, 35, -1}}, // lower case draws upper case
+        {"0F9a", 0, {0, 15, 9, 10, -1}},             // hex digits from the value font
+        {"A B", 1, {10, -1, 11, -1}},                // a space leaves its cell as it was
+        {"   C", 1, {-1, -1, -1, 12, -1}},
+        {"", 1, {-1}},
+        {"A!B\x01", 1, {10, 10, 11, 11, -1}}, // unknown: the glyph drawn last
+        {"!", 1, {0, -1}},                    // first in the text: the "0" glyph
+        {"Q \xE9", 1, {26, -1, 26, -1}},      // a space does not forget it
     };
     for (auto& r : rows) {
         SDL_FillRect(target, nullptr, blank);

@@ -125,17 +125,8 @@ picture draw_bow() {
     shape string1 = segment(7.8f, 26.2f, 21.5f, 21.5f, 0.5f);
     shape string2 = segment(26.2f, 7.8f, 21.5f, 21.5f, 0.5f);
     shape shaft   = segment(22.5f, 22.5f, 8.5f, 8.5f, 0.75f);
-    shape head    = polygon({
-           {4.0f,  4.0f },
-           {11.0f, 6.6f },
-           {6.6f,  11.0f}
-    });
-    shape feather = unite(polygon({
-                              {17.5f, 19.5f},
-                              {20.5f, 22.5f},
-                              {19.5f, 25.5f},
-                              {16.0f, 22.0f}
-    }),
+    shape head    = polygon({{4.0f, 4.0f}, {11.0f, 6.6f}, {6.6f, 11.0f}});
+    shape feather = unite(polygon({{17.5f, 19.5f}, {20.5f, 22.5f}, {19.5f, 25.5f}, {16.0f, 22.0f}}),
                           polygon({{19.5f, 17.5f}, {22.5f, 20.5f}, {25.5f, 19.5f}, {22.0f, 16.0f}}));
     shape all     = unite(unite(limb, unite(string1, string2)), unite(unite(shaft, head), feather));
     paint(c, cover(32, 32, grow(all, 1.0f)), hex(0x1B120C, 0.95f));
@@ -231,15 +222,8 @@ picture draw_rupee_overlay() {
     const struct {
         char facet;
         rgba shade;
-    } light[] = {
-        {'a', white(0.62f)},
-        {'b', white(0.32f)},
-        {'T', white(0.22f)},
-        {'l', white(0.08f)},
-        {'r', black(0.30f)},
-        {'c', black(0.22f)},
-        {'d', black(0.45f)}
-    };
+    } light[] = {{'a', white(0.62f)}, {'b', white(0.32f)}, {'T', white(0.22f)}, {'l', white(0.08f)},
+                 {'r', black(0.30f)}, {'c', black(0.22f)}, {'d', black(0.45f)}};
     for (auto& l : light) paint(c, from_rows(gem_facets, std::string(1, l.facet)), l.shade);
     paint(c, ring(gem()), hex(0x0C120A, 0.92f));
     c.at(6, 3) = white(1);
@@ -298,14 +282,12 @@ namespace {
 // A floor of four rooms joined by corridors, in whole pixels.
 mask map_floor() {
     const float rooms[][4] = {
-        {6,  30, 34, 62}, // south-west hall
-        {42, 6,  74, 30}, // north-east room
+        {6, 30, 34, 62},  // south-west hall
+        {42, 6, 74, 30},  // north-east room
         {42, 38, 74, 66}, // south-east room
-        {14, 8,  34, 22}, // north-west room
+        {14, 8, 34, 22},  // north-west room
         {34, 45, 42, 50}, // corridors
-        {56, 30, 61, 38},
-        {34, 12, 42, 17},
-        {21, 22, 26, 30},
+        {56, 30, 61, 38}, {34, 12, 42, 17}, {21, 22, 26, 30},
     };
     shape floor = box(0, 0, 0, 0);
     for (auto& r : rooms)
@@ -339,21 +321,11 @@ picture draw_map_overlay() {
     paint(c, pixels(80, 73, box(55, 16, 62, 17)), hex(0x9A6A12));
     c.at(58, 17) = hex(0xFFF2B0);
     // the way in: a red mark on the hall's south wall
-    mask door = pixels(80, 73,
-                       polygon({
-                           {15.5f, 54},
-                           {24.5f, 54},
-                           {20,    59}
-    }));
+    mask door = pixels(80, 73, polygon({{15.5f, 54}, {24.5f, 54}, {20, 59}}));
     paint(c, ring(door), hex(0x1A0606));
     paint(c, door, hex(0xFF4A3A));
     // the player: a yellow arrow in the hall
-    shape arrow = polygon({
-        {20,    34   },
-        {26.5f, 47   },
-        {20,    43.5f},
-        {13.5f, 47   }
-    });
+    shape arrow = polygon({{20, 34}, {26.5f, 47}, {20, 43.5f}, {13.5f, 47}});
     paint(c, cover(80, 73, grow(arrow, 1.1f)), hex(0x1A1404));
     paint(c, cover(80, 73, arrow),
           [](int, int y) { return mix(hex(0xFFF6A0), hex(0xFFC400), (y - 34) / 13.f); });

@@ -12,16 +12,9 @@ uint32_t color_walk(int n) {
     static const struct {
         int channel;
         bool up;
-    } segments[6] = {
-        {1, true },
-        {0, false},
-        {2, true },
-        {1, false},
-        {0, true },
-        {2, false}
-    };
-    int c[3] = {255, 0, 0};
-    int t    = 0;
+    } segments[6] = {{1, true}, {0, false}, {2, true}, {1, false}, {0, true}, {2, false}};
+    int c[3]      = {255, 0, 0};
+    int t         = 0;
     for (int i = 0; i < n; i++) {
         if (i >= 180) break;
         auto seg = segments[i / 30];
@@ -81,13 +74,7 @@ picture draw_characters() {
 picture draw_save() {
     canvas c(24, 24, hex(0x000000));
     // body: a rounded square with the top-right corner cut
-    shape body = intersect(box(2, 2, 22, 22, 2), polygon({
-                                                     {0,  0 },
-                                                     {18, 0 },
-                                                     {24, 6 },
-                                                     {24, 24},
-                                                     {0,  24}
-    }));
+    shape body = intersect(box(2, 2, 22, 22, 2), polygon({{0, 0}, {18, 0}, {24, 6}, {24, 24}, {0, 24}}));
     paint(c, cover(24, 24, grow(body, 1)), hex(0x0A1430));
     paint(c, cover(24, 24, body), [](int, int y) { return mix(hex(0x5B8FEA), hex(0x2C56B8), y / 23.f); });
     // shutter with its slot

@@ -64,12 +64,7 @@ void land(canvas& c, ridge top, const std::function<rgba(int x, int y, float dep
 
 // 24-bit output with a 4x4 ordered dither, so long gradients show no bands.
 picture dithered(const canvas& c) {
-    static const int bayer[4][4] = {
-        {0,  8,  2,  10},
-        {12, 4,  14, 6 },
-        {3,  11, 1,  9 },
-        {15, 7,  13, 5 }
-    };
+    static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     picture p(c.w, c.h, 24);
     for (int y = 0; y < c.h; y++)
         for (int x = 0; x < c.w; x++) {
@@ -104,14 +99,8 @@ picture draw_background() {
     // sky: a muted blue-grey, paler toward a warm haze at the horizon
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++)
-            c.at(x, y) = ramp(
-                {
-                    {0.f,   0x4E6A82},
-                    {0.45f, 0x7F98A8},
-                    {0.72f, 0xB9C2BC},
-                    {0.9f,  0xD8D0B8}
-            },
-                y / 240.f);
+            c.at(x, y) =
+                ramp({{0.f, 0x4E6A82}, {0.45f, 0x7F98A8}, {0.72f, 0xB9C2BC}, {0.9f, 0xD8D0B8}}, y / 240.f);
     // low sun glow
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++) {
@@ -262,12 +251,7 @@ picture draw_splash() {
     // night-blue backdrop with a glow behind the title
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++) {
-            rgba v = ramp(
-                {
-                    {0.f, 0x0A0F20},
-                    {1.f, 0x18233F}
-            },
-                y / 240.f);
+            rgba v  = ramp({{0.f, 0x0A0F20}, {1.f, 0x18233F}}, y / 240.f);
             float r = std::hypot((x - 160) / 1.8f, y - 92.f) / 110.f;
             over(v, hex(0x3B5596, 0.55f * std::pow(std::max(0.f, 1 - r), 1.8f)));
             c.at(x, y) = v;
@@ -316,14 +300,7 @@ picture draw_splash() {
     paint(c, cover(320, 240, grow(t, 2.6f), 4), hex(0x1A0C04));
     paint(c, cover(320, 240, t, 4), [&](int, int y) {
         float v = (y - ty) / 44.f;
-        return ramp(
-            {
-                {0.f,   0xFFF6CC},
-                {0.4f,  0xFFCF5E},
-                {0.75f, 0xF59232},
-                {1.1f,  0xD2561A}
-        },
-            v);
+        return ramp({{0.f, 0xFFF6CC}, {0.4f, 0xFFCF5E}, {0.75f, 0xF59232}, {1.1f, 0xD2561A}}, v);
     });
     // light on the upper edges of the strokes
     paint(c, cover(320, 240, intersect(t, [=](float x, float y) { return -t(x, y - 2.2f); }), 4),

@@ -86,12 +86,10 @@ void draw_elements(editor& ed, SDL_Surface* to) {
         int e;
         stream_id s;
         SDL_Surface* overlay;
-    } status[] = {
-        {6, s_rupee,  ed.rupee_overlay },
-        {7, s_999,    nullptr          },
-        {8, s_hearts, ed.hearts_overlay},
-        {9, s_map,    ed.map_overlay   }
-    };
+    } status[] = {{6, s_rupee, ed.rupee_overlay},
+                  {7, s_999, nullptr},
+                  {8, s_hearts, ed.hearts_overlay},
+                  {9, s_map, ed.map_overlay}};
     for (auto& st : status) {
         SDL_Surface* p = decode(ed, st.s);
         if (st.e != 7) {
@@ -159,16 +157,8 @@ int main(int argc, char** argv) {
 
     // the preview again with other colours in every slot, to see that the
     // shading of the overlays suits any colour a user picks
-    const Uint8 others[color_count][3] = {
-        {220, 40,  40 },
-        {250, 220, 60 },
-        {60,  200, 255},
-        {0,   160, 255},
-        {255, 255, 255},
-        {230, 30,  60 },
-        {255, 160, 200},
-        {70,  90,  255}
-    };
+    const Uint8 others[color_count][3] = {{220, 40, 40},   {250, 220, 60}, {60, 200, 255},  {0, 160, 255},
+                                          {255, 255, 255}, {230, 30, 60},  {255, 160, 200}, {70, 90, 255}};
     for (int k = 0; k < color_count; k++)
         ed.model.colors[k].value = SDL_Color{others[k][0], others[k][1], others[k][2], 0};
     blit(ed.background, w, 0, 0);

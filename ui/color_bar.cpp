@@ -20,12 +20,8 @@ struct segment {
     int next; // first counter value of the next segment
 };
 constexpr segment segments[] = {
-    {green, true,  30 },
-    {red,   false, 60 },
-    {blue,  true,  90 },
-    {green, false, 120},
-    {red,   true,  150},
-    {blue,  false, 180},
+    {green, true, 30},   {red, false, 60}, {blue, true, 90},
+    {green, false, 120}, {red, true, 150}, {blue, false, 180},
 };
 constexpr int walk_end = 180; // from here on nothing changes
 

@@ -48,17 +48,12 @@ struct panel_row {
     box b;
 };
 constexpr panel_row panel_rows[] = {
-    {c_color_bar,   {8, 186, 248, 264}  },
-    {c_scale_minus, {8, 15, 272, 288}   },
-    {c_scale_plus,  {64, 71, 272, 288}  },
-    {c_x_minus,     {130, 137, 272, 288}},
-    {c_x_plus,      {158, 165, 272, 288}},
-    {c_y_minus,     {230, 237, 272, 288}},
-    {c_y_plus,      {258, 265, 272, 288}},
-    {c_color_field, {200, 242, 248, 264}},
-    {c_scale_field, {78, 106, 272, 288} },
-    {c_x_field,     {179, 200, 272, 288}},
-    {c_y_field,     {279, 300, 272, 288}},
+    {c_color_bar, {8, 186, 248, 264}},    {c_scale_minus, {8, 15, 272, 288}},
+    {c_scale_plus, {64, 71, 272, 288}},   {c_x_minus, {130, 137, 272, 288}},
+    {c_x_plus, {158, 165, 272, 288}},     {c_y_minus, {230, 237, 272, 288}},
+    {c_y_plus, {258, 265, 272, 288}},     {c_color_field, {200, 242, 248, 264}},
+    {c_scale_field, {78, 106, 272, 288}}, {c_x_field, {179, 200, 272, 288}},
+    {c_y_field, {279, 300, 272, 288}},
 };
 
 constexpr box selector_minus_box = {8, 15, 296, 312};
