@@ -68,9 +68,11 @@ TEST_F(color_bar, a_held_press_follows_the_pointers_x_and_the_c_buttons_share_th
     }
     push_release(40, 255);
     push_motion(129, 255);
-    push_press(187, 255); // just outside the bar
-    push_press(100, 265);
-    passes(2);
+    push_press(187, 255); // just right of the bar
+    passes(1);
+    push_release(0, 0);
+    push_press(100, 265); // just below it
+    passes(1);
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";
     for (int e = 2; e <= 5; e++) {
         ed.model.selected = e;
