@@ -177,7 +177,7 @@ TEST_F(frame, each_element_shows_its_colour_under_its_overlay) {
         Uint32 want;
         const char* what;
     } rows[] = {
-        {35, 35, 0x5A5AFF, "A Button, drawn 7 px right of and below its corner"},
+        {35, 35, 0x5A5AFF, "A Button, 7 px right of and below its corner"},
         {17, 30, 0, "its overlay's dark edge, at the same place"},
         {16, 30, grey, "left of it"},
         {78, 28, 0x009600, "B Button"},
@@ -197,7 +197,7 @@ TEST_F(frame, each_element_shows_its_colour_under_its_overlay) {
         {35, 112, 0xFFFFFF, "the Rupee Number keeps its own colours"},
         {65, 115, 0x010203, "Hearts"},
         {125, 115, 0x00FFFF, "Map"},
-        {197, 113, 0x00C800, "Magic Meter: its bar, 100 x 8 at +7, +3, under a clear frame"},
+        {197, 113, 0x00C800, "Magic Meter: its bar, 100 x 8 at +7, +3"},
         {296, 120, 0x00C800, "the bar's far corner"},
         {297, 120, grey, "right of the bar"},
         {196, 113, grey, "left of it"},
@@ -280,18 +280,15 @@ TEST_F(frame, scales_without_a_drawable_size_skip_the_element_and_keep_its_size)
 }
 
 TEST_F(frame, a_picture_that_does_not_decode_is_skipped) {
-    passes(1);
     std::FILE* junk = std::tmpfile();
     std::fputs("not a picture", junk);
     close_stream(ed.streams[s_bow]);
     ed.streams[s_bow] = image_stream{junk, SDL_RWFromFP(junk, 0), nullptr, 0};
-    close_stream(ed.streams[s_map]);
-    ed.model.element_sizes[12] = {5, 6};
-    ed.model.element_sizes[9]  = {7, 8};
+    for (stream_id id : {s_buttonoverlay, s_map}) close_stream(ed.streams[id]); // the button's face decodes
+    for (int e : {1, 9, 12}) ed.model.element_sizes[e] = {5, 6};
     passes(2);
-    EXPECT_EQ(size(12).w, 5);
-    EXPECT_EQ(size(9).h, 8);
-    EXPECT_EQ(size(11).w, 30);
+    for (int e : {1, 9, 12}) EXPECT_TRUE(size(e).w == 5 && size(e).h == 6) << e;
+    EXPECT_EQ(size(11).w, 30) << "the others are drawn";
 }
 
 TEST_F(frame, after_a_refused_resize_the_steps_still_run_and_nothing_is_drawn) {

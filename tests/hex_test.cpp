@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(hex, hexstring_keeps_only_the_requested_width) {
+TEST(hex, hexstring_keeps_the_requested_width_and_strtohex_reads_it_back) {
     const struct {
         uint32_t value;
         uint8_t width;
@@ -21,6 +21,11 @@ TEST(hex, hexstring_keeps_only_the_requested_width) {
         {0xDEADBEEF, 200, "DEADBEEF"}, // never past 8 digits
     };
     for (auto& r : rows) EXPECT_STREQ(hexstring(r.value, r.width).s, r.text) << r.text;
+    // strtohex reads 4 and 6 digits back
+    for (uint32_t v = 0; v < 0x10000; v += 7)
+        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 4).s)), v);
+    for (uint32_t v = 0; v < 0x1000000; v += 0x10101 + 13)
+        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 6).s)), v);
 }
 
 TEST(hex, text_to_number_reads_digits_and_odd_characters_by_place) {
@@ -48,13 +53,6 @@ TEST(hex, text_to_number_reads_digits_and_odd_characters_by_place) {
     EXPECT_EQ(powr(-2, 3), -8);
     EXPECT_EQ(powr(3, 0), 1);
     EXPECT_EQ(charlen("    A Button   "), 15u);
-}
-
-TEST(hex, hexstring_and_strtohex_are_inverse_on_4_and_6_digit_texts) {
-    for (uint32_t v = 0; v < 0x10000; v += 7)
-        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 4).s)), v);
-    for (uint32_t v = 0; v < 0x1000000; v += 0x10101 + 13)
-        ASSERT_EQ(static_cast<uint32_t>(strtohex(hexstring(v, 6).s)), v);
 }
 
 } // namespace

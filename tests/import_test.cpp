@@ -28,18 +28,11 @@ layout imported(const std::string& text) {
 }
 
 TEST(normalize_offset, code_types_81_and_80_and_bare_offsets) {
+    // an 8-bit write (80) names the even offset below its own; 80000000 wraps
+    // and matches nothing
     const uint32_t rows[][2] = {
-        {0x812114C6, 0x2114C6},
-        {0x81FFFFFF, 0xFFFFFF},
-        {0x8008AAFB, 0x08AAFA}, // 8-bit write: the even
-                                // offset below
-        {0x80FFFFFF, 0xFFFFFE},
-        {0x80000000, 0xFFFFFFFF}, // wraps and matches nothing
-        {0x002114C6, 0x2114C6},
-        {0x7FFFFFFF, 0x7FFFFFFF},
-        {0xFFFFFFFF, 0x7EFFFFFF},
-        {0x81000000, 0},
-        {0x80000001, 0},
+        {0x81FFFFFF, 0xFFFFFF},   {0x8008AAFB, 0x08AAFA},   {0x80FFFFFF, 0xFFFFFE}, {0x80000000, 0xFFFFFFFF},
+        {0x7FFFFFFF, 0x7FFFFFFF}, {0xFFFFFFFF, 0x7EFFFFFF}, {0x81000000, 0},        {0x80000001, 0},
     };
     for (auto& r : rows) EXPECT_EQ(normalize_offset(r[0]), r[1]) << std::hex << r[0];
     // another code type lands at 1000000 or above, beyond every offset

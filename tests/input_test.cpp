@@ -52,7 +52,7 @@ struct input : editor_test {
 
 // ---- picking and dragging ------------------------------------------------------
 
-TEST_F(input, a_press_on_the_a_buttons_corner_picks_its_icon_and_starts_a_drag) {
+TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_boxes_inclusive_and_signed) {
     // the icon starts on the button's corner and is tested first, even with
     // the button's real size and the icon's box shrunk to its corner
     size(0, 40, 40);
@@ -64,9 +64,7 @@ TEST_F(input, a_press_on_the_a_buttons_corner_picks_its_icon_and_starts_a_drag) 
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
     EXPECT_TRUE(x == 186 && y == 9) << x << "," << y;
-}
-
-TEST_F(input, element_boxes_are_inclusive_signed_and_tested_numbers_icons_rest) {
+    push_release(186, 9);
     for (int e = 0; e < element_count; e++) {
         pos(e) = {300, 200, 0, 0}; // all out of the way
         size(e, 0, 0);

@@ -34,7 +34,7 @@ SDL_Surface* placed32(int w, int h) {
 
 // ---- recolor -------------------------------------------------------------------------
 
-TEST(recolor, each_byte_becomes_minus_byte_times_its_factor_mod_256) {
+TEST(recolor, each_byte_becomes_minus_byte_times_its_factor_so_white_takes_the_colour) {
     SDL_Surface* s = surface32(256 + 3, 1); // and a few past the last whole 16 bytes
     for (int i = 0; i < 256 + 3; i++) pixel32(s, i, 0) = static_cast<Uint32>(i % 256) * 0x01010101u;
     recolor(s, 3 + 256, 90, -56, 17); // bytes 0..3 take b, g, r, a; only their low 8 bits count
@@ -43,10 +43,8 @@ TEST(recolor, each_byte_becomes_minus_byte_times_its_factor_mod_256) {
         for (int k = 0; k < 4; k++)
             ASSERT_EQ(at(s, i, 0)[k], i % 256 * (256 - factor[k]) % 256) << i << " byte " << k;
     SDL_FreeSurface(s);
-}
-
-TEST(recolor, white_takes_the_colour_black_stays_and_alpha_survives_255) {
-    SDL_Surface* s     = surface32(4, 1, SDL_SWSURFACE | SDL_SRCALPHA, amask);
+    // so white takes the colour, black stays black and alpha survives a factor of 255
+    s                  = surface32(4, 1, SDL_SWSURFACE | SDL_SRCALPHA, amask);
     const Uint32 in[]  = {0xFFFFFFFF, 0xFF000000, 0x80FEFEFE, 0x00FFFFFF};
     const Uint32 out[] = {0xFF5A5AFF, 0xFF000000, 0x80B4B4FE, 0x005A5AFF}; // 254 by 90 gives 180
     for (int x = 0; x < 4; x++) pixel32(s, x, 0) = in[x];
