@@ -136,34 +136,10 @@ std::vector<kept_draw> keep_pictures(editor& ed) {
     return d;
 }
 
-void fill(SDL_Surface* s, SDL_Rect r, Uint32 v) {
-    SDL_FillRect(s, &r, v);
-}
-
 // draw_frame's drawing with the element pictures taken from kept.
 void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
+    draw_panel(ed);
     SDL_Surface* s = ed.screen;
-    fill(s, ed.panel_rect, 0);
-    fill(s, ed.color_field, 0xFFFFFF);
-    fill(s, ed.scale_field, 0xFFFFFF);
-    drawtext(ed.color_field, ed.color_text, s, 0);
-    drawtext(ed.scale_field, ed.scale_text, s, 0);
-    SDL_Rect x_value = ed.x_control, y_value = ed.y_control;
-    x_value.x = static_cast<Sint16>(x_value.x + 43);
-    y_value.x = static_cast<Sint16>(y_value.x + 43);
-    drawtext(ed.x_control, "- X +", s, 1);
-    fill(s, x_value, 0xFFFFFF);
-    drawtext(x_value, ed.x_text, s, 0);
-    drawtext(ed.y_control, "- Y +", s, 1);
-    fill(s, y_value, 0xFFFFFF);
-    drawtext(y_value, ed.y_text, s, 0);
-    const char* name = ed.model.element_names[ed.model.selected];
-    SDL_Rect at      = ed.selector_pos;
-    drawtext(at, "-", s, 1);
-    at.x = static_cast<Sint16>(at.x + 14);
-    drawtext(at, name, s, 1);
-    at.x = static_cast<Sint16>(at.x + 7 * static_cast<int>(std::strlen(name)) + 7);
-    drawtext(at, "+", s, 1);
 
     blit_opaque(ed.background, s, 0, 0);
     blit_opaque(ed.color_picker, s, ed.color_bar_pos.x, ed.color_bar_pos.y);

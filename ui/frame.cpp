@@ -75,36 +75,6 @@ void record_size(layout& m, int e, const SDL_Surface* p) {
     m.element_sizes[e] = {p->w, p->h};
 }
 
-// ---- panel -------------------------------------------------------------------
-
-void draw_panel(editor& ed) {
-    SDL_Surface* s = ed.screen;
-    fill(s, ed.panel_rect, 0, 0, 0);
-    fill(s, ed.color_field, 255, 255, 255);
-    fill(s, ed.scale_field, 255, 255, 255);
-    drawtext(ed.color_field, ed.color_text, s, 0);
-    drawtext(ed.scale_field, ed.scale_text, s, 0);
-
-    SDL_Rect x_value = ed.x_control, y_value = ed.y_control;
-    x_value.x = static_cast<Sint16>(x_value.x + value_field_shift);
-    y_value.x = static_cast<Sint16>(y_value.x + value_field_shift);
-    drawtext(ed.x_control, "- X +", s, 1);
-    fill(s, x_value, 255, 255, 255);
-    drawtext(x_value, ed.x_text, s, 0);
-    drawtext(ed.y_control, "- Y +", s, 1);
-    fill(s, y_value, 255, 255, 255);
-    drawtext(y_value, ed.y_text, s, 0);
-
-    // selector: "-", the name 14 px on, "+" one cell after the name
-    const char* name = ed.model.element_names[ed.model.selected];
-    SDL_Rect at      = ed.selector_pos;
-    drawtext(at, "-", s, 1);
-    at.x = static_cast<Sint16>(at.x + 14);
-    drawtext(at, name, s, 1);
-    at.x = static_cast<Sint16>(at.x + 7 * static_cast<int>(std::strlen(name)) + 7);
-    drawtext(at, "+", s, 1);
-}
-
 // ---- elements ------------------------------------------------------------------
 
 // Draws what zoom_surface(p, 1, f) - w by h - blitted with pos as destination
@@ -229,6 +199,36 @@ void draw_magic_meter(editor& ed) {
 }
 
 } // namespace
+
+// ---- panel -------------------------------------------------------------------
+
+void draw_panel(editor& ed) {
+    SDL_Surface* s = ed.screen;
+    fill(s, ed.panel_rect, 0, 0, 0);
+    fill(s, ed.color_field, 255, 255, 255);
+    fill(s, ed.scale_field, 255, 255, 255);
+    drawtext(ed.color_field, ed.color_text, s, 0);
+    drawtext(ed.scale_field, ed.scale_text, s, 0);
+
+    SDL_Rect x_value = ed.x_control, y_value = ed.y_control;
+    x_value.x = static_cast<Sint16>(x_value.x + value_field_shift);
+    y_value.x = static_cast<Sint16>(y_value.x + value_field_shift);
+    drawtext(ed.x_control, "- X +", s, 1);
+    fill(s, x_value, 255, 255, 255);
+    drawtext(x_value, ed.x_text, s, 0);
+    drawtext(ed.y_control, "- Y +", s, 1);
+    fill(s, y_value, 255, 255, 255);
+    drawtext(y_value, ed.y_text, s, 0);
+
+    // selector: "-", the name 14 px on, "+" one cell after the name
+    const char* name = ed.model.element_names[ed.model.selected];
+    SDL_Rect at      = ed.selector_pos;
+    drawtext(at, "-", s, 1);
+    at.x = static_cast<Sint16>(at.x + 14);
+    drawtext(at, name, s, 1);
+    at.x = static_cast<Sint16>(at.x + 7 * static_cast<int>(std::strlen(name)) + 7);
+    drawtext(at, "+", s, 1);
+}
 
 // ---- scale factors -------------------------------------------------------------
 

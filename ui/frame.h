@@ -9,6 +9,10 @@
 // button, the flip and the pause. With no screen it runs the steps and paces.
 void draw_frame(editor& ed);
 
+// The panel: black ground, the value fields and their texts, the X and Y
+// labels and the element selector.
+void draw_panel(editor& ed);
+
 // ---- scale factors ------------------------------------------------------------
 // A factor of 0 means the slot values give no drawable scale (a divisor of 0,
 // or the A Button Icon's first value below 48); the element is then skipped.

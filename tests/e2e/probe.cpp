@@ -9,11 +9,11 @@
 //
 //   probe SHOT screen                     countdown|basecode-prompt|bg-prompt|editor|other
 //   probe SHOT pixel X Y                  RRGGBB
-//   probe SHOT count X Y W H SPEC         pixels of the region matching SPEC
-//   probe SHOT bbox X Y W H SPEC          "x y w h" of the matching pixels, or "none"
+//   probe SHOT count X Y W H COLOUR         pixels of the region matching COLOUR
+//   probe SHOT bbox X Y W H COLOUR          "x y w h" of the matching pixels, or "none"
 //   probe SHOT diff OTHER X Y W H         pixels of the region that differ
 //
-// SPEC is black, nonblack, white, RRGGBB or !RRGGBB. Exit status 2 on bad use.
+// COLOUR is black, nonblack, white, RRGGBB or !RRGGBB. Exit status 2 on bad use.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -130,7 +130,7 @@ shot load(const char* path) {
     return s;
 }
 
-struct spec {
+struct colour_test {
     enum { black, nonblack, white, equal, unequal } kind;
     unsigned color;
     bool matches(unsigned c) const {
@@ -146,20 +146,20 @@ struct spec {
     }
 };
 
-spec parse_spec(const char* s) {
-    if (!std::strcmp(s, "black")) return {spec::black, 0};
-    if (!std::strcmp(s, "nonblack")) return {spec::nonblack, 0};
-    if (!std::strcmp(s, "white")) return {spec::white, 0xFFFFFF};
+colour_test parse_colour_test(const char* s) {
+    if (!std::strcmp(s, "black")) return {colour_test::black, 0};
+    if (!std::strcmp(s, "nonblack")) return {colour_test::nonblack, 0};
+    if (!std::strcmp(s, "white")) return {colour_test::white, 0xFFFFFF};
     bool negate = *s == '!';
     if (negate) s++;
     if (std::strlen(s) != 6) usage("colour must be RRGGBB");
     char* end  = nullptr;
     unsigned c = static_cast<unsigned>(std::strtoul(s, &end, 16));
     if (*end) usage("colour must be RRGGBB");
-    return {negate ? spec::unequal : spec::equal, c};
+    return {negate ? colour_test::unequal : colour_test::equal, c};
 }
 
-long count(const shot& s, int x, int y, int w, int h, spec m) {
+long count(const shot& s, int x, int y, int w, int h, colour_test m) {
     long n = 0;
     for (int j = y; j < y + h; j++)
         for (int i = x; i < x + w; i++) n += m.matches(s.at(i, j));
@@ -173,10 +173,10 @@ long count(const shot& s, int x, int y, int w, int h, spec m) {
 // fields white.
 const char* classify(const shot& s) {
     auto mostly_white = [&](int x, int y) {
-        return count(s, x, y, 26, 14, {spec::white, 0}) * 10 >= 26 * 14 * 4;
+        return count(s, x, y, 26, 14, {colour_test::white, 0}) * 10 >= 26 * 14 * 4;
     };
     if (mostly_white(174, 273) && mostly_white(274, 273) && mostly_white(79, 273)) return "editor";
-    const spec black{spec::black, 0}, lit{spec::nonblack, 0};
+    const colour_test black{colour_test::black, 0}, lit{colour_test::nonblack, 0};
     if (count(s, 0, 0, 320, 80, lit) == 0 && count(s, 0, 96, 320, 32, lit) == 0 &&
         count(s, 30, 80, 21, 16, lit) > 0 && count(s, 80, 80, 14, 16, lit) > 0 &&
         count(s, 0, 144, 320, 176, lit) == 0)
@@ -207,11 +207,11 @@ int main(int argc, char** argv) {
         if (c == 0xFFFFFFFFu) usage("pixel outside the shot");
         std::printf("%06X\n", c);
     } else if (verb == "count" && argc == 8) {
-        std::printf("%ld\n",
-                    count(s, arg(argv, 3), arg(argv, 4), arg(argv, 5), arg(argv, 6), parse_spec(argv[7])));
+        std::printf("%ld\n", count(s, arg(argv, 3), arg(argv, 4), arg(argv, 5), arg(argv, 6),
+                                   parse_colour_test(argv[7])));
     } else if (verb == "bbox" && argc == 8) {
         int x = arg(argv, 3), y = arg(argv, 4), w = arg(argv, 5), h = arg(argv, 6);
-        spec m = parse_spec(argv[7]);
+        colour_test m = parse_colour_test(argv[7]);
         int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
         for (int j = y; j < y + h; j++)
             for (int i = x; i < x + w; i++)
