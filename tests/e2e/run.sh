@@ -1,19 +1,156 @@
 #!/bin/bash
-# run.sh SCENARIO HUDWRIGHT PROBE CLOSE_WINDOW - runs one end-to-end scenario: a private X
-# server, the real program in a fresh working directory, driven through mouse
-# and keyboard only. Exit 0 when every check of the scenario held.
+# run.sh SCENARIO HUDWRIGHT PROBE - runs one end-to-end scenario of scenarios.sh:
+# the real program in a fresh working directory and a private X server, driven
+# through xdotool's mouse and keyboard, checked through code.txt and xwd dumps
+# of the window. Every wait polls what the window shows; none sleeps and hopes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-[ $# -eq 4 ] || { echo "usage: $0 SCENARIO HUDWRIGHT PROBE CLOSE_WINDOW" >&2; exit 2; }
-scenario=$1
+[ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT PROBE" >&2; exit 2; }
 hudwright=$(realpath "$2")
 probe_bin=$(realpath "$3")
-close_bin=$(realpath "$4")
-# shellcheck source=lib.sh
-. "$here/lib.sh"
+root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
+work="$root/work"
+mkdir "$work"
+xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
+wait_limit=${HUDWRIGHT_E2E_TIMEOUT:-60} # seconds for any one wait
+
+cleanup() {
+    if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    [ -n "$keep" ] || rm -rf "$root"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ ! -s "$root/app.log" ] || { echo "---- program output ----" && tail -n 60 "$root/app.log"; } >&2
+    echo "scratch kept in $root" >&2
+    keep=1
+    exit 1
+}
+
+# poll WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds.
+poll() {
+    local what=$1 deadline=$((SECONDS + wait_limit))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || fail "waited for $what"
+        sleep 0.05
+    done
+}
+
+# A private X server of $depth bits. The display number is chosen here, not by
+# Xvfb -displayfd, whose search binds (and on failure unlinks) the sockets of
+# the displays it passes, breaking the servers of scenarios running beside it.
+# A server given a number checks its lock file before touching any socket; the
+# choice and the start are serialised among scenarios with flock.
+start_x() {
+    local n=$((200 + RANDOM % 400)) deadline
+    exec 9>/tmp/hudwright-e2e-x.lock
+    flock 9
+    for _ in $(seq 100); do
+        n=$((n + 1))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # -noreset: a server resets when its last client leaves, and a
+        # program connecting during the reset fails to start.
+        Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
+        xvfb_pid=$! deadline=$((SECONDS + wait_limit))
+        export DISPLAY=":$n"
+        while kill -0 $xvfb_pid 2>/dev/null && [ $SECONDS -lt $deadline ]; do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && exec 9>&- && return 0
+            sleep 0.05
+        done
+        kill $xvfb_pid 2>/dev/null || true
+    done
+    fail "no X server would start: $(cat "$root/xvfb.log")"
+}
+
+alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
+gone() { ! alive; }
+found_window() {
+    alive || fail "hudwright ended before its window opened"
+    wid=$(xdotool search --name '^Hudwright$' 2>/dev/null | head -n 1)
+    [ -n "$wid" ]
+}
+
+# Starts the program in $work (and the X server first); its output goes to
+# $root/app.log, so that the directory holds only what the program writes.
+launch() {
+    [ -n "$xvfb_pid" ] || start_x
+    (cd "$work" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+        ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0" "$hudwright") >"$root/app.log" 2>&1 &
+    app_pid=$!
+    poll "a window named Hudwright" found_window
+    move 160 160 # no window manager: the focus follows the pointer
+}
+
+# Waits for the program to end with status 0 and no sanitizer report.
+wait_exit() {
+    poll "hudwright to end" gone
+    local rc=0
+    wait "$app_pid" || rc=$?
+    app_pid=""
+    [ "$rc" = 0 ] || fail "hudwright exited with $rc"
+    ! grep -q -e Sanitizer -e 'runtime error' "$root/app.log" || fail "sanitizer report"
+}
+
+probe() { "$probe_bin" "$@"; }
+at() { echo "$root/$1.xwd"; }
+# try_shot NAME dumps the window into $(at NAME), or returns 1 once the program has gone.
+try_shot() {
+    until timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null; do
+        alive || return 1
+        sleep 0.05
+    done
+}
+shot_then() {
+    try_shot "$1" || fail "hudwright ended while a screenshot was wanted"
+    "${@:2}" "$(at "$1")"
+}
+# wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot's path,
+# succeeds; the last shot stays in $(at NAME).
+wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }
+is_screen() { [ "$(probe "$2" screen)" = "$1" ]; }
+wait_screen() { wait_for "$1" "the $1 screen" is_screen "$1"; }
+
+move() { xdotool mousemove --window "$wid" "$1" "$2"; }
+press() { move "$1" "$2" && xdotool mousedown 1; }
+release() { xdotool mouseup 1; }
+click() { press "$1" "$2" && release; }
+keys() { xdotool key --delay 30 "$@"; }
+
+# pointer_left X Y: the program has warped the pointer away from X Y; sets
+# px, py to its place in the window.
+pointer_left() {
+    local X Y SCREEN WINDOW rx ry
+    eval "$(xdotool getmouselocation --shell)"
+    rx=$X ry=$Y
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    px=$((rx - X)) py=$((ry - Y))
+    [ "$px $py" != "$1 $2" ]
+}
+
+# code.txt holds exactly these lines (none: it is empty).
+expect_code() {
+    [ -f "$work/code.txt" ] || fail "no code.txt was written"
+    [ $# -eq 0 ] && : >"$root/expected.txt" || printf '%s\n' "$@" >"$root/expected.txt"
+    cmp -s "$root/expected.txt" "$work/code.txt" ||
+        fail "code.txt differs: $(diff -u "$root/expected.txt" "$work/code.txt" || true)"
+}
+
+# A fingerprint of the working directory: names, types, sizes, contents.
+tree_print() { (cd "$work" && find . -mindepth 1 -printf '%p %y %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
+
+# make_bmp PATH W H LEFT [RIGHT]: a 24-bit BMP in colour LEFT, its right half RIGHT.
+make_bmp() {
+    convert -size "$2x$3" "xc:#$4" -fill "#${5:-$4}" -draw "rectangle $(($2 / 2)),0 $(($2 - 1)),$(($3 - 1))" \
+        -type TrueColor "BMP3:$1"
+}
+
 # shellcheck source=scenarios.sh
 . "$here/scenarios.sh"
-declare -F "scenario_$scenario" >/dev/null || { echo "no scenario $scenario" >&2; exit 2; }
-start_x "$scenario"
-"scenario_$scenario"
-echo "PASS: $scenario"
+declare -F "scenario_$1" >/dev/null || { echo "no scenario $1" >&2; exit 2; }
+"scenario_$1"
+echo "PASS: $1"
