@@ -1,0 +1,29 @@
+// target.cpp - the libFuzzer entry of either fuzz target (see targets.h for
+// their invariants): FUZZ_EVENTS builds the editor's events, else the import.
+// A broken invariant aborts with its reason.
+#include "targets.h"
+
+#include <cstdlib>
+
+#ifdef FUZZ_EVENTS
+namespace {
+fuzz::editor_session session; // started once; every input begins from its first pass
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (!session.open()) std::abort();
+    return 0;
+}
+#endif
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+#ifdef FUZZ_EVENTS
+    std::string broken = fuzz::events_one(session, data, size);
+#else
+    std::string broken = fuzz::import_one(data, size);
+#endif
+    if (!broken.empty()) std::fprintf(stderr, "invariant broken: %s\n", broken.c_str()), std::abort();
+    return 0;
+}
