@@ -1,8 +1,6 @@
 # e2e.cmake - end-to-end scenarios (tests/e2e/scenarios.sh): the real hudwright
 # in a private X server, driven by xdotool. One CTest test each, labelled e2e.
-add_executable(hudwright_probe ${CMAKE_CURRENT_SOURCE_DIR}/e2e/probe.cpp)
 foreach(s screenshot escape_countdown drag typed accepted prompts_no)
-  add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright>
-    $<TARGET_FILE:hudwright_probe>)
+  add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright>)
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240)
 endforeach()

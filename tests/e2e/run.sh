@@ -1,13 +1,12 @@
 #!/bin/bash
-# run.sh SCENARIO HUDWRIGHT PROBE - runs one end-to-end scenario of scenarios.sh:
-# the real program in a fresh working directory and a private X server, driven
+# run.sh SCENARIO HUDWRIGHT - runs one end-to-end scenario of scenarios.sh: the
+# real program in a fresh working directory and a private X server, driven
 # through xdotool's mouse and keyboard, checked through code.txt and xwd dumps
 # of the window. Every wait polls what the window shows; none sleeps and hopes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-[ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT PROBE" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 SCENARIO HUDWRIGHT" >&2; exit 2; }
 hudwright=$(realpath "$2")
-probe_bin=$(realpath "$3")
 root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
 work="$root/work"
 mkdir "$work"
@@ -96,7 +95,6 @@ wait_exit() {
     ! grep -q -e Sanitizer -e 'runtime error' "$root/app.log" || fail "sanitizer report"
 }
 
-probe() { "$probe_bin" "$@"; }
 at() { echo "$root/$1.xwd"; }
 # try_shot NAME dumps the window into $(at NAME), or returns 1 once the program has gone.
 try_shot() {
@@ -112,8 +110,40 @@ shot_then() {
 # wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot's path,
 # succeeds; the last shot stays in $(at NAME).
 wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }
-is_screen() { [ "$(probe "$2" screen)" = "$1" ]; }
+is_screen() { [ "$(screen_of "$2")" = "$1" ]; }
 wait_screen() { wait_for "$1" "the $1 screen" is_screen "$1"; }
+
+# ---- questions about shots -------------------------------------------------------
+# A shot's pixels as "X,Y: (R,G,B)  #RRGGBB ...", the region X Y W H only if given.
+pixels() { convert "xwd:$1${5:+[$4x$5+$2+$3]}" -depth 8 txt:-; }
+# count SHOT X Y W H RRGGBB: the region's pixels of that colour.
+count() { pixels "$@" | grep -c " #$6 " || true; }
+# bbox SHOT RRGGBB: "x y w h" of the preview's pixels of that colour, or "none".
+bbox() {
+    pixels "$1" 0 0 320 240 | awk -v c="#$2" '$3 == c { split($1, p, /[,:]/); if (!n++) { x0 = x1 = p[1]; y0 = p[2] }
+        x0 = p[1] < x0 ? p[1] : x0; x1 = p[1] > x1 ? p[1] : x1; y1 = p[2] }
+        END { print n ? x0 " " y0 " " x1 - x0 + 1 " " y1 - y0 + 1 : "none" }'
+}
+# differs OTHER X Y W H SHOT: some pixel of the region differs between the shots.
+differs() { [ "$(compare -metric AE "xwd:$1[$4x$5+$2+$3]" "xwd:$6[$4x$5+$2+$3]" null: 2>&1)" != 0 ]; }
+# The screen a shot shows, told apart by what only each draws. The editor
+# fills its value fields white; the prompts are black but for "Yes", "No" and
+# the question at y 128 (the base-code one reaches x 224); the count-down
+# draws its text at y 256 and nothing further down.
+screen_of() {
+    pixels "$1" | awk 'function r(x0, y0, w, h) { return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
+    NR > 1 { split($1, p, /[,:]/); x = p[1]; y = p[2]; split($2, c, /[(),]/)
+        if (c[2] >= 248 && c[3] >= 248 && c[4] >= 248) { # white, also on a 16-bit display
+            w1 += r(174, 273, 26, 14); w2 += r(274, 273, 26, 14); w3 += r(79, 273, 26, 14) }
+        if ($3 != "#000000") { yes += r(30, 80, 21, 16); no += r(80, 80, 14, 16); long += r(190, 128, 40, 16)
+            stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176)
+            digits += r(91, 256, 126, 16); below += r(0, 272, 320, 48); preview += r(0, 0, 320, 240) } }
+    END { m = 26 * 14 * 0.4
+        if (w1 >= m && w2 >= m && w3 >= m) print "editor"
+        else if (yes && no && !stray) print long ? "basecode-prompt" : "bg-prompt"
+        else if (digits && preview && !below) print "countdown"
+        else print "other" }'
+}
 
 move() { xdotool mousemove --window "$wid" "$1" "$2"; }
 press() { move "$1" "$2" && xdotool mousedown 1; }

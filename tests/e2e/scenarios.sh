@@ -11,25 +11,23 @@ meter=00C800
 # bar COLOUR SHOT: sets bx by bw bh to the box of COLOUR's pixels in the preview.
 bar() {
     local b
-    b=$(probe "$2" bbox 0 0 320 240 "$1")
+    b=$(bbox "$2" "$1")
     [ "$b" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
     read -r bx by bw bh <<<"$b"
 }
 # bar_left COLOUR X Y SHOT: the bar of COLOUR shows, no longer starting at X Y.
 bar_left() {
     local b
-    b=$(probe "$4" bbox 0 0 320 240 "$1")
+    b=$(bbox "$4" "$1")
     [ "$b" != none ] && [ "${b% * *}" != "$2 $3" ]
 }
-# differs OTHER X Y W H SHOT: some pixel of the region differs between the shots.
-differs() { [ "$(probe "$6" diff "$1" "$2" "$3" "$4" "$5")" != 0 ]; }
 same() { ! differs "$@"; }
-color_field_blank() { [ "$(probe "$1" count 200 248 42 16 white)" = 672 ]; }
+color_field_blank() { [ "$(count "$1" 200 248 42 16 FFFFFF)" = 672 ]; }
 color_field_written() { ! color_field_blank "$1"; }
 hex4() { printf '%04X' $(($1 & 0xFFFF)); }
 none_of() {
     local c
-    for c in "${@:2}"; do [ "$(probe "$1" count 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done
+    for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done
 }
 
 save_and_quit() {
@@ -72,7 +70,7 @@ scenario_screenshot() {
 
 ended_on_countdown() {
     try_shot after || return 0
-    case $(probe "$(at after)" screen) in basecode-prompt | bg-prompt | editor) fail "a later screen showed" ;; esac
+    case $(screen_of "$(at after)") in basecode-prompt | bg-prompt | editor) fail "a later screen showed" ;; esac
     return 1
 }
 
@@ -182,7 +180,7 @@ scenario_accepted() {
     [ $bx -ge 57 ] && [ $by -ge 103 ] && [ $((bx + bw)) -le 157 ] && [ $((by + bh)) -le 111 ] && [ $bw -ge 50 ] ||
         fail "the imported meter's bar is at $bx $by $bw $bh, not within 57 103 100 8"
     none_of "$f" $meter
-    left=$(probe "$f" count 0 0 160 240 FF00FE) right=$(probe "$f" count 160 0 160 240 01FE02)
+    left=$(count "$f" 0 0 160 240 FF00FE) right=$(count "$f" 160 0 160 240 01FE02)
     [ $((left * 2)) -gt $((160 * 240)) ] && [ $((right * 2)) -gt $((160 * 240)) ] ||
         fail "bg.bmp covers too little of the preview: $left and $right pixels"
     save_and_quit
