@@ -39,10 +39,8 @@ poll() {
     done
 }
 
-# A private X server of $depth bits. The display number is chosen here, not by
-# Xvfb -displayfd, whose search binds (and on failure unlinks) the sockets of
-# the displays it passes, breaking the servers of scenarios running beside it.
-# A server given a number checks its lock file before touching any socket; the
+# A private X server of $depth bits on a display number chosen here: Xvfb
+# -displayfd's search unlinks the sockets of servers running beside it. The
 # choice and the start are serialised among scenarios with flock.
 start_x() {
     local n=$((200 + RANDOM % 400)) deadline
@@ -51,8 +49,7 @@ start_x() {
     for _ in $(seq 100); do
         n=$((n + 1))
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        # -noreset: a server resets when its last client leaves, and a
-        # program connecting during the reset fails to start.
+        # -noreset: a program connecting while the server resets (when its last client left) fails
         Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
         xvfb_pid=$! deadline=$((SECONDS + wait_limit))
         export DISPLAY=":$n"
@@ -172,12 +169,6 @@ expect_code() {
 
 # A fingerprint of the working directory: names, types, sizes, contents.
 tree_print() { (cd "$work" && find . -mindepth 1 -printf '%p %y %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
-
-# make_bmp PATH W H LEFT [RIGHT]: a 24-bit BMP in colour LEFT, its right half RIGHT.
-make_bmp() {
-    convert -size "$2x$3" "xc:#$4" -fill "#${5:-$4}" -draw "rectangle $(($2 / 2)),0 $(($2 - 1)),$(($3 - 1))" \
-        -type TrueColor "BMP3:$1"
-}
 
 # shellcheck source=scenarios.sh
 . "$here/scenarios.sh"

@@ -10,31 +10,22 @@ meter=00C800
 
 # bar COLOUR SHOT: sets bx by bw bh to the box of COLOUR's pixels in the preview.
 bar() {
-    local b
-    b=$(bbox "$2" "$1")
-    [ "$b" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
-    read -r bx by bw bh <<<"$b"
+    read -r bx by bw bh <<<"$(bbox "$2" "$1")"
+    [ "$bx" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
 }
-# bar_left COLOUR X Y SHOT: the bar of COLOUR shows, no longer starting at X Y.
-bar_left() {
-    local b
-    b=$(bbox "$4" "$1")
-    [ "$b" != none ] && [ "${b% * *}" != "$2 $3" ]
+# bar_within COLOUR X Y SHOT: the bar lies within the 100x8 box at X Y and fills half of its width at least.
+bar_within() {
+    bar "$1" "$4"
+    [ $bx -ge $2 ] && [ $by -ge $3 ] && [ $((bx + bw)) -le $(($2 + 100)) ] && [ $((by + bh)) -le $(($3 + 8)) ] &&
+        [ $bw -ge 50 ] || fail "the bar of $1 is at $bx $by $bw $bh, not within $2 $3 100 8"
 }
+# bar_moved COLOUR PATTERN SHOT: the bar shows, its "x y" not matching PATTERN.
+bar_moved() { [[ $(bbox "$3" "$1") =~ ^([0-9]+\ [0-9]+) ]] && [[ ${BASH_REMATCH[1]} != $2 ]]; }
 same() { ! differs "$@"; }
 color_field_blank() { [ "$(count "$1" 200 248 42 16 FFFFFF)" = 672 ]; }
 color_field_written() { ! color_field_blank "$1"; }
-hex4() { printf '%04X' $(($1 & 0xFFFF)); }
-none_of() {
-    local c
-    for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done
-}
-
-save_and_quit() {
-    click "${save[@]}"
-    keys Escape
-    wait_exit
-}
+none_of() { for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done; }
+save_and_quit() { click "${save[@]}" && keys Escape && wait_exit; }
 
 # A basecode.txt in the export's own form (the A Button 7 above the top edge,
 # the B Button's scale, the Magic Meter moved and coloured 123456) and a
@@ -42,7 +33,7 @@ save_and_quit() {
 put_files() {
     printf '%s\n' "812114C6 00C8" "812114C4 FFF9" "81211506 0032" "81211508 0064" "81211240 0300" \
         "81211506 0032" "81211508 0064" "812111A4 0012" "812111A6 0034" "812111A8 0056" >"$work/basecode.txt"
-    make_bmp "$work/bg.bmp" 320 240 FF00FE 01FE02
+    convert -size 320x240 xc:#FF00FE -fill "#01FE02" -draw "rectangle 160,0 319,239" -type TrueColor BMP3:"$work/bg.bmp"
 }
 
 # The untouched window, at the game's own layout with the A Button selected,
@@ -57,12 +48,9 @@ scenario_screenshot() {
     wait_for shot "the panel's values" color_field_written
     wait_for still "a still window" same "$(at shot)" 0 0 320 320
     convert "xwd:$(at still)" -strip "png:$root/editor.png"
-    if [ "${HUDWRIGHT_E2E_UPDATE_DOCS:-0}" = 1 ]; then
-        cp "$root/editor.png" "$docs"
-    else
-        differ=$(compare -metric AE "$docs" "$root/editor.png" null: 2>&1) || true
-        [ "$differ" = 0 ] || fail "docs/editor.png is not the window ($differ pixels differ, see $root/editor.png)"
-    fi
+    [ "${HUDWRIGHT_E2E_UPDATE_DOCS:-0}" != 1 ] || cp "$root/editor.png" "$docs"
+    differ=$(compare -metric AE "$docs" "$root/editor.png" null: 2>&1) || true
+    [ "$differ" = 0 ] || fail "docs/editor.png is not the window ($differ pixels differ, see $root/editor.png)"
     save_and_quit
     expect_code
     [ "$(ls -A "$work")" = code.txt ] || fail "unexpected files: $(ls -A "$work")"
@@ -91,8 +79,8 @@ scenario_escape_countdown() {
 # Pick the Magic Meter and hold X "+" until it moves, then Y "-" (down); then
 # drag it 40 right and 30 down (a further motion below y 240 is ignored) and
 # drag the A Button Icon from the A Button's corner (the icon is tested first).
-# Each time the bar is where it should be, and code.txt gives the place the
-# screen shows, however many passes the buttons were held.
+# The bar shows where it should be, and code.txt gives the place the screen
+# shows, however many passes the buttons were held.
 scenario_drag() {
     launch
     wait_screen editor
@@ -101,29 +89,23 @@ scenario_drag() {
     click $((x0 + 2)) $((y0 + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     press "${x_plus[@]}"
-    wait_for nudged "the meter to move right" bar_left $meter $x0 $y0
+    wait_for nudged "the meter to move right" bar_moved $meter "$x0 $y0"
+    release
+    press "${y_minus[@]}"
+    wait_for nudged "the meter to move down" bar_moved $meter "* $y0"
     release
     click "${color_field[@]}" # handled after the release: the frame after it shows the bar's last place
-    wait_for after_x "the colour field to be emptied" color_field_blank
-    bar $meter "$(at after_x)"
-    local kx=$((bx - x0))
-    [ $kx -gt 0 ] && [ "$by" = "$y0" ] || fail "X + moved the bar from $x0 $y0 to $bx $by"
-    press "${y_minus[@]}"
-    wait_for nudged "the meter to move down" bar_left $meter $bx $y0
-    release
-    keys 1 # the blank colour field shows it after the release
-    wait_for after_y "the typed 1 to show" color_field_written
-    bar $meter "$(at after_y)"
-    local ky=$((by - y0))
-    [ $ky -gt 0 ] && [ "$bx" = "$((x0 + kx))" ] || fail "Y - moved the bar to $bx $by"
+    wait_for nudged "the colour field to be emptied" color_field_blank
     click "${selector_name[@]}" # ends the colour entry unfinished: no colour change
-    press $((bx + 2)) $((by + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
-    local x1=$bx y1=$by
+    bar $meter "$(at nudged)"
+    local kx=$((bx - x0)) ky=$((by - y0)) x1=$bx y1=$by
+    [ $kx -gt 0 ] && [ $ky -gt 0 ] || fail "X + and Y - moved the bar from $x0 $y0 to $bx $by"
+    press $((x1 + 2)) $((y1 + 2))
+    poll "the pointer to jump to the meter's centre" pointer_left $((x1 + 2)) $((y1 + 2))
     move $((px + 40)) $((py + 30))
     move $((px + 40)) 241
     release
-    wait_for dragged "the meter to follow the pointer" bar_left $meter $x1 $y1
+    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x1 $y1"
     bar $meter "$(at dragged)"
     [ "$bx $by" = "$((x1 + 40)) $((y1 + 30))" ] || fail "the bar is at $bx $by, not $((x1 + 40)) $((y1 + 30))"
     press 186 9
@@ -132,7 +114,7 @@ scenario_drag() {
     release
     save_and_quit
     local x y
-    x=$(hex4 $((18 + kx + 40))) y=$(hex4 $((42 + ky + 30)))
+    x=$(printf %04X $((18 + kx + 40))) y=$(printf %04X $((42 + ky + 30)))
     expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y" "812114CC 00C4" "812114CA 0013"
 }
 
@@ -176,9 +158,7 @@ scenario_accepted() {
     wait_screen editor
     local f left right
     f=$(at editor)
-    bar 123456 "$f"
-    [ $bx -ge 57 ] && [ $by -ge 103 ] && [ $((bx + bw)) -le 157 ] && [ $((by + bh)) -le 111 ] && [ $bw -ge 50 ] ||
-        fail "the imported meter's bar is at $bx $by $bw $bh, not within 57 103 100 8"
+    bar_within 123456 57 103 "$f"
     none_of "$f" $meter
     left=$(count "$f" 0 0 160 240 FF00FE) right=$(count "$f" 160 0 160 240 01FE02)
     [ $((left * 2)) -gt $((160 * 240)) ] && [ $((right * 2)) -gt $((160 * 240)) ] ||
@@ -201,9 +181,7 @@ scenario_prompts_no() {
     click "${no[@]}"
     wait_screen editor
     none_of "$(at editor)" FF00FE 01FE02 123456
-    bar $meter "$(at editor)"
-    [ $bx -ge 25 ] && [ $by -ge 45 ] && [ $((bx + bw)) -le 125 ] && [ $((by + bh)) -le 53 ] ||
-        fail "the meter's bar is at $bx $by $bw $bh, not at its home"
+    bar_within $meter 25 45 "$(at editor)"
     save_and_quit
     expect_code
     rm "$work/code.txt"

@@ -5,21 +5,14 @@
 
 #include <cstdlib>
 
-#ifdef FUZZ_EVENTS
-namespace {
-fuzz::editor_session session; // started once; every input begins from its first pass
-}
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (!session.open()) std::abort();
-    return 0;
-}
-#endif
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #ifdef FUZZ_EVENTS
+    static fuzz::editor_session session; // started once; every input begins from its first pass
+    if (!session.ok) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (!session.open()) std::abort();
+    }
     std::string broken = fuzz::events_one(session, data, size);
 #else
     std::string broken = fuzz::import_one(data, size);

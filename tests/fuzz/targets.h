@@ -28,10 +28,6 @@ inline void import_bytes(const uint8_t* data, size_t size, layout& m) {
     std::fclose(in);
 }
 
-inline bool same_color(SDL_Color x, SDL_Color y) {
-    return x.r == y.r && x.g == y.g && x.b == y.b;
-}
-
 // What neither the import nor an edit may change: homes, names, offsets.
 inline std::string same_tables(const layout& a, const layout& b) {
     for (int e = 0; e < element_count; e++)
@@ -41,8 +37,10 @@ inline std::string same_tables(const layout& a, const layout& b) {
     for (int k = 0; k < scale_count; k++)
         if (a.scales[k].home != b.scales[k].home) return describe("a scale home changed", k);
     for (int k = 0; k < color_count; k++)
-        if (!same_color(a.colors[k].home, b.colors[k].home)) return describe("a colour home changed", k);
-    if (std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets)) return "an offset changed";
+        if (std::memcmp(&a.colors[k].home, &b.colors[k].home,
+                        3)) // r, g, b return describe("a colour home changed", k);
+            if (std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets))
+                return "an offset changed";
     return "";
 }
 
@@ -54,7 +52,7 @@ inline std::string same_values(const layout& a, const layout& b) {
     for (int k = 0; k < scale_count; k++)
         if (a.scales[k].value != b.scales[k].value) return describe("scale differs", k, a.scales[k].value);
     for (int k = 0; k < color_count; k++)
-        if (!same_color(a.colors[k].value, b.colors[k].value)) return describe("colour differs", k);
+        if (std::memcmp(&a.colors[k].value, &b.colors[k].value, 3)) return describe("colour differs", k);
     return "";
 }
 
@@ -63,9 +61,7 @@ inline std::string same_values(const layout& a, const layout& b) {
 // and a second import unchanged.
 inline std::string import_one(const uint8_t* data, size_t size) {
     layout fresh{}, m{}, again{};
-    start_layout(fresh);
-    start_layout(m);
-    start_layout(again);
+    for (layout* l : {&fresh, &m, &again}) start_layout(*l);
     import_bytes(data, size, m);
     if (std::string s = same_tables(m, fresh); !s.empty()) return s;
     if (m.selected != fresh.selected) return "the import changed the selection";
@@ -144,14 +140,10 @@ inline std::string events_one(editor_session& s, const uint8_t* data, size_t siz
     s.reset();
     const uint8_t *p = data, *end = data + size;
     auto byte = [&]() -> int { return p < end ? *p++ : 0; };
-    auto word = [&]() {
-        int low = byte();
-        return low | byte() << 8;
-    };
     // Mostly a place inside the window; now and then any 16-bit coordinate.
     auto coordinate = [&]() {
-        int b = byte();
-        return Uint16(b == 255 ? word() : b * 320 / 255);
+        int b = byte(), low = b < 255 ? 0 : byte();
+        return Uint16(b < 255 ? b * 320 / 255 : low | byte() << 8);
     };
     int passes = 0;
     while (passes < max_passes) {
@@ -160,7 +152,8 @@ inline std::string events_one(editor_session& s, const uint8_t* data, size_t siz
         if (op <= 1) {
             int k  = byte();
             e.type = e.key.type = op == 0 ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.keysym.sym    = k < 200 ? keys[k % std::size(keys)] : SDLKey(word() % SDLK_LAST);
+            e.key.keysym.sym =
+                k < 200 ? keys[k % std::size(keys)] : SDLKey(((k - 200) << 8 | byte()) % SDLK_LAST);
         } else if (op == 2) {
             e.type = e.motion.type = SDL_MOUSEMOTION;
             e.motion.x             = coordinate();
