@@ -1,14 +1,16 @@
-// image_store_test.cpp - the stored form and its undoing, unpacking to
-// temporary files, decoding (again and again), the alpha set-up and which
-// pictures take the screen's format, on synthetic pictures; running out of
-// file handles on the way, also in start-up.
+// image_store_test.cpp - the stored form, unpacking and decoding, the alpha
+// set-up and the screen's format; running out of file handles, also in
+// start-up; then the twenty built-in pictures themselves.
+#include "assets/pictures.h"
+#include "draw/surface_ops.h"
+#include "draw/text.h"
 #include "shell/image_store.h"
 #include "support.h"
+#include "ui/color_bar.h"
 
-#include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -16,103 +18,59 @@ namespace {
 
 using bytes = std::vector<unsigned char>;
 
-bytes random_bytes(size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    bytes b(n);
-    for (auto& v : b) v = static_cast<unsigned char>(rng());
-    return b;
-}
-
 bytes stored(const bytes& file) {
     bytes s(file.size());
     store_form(file.data(), file.size(), s.data());
     return s;
 }
 
-// neformattedpas on a temporary stream holding b, left at position at; the
-// bytes it gives back (none: failed).
-std::optional<bytes> unscrambled(const bytes& b, long at) {
-    FILE* f = std::tmpfile();
-    if (!b.empty()) std::fwrite(b.data(), 1, b.size(), f);
-    std::fseek(f, at, SEEK_SET);
-    FILE* out = neformattedpas(f);
-    if (!out) return std::nullopt;
-    bytes back;
-    EXPECT_EQ(std::ftell(out), static_cast<long>(b.size() - b.size() % 2)) << "left after its last byte";
-    std::fseek(out, 0, SEEK_SET);
-    for (int c; (c = std::fgetc(out)) != EOF;) back.push_back(static_cast<unsigned char>(c));
-    std::fclose(out);
-    return back;
-}
-
-// The stored form of a 32-bit BMP of the picture.
-bytes stored_bmp(SDL_Surface* picture) {
-    bytes s = stored(bmp_bytes(picture));
-    SDL_FreeSurface(picture);
-    return s;
-}
-
-// Lowers the limit of open files so that only `spare` more can be opened;
-// gives the old limit back at the end of the scope.
+// Lowers the limit of open files so that only `spare` more can be opened.
 struct file_limit {
     rlimit old{};
     explicit file_limit(int spare) {
         getrlimit(RLIMIT_NOFILE, &old);
         int lowest = open("/dev/null", O_RDONLY); // every lower descriptor is taken
         close(lowest);
-        rlimit tight   = old;
-        tight.rlim_cur = static_cast<rlim_t>(lowest + spare);
+        rlimit tight{static_cast<rlim_t>(lowest + spare), old.rlim_max};
         setrlimit(RLIMIT_NOFILE, &tight);
     }
     ~file_limit() { setrlimit(RLIMIT_NOFILE, &old); }
 };
 
-// ---- the stored form -----------------------------------------------------------
-
-TEST(image_store, unscrambling_gives_back_the_file_for_every_even_length) {
-    // S[3-i] = O[i] + 95 (even i) or + 128 (odd i), modulo 256
+TEST(image_store, the_stored_form_is_the_file_back_to_front_with_its_bytes_raised) {
     EXPECT_EQ(stored(bytes{0x00, 0x01, 0xA1, 0xFF}), (bytes{0x7F, 0x00, 0x81, 0x5F}));
-    for (size_t n : {0u, 2u, 4u, 54u, 306u, 1078u, 23414u, 65536u}) {
-        bytes file = random_bytes(n, static_cast<unsigned>(n));
-        bytes s    = stored(file);
-        bytes back(n);
-        EXPECT_EQ(unstore_form(s.data(), n, back.data()), n);
-        EXPECT_EQ(back, file) << "length " << n;
-        auto streamed = unscrambled(s, static_cast<long>(n / 3)); // from any read position
-        ASSERT_TRUE(streamed);
-        EXPECT_EQ(*streamed, file) << "length " << n;
+    std::mt19937 rng(7);
+    for (size_t n : {0u, 1u, 2u, 55u, 1078u, 65536u}) {
+        bytes s(n + 1), file, back(n + 1); // a byte to spare: never a null pointer
+        for (auto& v : s) v = static_cast<unsigned char>(rng());
+        for (size_t k = 0; 2 * k + 1 < n; k++) // with an odd n, s[0] is never read
+            file.insert(file.end(), {Uint8(s[n - 1 - 2 * k] - 95), Uint8(s[n - 2 - 2 * k] - 128)});
+        auto got = [&](size_t count) {
+            return count == file.size() && std::equal(file.begin(), file.end(), back.begin());
+        };
+        EXPECT_TRUE(got(unstore_form(s.data(), n, back.data()))) << n;
+        EXPECT_TRUE(n % 2 || stored(file) == bytes(s.begin(), s.begin() + long(n))) << n;
+        FILE* f = std::tmpfile(); // the stream, read from any position
+        std::fwrite(s.data(), 1, n, f);
+        std::fseek(f, static_cast<long>(n / 3), SEEK_SET);
+        FILE* out = neformattedpas(f);
+        ASSERT_NE(out, nullptr);
+        EXPECT_EQ(std::ftell(out), static_cast<long>(file.size())) << "left after its last byte";
+        std::rewind(out);
+        EXPECT_TRUE(got(std::fread(back.data(), 1, n + 1, out))) << n;
+        std::fclose(out);
     }
 }
 
-TEST(image_store, an_odd_length_never_reads_the_first_stored_byte) {
-    for (size_t n : {1u, 3u, 55u, 1077u}) {
-        bytes s = random_bytes(n, 7);
-        bytes expect;
-        for (size_t k = 0; k < n / 2; k++) {
-            expect.push_back(static_cast<unsigned char>(s[n - 1 - 2 * k] - 95));
-            expect.push_back(static_cast<unsigned char>(s[n - 2 - 2 * k] - 128));
-        }
-        for (int first : {0x00, 0xFF}) {
-            s[0]     = static_cast<unsigned char>(first);
-            auto out = unscrambled(s, 0);
-            ASSERT_TRUE(out);
-            EXPECT_EQ(*out, expect) << "length " << n;
-        }
-    }
-}
-
-// ---- unpacking and decoding -------------------------------------------------------
-
-// A stream decodes the same picture every time, keeping one temporary file
-// until it is closed; a load keeps none. (Decoding from the file instead of
-// the kept bytes: golden_frame_test decodes the streams so, and the frame
-// tests' own pictures have no kept bytes.)
+// A stream decodes the same picture every time from one temporary file kept
+// until it is closed; a load keeps none; without a temporary file, nothing.
 TEST(image_store, a_stream_decodes_again_and_again_from_one_temporary_file_a_load_from_none) {
     int before           = open_temporary_files();
     SDL_Surface* picture = argb_surface(5, 3, 0);
     for (int y = 0; y < 3; y++)
         for (int x = 0; x < 5; x++) pixel32(picture, x, y) = 0x80000000u | x << 16 | y << 8 | 7;
-    bytes s             = stored_bmp(picture);
+    bytes s = stored(bmp_bytes(picture)), junk = stored(bytes(100, 0x42));
+    SDL_FreeSurface(picture);
     image_stream st     = unpack_image(s.data(), s.size());
     SDL_Surface* first  = decode_stream(st);
     SDL_Surface* second = decode_stream(st);
@@ -120,98 +78,190 @@ TEST(image_store, a_stream_decodes_again_and_again_from_one_temporary_file_a_loa
     ASSERT_TRUE(first && second && once && st.bytes);
     EXPECT_TRUE(first->w == 5 && first->h == 3 && pixel_at(first, 4, 2) == 0x80040207u);
     EXPECT_TRUE(same_pixels(first, second) && same_pixels(first, once));
-    bytes junk = stored(random_bytes(100, 3));
     EXPECT_EQ(load_image(junk.data(), junk.size()), nullptr) << "not a picture";
     EXPECT_EQ(open_temporary_files(), before + 1);
     for (SDL_Surface* p : {first, second, once}) SDL_FreeSurface(p);
     close_stream(st);
-    EXPECT_EQ(open_temporary_files(), before);
-    image_stream never{};
-    EXPECT_EQ(decode_stream(never), nullptr);
+    EXPECT_EQ(decode_stream(st), nullptr);
     {
         file_limit limit(0); // nothing in here that reports through gtest
         st   = unpack_image(s.data(), s.size());
         once = load_image(s.data(), s.size());
     }
-    EXPECT_TRUE(st.file == nullptr && st.rw == nullptr && once == nullptr) << "no temporary file, nothing";
+    EXPECT_TRUE(st.file == nullptr && st.rw == nullptr && once == nullptr);
     EXPECT_EQ(open_temporary_files(), before);
 }
 
 TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everything) {
     temp_dir dir;
-    int before = open_temporary_files();
-    // Raise the number of spare descriptors one by one until start-up gets
-    // through. How many the process already holds differs from machine to
-    // machine, so every count is tried: before the first stream, between
-    // streams, and for the once-loaded pictures after them all.
-    int refused  = 0;
-    bool started = false;
-    for (int spare = 0; spare < 64 && !started; spare++) {
+    int before = open_temporary_files(), refused = 0;
+    // How many descriptors the process already holds differs from machine to
+    // machine, so every count of spare ones is tried until start-up gets
+    // through: before the first stream, between them, for the loaded pictures.
+    for (bool started = false; !started && refused < 64;) {
         editor ed;
         testing::internal::CaptureStderr();
         {
-            file_limit limit(spare);
+            file_limit limit(refused);
             started = start_headless(ed);
         }
         std::string said = testing::internal::GetCapturedStderr();
         if (started) {
-            EXPECT_EQ(said, "") << spare;
+            EXPECT_EQ(said, "");
             tear_down(ed);
             break;
         }
-        refused++;
-        EXPECT_EQ(said, "hudwright: cannot unpack the built-in pictures: Too many open files\n") << spare;
-        EXPECT_EQ(open_temporary_files(), before) << spare;
+        EXPECT_EQ(said, "hudwright: cannot unpack the built-in pictures: Too many open files\n") << refused;
+        EXPECT_EQ(open_temporary_files(), before) << refused;
         for (auto& st : ed.streams) EXPECT_EQ(st.file, nullptr);
-        EXPECT_EQ(ed.background, nullptr);
-        EXPECT_EQ(ed.screen, nullptr);
+        EXPECT_TRUE(ed.background == nullptr && ed.screen == nullptr);
+        refused++;
     }
-    EXPECT_TRUE(started);
-    // eleven streams kept open, and at least one more for a once-loaded picture
-    EXPECT_GE(refused, 12);
+    // eleven streams kept open and at least one loaded picture; 64: never started
+    EXPECT_TRUE(refused >= 12 && refused < 64) << refused;
     EXPECT_EQ(open_temporary_files(), before);
 }
 
-// ---- alpha and the screen's format --------------------------------------------------
-
-TEST(image_store, the_alpha_set_up_makes_blits_blend_by_the_top_byte) {
+TEST(image_store, the_alpha_set_up_blends_by_the_top_byte_and_only_opaque_pictures_are_converted) {
     SDL_Surface* picture   = argb_surface(3, 1, 0xFFFFFFFF);
     pixel32(picture, 0, 0) = 0x00FFFFFF;
     pixel32(picture, 1, 0) = 0x80FFFFFF;
-    bytes s                = stored_bmp(picture);
-    SDL_Surface* p         = load_image(s.data(), s.size());
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->format->Amask, 0u) << "the BMP decoder gives no alpha of its own";
+    bytes s                = stored(bmp_bytes(picture));
+    SDL_FreeSurface(picture);
+    SDL_Surface* p = load_image(s.data(), s.size());
+    ASSERT_TRUE(p && p->format->Amask == 0) << "the BMP decoder gives no alpha of its own";
     enable_pixel_alpha(p);
-    EXPECT_TRUE(p->flags & SDL_SRCALPHA);
-    // over black: transparent, half and opaque white; a 24-bit target takes
-    // SDL's general blitter, which reads the alpha through Aloss
+    enable_pixel_alpha(nullptr); // ignored
+    // over black: clear, half and opaque white; a 24-bit target takes SDL's
+    // general blitter, which reads the alpha through Aloss
     for (int bits : {32, 24}) {
         SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, bits, 0xFF0000, 0xFF00, 0xFF, 0);
-        SDL_FillRect(target, nullptr, 0);
         SDL_UpperBlit(p, nullptr, target, nullptr);
-        EXPECT_EQ(pixel_at(target, 0, 0) >> 16 & 0xFF, 0u) << bits;
-        EXPECT_NEAR(pixel_at(target, 1, 0) >> 16 & 0xFF, 128, 2) << bits;
-        EXPECT_EQ(pixel_at(target, 2, 0) >> 16 & 0xFF, 255u) << bits;
+        EXPECT_EQ(pixel_at(target, 0, 0), 0u) << bits;
+        EXPECT_NEAR(pixel_at(target, 1, 0) >> 16, 128, 2) << bits;
+        EXPECT_EQ(pixel_at(target, 2, 0) & 0xFFFFFF, 0xFFFFFFu) << bits;
         SDL_FreeSurface(target);
     }
-    SDL_FreeSurface(p);
-    enable_pixel_alpha(nullptr); // ignored
-}
-
-// (That a converted picture draws the same is golden_frame_test's, with bg.bmp.)
-TEST(image_store, only_opaque_pictures_of_another_format_are_converted) {
+    // a colour key or alpha blending would be lost by a conversion
     SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 20, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_Surface* keyed  = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0); // a key or alpha blending would be lost
-    SDL_Surface* blended = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
-    EXPECT_EQ(in_screen_format(keyed, screen), keyed);
-    EXPECT_EQ(in_screen_format(blended, screen), blended);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+    EXPECT_TRUE(in_screen_format(keyed, screen) == keyed && in_screen_format(p, screen) == p);
     EXPECT_EQ(in_screen_format(nullptr, screen), nullptr);
     SDL_Surface* fit = in_screen_format(SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 5, 8, 0, 0, 0, 0), screen);
     EXPECT_TRUE(fit->format->BitsPerPixel == 32 && fit->format->Rmask == 0xFF0000u && !fit->format->palette);
     EXPECT_EQ(in_screen_format(fit, screen), fit) << "already in the screen's format";
-    for (SDL_Surface* p : {keyed, blended, screen, fit}) SDL_FreeSurface(p);
+    for (SDL_Surface* q : {p, keyed, screen, fit}) SDL_FreeSurface(q);
+}
+
+// ---- the built-in pictures ------------------------------------------------------
+
+struct surface {
+    SDL_Surface* s;
+    surface(SDL_Surface* p) : s(p) {}
+    surface(const unsigned char* b, const size_t& n) : s(load_image(b, n)) {}
+    ~surface() { SDL_FreeSurface(s); }
+    SDL_Surface* operator->() const { return s; }
+    Uint32 alpha(int x, int y) const { return pixel_at(s, x, y) >> 24; }
+    Uint32 rgb(int x, int y) const {
+        Uint8 r, g, b;
+        SDL_GetRGB(pixel_at(s, x, y), s->format, &r, &g, &b);
+        return static_cast<Uint32>(r << 16 | g << 8 | b);
+    }
+};
+
+// The streams in their order, then the overlays of bRUPEE, bHEARTS and bMAP.
+// Those with alpha are recoloured, scaled or blended; the others are opaque
+// and some need a size for their role (0: any).
+// clang-format off
+#define ALPHA(n) {#n, n, n##_size, true, 0, 0}
+#define OPAQUE(n, w, h) {#n, n, n##_size, false, w, h}
+const struct { const char* name; const unsigned char* bytes; const size_t& size; bool alpha; int w, h; } pictures[] = {
+    ALPHA(bBUTTON), ALPHA(bBUTTONOVERLAY), ALPHA(bNAVI), ALPHA(bBOW), ALPHA(bACTION), OPAQUE(b99, 0, 0),
+    ALPHA(b999), ALPHA(bRUPEE), ALPHA(bHEARTS), ALPHA(bMAP), ALPHA(bMAGICBORDER), ALPHA(bRUPEEOVERLAY),
+    ALPHA(bHEARTSOVERLAY), ALPHA(bMAPOVERLAY), OPAQUE(bBG, 320, 240), OPAQUE(bSPLASH, 320, 240),
+    OPAQUE(bSAVE, 0, 0), OPAQUE(bALPHABET, 280, 16), OPAQUE(bCHARACTERS, 0, 16), OPAQUE(bCOLORPICKER, 178, 16)};
+// clang-format on
+
+TEST(pictures, each_decodes_at_its_size_shows_something_through_its_alpha_and_faces_are_white) {
+    for (auto& p : pictures) {
+        surface s(p.bytes, p.size);
+        ASSERT_NE(s.s, nullptr) << p.name;
+        EXPECT_TRUE((!p.w || s->w == p.w) && (!p.h || s->h == p.h)) << p.name;
+        std::set<bool> shown;
+        for (int y = 0; p.alpha && y < s->h; y++)
+            for (int x = 0; x < s->w; x++) shown.insert(s.alpha(x, y) != 0);
+        EXPECT_TRUE(!p.alpha || (s->format->BitsPerPixel == 32 && shown.size() == 2)) << p.name;
+    }
+    surface save(bSAVE, bSAVE_size); // clicks count from its corner 24 pixels right and down
+    EXPECT_TRUE(save->w >= 20 && save->w <= 25 && save->h >= 20 && save->h <= 25);
+    // recolouring maps only 255 to the colour: every visible face pixel must
+    // be white, and each overlay has the size of its face
+    for (auto [face, over] : {std::pair{0, 1}, {7, 11}, {8, 12}, {9, 13}}) {
+        surface f(pictures[face].bytes, pictures[face].size), o(pictures[over].bytes, pictures[over].size);
+        EXPECT_TRUE(f->w == o->w && f->h == o->h) << pictures[over].name;
+        enable_pixel_alpha(f.s);
+        recolor(f.s, 0, 150, 0, 255);
+        for (int y = 0; y < f->h; y++)
+            for (int x = 0; x < f->w; x++)
+                ASSERT_TRUE(!f.alpha(x, y) || f.rgb(x, y) == 0x009600u) << pictures[face].name;
+    }
+}
+
+TEST(pictures, the_magic_frame_closes_round_a_clear_fill_and_the_colour_bar_shows_what_a_click_picks) {
+    surface m(bMAGICBORDER, bMAGICBORDER_size); // the fill is 100x8 at (7, 3)
+    ASSERT_TRUE(m->w >= 108 && m->h >= 12);
+    for (int y = 2; y <= 11; y++)
+        for (int x = 6; x <= 107; x++) {
+            bool row = y == 2 || y == 11, column = x == 6 || x == 107;
+            ASSERT_TRUE((row && column) || m.alpha(x, y) == (row || column ? 255u : 0u)) << x << "," << y;
+        }
+    surface bar(bCOLORPICKER, bCOLORPICKER_size);
+    for (int n = 0; n < bar->w; n++)
+        for (int y = 0; y < bar->h; y++) {
+            rgb c = color_walk(n);
+            ASSERT_EQ(bar.rgb(n, y), static_cast<Uint32>(c.r << 16 | c.g << 8 | c.b)) << n << "," << y;
+        }
+}
+
+TEST(pictures, font_strips_have_every_needed_cell_distinct_on_their_ground) {
+    for (auto [p, needed, ground] : {std::tuple{&pictures[17], 40, 0x000000u}, // text on the black panel
+                                     {&pictures[18], 16, 0xFFFFFFu}}) {        // digits in white fields
+        surface s(p->bytes, p->size);
+        ASSERT_TRUE(s->w % 7 == 0 && s->w >= 7 * needed) << p->name;
+        std::set<std::vector<Uint32>> seen;
+        for (int k = 0; k < needed; k++) {
+            std::vector<Uint32> cell;
+            for (int y = 0; y < 16; y++)
+                for (int x = 0; x < 7; x++) cell.push_back(s.rgb(7 * k + x, y));
+            // copied whole: the corners are the field's colour; not empty, not repeated
+            EXPECT_TRUE(cell.front() == ground && cell.back() == ground) << p->name << " cell " << k;
+            EXPECT_GE(std::count_if(cell.begin(), cell.end(), [&](Uint32 v) { return v != ground; }), 2)
+                << p->name << " cell " << k;
+            EXPECT_TRUE(seen.insert(cell).second) << p->name << " cell " << k;
+        }
+    }
+}
+
+TEST(pictures, start_up_streams_each_picture_and_blends_only_the_overlays) {
+    temp_dir dir;
+    int before = open_temporary_files();
+    for (int run = 0; run < 2; run++) { // a second start-up in the same process too
+        editor ed;
+        ASSERT_TRUE(start_headless(ed));
+        EXPECT_EQ(open_temporary_files(), before + stream_count);
+        for (int i = 0; i < stream_count; i++) {
+            surface fresh(decode_stream(ed.streams[i])), own(pictures[i].bytes, pictures[i].size);
+            EXPECT_TRUE(fresh.s && same_pixels(fresh.s, own.s)) << pictures[i].name << " is not stream " << i;
+        }
+        for (SDL_Surface* o : {ed.rupee_overlay, ed.hearts_overlay, ed.map_overlay})
+            EXPECT_TRUE(o && o->format->Amask == 0xFF000000u && o->flags & SDL_SRCALPHA);
+        for (SDL_Surface* p : {ed.background, ed.splash, ed.save_button, ed.color_picker, font[0], font[1]})
+            EXPECT_TRUE(p && !(p->flags & SDL_SRCALPHA)) << "drawn opaque";
+        EXPECT_TRUE(font[1]->w == 280 && ed.color_picker->w == 178 && ed.background->w == 320);
+        tear_down(ed);
+        EXPECT_EQ(open_temporary_files(), before);
+    }
 }
 
 } // namespace

@@ -2,32 +2,30 @@
 #include "support.h"
 
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
-temp_dir::temp_dir() {
+namespace fs = std::filesystem;
+
+temp_dir::temp_dir() : previous(fs::current_path().string()) {
     char tmpl[] = "/tmp/hudwright-test-XXXXXX";
     path        = mkdtemp(tmpl);
-    previous    = std::filesystem::current_path().string();
-    std::filesystem::current_path(path);
+    fs::current_path(path);
 }
 
 temp_dir::~temp_dir() {
-    std::filesystem::current_path(previous);
-    std::error_code ec;
-    // A test may have made the directory read-only; open it up again first.
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(path, ec);
+    fs::current_path(previous);
+    std::error_code ec; // a test may have made the directory read-only
+    fs::permissions(path, fs::perms::owner_all, ec);
+    fs::remove_all(path, ec);
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
 }
 
@@ -39,20 +37,18 @@ std::vector<std::string> read_lines(const std::string& path) {
 }
 
 void write_file(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 bool file_exists(const std::string& path) {
-    return std::filesystem::exists(path);
+    return fs::exists(path);
 }
 
 int open_temporary_files() {
     int n = 0;
-    for (auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+    for (auto& e : fs::directory_iterator("/proc/self/fd")) {
         std::error_code ec;
-        auto target = std::filesystem::read_symlink(e.path(), ec);
-        if (!ec && target.string().find("(deleted)") != std::string::npos) n++;
+        n += fs::read_symlink(e.path(), ec).string().find("(deleted)") != std::string::npos;
     }
     return n;
 }
@@ -61,16 +57,14 @@ bool start_headless(editor& ed) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     if (!start_up(ed)) return false;
-    ed.frame_delay_ms  = 0;
-    ed.screen_delay_ms = 0;
+    ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
 }
 
 bool start_editor_headless(editor& ed) {
     if (!start_headless(ed)) return false;
     ed.model.selected = 0;
-    ed.picking_color  = 2;
-    ed.scale_button   = 2;
+    ed.picking_color = ed.scale_button = 2;
     ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
     return true;
 }
@@ -81,29 +75,26 @@ void run_passes(editor& ed, int n) {
 
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](char what, int i, long v) {
-        out.push_back(what + std::to_string(i) + "=" + std::to_string(v));
-    };
+    auto note = [&](char what, int i, std::string v) { out.push_back(what + std::to_string(i) + "=" + v); };
     for (int e = 0; e < element_count; e++) {
         const hud_element& el = m.elements[e];
-        if (el.pos.x != el.home.x) note('x', e, el.pos.x);
-        if (el.pos.y != el.home.y) note('y', e, el.pos.y);
+        if (el.pos.x != el.home.x) note('x', e, std::to_string(el.pos.x));
+        if (el.pos.y != el.home.y) note('y', e, std::to_string(el.pos.y));
     }
     for (int k = 0; k < scale_count; k++)
-        if (m.scales[k].value != m.scales[k].home) note('s', k, m.scales[k].value);
+        if (m.scales[k].value != m.scales[k].home) note('s', k, std::to_string(m.scales[k].value));
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
         char rgb[8];
         std::snprintf(rgb, sizeof rgb, "%02X%02X%02X", c.r, c.g, c.b);
-        if (c.r != h.r || c.g != h.g || c.b != h.b) out.push_back("c" + std::to_string(k) + "=" + rgb);
+        if (c.r != h.r || c.g != h.g || c.b != h.b) note('c', k, rgb);
     }
     return out;
 }
 
 SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) pixel32(s, x, y) = argb;
+    SDL_FillRect(s, nullptr, argb);
     return s;
 }
 
@@ -118,8 +109,8 @@ std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
         for (Uint32 i = 0; i < bytes; i++) bmp.push_back(i < 4 ? static_cast<Uint8>(v >> (8 * i)) : 0);
     };
     for (size_t i = 0; i < std::size(header); i += 2) put(header[i], header[i + 1]);
-    for (Uint32 y = h; y-- > 0;) // bottom row first
-        for (Uint32 x = 0; x < w; x++) put(pixel_at(picture, static_cast<int>(x), static_cast<int>(y)), 4);
+    for (int y = picture->h; y-- > 0;) // bottom row first
+        for (int x = 0; x < picture->w; x++) put(pixel_at(picture, x, y), 4);
     return bmp;
 }
 
@@ -134,8 +125,7 @@ image_stream bmp_stream(const SDL_Surface* picture) {
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
     const int bytes = s->format->BytesPerPixel;
     Uint32 v        = 0; // this machine is little-endian
-    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes,
-                static_cast<size_t>(bytes));
+    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes, size_t(bytes));
     return v;
 }
 
@@ -145,10 +135,10 @@ Uint32& pixel32(SDL_Surface* s, int x, int y) {
 
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
     if (a->w != b->w || a->h != b->h || a->format->BitsPerPixel != b->format->BitsPerPixel) return false;
-    const size_t row = static_cast<size_t>(a->w) * a->format->BytesPerPixel;
     for (int y = 0; y < a->h; y++)
         if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
-                        static_cast<const Uint8*>(b->pixels) + y * b->pitch, row) != 0)
+                        static_cast<const Uint8*>(b->pixels) + y * b->pitch,
+                        size_t(a->w) * a->format->BytesPerPixel) != 0)
             return false;
     return true;
 }
@@ -164,9 +154,7 @@ void push_key(SDLKey key) {
 }
 
 void push_quit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    push(e);
+    push(SDL_Event{SDL_QUIT});
 }
 
 void push_press(int x, int y, Uint8 button) {
