@@ -1,12 +1,11 @@
 // import_test.cpp - basecode.txt: which field each code line sets, how the
 // scanner copes with text that is not code lines (a million digits, a million
-// lines, NUL bytes), and the round trip through code.txt written by the export.
+// lines, NUL bytes), and the round trip through code.txt written by the
+// export, which also finds an offset that the two read differently.
 #include "model/export.h"
 #include "model/import.h"
 #include "support.h"
 
-#include <algorithm>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -29,9 +28,10 @@ layout imported(const std::string& text) {
 TEST(normalize_offset, code_types_81_and_80_and_bare_offsets) {
     // an 8-bit write (80) names the even offset below its own; 80000000 wraps
     // and matches nothing; another code type lands at 1000000 or above
-    const uint32_t rows[][2] = {{0x81FFFFFF, 0xFFFFFF},   {0x8008AAFB, 0x08AAFA},  {0x80FFFFFF, 0xFFFFFE},
-                                {0x80000000, 0xFFFFFFFF}, {0x81000000, 0},         {0x80000001, 0},
-                                {0x7FFFFFFF, 0x7FFFFFFF}, {0xFFFFFFFF, 0x7EFFFFFF}};
+    // clang-format off
+    const uint32_t rows[][2] = {{0x81FFFFFF, 0xFFFFFF}, {0x8008AAFB, 0x08AAFA}, {0x80FFFFFF, 0xFFFFFE},
+        {0x80000000, 0xFFFFFFFF}, {0x81000000, 0}, {0x80000001, 0}, {0x7FFFFFFF, 0x7FFFFFFF}, {0xFFFFFFFF, 0x7EFFFFFF}};
+    // clang-format on
     for (auto& r : rows) EXPECT_EQ(normalize_offset(r[0]), r[1]) << std::hex << r[0];
     for (uint32_t other : {0xD0211258u, 0x01211258u, 0x82211258u, 0x7F000000u})
         EXPECT_GE(normalize_offset(other), 0x1000000u) << std::hex << other;
@@ -50,7 +50,8 @@ TEST(import, each_text_sets_exactly_its_fields) {
         lines.append(line, std::snprintf(line, 16, "812117DE %04X\n", i & 0xFFFF));
     // clang-format off
     const struct { std::string text; std::vector<std::string> want; } rows[] = {
-        {"81211258 0010\n002114C6 00C8\n8008AAFB 0007\n812117DE 0030\n", {"x0=200", "x9=48", "s7=16", "c3=07FF64"}},
+        {"81211258 0010\n002114C6 00C8\n8008AAFB 0007\n812117DE 0030\n81211258 0020\n", // the later line wins
+         {"x0=200", "x9=48", "s7=32", "c3=07FF64"}},
         {"81211506 0100\n812114C4 FFF9\n812119B2 8000\n81211238 7FFF\n",
          {"y0=-7", "y1=32767", "x10=256", "y20=-32768"}},
         {"812114C8 FFFF\n8121125E 0000\n812111A8 01FF\n8121194A 0100\n",
@@ -58,12 +59,9 @@ TEST(import, each_text_sets_exactly_its_fields) {
         {"8108AB55 0003\n", {"x6=3"}}, {"810BF3D2 0004\n", {"x6=4"}}, // the Rupee Icon's x in sections A and C
         {"81000000 1234\n80000001 1234\n00000000 1234\n80000000 1234\nD0211258 0010\n82211258 0010\n"
          "01211258 0010\n812114C7 0001\n", {}},
-        {"81211258 0010\n81211258 0020\n", {"s7=32"}},
         {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"x0=200", "y0=171"}},
-        {"812114C600C9", {"x0=201"}},    // no separator, no line end
-        {"81211258\n0030\n", {"s7=48"}}, // the separator may be a line end
-        {"812117E0 7", {"y9=7"}},        // short fields
-        {"\n\n\r\r\r\n\r\n   \t  \v\f ", {}},
+        // no separator; the separator may be a line end; short fields, no line end
+        {"812114C600C9\n81211258\n0030\n812117E0 7", {"x0=201", "y9=7", "s7=48"}},
         {"81211258 0011\r\n812114C6 00C9\r\n812117E0 0005", {"x0=201", "y9=5", "s7=17"}},
         {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"x0=202", "s7=18"}},
         {junk, {"y0=-7", "x9=48", "s7=16"}}, // lines not read whole are skipped
@@ -72,9 +70,8 @@ TEST(import, each_text_sets_exactly_its_fields) {
         // takes the next line's address as its value
         {"81211258 00105\n812114C6 00C8\n", {"s7=16"}},
         {nul, {"x0=200", "s7=16"}},
-        {std::string(1 << 20, '\0'), {}},
         {std::string(1 << 20, 'x') + "\n81211258 0010\n", {"s7=16"}},
-        {std::string(1 << 20, ' '), {}},
+        {std::string(1 << 20, ' ') + std::string(1 << 20, '\0') + "\n\n\r\r\r\n\r\n   \t  \v\f ", {}},
         {digits, {"x0=7"}},
         // a line of a million digits pairs them as address and value along
         // the line: 11111111 is no offset; 999996 (twelve times n) leave the
@@ -85,23 +82,6 @@ TEST(import, each_text_sets_exactly_its_fields) {
     };
     // clang-format on
     for (auto& r : rows) EXPECT_EQ(changes(imported(r.text)), r.want) << r.text.substr(0, 200);
-}
-
-TEST(import, every_offset_reaches_exactly_the_field_the_export_writes_there) {
-    layout m{};
-    start_layout(m);
-    for (int i = 0; i < offset_count; i++) {
-        if (m.code_offsets[i] == 0) continue;
-        start_layout(m);
-        apply_code(m, static_cast<uint32_t>(m.code_offsets[i]), 0x3C);
-        EXPECT_EQ(changes(m).size(), 1u) << "offset index " << i;
-        // the rupee items' x offsets in section A are never written
-        if (i < section_e && std::count(skip_offsets, skip_offsets + 5, m.code_offsets[i])) continue;
-        char text[export_capacity], line[16];
-        format_codes(m, text, sizeof text);
-        std::snprintf(line, sizeof line, "81%06X 003C\n", static_cast<unsigned>(m.code_offsets[i]));
-        EXPECT_NE(std::strstr(text, line), nullptr) << "offset index " << i << ": " << text;
-    }
 }
 
 TEST(import, exported_code_reads_back_to_the_same_layout) {

@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 temp_dir::temp_dir() : previous(fs::current_path().string()) {
     char tmpl[] = "/tmp/hudwright-test-XXXXXX";
-    path        = mkdtemp(tmpl);
-    fs::current_path(path);
+    fs::current_path(path = mkdtemp(tmpl));
 }
 
 temp_dir::~temp_dir() {
@@ -46,10 +45,9 @@ bool file_exists(const std::string& path) {
 
 int open_temporary_files() {
     int n = 0;
-    for (auto& e : fs::directory_iterator("/proc/self/fd")) {
-        std::error_code ec;
-        n += fs::read_symlink(e.path(), ec).string().find("(deleted)") != std::string::npos;
-    }
+    std::error_code ec;
+    for (auto& e : fs::directory_iterator("/proc/self/fd"))
+        n += fs::read_symlink(e.path(), ec).string().ends_with(" (deleted)");
     return n;
 }
 
@@ -75,19 +73,21 @@ void run_passes(editor& ed, int n) {
 
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](char what, int i, std::string v) { out.push_back(what + std::to_string(i) + "=" + v); };
+    auto note = [&](bool changed, char what, int i, long v, const char* form = "%ld") {
+        char text[16];
+        std::snprintf(text, sizeof text, form, v);
+        if (changed) out.push_back(what + std::to_string(i) + "=" + text);
+    };
     for (int e = 0; e < element_count; e++) {
         const hud_element& el = m.elements[e];
-        if (el.pos.x != el.home.x) note('x', e, std::to_string(el.pos.x));
-        if (el.pos.y != el.home.y) note('y', e, std::to_string(el.pos.y));
+        note(el.pos.x != el.home.x, 'x', e, el.pos.x);
+        note(el.pos.y != el.home.y, 'y', e, el.pos.y);
     }
     for (int k = 0; k < scale_count; k++)
-        if (m.scales[k].value != m.scales[k].home) note('s', k, std::to_string(m.scales[k].value));
+        note(m.scales[k].value != m.scales[k].home, 's', k, m.scales[k].value);
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
-        char rgb[8];
-        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X", c.r, c.g, c.b);
-        if (c.r != h.r || c.g != h.g || c.b != h.b) note('c', k, rgb);
+        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k, c.r << 16 | c.g << 8 | c.b, "%06lX");
     }
     return out;
 }
@@ -99,17 +99,16 @@ SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
 }
 
 std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
-    const Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
-    // value and size of each field: the file header, then the 40-byte info
-    // header (no compression, no palette; the pixels right after it)
-    const Uint32 header[] = {
-        'B' | 'M' << 8, 2, 54 + w * h * 4, 4, 0, 4, 54, 4, 40, 4, w, 4, h, 4, 1, 2, 32, 2, 0, 24};
+    const Uint32 w = Uint32(picture->w), h = Uint32(picture->h);
     std::vector<unsigned char> bmp;
-    auto put = [&](Uint32 v, Uint32 bytes) {
-        for (Uint32 i = 0; i < bytes; i++) bmp.push_back(i < 4 ? static_cast<Uint8>(v >> (8 * i)) : 0);
+    auto put = [&](Uint32 v, int bytes) {
+        for (int i = 0; i < bytes; i++) bmp.push_back(i < 4 ? Uint8(v >> (8 * i)) : 0);
     };
-    for (size_t i = 0; i < std::size(header); i += 2) put(header[i], header[i + 1]);
-    for (int y = picture->h; y-- > 0;) // bottom row first
+    // the file header, then the 40-byte info header: no compression, no
+    // palette, the pixels right after it, bottom row first
+    put('B' | 'M' << 8, 2), put(54 + w * h * 4, 4), put(0, 4), put(54, 4), put(40, 4), put(w, 4), put(h, 4);
+    put(1, 2), put(32, 2), put(0, 24);
+    for (int y = picture->h; y-- > 0;)
         for (int x = 0; x < picture->w; x++) put(pixel_at(picture, x, y), 4);
     return bmp;
 }
@@ -118,14 +117,14 @@ image_stream bmp_stream(const SDL_Surface* picture) {
     std::vector<unsigned char> bmp = bmp_bytes(picture);
     FILE* f                        = std::tmpfile();
     std::fwrite(bmp.data(), 1, bmp.size(), f);
-    std::fseek(f, 0, SEEK_SET);
+    std::rewind(f);
     return image_stream{f, SDL_RWFromFP(f, 0), nullptr, 0}; // decoded from the file
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
-    const int bytes = s->format->BytesPerPixel;
-    Uint32 v        = 0; // this machine is little-endian
-    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes, size_t(bytes));
+    Uint32 v = 0; // this machine is little-endian
+    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                s->format->BytesPerPixel);
     return v;
 }
 
@@ -134,13 +133,12 @@ Uint32& pixel32(SDL_Surface* s, int x, int y) {
 }
 
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
-    if (a->w != b->w || a->h != b->h || a->format->BitsPerPixel != b->format->BitsPerPixel) return false;
-    for (int y = 0; y < a->h; y++)
-        if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
-                        static_cast<const Uint8*>(b->pixels) + y * b->pitch,
-                        size_t(a->w) * a->format->BytesPerPixel) != 0)
-            return false;
-    return true;
+    bool same = a->w == b->w && a->h == b->h && a->format->BitsPerPixel == b->format->BitsPerPixel;
+    for (int y = 0; same && y < a->h; y++)
+        same = !std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
+                            static_cast<const Uint8*>(b->pixels) + y * b->pitch,
+                            a->w * a->format->BytesPerPixel);
+    return same;
 }
 
 static void push(SDL_Event e) {

@@ -9,16 +9,19 @@
 
 namespace {
 
-SDL_Surface* surface32(int w, int h, Uint32 amask = 0) {
-    return SDL_CreateRGBSurface(SDL_SWSURFACE | (amask ? SDL_SRCALPHA : 0), w, h, 32, 0xFF0000, 0xFF00, 0xFF,
-                                amask);
-}
-
-// A 32-bit picture whose pixels name their place, with a varying alpha byte.
-SDL_Surface* placed32(int w, int h, Uint32 amask = 0xFF000000) {
-    SDL_Surface* s = surface32(w, h, amask);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) pixel32(s, x, y) = Uint32((x * 7 + y) % 256) << 24 | y << 12 | x;
+// A w x h picture of the given depth whose every pixel is distinct (rows
+// padded), the 8-bit one with a palette of its own, the 32-bit one with alpha.
+SDL_Surface* picture(int bits, int w = 13, int h = 7, Uint32 amask = 0xFF000000) {
+    Uint32 m = bits == 8 ? 0 : 0xFF, a = bits == 32 ? amask : 0;
+    SDL_Surface* s =
+        SDL_CreateRGBSurface(SDL_SWSURFACE | (a ? SDL_SRCALPHA : 0), w, h, bits, m << 16, m << 8, m, a);
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; i++) colours[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 3), 0};
+    SDL_SetPalette(s, SDL_LOGPAL | SDL_PHYSPAL, colours, 0, 256);
+    for (int i = 0; i < w * h; i++) {
+        Uint32 v = bits == 8 ? Uint32(i) : Uint32(i * 7 % 256) << 24 | (i / w) << 12 | i % w;
+        std::memcpy(static_cast<Uint8*>(s->pixels) + i / w * s->pitch + i % w * bits / 8, &v, bits / 8);
+    }
     return s;
 }
 
@@ -31,32 +34,14 @@ TEST(recolor, each_byte_becomes_minus_byte_times_its_factor_rows_walked_by_pitch
     SDL_Surface* s = SDL_CreateRGBSurfaceFrom(memory.data(), w, 2, 32, pitch, 0xFF0000, 0xFF00, 0xFF, 0);
     recolor(s, 3 + 256, 90, -56, 17); // bytes 0..3 take b, g, r, a; only their low 8 bits count
     const unsigned factor[4] = {200, 90, 3, 17};
-    for (int b = 0; b < 2 * pitch; b++) {
-        int i = b % pitch; // so 255 becomes the factor and 0 stays 0
+    for (int b = 0, i = 0; b < 2 * pitch; i = ++b % pitch) // so 255 becomes the factor, 0 stays 0
         ASSERT_EQ(memory[b], i < 4 * w ? i / 4 % 256 * (256 - factor[i % 4]) % 256 : 0x77) << b;
-    }
-    SDL_FreeSurface(s);
-    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 8, 0, 0, 0, 0);
-    SDL_FillRect(indexed, nullptr, 200);
+    SDL_Surface* indexed = picture(8);
+    SDL_Surface* before  = picture(8);
     recolor(indexed, 90, 90, 90, 90);
-    EXPECT_EQ(pixel_at(indexed, 3, 3), 200u) << "other depths are left alone";
-    SDL_FreeSurface(indexed);
+    EXPECT_TRUE(same_pixels(indexed, before)) << "other depths are left alone";
+    for (SDL_Surface* p : {s, indexed, before}) SDL_FreeSurface(p);
     recolor(nullptr, 1, 2, 3, 4);
-}
-
-// A 13x7 picture of the given depth whose every pixel is distinct (rows of
-// the 8- and 24-bit ones are padded), the 8-bit one with a palette of its own.
-SDL_Surface* source_picture(int bits) {
-    if (bits == 32) return placed32(13, 7);
-    Uint32 m       = bits == 24 ? 0xFF : 0;
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 13, 7, bits, m << 16, m << 8, m, 0);
-    SDL_Color colours[256];
-    for (int i = 0; i < 256; i++) colours[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 3), 0};
-    SDL_SetPalette(s, SDL_LOGPAL | SDL_PHYSPAL, colours, 0, 256);
-    for (int y = 0; y < 7; y++)
-        for (int x = 0; x < 13 * bits / 8; x++)
-            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = Uint8(y * 13 + x);
-    return s;
 }
 
 TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_keeping_the_format) {
@@ -64,7 +49,7 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_keeping_the_
     const float rows[][4] = {{1, 1, 13, 7},  {1, 0.5f, 6, 3}, {1, 0.85f, 11, 5},
                              {1, 2, 26, 14}, {2, 1, 26, 7},   {0.5f, 3, 19, 21}};
     for (int bits : {8, 24, 32}) {
-        SDL_Surface* s = source_picture(bits);
+        SDL_Surface* s = picture(bits);
         for (auto& r : rows) {
             SDL_Surface* z = zoom_surface(s, r[0], r[1]);
             ASSERT_TRUE(z && z->w == r[2] && z->h == r[3]) << bits << " bits, " << r[0] << " by " << r[1];
@@ -83,36 +68,29 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_keeping_the_
     }
 }
 
-TEST(zoom_surface, unusable_factors_sizes_and_parts_make_nothing) {
-    SDL_Surface *s = placed32(32, 1), *tall = placed32(1, 40);
-    for (float f : {0.0f, -0.5f, INFINITY, -INFINITY, NAN, 0.01f, 129.0f, 1e30f}) {
-        EXPECT_EQ(zoom_surface(s, 1.0f, f), nullptr) << "factor " << f;
-        EXPECT_EQ(zoom_surface(s, f, 1.0f), nullptr) << "aspect " << f;
-    }
+TEST(zoom_surface, parts_have_the_pixels_of_the_whole_and_unusable_factors_sizes_and_parts_make_nothing) {
+    SDL_Surface *s = picture(32, 32, 1), *tall = picture(32, 1, 40), *square = picture(32, 16, 12);
+    for (float f : {0.0f, -0.5f, INFINITY, -INFINITY, NAN, 0.01f, 129.0f, 1e30f})
+        EXPECT_TRUE(!zoom_surface(s, 1.0f, f) && !zoom_surface(s, f, 1.0f)) << f;
     EXPECT_EQ(zoom_surface(s, -1.0f, -1.0f), nullptr); // the product is positive, each is not
     EXPECT_EQ(zoom_surface(nullptr, 1.0f, 1.0f), nullptr);
     EXPECT_EQ(zoom_surface(tall, 1.0f, 103.0f), nullptr); // 103 wide but 4120 high
-    SDL_Surface* widest = zoom_surface(s, 1.0f, 128.0f);  // exactly 4096 wide
-    ASSERT_TRUE(widest && widest->w == zoom_limit);
-    EXPECT_EQ(pixel32(widest, zoom_limit - 1, 127), pixel32(s, 31, 0));
     int w = 7, h = 9;
     EXPECT_FALSE(zoom_size(s, 1.0f, 300.0f, &w, &h)); // 9600 wide
     EXPECT_EQ(w + h, 16) << "sizes untouched";
-    for (SDL_Rect p :
-         {SDL_Rect{4095, 0, 2, 1}, SDL_Rect{0, 128, 1, 1}, SDL_Rect{-1, 0, 1, 1}, SDL_Rect{0, 0, 0, 5}})
-        EXPECT_EQ(zoom_part(s, 1.0f, 128.0f, p), nullptr) << p.x << "," << p.y;
-    for (SDL_Surface* p : {s, tall, widest}) SDL_FreeSurface(p);
-}
-
-TEST(zoom_part, a_part_has_the_pixels_and_flags_of_the_whole) {
-    SDL_Surface* s     = placed32(16, 12);
-    SDL_Surface* whole = zoom_surface(s, 1.0f, 2.5f); // 40 x 30
-    SDL_Surface* part  = zoom_part(s, 1.0f, 2.5f, SDL_Rect{13, 15, 27, 15});
+    SDL_Surface* widest = zoom_surface(s, 1.0f, 128.0f); // exactly 4096 wide
+    ASSERT_TRUE(widest && widest->w == zoom_limit &&
+                pixel32(widest, zoom_limit - 1, 127) == pixel32(s, 31, 0));
+    SDL_Surface* whole = zoom_surface(square, 1.0f, 2.5f); // 40 x 30
+    SDL_Surface* part  = zoom_part(square, 1.0f, 2.5f, SDL_Rect{13, 15, 27, 15});
     ASSERT_TRUE(whole && part && part->w == 27 && part->h == 15 && part->flags == whole->flags);
     for (int i = 0; i < 15; i++)
         for (int j = 0; j < 27; j++)
             ASSERT_EQ(pixel32(part, j, i), pixel32(whole, 13 + j, 15 + i)) << j << "," << i;
-    for (SDL_Surface* p : {s, whole, part}) SDL_FreeSurface(p);
+    for (SDL_Rect p :
+         {SDL_Rect{39, 0, 2, 1}, SDL_Rect{0, 30, 1, 1}, SDL_Rect{-1, 0, 1, 1}, SDL_Rect{0, 0, 0, 5}})
+        EXPECT_EQ(zoom_part(square, 1.0f, 2.5f, p), nullptr) << p.x << "," << p.y;
+    for (SDL_Surface* p : {s, tall, square, widest, whole, part}) SDL_FreeSurface(p);
 }
 
 // blit_copy and SDL_UpperBlit of the same part to the same place, on 40x30
@@ -123,7 +101,7 @@ bool blit_like_sdl(SDL_Surface* picture, const SDL_Rect* part, SDL_Rect at, SDL_
     SDL_Rect p[2], a[2];
     int result[2];
     for (int k = 0; k < 2; k++) {
-        t[k] = surface32(40, 30);
+        t[k] = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 32, 0xFF0000, 0xFF00, 0xFF, 0);
         for (int y = 0; y < 30; y++)
             for (int x = 0; x < 40; x++) pixel32(t[k], x, y) = 0x01000000u * (x + y) | 0x55AA55u;
         SDL_SetClipRect(t[k], &clip);
@@ -137,25 +115,20 @@ bool blit_like_sdl(SDL_Surface* picture, const SDL_Rect* part, SDL_Rect at, SDL_
 }
 
 TEST(blit_copy, clips_copies_and_writes_back_as_sdl_does_and_leaves_other_pictures_to_sdl) {
-    SDL_Surface* keyed = surface32(6, 6); // the key leaves everything as it was
-    SDL_FillRect(keyed, nullptr, 0x123456);
-    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0x123456);
-    SDL_Surface* deep = SDL_CreateRGBSurface(SDL_SWSURFACE, 6, 6, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(deep, nullptr, 0xABCDEF);
+    SDL_Surface* keyed = picture(32, 6, 6, 0);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, pixel32(keyed, 2, 2));
     const SDL_Rect parts[] = {{0, 0, 17, 9},   {3, 2, 5, 4},  {-4, -3, 10, 10},
                               {10, 5, 30, 30}, {17, 0, 3, 3}, {}};
     const Sint16 places[]  = {-20, -5, -1, 0, 3, 25, 39, 40, 32000, -32000};
     // the targets' own format, opaque; blended; keyed; converted
-    for (SDL_Surface* picture : {placed32(17, 9, 0), placed32(6, 6), keyed, deep}) {
+    for (SDL_Surface* p : {picture(32, 17, 9, 0), picture(32, 6, 6), keyed, picture(24, 6, 6)}) {
         for (SDL_Rect clip : {SDL_Rect{0, 0, 40, 30}, SDL_Rect{5, 4, 20, 15}})
-            for (int part = -1; part < 6; part++) // -1: the whole picture
+            for (int k = -1; k < 6; k++) // -1: the whole picture
                 for (Sint16 x : places)
                     for (Sint16 y : places)
-                        ASSERT_TRUE(
-                            blit_like_sdl(picture, part < 0 ? nullptr : &parts[part], {x, y, 3, 4}, clip))
-                            << picture->format->BitsPerPixel << " bits, part " << part << " at " << x << ","
-                            << y;
-        SDL_FreeSurface(picture);
+                        ASSERT_TRUE(blit_like_sdl(p, k < 0 ? nullptr : &parts[k], {x, y, 3, 4}, clip))
+                            << p->format->BitsPerPixel << " bits, part " << k << " at " << x << "," << y;
+        SDL_FreeSurface(p);
     }
 }
 

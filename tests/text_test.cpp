@@ -13,16 +13,16 @@ Uint32 glyph_pixel(int k, int x, int y) {
     return static_cast<Uint32>((k + 1) << 16 | x << 8 | y);
 }
 
-// Cell k of the synthetic strips whose picture stands at (x, y), -1 for an
-// untouched area, -2 for anything else; n cells from there.
-std::vector<int> cells(SDL_Surface* s, int x, int y, int n) {
-    std::vector<int> found;
+// The cells of the synthetic strips standing at (x, y) and n - 1 more to the
+// right, by their characters: "_" for an untouched area, "#" for anything else.
+std::string cells(SDL_Surface* s, int x, int y, int n) {
+    std::string found;
     for (int i = 0; i < n; i++, x += 7) {
         int k = pixel_at(s, x, y) == blank ? -1 : static_cast<int>(pixel_at(s, x, y) >> 16) - 1;
         for (int dy = 0; dy < 16; dy++)
             for (int dx = 0; dx < 7; dx++)
                 if (pixel_at(s, x + dx, y + dy) != (k == -1 ? blank : glyph_pixel(k, dx, dy))) k = -2;
-        found.push_back(k);
+        found += k < 0 ? "#_"[k + 2] : "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-+.?"[k % 40];
     }
     return found;
 }
@@ -53,36 +53,30 @@ struct text : ::testing::Test {
 };
 
 TEST_F(text, each_character_draws_its_cell_and_advances_one_cell) {
+    // lower case draws upper case, font 0 has the hex digits, a space leaves
+    // its cell as it was; an unknown character draws the glyph drawn last in
+    // the text ("0" when it comes first, not the last call's "B"), even after
+    // a space
     // clang-format off
-    const struct { const char* text; Uint8 font; std::vector<int> want; } rows[] = { // one cell more than the text
-        {"09AZ-+.?", 1, {0, 9, 10, 35, 36, 37, 38, 39, -1}},
-        {"abcxyz", 1, {10, 11, 12, 33, 34, 35, -1}}, // lower case draws upper case
-        {"0F9a", 0, {0, 15, 9, 10, -1}},             // hex digits from the value font
-        {"A B", 1, {10, -1, 11, -1}},                // a space leaves its cell as it was
-        {"   C", 1, {-1, -1, -1, 12, -1}},
-        {"", 1, {-1}},
-        {"A!B\x01", 1, {10, 10, 11, 11, -1}}, // unknown: the glyph drawn last
-        {"!", 1, {0, -1}},                    // first in the text: "0", not the last call's "B"
-        {"Q \xE9", 1, {26, -1, 26, -1}},      // a space does not forget it
-    };
+    const struct { const char *text; Uint8 font; const char* want; } rows[] = {
+        {"09AZ-+.?", 1, "09AZ-+.?_"}, {"abcxyz", 1, "ABCXYZ_"}, {"0F9a", 0, "0F9A_"}, {"A B", 1, "A_B_"},
+        {"   C", 1, "___C_"}, {"", 1, "_"}, {"A!B\x01", 1, "AABB_"}, {"!", 1, "0_"}, {"Q \xE9", 1, "Q_Q_"}};
     // clang-format on
     for (auto& r : rows) {
         SDL_FillRect(target, nullptr, blank);
         draw(3, 20, r.text, r.font);
-        EXPECT_EQ(cells(target, 3, 20, static_cast<int>(r.want.size())), r.want) << '"' << r.text << '"';
-        EXPECT_EQ(cells(target, 3, 0, 28), std::vector<int>(28, -1)) << "only one row is drawn";
+        EXPECT_EQ(cells(target, 3, 20, int(strlen(r.want))), r.want) << '"' << r.text << '"';
+        EXPECT_EQ(cells(target, 3, 0, 28), std::string(28, '_')) << "only one row is drawn";
     }
 }
 
 TEST_F(text, at_most_255_characters_are_read_and_clipped_glyphs_do_not_shift_the_rest) {
     SDL_Surface* wide = plain(7 * 257, 16);
     drawtext({0, 0, 0, 0}, std::string(300, 'A').c_str(), wide, 1);
-    std::vector<int> want(257, 10);
-    want[255] = want[256] = -1;
-    EXPECT_EQ(cells(wide, 0, 0, 257), want);
+    EXPECT_EQ(cells(wide, 0, 0, 257), std::string(255, 'A') + "__");
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
     drawtext({0, 0, 0, 0}, exact.data(), wide, 1);
-    EXPECT_EQ(cells(wide, 7 * 254, 0, 2), (std::vector<int>{11, -1}));
+    EXPECT_EQ(cells(wide, 0, 0, 257), std::string(255, 'B') + "__");
     SDL_FreeSurface(wide);
     draw(-3, -5, "AB"); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
     EXPECT_EQ(pixel_at(target, 0, 0), glyph_pixel(10, 3, 5));
@@ -102,7 +96,7 @@ TEST_F(text, far_places_bad_fonts_and_surfaces_draw_nothing) {
     font[1]           = nullptr;
     draw(0, 0, "ABC");
     font[1] = kept;
-    EXPECT_EQ(cells(target, 0, 0, 28), std::vector<int>(28, -1));
+    EXPECT_EQ(cells(target, 0, 0, 28), std::string(28, '_'));
 }
 
 TEST(hex, hexstring_keeps_its_width_and_text_reads_back_by_place) {
