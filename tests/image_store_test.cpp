@@ -62,29 +62,50 @@ TEST(image_store, the_stored_form_is_the_file_back_to_front_with_its_bytes_raise
 
 // A stream decodes the same picture every time from one temporary file kept
 // until it is closed; a load keeps none; without a temporary file, nothing.
+// The alpha set-up then makes blits blend by the top byte.
 TEST(image_store, a_stream_decodes_again_and_again_from_one_temporary_file_a_load_from_none) {
     int before             = open_temporary_files();
-    SDL_Surface* picture   = argb_surface(5, 3, 0);
-    pixel32(picture, 4, 2) = 0x80040207u;
+    SDL_Surface* picture   = argb_surface(3, 1, 0xFF040207);
+    pixel32(picture, 0, 0) = 0x00FFFFFF;
+    pixel32(picture, 1, 0) = 0x80FFFFFF;
     bytes s = stored(bmp_bytes(picture)), junk = stored(bytes(100, 0x42));
     image_stream st     = unpack_image(s.data(), s.size());
     SDL_Surface* first  = decode_stream(st);
     SDL_Surface* second = decode_stream(st);
     SDL_Surface* once   = load_image(s.data(), s.size());
-    ASSERT_TRUE(first && second && once && st.bytes && pixel_at(first, 4, 2) == 0x80040207u);
+    ASSERT_TRUE(first && second && once && st.bytes && once->format->Amask == 0)
+        << "no alpha from the decoder";
     EXPECT_TRUE(same_pixels(first, picture) && same_pixels(first, second) && same_pixels(first, once));
     EXPECT_EQ(load_image(junk.data(), junk.size()), nullptr) << "not a picture";
     EXPECT_EQ(open_temporary_files(), before + 1);
-    for (SDL_Surface* p : {picture, first, second, once}) SDL_FreeSurface(p);
     close_stream(st);
     EXPECT_EQ(decode_stream(st), nullptr);
+    SDL_FreeSurface(second);
     {
         file_limit limit(0); // nothing in here that reports through gtest
-        st   = unpack_image(s.data(), s.size());
-        once = load_image(s.data(), s.size());
+        st     = unpack_image(s.data(), s.size());
+        second = load_image(s.data(), s.size());
     }
-    EXPECT_TRUE(st.file == nullptr && st.rw == nullptr && once == nullptr);
+    EXPECT_TRUE(st.file == nullptr && st.rw == nullptr && second == nullptr);
     EXPECT_EQ(open_temporary_files(), before);
+    enable_pixel_alpha(once);
+    enable_pixel_alpha(nullptr); // ignored
+    // over black: clear, half white, opaque; a 24-bit target takes SDL's
+    // general blitter, which reads the alpha through Aloss
+    for (int bits : {32, 24}) {
+        SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, bits, 0xFF0000, 0xFF00, 0xFF, 0);
+        SDL_UpperBlit(once, nullptr, target, nullptr);
+        EXPECT_EQ(pixel_at(target, 0, 0), 0u) << bits;
+        EXPECT_NEAR(pixel_at(target, 1, 0) >> 16, 128, 2) << bits;
+        EXPECT_EQ(pixel_at(target, 2, 0), 0x040207u) << bits;
+        // a blended picture is kept, an 8-bit one converted, a fitting one kept
+        SDL_Surface* fit = in_screen_format(SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 5, 8, 0, 0, 0, 0), target);
+        EXPECT_TRUE(in_screen_format(once, target) == once && in_screen_format(fit, target) == fit);
+        EXPECT_TRUE(fit->format->BitsPerPixel == bits && fit->format->Rmask == 0xFF0000u &&
+                    !fit->format->palette);
+        for (SDL_Surface* q : {target, fit}) SDL_FreeSurface(q);
+    }
+    for (SDL_Surface* p : {picture, first, once}) SDL_FreeSurface(p);
 }
 
 // The streams in their order, then the overlays of bRUPEE, bHEARTS and bMAP.
@@ -145,34 +166,6 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
     }
     EXPECT_TRUE(spare >= 12 && spare < 64) << "eleven streams kept open and a loaded picture: " << spare;
     EXPECT_EQ(open_temporary_files(), before);
-}
-
-TEST(image_store, the_alpha_set_up_blends_by_the_top_byte_and_only_opaque_pictures_are_converted) {
-    SDL_Surface* picture   = argb_surface(3, 1, 0xFFFFFFFF);
-    pixel32(picture, 0, 0) = 0x00FFFFFF;
-    pixel32(picture, 1, 0) = 0x80FFFFFF;
-    bytes s                = stored(bmp_bytes(picture));
-    SDL_FreeSurface(picture);
-    SDL_Surface* p = load_image(s.data(), s.size());
-    ASSERT_TRUE(p && p->format->Amask == 0) << "the BMP decoder gives no alpha of its own";
-    enable_pixel_alpha(p);
-    enable_pixel_alpha(nullptr); // ignored
-    // over black: clear, half and opaque white; a 24-bit target takes SDL's
-    // general blitter, which reads the alpha through Aloss
-    for (int bits : {32, 24}) {
-        SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, bits, 0xFF0000, 0xFF00, 0xFF, 0);
-        SDL_UpperBlit(p, nullptr, target, nullptr);
-        EXPECT_EQ(pixel_at(target, 0, 0), 0u) << bits;
-        EXPECT_NEAR(pixel_at(target, 1, 0) >> 16, 128, 2) << bits;
-        EXPECT_EQ(pixel_at(target, 2, 0) & 0xFFFFFF, 0xFFFFFFu) << bits;
-        // a blended picture is kept, an 8-bit one converted, a fitting one kept
-        SDL_Surface* fit = in_screen_format(SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 5, 8, 0, 0, 0, 0), target);
-        EXPECT_TRUE(in_screen_format(p, target) == p && in_screen_format(fit, target) == fit);
-        EXPECT_TRUE(fit->format->BitsPerPixel == bits && fit->format->Rmask == 0xFF0000u &&
-                    !fit->format->palette);
-        for (SDL_Surface* q : {target, fit}) SDL_FreeSurface(q);
-    }
-    SDL_FreeSurface(p);
 }
 
 TEST(pictures, each_decodes_at_its_size_shows_something_through_its_alpha_and_faces_are_white) {

@@ -1,5 +1,5 @@
-// support.h - shared helpers of the test suite: a fresh working directory per
-// test, a headless editor, pictures and pixels, events, and reading files back.
+// support.h - shared helpers of the test suite: a fresh working directory, a
+// headless editor, pictures and pixels, events, files, child processes.
 #pragma once
 
 #include "shell/editor.h"
@@ -13,12 +13,11 @@
 #include <unistd.h>
 #include <vector>
 
-// Runs each test in a fresh temporary directory (removed afterwards).
+// Makes a fresh temporary directory the working one; removes it afterwards.
 struct temp_dir {
     std::string path, previous;
     temp_dir();
     ~temp_dir();
-    std::string file(const char* name) const { return path + "/" + name; }
 };
 
 std::string read_file(const std::string& path);
@@ -59,12 +58,11 @@ struct editor_test : ::testing::Test {
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
 };
 
-// Every current value of the layout that differs from its home, in a fixed
-// order: "x0=187", "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
+// Every current value that differs from its home, in a fixed order: "x0=187",
+// "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
 std::vector<std::string> changes(const layout& m);
 
-// A 32-bit surface, alpha in the top byte, filled with one ARGB value.
-SDL_Surface* argb_surface(int w, int h, Uint32 argb);
+SDL_Surface* argb_surface(int w, int h, Uint32 argb); // 32 bits, alpha in the top byte
 // The picture as a 32-bit BMP file (the fourth byte kept), and that file on a
 // temporary stream wrapped like a built-in picture's.
 std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture);
@@ -73,7 +71,6 @@ Uint32 pixel_at(const SDL_Surface* s, int x, int y); // any depth (24 bits: 0xRR
 Uint32& pixel32(SDL_Surface* s, int x, int y);
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
 
-// Put events on SDL's queue.
 void push_key(SDLKey key);
 void push_quit();
 void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
