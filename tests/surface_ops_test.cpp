@@ -26,21 +26,24 @@ SDL_Surface* picture(int bits, int w = 13, int h = 7, Uint32 amask = 0xFF000000)
 }
 
 TEST(recolor, each_byte_becomes_minus_byte_times_its_factor_rows_walked_by_pitch) {
-    // rows padded by 8 bytes, and a few pixels past the last whole 16 bytes
-    const int w = 256 + 3, pitch = 4 * w + 8;
-    std::vector<Uint8> memory(2 * pitch, 0x77);
-    for (int b = 0; b < 2 * pitch; b++)
-        if (b % pitch < 4 * w) memory[b] = Uint8(b % pitch / 4);
-    SDL_Surface* s = SDL_CreateRGBSurfaceFrom(memory.data(), w, 2, 32, pitch, 0xFF0000, 0xFF00, 0xFF, 0);
-    recolor(s, 3 + 256, 90, -56, 17); // bytes 0..3 take b, g, r, a; only their low 8 bits count
-    const unsigned factor[4] = {200, 90, 3, 17};
-    for (int b = 0, i = 0; b < 2 * pitch; i = ++b % pitch) // so 255 becomes the factor, 0 stays 0
-        ASSERT_EQ(memory[b], i < 4 * w ? i / 4 % 256 * (256 - factor[i % 4]) % 256 : 0x77) << b;
+    // rows back to back and padded by 8 bytes, a few pixels past the last whole 16 bytes
+    for (int pitch : {4 * 259, 4 * 259 + 8}) {
+        std::vector<Uint8> memory(2 * pitch, 0x77);
+        for (int b = 0; b < 2 * pitch; b++)
+            if (b % pitch < 4 * 259) memory[b] = Uint8(b % pitch / 4);
+        SDL_Surface* s =
+            SDL_CreateRGBSurfaceFrom(memory.data(), 259, 2, 32, pitch, 0xFF0000, 0xFF00, 0xFF, 0);
+        recolor(s, 3 + 256, 90, -56, 17); // bytes 0..3 take b, g, r, a; only their low 8 bits count
+        const unsigned factor[4] = {200, 90, 3, 17};
+        for (int b = 0, i = 0; b < 2 * pitch; i = ++b % pitch) // so 255 becomes the factor, 0 stays 0
+            ASSERT_EQ(memory[b], i < 4 * 259 ? i / 4 % 256 * (256 - factor[i % 4]) % 256 : 0x77) << b;
+        SDL_FreeSurface(s);
+    }
     SDL_Surface* indexed = picture(8);
     SDL_Surface* before  = picture(8);
     recolor(indexed, 90, 90, 90, 90);
     EXPECT_TRUE(same_pixels(indexed, before)) << "other depths are left alone";
-    for (SDL_Surface* p : {s, indexed, before}) SDL_FreeSurface(p);
+    for (SDL_Surface* p : {indexed, before}) SDL_FreeSurface(p);
     recolor(nullptr, 1, 2, 3, 4);
 }
 
