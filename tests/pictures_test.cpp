@@ -1,4 +1,4 @@
-// image_store_test.cpp - the stored form, unpacking and decoding, the alpha
+// pictures_test.cpp - the stored form, unpacking and decoding, the alpha
 // set-up and the screen's format; running out of file handles, also in
 // start-up; the twenty built-in pictures and the streams start-up makes.
 #include "assets/pictures.h"
