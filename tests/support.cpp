@@ -2,32 +2,29 @@
 #include "support.h"
 
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
-temp_dir::temp_dir() {
+namespace fs = std::filesystem;
+
+temp_dir::temp_dir() : previous(fs::current_path().string()) {
     char tmpl[] = "/tmp/hudwright-test-XXXXXX";
-    path        = mkdtemp(tmpl);
-    previous    = std::filesystem::current_path().string();
-    std::filesystem::current_path(path);
+    fs::current_path(path = mkdtemp(tmpl));
 }
 
 temp_dir::~temp_dir() {
-    std::filesystem::current_path(previous);
-    std::error_code ec;
-    // A test may have made the directory read-only; open it up again first.
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(path, ec);
+    fs::current_path(previous);
+    std::error_code ec; // a test may have made the directory read-only
+    fs::permissions(path, fs::perms::owner_all, ec);
+    fs::remove_all(path, ec);
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
 }
 
@@ -39,21 +36,18 @@ std::vector<std::string> read_lines(const std::string& path) {
 }
 
 void write_file(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 bool file_exists(const std::string& path) {
-    return std::filesystem::exists(path);
+    return fs::exists(path);
 }
 
 int open_temporary_files() {
     int n = 0;
-    for (auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code ec;
-        auto target = std::filesystem::read_symlink(e.path(), ec);
-        if (!ec && target.string().find("(deleted)") != std::string::npos) n++;
-    }
+    std::error_code ec;
+    for (auto& e : fs::directory_iterator("/proc/self/fd"))
+        n += fs::read_symlink(e.path(), ec).string().ends_with(" (deleted)");
     return n;
 }
 
@@ -61,16 +55,14 @@ bool start_headless(editor& ed) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     if (!start_up(ed)) return false;
-    ed.frame_delay_ms  = 0;
-    ed.screen_delay_ms = 0;
+    ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
 }
 
 bool start_editor_headless(editor& ed) {
     if (!start_headless(ed)) return false;
     ed.model.selected = 0;
-    ed.picking_color  = 2;
-    ed.scale_button   = 2;
+    ed.picking_color = ed.scale_button = 2;
     ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
     return true;
 }
@@ -81,45 +73,43 @@ void run_passes(editor& ed, int n) {
 
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](char what, int i, long v) {
-        out.push_back(what + std::to_string(i) + "=" + std::to_string(v));
+    auto note = [&](bool changed, char what, int i, long v, const char* form = "%ld") {
+        char text[16];
+        std::snprintf(text, sizeof text, form, v);
+        if (changed) out.push_back(what + std::to_string(i) + "=" + text);
     };
     for (int e = 0; e < element_count; e++) {
         const hud_element& el = m.elements[e];
-        if (el.pos.x != el.home.x) note('x', e, el.pos.x);
-        if (el.pos.y != el.home.y) note('y', e, el.pos.y);
+        note(el.pos.x != el.home.x, 'x', e, el.pos.x);
+        note(el.pos.y != el.home.y, 'y', e, el.pos.y);
     }
     for (int k = 0; k < scale_count; k++)
-        if (m.scales[k].value != m.scales[k].home) note('s', k, m.scales[k].value);
+        note(m.scales[k].value != m.scales[k].home, 's', k, m.scales[k].value);
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
-        char rgb[8];
-        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X", c.r, c.g, c.b);
-        if (c.r != h.r || c.g != h.g || c.b != h.b) out.push_back("c" + std::to_string(k) + "=" + rgb);
+        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k, c.r << 16 | c.g << 8 | c.b, "%06lX");
     }
     return out;
 }
 
 SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) pixel32(s, x, y) = argb;
+    SDL_FillRect(s, nullptr, argb);
     return s;
 }
 
 std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
-    const Uint32 w = static_cast<Uint32>(picture->w), h = static_cast<Uint32>(picture->h);
-    // value and size of each field: the file header, then the 40-byte info
-    // header (no compression, no palette; the pixels right after it)
-    const Uint32 header[] = {
-        'B' | 'M' << 8, 2, 54 + w * h * 4, 4, 0, 4, 54, 4, 40, 4, w, 4, h, 4, 1, 2, 32, 2, 0, 24};
+    const Uint32 w = Uint32(picture->w), h = Uint32(picture->h);
     std::vector<unsigned char> bmp;
-    auto put = [&](Uint32 v, Uint32 bytes) {
-        for (Uint32 i = 0; i < bytes; i++) bmp.push_back(i < 4 ? static_cast<Uint8>(v >> (8 * i)) : 0);
+    auto put = [&](Uint32 v, int bytes) {
+        for (int i = 0; i < bytes; i++) bmp.push_back(i < 4 ? Uint8(v >> (8 * i)) : 0);
     };
-    for (size_t i = 0; i < std::size(header); i += 2) put(header[i], header[i + 1]);
-    for (Uint32 y = h; y-- > 0;) // bottom row first
-        for (Uint32 x = 0; x < w; x++) put(pixel_at(picture, static_cast<int>(x), static_cast<int>(y)), 4);
+    // the file header, then the 40-byte info header: no compression, no
+    // palette, the pixels right after it, bottom row first
+    put('B' | 'M' << 8, 2), put(54 + w * h * 4, 4), put(0, 4), put(54, 4), put(40, 4), put(w, 4), put(h, 4);
+    put(1, 2), put(32, 2), put(0, 24);
+    for (int y = picture->h; y-- > 0;)
+        for (int x = 0; x < picture->w; x++) put(pixel_at(picture, x, y), 4);
     return bmp;
 }
 
@@ -127,15 +117,14 @@ image_stream bmp_stream(const SDL_Surface* picture) {
     std::vector<unsigned char> bmp = bmp_bytes(picture);
     FILE* f                        = std::tmpfile();
     std::fwrite(bmp.data(), 1, bmp.size(), f);
-    std::fseek(f, 0, SEEK_SET);
+    std::rewind(f);
     return image_stream{f, SDL_RWFromFP(f, 0), nullptr, 0}; // decoded from the file
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
-    const int bytes = s->format->BytesPerPixel;
-    Uint32 v        = 0; // this machine is little-endian
-    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bytes,
-                static_cast<size_t>(bytes));
+    Uint32 v = 0; // this machine is little-endian
+    std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                s->format->BytesPerPixel);
     return v;
 }
 
@@ -144,13 +133,12 @@ Uint32& pixel32(SDL_Surface* s, int x, int y) {
 }
 
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
-    if (a->w != b->w || a->h != b->h || a->format->BitsPerPixel != b->format->BitsPerPixel) return false;
-    const size_t row = static_cast<size_t>(a->w) * a->format->BytesPerPixel;
-    for (int y = 0; y < a->h; y++)
-        if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
-                        static_cast<const Uint8*>(b->pixels) + y * b->pitch, row) != 0)
-            return false;
-    return true;
+    bool same = a->w == b->w && a->h == b->h && a->format->BitsPerPixel == b->format->BitsPerPixel;
+    for (int y = 0; same && y < a->h; y++)
+        same = !std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
+                            static_cast<const Uint8*>(b->pixels) + y * b->pitch,
+                            a->w * a->format->BytesPerPixel);
+    return same;
 }
 
 static void push(SDL_Event e) {
@@ -164,9 +152,7 @@ void push_key(SDLKey key) {
 }
 
 void push_quit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    push(e);
+    push(SDL_Event{SDL_QUIT});
 }
 
 void push_press(int x, int y, Uint8 button) {

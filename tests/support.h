@@ -1,38 +1,51 @@
-// support.h - shared helpers of the test suite: a fresh working directory per
-// test, a headless editor, pictures and pixels, events, and reading files back.
+// support.h - shared helpers of the test suite: a fresh working directory, a
+// headless editor, pictures and pixels, events, files, child processes.
 #pragma once
 
 #include "shell/editor.h"
 #include "shell/run.h"
 
 #include <SDL.h>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
-// Runs each test in a fresh temporary directory (removed afterwards).
+// Makes a fresh temporary directory the working one; removes it afterwards.
 struct temp_dir {
     std::string path, previous;
     temp_dir();
     ~temp_dir();
-    std::string file(const char* name) const { return path + "/" + name; }
 };
 
-// Reads a whole file; the second form returns its lines without line ends.
 std::string read_file(const std::string& path);
-std::vector<std::string> read_lines(const std::string& path);
+std::vector<std::string> read_lines(const std::string& path); // without line ends
 void write_file(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
-// Open descriptors of this process on files already removed (the temporary ones).
-int open_temporary_files();
+int open_temporary_files(); // descriptors of this process on removed files
 
-// Starts the editor on the dummy video driver with every pause off.
-// Returns false when start-up failed.
+// Runs body in a child process: its exit status, 100 + the signal that ended
+// it, or -1 when it had not ended after ten seconds (SDL ignores SIGALRM, so
+// the parent keeps the time).
+template <class Body> int in_child(Body body) {
+    pid_t child = fork();
+    if (child == 0) body(), _exit(0);
+    int status = 0;
+    for (int tenth = 0; tenth < 100; tenth++, usleep(100000))
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return -1;
+}
+
+// Starts the editor on the dummy video driver with every pause off (false:
+// start-up failed); the second form also sets the state the loop sets before
+// its first pass (element 0 selected, the one-shot text refreshes pending).
 bool start_headless(editor& ed);
-// start_headless, then the editor's start state as the loop sets it before its
-// first pass (element 0 selected, the one-shot text refreshes pending).
 bool start_editor_headless(editor& ed);
-// n passes of the editor loop.
 void run_passes(editor& ed, int n);
 
 // A started editor in a fresh directory, torn down afterwards.
@@ -45,24 +58,19 @@ struct editor_test : ::testing::Test {
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
 };
 
-// Every current value of the layout that differs from its home, in a fixed
-// order: "x0=187" and "y0=-7" (coordinates of element 0), "s7=16" (scale
-// slot 7), "c3=C9FF64" (colour slot 3).
+// Every current value that differs from its home, in a fixed order: "x0=187",
+// "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
 std::vector<std::string> changes(const layout& m);
 
-// A 32-bit surface with alpha in the top byte, filled with one ARGB value.
-SDL_Surface* argb_surface(int w, int h, Uint32 argb);
-// The picture as a 32-bit BMP file (the fourth byte of each pixel kept); the
-// second form on a temporary file, wrapped like a built-in picture's stream.
+SDL_Surface* argb_surface(int w, int h, Uint32 argb); // 32 bits, alpha in the top byte
+// The picture as a 32-bit BMP file (the fourth byte kept), and that file on a
+// temporary stream wrapped like a built-in picture's.
 std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture);
 image_stream bmp_stream(const SDL_Surface* picture);
-// The value of a pixel of any depth (24 bits: 0xRRGGBB), and a 32-bit one to write.
-Uint32 pixel_at(const SDL_Surface* s, int x, int y);
+Uint32 pixel_at(const SDL_Surface* s, int x, int y); // any depth (24 bits: 0xRRGGBB)
 Uint32& pixel32(SDL_Surface* s, int x, int y);
-// Same size, depth and pixel bytes.
-bool same_pixels(const SDL_Surface* a, const SDL_Surface* b);
+bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
 
-// Puts events on SDL's queue.
 void push_key(SDLKey key);
 void push_quit();
 void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);

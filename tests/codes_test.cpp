@@ -1,0 +1,231 @@
+// codes_test.cpp - basecode.txt and code.txt. The import: which field each
+// code line sets and how the scanner copes with text that is not code lines
+// (a million digits, a million lines, NUL bytes). The export: which values
+// give lines, in which order; a save replaces the file whole, follows links,
+// and one that fails says so and leaves everything as it was. And the round
+// trip, which also finds an offset that the two read differently.
+#include "model/export.h"
+#include "model/import.h"
+#include "support.h"
+
+#include <filesystem>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+using namespace std::string_literals;
+
+// Imports text through a real stream, NUL bytes and all, into a fresh layout.
+layout imported(const std::string& text) {
+    layout m{};
+    start_layout(m);
+    FILE* f = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::rewind(f);
+    import_base_code(f, m);
+    EXPECT_TRUE(std::feof(f)) << "the import reads its stream to the end";
+    std::fclose(f);
+    return m;
+}
+
+TEST(normalize_offset, code_types_81_and_80_and_bare_offsets) {
+    // an 8-bit write (80) names the even offset below its own; 80000000 wraps
+    // and matches nothing; another code type lands at 1000000 or above
+    // clang-format off
+    const uint32_t rows[][2] = {{0x81FFFFFF, 0xFFFFFF}, {0x8008AAFB, 0x08AAFA}, {0x80FFFFFF, 0xFFFFFE},
+        {0x80000000, 0xFFFFFFFF}, {0x81000000, 0}, {0x80000001, 0}, {0x7FFFFFFF, 0x7FFFFFFF}, {0xFFFFFFFF, 0x7EFFFFFF}};
+    // clang-format on
+    for (auto& r : rows) EXPECT_EQ(normalize_offset(r[0]), r[1]) << std::hex << r[0];
+    for (uint32_t other : {0xD0211258u, 0x01211258u, 0x82211258u, 0x7F000000u})
+        EXPECT_GE(normalize_offset(other), 0x1000000u) << std::hex << other;
+}
+
+TEST(import, each_text_sets_exactly_its_fields) {
+    const std::string junk = "# my layout\n81211258 0010\n; moved the map\n812117DE 0030  trailing words\n"
+                             "hello world 812114C6 00C8\n812114C4 zz\n-1 5\n0x812114C6 0001\nG1211258 0001\n"
+                             "812114C4 FFF9\n// the last line is truncated\n81211240";
+    std::string nul =
+        "\0\0\0\n81211258 0010\n8121\0"s + "1240 0001\n" + std::string(1000, '\0') + "\n812114C6 00C8\n";
+    std::string digits, lines; // back-to-back 12-digit codes; a million lines, the last one wins
+    while (digits.size() < (1u << 20)) digits += "812114C60007";
+    char line[16];
+    for (int i = 0; i < 1000000; i++)
+        lines.append(line, std::snprintf(line, 16, "812117DE %04X\n", i & 0xFFFF));
+    // clang-format off
+    const struct { std::string text; std::vector<std::string> want; } rows[] = {
+        {"81211258 0010\n002114C6 00C8\n8008AAFB 0007\n812117DE 0030\n81211258 0020\n", // the later line wins
+         {"x0=200", "x9=48", "s7=32", "c3=07FF64"}},
+        {"81211506 0100\n812114C4 FFF9\n812119B2 8000\n81211238 7FFF\n",
+         {"y0=-7", "y1=32767", "x10=256", "y20=-32768"}},
+        {"812114C8 FFFF\n8121125E 0000\n812111A8 01FF\n8121194A 0100\n",
+         {"s0=65535", "s11=0", "c6=0000FF", "c7=00C8FF"}},
+        {"8108AB55 0003\n", {"x6=3"}}, {"810BF3D2 0004\n", {"x6=4"}}, // the Rupee Icon's x in sections A and C
+        {"81000000 1234\n80000001 1234\n00000000 1234\n80000000 1234\nD0211258 0010\n82211258 0010\n"
+         "01211258 0010\n812114C7 0001\n", {}},
+        {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"x0=200", "y0=171"}},
+        // no separator; the separator may be a line end; short fields, no line end
+        {"812114C600C9\n81211258\n0030\n812117E0 7", {"x0=201", "y9=7", "s7=48"}},
+        {"81211258 0011\r\n812114C6 00C9\r\n812117E0 0005", {"x0=201", "y9=5", "s7=17"}},
+        {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"x0=202", "s7=18"}},
+        {junk, {"y0=-7", "x9=48", "s7=16"}}, // lines not read whole are skipped
+        {"8121125800010\n", {"s7=1"}},       // nine digits: the ninth starts field 2, cut at its fourth
+        // five digits in field 2: the fifth starts the next field 1, which
+        // takes the next line's address as its value
+        {"81211258 00105\n812114C6 00C8\n", {"s7=16"}},
+        {nul, {"x0=200", "s7=16"}},
+        {std::string(1 << 20, 'x') + "\n81211258 0010\n", {"s7=16"}},
+        {std::string(1 << 20, ' ') + std::string(1 << 20, '\0') + "\n\n\r\r\r\n\r\n   \t  \v\f ", {}},
+        {digits, {"x0=7"}},
+        // a line of a million digits pairs them as address and value along
+        // the line: 11111111 is no offset; 999996 (twelve times n) leave the
+        // pairing of the next line where it was
+        {std::string(1000000, '1'), {}},
+        {"812114C6 00C8\n" + std::string(999996, '7') + "\n812114C4 FFF9\n", {"x0=200", "y0=-7"}},
+        {lines, {"x9=16959"}}, // 999999 & FFFF
+    };
+    // clang-format on
+    for (auto& r : rows) EXPECT_EQ(changes(imported(r.text)), r.want) << r.text.substr(0, 200);
+}
+
+TEST(import, exported_code_reads_back_to_the_same_layout) {
+    temp_dir dir;
+    std::mt19937 rng(20240611);
+    for (int seed = 0; seed < 200; seed++) {
+        layout edited{};
+        start_layout(edited);
+        for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--) { // a random handful of values
+            SDL_Rect& p  = edited.elements[rng() % element_count].pos;
+            SDL_Color& c = edited.colors[rng() % color_count].value;
+            switch (rng() % 5) {
+            case 0: p.x = static_cast<Sint16>(rng()); break;
+            case 1: p.y = static_cast<Sint16>(rng()); break;
+            case 2: edited.scales[rng() % scale_count].value = static_cast<int32_t>(rng() % 0x10000); break;
+            case 3: c.r = static_cast<Uint8>(rng()); break;
+            default: (rng() % 2 ? c.g : c.b) = static_cast<Uint8>(rng());
+            }
+        }
+        ASSERT_TRUE(export_codes(edited, "code.txt"));
+        // values without an offset start from their homes again
+        layout expected          = edited;
+        expected.elements[8].pos = expected.elements[8].home;
+        for (int k : {2, 8, 12}) expected.scales[k].value = expected.scales[k].home;
+        for (int k : {4, 5}) expected.colors[k].value = expected.colors[k].home;
+        ASSERT_EQ(changes(imported(read_file("code.txt"))), changes(expected)) << "seed " << seed;
+    }
+}
+
+namespace fs = std::filesystem;
+using names  = std::vector<std::string>;
+
+names listing(const char* dir = ".") {
+    names found;
+    for (auto& e : fs::directory_iterator(dir)) found.push_back(e.path().filename().string());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+layout moved() { // 812114C6 00BB
+    layout m{};
+    start_layout(m);
+    m.elements[0].pos.x = 187;
+    return m;
+}
+
+// clang-format off
+const struct { const char* what; void (*edit)(layout&); const char* want; } cases[] = {
+    {"unedited", [](layout&) {}, ""},
+    {"Map and Magic Meter: in section A, then again in C",
+     [](layout& m) { m.elements[9].pos = {48, 151, 0, 0}, m.elements[10].pos.y = 256; },
+     "812117DE 0030\n812117E0 0097\n81211508 0100\n812117DE 0030\n812117E0 0097\n81211508 0100\n"},
+    {"Rupee Icon y: sections A and C", [](layout& m) { m.elements[6].pos.y = 200; }, "8108AB52 00C8\n810BF3D6 00C8\n"},
+    {"Rupee Icon x: section A skipped", [](layout& m) { m.elements[6].pos.x = 30; }, "810BF3D2 001E\n"},
+    {"Rupee Number: section A x skipped", [](layout& m) { m.elements[7].pos = {1, 2, 0, 0}; },
+     "8108AFC6 0002\n810BF66A 0001\n810BF86A 0002\n"},
+    {"no offset: Hearts, C-Up Button and Icon scales, A Button Icon's second, Rupee Number and Hearts colours",
+     [](layout& m) {
+         m.elements[8].pos = {5, 5, 0, 0}, m.scales[2].value = m.scales[8].value = 1, m.scales[12].value = 99;
+         m.colors[4].value = m.colors[5].value = {1, 2, 3, 0};
+     }, ""},
+    {"scales: low 16 bits, the A Button Icon only slot 6", [](layout& m) {
+         m.scales[6].value = 51, m.scales[12].value = 17, m.scales[1].value = 0x12345, m.scales[0].value = -1;
+     }, "812114C8 FFFF\n81211240 2345\n812114CE 0033\n"},
+    {"negative coordinates: their 16-bit pattern", [](layout& m) {
+         m.elements[0].pos.y = -7, m.elements[20].pos.x = -1, m.elements[13].pos.y = -32768;
+     }, "812114C4 FFF9\n81210F56 8000\n812119AA FFFF\n"},
+    {"colours: bytes; Rupee Icon r and b, A Button b, Magic Meter r; the Rupee colour despite the skip list",
+     [](layout& m) { m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0}, m.colors[7].value = {255, 200, 0, 0}; },
+     "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
+    {"sections in fixed order whatever was edited first", [](layout& m) {
+         m.colors[1].value.g = 0, m.scales[9].value = 600, m.elements[17].pos.x = 100;
+         m.scales[3].value = 700, m.elements[1].pos.y = 20;
+     }, "81211238 0014\n81211244 02BC\n812119A4 0064\n8121125A 0258\n812111FC 0000\n"},
+};
+// clang-format on
+
+TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
+    temp_dir dir;
+    for (auto& c : cases) {
+        layout m{};
+        start_layout(m);
+        c.edit(m);
+        write_file("code.txt", "81211258 0010\n");
+        ASSERT_TRUE(export_codes(m)) << c.what;
+        EXPECT_EQ(read_file("code.txt"), c.want) << c.what;
+    }
+}
+
+TEST(export, a_failed_save_says_so_and_leaves_everything_as_it_was) {
+    temp_dir dir;
+    write_file("code.txt", "old\n");
+    fs::create_directory("dir");
+    fs::create_symlink("dir", "to_dir");
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    // a write that fails part-way, also for root: no file may grow beyond 5 bytes
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit tiny{5, old.rlim_max};
+    auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    bool saved = export_codes(moved());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(saved);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(export_codes(moved(), "dir")) << "a directory in the way";
+    EXPECT_FALSE(export_codes(moved(), "to_dir")) << "a link to a directory";
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(said.find("hudwright: cannot save dir: ") == 0 &&
+                said.find("\nhudwright: cannot save to_dir: ") != said.npos);
+    EXPECT_EQ(in_child([] { _exit(export_codes(moved(), "pipe") ? 1 : 0); }), 0) << "no reader: no wait";
+    // a directory that may not be written, as an unprivileged user when root
+    chmod(".", 0555);
+    EXPECT_EQ(in_child([] {
+                  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+                  _exit(export_codes(moved()) ? 1 : 0);
+              }),
+              0);
+    chmod(".", 0700);
+    EXPECT_EQ(read_file("code.txt"), "old\n");
+    EXPECT_EQ(listing(), (names{"code.txt", "dir", "pipe", "to_dir"})) << "no temporary file is left";
+    EXPECT_TRUE(fs::is_empty("dir") && fs::is_symlink("to_dir") &&
+                fs::status("pipe").type() == fs::file_type::fifo);
+}
+
+TEST(export, a_save_writes_through_links_and_keeps_the_permissions) {
+    temp_dir dir;
+    fs::create_directory("real");
+    write_file("real/codes.txt", "old\n");
+    chmod("real/codes.txt", 0640);
+    fs::create_symlink("real/codes.txt", "code.txt");
+    fs::create_symlink("real/new.txt", "dangling"); // makes the file it names
+    EXPECT_TRUE(export_codes(moved()) && export_codes(moved(), "dangling"));
+    EXPECT_TRUE(fs::is_symlink("code.txt") && fs::is_symlink("dangling"));
+    EXPECT_EQ(read_file("real/codes.txt") + read_file("real/new.txt"), "812114C6 00BB\n812114C6 00BB\n");
+    struct stat st {};
+    EXPECT_TRUE(stat("real/codes.txt", &st) == 0 && (st.st_mode & 0777) == 0640);
+    EXPECT_EQ(listing("real"), (names{"codes.txt", "new.txt"}));
+}
+
+} // namespace
