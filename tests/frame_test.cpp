@@ -1,8 +1,9 @@
 // frame_test.cpp - draw_frame against a plain rendering of the same frame:
 // every picture decoded from its file, recoloured, scaled whole and blitted
 // whole in the frame's order, so that whatever draw_frame does to be quick
-// (pictures kept in the screen's format, scaling only what is seen) must give
-// the same screen, positions written back and sizes. Then the game's scales,
+// (scaling only what is seen) must give the same screen, positions written
+// back and sizes. (Pictures brought into the screen's format draw the same
+// pixels: image_store_test.) Then the game's scales,
 // the elements skipped when they cannot be drawn, and a refused resize.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
@@ -22,9 +23,8 @@ SDL_Surface* decode(image_stream& s, bool alpha) {
     return p;
 }
 
-// The frame as plainly as it can be drawn, the held-button steps idle; kept
-// holds the background, colour bar and save button as they were loaded.
-void plain_frame(editor& ed, SDL_Surface* const kept[3], layout& m, SDL_Surface* to) {
+// The frame as plainly as it can be drawn, the held-button steps idle.
+void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
         if (p) SDL_UpperBlit(p, nullptr, to, at);
@@ -45,9 +45,9 @@ void plain_frame(editor& ed, SDL_Surface* const kept[3], layout& m, SDL_Surface*
     drawtext({8, 296, 0, 0}, "-", to, 1); // the selector: the name 14 px on, "+" one cell after it
     drawtext({22, 296, 0, 0}, name, to, 1);
     drawtext({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", to, 1);
-    SDL_Rect corner = {0, 0, 0, 0}, bar = ed.color_bar_pos;
-    blit(kept[0], &corner);
-    blit(kept[1], &bar);
+    SDL_Rect corner = {0, 0, 0, 0}, bar = ed.color_bar_pos, save = ed.save_button_pos;
+    blit(ed.background, &corner);
+    blit(ed.color_picker, &bar);
     drawtext(ed.scale_label_pos, "- Scale +", to, 1);
 
     const stream_id icons[] = {s_action, s_bow, s_navi, s_bow, s_bow, s_bow};
@@ -93,34 +93,23 @@ void plain_frame(editor& ed, SDL_Surface* const kept[3], layout& m, SDL_Surface*
     blit(border, &meter);
     m.element_sizes[10] = {border->w, border->h};
     SDL_FreeSurface(border);
-    SDL_Rect save = ed.save_button_pos;
-    blit(kept[2], &save);
-}
-
-SDL_Surface* copy(SDL_Surface* p) {
-    return SDL_ConvertSurface(p, p->format, p->flags);
+    blit(ed.save_button, &save);
 }
 
 struct frame : editor_test {
-    SDL_Surface* kept[3] = {};
     void SetUp() override {
         editor_test::SetUp();
-        kept[0] = copy(ed.background), kept[1] = copy(ed.color_picker), kept[2] = copy(ed.save_button);
         draw_frame(ed); // fills the value texts; the held-button steps are idle after it
         ASSERT_EQ(ed.picking_color | ed.scale_button | ed.nudge | ed.scale_dir, 0);
-    }
-    void TearDown() override {
-        for (SDL_Surface* p : kept) SDL_FreeSurface(p);
-        editor_test::TearDown();
     }
     element_size size(int e) const { return ed.model.element_sizes[e]; }
 
     // draw_frame and the plain frame from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = copy(s);
+        SDL_Surface *s = ed.screen, *plain = SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
         layout m = ed.model;
-        plain_frame(ed, kept, m, plain);
+        plain_frame(ed, m, plain);
         draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(std::memcmp(ed.model.elements, m.elements, sizeof m.elements), 0)
@@ -166,8 +155,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_edited_at_the_largest_sizes_and_on
     for (int y = 0; y < 300; y++)
         for (int x = 0; x < 200; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x + y);
     SDL_FreeSurface(ed.background);
-    SDL_FreeSurface(kept[0]);
-    ed.background = bg, kept[0] = copy(bg);
+    ed.background = bg; // the frame brings it into the screen's format
     same_frame("a paletted background");
 }
 
