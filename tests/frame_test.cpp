@@ -160,21 +160,12 @@ TEST_F(frame, matches_the_plain_frame_at_home_edited_at_the_largest_sizes_and_on
 }
 
 TEST_F(frame, elements_are_drawn_at_the_games_home_scales) {
-    const struct {
-        int e;
-        stream_id s;
-        double f;
-    } rows[] = {{0, s_button, 527 / 568.0},
-                {1, s_button, 527 / 575.0},
-                {2, s_button, 527 / 876.0},
-                {5, s_button, 527 / 620.0},
-                {11, s_action, 96.375 / 95},
-                {12, s_bow, 527 / 550.0},
-                {13, s_navi, 1},
-                {14, s_bow, 527 / 680.0},
-                {9, s_map, 1},
-                {10, s_magicborder, 1},
-                {20, s_99, 1}};
+    // clang-format off
+    const struct { int e; stream_id s; double f; } rows[] = {
+        {0, s_button, 527 / 568.0}, {1, s_button, 527 / 575.0}, {2, s_button, 527 / 876.0}, {5, s_button, 527 / 620.0},
+        {11, s_action, 96.375 / 95}, {12, s_bow, 527 / 550.0}, {13, s_navi, 1}, {14, s_bow, 527 / 680.0},
+        {9, s_map, 1}, {10, s_magicborder, 1}, {20, s_99, 1}};
+    // clang-format on
     for (auto& r : rows) {
         SDL_Surface* p = decode(ed.streams[r.s], false);
         EXPECT_TRUE(size(r.e).w == int(p->w * r.f) && size(r.e).h == int(p->h * r.f)) << r.e;
@@ -184,20 +175,13 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales) {
 }
 
 TEST_F(frame, an_element_that_cannot_be_drawn_is_skipped_and_keeps_its_size) {
-    const struct {
-        int e, slot;
-        int32_t value;
-    } cases[] = {
-        {1, 1, 0},                       // divisor 0
-        {1, 1, 1},                       // 527 times: far too large
-        {1, 1, -1},                      // a tiny factor: nothing left
-        {0, 0, 0xFFFF},                  // the A Button's divisor 0
-        {0, 0, 0xFFFE},                  // and 1
-        {11, 12, 0},                     // division by slot 12
-        {11, 6, 47},                     // slot 6 below 48
-        {11, 12, 49},                    // b = 0
-        {14, 9, INT32_MIN}, {12, -1, 0}, // see junk below
-    };
+    // clang-format off
+    const struct { int e, slot; int32_t value; } cases[] = {
+        {1, 1, 0}, {1, 1, 1}, {1, 1, -1},       // divisor 0; 527 times: far too large; so small nothing is left
+        {0, 0, 0xFFFF}, {0, 0, 0xFFFE},         // the A Button's divisor 0 and 1
+        {11, 12, 0}, {11, 6, 47}, {11, 12, 49}, // division by slot 12; slot 6 below 48; b = 0
+        {14, 9, INT32_MIN}, {12, -1, 0}};       // slot -1: see junk below
+    // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
         start_scales(ed.model);

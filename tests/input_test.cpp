@@ -82,62 +82,46 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
     EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
 }
 
-TEST_F(input, held_arrows_move_one_pixel_per_pass_and_the_y_pair_works_opposite) {
-    const struct {
-        int x, dx, dy;
-    } arrows[] = {{160, 5, 0}, {133, -5, 0}, {233, 0, 5}, {260, 0, -5}}; // X + and -, Y - and +
-    for (auto& a : arrows) {
-        SDL_Rect before = pos(0);
-        push_press(a.x, 280);
+TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release) {
+    // clang-format off
+    const struct { int e, x, dx, dy, slot, step, step12; } rows[] = { // the button at (x, 280), each pass's steps
+        {0, 160, 1, 0, -1, 0, 0}, {0, 133, -1, 0, -1, 0, 0}, // X + and -
+        {0, 233, 0, 1, -1, 0, 0}, {0, 260, 0, -1, -1, 0, 0}, // Y - moves down, Y + up
+        {1, 68, 0, 0, 1, -1, 0}, {1, 10, 0, 0, 1, 1, 0}, {16, 68, 0, 0, 11, -1, 0}, // "+" makes a divisor smaller
+        {0, 68, 0, 0, 0, 1, 0}, {0, 10, 0, 0, 0, -1, 0}, // the A Button's slot runs the other way
+        {11, 68, 0, 0, 6, 3, 1}, {11, 10, 0, 0, 6, -3, -1}, // slot 12 follows slot 6
+        {7, 68, 0, 0, -1, 0, 0}, {18, 10, 0, 0, -1, 0, 0}};  // no scale: nothing moves, none shows
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.e << " " << r.x);
+        ed.model.selected = r.e;
+        ed.scale_button   = 2; // as a new selection does
+        refresh_x_text(ed), refresh_y_text(ed);
+        const layout before = ed.model;
+        push_press(r.x, 280);
         passes(5);
-        push_release(a.x, 280);
-        passes(3); // the release stops it
-        EXPECT_TRUE(pos(0).x == before.x + a.dx && pos(0).y == before.y + a.dy) << a.x;
-        EXPECT_STREQ(ed.x_text, hexstring(static_cast<uint16_t>(pos(0).x), 4).s);
-        EXPECT_STREQ(ed.y_text, hexstring(static_cast<uint16_t>(pos(0).y), 4).s);
+        push_release(r.x, 280);
+        passes(3);
+        EXPECT_TRUE(pos(r.e).x == before.elements[r.e].pos.x + 5 * r.dx &&
+                    pos(r.e).y == before.elements[r.e].pos.y + 5 * r.dy);
+        for (int k = 0; k < scale_count; k++)
+            EXPECT_EQ(ed.model.scales[k].value - before.scales[k].value, k == r.slot ? 5 * r.step
+                                                                         : k == 12   ? 5 * r.step12
+                                                                                     : 0)
+                << k;
+        const int k = scale_slot_of(r.e);
+        EXPECT_STREQ(ed.scale_text, k == no_slot ? "" : hexstring(ed.model.scales[k].value, 4).s);
+        EXPECT_STREQ(ed.x_text, hexstring(static_cast<uint16_t>(pos(r.e).x), 4).s);
+        EXPECT_STREQ(ed.y_text, hexstring(static_cast<uint16_t>(pos(r.e).y), 4).s);
     }
-    pos(0).x = 32767; // 16-bit wrap (the next frame then holds the corner at the window's edge)
+    ed.model.selected = 0; // positions wrap at 16 bits, scales at 32
+    pos(0).x = 32767, ed.model.scales[0].value = INT32_MAX;
     push_press(160, 280);
+    push_press(68, 280);
     drain();
-    nudge_step(ed);
-    EXPECT_EQ(pos(0).x, -32768);
-}
-
-TEST_F(input, scale_buttons_step_the_selected_elements_slot_once_per_pass) {
-    const struct {
-        int e, slot, plus_step, slot12_step;
-    } cases[] = {
-        {1, 1, -1, 0},                                  // a divisor: "+" makes it smaller
-        {0, 0, 1, 0},                                   // the A Button's slot runs the other way
-        {11, 6, 3, 1},                                  // slot 12 follows slot 6
-        {16, 11, -1, 0}, {7, -1, 0, 0}, {18, -1, 0, 0}, // no scale: nothing moves, none shows
-    };
-    const int32_t* s12 = &ed.model.scales[12].value;
-    for (auto& c : cases) {
-        SCOPED_TRACE(c.e);
-        ed.model.selected = c.e;
-        script("X"); // an edit mode the scale buttons leave running
-        ed.scale_button      = 2;
-        int32_t* slot        = &ed.model.scales[c.slot < 0 ? 2 : c.slot].value;
-        const int32_t before = *slot, before12 = *s12;
-        push_press(68, 280);
-        passes(4);
-        EXPECT_TRUE(ed.scale_button == (c.slot >= 0) && edit_modes() == "X");
-        push_release(0, 0);
-        passes(2);
-        EXPECT_TRUE(*slot == before + 4 * c.plus_step && *s12 == before12 + 4 * c.slot12_step);
-        EXPECT_STREQ(ed.scale_text, c.slot < 0 ? "" : hexstring(*slot, 4).s);
-        push_press(10, 280);
-        passes(4);
-        push_release(0, 0);
-        script(".");
-        EXPECT_TRUE(changes(ed.model).empty());
-    }
-    ed.model.selected        = 2; // values wrap at 32 bits
-    ed.model.scales[2].value = INT32_MIN;
-    push_press(68, 280); // a divisor: "+" subtracts
-    passes(1);
-    EXPECT_EQ(ed.model.scales[2].value, INT32_MAX);
+    nudge_step(ed); // (the next frame would hold the corner at the window's edge)
+    scale_step(ed);
+    EXPECT_TRUE(pos(0).x == -32768 && ed.model.scales[0].value == INT32_MIN);
 }
 
 TEST_F(input, typed_values_complete_at_the_fields_length) {
@@ -150,11 +134,9 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         std::vector<std::string> changed;
         const char *shown, *modes; // the last field's text, the edit modes still running
     } rows[] = {
-        {0, "Y00a", {}, "00A", "Y"},
         {0, "Y00a0", {"y0=160"}, "00A0", ""},
         {0, "Xffff", {"x0=-1"}, "FFFF", ""},
-        {0, "X1^2", {}, "1", "X"}, // Shift takes a place, cuts the text
-        {0, "X1^23", {"x0=1"}, "1", ""},
+        {0, "X1^23", {"x0=1"}, "1", ""},             // Shift takes a place, cuts the text
         {0, "X#1#2#0#95<", {"x0=4617"}, "1209", ""}, // keys after completion: nothing
         {0, "X<<", {}, "", "X"},
         {0, "X12<005", {"x0=4101"}, "1005", ""},
@@ -162,8 +144,7 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         {12, "S0100", {"s7=256"}, "0100", ""},
         {6, "S1234", {}, "1234", ""}, // no scale of its own
         {0, "C00ff00", {"c0=00FF00"}, "00FF00", ""},
-        {3, "C00ff00", {"c2=00FF00"}, "00FF00", ""}, // the C buttons share one
-        {14, "C123456", {}, "123456", ""},           // no colour of its own
+        {14, "C123456", {}, "123456", ""}, // no colour of its own
         {0, "C12345Xabcd", {"x0=-21555"}, "ABCD", ""},
         {0, "XabcdY^000", {"x0=-21555", "y0=-24576"}, "A000", ""},
         {0, "S.1234", {}, "", ""}, // a press elsewhere ends it
@@ -220,11 +201,6 @@ TEST_F(input, the_save_button_writes_the_layout_and_quit_or_escape_end_the_run) 
     push_press(280, 300);
     editor_loop(ed);
     EXPECT_TRUE(ed.running == 0 && file_exists("code.txt"));
-    ed.running = 1;
-    script("Y");
-    push_key(SDLK_ESCAPE); // in an edit it ends the run all the same, and takes a position
-    drain();
-    EXPECT_TRUE(ed.running == 0 && ed.entry_len == 1);
 }
 
 } // namespace
