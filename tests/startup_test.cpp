@@ -23,15 +23,16 @@ void push(const char* events) {
 }
 
 struct startup_test : editor_test {
-    // A surface like the screen, filled with one colour.
-    SDL_Surface* filled(Uint32 colour) {
-        SDL_Surface* s = SDL_ConvertSurface(ed.screen, ed.screen->format, SDL_SWSURFACE);
-        SDL_FillRect(s, nullptr, colour);
-        return s;
-    }
-    void expect_screen(SDL_Surface* want) {
-        EXPECT_TRUE(same_pixels(ed.screen, want));
+    // Whether the screen shows the texts on a ground of one colour (and the splash).
+    bool shows(Uint32 ground, std::vector<std::pair<SDL_Rect, const char*>> texts, bool splash = false) {
+        SDL_Surface* want = SDL_ConvertSurface(ed.screen, ed.screen->format, SDL_SWSURFACE);
+        SDL_FillRect(want, nullptr, ground);
+        SDL_Rect corner = {0, 0, 0, 0};
+        if (splash) SDL_BlitSurface(ed.splash, nullptr, want, &corner);
+        for (auto& [at, text] : texts) drawtext(at, text, want, 1);
+        bool same = same_pixels(ed.screen, want);
         SDL_FreeSurface(want);
+        return same;
     }
 };
 
@@ -39,12 +40,7 @@ TEST_F(startup_test, countdown_shows_41_frames_whatever_is_clicked_and_escape_or
     const struct {
         const char* events;
         int frames_before, running, frames, countdown;
-    } rows[] = {
-        {"YR ", 0, 1, 41, 0}, // clicks and other keys are dropped
-        {"YEY", 0, 0, 0, 4},
-        {"YQY", 0, 0, 0, 4},
-        {"E", 15, 0, 15, 3},
-    };
+    } rows[] = {{"YR ", 0, 1, 41, 0}, {"YEY", 0, 0, 0, 4}, {"YQY", 0, 0, 0, 4}, {"E", 15, 0, 15, 3}};
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
         ed.running = 1, ed.countdown = 4, ed.splash_frame = 0;
@@ -54,27 +50,34 @@ TEST_F(startup_test, countdown_shows_41_frames_whatever_is_clicked_and_escape_or
         countdown_screen(ed);
         countdown_screen(ed); // nor does the screen start again
         EXPECT_TRUE(ed.running == r.running && ed.splash_frame == r.frames && ed.countdown == r.countdown);
-        EXPECT_EQ(SDL_PollEvent(&ed.event), 0) << "every event is drained";
+        EXPECT_EQ(SDL_PollEvent(&ed.event), 0) << "every event is drained, clicks and other keys dropped";
         EXPECT_EQ(ed.message_pos.y, 128) << "the prompts' place, however the count-down ended";
-        SDL_Surface* want = filled(r.running ? 0 : 0xFFFFFF); // after a quit nothing is drawn
-        SDL_Rect corner   = {0, 0, 0, 0};
-        if (r.running) SDL_BlitSurface(ed.splash, nullptr, want, &corner);
-        if (r.running) drawtext(SDL_Rect{91, 256, 0, 0}, "Continuing in 1...", want, 1);
-        expect_screen(want);
+        EXPECT_TRUE(r.running ? shows(0, {{{91, 256, 0, 0}, "Continuing in 1..."}}, true)
+                              : shows(0xFFFFFF, {}))
+            << "the last frame, or after a quit nothing";
     }
 }
 
 TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and_top_edges_included) {
-    const int answers[][4] = {
-        {30, 80, SDL_BUTTON_LEFT, 1},      {50, 95, SDL_BUTTON_LEFT, 1}, {40, 85, SDL_BUTTON_MIDDLE, 1},
-        {31, 81, SDL_BUTTON_WHEELUP, 1},   {80, 80, SDL_BUTTON_LEFT, 2}, {93, 95, SDL_BUTTON_RIGHT, 2},
-        {85, 90, SDL_BUTTON_WHEELDOWN, 2},
-    };
-    for (auto& c : answers) {
+    ed.screen_delay_ms = 5000; // only a frame still waiting for an answer pauses
+    ed.message_pos     = SDL_Rect{35, 128, 0, 0};
+    const Uint32 start = SDL_GetTicks();
+    auto ask           = [&] {
         Uint8 choice = 0;
-        push_press(c[0], c[1], Uint8(c[2]));
-        yes_no_prompt(ed, "Question?", choice);
-        EXPECT_EQ(choice, c[3]) << c[0] << "," << c[1] << " button " << c[2];
+        yes_no_prompt(ed, "Bg.bmp found. Use it?", choice);
+        return choice;
+    };
+    push_press(80, 80); // "No", then a release on "Yes" and keys, which answer nothing
+    push_release(30, 80);
+    push_key(SDLK_y);
+    push_key(SDLK_RETURN);
+    EXPECT_EQ(ask(), 2);
+    const int answers[][4] = {{30, 80, SDL_BUTTON_LEFT, 1},   {50, 95, SDL_BUTTON_LEFT, 1},
+                              {40, 85, SDL_BUTTON_MIDDLE, 1}, {31, 81, SDL_BUTTON_WHEELUP, 1},
+                              {93, 95, SDL_BUTTON_RIGHT, 2},  {85, 90, SDL_BUTTON_WHEELDOWN, 2}};
+    for (auto& a : answers) {
+        push_press(a[0], a[1], Uint8(a[2]));
+        EXPECT_EQ(ask(), a[3]) << a[0] << "," << a[1] << " button " << a[2];
     }
     // Just outside either word, or between them: nothing. Each stray click
     // follows a real answer in the same drain, once after each word, so that
@@ -82,33 +85,15 @@ TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and
     const int strays[][2] = {{51, 85}, {94, 85}, {29, 85}, {79, 85}, {40, 79},
                              {40, 96}, {85, 79}, {85, 96}, {65, 88}, {0, 0}};
     for (auto& s : strays)
-        for (const char* first : {"Y", "N"}) {
-            Uint8 choice = 0;
-            push(first);
+        for (int first : {1, 2}) {
+            push(first == 1 ? "Y" : "N");
             push_press(s[0], s[1]);
-            yes_no_prompt(ed, "Question?", choice);
-            EXPECT_EQ(choice, *first == 'Y' ? 1 : 2) << "stray click at " << s[0] << "," << s[1];
+            EXPECT_EQ(ask(), first) << "stray click at " << s[0] << "," << s[1];
         }
-    EXPECT_EQ(ed.running, 1);
-}
-
-TEST_F(startup_test, a_prompt_draws_its_question_and_both_words_and_ends_without_a_pause) {
-    ed.screen_delay_ms = 5000; // only a frame still waiting for an answer pauses
-    ed.message_pos     = SDL_Rect{35, 128, 0, 0};
-    Uint8 choice       = 0;
-    push_release(30, 80); // a release is not an answer, nor are keys
-    push_key(SDLK_y);
-    push_key(SDLK_RETURN);
-    push("Y");
-    Uint32 start = SDL_GetTicks();
-    yes_no_prompt(ed, "Bg.bmp found. Use it?", choice);
     EXPECT_LT(SDL_GetTicks() - start, 5000u);
-    EXPECT_EQ(choice, 1);
-    SDL_Surface* want = filled(0);
-    drawtext(SDL_Rect{35, 128, 0, 0}, "Bg.bmp found. Use it?", want, 1);
-    drawtext(SDL_Rect{30, 80, 0, 0}, "Yes", want, 1);
-    drawtext(SDL_Rect{80, 80, 0, 0}, "No", want, 1);
-    expect_screen(want);
+    EXPECT_EQ(ed.running, 1);
+    EXPECT_TRUE(shows(
+        0, {{{35, 128, 0, 0}, "Bg.bmp found. Use it?"}, {{30, 80, 0, 0}, "Yes"}, {{80, 80, 0, 0}, "No"}}));
 }
 
 TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
@@ -117,24 +102,23 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
+    // clang-format off
     const struct {
-        const char* what;
-        std::string basecode, bg;   // "": no such file
-        const char *before, *after; // events queued before and after the count-down
+        std::string basecode, bg;        // "": no such file
+        const char *before, *after;      // events queued before and after the count-down
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
-        {"no files, no prompts", "", "", "", "", 1, 0, 0, {}},
-        {"yes imports", base, "", "", "Y", 1, 1, 0, {"y0=-7", "s7=16"}},
-        {"no keeps the built-in layout", base, "", "", "N", 1, 2, 0, {}},
-        {"a quit skips the import and the second prompt", base, bmp, "", "YQY", 0, 0, 0, {}},
-        {"so does Escape, after a click in the same drain", base, bmp, "", "YE", 0, 0, 0, {}},
-        {"Escape during the count-down skips both prompts", base, bmp, "E", "", 0, 0, 0, {}},
-        {"clicks during the count-down are dropped", "", bmp, "Y", "N", 1, 0, 2, {}},
-        {"yes to a BMP makes it the background", "", bmp, "", "Y", 1, 0, 1, {}},
-    };
+        {"", "", "", "", 1, 0, 0, {}},                         // no files, no prompts
+        {base, "", "", "Y", 1, 1, 0, {"y0=-7", "s7=16"}},     // "Yes" imports
+        {base, "", "", "N", 1, 2, 0, {}},                      // "No" keeps the built-in layout
+        {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
+        {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
+        {"", bmp, "Y", "N", 1, 0, 2, {}},                      // clicks in the count-down are dropped
+        {"", bmp, "", "Y", 1, 0, 1, {}}};                      // "Yes" makes the picture the background
+    // clang-format on
     for (auto& r : rows) {
-        SCOPED_TRACE(r.what);
+        SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
         tear_down(ed);
         ASSERT_TRUE(start_headless(ed));
         std::remove("basecode.txt");
@@ -149,10 +133,9 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     bgchoice == r.bg_choice);
         EXPECT_EQ(changes(ed.model), r.changed);
-        ASSERT_NE(ed.background, nullptr);
-        EXPECT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
-        EXPECT_TRUE(r.bg_choice != 1 || (pixel_at(ed.background, 39, 29) & 0xFFFFFF) == 0x123456u);
         EXPECT_TRUE(*r.after || SDL_PollEvent(&ed.event) == 1) << "no prompt showed";
+        ASSERT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
+        EXPECT_TRUE(r.bg_choice != 1 || (pixel_at(ed.background, 39, 29) & 0xFFFFFF) == 0x123456u);
     }
 }
 
