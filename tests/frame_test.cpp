@@ -50,49 +50,37 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(ed.color_picker, &bar);
     drawtext(ed.scale_label_pos, "- Scale +", to, 1);
 
-    const stream_id icons[] = {s_action, s_bow, s_navi, s_bow, s_bow, s_bow};
-    for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16}) { // buttons, then icons
-        const bool button  = e <= 5;
-        SDL_Surface* face  = decode(ed.streams[button ? s_button : icons[e - 11]], true);
-        SDL_Surface* over  = button ? decode(ed.streams[s_buttonoverlay], true) : nullptr;
-        const SDL_Color& c = m.colors[button ? color_slot_of(e) : 0].value;
-        if (button) recolor(face, c.r, c.g, c.b, 255);
-        const float f   = element_factor(m, e);
-        SDL_Surface *zf = zoom_surface(face, 1, f), *zo = over ? zoom_surface(over, 1, f) : nullptr;
-        if (zf && (!button || zo)) {
-            m.element_sizes[e] = {zf->w, zf->h};
-            SDL_Rect& pos      = m.elements[e].pos;
+    // clang-format off
+    const stream_id picture[] = {s_button, s_button, s_button, s_button, s_button, s_button, s_rupee, s_999, s_hearts,
+        s_map, s_magicborder, s_action, s_bow, s_navi, s_bow, s_bow, s_bow, s_99, s_99, s_99, s_99};
+    // clang-format on
+    for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
+        SDL_Rect& pos      = m.elements[e].pos;
+        const SDL_Color& c = m.colors[color_slot_of(e) == no_slot ? 0 : color_slot_of(e)].value;
+        if (e == 10) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
+            box({Sint16(pos.x + 7), Sint16(pos.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
+        SDL_Surface *p = decode(ed.streams[picture[e]], e < 17), *o = nullptr,
+                    *zo = nullptr; // numbers: opaque
+        if (e <= 5) o = decode(ed.streams[s_buttonoverlay], true);
+        if (e <= 9 && e != 7) recolor(p, c.r, c.g, c.b, 255); // the Rupee Number keeps its own colours
+        const float f    = element_factor(m, e);              // 1 for those drawn at their own size
+        SDL_Surface* zp  = zoom_surface(p, 1, f);
+        SDL_Surface* top = e == 6   ? ed.rupee_overlay
+                           : e == 8 ? ed.hearts_overlay
+                           : e == 9 ? ed.map_overlay
+                                    : nullptr;
+        if (o) top = zo = zoom_surface(o, 1, f);
+        if (zp && (!o || zo)) {
+            m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
             pos.x = Sint16(pos.x + in), pos.y = Sint16(pos.y + in);
-            blit(zf, &pos);
-            blit(zo, &pos);
+            blit(zp, &pos);
+            blit(top, &pos);
             pos.x = Sint16(pos.x - in), pos.y = Sint16(pos.y - in);
         }
-        for (SDL_Surface* p : {face, over, zf, zo})
-            if (p) SDL_FreeSurface(p);
+        for (SDL_Surface* q : {p, o, zp, zo})
+            if (q) SDL_FreeSurface(q);
     }
-    SDL_Surface* number = decode(ed.streams[s_99], false);
-    for (int e = 17; e <= 20; e++)
-        blit(number, &m.elements[e].pos), m.element_sizes[e] = {number->w, number->h};
-    SDL_FreeSurface(number);
-    const stream_id status[]     = {s_rupee, s_999, s_hearts, s_map};
-    SDL_Surface* const overlay[] = {ed.rupee_overlay, nullptr, ed.hearts_overlay, ed.map_overlay};
-    for (int e = 6; e <= 9; e++) {
-        SDL_Surface* p     = decode(ed.streams[status[e - 6]], true);
-        const SDL_Color& c = m.colors[color_slot_of(e)].value;
-        if (e != 7) recolor(p, c.r, c.g, c.b, 255); // the Rupee Number keeps its own colours
-        blit(p, &m.elements[e].pos);
-        blit(overlay[e - 6], &m.elements[e].pos);
-        m.element_sizes[e] = {p->w, p->h};
-        SDL_FreeSurface(p);
-    }
-    SDL_Rect& meter    = m.elements[10].pos; // its bar, 100 x 8 at +7, +3, under the frame
-    const SDL_Color& c = m.colors[7].value;
-    box({Sint16(meter.x + 7), Sint16(meter.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
-    SDL_Surface* border = decode(ed.streams[s_magicborder], true);
-    blit(border, &meter);
-    m.element_sizes[10] = {border->w, border->h};
-    SDL_FreeSurface(border);
     blit(ed.save_button, &save);
 }
 
