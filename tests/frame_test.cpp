@@ -54,22 +54,18 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     const stream_id picture[] = {s_button, s_button, s_button, s_button, s_button, s_button, s_rupee, s_999, s_hearts,
         s_map, s_magicborder, s_action, s_bow, s_navi, s_bow, s_bow, s_bow, s_99, s_99, s_99, s_99};
     // clang-format on
+    SDL_Surface* const fixed[] = {ed.rupee_overlay, nullptr, ed.hearts_overlay, ed.map_overlay}; // 6-9
     for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
         SDL_Rect& pos      = m.elements[e].pos;
         const SDL_Color& c = m.colors[color_slot_of(e) == no_slot ? 0 : color_slot_of(e)].value;
         if (e == 10) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
             box({Sint16(pos.x + 7), Sint16(pos.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
-        SDL_Surface *p = decode(ed.streams[picture[e]], e < 17), *o = nullptr,
-                    *zo = nullptr; // numbers: opaque
-        if (e <= 5) o = decode(ed.streams[s_buttonoverlay], true);
+        SDL_Surface* p = decode(ed.streams[picture[e]], e < 17); // the numbers opaque
+        SDL_Surface* o = e <= 5 ? decode(ed.streams[s_buttonoverlay], true) : nullptr;
         if (e <= 9 && e != 7) recolor(p, c.r, c.g, c.b, 255); // the Rupee Number keeps its own colours
-        const float f    = element_factor(m, e);              // 1 for those drawn at their own size
-        SDL_Surface* zp  = zoom_surface(p, 1, f);
-        SDL_Surface* top = e == 6   ? ed.rupee_overlay
-                           : e == 8 ? ed.hearts_overlay
-                           : e == 9 ? ed.map_overlay
-                                    : nullptr;
-        if (o) top = zo = zoom_surface(o, 1, f);
+        const float f   = element_factor(m, e);               // 1 for those drawn at their own size
+        SDL_Surface *zp = zoom_surface(p, 1, f), *zo = o ? zoom_surface(o, 1, f) : nullptr;
+        SDL_Surface* top = o ? zo : e >= 6 && e <= 9 ? fixed[e - 6] : nullptr;
         if (zp && (!o || zo)) {
             m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
