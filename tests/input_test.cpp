@@ -6,6 +6,7 @@
 #include "ui/input.h"
 
 #include <climits>
+#include <map>
 
 namespace {
 
@@ -97,18 +98,14 @@ TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release
         ed.model.selected = r.e;
         ed.scale_button   = 2; // as a new selection does
         refresh_x_text(ed), refresh_y_text(ed);
-        const layout before = ed.model;
+        layout want            = ed.model;
+        want.elements[r.e].pos = {Sint16(pos(r.e).x + 5 * r.dx), Sint16(pos(r.e).y + 5 * r.dy), 0, 0};
+        want.scales[r.slot < 0 ? 12 : r.slot].value += 5 * r.step, want.scales[12].value += 5 * r.step12;
         push_press(r.x, 280);
         passes(5);
         push_release(r.x, 280);
         passes(3);
-        EXPECT_TRUE(pos(r.e).x == before.elements[r.e].pos.x + 5 * r.dx &&
-                    pos(r.e).y == before.elements[r.e].pos.y + 5 * r.dy);
-        for (int k = 0; k < scale_count; k++)
-            EXPECT_EQ(ed.model.scales[k].value - before.scales[k].value, k == r.slot ? 5 * r.step
-                                                                         : k == 12   ? 5 * r.step12
-                                                                                     : 0)
-                << k;
+        EXPECT_EQ(changes(ed.model), changes(want));
         const int k = scale_slot_of(r.e);
         EXPECT_STREQ(ed.scale_text, k == no_slot ? "" : hexstring(ed.model.scales[k].value, 4).s);
         EXPECT_STREQ(ed.x_text, hexstring(static_cast<uint16_t>(pos(r.e).x), 4).s);
@@ -128,44 +125,35 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
     // A press on another value field ends the running edit and starts its own
     // entry afresh; a first key that stores nothing then leaves the buffer's
     // first byte as the last entry left it.
-    const struct {
-        int selected;
-        const char* script;
-        std::vector<std::string> changed;
-        const char *shown, *modes; // the last field's text, the edit modes still running
-    } rows[] = {
-        {0, "Y00a0", {"y0=160"}, "00A0", ""},
-        {0, "Xffff", {"x0=-1"}, "FFFF", ""},
-        {0, "X1^23", {"x0=1"}, "1", ""},             // Shift takes a place, cuts the text
-        {0, "X#1#2#0#95<", {"x0=4617"}, "1209", ""}, // keys after completion: nothing
-        {0, "X<<", {}, "", "X"},
-        {0, "X12<005", {"x0=4101"}, "1005", ""},
-        {0, "1<", {}, "", ""}, // no edit mode: keys do nothing
-        {12, "S0100", {"s7=256"}, "0100", ""},
-        {6, "S1234", {}, "1234", ""}, // no scale of its own
-        {0, "C00ff00", {"c0=00FF00"}, "00FF00", ""},
-        {14, "C123456", {}, "123456", ""}, // no colour of its own
-        {0, "C12345Xabcd", {"x0=-21555"}, "ABCD", ""},
-        {0, "XabcdY^000", {"x0=-21555", "y0=-24576"}, "A000", ""},
-        {0, "S.1234", {}, "", ""}, // a press elsewhere ends it
-    };
+    // clang-format off
+    const struct { int selected; const char *script, *shown, *modes; std::vector<std::string> changed; } rows[] = {
+        // the element selected, the script, the last field and its text, the edit modes still running, the changes
+        {0, "Y00a0", "Y00A0", "", {"y0=160"}},
+        {0, "Xffff", "XFFFF", "", {"x0=-1"}},
+        {0, "X1^23", "X1", "", {"x0=1"}}, // Shift takes a place, cuts the text
+        {0, "X#1#2#0#95<", "X1209", "", {"x0=4617"}}, // keys after completion: nothing
+        {0, "X<<", "X", "X", {}},
+        {0, "X12<005", "X1005", "", {"x0=4101"}},
+        {0, "1<", "X", "", {}}, // no edit mode: keys do nothing
+        {12, "S0100", "S0100", "", {"s7=256"}},
+        {6, "S1234", "S1234", "", {}}, // no scale of its own
+        {0, "C00ff00", "C00FF00", "", {"c0=00FF00"}},
+        {14, "C123456", "C123456", "", {}}, // no colour of its own
+        {0, "C12345Xabcd", "XABCD", "", {"x0=-21555"}},
+        {0, "XabcdY^000", "YA000", "", {"x0=-21555", "y0=-24576"}},
+        {0, "S.1234", "S", "", {}}}; // a press elsewhere ends it
+    // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         tear_down(ed);
         ASSERT_TRUE(start_editor_headless(ed));
         ed.model.selected = r.selected;
         script(r.script);
-        EXPECT_EQ(changes(ed.model), r.changed);
-        char field = 0;
-        for (const char* c = r.script; *c; c++)
-            if (strchr("XYSC", *c)) field = *c;
-        EXPECT_STREQ(field == 'X'   ? ed.x_text
-                     : field == 'Y' ? ed.y_text
-                     : field == 'S' ? ed.scale_text
-                                    : ed.color_text,
-                     r.shown);
+        std::map<char, const char*> text = {
+            {'X', ed.x_text}, {'Y', ed.y_text}, {'S', ed.scale_text}, {'C', ed.color_text}};
+        EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
         EXPECT_EQ(edit_modes(), r.modes);
-        EXPECT_EQ(ed.model.selected, r.selected);
+        EXPECT_EQ(changes(ed.model), r.changed);
     }
 }
 
