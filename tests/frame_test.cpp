@@ -1,10 +1,8 @@
 // frame_test.cpp - draw_frame against a plain rendering of the same frame:
 // every picture decoded from its file, recoloured, scaled whole and blitted
-// whole in the frame's order, so that whatever draw_frame does to be quick
-// (scaling only what is seen) must give the same screen, positions written
-// back and sizes. (Pictures brought into the screen's format draw the same
-// pixels: image_store_test.) Then the game's scales,
-// the elements skipped when they cannot be drawn, and a refused resize.
+// whole in the frame's order, so that scaling only what is seen must give the
+// same screen, positions written back and sizes. Then the game's scales, the
+// elements skipped when they cannot be drawn, and a refused resize.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "shell/image_store.h"
@@ -119,11 +117,9 @@ TEST_F(frame, matches_the_plain_frame_at_home_edited_at_the_largest_sizes_and_on
     same_frame("edited, positions written back");
     EXPECT_TRUE(pos(0).x == -7 && pos(0).y == -7 && pos(4).x == 0 && pos(3).x == 250);
 
-    // every scaled element at the largest size the four-digit scale field allows
-    for (int k = 0; k < scale_count; k++) m.scales[k].value = 5; // 32 px by 527/5: 3372
-    m.scales[0].value     = 0xFFFB;                              // 527/6
-    m.scales[6].value     = 95;                                  // the A Button Icon by 32.125
-    m.scales[12].value    = 1;
+    // every scaled element at the largest size the four-digit scale field allows: 32 px by 527/5,
+    // the A Button by 527/6, the A Button Icon by 32.125
+    for (int k = 0; k < scale_count; k++) m.scales[k].value = k == 0 ? 0xFFFB : k == 6 ? 95 : k == 12 ? 1 : 5;
     const int places[][3] = {{1, -3300, 0},   {2, 0, -3300},   {3, 319, 319},
                              {4, -3371, 100}, {5, 100, -3371}, {11, -1400, -900},
                              {14, 200, 50},   {15, -3372, 0},  {16, 0, 320}};

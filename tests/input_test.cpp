@@ -13,10 +13,7 @@ namespace {
 struct input : editor_test {
     void drain() { poll_editor_events(ed); }
     void size(int e, int w, int h) { ed.model.element_sizes[e] = {w, h}; }
-    void click(int x, int y) {
-        push_press(x, y);
-        push_release(x, y);
-    }
+    void click(int x, int y) { push_press(x, y), push_release(x, y); }
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
     // that value field, "." one outside every control, 0-9 and a-f those keys,
     // # before a digit its keypad key, ^ Shift, < Backspace.
