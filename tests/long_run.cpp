@@ -1,12 +1,8 @@
-// long_run.cpp - the editor under a long random session: about 100,000 passes
-// (each a full event drain and draw_frame) of random keys, pointer, buttons,
-// quits and resizes, fed through the events fuzz target in slices of twelve
-// passes, its invariants checked after every pass. Memory and open
-// descriptors must stay flat from the first thousand passes to the last: no
-// surface, buffer or file may survive its frame.
-//
-// Built as its own program (label "long") because it takes a while; the number
-// of passes can be lowered with HUDWRIGHT_LONG_PASSES for a quick look.
+// long_run.cpp - about 100,000 editor passes of random events, fed through the
+// events fuzz target twelve passes at a time (its invariants checked after
+// each): live memory and open descriptors stay flat from the first thousand
+// passes to the last. A program of its own (label "long"); fewer passes with
+// HUDWRIGHT_LONG_PASSES for a quick look.
 #include "fuzz/targets.h"
 
 #include <filesystem>
