@@ -139,7 +139,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_edited_at_the_largest_sizes_and_on
     same_frame("a paletted background");
 }
 
-TEST_F(frame, elements_are_drawn_at_the_games_home_scales) {
+TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they_cannot_be_drawn) {
     // clang-format off
     const struct { int e; stream_id s; double f; } rows[] = {
         {0, s_button, 527 / 568.0}, {1, s_button, 527 / 575.0}, {2, s_button, 527 / 876.0}, {5, s_button, 527 / 620.0},
@@ -152,9 +152,8 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales) {
         SDL_FreeSurface(p);
     }
     EXPECT_FLOAT_EQ(a_icon_factor(100, 16), float(6 * (32.125 / 2) / 95.0)); // a = 2, b = 6: whole quotients
-}
 
-TEST_F(frame, an_element_that_cannot_be_drawn_is_skipped_and_keeps_its_size) {
+    // an element that cannot be drawn is skipped and keeps its size
     // clang-format off
     const struct { int e, slot; int32_t value; } cases[] = {
         {1, 1, 0}, {1, 1, 1}, {1, 1, -1},       // divisor 0; 527 times: far too large; so small nothing is left
@@ -179,19 +178,17 @@ TEST_F(frame, an_element_that_cannot_be_drawn_is_skipped_and_keeps_its_size) {
             EXPECT_EQ(size(e).w == 77 && size(e).h == 66, skipped) << e;
         }
     }
-    pos(0)  = {32767, 32765, 0, 0}; // where the A Button's inset or the meter's bar would wrap
-    pos(10) = {32767, 32767, 0, 0};
+    pos(0)  = {32767, 32765, 0, 0},
+    pos(10) = {32767, 32767, 0, 0}; // where an inset or the meter's bar would wrap
     passes(1);
     EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765 && pos(10).x == 32767) << "left where they are";
-}
 
-TEST_F(frame, after_a_refused_resize_the_steps_still_run_and_nothing_is_drawn) {
-    SDL_Event resize{};
+    SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
     SDL_PushEvent(&resize);
     push_press(160, 280); // X "+"
     passes(3);
-    EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 186 + 3);
+    EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 
 } // namespace
