@@ -15,8 +15,7 @@
 namespace {
 
 SDL_Surface* decode(image_stream& s, bool alpha) {
-    std::fseek(s.file, 0, SEEK_SET);
-    SDL_Surface* p = SDL_LoadBMP_RW(s.rw, 0);
+    SDL_Surface* p = decode_stream(s);
     if (p && alpha) enable_pixel_alpha(p);
     return p;
 }
@@ -24,14 +23,10 @@ SDL_Surface* decode(image_stream& s, bool alpha) {
 // The frame as plainly as it can be drawn, the held-button steps idle.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
-    auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
-        if (p) SDL_UpperBlit(p, nullptr, to, at);
-    };
+    auto blit = [&](SDL_Surface* p, SDL_Rect* at) { return p && SDL_UpperBlit(p, nullptr, to, at); };
     box(ed.panel_rect, 0);
-    box(ed.color_field, 0xFFFFFF);
-    box(ed.scale_field, 0xFFFFFF);
-    drawtext(ed.color_field, ed.color_text, to, 0);
-    drawtext(ed.scale_field, ed.scale_text, to, 0);
+    for (auto [at, text] : {std::pair{ed.color_field, ed.color_text}, {ed.scale_field, ed.scale_text}})
+        box(at, 0xFFFFFF), drawtext(at, text, to, 0);
     for (auto [at, label, value] :
          {std::tuple{ed.x_control, "- X +", ed.x_text}, {ed.y_control, "- Y +", ed.y_text}}) {
         drawtext(at, label, to, 1);
