@@ -13,13 +13,11 @@ TEST(color_walk, gives_the_telling_values) {
         {-100, 8, 0xFF0000},  {9, 9, 0xFF0800},     {10, 10, 0xFF1100},   {38, 39, 0xFFFF00},
         {40, 40, 0xF7FF00},   {68, 68, 0x09FF00},   {69, 69, 0x09FF09},   {98, 99, 0x09FFFF},
         {100, 100, 0x09F6FF}, {128, 128, 0x0908FF}, {129, 129, 0x1108FF}, {157, 159, 0xFF08FF},
-        {160, 160, 0xFF08F6}, {186, 186, 0xFF0819}, {188, 400, 0xFF0808},
-    }; // pointer x from, to, the colour
+        {160, 160, 0xFF08F6}, {186, 186, 0xFF0819}, {188, 400, 0xFF0808}}; // pointer x from, to
     for (auto& r : rows)
-        for (int px = r[0]; px <= r[1]; px++) {
-            rgb c = color_walk(px - 8);
-            EXPECT_EQ(c.r << 16 | c.g << 8 | c.b, r[2]) << "px " << px;
-        }
+        for (int px = r[0]; px <= r[1]; px++)
+            EXPECT_EQ(color_walk(px - 8).r << 16 | color_walk(px - 8).g << 8 | color_walk(px - 8).b, r[2])
+                << px;
 }
 
 struct color_bar : editor_test {};

@@ -15,8 +15,8 @@ struct input : editor_test {
     void size(int e, int w, int h) { ed.model.element_sizes[e] = {w, h}; }
     void click(int x, int y) { push_press(x, y), push_release(x, y); }
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
-    // that value field, "." one outside every control, 0-9 and a-f those keys,
-    // # before a digit its keypad key, ^ Shift, < Backspace.
+    // that value field, "." one outside every control, W the save button, 0-9
+    // and a-f those keys, # before a digit its keypad key, ^ Shift, < Backspace.
     void script(const char* s) {
         for (; *s; s++) switch (*s) {
             case 'X': click(185, 280); break;
@@ -24,6 +24,7 @@ struct input : editor_test {
             case 'S': click(90, 280); break;
             case 'C': click(210, 255); break;
             case '.': click(150, 300); break; // the selector's name
+            case 'W': click(280, 300); break;
             case '^': push_key(SDLK_LSHIFT); break;
             case '<': push_key(SDLK_BACKSPACE); break;
             case '#': push_key(static_cast<SDLKey>(SDLK_KP0 + *++s - '0')); break;
@@ -116,9 +117,8 @@ TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release
 }
 
 TEST_F(input, typed_values_complete_at_the_fields_length) {
-    // A press on another value field ends the running edit and starts its own
-    // entry afresh; a first key that stores nothing then leaves the buffer's
-    // first byte as the last entry left it.
+    // A press on another value field ends the running edit and starts afresh; a first key that stores
+    // nothing then leaves the buffer's first byte as the last entry left it.
     // clang-format off
     const struct { int selected; const char *script, *shown, *modes; std::vector<std::string> changed; } rows[] = {
         // the element selected, the script, the last field and its text, the edit modes still running, the changes
@@ -162,9 +162,7 @@ TEST_F(input, the_selector_wraps_both_ways_and_refreshes_the_texts) {
 }
 
 TEST_F(input, the_save_button_writes_the_layout_and_quit_or_escape_end_the_run) {
-    script("X00bbS"); // the A Button one pixel right, and an edit the save press ends
-    click(280, 300);
-    drain();
+    script("X00bbSW"); // the A Button one pixel right, and an edit the save press ends
     EXPECT_EQ(edit_modes(), "");
     EXPECT_EQ(read_lines("code.txt"), std::vector<std::string>{"812114C6 00BB"});
     std::remove("code.txt");

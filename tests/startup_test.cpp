@@ -54,11 +54,7 @@ TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and
     ed.screen_delay_ms = 5000; // only a frame still waiting for an answer pauses
     ed.message_pos     = SDL_Rect{35, 128, 0, 0};
     const Uint32 start = SDL_GetTicks();
-    auto ask           = [&] {
-        Uint8 choice = 0;
-        yes_no_prompt(ed, "Bg.bmp found. Use it?", choice);
-        return choice;
-    };
+    auto ask = [&](Uint8 choice = 0) { return yes_no_prompt(ed, "Bg.bmp found. Use it?", choice), choice; };
     const int answers[][4] = {{30, 80, SDL_BUTTON_LEFT, 1},   {50, 95, SDL_BUTTON_LEFT, 1},
                               {40, 85, SDL_BUTTON_MIDDLE, 1}, {31, 81, SDL_BUTTON_WHEELUP, 1},
                               {93, 95, SDL_BUTTON_RIGHT, 2},  {85, 90, SDL_BUTTON_WHEELDOWN, 2}};
