@@ -27,13 +27,9 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     box(ed.panel_rect, 0);
     for (auto [at, text] : {std::pair{ed.color_field, ed.color_text}, {ed.scale_field, ed.scale_text}})
         box(at, 0xFFFFFF), drawtext(at, text, to, 0);
-    for (auto [at, label, value] :
-         {std::tuple{ed.x_control, "- X +", ed.x_text}, {ed.y_control, "- Y +", ed.y_text}}) {
-        drawtext(at, label, to, 1);
-        at.x = Sint16(at.x + 43); // the value stands right of its label
-        box(at, 0xFFFFFF);
-        drawtext(at, value, to, 0);
-    }
+    for (auto [at, label, value] : // each value 43 px right of its label
+         {std::tuple{ed.x_control, "- X +", ed.x_text}, {ed.y_control, "- Y +", ed.y_text}})
+        drawtext(at, label, to, 1), at.x = Sint16(at.x + 43), box(at, 0xFFFFFF), drawtext(at, value, to, 0);
     const char* name = m.element_names[m.selected];
     drawtext({8, 296, 0, 0}, "-", to, 1); // the selector: the name 14 px on, "+" one cell after it
     drawtext({22, 296, 0, 0}, name, to, 1);
@@ -63,12 +59,10 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
             m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
             pos.x = Sint16(pos.x + in), pos.y = Sint16(pos.y + in);
-            blit(zp, &pos);
-            blit(top, &pos);
+            blit(zp, &pos), blit(top, &pos);
             pos.x = Sint16(pos.x - in), pos.y = Sint16(pos.y - in);
         }
-        for (SDL_Surface* q : {p, o, zp, zo})
-            if (q) SDL_FreeSurface(q);
+        for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
     blit(ed.save_button, &save);
 }
@@ -89,8 +83,7 @@ struct frame : editor_test {
         plain_frame(ed, m, plain);
         draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
-        EXPECT_EQ(std::memcmp(ed.model.elements, m.elements, sizeof m.elements), 0)
-            << "positions written back";
+        EXPECT_EQ(std::memcmp(ed.model.elements, m.elements, sizeof m.elements), 0) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
         SDL_FreeSurface(plain);
     }
