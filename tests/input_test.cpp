@@ -39,18 +39,15 @@ struct input : editor_test {
 };
 
 TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_and_drags_down_to_y_240) {
-    auto press = [&](int px, int py, Uint8 button = SDL_BUTTON_LEFT) {
-        push_press(px, py, button);
-        drain();
-        return ed.model.selected;
+    auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+        return push_press(x, y, button), drain(), ed.model.selected;
     };
     // the A Button Icon starts on the A Button's corner and is tested first, even with its box shrunk to it
     size(0, 40, 40), size(11, 0, 0);
     EXPECT_TRUE(press(186, 9) == 11 && ed.dragging == 1 && ed.picking_color == 2 && ed.scale_button == 2);
     push_release(0, 0);
     for (int e = 0; e < element_count; e++) pos(e) = {300, 200, 0, 0}, size(e, 0, 0);
-    pos(3) = {-10, -10, 0, 0};
-    size(3, 20, 20);
+    pos(3) = {-10, -10, 0, 0}, size(3, 20, 20);
     for (int e : {1, 12, 19}) pos(e) = {50, 50, 0, 0}, size(e, 41, 30);
     EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
     push_release(0, 0);
@@ -108,11 +105,9 @@ TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release
     }
     ed.model.selected = 0; // positions wrap at 16 bits, scales at 32
     pos(0).x = 32767, ed.model.scales[0].value = INT32_MAX;
-    push_press(160, 280);
-    push_press(68, 280);
+    push_press(160, 280), push_press(68, 280);
     drain();
-    nudge_step(ed); // (the next frame would hold the corner at the window's edge)
-    scale_step(ed);
+    nudge_step(ed), scale_step(ed); // (the next frame would hold the corner at the window's edge)
     EXPECT_TRUE(pos(0).x == -32768 && ed.model.scales[0].value == INT32_MIN);
 }
 
