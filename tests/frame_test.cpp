@@ -137,9 +137,14 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     for (auto& r : rows) {
         SDL_Surface* p = decode(ed.streams[r.s], false);
         EXPECT_TRUE(size(r.e).w == int(p->w * r.f) && size(r.e).h == int(p->h * r.f)) << r.e;
+        EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
         SDL_FreeSurface(p);
     }
     EXPECT_FLOAT_EQ(a_icon_factor(100, 16), float(6 * (32.125 / 2) / 95.0)); // a = 2, b = 6: whole quotients
+
+    pos(0) = {32767, 32765, 0, 0}; // where the A Button's inset would wrap: left where it is
+    passes(1);
+    EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
 
     // an element that cannot be drawn is skipped and keeps its size
     // clang-format off
@@ -166,10 +171,6 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
             EXPECT_EQ(size(e).w == 77 && size(e).h == 66, skipped) << e;
         }
     }
-    pos(0)  = {32767, 32765, 0, 0},
-    pos(10) = {32767, 32767, 0, 0}; // where an inset or the meter's bar would wrap
-    passes(1);
-    EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765 && pos(10).x == 32767) << "left where they are";
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
