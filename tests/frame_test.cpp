@@ -97,8 +97,9 @@ TEST_F(frame, matches_the_plain_frame_at_home_edited_at_the_largest_sizes_and_on
     // slot 0 the A Button's (by 527/382), 6 and 12 the A Button Icon's (a = 3, b = 9)
     const int scales[][2] = {{0, 0xFF00}, {1, 0x40}, {2, 0x200}, {3, 0x11}, {6, 0x90}, {7, 0x30}, {12, 0x10}};
     for (auto [k, v] : scales) m.scales[k].value = v;
-    const int moves[][3] = {{0, -20, -30},  {1, -200, 100}, {3, 250, 180}, {4, -700, -700},
-                            {12, 300, -40}, {9, 290, 230},  {8, -50, 2}};
+    const int moves[][3] = {
+        {0, -20, -30}, {1, -200, 100}, {3, 250, 180}, {4, -700, -700}, {12, 300, -40},
+        {9, 290, 230}, {8, -50, 2},    {17, 30, 210}, {10, 20, 200}}; // 17, 10 on the Rupee Icon
     for (auto& p : moves) pos(p[0]) = {Sint16(p[1]), Sint16(p[2]), 0, 0};
     m.selected = 9;
     same_frame("edited: corners left of or above the window are held at its edge");
