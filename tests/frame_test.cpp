@@ -1,5 +1,5 @@
 // frame_test.cpp - draw_frame against a plain rendering of the same frame:
-// every picture decoded from its file, recoloured, scaled whole and blitted
+// every picture decoded afresh, recoloured, scaled whole and blitted
 // whole in the frame's order, so that scaling only what is seen must give the
 // same screen, positions written back and sizes. Then the game's scales, the
 // elements skipped when they cannot be drawn, and a refused resize.
