@@ -4,7 +4,5 @@ add_executable(hudwright_long ${CMAKE_CURRENT_SOURCE_DIR}/long_run.cpp ${CMAKE_C
 target_link_libraries(hudwright_long PRIVATE hudwright_core GTest::gtest GTest::gtest_main)
 target_include_directories(hudwright_long PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME long_run COMMAND hudwright_long)
-set_tests_properties(long_run PROPERTIES LABELS long TIMEOUT 900
-  # A small quarantine, so that freed blocks the sanitizer holds back do not
-  # swamp the resident size that the test compares.
+set_tests_properties(long_run PROPERTIES LABELS long TIMEOUT 900 # a small quarantine keeps the process small
   ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=16")
