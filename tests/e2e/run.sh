@@ -1,8 +1,7 @@
 #!/bin/bash
-# run.sh SCENARIO HUDWRIGHT - runs one end-to-end scenario of scenarios.sh: the
-# real program in a fresh working directory and a private X server, driven
-# through xdotool's mouse and keyboard, checked through code.txt and xwd dumps
-# of the window. Every wait polls what the window shows; none sleeps and hopes.
+# run.sh SCENARIO HUDWRIGHT - one scenario of scenarios.sh: the real program in
+# a fresh directory and a private X server, driven by xdotool, checked through
+# code.txt and xwd dumps. Every wait polls what the window shows; none sleeps.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 2 ] || { echo "usage: $0 SCENARIO HUDWRIGHT" >&2; exit 2; }
@@ -39,9 +38,8 @@ poll() {
     done
 }
 
-# A private X server of $depth bits on a display number chosen here: Xvfb
-# -displayfd's search unlinks the sockets of servers running beside it. The
-# choice and the start are serialised among scenarios with flock.
+# A private X server of $depth bits on a display chosen here (-displayfd's search
+# unlinks the sockets of servers beside it), serialised among scenarios by flock.
 start_x() {
     local n=$((200 + RANDOM % 400)) deadline
     exec 9>/tmp/hudwright-e2e-x.lock
@@ -70,8 +68,7 @@ found_window() {
     [ -n "$wid" ]
 }
 
-# Starts the program in $work (and the X server first); its output goes to
-# $root/app.log, so that the directory holds only what the program writes.
+# Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
     (cd "$work" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
@@ -93,8 +90,7 @@ wait_exit() {
 }
 
 at() { echo "$root/$1.xwd"; }
-# try_shot NAME dumps the window into $(at NAME), or returns 1 once the program has gone.
-try_shot() {
+try_shot() { # NAME: dumps the window into $(at NAME), or returns 1 once the program has gone
     until timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null; do
         alive || return 1
         sleep 0.05
@@ -104,13 +100,11 @@ shot_then() {
     try_shot "$1" || fail "hudwright ended while a screenshot was wanted"
     "${@:2}" "$(at "$1")"
 }
-# wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot's path,
-# succeeds; the last shot stays in $(at NAME).
+# wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot, succeeds.
 wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }
 is_screen() { [ "$(screen_of "$2")" = "$1" ]; }
 wait_screen() { wait_for "$1" "the $1 screen" is_screen "$1"; }
 
-# ---- questions about shots -------------------------------------------------------
 # A shot's pixels as "X,Y: (R,G,B)  #RRGGBB ...", the region X Y W H only if given.
 pixels() { convert "xwd:$1${5:+[$4x$5+$2+$3]}" -depth 8 txt:-; }
 # count SHOT X Y W H RRGGBB: the region's pixels of that colour.
@@ -126,10 +120,9 @@ differs() {
     compare -metric AE "xwd:$1[$4x$5+$2+$3]" "xwd:$6[$4x$5+$2+$3]" null: 2>/dev/null && return 1
     [ $? = 1 ] || fail "compare could not read $1 and $6"
 }
-# The screen a shot shows, told apart by what only each draws. The editor
-# fills its value fields white; the prompts are black but for "Yes", "No" and
-# the question at y 128 (the base-code one reaches x 224); the count-down
-# draws its text at y 256 and nothing further down.
+# The screen a shot shows: the editor's value fields are white; the prompts are
+# black but for "Yes", "No" and the question at y 128 (the base-code one reaches
+# x 224); the count-down draws its text at y 256 and nothing further down.
 screen_of() {
     pixels "$1" | awk 'function r(x0, y0, w, h) { return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
     NR > 1 { split($1, p, /[,:]/); x = p[1]; y = p[2]; split($2, c, /[(),]/)
@@ -151,8 +144,7 @@ release() { xdotool mouseup 1; }
 click() { press "$1" "$2" && release; }
 keys() { xdotool key --delay 30 "$@"; }
 
-# pointer_left X Y: the program has warped the pointer away from X Y; sets
-# px, py to its place in the window.
+# pointer_left X Y: the program warped the pointer away from X Y to px, py.
 pointer_left() {
     local X Y SCREEN WINDOW rx ry
     eval "$(xdotool getmouselocation --shell)"

@@ -1,7 +1,6 @@
-// targets.h - the bodies of the two fuzz targets, shared by the libFuzzer
-// programs (target.cpp) and the suite that replays the kept corpus
-// (tests/corpus_test.cpp). Each takes raw bytes and returns "" when every
-// invariant held, else the first one broken; sanitizers catch the rest.
+// targets.h - the two fuzz targets' bodies, shared by target.cpp, corpus_test
+// and long_run: raw bytes in, "" out when every invariant held, else the first
+// one broken; sanitizers catch the rest.
 #pragma once
 
 #include "model/export.h"
@@ -28,32 +27,34 @@ inline void import_bytes(const uint8_t* data, size_t size, layout& m) {
     std::fclose(in);
 }
 
-// What neither the import nor an edit may change: homes, names, offsets.
-inline std::string same_tables(const layout& a, const layout& b) {
-    for (int e = 0; e < element_count; e++)
-        if (a.elements[e].home.x != b.elements[e].home.x || a.elements[e].home.y != b.elements[e].home.y ||
-            a.element_names[e] != b.element_names[e])
-            return describe("an element's home or name changed", e);
+// The first difference of two layouts in what neither the import nor an edit
+// may change (homes: the homes, names and offsets), else in what the import
+// sets (positions, scales, colours); "" if none.
+inline std::string first_difference(const layout& a, const layout& b, bool homes) {
+    auto rgb = [homes](const color_slot& c) {
+        const SDL_Color& v = homes ? c.home : c.value;
+        return v.r << 16 | v.g << 8 | v.b;
+    };
+    for (int e = 0; e < element_count; e++) {
+        const SDL_Rect& p = homes ? a.elements[e].home : a.elements[e].pos;
+        const SDL_Rect& q = homes ? b.elements[e].home : b.elements[e].pos;
+        if (p.x != q.x || p.y != q.y || (homes && a.element_names[e] != b.element_names[e]))
+            return describe("an element differs", e, p.x - q.x);
+    }
     for (int k = 0; k < scale_count; k++)
-        if (a.scales[k].home != b.scales[k].home) return describe("a scale home changed", k);
+        if (homes ? a.scales[k].home != b.scales[k].home : a.scales[k].value != b.scales[k].value)
+            return describe("a scale differs", k, a.scales[k].value);
     for (int k = 0; k < color_count; k++)
-        if (std::memcmp(&a.colors[k].home, &b.colors[k].home,
-                        3)) // r, g, b return describe("a colour home changed", k);
-            if (std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets))
-                return "an offset changed";
+        if (rgb(a.colors[k]) != rgb(b.colors[k])) return describe("a colour differs", k, rgb(a.colors[k]));
+    if (homes && std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets))
+        return "an offset differs";
     return "";
 }
-
-// What the import may set: positions, scales, colours.
+inline std::string same_tables(const layout& a, const layout& b) {
+    return first_difference(a, b, true);
+}
 inline std::string same_values(const layout& a, const layout& b) {
-    for (int e = 0; e < element_count; e++)
-        if (a.elements[e].pos.x != b.elements[e].pos.x || a.elements[e].pos.y != b.elements[e].pos.y)
-            return describe("element position differs", e, a.elements[e].pos.x - b.elements[e].pos.x);
-    for (int k = 0; k < scale_count; k++)
-        if (a.scales[k].value != b.scales[k].value) return describe("scale differs", k, a.scales[k].value);
-    for (int k = 0; k < color_count; k++)
-        if (std::memcmp(&a.colors[k].value, &b.colors[k].value, 3)) return describe("colour differs", k);
-    return "";
+    return first_difference(a, b, false);
 }
 
 // Base code import: whatever the bytes, it ends, changes no table and not the
@@ -76,8 +77,7 @@ inline std::string import_one(const uint8_t* data, size_t size) {
     return "";
 }
 
-// A started headless editor and its state at the first editor pass, to which
-// every input is reset.
+// A started headless editor and its state at the first pass, to which every input is reset.
 struct editor_session {
     editor ed{}, start{};
     bool ok = false;
@@ -93,8 +93,7 @@ struct editor_session {
     }
     void reset() {
         SDL_Event e;
-        while (SDL_PollEvent(&e)) {
-        }
+        while (SDL_PollEvent(&e)) continue;
         SDL_Surface* screen = SDL_GetVideoSurface();
         if (!screen || screen->w != 320 || screen->h != 320) screen = SDL_SetVideoMode(320, 320, 32, 0);
         // The pictures belong to the run, not to an input: a frame may have
@@ -112,8 +111,8 @@ struct editor_session {
 inline std::string check_editor(const editor& ed, const layout& start) {
     if (ed.model.selected < 0 || ed.model.selected > 20)
         return describe("selected out of range", ed.model.selected);
-    int field = ed.editing_color ? 6 : ed.editing_scale || ed.editing_x || ed.editing_y ? 4 : 6;
-    if (ed.entry_len > field) return describe("entry_len beyond its field", ed.entry_len, field);
+    const int length = !ed.editing_color && (ed.editing_scale || ed.editing_x || ed.editing_y) ? 4 : 6;
+    if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
     if (!ended(ed.entry_buf) || !ended(ed.x_text) || !ended(ed.y_text) || !ended(ed.scale_text) ||
         !ended(ed.color_text))
@@ -124,8 +123,7 @@ inline std::string check_editor(const editor& ed, const layout& start) {
     return same_tables(ed.model, start);
 }
 
-// The keys worth trying most: hex digits of both kinds, the letters just past
-// them, backspace, shift, Escape and a few others.
+// The keys worth trying most: hex digits of both kinds, letters past them, editing keys, Escape.
 constexpr SDLKey keys[] = {SDLK_0,     SDLK_1,      SDLK_2,     SDLK_3,         SDLK_4,      SDLK_5,
                            SDLK_6,     SDLK_7,      SDLK_8,     SDLK_9,         SDLK_a,      SDLK_b,
                            SDLK_c,     SDLK_d,      SDLK_e,     SDLK_f,         SDLK_g,      SDLK_z,
@@ -133,9 +131,8 @@ constexpr SDLKey keys[] = {SDLK_0,     SDLK_1,      SDLK_2,     SDLK_3,         
                            SDLK_DOWN,  SDLK_LEFT,   SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN,
                            SDLK_SPACE, SDLK_DELETE, SDLK_ESCAPE};
 
-// Decodes the bytes into events (keys down and up, motion, presses and
-// releases, quit, resize) and editor passes, at most max_passes, after each of
-// which the invariants must hold.
+// Decodes the bytes into events and editor passes, at most max_passes, after
+// each of which the invariants must hold.
 inline std::string events_one(editor_session& s, const uint8_t* data, size_t size, int max_passes = 12) {
     s.reset();
     const uint8_t *p = data, *end = data + size;
