@@ -1,8 +1,6 @@
-// frame_test.cpp - draw_frame against a plain rendering of the same frame:
-// every picture decoded afresh, recoloured, scaled whole and blitted
-// whole in the frame's order, so that scaling only what is seen must give the
-// same screen, positions written back and sizes. Then the game's scales, the
-// elements skipped when they cannot be drawn, and a refused resize.
+// frame_test.cpp - draw_frame against a plain rendering of the same frame (every
+// picture decoded afresh, recoloured, scaled whole and blitted whole): the same
+// screen, positions and sizes. Then the game's scales, skipped elements and a refused resize.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "shell/image_store.h"

@@ -1,8 +1,6 @@
-// long_run.cpp - about 100,000 editor passes of random events, fed through the
-// events fuzz target twelve passes at a time (its invariants checked after
-// each): live memory and open descriptors stay flat from the first thousand
-// passes to the last. A program of its own (label "long"); fewer passes with
-// HUDWRIGHT_LONG_PASSES for a quick look.
+// long_run.cpp - 100,000 editor passes of random events through the events fuzz
+// target (its invariants checked after each pass): live memory and open
+// descriptors stay flat after the first thousand. Fewer: HUDWRIGHT_LONG_PASSES.
 #include "fuzz/targets.h"
 
 #include <filesystem>
@@ -20,8 +18,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes(); // not every compil
 
 namespace {
 
-// Live heap bytes where the sanitizer can tell them (blocks freed into its
-// quarantine do not count), else the resident size.
+// Live heap bytes where the sanitizer tells them (not its quarantine), else the resident size.
 long held_bytes() {
 #ifdef HUDWRIGHT_ASAN
     return static_cast<long>(__sanitizer_get_current_allocated_bytes());

@@ -1,6 +1,5 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
-// end them, where clicks count, what each answer does and what the screens
-// draw. (Hostile bg.bmp and prompt files are the hostile tests'.)
+// end them, where clicks count, what each answer does and what they draw.
 #include "draw/text.h"
 #include "support.h"
 #include "ui/startup.h"
@@ -62,9 +61,8 @@ TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and
         push_press(a[0], a[1], Uint8(a[2]));
         EXPECT_EQ(ask(), a[3]) << a[0] << "," << a[1] << " button " << a[2];
     }
-    // Just outside either word, or between them: nothing. Each stray click
-    // follows a real answer in the same drain, once after each word, so that
-    // it shows if it answered anything; so do a release and a key on the other.
+    // Just outside either word, or between them: nothing. Each stray click, a release and a key on the
+    // other word follow a real answer in the same drain, so that any of them answering would show.
     const int strays[][2] = {{51, 85}, {94, 85}, {29, 85}, {79, 85}, {40, 79},
                              {40, 96}, {85, 79}, {85, 96}, {65, 88}, {0, 0}};
     for (auto& s : strays)
