@@ -23,7 +23,9 @@ same() { ! differs "$@"; }
 color_field_blank() { [ "$(count "$1" 200 248 42 16 FFFFFF)" = 672 ]; }
 color_field_written() { ! color_field_blank "$1"; }
 none_of() { for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done; }
-answer_prompts() { wait_screen basecode-prompt && click "$@" && wait_screen bg-prompt && click "$@" && wait_screen editor; }
+answer_prompts() { # X Y: both prompts answered with the word at X Y
+    wait_screen basecode-prompt && click "$@" && wait_screen bg-prompt && click "$@" && wait_screen editor
+}
 save_and_quit() { click "${save[@]}" && keys Escape && wait_exit; }
 
 # A basecode.txt in the export's own form (the A Button 7 above the top edge, the
