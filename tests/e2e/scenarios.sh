@@ -74,38 +74,36 @@ scenario_escape_countdown() {
     [ "$(tree_print)" = "$before" ] || fail "the working directory changed"
 }
 
-# Pick the Magic Meter, hold X "+" until it moves, then Y "-" (down); drag it 40
-# right and 30 down (a further motion below y 240 is ignored). code.txt gives the
-# place the screen shows, however many passes the buttons were held.
+# Drag the Magic Meter 40 right and 30 down (a further motion below y 240 is
+# ignored), then hold X "+" until it moves, then Y "-" (down). code.txt gives
+# the place the screen shows, however many passes the buttons were held.
 scenario_drag() {
     launch
     wait_screen editor
     bar $meter "$(at editor)"
-    local x0=$bx y0=$by
-    click $((x0 + 2)) $((y0 + 2))
+    local x0=$bx y0=$by x1 y1
+    press $((x0 + 2)) $((y0 + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
+    move $((px + 40)) $((py + 30))
+    move $((px + 40)) 241
+    release
+    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
+    bar $meter "$(at dragged)"
+    x1=$bx y1=$by
+    [ "$x1 $y1" = "$((x0 + 40)) $((y0 + 30))" ] || fail "the bar is at $x1 $y1, not $((x0 + 40)) $((y0 + 30))"
     press "${x_plus[@]}"
-    wait_for nudged "the meter to move right" bar_moved $meter "$x0 $y0"
+    wait_for nudged "the meter to move right" bar_moved $meter "$x1 $y1"
     release
     press "${y_minus[@]}"
-    wait_for nudged "the meter to move down" bar_moved $meter "* $y0"
+    wait_for nudged "the meter to move down" bar_moved $meter "* $y1"
     release
     click "${color_field[@]}" # handled after the release: the frame after it shows the bar's last place
     wait_for nudged "the colour field to be emptied" color_field_blank
     bar $meter "$(at nudged)"
-    local kx=$((bx - x0)) ky=$((by - y0)) x1=$bx y1=$by
-    [ $kx -gt 0 ] && [ $ky -gt 0 ] || fail "X + and Y - moved the bar from $x0 $y0 to $bx $by"
-    press $((x1 + 2)) $((y1 + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((x1 + 2)) $((y1 + 2))
-    move $((px + 40)) $((py + 30))
-    move $((px + 40)) 241
-    release
-    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x1 $y1"
-    bar $meter "$(at dragged)"
-    [ "$bx $by" = "$((x1 + 40)) $((y1 + 30))" ] || fail "the bar is at $bx $by, not $((x1 + 40)) $((y1 + 30))"
+    [ $bx -gt $x1 ] && [ $by -gt $y1 ] || fail "X + and Y - moved the bar from $x1 $y1 to $bx $by"
     save_and_quit
     local x y
-    x=$(printf %04X $((18 + kx + 40))) y=$(printf %04X $((42 + ky + 30)))
+    x=$(printf %04X $((18 + bx - x0))) y=$(printf %04X $((42 + by - y0)))
     expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
 }
 
