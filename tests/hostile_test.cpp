@@ -1,8 +1,6 @@
-// hostile_test.cpp - files a user (or an accident) may leave in the working
-// directory: a basecode.txt or bg.bmp that is no regular file, a bg.bmp cut
-// short, lying in its header or of an odd depth (base codes of junk are
-// codes_test's and corpus_test's, code.txt of every kind codes_test's). The
-// program must not crash or hang and must lose nothing that was there.
+// hostile_test.cpp - a basecode.txt or bg.bmp that is no regular file, a bg.bmp
+// cut short, lying in its header or of an odd depth: no crash, no hang, nothing
+// lost (junk base codes and code.txt are codes_test's and corpus_test's).
 #include "support.h"
 #include "ui/startup.h"
 
