@@ -152,8 +152,10 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
          m.elements[0].pos.y = -7, m.elements[20].pos.x = -1, m.elements[13].pos.y = -32768;
      }, "812114C4 FFF9\n81210F56 8000\n812119AA FFFF\n"},
     {"colours: bytes; Rupee Icon r and b, A Button b, Magic Meter r; the Rupee colour despite the skip list",
-     [](layout& m) { m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0}, m.colors[7].value = {255, 200, 0, 0}; },
-     "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
+     [](layout& m) {
+         m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0};
+         m.colors[7].value = {255, 200, 0, 0};
+     }, "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
     {"sections in fixed order whatever was edited first", [](layout& m) {
          m.colors[1].value.g = 0, m.scales[9].value = 600, m.elements[17].pos.x = 100;
          m.scales[3].value = 700, m.elements[1].pos.y = 20;
