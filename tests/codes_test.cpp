@@ -67,7 +67,6 @@ TEST(import, each_text_sets_exactly_its_fields) {
         {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"x0=200", "y0=171"}},
         // no separator; the separator may be a line end; short fields, no line end
         {"812114C600C9\n81211258\n0030\n812117E0 7", {"x0=201", "y9=7", "s7=48"}},
-        {"81211258 0011\r\n812114C6 00C9\r\n812117E0 0005", {"x0=201", "y9=5", "s7=17"}},
         {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"x0=202", "s7=18"}},
         {junk, {"y0=-7", "x9=48", "s7=16"}}, // lines not read whole are skipped
         {"8121125800010\n", {"s7=1"}},       // nine digits: the ninth starts field 2, cut at its fourth
@@ -78,10 +77,8 @@ TEST(import, each_text_sets_exactly_its_fields) {
         {std::string(1 << 20, 'x') + "\n81211258 0010\n", {"s7=16"}},
         {std::string(1 << 20, ' ') + std::string(1 << 20, '\0') + "\n\n\r\r\r\n\r\n   \t  \v\f ", {}},
         {digits, {"x0=7"}},
-        // a line of a million digits pairs them as address and value along
-        // the line: 11111111 is no offset; 999996 (twelve times n) leave the
-        // pairing of the next line where it was
-        {std::string(1000000, '1'), {}},
+        // a line of digits pairs them as address and value along the line;
+        // 999996 (twelve times n) leave the pairing of the next line as it was
         {"812114C6 00C8\n" + std::string(999996, '7') + "\n812114C4 FFF9\n", {"x0=200", "y0=-7"}},
         {lines, {"x9=16959"}}, // 999999 & FFFF
     };
@@ -139,8 +136,8 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
     {"Map and Magic Meter: in section A, then again in C",
      [](layout& m) { m.elements[9].pos = {48, 151, 0, 0}, m.elements[10].pos.y = 256; },
      "812117DE 0030\n812117E0 0097\n81211508 0100\n812117DE 0030\n812117E0 0097\n81211508 0100\n"},
-    {"Rupee Icon y: sections A and C", [](layout& m) { m.elements[6].pos.y = 200; }, "8108AB52 00C8\n810BF3D6 00C8\n"},
-    {"Rupee Icon x: section A skipped", [](layout& m) { m.elements[6].pos.x = 30; }, "810BF3D2 001E\n"},
+    {"Rupee Icon: y in sections A and C, x in C only", [](layout& m) { m.elements[6].pos = {30, 200, 0, 0}; },
+     "8108AB52 00C8\n810BF3D2 001E\n810BF3D6 00C8\n"},
     {"Rupee Number: section A x skipped", [](layout& m) { m.elements[7].pos = {1, 2, 0, 0}; },
      "8108AFC6 0002\n810BF66A 0001\n810BF86A 0002\n"},
     {"no offset: Hearts, C-Up Button and Icon scales, A Button Icon's second, Rupee Number and Hearts colours",
@@ -155,8 +152,10 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
          m.elements[0].pos.y = -7, m.elements[20].pos.x = -1, m.elements[13].pos.y = -32768;
      }, "812114C4 FFF9\n81210F56 8000\n812119AA FFFF\n"},
     {"colours: bytes; Rupee Icon r and b, A Button b, Magic Meter r; the Rupee colour despite the skip list",
-     [](layout& m) { m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0}, m.colors[7].value = {255, 200, 0, 0}; },
-     "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
+     [](layout& m) {
+         m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0};
+         m.colors[7].value = {255, 200, 0, 0};
+     }, "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
     {"sections in fixed order whatever was edited first", [](layout& m) {
          m.colors[1].value.g = 0, m.scales[9].value = 600, m.elements[17].pos.x = 100;
          m.scales[3].value = 700, m.elements[1].pos.y = 20;

@@ -92,33 +92,22 @@ std::vector<std::string> changes(const layout& m) {
     return out;
 }
 
-SDL_Surface* argb_surface(int w, int h, Uint32 argb) {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    SDL_FillRect(s, nullptr, argb);
-    return s;
-}
-
-std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture) {
-    const Uint32 w = Uint32(picture->w), h = Uint32(picture->h);
-    std::vector<unsigned char> bmp;
-    auto put = [&](Uint32 v, int bytes) {
-        for (int i = 0; i < bytes; i++) bmp.push_back(i < 4 ? Uint8(v >> (8 * i)) : 0);
+std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixels,
+                     const std::string& palette) {
+    std::string row, s = "BM";
+    const size_t row_bytes = size_t(w) * bpp / 8;
+    while (!pixels.empty() && row.size() < row_bytes) row += pixels;
+    if (!row.empty()) row.resize((row_bytes + 3) / 4 * 4, '\0');
+    uint32_t offset = 54 + uint32_t(palette.size()), size = uint32_t(row.size()) * uint32_t(std::abs(h));
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; i++) s += char(v >> 8 * i);
     };
-    // the file header, then the 40-byte info header: no compression, no
-    // palette, the pixels right after it, bottom row first
-    put('B' | 'M' << 8, 2), put(54 + w * h * 4, 4), put(0, 4), put(54, 4), put(40, 4), put(w, 4), put(h, 4);
-    put(1, 2), put(32, 2), put(0, 24);
-    for (int y = picture->h; y-- > 0;)
-        for (int x = 0; x < picture->w; x++) put(pixel_at(picture, x, y), 4);
-    return bmp;
-}
-
-image_stream bmp_stream(const SDL_Surface* picture) {
-    std::vector<unsigned char> bmp = bmp_bytes(picture);
-    FILE* f                        = std::tmpfile();
-    std::fwrite(bmp.data(), 1, bmp.size(), f);
-    std::rewind(f);
-    return image_stream{f, SDL_RWFromFP(f, 0), nullptr, 0}; // decoded from the file
+    for (uint32_t v : {offset + size, 0u, offset, 40u, uint32_t(w), uint32_t(h)}) put(v, 4);
+    put(1, 2), put(bpp, 2);
+    for (uint32_t v : {0u, size, 2835u, 2835u, 0u, 0u}) put(v, 4);
+    s += palette;
+    for (int y = 0; y < std::abs(h) && !row.empty(); y++) s += row;
+    return s;
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
@@ -141,34 +130,33 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
     return same;
 }
 
-static void push(SDL_Event e) {
-    SDL_PushEvent(&e);
-}
-
 void push_key(SDLKey key) {
     SDL_Event e{};
     e.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}};
-    push(e);
+    SDL_PushEvent(&e);
 }
 
 void push_quit() {
-    push(SDL_Event{SDL_QUIT});
+    SDL_Event e{SDL_QUIT};
+    SDL_PushEvent(&e);
+}
+
+static void push_button(Uint8 type, Uint8 state, int x, int y, Uint8 button) {
+    SDL_Event e{};
+    e.button = {type, 0, button, state, Uint16(x), Uint16(y)};
+    SDL_PushEvent(&e);
 }
 
 void push_press(int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
-    push(e);
+    push_button(SDL_MOUSEBUTTONDOWN, SDL_PRESSED, x, y, button);
 }
 
 void push_release(int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.button = {SDL_MOUSEBUTTONUP, 0, button, SDL_RELEASED, Uint16(x), Uint16(y)};
-    push(e);
+    push_button(SDL_MOUSEBUTTONUP, SDL_RELEASED, x, y, button);
 }
 
 void push_motion(int x, int y) {
     SDL_Event e{};
     e.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0};
-    push(e);
+    SDL_PushEvent(&e);
 }

@@ -62,11 +62,11 @@ struct editor_test : ::testing::Test {
 // "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
 std::vector<std::string> changes(const layout& m);
 
-SDL_Surface* argb_surface(int w, int h, Uint32 argb); // 32 bits, alpha in the top byte
-// The picture as a 32-bit BMP file (the fourth byte kept), and that file on a
-// temporary stream wrapped like a built-in picture's.
-std::vector<unsigned char> bmp_bytes(const SDL_Surface* picture);
-image_stream bmp_stream(const SDL_Surface* picture);
+// A BMP file of w x h pixels at bpp bits (rows top first when h < 0): the
+// palette, then each row made of `pixels` repeated, padded to four bytes (no
+// rows at all when `pixels` is empty).
+std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixels,
+                     const std::string& palette = "");
 Uint32 pixel_at(const SDL_Surface* s, int x, int y); // any depth (24 bits: 0xRRGGBB)
 Uint32& pixel32(SDL_Surface* s, int x, int y);
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
