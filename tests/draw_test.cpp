@@ -244,6 +244,9 @@ TEST(hex, hexstring_keeps_its_width_and_text_reads_back_by_place) {
         ASSERT_EQ(uint32_t(strtohex(hexstring(v, 4).s)), v & 0xFFFF);
     }
     for (auto& r : in) EXPECT_TRUE(strtohex(r.text) == r.hex && strtodec(r.text) == r.dec) << r.text;
+    // powers wrap like the place values above: 16^8 is 0, 2^31 the lowest int
+    EXPECT_TRUE(powr(16, 0) == 1 && powr(16, 5) == 0x100000 && powr(10, 9) == 1000000000 && powr(3, -2) == 1);
+    EXPECT_TRUE(powr(16, 8) == 0 && powr(2, 31) == INT32_MIN && powr(-2, 3) == -8);
 }
 
 } // namespace
