@@ -150,50 +150,36 @@ bool copies(const SDL_Surface* picture, const SDL_Surface* target) {
            target->pixels && picture != target;
 }
 
+// One axis of SDL_UpperBlit's clipping: the part [from, from + len) against
+// the picture's size, then its place against the clip range [lo, lo + span).
+// The axes do not meet, so one after the other gives SDL's result.
+void clip_axis(int& from, int& len, Sint16& at, int size, int lo, int span) {
+    if (from < 0) {
+        len += from;
+        at   = static_cast<Sint16>(at - from);
+        from = 0;
+    }
+    if (size - from < len) len = size - from;
+    int d = lo - at;
+    if (d > 0) {
+        len -= d;
+        at = static_cast<Sint16>(at + d);
+        from += d;
+    }
+    d = at + len - lo - span;
+    if (d > 0) len -= d;
+}
+
 } // namespace
 
 int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at) {
     if (!picture || !target || !copies(picture, target)) return SDL_UpperBlit(picture, part, target, at);
-    // SDL_UpperBlit's clipping, step by step: the part against the picture...
     SDL_Rect whole = {0, 0, 0, 0};
     if (!at) at = &whole;
-    int sx = 0, sy = 0, w = picture->w, h = picture->h;
-    if (part) {
-        sx = part->x;
-        w  = part->w;
-        if (sx < 0) {
-            w += sx;
-            at->x = static_cast<Sint16>(at->x - sx);
-            sx    = 0;
-        }
-        if (picture->w - sx < w) w = picture->w - sx;
-        sy = part->y;
-        h  = part->h;
-        if (sy < 0) {
-            h += sy;
-            at->y = static_cast<Sint16>(at->y - sy);
-            sy    = 0;
-        }
-        if (picture->h - sy < h) h = picture->h - sy;
-    }
-    // ... then the destination against the target's clip rectangle
-    const SDL_Rect& clip = target->clip_rect;
-    int d                = clip.x - at->x;
-    if (d > 0) {
-        w -= d;
-        at->x = static_cast<Sint16>(at->x + d);
-        sx += d;
-    }
-    d = at->x + w - clip.x - clip.w;
-    if (d > 0) w -= d;
-    d = clip.y - at->y;
-    if (d > 0) {
-        h -= d;
-        at->y = static_cast<Sint16>(at->y + d);
-        sy += d;
-    }
-    d = at->y + h - clip.y - clip.h;
-    if (d > 0) h -= d;
+    int sx = part ? part->x : 0, w = part ? part->w : picture->w;
+    int sy = part ? part->y : 0, h = part ? part->h : picture->h;
+    clip_axis(sx, w, at->x, picture->w, target->clip_rect.x, target->clip_rect.w);
+    clip_axis(sy, h, at->y, picture->h, target->clip_rect.y, target->clip_rect.h);
     if (w <= 0 || h <= 0) {
         at->w = at->h = 0;
         return 0;

@@ -18,6 +18,7 @@
 #include "draw/surface_ops.h"
 #include "model/layout.h"
 #include "shell/image_store.h"
+#include "ui/frame.h"
 
 #include <cmath>
 #include <cstdio>
@@ -99,19 +100,6 @@ SDL_Surface* picture_with_alpha(const unsigned char* stored, size_t n) {
     return s;
 }
 
-// The editor's home scale factors: the A Button's inverted rule on slot 0 and
-// the A Button Icon's rule on slots 6 and 12.
-float button_factor(const layout& m) {
-    Uint32 d = 65535u - static_cast<Uint32>(m.scales[0].home);
-    return 527.0f / static_cast<float>(d + d / 2);
-}
-
-float icon_factor(const layout& m) {
-    Uint32 n = static_cast<Uint32>(m.scales[6].home);
-    Uint32 a = n / 48, b = n / static_cast<Uint32>(m.scales[12].home);
-    return static_cast<float>((b * (32.125 / static_cast<float>(a))) / 95.0);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -135,7 +123,7 @@ int main(int argc, char** argv) {
 
     // The editor draws the button 7 px right of and below the corner that the
     // icon starts on, each at its own factor; kept in proportion here.
-    float fb = button_factor(m), fa = icon_factor(m);
+    float fb = element_factor(m, 0), fa = element_factor(m, 11); // the layout starts at home
     int shift               = static_cast<int>(std::lround(-7.0 * detail / fb));
     SDL_Surface* big_face   = zoom_surface(face, 1.0f, detail);
     SDL_Surface* big_shine  = zoom_surface(shine, 1.0f, detail);

@@ -207,20 +207,14 @@ void on_panel(editor& ed, int px, int py) {
             ed.scale_dir    = control == c_scale_plus ? 1 : 2;
         }
         break;
-    case c_x_minus:
-        ed.nudge = 2;
-        refresh_x_text(ed);
-        break;
     case c_x_plus:
-        ed.nudge = 1;
+    case c_x_minus:
+        ed.nudge = control == c_x_plus ? 1 : 2;
         refresh_x_text(ed);
         break;
     case c_y_minus:
-        ed.nudge = 3;
-        refresh_y_text(ed);
-        break;
     case c_y_plus:
-        ed.nudge = 4;
+        ed.nudge = control == c_y_minus ? 3 : 4;
         refresh_y_text(ed);
         break;
     case c_color_field: start_edit(ed, f_color); break;
