@@ -17,21 +17,6 @@ void push(const char* events) {
 
 using startup_test = editor_test;
 
-TEST_F(startup_test, countdown_shows_41_frames_whatever_is_clicked_and_escape_or_quit_leave_at_once) {
-    for (const char* events : {"YN", "YEY", "YQY"}) {
-        SCOPED_TRACE(events);
-        const bool quit = events[1] != 'N';
-        ed.running = 1, ed.countdown = 4, ed.splash_frame = 0;
-        push(events);
-        countdown_screen(ed);
-        countdown_screen(ed); // nor does the screen start again
-        EXPECT_TRUE(ed.running == !quit && ed.splash_frame == (quit ? 0 : 41) &&
-                    ed.countdown == (quit ? 4 : 0));
-        EXPECT_EQ(SDL_PollEvent(&ed.event), 0) << "every event is drained, clicks and other keys dropped";
-        EXPECT_EQ(ed.message_pos.y, 128) << "the prompts' place, however the count-down ended";
-    }
-}
-
 TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and_top_edges_included) {
     ed.screen_delay_ms = 5000; // only a frame still waiting for an answer pauses
     const Uint32 start = SDL_GetTicks();
@@ -59,7 +44,7 @@ TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and
     EXPECT_EQ(ed.running, 1);
 }
 
-TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
+TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
@@ -67,12 +52,12 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
     // clang-format off
     const struct {
         std::string basecode, bg;        // "": no such file
-        const char *before, *after;      // events queued before and after the count-down
+        const char *before, *after;      // events queued before and after the count-down (which drops clicks)
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
         {base, "", "", "Y", 1, 1, 0, {"y0=-7", "s7=16"}},     // "Yes" imports
-        {base, "", "", "N", 1, 2, 0, {}},                      // "No" keeps the built-in layout
+        {base, "", "Y", "N", 1, 2, 0, {}},                     // "No" keeps the built-in layout
         {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
         {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
         {"", bmp, "", "Y", 1, 0, 1, {}}};                      // "Yes" makes the picture the background
@@ -91,6 +76,8 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
         file_prompts(ed);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     bgchoice == r.bg_choice);
+        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41)
+            << "the count-down's frames, or none after Escape";
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
     }

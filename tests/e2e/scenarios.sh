@@ -55,7 +55,8 @@ scenario_screenshot() {
 }
 
 ended_on_countdown() {
-    try_shot after || return 0
+    alive || return 0
+    shot after || return 1
     case $(screen_of "$(at after)") in basecode-prompt | bg-prompt | editor) fail "a later screen showed" ;; esac
     return 1
 }
