@@ -113,6 +113,7 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     for (auto& r : rows) {
         SDL_Surface* p = decode(ed.streams[r.s], false);
         EXPECT_TRUE(size(r.e).w == int(p->w * r.f) && size(r.e).h == int(p->h * r.f)) << r.e;
+        EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
         SDL_FreeSurface(p);
     }
 
