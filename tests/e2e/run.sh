@@ -40,18 +40,22 @@ poll() {
 
 # A private X server of $depth bits on a display chosen here (-displayfd's search
 # unlinks the sockets of servers beside it), serialised among scenarios by flock.
-x_up() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+x_up_or_ended() { ! kill -0 "$xvfb_pid" 2>/dev/null || xdotool getdisplaygeometry >/dev/null 2>&1; }
 start_x() {
     local n=$((200 + RANDOM % 400))
     exec 9>/tmp/hudwright-e2e-x.lock
     flock 9
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    # -noreset: a program connecting while the server resets (when its last client left) fails
-    Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    poll "an X server on $DISPLAY" x_up
-    exec 9>&-
+    for _ in $(seq 100); do # a server that cannot listen there ends; the next display is tried
+        n=$((n + 1))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # -noreset: a program connecting while the server resets (when its last client left) fails
+        Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        poll "an X server on $DISPLAY" x_up_or_ended
+        kill -0 $xvfb_pid 2>/dev/null && exec 9>&- && return 0
+    done
+    fail "no X server would start: $(cat "$root/xvfb.log")"
 }
 
 alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
