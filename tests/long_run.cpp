@@ -49,7 +49,6 @@ TEST(long_run, a_hundred_thousand_random_passes_keep_the_invariants_and_memory_a
         if (pass == 996) s.reset(), held = held_bytes(), descriptors = open_descriptors();
     }
     s.reset(); // the window back at 320 x 320
-    std::printf("%ld -> %ld bytes over %ld passes\n", held, held_bytes(), passes);
     EXPECT_LT(held_bytes() - held, 256 * 1024) << "a leaked 8x8 surface per frame would add megabytes";
     EXPECT_EQ(open_descriptors(), descriptors);
     s.close();

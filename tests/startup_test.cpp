@@ -1,100 +1,42 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
-// end them, where clicks count, what each answer does and what they draw.
-#include "draw/text.h"
+// end them, where clicks count and what each answer does.
 #include "support.h"
 #include "ui/startup.h"
 
-#include <memory>
-
 namespace {
 
-// Events in a few letters: Y a click on "Yes", N on "No", Q a quit, E Escape.
+// Events in a few letters: Y a press on the top left pixel of "Yes", N one on
+// the bottom right of "No" with the right button; r and b presses just right of
+// and just below "Yes", n one just right of "No" (after an answer in the same
+// drain, any of them counting would show); Q a quit, E Escape.
 void push(const char* events) {
     for (const char* c = events; *c; c++) switch (*c) {
         case 'Y': push_press(30, 80); break;
-        case 'N': push_press(80, 85); break;
+        case 'N': push_press(93, 95, SDL_BUTTON_RIGHT); break;
+        case 'r': push_press(51, 85); break;
+        case 'b': push_press(40, 96); break;
+        case 'n': push_press(94, 85); break;
         case 'Q': push_quit(); break;
         case 'E': push_key(SDLK_ESCAPE); break;
         }
 }
 
-struct startup_test : editor_test {
-    // Whether the screen shows the texts on a ground of one colour (and the splash).
-    bool shows(Uint32 ground, std::vector<std::pair<SDL_Rect, const char*>> texts, bool splash = false) {
-        std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> want(
-            SDL_ConvertSurface(ed.screen, ed.screen->format, SDL_SWSURFACE), SDL_FreeSurface);
-        SDL_FillRect(want.get(), nullptr, ground);
-        SDL_Rect corner = {0, 0, 0, 0};
-        if (splash) SDL_BlitSurface(ed.splash, nullptr, want.get(), &corner);
-        for (auto& [at, text] : texts) drawtext(at, text, want.get(), 1);
-        return same_pixels(ed.screen, want.get());
-    }
-};
+using startup_test = editor_test;
 
-TEST_F(startup_test, countdown_shows_41_frames_whatever_is_clicked_and_escape_or_quit_leave_at_once) {
-    for (const char* events : {"YN", "YEY", "YQY"}) {
-        SCOPED_TRACE(events);
-        const bool quit = events[1] != 'N';
-        ed.running = 1, ed.countdown = 4, ed.splash_frame = 0;
-        SDL_FillRect(ed.screen, nullptr, 0xFFFFFF);
-        push(events);
-        countdown_screen(ed);
-        countdown_screen(ed); // nor does the screen start again
-        EXPECT_TRUE(ed.running == !quit && ed.splash_frame == (quit ? 0 : 41) &&
-                    ed.countdown == (quit ? 4 : 0));
-        EXPECT_EQ(SDL_PollEvent(&ed.event), 0) << "every event is drained, clicks and other keys dropped";
-        EXPECT_EQ(ed.message_pos.y, 128) << "the prompts' place, however the count-down ended";
-        EXPECT_TRUE(quit ? shows(0xFFFFFF, {}) : shows(0, {{{91, 256, 0, 0}, "Continuing in 1..."}}, true))
-            << "the last frame, or after a quit nothing";
-    }
-}
-
-TEST_F(startup_test, prompt_clicks_of_any_button_count_inside_the_words_left_and_top_edges_included) {
-    ed.screen_delay_ms = 5000; // only a frame still waiting for an answer pauses
-    ed.message_pos     = SDL_Rect{35, 128, 0, 0};
-    const Uint32 start = SDL_GetTicks();
-    auto ask = [&](Uint8 choice = 0) { return yes_no_prompt(ed, "Bg.bmp found. Use it?", choice), choice; };
-    const int answers[][4] = {{30, 80, SDL_BUTTON_LEFT, 1},   {50, 95, SDL_BUTTON_LEFT, 1},
-                              {40, 85, SDL_BUTTON_MIDDLE, 1}, {31, 81, SDL_BUTTON_WHEELUP, 1},
-                              {93, 95, SDL_BUTTON_RIGHT, 2},  {85, 90, SDL_BUTTON_WHEELDOWN, 2}};
-    for (auto& a : answers) {
-        push_press(a[0], a[1], Uint8(a[2]));
-        EXPECT_EQ(ask(), a[3]) << a[0] << "," << a[1] << " button " << a[2];
-    }
-    // Just outside either word, or between them: nothing. Each stray click, a release and a key on the
-    // other word follow a real answer in the same drain, so that any of them answering would show.
-    const int strays[][2] = {{51, 85}, {94, 85}, {29, 85}, {79, 85}, {40, 79},
-                             {40, 96}, {85, 79}, {85, 96}, {65, 88}, {0, 0}};
-    for (auto& s : strays)
-        for (int first : {1, 2}) {
-            push(first == 1 ? "Y" : "N");
-            push_press(s[0], s[1]);
-            push_release(first == 1 ? 80 : 30, 85);
-            push_key(first == 1 ? SDLK_n : SDLK_y);
-            EXPECT_EQ(ask(), first) << "stray click at " << s[0] << "," << s[1];
-        }
-    EXPECT_LT(SDL_GetTicks() - start, 5000u);
-    EXPECT_EQ(ed.running, 1);
-    EXPECT_TRUE(shows(
-        0, {{{35, 128, 0, 0}, "Bg.bmp found. Use it?"}, {{30, 80, 0, 0}, "Yes"}, {{80, 80, 0, 0}, "No"}}));
-}
-
-TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
+TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(picture, nullptr, 0x123456);
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
     // clang-format off
     const struct {
         std::string basecode, bg;        // "": no such file
-        const char *before, *after;      // events queued before and after the count-down
+        const char *before, *after;      // events queued before and after the count-down (which drops clicks)
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
-        {"", "", "", "", 1, 0, 0, {}},                         // no files, no prompts
-        {base, "", "", "Y", 1, 1, 0, {"y0=-7", "s7=16"}},     // "Yes" imports
-        {base, "", "", "N", 1, 2, 0, {}},                      // "No" keeps the built-in layout
+        {base, "", "", "Yn", 1, 1, 0, {"y0=-7", "s7=16"}},    // "Yes" imports
+        {base, "", "Y", "Nrb", 1, 2, 0, {}},                   // "No" keeps the built-in layout
         {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
         {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
         {"", bmp, "", "Y", 1, 0, 1, {}}};                      // "Yes" makes the picture the background
@@ -110,13 +52,16 @@ TEST_F(startup_test, each_file_asks_once_and_each_answer_does_its_part) {
         countdown_screen(ed);
         push(r.after);
         if (!*r.after) push_quit(); // would end a prompt; stays queued when none shows
+        ed.screen_delay_ms = 5000;  // only a frame still waiting for an answer pauses
+        const Uint32 start = SDL_GetTicks();
         file_prompts(ed);
+        EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     bgchoice == r.bg_choice);
+        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41)
+            << "the count-down's frames, or none after Escape";
         EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_TRUE(*r.after || SDL_PollEvent(&ed.event) == 1) << "no prompt showed";
-        ASSERT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
-        EXPECT_TRUE(r.bg_choice != 1 || (pixel_at(ed.background, 39, 29) & 0xFFFFFF) == 0x123456u);
+        EXPECT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
     }
 }
 

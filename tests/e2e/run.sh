@@ -40,22 +40,20 @@ poll() {
 
 # A private X server of $depth bits on a display chosen here (-displayfd's search
 # unlinks the sockets of servers beside it), serialised among scenarios by flock.
+x_up_or_ended() { ! kill -0 "$xvfb_pid" 2>/dev/null || xdotool getdisplaygeometry >/dev/null 2>&1; }
 start_x() {
-    local n=$((200 + RANDOM % 400)) deadline
+    local n=$((200 + RANDOM % 400))
     exec 9>/tmp/hudwright-e2e-x.lock
     flock 9
-    for _ in $(seq 100); do
+    for _ in $(seq 100); do # a server that cannot listen there ends; the next display is tried
         n=$((n + 1))
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         # -noreset: a program connecting while the server resets (when its last client left) fails
         Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
-        xvfb_pid=$! deadline=$((SECONDS + wait_limit))
+        xvfb_pid=$!
         export DISPLAY=":$n"
-        while kill -0 $xvfb_pid 2>/dev/null && [ $SECONDS -lt $deadline ]; do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && exec 9>&- && return 0
-            sleep 0.05
-        done
-        kill $xvfb_pid 2>/dev/null || true
+        poll "an X server on $DISPLAY" x_up_or_ended
+        kill -0 $xvfb_pid 2>/dev/null && exec 9>&- && return 0
     done
     fail "no X server would start: $(cat "$root/xvfb.log")"
 }
@@ -90,15 +88,10 @@ wait_exit() {
 }
 
 at() { echo "$root/$1.xwd"; }
-try_shot() { # NAME: dumps the window into $(at NAME), or returns 1 once the program has gone
-    until timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null; do
-        alive || return 1
-        sleep 0.05
-    done
-}
+shot() { timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null; } # NAME: the window into $(at NAME)
 shot_then() {
-    try_shot "$1" || fail "hudwright ended while a screenshot was wanted"
-    "${@:2}" "$(at "$1")"
+    alive || fail "hudwright ended while a screenshot was wanted"
+    shot "$1" && "${@:2}" "$(at "$1")"
 }
 # wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot, succeeds.
 wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }

@@ -27,34 +27,24 @@ inline void import_bytes(const uint8_t* data, size_t size, layout& m) {
     std::fclose(in);
 }
 
-// The first difference of two layouts in what neither the import nor an edit
-// may change (homes: the homes, names and offsets), else in what the import
-// sets (positions, scales, colours); "" if none.
-inline std::string first_difference(const layout& a, const layout& b, bool homes) {
-    auto rgb = [homes](const color_slot& c) {
-        const SDL_Color& v = homes ? c.home : c.value;
-        return v.r << 16 | v.g << 8 | v.b;
-    };
+// What neither the import nor an edit may change: the homes, names and code offsets ("" if all are the same).
+inline std::string same_tables(const layout& a, const layout& b) {
     for (int e = 0; e < element_count; e++) {
-        const SDL_Rect& p = homes ? a.elements[e].home : a.elements[e].pos;
-        const SDL_Rect& q = homes ? b.elements[e].home : b.elements[e].pos;
-        if (p.x != q.x || p.y != q.y || (homes && a.element_names[e] != b.element_names[e]))
-            return describe("an element differs", e, p.x - q.x);
+        const SDL_Rect &p = a.elements[e].home, &q = b.elements[e].home;
+        if (p.x != q.x || p.y != q.y || a.element_names[e] != b.element_names[e])
+            return describe("an element's home differs", e);
     }
     for (int k = 0; k < scale_count; k++)
-        if (homes ? a.scales[k].home != b.scales[k].home : a.scales[k].value != b.scales[k].value)
-            return describe("a scale differs", k, a.scales[k].value);
+        if (a.scales[k].home != b.scales[k].home) return describe("a scale's home differs", k);
     for (int k = 0; k < color_count; k++)
-        if (rgb(a.colors[k]) != rgb(b.colors[k])) return describe("a colour differs", k, rgb(a.colors[k]));
-    if (homes && std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets))
-        return "an offset differs";
+        if (std::memcmp(&a.colors[k].home, &b.colors[k].home, 3))
+            return describe("a colour's home differs", k);
+    if (std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets)) return "an offset differs";
     return "";
 }
-inline std::string same_tables(const layout& a, const layout& b) {
-    return first_difference(a, b, true);
-}
+// What the import sets (positions, scales, colours), of two layouts with the same homes.
 inline std::string same_values(const layout& a, const layout& b) {
-    return first_difference(a, b, false);
+    return changes(a) == changes(b) ? "" : "the values differ";
 }
 
 // Base code import: whatever the bytes, it ends, changes no table and not the
@@ -124,12 +114,12 @@ inline std::string check_editor(const editor& ed, const layout& start) {
 }
 
 // The keys worth trying most: hex digits of both kinds, letters past them, editing keys, Escape.
-constexpr SDLKey keys[] = {SDLK_0,     SDLK_1,      SDLK_2,     SDLK_3,         SDLK_4,      SDLK_5,
-                           SDLK_6,     SDLK_7,      SDLK_8,     SDLK_9,         SDLK_a,      SDLK_b,
-                           SDLK_c,     SDLK_d,      SDLK_e,     SDLK_f,         SDLK_g,      SDLK_z,
-                           SDLK_KP0,   SDLK_KP9,    SDLK_KP5,   SDLK_KP_PLUS,   SDLK_RSHIFT, SDLK_UP,
-                           SDLK_DOWN,  SDLK_LEFT,   SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN,
-                           SDLK_SPACE, SDLK_DELETE, SDLK_ESCAPE};
+// clang-format off
+constexpr SDLKey keys[] = {SDLK_0, SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_a,
+    SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_z, SDLK_KP0, SDLK_KP9, SDLK_KP5, SDLK_KP_PLUS, SDLK_RSHIFT,
+    SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN, SDLK_SPACE, SDLK_DELETE,
+    SDLK_ESCAPE};
+// clang-format on
 
 // Decodes the bytes into events and editor passes, at most max_passes, after
 // each of which the invariants must hold.
