@@ -61,13 +61,12 @@ Uint32 glyph(int k, int x, int y) {
 // The characters whose glyphs stand in the n cells from (x, y) on, told by
 // their top left corners: "_" for a cell left blank, "#" for anything else.
 std::string cells(SDL_Surface* s, int x, int y, int n) {
+    static const char names[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-+.?";
     std::string found;
     for (int i = 0; i < n; i++, x += 7) {
         const Uint32 corner = pixel32(s, x, y);
         const int k         = static_cast<int>(corner >> 16) - 1;
-        found += corner == 0                ? '_'
-                 : corner == glyph(k, 0, 0) ? "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-+.?"[k]
-                                            : '#';
+        found += corner == 0 ? '_' : corner == glyph(k, 0, 0) ? names[k] : '#';
     }
     return found;
 }
