@@ -43,14 +43,6 @@ bool file_exists(const std::string& path) {
     return fs::exists(path);
 }
 
-int open_temporary_files() {
-    int n = 0;
-    std::error_code ec;
-    for (auto& e : fs::directory_iterator("/proc/self/fd"))
-        n += fs::read_symlink(e.path(), ec).string().ends_with(" (deleted)");
-    return n;
-}
-
 bool start_headless(editor& ed) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -65,10 +57,6 @@ bool start_editor_headless(editor& ed) {
     ed.picking_color = ed.scale_button = 2;
     ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
     return true;
-}
-
-void run_passes(editor& ed, int n) {
-    for (int i = 0; i < n; i++) editor_pass(ed);
 }
 
 std::vector<std::string> changes(const layout& m) {
@@ -92,33 +80,11 @@ std::vector<std::string> changes(const layout& m) {
     return out;
 }
 
-std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixels,
-                     const std::string& palette) {
-    std::string row, s = "BM";
-    const size_t row_bytes = size_t(w) * bpp / 8;
-    while (!pixels.empty() && row.size() < row_bytes) row += pixels;
-    if (!row.empty()) row.resize((row_bytes + 3) / 4 * 4, '\0');
-    uint32_t offset = 54 + uint32_t(palette.size()), size = uint32_t(row.size()) * uint32_t(std::abs(h));
-    auto put = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; i++) s += char(v >> 8 * i);
-    };
-    for (uint32_t v : {offset + size, 0u, offset, 40u, uint32_t(w), uint32_t(h)}) put(v, 4);
-    put(1, 2), put(bpp, 2);
-    for (uint32_t v : {0u, size, 2835u, 2835u, 0u, 0u}) put(v, 4);
-    s += palette;
-    for (int y = 0; y < std::abs(h) && !row.empty(); y++) s += row;
-    return s;
-}
-
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {
     Uint32 v = 0; // this machine is little-endian
     std::memcpy(&v, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
                 s->format->BytesPerPixel);
     return v;
-}
-
-Uint32& pixel32(SDL_Surface* s, int x, int y) {
-    return *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + 4 * x);
 }
 
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
@@ -131,8 +97,7 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
 }
 
 void push_key(SDLKey key) {
-    SDL_Event e{};
-    e.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}};
+    SDL_Event e{.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}}};
     SDL_PushEvent(&e);
 }
 
@@ -142,8 +107,7 @@ void push_quit() {
 }
 
 static void push_button(Uint8 type, Uint8 state, int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.button = {type, 0, button, state, Uint16(x), Uint16(y)};
+    SDL_Event e{.button = {type, 0, button, state, Uint16(x), Uint16(y)}};
     SDL_PushEvent(&e);
 }
 
@@ -156,7 +120,6 @@ void push_release(int x, int y, Uint8 button) {
 }
 
 void push_motion(int x, int y) {
-    SDL_Event e{};
-    e.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0};
+    SDL_Event e{.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0}};
     SDL_PushEvent(&e);
 }

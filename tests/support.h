@@ -24,7 +24,6 @@ std::string read_file(const std::string& path);
 std::vector<std::string> read_lines(const std::string& path); // without line ends
 void write_file(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
-int open_temporary_files(); // descriptors of this process on removed files
 
 // Runs body in a child process: its exit status, 100 + the signal that ended
 // it, or -1 when it had not ended after ten seconds (SDL ignores SIGALRM, so
@@ -46,7 +45,6 @@ template <class Body> int in_child(Body body) {
 // its first pass (element 0 selected, the one-shot text refreshes pending).
 bool start_headless(editor& ed);
 bool start_editor_headless(editor& ed);
-void run_passes(editor& ed, int n);
 
 // A started editor in a fresh directory, torn down afterwards.
 struct editor_test : ::testing::Test {
@@ -54,7 +52,9 @@ struct editor_test : ::testing::Test {
     editor ed;
     void SetUp() override { ASSERT_TRUE(start_editor_headless(ed)); }
     void TearDown() override { tear_down(ed); }
-    void passes(int n) { run_passes(ed, n); }
+    void passes(int n) {
+        for (int i = 0; i < n; i++) editor_pass(ed);
+    }
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
 };
 
@@ -62,13 +62,7 @@ struct editor_test : ::testing::Test {
 // "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
 std::vector<std::string> changes(const layout& m);
 
-// A BMP file of w x h pixels at bpp bits (rows top first when h < 0): the
-// palette, then each row made of `pixels` repeated, padded to four bytes (no
-// rows at all when `pixels` is empty).
-std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixels,
-                     const std::string& palette = "");
-Uint32 pixel_at(const SDL_Surface* s, int x, int y); // any depth (24 bits: 0xRRGGBB)
-Uint32& pixel32(SDL_Surface* s, int x, int y);
+Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
 
 void push_key(SDLKey key);

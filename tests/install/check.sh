@@ -1,84 +1,35 @@
 #!/bin/sh
-# check.sh - installs a build into a temporary prefix and checks the result.
+# check.sh - installs a build into a temporary prefix and checks what a
+# desktop gets: a menu entry, icons and a manual page.
 #
 #   check.sh <build dir> <source dir> <make_icon>
 #
 # Prints one line per failed check and exits 1 if there was any.
 set -u
-build=$1 src=$2 make_icon=$3
+build=$1 make_icon=$3
 work=$(mktemp -d /tmp/hudwright-install.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
+share=$work/prefix/share
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
-    cat "$work/install.log"
-    fail "cmake --install failed"
-    exit 1
-fi
+cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
+[ -x "$work/prefix/bin/hudwright" ] || fail "bin/hudwright is not installed"
 
-bin=$prefix/bin/hudwright
-desktop=$prefix/share/applications/hudwright.desktop
-manpage=$prefix/share/man/man1/hudwright.1
+# The menu entry: desktop-file-validate says nothing at all, not even a hint.
+out=$(desktop-file-validate "$share/applications/hudwright.desktop" 2>&1) && [ -z "$out" ] ||
+    fail "desktop-file-validate: $out"
 
-# The menu entry: desktop-file-validate says nothing at all, not even a hint,
-# and no working directory of its own hides the user's files.
-if [ -f "$desktop" ]; then
-    out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate exited non-zero"
-    [ -z "$out" ] || fail "desktop-file-validate: $out"
-    key() { sed -n "s/^$1=//p" "$desktop"; }
-    entry="$(key Exec) $(key Terminal) $(key Icon)"
-    [ "$entry" = "hudwright false hudwright" ] || fail "Exec, Terminal and Icon are '$entry'"
-    ! grep -q '^Path=' "$desktop" || fail "the entry sets Path="
-else
-    fail "share/applications/hudwright.desktop missing"
-fi
-
-# The icons: whole PNG pictures with alpha at their size (ImageMagick decodes
-# them), and the very bytes make_icon draws from the pictures.
+# The icons: the very bytes make_icon draws from the pictures.
 "$make_icon" "$work" || fail "make_icon failed"
 for size in 32 48 128; do
-    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/hudwright.png
-    seen=$(identify -regard-warnings -format '%m %w %h %[channels]' "$icon" 2>&1) ||
-        fail "${size}x${size}: identify: $seen"
-    case $seen in
-    "PNG $size $size srgba"*) ;;
-    *) fail "${size}x${size}: identify says '$seen', not a ${size}x${size} PNG with alpha" ;;
-    esac
-    cmp -s "$icon" "$work/${size}x${size}.png" ||
-        fail "${size}x${size}: out of date; redraw with make_icon desktop/icons"
+    cmp -s "$share/icons/hicolor/${size}x${size}/apps/hudwright.png" "$work/${size}x${size}.png" ||
+        fail "${size}x${size}: missing or out of date; redraw with make_icon desktop/icons"
 done
 
-# The manual page: man and groff read it without a warning, and it lists every
-# message the program can print on standard error.
-if [ -f "$manpage" ]; then
-    man --warnings -E UTF-8 -l "$manpage" >/dev/null 2>"$work/man.err" || fail "man exited non-zero"
-    [ -s "$work/man.err" ] && fail "man --warnings: $(cat "$work/man.err")"
-    groff -man -ww -z "$manpage" 2>"$work/groff.err" || fail "groff exited non-zero"
-    [ -s "$work/groff.err" ] && fail "groff -ww: $(cat "$work/groff.err")"
-    found=$(man --manpath="$prefix/share/man" -w hudwright 2>&1)
-    [ "$found" = "$manpage" ] || fail "man does not find the page under the prefix: $found"
-    page=$(sed 's/\\-/-/g' "$manpage")
-    grep -ohE '"(hudwright: )?cannot [^"%]*' "$src"/shell/*.cpp "$src"/model/*.cpp \
-        "$src"/ui/*.cpp "$src"/draw/*.cpp | sed 's/^"//; s/^hudwright: //; s/ *$//' | sort -u >"$work/messages"
-    [ -s "$work/messages" ] || fail "found no messages in the sources"
-    while read -r message; do
-        case $page in
-        *"hudwright: $message"*) ;;
-        *) fail "the manual page does not list 'hudwright: $message'" ;;
-        esac
-    done <"$work/messages"
-else
-    fail "share/man/man1/hudwright.1 missing"
-fi
-
-# The installed program, without a video driver, says why and ends with the
-# status the page gives.
-(cd "$work" && SDL_VIDEODRIVER=no-such-driver "$bin" >"$work/run.out" 2>"$work/run.err")
-status=$?
-[ $status -eq 1 ] || fail "without a display the program ended with $status, not 1"
-grep -q '^hudwright: cannot start SDL: ' "$work/run.err" || fail "without a display it said: $(cat "$work/run.err")"
+# The manual page: man reads it without a warning.
+out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) && [ -z "$out" ] ||
+    fail "man --warnings: $out"
 
 [ $failed -eq 0 ] && echo "install: all checks passed"
 exit $failed
