@@ -1,7 +1,8 @@
 # install.cmake - installs the build into a fresh prefix and checks what a
 # desktop gets: the program, a menu entry that desktop-file-validate accepts,
-# icons that are valid PNGs of their size and match the artwork, and a
-# manual page that man and groff read without a warning. Label install.
+# icons with the very bytes make_icon draws from the artwork, and a manual
+# page that man reads without a warning and that lists every failure message.
+# Label install.
 
 set_target_properties(make_icon PROPERTIES EXCLUDE_FROM_ALL OFF)
 

@@ -6,7 +6,7 @@
 #
 # Prints one line per failed check and exits 1 if there was any.
 set -u
-build=$1 make_icon=$3
+build=$1 src=$2 make_icon=$3
 work=$(mktemp -d /tmp/hudwright-install.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 share=$work/prefix/share
@@ -30,6 +30,13 @@ done
 # The manual page: man reads it without a warning.
 out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) && [ -z "$out" ] ||
     fail "man --warnings: $out"
+
+# Every failure message of the program stands in the manual page.
+missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*' "$src"/shell/*.cpp "$src"/model/*.cpp "$src"/ui/*.cpp |
+    sed 's/^"//; s/^hudwright: //; s/ *$//' | sort -u | while read -r m; do
+        sed 's/\\-/-/g' "$src/docs/hudwright.1" | grep -qF "hudwright: $m" || echo "$m"
+    done)
+[ -z "$missing" ] || fail "messages missing from the manual page: $missing"
 
 [ $failed -eq 0 ] && echo "install: all checks passed"
 exit $failed
