@@ -1,5 +1,5 @@
 // pictures.h - the twenty built-in pictures, each a BMP file in its stored
-// form (see shell/store_form.h) with its length in bytes.
+// form (see pictures/store_form.h) with its length in bytes.
 //
 // The arrays are made at build time by tools/pack_picture from the BMPs in
 // this folder (bBUTTON from button.bmp, b99 from 99.bmp, ...); the BMPs in

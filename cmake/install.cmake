@@ -21,7 +21,3 @@ foreach(size 32x32 48x48 128x128)
     RENAME hudwright.png)
 endforeach()
 install(FILES docs/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-
-add_executable(make_icon EXCLUDE_FROM_ALL tools/make_icon.cpp tools/png.cpp tools/bmp.cpp)
-target_include_directories(make_icon PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tools)
-target_link_libraries(make_icon PRIVATE hudwright_core)

@@ -75,7 +75,6 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
     SDL_Surface *target = picture(7 * 257, 40), *strip = picture(280, 16);
     for (int y = 0; y < 16; y++)
         for (int x = 0; x < 280; x++) pixel32(strip, x, y) = glyph(x / 7, x % 7, y);
-    font[1] = strip;
     // lower case draws upper case, a space leaves its cell as it was; an
     // unknown character draws the glyph drawn last in the text ("0" when it
     // comes first), even after a space
@@ -84,19 +83,18 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
         {"A!B\x01", "AABB_"},      {"!", "0_"},           {"Q \xE9", "Q_Q_"}};
     for (auto [text, want] : rows) {
         SDL_FillRect(target, nullptr, 0);
-        drawtext({3, 20, 0, 0}, text, target, 1);
+        drawtext({3, 20, 0, 0}, text, target, strip);
         EXPECT_EQ(cells(target, 3, 20, int(strlen(want))), want) << '"' << text << '"';
     }
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
-    drawtext({0, 0, 0, 0}, exact.data(), target, 1);
+    drawtext({0, 0, 0, 0}, exact.data(), target, strip);
     EXPECT_EQ(cells(target, 0, 0, 256), std::string(255, 'B') + "_");
     SDL_FillRect(target, nullptr, 0);
-    drawtext({-3, -5, 0, 0}, "AB", target, 1); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
+    drawtext({-3, -5, 0, 0}, "AB", target, strip); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
     EXPECT_EQ(pixel32(target, 0, 0), glyph(10, 3, 5));
     EXPECT_EQ(pixel32(target, 4, 0), glyph(11, 0, 5));
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));
     EXPECT_TRUE(pixel32(target, 4, 11) == 0 && pixel32(target, 11, 0) == 0);
-    font[1] = nullptr;
     SDL_FreeSurface(strip);
     SDL_FreeSurface(target);
 }

@@ -1,7 +1,7 @@
 // pictures_test.cpp - the stored form, the alpha set-up and the screen's
 // format; start-up out of file handles and the streams it makes.
-#include "assets/pictures.h"
-#include "shell/image_store.h"
+#include "pictures/image_store.h"
+#include "pictures/picture_store.h"
 #include "support.h"
 
 #include <cstring>
@@ -51,19 +51,6 @@ int open_temporary_files() { // descriptors of this process on removed files
 
 TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everything) {
     temp_dir dir;
-    // the streamed pictures in their order
-    const std::pair<const unsigned char*, size_t> streamed[stream_count] = {
-        {bBUTTON, bBUTTON_size},
-        {bBUTTONOVERLAY, bBUTTONOVERLAY_size},
-        {bNAVI, bNAVI_size},
-        {bBOW, bBOW_size},
-        {bACTION, bACTION_size},
-        {b99, b99_size},
-        {b999, b999_size},
-        {bRUPEE, bRUPEE_size},
-        {bHEARTS, bHEARTS_size},
-        {bMAP, bMAP_size},
-        {bMAGICBORDER, bMAGICBORDER_size}};
     int before = open_temporary_files(), spare = 0, lowest = open("/dev/null", O_RDONLY);
     close(lowest); // every lower descriptor is taken
     rlimit old{};
@@ -86,10 +73,11 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
         }
         // started: each stream holds its picture, from a file of its own
         EXPECT_EQ(said, "");
-        EXPECT_EQ(open_temporary_files(), before + stream_count);
-        for (int i = 0; i < stream_count; i++) {
-            SDL_Surface *got  = decode_stream(ed.streams[i]),
-                        *want = load_image(streamed[i].first, streamed[i].second);
+        EXPECT_EQ(open_temporary_files(), before + first_kept_picture);
+        for (int i = 0; i < first_kept_picture; i++) {
+            const stored_picture stored = stored_form_of(picture_id(i));
+            SDL_Surface *got = fresh_picture(ed.pictures, picture_id(i), false),
+                        *want = load_image(stored.bytes, stored.size);
             EXPECT_TRUE(same_pixels(got, want)) << i;
             SDL_FreeSurface(got);
             SDL_FreeSurface(want);
