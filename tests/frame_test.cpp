@@ -65,8 +65,8 @@ struct frame : editor_test {
     void SetUp() override {
         editor_test::SetUp();
         passes(1); // fills the value texts; the held-button steps are idle after it
-        ASSERT_TRUE(ed.picking_color == pick_idle && ed.scale_button == scale_idle && ed.nudge == nudge_none &&
-                    ed.scale_dir == scale_none);
+        ASSERT_TRUE(ed.picking_color == pick_idle && ed.scale_button == scale_idle &&
+                    ed.nudge == nudge_none && ed.scale_dir == scale_none);
     }
     element_size size(int e) const { return ed.model.element_sizes[e]; }
 
@@ -104,6 +104,31 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     same_frame("edited: corners left of or above the window are held at its edge");
     same_frame("edited, positions written back");
     EXPECT_TRUE(pos(0).x == -7 && pos(0).y == -7 && pos(4).x == 0 && pos(3).x == 250);
+
+    // every scaled element at the largest size its four hex digits still draw, at and across the edges
+    for (const element_row& row : element_table) {
+        if (row.scale_slot == no_slot) continue;
+        const int32_t largest[]        = {0, 5, 0xFFFB, 95}; // by rule: own size, divisor, inverted, pair
+        m.scales[row.scale_slot].value = largest[row.rule];
+        if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;
+    }
+    const int corners[][2] = {{0, 0}, {-3000, -3000}, {319, 239}, {-1, 200}, {150, -2000}};
+    for (auto [x, y] : corners) {
+        for (int e = 0; e < element_count; e++) pos(e) = {Sint16(x + e), Sint16(y + 2 * e), 0, 0};
+        same_frame("largest");
+    }
+
+    // over a paletted bg.bmp narrower and taller than the preview: it covers the panel's texts
+    SDL_Surface* bg = SDL_CreateRGBSurface(SDL_SWSURFACE, 200, 300, 8, 0, 0, 0, 0);
+    SDL_Color palette[256];
+    for (int i = 0; i < 256; i++) palette[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
+    SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
+    for (int y = 0; y < bg->h; y++)
+        for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
+    replace_background(ed.pictures, bg);
+    start_scales(m);
+    start_elements(m);
+    same_frame("over a paletted background");
 }
 
 TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they_cannot_be_drawn) {

@@ -98,7 +98,8 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},          // keys after completion: nothing
         {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}}, // 6 has no scale of its own, 14 no colour
         {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^000", "YA000", {"x0=-21555", "y0=-24576"}},
-        {0, "S.1234", "S", {}}}; // a press elsewhere ends it
+        {0, "S.1234", "S", {}},         // a press elsewhere ends it
+        {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}}}; // the key f as a digit
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
