@@ -52,8 +52,8 @@ void blit_scaled(SDL_Surface* p, float f, SDL_Surface* screen, SDL_Rect at) {
     d = y + h - clip.y - clip.h;
     if (d > 0) h -= d;
     if (w <= 0 || h <= 0) return;
-    SDL_Rect seen = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
-                     static_cast<Uint16>(h)};
+    SDL_Rect seen     = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
+                         static_cast<Uint16>(h)};
     SDL_Surface* part = zoom_part(p, 1.0f, f, seen);
     if (!part) return;
     blit(part, screen, SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0});
@@ -99,7 +99,8 @@ void draw_element(editor& ed, frame_pictures& shared, int e) {
     SDL_Surface* overlay = nullptr;
     const bool own       = row.overlay != pic_none && is_stream(row.overlay);
     if (row.overlay != pic_none)
-        overlay = own ? fresh_picture(ed.pictures, row.overlay, true) : kept_picture(ed.pictures, row.overlay);
+        overlay =
+            own ? fresh_picture(ed.pictures, row.overlay, true) : kept_picture(ed.pictures, row.overlay);
     if (scaled) {
         blit_scaled(picture, place.factor, screen, place.at);
         blit_scaled(overlay, place.factor, screen, place.held_at);

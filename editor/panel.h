@@ -64,7 +64,7 @@ struct panel_row {
     int argument;
     panel_drawing drawing;
     panel_layer layer;
-    SDL_Rect at;       // where it is drawn (w and h: a field's white area)
+    SDL_Rect at;        // where it is drawn (w and h: a field's white area)
     picture_id picture; // draw_picture
     const char* sign;   // draw_sign
 };
@@ -81,8 +81,8 @@ constexpr int label_count = 4;
 extern const panel_label panel_labels[label_count];
 
 constexpr SDL_Rect panel_area = {0, 240, 320, 80}; // filled black under everything
-constexpr int selector_row_y  = 296;                // presses from here down never pick
-constexpr int drag_limit_y    = 240;                // motion below the preview does not drag
+constexpr int selector_row_y  = 296;               // presses from here down never pick
+constexpr int drag_limit_y    = 240;               // motion below the preview does not drag
 
 bool inside(const hit_box& b, int x, int y);
 // The text a value field shows.

@@ -27,10 +27,10 @@ enum prompt_answer { answer_none, answer_yes, answer_no };
 
 // Where this frame draws an element: decided by the update, drawn by the frame.
 struct element_place {
-    bool drawn;        // false: skipped this frame (a scale that cannot be drawn)
-    SDL_Rect at;       // the picture's corner (its inset included), before the edge holds it
-    SDL_Rect held_at;  // the same corner held at the window's left and top edge: the overlay's
-    float factor;      // the scale it is drawn at (1: its own size)
+    bool drawn;       // false: skipped this frame (a scale that cannot be drawn)
+    SDL_Rect at;      // the picture's corner (its inset included), before the edge holds it
+    SDL_Rect held_at; // the same corner held at the window's left and top edge: the overlay's
+    float factor;     // the scale it is drawn at (1: its own size)
 };
 
 struct editor {

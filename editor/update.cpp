@@ -81,9 +81,9 @@ void place_elements(editor& ed) {
         // a corner so far right or down that the inset would wrap is off the
         // window anyway; it is left where it is
         if (!fits16(pos.x + row.inset) || !fits16(pos.y + row.inset)) continue;
-        place.drawn   = true;
-        place.factor  = f;
-        place.at      = {static_cast<Sint16>(pos.x + row.inset), static_cast<Sint16>(pos.y + row.inset), 0, 0};
+        place.drawn  = true;
+        place.factor = f;
+        place.at     = {static_cast<Sint16>(pos.x + row.inset), static_cast<Sint16>(pos.y + row.inset), 0, 0};
         place.held_at = {held(place.at.x, clip.x), held(place.at.y, clip.y), 0, 0};
         pos.x         = static_cast<Sint16>(place.held_at.x - row.inset);
         pos.y         = static_cast<Sint16>(place.held_at.y - row.inset);

@@ -76,7 +76,7 @@ void set_code_value(layout& m, const code_entry& c, uint32_t value) {
     case code_y: m.elements[c.index].pos.y = wrap16(value & 0xFFFFu); return;
     case code_scale: m.scales[c.index].value = static_cast<int32_t>(value & 0xFFFFu); return;
     default: {
-        SDL_Color& v                                                     = m.colors[c.index].value;
+        SDL_Color& v                                                  = m.colors[c.index].value;
         (c.kind == code_red ? v.r : c.kind == code_green ? v.g : v.b) = static_cast<Uint8>(value & 0xFFu);
         return;
     }

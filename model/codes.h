@@ -20,9 +20,9 @@ enum code_kind { code_x, code_y, code_scale, code_red, code_green, code_blue };
 enum code_section { section_a, section_b, section_c, section_d, section_e };
 
 struct code_entry {
-    int32_t offset;       // in the game's memory; 0: none
+    int32_t offset; // in the game's memory; 0: none
     code_kind kind;
-    int index;            // the element, scale slot or colour slot
+    int index; // the element, scale slot or colour slot
     code_section section;
 };
 

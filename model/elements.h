@@ -70,16 +70,16 @@ struct element_row {
     const char* name;      // exactly 15 characters, centred with spaces
     Sint16 home_x, home_y; // the game's own corner
     element_group group;
-    picture_id picture;    // drawn at the corner
-    picture_id overlay;    // drawn over it at the same corner, scaled like it (pic_none: nothing)
-    bool alpha;            // decoded with its alpha channel (every picture but the numbers')
-    int scale_slot;        // the slot the scale field and buttons edit (no_slot: none)
+    picture_id picture; // drawn at the corner
+    picture_id overlay; // drawn over it at the same corner, scaled like it (pic_none: nothing)
+    bool alpha;         // decoded with its alpha channel (every picture but the numbers')
+    int scale_slot;     // the slot the scale field and buttons edit (no_slot: none)
     scale_rule rule;
-    int color_slot;        // the slot the colour bar and field edit (no_slot: none)
+    int color_slot; // the slot the colour bar and field edit (no_slot: none)
     tint_kind tint;
-    Sint16 inset;          // drawn this far right of and below its corner
-    offset_pair first;     // positions of buttons and status items (section A)
-    offset_pair second;    // positions of status items, icons and numbers (section C)
+    Sint16 inset;       // drawn this far right of and below its corner
+    offset_pair first;  // positions of buttons and status items (section A)
+    offset_pair second; // positions of status items, icons and numbers (section C)
 };
 
 extern const element_row element_table[element_count];

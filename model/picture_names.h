@@ -8,27 +8,27 @@
 
 enum picture_id {
     // decoded afresh for every drawing
-    pic_button,        // face of the six buttons; recoloured and scaled
-    pic_button_overlay,// rim and shine over each face, scaled like it
-    pic_navi,          // the C-Up Icon
-    pic_bow,           // the B, C-Down, C-Left and C-Right Button Icons
-    pic_action,        // the A Button Icon
-    pic_99,            // the four button numbers
-    pic_999,           // the Rupee Number
-    pic_rupee,         // the Rupee Icon; recoloured
-    pic_hearts,        // the Hearts; recoloured
-    pic_map,           // the Map; recoloured
-    pic_magic_border,  // the Magic Meter's frame, over its coloured bar
+    pic_button,         // face of the six buttons; recoloured and scaled
+    pic_button_overlay, // rim and shine over each face, scaled like it
+    pic_navi,           // the C-Up Icon
+    pic_bow,            // the B, C-Down, C-Left and C-Right Button Icons
+    pic_action,         // the A Button Icon
+    pic_99,             // the four button numbers
+    pic_999,            // the Rupee Number
+    pic_rupee,          // the Rupee Icon; recoloured
+    pic_hearts,         // the Hearts; recoloured
+    pic_map,            // the Map; recoloured
+    pic_magic_border,   // the Magic Meter's frame, over its coloured bar
     // decoded once at start
     pic_rupee_overlay,
     pic_hearts_overlay,
     pic_map_overlay,
-    pic_bg,            // the preview's background
-    pic_characters,    // font 0: dark digits for the white value fields
-    pic_splash,        // the count-down screen
-    pic_save,          // the save button
-    pic_alphabet,      // font 1: light labels, names and the start-up screens
-    pic_color_picker,  // the colour bar
+    pic_bg,           // the preview's background
+    pic_characters,   // font 0: dark digits for the white value fields
+    pic_splash,       // the count-down screen
+    pic_save,         // the save button
+    pic_alphabet,     // font 1: light labels, names and the start-up screens
+    pic_color_picker, // the colour bar
     picture_count,
     pic_none = picture_count
 };

@@ -12,16 +12,16 @@ constexpr int scale_count = 13;
 constexpr int color_count = 8;
 
 struct scale_row {
-    int32_t home;     // the game's own scale word
-    int32_t offset;   // where the game keeps it; 0: nowhere
-    int32_t plus;     // what "+" adds (a larger picture); "-" subtracts it
-    int partner;      // a slot that moves with this one (no partner: -1)
+    int32_t home;   // the game's own scale word
+    int32_t offset; // where the game keeps it; 0: nowhere
+    int32_t plus;   // what "+" adds (a larger picture); "-" subtracts it
+    int partner;    // a slot that moves with this one (no partner: -1)
     int32_t partner_plus;
 };
 
 struct color_row {
-    uint8_t r, g, b;     // the game's own colour
-    int32_t offsets[3];  // where the game keeps r, g and b; 0: nowhere
+    uint8_t r, g, b;    // the game's own colour
+    int32_t offsets[3]; // where the game keeps r, g and b; 0: nowhere
 };
 
 extern const scale_row scale_table[scale_count];

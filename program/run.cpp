@@ -35,7 +35,7 @@ bool picture_failure(editor& ed) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed) {
-    ed = editor{};
+    ed                 = editor{};
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 

@@ -84,7 +84,7 @@ TEST(import, exported_code_reads_back_to_the_same_layout) {
         }
         ASSERT_TRUE(export_codes(edited, "code.txt"));
         // values without an offset start from their homes again
-        layout expected                 = edited;
+        layout expected                  = edited;
         expected.elements[el_hearts].pos = expected.elements[el_hearts].home;
         for (int k : {2, 8, 12}) expected.scales[k].value = expected.scales[k].home;
         for (int k : {4, 5}) expected.colors[k].value = expected.colors[k].home;

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
 
     countdown_frame(ed); // the first count-down frame
-    bool ok = save(ed.screen, dir + "/countdown.bmp");
+    bool ok              = save(ed.screen, dir + "/countdown.bmp");
     prompt_answer answer = answer_none;
     prompt_frame(ed, "Bg.bmp found. Use it?", answer);
     ok = save(ed.screen, dir + "/prompt.bmp") && ok;

@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     // The editor draws the button its inset right of and below the corner that
     // the icon starts on, each at its own factor; kept in proportion here.
     float fb = element_factor(m, el_a_button), fa = element_factor(m, el_a_button_icon); // at home
-    int shift = static_cast<int>(std::lround(-element_table[el_a_button].inset * detail / fb));
+    int shift               = static_cast<int>(std::lround(-element_table[el_a_button].inset * detail / fb));
     SDL_Surface* big_face   = zoom_surface(face, 1.0f, detail);
     SDL_Surface* big_shine  = zoom_surface(shine, 1.0f, detail);
     SDL_Surface* big_action = zoom_surface(action, 1.0f, detail * fa / fb);
