@@ -7,9 +7,16 @@
 # (built on request only: `cmake --build build --target draw_art` and run it
 # with the assets folder as argument) and are committed.
 
-set(HUDWRIGHT_PICTURES
-  BUTTON BUTTONOVERLAY NAVI BOW ACTION 99 999 RUPEE HEARTS MAP MAGICBORDER
-  RUPEEOVERLAY HEARTSOVERLAY MAPOVERLAY BG CHARACTERS SPLASH SAVE ALPHABET COLORPICKER)
+# The pictures are the lines of model/picture_names.h; the second column names
+# the array (bNAME) and the file (assets/<name in lower case>.bmp).
+file(READ ${PROJECT_SOURCE_DIR}/model/picture_names.h picture_list)
+string(REGEX MATCHALL "P\\(pic_[a-z0-9_]+, +[A-Z0-9]+," picture_rows "${picture_list}")
+set(HUDWRIGHT_PICTURES "")
+foreach(row ${picture_rows})
+  string(REGEX REPLACE "P\\(pic_[a-z0-9_]+, +([A-Z0-9]+)," "\\1" name "${row}")
+  list(APPEND HUDWRIGHT_PICTURES ${name})
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/model/picture_names.h)
 
 add_executable(pack_picture tools/pack_picture.cpp tools/bmp.cpp)
 target_include_directories(pack_picture PRIVATE ${PROJECT_SOURCE_DIR}/tools)
@@ -31,3 +38,4 @@ endforeach()
 # The stored arrays, declared in assets/pictures.h; only the picture store
 # (and the tests and tools that check the artwork) link them.
 hudwright_layer(hudwright_assets assets ${asset_sources})
+target_link_libraries(hudwright_assets PUBLIC hudwright_model)

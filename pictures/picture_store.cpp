@@ -1,6 +1,5 @@
-// picture_store.cpp - which built-in picture is which, and the order in which
-// start-up makes them: the eleven streams first (bBUTTON to bMAGICBORDER),
-// later the nine pictures decoded once.
+// picture_store.cpp - the built-in pictures of a run, in the order of
+// model/picture_names.h: the streams first, later the pictures decoded once.
 #include "pictures/picture_store.h"
 
 #include "assets/pictures.h"
@@ -15,30 +14,9 @@ struct picture_row {
     bool alpha_at_load; // a kept picture blended by its alpha channel
 };
 
-// clang-format off
-const picture_row picture_table[picture_count] = {
-    {bBUTTON,        &bBUTTON_size,        false}, // pic_button
-    {bBUTTONOVERLAY, &bBUTTONOVERLAY_size, false}, // pic_button_overlay
-    {bNAVI,          &bNAVI_size,          false}, // pic_navi
-    {bBOW,           &bBOW_size,           false}, // pic_bow
-    {bACTION,        &bACTION_size,        false}, // pic_action
-    {b99,            &b99_size,            false}, // pic_99
-    {b999,           &b999_size,           false}, // pic_999
-    {bRUPEE,         &bRUPEE_size,         false}, // pic_rupee
-    {bHEARTS,        &bHEARTS_size,        false}, // pic_hearts
-    {bMAP,           &bMAP_size,           false}, // pic_map
-    {bMAGICBORDER,   &bMAGICBORDER_size,   false}, // pic_magic_border
-    {bRUPEEOVERLAY,  &bRUPEEOVERLAY_size,  true},  // pic_rupee_overlay
-    {bHEARTSOVERLAY, &bHEARTSOVERLAY_size, true},  // pic_hearts_overlay
-    {bMAPOVERLAY,    &bMAPOVERLAY_size,    true},  // pic_map_overlay
-    {bBG,            &bBG_size,            false}, // pic_bg: becomes the background
-    {bCHARACTERS,    &bCHARACTERS_size,    false}, // pic_characters: font_digits
-    {bSPLASH,        &bSPLASH_size,        false}, // pic_splash
-    {bSAVE,          &bSAVE_size,          false}, // pic_save
-    {bALPHABET,      &bALPHABET_size,      false}, // pic_alphabet: font_labels
-    {bCOLORPICKER,   &bCOLORPICKER_size,   false}, // pic_color_picker
-};
-// clang-format on
+#define HUDWRIGHT_PICTURE_ROW(id, array, held, alpha) {b##array, &b##array##_size, alpha},
+const picture_row picture_table[picture_count] = {HUDWRIGHT_PICTURES(HUDWRIGHT_PICTURE_ROW)};
+#undef HUDWRIGHT_PICTURE_ROW
 
 void note_size(picture_store& p, picture_id id, const SDL_Surface* s) {
     p.sizes[id] = {s->w, s->h};
@@ -78,7 +56,7 @@ bool load_pictures(picture_store& p) {
         if (row.alpha_at_load) enable_pixel_alpha(s);
         note_size(p, picture_id(k), s);
         if (k == pic_bg)
-            p.background = s;
+            p.background = s; // pic_bg
         else
             p.kept[k] = s;
     }
