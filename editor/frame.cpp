@@ -13,6 +13,7 @@
 
 #include "draw/surface_ops.h"
 #include "draw/text.h"
+#include "editor/screen.h"
 #include "model/layout.h"
 
 #include <initializer_list>
@@ -150,5 +151,5 @@ void draw_frame(editor& ed) {
             if (ed.places[e].drawn) draw_element(ed, shared, e);
     }
     draw_panel(ed, layer_top);
-    SDL_Flip(s);
+    show_screen(ed);
 }

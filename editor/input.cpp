@@ -8,6 +8,7 @@
 
 #include "draw/hex.h"
 #include "editor/panel.h"
+#include "editor/screen.h"
 #include "editor/value_texts.h"
 #include "model/export.h"
 
@@ -161,8 +162,9 @@ void pick_element(editor& ed, int px, int py) {
         const SDL_Rect& p     = m.elements[e].pos;
         const element_size& s = m.element_sizes[e];
         ed.dragging           = 1;
-        SDL_WarpMouse(static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
-                      static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
+        // each coordinate taken as an unsigned 16-bit one
+        move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
+                     static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
         ed.picking_color  = pick_refresh;
         ed.scale_button   = scale_refresh;
         ed.model.selected = e;
@@ -203,6 +205,7 @@ void on_release(editor& ed) {
 void poll_editor_events(editor& ed) {
     SDL_Event& ev = ed.event;
     while (SDL_PollEvent(&ev)) {
+        event_to_editor(ed, ev);
         switch (ev.type) {
         case SDL_KEYDOWN: on_key(ed, ev.key.keysym.sym); break;
         case SDL_MOUSEMOTION:
@@ -221,7 +224,7 @@ void poll_editor_events(editor& ed) {
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
-            ed.screen = SDL_SetVideoMode(ev.resize.w, ev.resize.h, 32, 0);
+            resize_screen(ed, ev.resize.w, ev.resize.h);
             break;
         default: break;
         }

@@ -11,6 +11,7 @@
 #include "editor/startup.h"
 
 #include "draw/text.h"
+#include "editor/screen.h"
 #include "model/import.h"
 
 #include <cstdio>
@@ -42,7 +43,7 @@ void text(editor& ed, SDL_Rect at, const char* t) {
 }
 
 void flip_and_pause(editor& ed, bool pause) {
-    SDL_Flip(ed.screen);
+    show_screen(ed);
     if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
 }
 
@@ -113,6 +114,7 @@ void countdown_screen(editor& ed) {
 
 bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
     while (SDL_PollEvent(&ed.event)) {
+        event_to_editor(ed, ed.event);
         const SDL_Event& e = ed.event;
         if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
             if (inside(yes_box, e.button.x, e.button.y))
