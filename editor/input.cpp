@@ -207,7 +207,9 @@ void poll_editor_events(editor& ed) {
     while (SDL_PollEvent(&ev)) {
         event_to_editor(ed, ev);
         switch (ev.type) {
-        case SDL_KEYDOWN: on_key(ed, ev.key.keysym.sym); break;
+        case SDL_KEYDOWN:
+            if (!screen_key(ed, ev.key.keysym)) on_key(ed, ev.key.keysym.sym); // Ctrl+= and Ctrl+-: the zoom
+            break;
         case SDL_MOUSEMOTION:
             ed.pointer_x = ev.motion.x;
             on_motion(ed, ev.motion.x, ev.motion.y);

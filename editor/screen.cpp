@@ -1,16 +1,232 @@
-// screen.cpp - the editor's window: its pixels are the editor's.
+// screen.cpp - the editor's window: opened at a zoom, the editor's 320x320
+// picture shown in it pixel for pixel (zoom 1) or in N x N squares, pointer
+// positions mapped between the two.
 #include "editor/screen.h"
 
-void show_screen(editor& ed) {
-    if (ed.screen) SDL_Flip(ed.screen);
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+int side(int zoom) {
+    return screen_side * zoom;
 }
 
-void event_to_editor(const editor&, SDL_Event&) {}
+int clamp_zoom(int zoom) {
+    return std::clamp(zoom, zoom_min, zoom_max);
+}
 
-void move_pointer(editor&, int x, int y) {
-    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+int current_zoom(const editor& ed) {
+    return ed.zoom > zoom_min ? ed.zoom : zoom_min;
+}
+
+SDL_Surface* window_mode(int zoom) {
+    return SDL_SetVideoMode(side(zoom), side(zoom), 32, 0);
+}
+
+// A 320x320 surface in the window's pixel format: what the editor draws on
+// when the window is zoomed.
+SDL_Surface* own_screen(const SDL_Surface* window) {
+    const SDL_PixelFormat* f = window->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, screen_side, screen_side, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                f->Bmask, f->Amask);
+}
+
+bool same_format(const SDL_Surface* a, const SDL_Surface* b) {
+    const SDL_PixelFormat &f = *a->format, &g = *b->format;
+    return f.BytesPerPixel == g.BytesPerPixel && f.Rmask == g.Rmask && f.Gmask == g.Gmask &&
+           f.Bmask == g.Bmask && !f.palette && !g.palette;
+}
+
+// The upper left 320x320 (or less) of `from` onto `to`, pixel for pixel when
+// both have one format, converted by SDL otherwise.
+void copy_picture(SDL_Surface* from, SDL_Surface* to) {
+    const int w = std::min({from->w, to->w, screen_side}), h = std::min({from->h, to->h, screen_side});
+    if (!same_format(from, to)) {
+        SDL_Rect part = {0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)}, corner = {0, 0, 0, 0};
+        SDL_BlitSurface(from, &part, to, &corner);
+        return;
+    }
+    SDL_LockSurface(from);
+    SDL_LockSurface(to);
+    for (int y = 0; y < h; y++)
+        std::memcpy(static_cast<Uint8*>(to->pixels) + y * to->pitch,
+                    static_cast<const Uint8*>(from->pixels) + y * from->pitch,
+                    static_cast<size_t>(w) * from->format->BytesPerPixel);
+    SDL_UnlockSurface(to);
+    SDL_UnlockSurface(from);
+}
+
+// Row y of `from` as a row of zoom x zoom squares of `to`, from its left
+// edge, cut at `to`'s edges. Both have one pixel format.
+void magnify_row(const SDL_Surface* from, SDL_Surface* to, int zoom, int y) {
+    const int bpp  = from->format->BytesPerPixel;
+    const int cols = std::min(static_cast<int>(from->w), (to->w + zoom - 1) / zoom);
+    const int wide = std::min(cols * zoom, static_cast<int>(to->w)); // in `to`'s pixels
+    const Uint8* s = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
+    Uint8* first   = static_cast<Uint8*>(to->pixels) + y * zoom * to->pitch;
+    if (bpp == 4) {
+        const Uint32* p = reinterpret_cast<const Uint32*>(s);
+        Uint32* d       = reinterpret_cast<Uint32*>(first);
+        for (int x = 0, dx = 0; x < cols; x++)
+            for (int k = 0; k < zoom && dx < wide; k++) d[dx++] = p[x];
+    } else {
+        for (int dx = 0; dx < wide; dx++) std::memcpy(first + dx * bpp, s + dx / zoom * bpp, bpp);
+    }
+    // the other rows of the squares repeat the first
+    for (int k = 1; k < zoom && y * zoom + k < to->h; k++)
+        std::memcpy(first + k * to->pitch, first, static_cast<size_t>(wide) * bpp);
+}
+
+// ed.screen into the window, zoom times larger. Only the rows that differ
+// from ed.shown (what the window shows already) are drawn anew: an idle
+// editor redraws an unchanged picture 22 times a second, and magnifying it
+// whole each time would cost more than everything else the editor does.
+void magnify(editor& ed) {
+    SDL_Surface *from = ed.screen, *to = ed.window;
+    const bool fresh = !ed.shown;
+    if (fresh && !(ed.shown = own_screen(from))) return;
+    const int rows         = std::min(static_cast<int>(from->h), (to->h + ed.zoom - 1) / ed.zoom);
+    const size_t row_bytes = static_cast<size_t>(from->w) * from->format->BytesPerPixel;
+    if (SDL_LockSurface(to) != 0) return;
+    for (int y = 0; y < rows; y++) {
+        const Uint8* now = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
+        Uint8* was       = static_cast<Uint8*>(ed.shown->pixels) + y * ed.shown->pitch;
+        if (!fresh && std::memcmp(now, was, row_bytes) == 0) continue;
+        magnify_row(from, to, ed.zoom, y);
+        std::memcpy(was, now, row_bytes);
+    }
+    SDL_UnlockSurface(to);
+}
+
+// A new window, or none: what it shows is to be drawn anew, whole.
+void forget_shown(editor& ed) {
+    if (ed.shown) SDL_FreeSurface(ed.shown);
+    ed.shown = nullptr;
+}
+
+} // namespace
+
+int fitting_zoom(int w, int h) {
+    int zoom = zoom_max;
+    while (zoom > zoom_min && (side(zoom) * 4 > h * 3 || side(zoom) > w)) zoom--;
+    return zoom;
+}
+
+bool open_window(editor& ed, int zoom) {
+    if (zoom == zoom_fit) {
+        const SDL_VideoInfo* screen = SDL_GetVideoInfo(); // the desktop's size, before the first window
+        zoom                        = screen ? fitting_zoom(screen->current_w, screen->current_h) : zoom_min;
+    }
+    zoom                = clamp_zoom(zoom);
+    SDL_Surface* window = window_mode(zoom);
+    if (!window) return false;
+    ed.zoom   = zoom;
+    ed.window = zoom > zoom_min ? window : nullptr;
+    ed.screen = zoom > zoom_min ? own_screen(window) : window;
+    return ed.screen != nullptr;
+}
+
+bool set_zoom(editor& ed, int zoom) {
+    const int old = current_zoom(ed);
+    zoom          = clamp_zoom(zoom);
+    if (zoom == old || !ed.screen) return zoom == old;
+    // the picture so far, kept through the new window
+    SDL_Surface* kept = ed.screen;
+    if (old == zoom_min) {
+        kept = own_screen(ed.screen);
+        if (!kept) return false;
+        copy_picture(ed.screen, kept);
+    }
+    const int wanted = zoom;
+    forget_shown(ed);
+    SDL_Surface* window = window_mode(zoom);
+    if (!window) window = window_mode(zoom = old);
+    ed.zoom = zoom;
+    if (zoom == zoom_min) { // the editor draws on the window again
+        if (window) copy_picture(kept, window);
+        SDL_FreeSurface(kept);
+        ed.screen = window;
+        ed.window = nullptr;
+    } else {
+        if (window && !same_format(kept, window)) { // not seen: SDL keeps 32 bits in one layout
+            SDL_Surface* converted = SDL_ConvertSurface(kept, window->format, SDL_SWSURFACE);
+            if (converted) std::swap(kept, converted);
+            SDL_FreeSurface(converted);
+        }
+        ed.screen = kept;
+        ed.window = window;
+    }
+    return zoom == wanted && window != nullptr;
+}
+
+void close_window(editor& ed) {
+    forget_shown(ed);
+    if (ed.zoom > zoom_min && ed.screen) SDL_FreeSurface(ed.screen);
+    ed.screen = nullptr;
+    ed.window = nullptr;
+}
+
+bool screen_key(editor& ed, const SDL_keysym& key) {
+    if (!(key.mod & KMOD_CTRL) || ed.editing != field_none) return false;
+    int step = 0;
+    switch (key.sym) {
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+    case SDLK_KP_PLUS: step = 1; break;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS: step = -1; break;
+    default: return false;
+    }
+    set_zoom(ed, current_zoom(ed) + step);
+    return true;
+}
+
+void show_screen(editor& ed) {
+    if (!ed.screen) return;
+    if (current_zoom(ed) == zoom_min) {
+        SDL_Flip(ed.screen);
+    } else if (ed.window) {
+        magnify(ed);
+        SDL_Flip(ed.window);
+    }
+}
+
+void event_to_editor(const editor& ed, SDL_Event& e) {
+    const int zoom = current_zoom(ed);
+    if (zoom == zoom_min) return;
+    auto down = [zoom](Uint16& v) { v = static_cast<Uint16>(v / zoom); };
+    if (e.type == SDL_MOUSEMOTION) {
+        down(e.motion.x);
+        down(e.motion.y);
+        e.motion.xrel = static_cast<Sint16>(e.motion.xrel / zoom);
+        e.motion.yrel = static_cast<Sint16>(e.motion.yrel / zoom);
+    } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
+        down(e.button.x);
+        down(e.button.y);
+    }
+}
+
+void move_pointer(editor& ed, int x, int y) {
+    const int zoom = current_zoom(ed);
+    if (zoom == zoom_min) {
+        SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+        return;
+    }
+    // The middle of the pixel's square. Beyond the window's edge the pointer
+    // stops at the edge, where SDL stops it at zoom 1.
+    const long right = ed.window ? ed.window->w - 1 : side(zoom) - 1;
+    const long lower = ed.window ? ed.window->h - 1 : side(zoom) - 1;
+    const long wx    = std::clamp(static_cast<long>(x) * zoom + zoom / 2, 0L, right);
+    const long wy    = std::clamp(static_cast<long>(y) * zoom + zoom / 2, 0L, lower);
+    SDL_WarpMouse(static_cast<Uint16>(wx), static_cast<Uint16>(wy));
 }
 
 void resize_screen(editor& ed, int w, int h) {
-    ed.screen = SDL_SetVideoMode(w, h, 32, 0);
+    forget_shown(ed);
+    SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
+    if (current_zoom(ed) == zoom_min)
+        ed.screen = window;
+    else
+        ed.window = window;
 }

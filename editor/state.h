@@ -3,7 +3,7 @@
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 //
 // Sections: layout model / run state / pictures / start-up screens / panel
-// state / this frame's placing / pacing.
+// state / this frame's placing / pacing / window.
 #pragma once
 
 #include "model/layout.h"
@@ -70,6 +70,15 @@ struct editor {
     // program keeps 45 ms in the editor and 100 ms on the start-up screens.
     Uint32 frame_delay_ms;
     Uint32 screen_delay_ms;
+
+    // ---- window (editor/screen.h) -------------------------------------------
+    // The window shows screen zoom times larger. At zoom 1 screen is the
+    // window's surface and window is not used; above, screen is a 320x320
+    // surface of the editor's own, window the window's (null: SDL refused it)
+    // and shown a copy of the picture the window shows (null: none yet).
+    int zoom;
+    SDL_Surface* window;
+    SDL_Surface* shown;
 };
 
 // The state the editor loop starts from: element 0 selected, no field being

@@ -7,13 +7,17 @@
 
 #include "editor/frame.h"
 #include "editor/input.h"
+#include "editor/screen.h"
 #include "editor/startup.h"
 #include "editor/update.h"
+#include "program/options.h"
+#include "program/video.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -34,7 +38,7 @@ bool picture_failure(editor& ed) {
 
 // ---- start-up ------------------------------------------------------------------
 
-bool start_up(editor& ed) {
+bool start_up(editor& ed, int zoom) {
     ed                 = editor{};
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
@@ -53,26 +57,24 @@ bool start_up(editor& ed) {
     // 6. elements; their drawn sizes are zero until the first frame
     start_elements(ed.model);
     for (auto& s : ed.model.element_sizes) s = {0, 0};
-    // 7. SDL, all subsystems. The editor plays no sound: the dummy audio
-    // driver keeps a machine without a sound card from failing the start (or
-    // filling the terminal with the sound library's complaints). A subsystem
-    // the editor does not need (joystick, CD-ROM) may fail; video must not.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (SDL_Init(0xFFFF) != 0) {
-        SDL_Quit();
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-            fail("cannot start SDL", SDL_GetError());
-            tear_down(ed);
-            return false;
-        }
+    // 7. SDL's video and nothing else, on a driver that opens a window
+    switch (start_video()) {
+    case video_started: break;
+    case video_no_display:
+        fail("cannot open a window", "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+        tear_down(ed);
+        return false;
+    case video_failed:
+        fail("cannot start SDL", SDL_GetError());
+        tear_down(ed);
+        return false;
     }
     // 8-9. colours, drag
     start_colors(ed.model);
     ed.dragging = 0;
-    // 10-11. the window
-    ed.screen = SDL_SetVideoMode(320, 320, 32, 0);
-    if (!ed.screen) {
-        fail("cannot open the 320x320 window", SDL_GetError());
+    // 10-11. the window, 320x320 times the zoom; the editor draws on ed.screen, 320x320
+    if (!open_window(ed, zoom)) {
+        fail("cannot open the window", SDL_GetError());
         tear_down(ed);
         return false;
     }
@@ -113,19 +115,30 @@ void editor_loop(editor& ed) {
 
 void tear_down(editor& ed) {
     free_pictures(ed.pictures);
-    ed.screen = nullptr;
+    close_window(ed);
     SDL_Quit();
 }
 
 // ---- the program ---------------------------------------------------------------
 
 extern "C" int SDL_main(int argc, char* argv[]) {
-    (void)argc;
-    (void)argv;
+    const options o = read_options(argc, argv);
+    switch (o.mode) {
+    case mode_help: print_help(stdout); return exit_ok;
+    case mode_version: print_version(stdout); return exit_ok;
+    case mode_misuse: print_misuse(o, stderr); return exit_misuse;
+    case mode_run: break;
+    }
+    // DIR becomes the working directory: the files keep their plain names,
+    // also in messages ("cannot save code.txt" means DIR's code.txt).
+    if (o.dir && chdir(o.dir) != 0) {
+        std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
+        return exit_failure;
+    }
     editor ed; // all editor state, owned here for the whole run
-    if (!start_up(ed)) return 1;
+    if (!start_up(ed, o.zoom)) return exit_failure;
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);
-    return 0;
+    return exit_ok;
 }

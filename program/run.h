@@ -4,10 +4,11 @@
 
 #include "editor/state.h"
 
-// Pictures, model, SDL and the window, in the fixed start-up order. Returns
-// false (after printing one line to standard error and releasing what was
-// made) when SDL, the window or a temporary file could not be had.
-bool start_up(editor& ed);
+// Pictures, model, SDL and the window, in the fixed start-up order; the window
+// at zoom 1 to 4 or zoom_fit (editor/screen.h). Returns false (after printing
+// one line to standard error and releasing what was made) when there is no
+// display, or SDL, the window or a temporary file could not be had.
+bool start_up(editor& ed, int zoom = 1);
 // Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
 void start_screens(editor& ed);
 // The editor start state and the loop, while running is set.
@@ -19,4 +20,6 @@ void tear_down(editor& ed);
 // pause frame_delay_ms - unless a Scale button is held or the run is ending.
 void editor_pass(editor& ed);
 
+// The program: the command line (program/options.h), then the run sequence in
+// DIR. Returns the exit status: 0, 1 (could not start), 2 (a misuse).
 extern "C" int SDL_main(int argc, char* argv[]);

@@ -4,6 +4,13 @@
 # checked through code.txt and xwd dumps. Every wait polls what the window
 # shows; none sleeps. LAYOUT is what tools/print_layout writes: where the
 # controls and the elements are.
+#
+# A scenario may set, before it launches: args (the program's arguments), from
+# (the directory it starts in; default work/), screen (the X screen, WxH;
+# default 320x320, where the window opens at zoom 1), zoom (the window's zoom:
+# moves are given and shots taken in the editor's own 320x320 pixels; a shot
+# of the whole window is kept as NAME.big.xwd) and driver (SDL_VIDEODRIVER;
+# empty: unset).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
@@ -14,6 +21,7 @@ root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program r
 work="$root/work"
 mkdir "$work"
 xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
+args=() from="" screen=320x320 zoom=1 driver=x11
 wait_limit=${HUDWRIGHT_E2E_TIMEOUT:-60} # seconds for any one wait
 
 cleanup() {
@@ -53,7 +61,7 @@ start_x() {
         n=$((n + 1))
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         # -noreset: a program connecting while the server resets (when its last client left) fails
-        Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
+        Xvfb ":$n" -screen 0 "${screen}x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
         xvfb_pid=$!
         export DISPLAY=":$n"
         poll "an X server on $DISPLAY" x_up_or_ended
@@ -73,9 +81,12 @@ found_window() {
 # Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
-    (cd "$work" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+    local video=(SDL_VIDEODRIVER="$driver")
+    [ -n "$driver" ] || video=(-u SDL_VIDEODRIVER)
+    (cd "${from:-$work}" && exec env "${video[@]}" SDL_AUDIODRIVER=dummy \
         ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0" "$hudwright") >"$root/app.log" 2>&1 &
+        LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0" "$hudwright" "${args[@]}") \
+        >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
     move 160 160 # no window manager: the focus follows the pointer
@@ -92,7 +103,16 @@ wait_exit() {
 }
 
 at() { echo "$root/$1.xwd"; }
-shot() { timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null; } # NAME: the window into $(at NAME)
+big() { echo "$root/$1.big.xwd"; }
+# NAME: the window into $(at NAME), in the editor's pixels (one of each zoom x zoom square)
+shot() {
+    if [ "$zoom" = 1 ]; then
+        timeout 20 xwd -silent -id "$wid" -out "$(at "$1")" 2>/dev/null
+    else
+        timeout 20 xwd -silent -id "$wid" -out "$(big "$1")" 2>/dev/null &&
+            convert "xwd:$(big "$1")" -sample '320x320!' "xwd:$(at "$1")"
+    fi
+}
 shot_then() {
     alive || fail "hudwright ended while a screenshot was wanted"
     shot "$1" && "${@:2}" "$(at "$1")"
@@ -140,7 +160,8 @@ screen_of() {
         else print "other" }'
 }
 
-move() { xdotool mousemove --window "$wid" "$1" "$2"; }
+# move X Y: the pointer to the editor's pixel X Y (the middle of its square)
+move() { xdotool mousemove --window "$wid" $(($1 * zoom + zoom / 2)) $(($2 * zoom + zoom / 2)); }
 press() { move "$1" "$2" && xdotool mousedown 1; }
 release() { xdotool mouseup 1; }
 click() { press "$1" "$2" && release; }
@@ -152,7 +173,7 @@ pointer_left() {
     eval "$(xdotool getmouselocation --shell)"
     rx=$X ry=$Y
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    px=$((rx - X)) py=$((ry - Y))
+    px=$(((rx - X) / zoom)) py=$(((ry - Y) / zoom))
     [ "$px $py" != "$1 $2" ]
 }
 

@@ -163,3 +163,146 @@ scenario_prompts_no() {
     rm "$work/code.txt"
     [ "$(tree_print)" = "$before" ] || fail "the working directory changed"
 }
+
+# ---- the window's zoom and the command line -------------------------------------
+
+window_size() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    echo "$WIDTH $HEIGHT"
+}
+is_size() { [ "$(window_size)" = "$1 $2" ]; }
+# magnified SHOT PICTURE: the whole window's shot is PICTURE (320x320) with each
+# pixel a zoom x zoom square.
+magnified() {
+    convert "$2" -sample "$((zoom * 100))%" "png:$root/$1.want.png"
+    compare -metric AE "xwd:$(big "$1")" "$root/$1.want.png" null: 2>"$root/differ" ||
+        fail "the window is not $2 magnified $zoom times ($(cat "$root/differ") pixels differ)"
+}
+
+# --zoom 2 on a screen where the zoom would be 1 without it: a 640x640 window
+# showing docs/editor.png in 2x2 squares. A typed X and a drag of the Magic
+# Meter by 40, 30 land where they land at zoom 1. Ctrl+- shows the same picture
+# at 320x320, Ctrl+= at 640x640 again.
+scenario_zoom() {
+    screen=700x700 zoom=2 args=(--zoom 2)
+    launch
+    poll "a 640x640 window" is_size 640 640
+    wait_screen editor
+    wait_for shot "the panel's values" color_field_written
+    wait_for still "a still window" same "$(at shot)" 0 0 320 320
+    magnified still "$here/../../docs/editor.png"
+    click "${x_field[@]}"
+    keys 0 0 b b # the A Button one pixel right
+    bar $meter "$(at still)"
+    local x0=$bx y0=$by
+    press $((x0 + 2)) $((y0 + 2))
+    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
+    move $((px + 40)) $((py + 30))
+    release
+    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
+    bar $meter "$(at dragged)"
+    [ "$bx $by" = "$((x0 + 40)) $((y0 + 30))" ] || fail "the bar is at $bx $by, not $((x0 + 40)) $((y0 + 30))"
+    wait_for moved "a still window" same "$(at dragged)" 0 0 320 320
+    magnified moved "xwd:$(at moved)"
+    keys ctrl+minus
+    zoom=1
+    poll "a 320x320 window" is_size 320 320
+    wait_for small "the same picture at zoom 1" same "$(at moved)" 0 0 320 320
+    keys ctrl+equal
+    zoom=2
+    poll "a 640x640 window again" is_size 640 640
+    wait_for large "the same picture at zoom 2" same "$(at moved)" 0 0 320 320
+    magnified large "xwd:$(at moved)"
+    save_and_quit
+    local x y
+    x=$(printf %04X $((magic_meter_home[0] + 40))) y=$(printf %04X $((magic_meter_home[1] + 30)))
+    expect_code "812114C6 00BB" "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
+}
+
+# Without --zoom the window takes the largest zoom whose window fits in three
+# quarters of the screen's height: 2 on a 1280x1024 screen (1 on the 320x320
+# one of the other scenarios).
+scenario_zoom_fit() {
+    screen=1280x1024 zoom=2
+    launch
+    poll "a 640x640 window" is_size 640 640
+    wait_screen editor
+    keys Escape
+    wait_exit
+}
+
+# hudwright DIR, started in the folder above it with SDL_VIDEODRIVER unset
+# (DISPLAY is set: x11): the prompts offer DIR's files, the save writes DIR's
+# code.txt, and nothing is written beside DIR.
+scenario_dir() {
+    put_files
+    mkdir "$work/hud"
+    mv "$work/basecode.txt" "$work/bg.bmp" "$work/hud/"
+    args=(hud) driver=""
+    launch
+    answer_prompts "${yes[@]}"
+    bar_within 123456 $(meter_box 50 100) "$(at editor)"
+    save_and_quit
+    cmp -s "$work/hud/basecode.txt" "$work/hud/code.txt" || fail "hud/code.txt is not hud/basecode.txt"
+    [ "$(ls -A "$work")" = hud ] || fail "unexpected files beside hud: $(ls -A "$work")"
+}
+
+# cli NAME ARGS...: the program run with ARGS in work/ without a display (and
+# SDL_VIDEODRIVER unset); its status in $status, its output in $root/NAME.out
+# and $root/NAME.err.
+cli() {
+    local name=$1
+    shift
+    status=0
+    (cd "$work" && exec env -u SDL_VIDEODRIVER -u DISPLAY -u WAYLAND_DISPLAY \
+        ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        "$hudwright" "$@") >"$root/$name.out" 2>"$root/$name.err" </dev/null || status=$?
+}
+usage_line="Usage: hudwright [--zoom N] [DIR]"
+# misused NAME PROBLEM ARGS...: status 2, nothing on standard output, and on
+# standard error the line PROBLEM, the usage and where to read more.
+misused() {
+    local name=$1 problem=$2
+    shift 2
+    cli "$name" "$@"
+    [ "$status" = 2 ] || fail "hudwright $* exited with $status, not 2"
+    [ ! -s "$root/$name.out" ] || fail "hudwright $* wrote to standard output: $(cat "$root/$name.out")"
+    printf '%s\n' "hudwright: $problem" "$usage_line" "Try 'hudwright --help' for more." >"$root/$name.want"
+    cmp -s "$root/$name.want" "$root/$name.err" ||
+        fail "hudwright $* said: $(diff "$root/$name.want" "$root/$name.err" || true)"
+}
+
+# --help and --version on standard output with status 0, without a display;
+# every misuse with status 2; and no display: one line and status 1 within a
+# second. None of them writes a file.
+scenario_command_line() {
+    cli help --help
+    [ "$status" = 0 ] && [ ! -s "$root/help.err" ] || fail "--help: status $status, $(cat "$root/help.err")"
+    [ "$(head -n 1 "$root/help.out")" = "$usage_line" ] || fail "--help: $(head -n 1 "$root/help.out")"
+    for word in --zoom DIR --help --version Ctrl+= Ctrl+- DISPLAY; do
+        grep -qF -- "$word" "$root/help.out" || fail "--help does not mention $word"
+    done
+    cli version --version
+    [ "$status" = 0 ] && [ ! -s "$root/version.err" ] && grep -qxE 'hudwright [0-9]+(\.[0-9]+)+' "$root/version.out" &&
+        [ "$(wc -l <"$root/version.out")" = 1 ] || fail "--version: status $status, $(cat "$root/version.out")"
+
+    echo text >"$work/notes.txt"
+    misused unknown "unknown option '--colour'" --colour
+    misused zoom5 "--zoom wants a number from 1 to 4, not '5'" --zoom 5
+    misused zoom_none "--zoom wants a number from 1 to 4" --zoom
+    misused file "cannot work in notes.txt: not a folder" notes.txt
+    misused missing "cannot work in nowhere: No such file or directory" nowhere
+    misused two "one folder only, not '.' and '..'" . ..
+
+    local start ms
+    start=$(date +%s%N)
+    cli none
+    ms=$((($(date +%s%N) - start) / 1000000))
+    [ "$status" = 1 ] || fail "without a display: status $status"
+    [ $ms -lt 1000 ] || fail "without a display it took $ms ms to end"
+    [ ! -s "$root/none.out" ] || fail "without a display it wrote to standard output"
+    [ "$(cat "$root/none.err")" = "hudwright: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)" ] ||
+        fail "without a display it said: $(cat "$root/none.err")"
+    [ "$(ls -A "$work")" = notes.txt ] || fail "unexpected files: $(ls -A "$work")"
+}

@@ -1,0 +1,106 @@
+// options.cpp - reading the command line and the texts of --help, --version
+// and a misuse. The version comes from the build (HUDWRIGHT_VERSION, the
+// project's version in CMakeLists.txt).
+#include "program/options.h"
+
+#include "editor/screen.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+
+#ifndef HUDWRIGHT_VERSION
+#error "HUDWRIGHT_VERSION is set by program/CMakeLists.txt"
+#endif
+
+namespace {
+
+options misuse(options o, const char* form, ...) {
+    o.mode = mode_misuse;
+    std::va_list args;
+    va_start(args, form);
+    std::vsnprintf(o.problem, sizeof o.problem, form, args);
+    va_end(args);
+    return o;
+}
+
+// "1" to "4", nothing else: no sign, no spaces, no other digits.
+bool read_zoom(const char* text, int& zoom) {
+    if (std::strlen(text) != 1 || text[0] < '0' + zoom_min || text[0] > '0' + zoom_max) return false;
+    zoom = text[0] - '0';
+    return true;
+}
+
+} // namespace
+
+options read_options(int argc, char* argv[]) {
+    options o{};
+    o.mode         = mode_run;
+    o.zoom         = zoom_fit;
+    bool only_dirs = false; // after "--"
+    for (int i = 1; i < argc; i++) {
+        const char* a = argv[i];
+        if (!only_dirs && a[0] == '-' && a[1] != '\0') {
+            if (std::strcmp(a, "--") == 0) {
+                only_dirs = true;
+            } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+                o.mode = mode_help;
+                return o;
+            } else if (std::strcmp(a, "--version") == 0) {
+                o.mode = mode_version;
+                return o;
+            } else if (std::strcmp(a, "--zoom") == 0 || std::strncmp(a, "--zoom=", 7) == 0) {
+                const char* n = a[6] == '=' ? a + 7 : i + 1 < argc ? argv[++i] : nullptr;
+                if (!n) return misuse(o, "hudwright: --zoom wants a number from 1 to 4");
+                if (!read_zoom(n, o.zoom))
+                    return misuse(o, "hudwright: --zoom wants a number from 1 to 4, not '%s'", n);
+            } else {
+                return misuse(o, "hudwright: unknown option '%s'", a);
+            }
+            continue;
+        }
+        if (o.dir) return misuse(o, "hudwright: one folder only, not '%s' and '%s'", o.dir, a);
+        o.dir = a;
+    }
+    if (o.dir) {
+        struct stat st;
+        if (stat(o.dir, &st) != 0)
+            return misuse(o, "hudwright: cannot work in %s: %s", o.dir, std::strerror(errno));
+        if (!S_ISDIR(st.st_mode)) return misuse(o, "hudwright: cannot work in %s: not a folder", o.dir);
+    }
+    return o;
+}
+
+namespace {
+const char usage_line[] = "Usage: hudwright [--zoom N] [DIR]\n";
+} // namespace
+
+void print_help(FILE* out) {
+    std::fputs(usage_line, out);
+    std::fputs("Edit a console game's HUD on a picture of its screen and save it as cheat codes.\n"
+               "\n"
+               "  DIR        the folder to work in: basecode.txt and bg.bmp are read there\n"
+               "             and code.txt is written there (default: the current folder)\n"
+               "  --zoom N   show the 320x320 window N times larger, N from 1 to 4; without it,\n"
+               "             the largest zoom whose window fits in 3/4 of the screen's height.\n"
+               "             Ctrl+= and Ctrl+- change the zoom while the editor runs\n"
+               "  --help     print this help and exit\n"
+               "  --version  print the version and exit\n"
+               "\n"
+               "It needs a display: without DISPLAY or WAYLAND_DISPLAY (and with SDL_VIDEODRIVER\n"
+               "unset) it says so and exits with status 1. A misuse exits with status 2.\n"
+               "Details: man hudwright\n",
+               out);
+}
+
+void print_version(FILE* out) {
+    std::fputs("hudwright " HUDWRIGHT_VERSION "\n", out);
+}
+
+void print_misuse(const options& o, FILE* out) {
+    std::fprintf(out, "%s\n", o.problem);
+    std::fputs(usage_line, out);
+    std::fputs("Try 'hudwright --help' for more.\n", out);
+}

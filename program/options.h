@@ -1,0 +1,38 @@
+// options.h - the command line: hudwright [--zoom N] [DIR], --help, --version.
+//
+// read_options turns the arguments into a plain record and says what is wrong
+// with them; it prints nothing, opens no window and does not change the
+// working directory (SDL_main does that with the record). The texts of --help,
+// --version and of a misuse are printed by the procedures below.
+#pragma once
+
+#include <cstdio>
+
+// What the command line asks for.
+enum run_mode {
+    mode_run,     // the editor
+    mode_help,    // --help: the usage on standard output
+    mode_version, // --version: the version on standard output
+    mode_misuse,  // an unknown option, a bad zoom, a DIR that is not a folder
+};
+
+// The process's exit status.
+enum exit_status { exit_ok = 0, exit_failure = 1, exit_misuse = 2 };
+
+struct options {
+    run_mode mode;
+    int zoom;          // --zoom N (1 to 4), or zoom_fit without the option
+    const char* dir;   // the folder to work in (an argument), or null: the current one
+    char problem[200]; // mode_misuse: the one line that says what is wrong, "hudwright: ..."
+};
+
+// Reads argv[1..argc-1]. --help and --version take effect where they stand;
+// a DIR is checked to be a folder (that it can be entered is left to chdir).
+options read_options(int argc, char* argv[]);
+
+// --help: the usage line, "Usage: hudwright [--zoom N] [DIR]", and what each part does.
+void print_help(FILE* out);
+// "hudwright VERSION".
+void print_version(FILE* out);
+// A misuse: its line, the usage line and where to read more; for standard error.
+void print_misuse(const options& o, FILE* out);
