@@ -130,7 +130,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     case mode_run: break;
     }
     // DIR becomes the working directory: the files keep their plain names,
-    // also in messages ("cannot save code.txt" means DIR's code.txt).
+    // also in messages, where code.txt then is DIR's.
     if (o.dir && chdir(o.dir) != 0) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
