@@ -255,9 +255,8 @@ cli() {
     local name=$1
     shift
     status=0
-    (cd "$work" && exec env -u SDL_VIDEODRIVER -u DISPLAY -u WAYLAND_DISPLAY \
-        ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        "$hudwright" "$@") >"$root/$name.out" 2>"$root/$name.err" </dev/null || status=$?
+    (cd "$work" && exec env -u SDL_VIDEODRIVER -u DISPLAY -u WAYLAND_DISPLAY "${sanitizers[@]}" "$hudwright" "$@") \
+        >"$root/$name.out" 2>"$root/$name.err" </dev/null || status=$?
 }
 usage_line="Usage: hudwright [--zoom N] [DIR]"
 # misused NAME PROBLEM ARGS...: status 2, nothing on standard output, and on
