@@ -222,12 +222,14 @@ scenario_zoom() {
 
 # Without --zoom the window takes the largest zoom whose window fits in three
 # quarters of the screen's height: 2 on a 1280x1024 screen (1 on the 320x320
-# one of the other scenarios).
+# one of the other scenarios). The prompts' words are clicked in their squares.
 scenario_zoom_fit() {
     screen=1280x1024 zoom=2
+    put_files
     launch
     poll "a 640x640 window" is_size 640 640
-    wait_screen editor
+    answer_prompts "${no[@]}"
+    none_of "$(at editor)" FF00FE 01FE02 123456
     keys Escape
     wait_exit
 }
