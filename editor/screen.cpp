@@ -24,10 +24,10 @@ SDL_Surface* window_mode(int zoom) {
     return SDL_SetVideoMode(side(zoom), side(zoom), 32, 0);
 }
 
-// A 320x320 surface in the window's pixel format: what the editor draws on
-// when the window is zoomed.
-SDL_Surface* own_screen(const SDL_Surface* window) {
-    const SDL_PixelFormat* f = window->format;
+// A 320x320 surface in the pixel format of `like` (the window's): what the
+// editor draws on when the window is zoomed, and the copy of what it shows.
+SDL_Surface* own_screen(const SDL_Surface* like) {
+    const SDL_PixelFormat* f = like->format;
     return SDL_CreateRGBSurface(SDL_SWSURFACE, screen_side, screen_side, f->BitsPerPixel, f->Rmask, f->Gmask,
                                 f->Bmask, f->Amask);
 }
@@ -78,25 +78,32 @@ void magnify_row(const SDL_Surface* from, SDL_Surface* to, int zoom, int y) {
         std::memcpy(first + k * to->pitch, first, static_cast<size_t>(wide) * bpp);
 }
 
-// ed.screen into the window, zoom times larger. Only the rows that differ
-// from ed.shown (what the window shows already) are drawn anew: an idle
-// editor redraws an unchanged picture 22 times a second, and magnifying it
-// whole each time would cost more than everything else the editor does.
-void magnify(editor& ed) {
+// ed.screen into the window, zoom times larger; false when the window shows
+// it already. Only the rows that differ from ed.shown (what the window shows)
+// are drawn anew: an idle editor redraws an unchanged picture 22 times a
+// second, and magnifying and sending it whole each time would cost as much
+// as everything else the editor does.
+bool magnify(editor& ed) {
     SDL_Surface *from = ed.screen, *to = ed.window;
+    if (SDL_LockSurface(to) != 0) return false;
     const bool fresh = !ed.shown;
-    if (fresh && !(ed.shown = own_screen(from))) return;
+    if (fresh && !(ed.shown = own_screen(from))) {
+        SDL_UnlockSurface(to);
+        return false;
+    }
+    bool changed           = fresh;
     const int rows         = std::min(static_cast<int>(from->h), (to->h + ed.zoom - 1) / ed.zoom);
     const size_t row_bytes = static_cast<size_t>(from->w) * from->format->BytesPerPixel;
-    if (SDL_LockSurface(to) != 0) return;
     for (int y = 0; y < rows; y++) {
         const Uint8* now = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
         Uint8* was       = static_cast<Uint8*>(ed.shown->pixels) + y * ed.shown->pitch;
         if (!fresh && std::memcmp(now, was, row_bytes) == 0) continue;
         magnify_row(from, to, ed.zoom, y);
         std::memcpy(was, now, row_bytes);
+        changed = true;
     }
     SDL_UnlockSurface(to);
+    return changed;
 }
 
 // A new window, or none: what it shows is to be drawn anew, whole.
@@ -186,15 +193,17 @@ void show_screen(editor& ed) {
     if (!ed.screen) return;
     if (current_zoom(ed) == zoom_min) {
         SDL_Flip(ed.screen);
-    } else if (ed.window) {
-        magnify(ed);
+    } else if (ed.window && magnify(ed)) {
         SDL_Flip(ed.window);
     }
 }
 
-void event_to_editor(const editor& ed, SDL_Event& e) {
+void event_to_editor(editor& ed, SDL_Event& e) {
     const int zoom = current_zoom(ed);
     if (zoom == zoom_min) return;
+    // Classic SDL 1.2 repaints an exposed window from its surface itself;
+    // sdl12-compat reports it, and the window is then sent whole again.
+    if (e.type == SDL_VIDEOEXPOSE) forget_shown(ed);
     auto down = [zoom](Uint16& v) { v = static_cast<Uint16>(v / zoom); };
     if (e.type == SDL_MOUSEMOTION) {
         down(e.motion.x);

@@ -39,10 +39,11 @@ void close_window(editor& ed);
 bool screen_key(editor& ed, const SDL_keysym& key);
 
 // Shows what was drawn on ed.screen (after a frame or a start-up screen).
+// Zoomed, a picture the window shows already is not sent again.
 void show_screen(editor& ed);
 // Brings a mouse event's x and y into the editor's own pixels; other events
-// are left as they are.
-void event_to_editor(const editor& ed, SDL_Event& e);
+// are left as they are. An expose has the next show send the whole picture.
+void event_to_editor(editor& ed, SDL_Event& e);
 // Moves the pointer to (x, y) in the editor's own pixels.
 void move_pointer(editor& ed, int x, int y);
 // A resize event: the window is made anew at that size (no window when SDL

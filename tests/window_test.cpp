@@ -165,6 +165,20 @@ TEST_F(zoomed, a_resize_at_zoom_2_shows_the_squares_cut_at_the_new_edges) {
     EXPECT_TRUE(shows_in_squares());
 }
 
+TEST_F(zoomed, an_unchanged_frame_is_not_drawn_into_the_window_again_until_an_expose) {
+    start(2);
+    passes(1);
+    ASSERT_TRUE(shows_in_squares());
+    SDL_FillRect(ed.window, nullptr, 0x123456); // what the window would show if nothing were sent
+    passes(1);
+    EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
+    SDL_Event e{};
+    e.type = SDL_VIDEOEXPOSE;
+    SDL_PushEvent(&e);
+    passes(1);
+    EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
+}
+
 TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_height_and_the_width) {
     struct {
         int w, h, zoom;
