@@ -183,7 +183,7 @@ magnified() {
 # --zoom 2 on a screen where the zoom would be 1 without it: a 640x640 window
 # showing docs/editor.png in 2x2 squares. A typed X and a drag of the Magic
 # Meter by 40, 30 land where they land at zoom 1. Ctrl+- shows the same picture
-# at 320x320, Ctrl+= at 640x640 again.
+# at 320x320, Ctrl+= at 640x640 again, and so does the window hidden and shown.
 scenario_zoom() {
     screen=700x700 zoom=2 args=(--zoom 2)
     launch
@@ -214,6 +214,10 @@ scenario_zoom() {
     poll "a 640x640 window again" is_size 640 640
     wait_for large "the same picture at zoom 2" same "$(at moved)" 0 0 320 320
     magnified large "xwd:$(at moved)"
+    # hidden and shown again, the window is drawn anew though the picture did not change
+    xdotool windowunmap --sync "$wid"
+    xdotool windowmap --sync "$wid"
+    wait_for exposed "the picture after an expose" same "$(at moved)" 0 0 320 320
     save_and_quit
     local x y
     x=$(printf %04X $((magic_meter_home[0] + 40))) y=$(printf %04X $((magic_meter_home[1] + 30)))
