@@ -60,6 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${HUDWRIGHT_MAINTAINER})
 # entry files it under Development (GUIDesigner), and so does this.
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${HUDWRIGHT_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CPack puts the summary above this as the Description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Hudwright moves, rescales and recolours the 21 elements of a console game's

@@ -24,9 +24,12 @@ set(HUDWRIGHT_RELEASE_DATE 2026-12-06)
 # entry keeps its file name, hudwright.desktop (the metainfo's launchable).
 set(HUDWRIGHT_APP_ID org.hudwright.Hudwright)
 
-# Where software centres fetch the screenshot, docs/editor.png. The project
-# has no public home yet: until it has one this names a host that is reserved
-# never to exist (.invalid), so no centre fetches a stranger's picture.
+# The project's home page and where software centres fetch the screenshot,
+# docs/editor.png (AppStream wants both as web addresses). The project has no
+# public home yet: until it has one they name a host that is reserved never
+# to exist (.invalid), so nobody is sent to, or shown a picture from, a
+# stranger's site. Set both when the project is published.
+set(HUDWRIGHT_HOMEPAGE https://hudwright.invalid/)
 set(HUDWRIGHT_SCREENSHOT_URL https://hudwright.invalid/docs/editor.png)
 
 # Who answers for the package (its Maintainer field and changelog).
@@ -36,6 +39,8 @@ if(NOT HUDWRIGHT_RELEASE_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-
   message(FATAL_ERROR "HUDWRIGHT_RELEASE_DATE must be YYYY-MM-DD, not ${HUDWRIGHT_RELEASE_DATE}")
 endif()
 set(HUDWRIGHT_RELEASE_YEAR ${CMAKE_MATCH_1})
+# The developer's id in the metainfo: the app id without its last part.
+string(REGEX REPLACE "\\.[^.]*$" "" HUDWRIGHT_DEVELOPER_ID ${HUDWRIGHT_APP_ID})
 
 set(HUDWRIGHT_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${HUDWRIGHT_GENERATED_DIR}/version.h @ONLY)

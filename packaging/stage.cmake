@@ -14,9 +14,14 @@ set(doc ${root}/share/doc/${CPACK_PACKAGE_NAME})
 set(man ${root}/share/man/man1/hudwright.1)
 
 find_program(GZIP gzip REQUIRED)
-file(MAKE_DIRECTORY ${doc})
-file(COPY_FILE ${CPACK_HUDWRIGHT_DOCS}/copyright ${doc}/copyright)
-file(COPY_FILE ${CPACK_HUDWRIGHT_DOCS}/changelog ${doc}/changelog)
+# The modes are set, not taken from the umask: 0755 and 0644, as Debian wants.
+file(MAKE_DIRECTORY ${doc} ${root}/share/doc)
+file(CHMOD ${root}/share/doc ${doc} PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+foreach(f copyright changelog)
+  file(COPY_FILE ${CPACK_HUDWRIGHT_DOCS}/${f} ${doc}/${f})
+  file(CHMOD ${doc}/${f} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endforeach()
 foreach(f ${doc}/changelog ${man})
   if(NOT EXISTS ${f})
     message(FATAL_ERROR "stage.cmake: ${f} is not in the staging tree")

@@ -10,3 +10,10 @@ add_test(NAME install_layout
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/install/check.sh
     ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} $<TARGET_FILE:make_icon>)
 set_tests_properties(install_layout PROPERTIES LABELS install TIMEOUT 120)
+
+# The Debian package: made as the README says in a Release tree of its own
+# (build/test/package), unpacked and checked against the install above, with
+# lintian and appstreamcli. Label install.
+add_test(NAME install_package
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/install/package.sh ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+set_tests_properties(install_package PROPERTIES LABELS install TIMEOUT 600)
