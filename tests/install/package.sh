@@ -40,10 +40,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Description | wc -l)" -ge 3 ] || fail "Description has no extended text: $(field Description)"
-gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | grep -q "^\.TH HUDWRIGHT 1 [0-9-]* \"Hudwright $version\"" ||
-    fail "the manual page's header does not name version $version"
-grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$root"/usr/share/metainfo/*.metainfo.xml ||
-    fail "the metainfo's release is not $version"
+# ... and the one release date beside it: the metainfo's, the manual page's, the changelog's.
+released=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$root"/usr/share/metainfo/*.metainfo.xml)
+[ -n "$released" ] || fail "the metainfo's release is not $version"
+gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | grep -q "^\.TH HUDWRIGHT 1 $released \"Hudwright $version\"" ||
+    fail "the manual page's header does not name version $version of $released"
+gzip -dc "$root/usr/share/doc/hudwright/changelog.gz" >"$work/changelog" 2>/dev/null
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)" = "$version" ] || fail "the changelog's version is not $version"
+date=$(dpkg-parsechangelog -l "$work/changelog" -S Date 2>&1)
+[ -n "$released" ] && [ "$date" = "$(LC_ALL=C date -u -R -d "$released")" ] || fail "the changelog's date, $date, is not $released"
 
 # Dependencies come from the binary: the package that gave this machine
 # libSDL-1.2.so.0 (classic or sdl12-compat), and no sanitizer runtime.
