@@ -1,19 +1,17 @@
-// frame_bench.cpp - the editor frame (draw_frame) at the home layout, with a
-// bg.bmp background, and with every element at its largest drawn size; and
-// the floor of each: the same fills, texts and blits from pictures decoded,
-// recoloured and scaled once and kept (the parts of them that are seen), so
-// that the gap between the two is what the per-frame decoding, recolouring
-// and scaling cost.
+// frame_bench.cpp - one editor frame (the update and draw_frame) at the home
+// layout, with a bg.bmp background, and with every element at its largest
+// drawn size; and the floor of each: the same fills, texts and blits from
+// pictures decoded, recoloured and scaled once and kept (the parts of them
+// that are seen), so that the gap between the two is what the per-frame
+// decoding, recolouring and scaling cost.
 #include "support.h"
 
 #include "draw/surface_ops.h"
-#include "draw/text.h"
-#include "shell/image_store.h"
-#include "shell/run.h"
-#include "ui/frame.h"
+#include "editor/frame.h"
+#include "editor/update.h"
+#include "program/run.h"
 
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,7 +28,8 @@ struct bench_editor {
         if (!ok) return;
         if (s == scene::largest || s == scene::largest_bg) set_largest_scales(ed.model);
         if (s == scene::home_bg || s == scene::largest_bg) bg_dir = use_bg_bmp(ed);
-        draw_frame(ed); // the first frame fills the value texts
+        update_editor(ed); // the first pass fills the value texts
+        draw_frame(ed);
     }
     ~bench_editor() {
         tear_down(ed);
@@ -41,7 +40,10 @@ struct bench_editor {
 void frame(benchmark::State& st, scene s) {
     bench_editor b(s);
     if (!b.ok) return st.SkipWithError("start-up failed");
-    for (auto _ : st) draw_frame(b.ed);
+    for (auto _ : st) {
+        update_editor(b.ed);
+        draw_frame(b.ed);
+    }
 }
 
 // ---- the floor -------------------------------------------------------------------
@@ -51,19 +53,7 @@ struct kept_draw {
     SDL_Surface* p;
     SDL_Rect at;
     Uint32 fill;
-    bool owned;
 };
-
-SDL_Surface* fresh(editor& ed, stream_id id, bool alpha) {
-    SDL_Surface* p = decode_stream(ed.streams[id]);
-    if (alpha) enable_pixel_alpha(p);
-    return p;
-}
-
-SDL_Rect corner(const editor& ed, int e, int inset = 0) {
-    const SDL_Rect& p = ed.model.elements[e].pos;
-    return SDL_Rect{static_cast<Sint16>(p.x + inset), static_cast<Sint16>(p.y + inset), 0, 0};
-}
 
 // p scaled by f, as the frame blits it at *at: only the part inside the
 // screen, with *at moved to where that part goes. The frame's blits are of
@@ -88,62 +78,42 @@ SDL_Surface* scaled(SDL_Surface* p, float f, const SDL_Surface* screen, SDL_Rect
     return part;
 }
 
-kept_draw scaled_draw(SDL_Surface* p, float f, const SDL_Surface* screen, SDL_Rect at) {
-    SDL_Surface* part = scaled(p, f, screen, &at);
-    return {part, at, 0, true};
-}
-
 // The frame's element pictures, finished once, in the frame's drawing order.
 std::vector<kept_draw> keep_pictures(editor& ed) {
     layout& m = ed.model;
     std::vector<kept_draw> d;
-    for (int e = 0; e <= 5; e++) {
-        float f            = element_factor(m, e);
-        SDL_Surface* face  = fresh(ed, s_button, true);
-        const SDL_Color& c = m.colors[color_slot_of(e)].value;
-        recolor(face, c.r, c.g, c.b, 255);
-        d.push_back(scaled_draw(face, f, ed.screen, corner(ed, e, e == 0 ? 7 : 0)));
-        d.push_back(
-            scaled_draw(fresh(ed, s_buttonoverlay, true), f, ed.screen, corner(ed, e, e == 0 ? 7 : 0)));
+    for (element_id e : draw_order) {
+        const element_row& row     = element_table[e];
+        const element_place& place = ed.places[e];
+        if (!place.drawn) continue;
+        const SDL_Color& c = m.colors[row.color_slot == no_slot ? 0 : row.color_slot].value;
+        if (row.tint == tint_bar)
+            d.push_back({nullptr,
+                         {Sint16(place.at.x + meter_bar.x), Sint16(place.at.y + meter_bar.y), meter_bar.w,
+                          meter_bar.h},
+                         Uint32(c.r << 16 | c.g << 8 | c.b)});
+        SDL_Surface* p = fresh_picture(ed.pictures, row.picture, row.alpha);
+        if (row.tint == tint_picture) recolor(p, c.r, c.g, c.b, 255);
+        const bool scale = row.rule != rule_own_size;
+        SDL_Rect at = place.at, held = place.held_at;
+        d.push_back({scale ? scaled(p, place.factor, ed.screen, &at) : p, at, 0});
+        if (row.overlay == pic_none) continue;
+        SDL_Surface* o = is_stream(row.overlay)
+                             ? fresh_picture(ed.pictures, row.overlay, true)
+                             : SDL_ConvertSurface(kept_picture(ed.pictures, row.overlay),
+                                                  kept_picture(ed.pictures, row.overlay)->format,
+                                                  kept_picture(ed.pictures, row.overlay)->flags);
+        d.push_back({scale ? scaled(o, place.factor, ed.screen, &held) : o, held, 0});
     }
-    const stream_id icons[] = {s_action, s_bow, s_navi, s_bow, s_bow, s_bow};
-    for (int e = 11; e <= 16; e++) {
-        SDL_Surface* p = fresh(ed, icons[e - 11], true);
-        d.push_back(e == 13 ? kept_draw{p, corner(ed, e), 0, true}
-                            : scaled_draw(p, element_factor(m, e), ed.screen, corner(ed, e)));
-    }
-    SDL_Surface* number = fresh(ed, s_99, false);
-    for (int e = 17; e <= 20; e++) d.push_back({number, corner(ed, e), 0, e == 17});
-    const stream_id status[]     = {s_rupee, s_999, s_hearts, s_map};
-    SDL_Surface* const overlay[] = {ed.rupee_overlay, nullptr, ed.hearts_overlay, ed.map_overlay};
-    for (int e = 6; e <= 9; e++) {
-        SDL_Surface* p = fresh(ed, status[e - 6], true);
-        if (e != 7) {
-            const SDL_Color& c = m.colors[color_slot_of(e)].value;
-            recolor(p, c.r, c.g, c.b, 255);
-        }
-        d.push_back({p, corner(ed, e), 0, true});
-        if (overlay[e - 6]) d.push_back({overlay[e - 6], corner(ed, e), 0, false});
-    }
-    const SDL_Color& c = m.colors[7].value;
-    SDL_Rect bar       = corner(ed, 10);
-    bar.x              = static_cast<Sint16>(bar.x + 7);
-    bar.y              = static_cast<Sint16>(bar.y + 3);
-    bar.w              = 100;
-    bar.h              = 8;
-    d.push_back({nullptr, bar, static_cast<Uint32>(c.r << 16 | c.g << 8 | c.b), false});
-    d.push_back({fresh(ed, s_magicborder, true), corner(ed, 10), 0, true});
     return d;
 }
 
 // draw_frame's drawing with the element pictures taken from kept.
 void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
-    draw_panel(ed);
     SDL_Surface* s = ed.screen;
-
-    blit_opaque(ed.background, s, 0, 0);
-    blit_opaque(ed.color_picker, s, ed.color_bar_pos.x, ed.color_bar_pos.y);
-    drawtext(ed.scale_label_pos, "- Scale +", s, 1);
+    draw_panel(ed, layer_under_background);
+    blit_opaque(ed.pictures.background, s, 0, 0);
+    draw_panel(ed, layer_over_background);
     for (const kept_draw& k : kept) {
         SDL_Rect r = k.at;
         if (k.p)
@@ -151,7 +121,7 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
         else
             SDL_FillRect(s, &r, k.fill);
     }
-    blit_opaque(ed.save_button, s, ed.save_button_pos.x, ed.save_button_pos.y);
+    draw_panel(ed, layer_top);
     SDL_Flip(s);
 }
 
@@ -161,7 +131,7 @@ void floor(benchmark::State& st, scene s) {
     std::vector<kept_draw> kept = keep_pictures(b.ed);
     for (auto _ : st) floor_frame(b.ed, kept);
     for (kept_draw& k : kept)
-        if (k.owned && k.p) SDL_FreeSurface(k.p);
+        if (k.p) SDL_FreeSurface(k.p);
 }
 
 } // namespace

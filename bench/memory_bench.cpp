@@ -4,7 +4,7 @@
 // (--benchmark_filter) so that the peak is that layout's alone.
 #include "support.h"
 
-#include "shell/run.h"
+#include "program/run.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,13 +3,11 @@
 // window, then that frame drawn and flipped; and the pictures alone.
 #include "support.h"
 
-#include "shell/pictures.h"
-#include "shell/run.h"
-#include "ui/startup.h"
+#include "editor/startup.h"
+#include "program/run.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -30,11 +28,10 @@ void startup_to_first_countdown_frame(benchmark::State& st) {
 
 void startup_pictures(benchmark::State& st) {
     for (auto _ : st) {
-        editor ed;
-        std::memset(&ed, 0, sizeof ed);
-        if (!unpack_pictures(ed) || !load_pictures(ed)) return st.SkipWithError("unpacking failed");
+        picture_store p{};
+        if (!unpack_pictures(p) || !load_pictures(p)) return st.SkipWithError("unpacking failed");
         st.PauseTiming();
-        tear_down(ed);
+        free_pictures(p);
         st.ResumeTiming();
     }
 }

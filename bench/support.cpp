@@ -1,8 +1,8 @@
 // support.cpp - shared helpers of the benchmarks.
 #include "support.h"
 
-#include "shell/run.h"
-#include "ui/startup.h"
+#include "program/run.h"
+#include "editor/startup.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,18 +16,24 @@ bool start_bench_editor(editor& ed) {
     if (!start_up(ed)) return false;
     ed.frame_delay_ms  = 0;
     ed.screen_delay_ms = 0;
-    ed.model.selected  = 0;
-    ed.picking_color   = 2;
-    ed.scale_button    = 2;
-    ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
+    start_editor_state(ed);
     return true;
 }
 
 void set_largest_scales(layout& m) {
-    for (int k : {1, 2, 3, 4, 5, 7, 9, 10, 11}) m.scales[k].value = 5;
-    m.scales[0].value  = 0xFFFB; // d = 4, divisor 4 + 2 = 6
-    m.scales[6].value  = 95;     // a = 1, b = 95: 95 * 32.125 / 95
-    m.scales[12].value = 1;
+    for (const element_row& row : element_table) {
+        if (row.scale_slot == no_slot) continue;
+        scale_slot& s = m.scales[row.scale_slot];
+        switch (row.rule) {
+        case rule_divisor: s.value = 5; break;
+        case rule_inverted: s.value = 0xFFFB; break; // d = 4, divisor 4 + 2 = 6
+        case rule_pair:                              // a = 1, b = 95: 95 * 32.125 / 95
+            s.value                                             = 95;
+            m.scales[scale_table[row.scale_slot].partner].value = 1;
+            break;
+        default: break;
+        }
+    }
 }
 
 std::string use_bg_bmp(editor& ed) {

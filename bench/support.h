@@ -3,7 +3,7 @@
 // the process's resident memory.
 #pragma once
 
-#include "shell/editor.h"
+#include "editor/state.h"
 
 #include <string>
 

@@ -7,14 +7,22 @@
 # (built on request only: `cmake --build build --target draw_art` and run it
 # with the assets folder as argument) and are committed.
 
-set(HUDWRIGHT_PICTURES
-  BUTTON BUTTONOVERLAY NAVI BOW ACTION 99 999 RUPEE HEARTS MAP MAGICBORDER
-  RUPEEOVERLAY HEARTSOVERLAY MAPOVERLAY BG CHARACTERS SPLASH SAVE ALPHABET COLORPICKER)
+# The pictures are the lines of model/picture_names.h; the second column names
+# the array (bNAME) and the file (assets/<name in lower case>.bmp).
+file(READ ${PROJECT_SOURCE_DIR}/model/picture_names.h picture_list)
+string(REGEX MATCHALL "P\\(pic_[a-z0-9_]+, +[A-Z0-9]+," picture_rows "${picture_list}")
+set(HUDWRIGHT_PICTURES "")
+foreach(row ${picture_rows})
+  string(REGEX REPLACE "P\\(pic_[a-z0-9_]+, +([A-Z0-9]+)," "\\1" name "${row}")
+  list(APPEND HUDWRIGHT_PICTURES ${name})
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/model/picture_names.h)
 
-add_executable(pack_picture tools/pack_picture.cpp tools/bmp.cpp shell/store_form.cpp)
-target_include_directories(pack_picture PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+add_executable(pack_picture tools/pack_picture.cpp tools/bmp.cpp)
+target_include_directories(pack_picture PRIVATE ${PROJECT_SOURCE_DIR}/tools)
+target_link_libraries(pack_picture PRIVATE hudwright_store_form)
 
-set(HUDWRIGHT_ASSET_SOURCES "")
+set(asset_sources "")
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/assets)
 foreach(name ${HUDWRIGHT_PICTURES})
   string(TOLOWER ${name} file)
@@ -25,16 +33,9 @@ foreach(name ${HUDWRIGHT_PICTURES})
     DEPENDS pack_picture ${bmp}
     COMMENT "Packing assets/${file}.bmp"
     VERBATIM)
-  list(APPEND HUDWRIGHT_ASSET_SOURCES ${out})
+  list(APPEND asset_sources ${out})
 endforeach()
-# pictures.h is included as "assets/pictures.h" from the source root.
-set(HUDWRIGHT_ASSET_INCLUDE ${CMAKE_CURRENT_SOURCE_DIR})
-
-# ---- tools for the artwork, built on request only ----------------------------
-add_executable(draw_art EXCLUDE_FROM_ALL
-  tools/draw_art.cpp tools/art_canvas.cpp tools/art_glyphs.cpp
-  tools/art_elements.cpp tools/art_panel.cpp tools/art_scenes.cpp tools/bmp.cpp)
-target_include_directories(draw_art PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-
-add_executable(compose_home EXCLUDE_FROM_ALL tools/compose_home.cpp)
-target_link_libraries(compose_home PRIVATE hudwright_core)
+# The stored arrays, declared in assets/pictures.h; only the picture store
+# (and the tests and tools that check the artwork) link them.
+hudwright_layer(hudwright_assets assets ${asset_sources})
+target_link_libraries(hudwright_assets PUBLIC hudwright_model)

@@ -27,7 +27,3 @@ endforeach()
 install(FILES ${HUDWRIGHT_GENERATED_DIR}/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${HUDWRIGHT_GENERATED_DIR}/${HUDWRIGHT_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-add_executable(make_icon EXCLUDE_FROM_ALL tools/make_icon.cpp tools/png.cpp tools/bmp.cpp)
-target_include_directories(make_icon PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tools)
-target_link_libraries(make_icon PRIVATE hudwright_core)

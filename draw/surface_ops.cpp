@@ -78,10 +78,14 @@ void recolor(SDL_Surface* surface, int r, int g, int b, int a) {
 }
 
 bool zoom_size(const SDL_Surface* source, float aspect, float factor, int* w, int* h) {
-    if (source == nullptr || source->format == nullptr || !usable_factor(aspect) || !usable_factor(factor))
-        return false;
+    if (source == nullptr || source->format == nullptr) return false;
+    return zoom_size(source->w, source->h, aspect, factor, w, h);
+}
+
+bool zoom_size(int source_w, int source_h, float aspect, float factor, int* w, int* h) {
+    if (!usable_factor(aspect) || !usable_factor(factor)) return false;
     const double across = static_cast<double>(aspect) * static_cast<double>(factor);
-    const int zw = scaled_size(source->w, across), zh = scaled_size(source->h, factor);
+    const int zw = scaled_size(source_w, across), zh = scaled_size(source_h, factor);
     if (zw == 0 || zh == 0) return false;
     *w = zw;
     *h = zh;

@@ -18,8 +18,10 @@ constexpr int zoom_limit = 4096;
 SDL_Surface* zoom_surface(SDL_Surface* source, float aspect, float factor);
 
 // The size zoom_surface(source, aspect, factor) makes, without making it;
-// false (w and h untouched) when it would make nothing.
+// false (w and h untouched) when it would make nothing. The second form takes
+// the source's width and height.
 bool zoom_size(const SDL_Surface* source, float aspect, float factor, int* w, int* h);
+bool zoom_size(int source_w, int source_h, float aspect, float factor, int* w, int* h);
 // The part (x, y, w, h) of what zoom_surface(source, aspect, factor) makes,
 // as a surface of its own of the part's size: the same pixels, format and
 // flags, without scaling the rest. nullptr when zoom_surface would make

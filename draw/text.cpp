@@ -7,18 +7,15 @@
 
 #include "draw/surface_ops.h"
 
-SDL_Surface* font[2] = {nullptr, nullptr};
-SDL_Rect fontbox     = {0, 0, 7, 16};
-
 namespace {
 
-constexpr int cell_width  = 7;
-constexpr int cell_height = 16;
+constexpr int cell_width  = glyph_width;
+constexpr int cell_height = glyph_height;
 constexpr int max_chars   = 255;
 
 // Points fontbox at the glyph of c. A space empties the box; any other
 // character not in the strip keeps the glyph chosen last.
-void select_cell(signed char c) {
+void select_cell(SDL_Rect& fontbox, signed char c) {
     if (c >= '0' && c <= '9')
         fontbox.x = static_cast<Sint16>(cell_width * (c - '0'));
     else if (c >= 'A' && c <= 'Z')
@@ -39,17 +36,16 @@ void select_cell(signed char c) {
 
 } // namespace
 
-void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, Uint8 font_index) {
-    fontbox = {0, 0, cell_width, cell_height};
-    if (font_index > 1 || font[font_index] == nullptr || surface == nullptr || text == nullptr) return;
-    SDL_Surface* glyphs = font[font_index];
-    SDL_Rect at         = dest;
+void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font) {
+    if (font == nullptr || surface == nullptr || text == nullptr) return;
+    SDL_Rect fontbox = {0, 0, cell_width, cell_height}; // the glyph cell being drawn
+    SDL_Rect at      = dest;
     for (int n = 0; n < max_chars && text[n] != '\0'; n++) {
-        select_cell(static_cast<signed char>(text[n]));
+        select_cell(fontbox, static_cast<signed char>(text[n]));
         // The blit writes its clipped rectangle back; give it a copy so a
         // glyph clipped at the left or top edge does not shift the rest.
         SDL_Rect cell = at;
-        if (fontbox.w != 0) blit_copy(glyphs, &fontbox, surface, &cell); // SDL_UpperBlit, quicker
+        if (fontbox.w != 0) blit_copy(font, &fontbox, surface, &cell); // SDL_UpperBlit, quicker
         at.x = static_cast<Sint16>(static_cast<Uint16>(at.x) + static_cast<Uint16>(cell_width));
         if (fontbox.w == 0) fontbox.w = cell_width;
     }

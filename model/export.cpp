@@ -33,47 +33,17 @@ bool skipped(int32_t offset) {
     return false;
 }
 
-// Sections A and C: x then y of each element in [first, last].
-void positions(const layout& m, line_writer& w, int base, int first, int last) {
-    for (int e = first; e <= last; e++) {
-        const hud_element& el = m.elements[e];
-        const int i           = base + 2 * (e - first);
-        if (el.pos.x != el.home.x && !skipped(m.code_offsets[i]))
-            w.line(m.code_offsets[i], static_cast<uint16_t>(el.pos.x));
-        if (el.pos.y != el.home.y && !skipped(m.code_offsets[i + 1]))
-            w.line(m.code_offsets[i + 1], static_cast<uint16_t>(el.pos.y));
-    }
-}
-
-// Sections B and D: scale slots [first, last].
-void scales(const layout& m, line_writer& w, int base, int first, int last) {
-    for (int k = first; k <= last; k++) {
-        const int i = base + (k - first);
-        if (m.scales[k].value != m.scales[k].home && !skipped(m.code_offsets[i]))
-            w.line(m.code_offsets[i], static_cast<uint32_t>(m.scales[k].value));
-    }
-}
-
-uint8_t channel(const SDL_Color& c, int ch) {
-    return ch == 0 ? c.r : ch == 1 ? c.g : c.b;
-}
-
 } // namespace
 
 size_t format_codes(const layout& m, char* out, size_t cap) {
     if (cap == 0) return 0;
     out[0] = '\0';
     line_writer w{out, cap, 0};
-    positions(m, w, section_a, 0, 10);
-    scales(m, w, section_b, 0, 5);
-    positions(m, w, section_c, 6, 20);
-    scales(m, w, section_d, 6, 11);
-    // Section E writes every changed channel; it does not consult the skip list.
-    for (int i = section_e; i < section_end; i++) {
-        color_channel cc     = color_channel_of(i);
-        const color_slot& cs = m.colors[cc.slot];
-        if (channel(cs.value, cc.channel) != channel(cs.home, cc.channel))
-            w.line(m.code_offsets[i], channel(cs.value, cc.channel));
+    for (const code_entry& c : code_table) {
+        if (code_value(m, c) == code_home(m, c)) continue;
+        // the colours write every changed channel; they do not consult the skip list
+        if (c.section == section_e ? c.offset == 0 : skipped(c.offset)) continue;
+        w.line(c.offset, code_value(m, c));
     }
     return w.len;
 }

@@ -1,11 +1,11 @@
 // export.h - writes code.txt: one "81%06X %04X" line per changed value that has
-// a RAM offset, walking sections A to E in their fixed order.
+// a RAM offset, in the order of the code table (codes.h).
 //
 // The file is replaced whole and atomically: a save that fails leaves the old
 // file as it was. Nothing in the model is changed.
 #pragma once
 
-#include "model/layout.h"
+#include "model/codes.h"
 
 #include <cstddef>
 
@@ -13,8 +13,8 @@
 extern const int32_t skip_offsets[5];
 
 // The text of code.txt for the model, into out (capacity cap, NUL-terminated).
-// Returns the length written. 83 lines of 14 characters fit in 1200 bytes.
-constexpr size_t export_capacity = 1200;
+// Returns the length written. A line of 14 characters for every entry fits.
+constexpr size_t export_capacity = 14 * code_count + 1;
 size_t format_codes(const layout& m, char* out, size_t cap);
 
 // Writes code.txt (or the given path). Returns false, with a line on standard

@@ -59,16 +59,6 @@ void skip_line(FILE* in) {
     }
 }
 
-void set_coordinate(layout& m, int element, bool y, uint32_t value) {
-    SDL_Rect& pos       = m.elements[element].pos;
-    (y ? pos.y : pos.x) = static_cast<Sint16>(static_cast<uint16_t>(value));
-}
-
-void set_channel(SDL_Color& c, int channel, uint32_t value) {
-    Uint8 byte                                      = static_cast<Uint8>(value & 0xFFu);
-    (channel == 0 ? c.r : channel == 1 ? c.g : c.b) = byte;
-}
-
 } // namespace
 
 uint32_t normalize_offset(uint32_t address) {
@@ -78,27 +68,9 @@ uint32_t normalize_offset(uint32_t address) {
 }
 
 void apply_code(layout& m, uint32_t offset, uint32_t value) {
-    auto hit = [&](int i) {
-        return m.code_offsets[i] != 0 && static_cast<uint32_t>(m.code_offsets[i]) == offset;
-    };
-    // A: positions of elements 0-10
-    for (int i = section_a; i < section_b; i++)
-        if (hit(i)) set_coordinate(m, (i - section_a) / 2, (i - section_a) % 2, value);
-    // B: scale slots 0-5
-    for (int i = section_b; i < section_c; i++)
-        if (hit(i)) m.scales[i - section_b].value = static_cast<int32_t>(value & 0xFFFFu);
-    // C: positions of elements 6-20
-    for (int i = section_c; i < section_d; i++)
-        if (hit(i)) set_coordinate(m, 6 + (i - section_c) / 2, (i - section_c) % 2, value);
-    // D: scale slots 6-11
-    for (int i = section_d; i < section_e; i++)
-        if (hit(i)) m.scales[6 + i - section_d].value = static_cast<int32_t>(value & 0xFFFFu);
-    // E: colour bytes
-    for (int i = section_e; i < section_end; i++) {
-        if (!hit(i)) continue;
-        color_channel cc = color_channel_of(i);
-        set_channel(m.colors[cc.slot].value, cc.channel, value);
-    }
+    // every entry that holds the offset takes the value: one line may set several
+    for (const code_entry& c : code_table)
+        if (c.offset != 0 && static_cast<uint32_t>(c.offset) == offset) set_code_value(m, c, value);
 }
 
 void import_base_code(FILE* in, layout& m) {

@@ -84,8 +84,8 @@ TEST(import, exported_code_reads_back_to_the_same_layout) {
         }
         ASSERT_TRUE(export_codes(edited, "code.txt"));
         // values without an offset start from their homes again
-        layout expected          = edited;
-        expected.elements[8].pos = expected.elements[8].home;
+        layout expected                  = edited;
+        expected.elements[el_hearts].pos = expected.elements[el_hearts].home;
         for (int k : {2, 8, 12}) expected.scales[k].value = expected.scales[k].home;
         for (int k : {4, 5}) expected.colors[k].value = expected.colors[k].home;
         ASSERT_EQ(changes(imported(read_file("code.txt"))), changes(expected)) << "seed " << seed;
@@ -119,6 +119,33 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
      }, "81211238 0014\n81211244 02BC\n812119A4 0064\n8121125A 0258\n812111FC 0000\n"},
 };
 // clang-format on
+
+TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
+    // sections A (x, y of elements 0-10), B (scales 0-5), C (x, y of 6-20), D (scales 6-11), E (colours)
+    // clang-format off
+    const int32_t offsets[] = {
+        0x2114C6, 0x2114C4, 0x211230, 0x211238, 0x211220, 0x211222, 0x211234, 0x21123C, 0x211232, 0x21123A,
+        0x211236, 0x21123E, 0x08AB55, 0x08AB52, 0x08ADDB, 0x08AFC6, 0, 0, 0x2117DE, 0x2117E0, 0x211506, 0x211508,
+        0x2114C8, 0x211240, 0, 0x211244, 0x211242, 0x211246,
+        0x0BF3D2, 0x0BF3D6, 0x0BF66A, 0x0BF86A, 0, 0, 0x2117DE, 0x2117E0, 0x211506, 0x211508, 0x2114CC, 0x2114CA,
+        0x211248, 0x211250, 0x210F54, 0x210F56, 0x21124C, 0x211254, 0x21124A, 0x211252, 0x21124E, 0x211256,
+        0x2119A4, 0x2119AC, 0x2119A8, 0x2119B0, 0x2119A6, 0x2119AE, 0x2119AA, 0x2119B2,
+        0x2114CE, 0x211258, 0, 0x21125A, 0x21125C, 0x21125E,
+        0x2114D0, 0x2114D2, 0x2114D4, 0x2111FA, 0x2111FC, 0x2111FE, 0x2111F2, 0x2111F4, 0x2111F6,
+        0x211948, 0x21194A, 0x21194C, 0x08AAFA, 0x08AAFB, 0x08AB0E, 0x2111A4, 0x2111A6, 0x2111A8};
+    // clang-format on
+    ASSERT_EQ(std::size(offsets), code_table.size());
+    for (size_t i = 0; i < code_table.size(); i++) EXPECT_EQ(code_table[i].offset, offsets[i]) << i;
+    // and each entry names the value it holds: setting it through the entry shows as that value's change
+    for (const code_entry& c : code_table) {
+        layout m{};
+        start_layout(m);
+        set_code_value(m, c, code_home(m, c) ^ 1);
+        const char* what[] = {"x", "y", "s", "c", "c", "c"};
+        ASSERT_EQ(changes(m).size(), 1u);
+        EXPECT_EQ(changes(m)[0].rfind(what[c.kind] + std::to_string(c.index) + "=", 0), 0u) << changes(m)[0];
+    }
+}
 
 TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
     temp_dir dir;

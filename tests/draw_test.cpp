@@ -1,5 +1,5 @@
-// draw_test.cpp - recolor, zoom_surface, and drawtext on a synthetic font
-// strip (blit_copy clips its glyphs).
+// draw_test.cpp - recolor, zoom_surface, blit_copy against SDL's own blit at
+// every edge, and drawtext on a synthetic font strip.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "support.h"
@@ -53,6 +53,27 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_up_to_4096_p
     for (SDL_Surface* p : {s, tall, tallest}) SDL_FreeSurface(p);
 }
 
+// blit_copy clips exactly as SDL_UpperBlit does, at each of the four edges of
+// the target's clip rectangle and of the source part, and writes back the
+// same rectangle.
+TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
+    SDL_Surface *p = picture(9, 7), *mine = picture(40, 30), *sdls = picture(40, 30);
+    const SDL_Rect clip = {3, 2, 31, 24}; // right edge x 33, bottom edge y 25
+    SDL_SetClipRect(mine, &clip), SDL_SetClipRect(sdls, &clip);
+    const SDL_Rect parts[] = {{0, 0, 9, 7}, {2, 1, 5, 5}, {-2, -1, 9, 7}, {4, 3, 9, 9}};
+    for (const SDL_Rect& part : parts)
+        for (int y = -9; y <= 28; y++)
+            for (int x = -11; x <= 36; x++) {
+                SDL_FillRect(mine, nullptr, 0), SDL_FillRect(sdls, nullptr, 0);
+                SDL_Rect a = part, b = part, at_mine = {Sint16(x), Sint16(y), 0, 0}, at_sdls = at_mine;
+                blit_copy(p, &a, mine, &at_mine);
+                SDL_UpperBlit(p, &b, sdls, &at_sdls);
+                ASSERT_TRUE(same_pixels(mine, sdls)) << x << "," << y << " part " << part.x << "," << part.y;
+                ASSERT_EQ(std::memcmp(&at_mine, &at_sdls, sizeof at_mine), 0) << x << "," << y;
+            }
+    for (SDL_Surface* s : {p, mine, sdls}) SDL_FreeSurface(s);
+}
+
 // The synthetic strip of font 1: pixel (x, y) of glyph k.
 Uint32 glyph(int k, int x, int y) {
     return static_cast<Uint32>((k + 1) << 16 | x << 8 | y);
@@ -75,7 +96,6 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
     SDL_Surface *target = picture(7 * 257, 40), *strip = picture(280, 16);
     for (int y = 0; y < 16; y++)
         for (int x = 0; x < 280; x++) pixel32(strip, x, y) = glyph(x / 7, x % 7, y);
-    font[1] = strip;
     // lower case draws upper case, a space leaves its cell as it was; an
     // unknown character draws the glyph drawn last in the text ("0" when it
     // comes first), even after a space
@@ -84,19 +104,19 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
         {"A!B\x01", "AABB_"},      {"!", "0_"},           {"Q \xE9", "Q_Q_"}};
     for (auto [text, want] : rows) {
         SDL_FillRect(target, nullptr, 0);
-        drawtext({3, 20, 0, 0}, text, target, 1);
+        drawtext({3, 20, 0, 0}, text, target, strip);
         EXPECT_EQ(cells(target, 3, 20, int(strlen(want))), want) << '"' << text << '"';
     }
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
-    drawtext({0, 0, 0, 0}, exact.data(), target, 1);
+    drawtext({0, 0, 0, 0}, exact.data(), target, strip);
     EXPECT_EQ(cells(target, 0, 0, 256), std::string(255, 'B') + "_");
     SDL_FillRect(target, nullptr, 0);
-    drawtext({-3, -5, 0, 0}, "AB", target, 1); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
+    drawtext({-3, -5, 0, 0}, "AB", target,
+             strip); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
     EXPECT_EQ(pixel32(target, 0, 0), glyph(10, 3, 5));
     EXPECT_EQ(pixel32(target, 4, 0), glyph(11, 0, 5));
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));
     EXPECT_TRUE(pixel32(target, 4, 11) == 0 && pixel32(target, 11, 0) == 0);
-    font[1] = nullptr;
     SDL_FreeSurface(strip);
     SDL_FreeSurface(target);
 }

@@ -1,6 +1,11 @@
 # e2e.cmake - end-to-end scenarios (tests/e2e/scenarios.sh): the real hudwright
 # in a private X server, driven by xdotool. One CTest test each, labelled e2e.
+# The scenarios read where the controls are from e2e_layout.sh, which
+# tools/print_layout writes from the program's own tables at build time.
+set(layout_file ${CMAKE_CURRENT_BINARY_DIR}/e2e_layout.sh)
+add_custom_command(OUTPUT ${layout_file} COMMAND print_layout ${layout_file} DEPENDS print_layout VERBATIM)
+add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
 foreach(s screenshot escape_countdown drag typed accepted prompts_no)
-  add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright>)
+  add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240)
 endforeach()

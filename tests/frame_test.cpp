@@ -1,57 +1,54 @@
-// frame_test.cpp - draw_frame against a plain rendering of the same frame (every
-// picture decoded afresh, recoloured, scaled whole and blitted whole): the same
-// screen, positions and sizes. Then the game's scales, skipped elements and a refused resize.
+// frame_test.cpp - the update and draw_frame against a plain rendering of the
+// same frame (every picture decoded afresh, recoloured, scaled whole and
+// blitted whole with SDL, which writes the clipped corner back): the same
+// screen, positions and sizes. Then the game's scales, skipped elements and a
+// refused resize.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
-#include "shell/image_store.h"
+#include "editor/frame.h"
+#include "editor/panel.h"
+#include "editor/update.h"
+#include "model/scale_rules.h"
 #include "support.h"
-#include "ui/frame.h"
 
 #include <cstring>
 
 namespace {
 
-SDL_Surface* decode(image_stream& s, bool alpha) {
-    SDL_Surface* p = decode_stream(s);
-    if (p && alpha) enable_pixel_alpha(p);
-    return p;
-}
-
-// The frame as plainly as it can be drawn, the held-button steps idle.
+// The frame as plainly as it can be drawn, the held-button steps idle: the
+// panel's texts whole, the elements in the order buttons, icons, numbers,
+// status items, each blitted with its own pos as SDL's destination.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     auto blit = [&](SDL_Surface* p, SDL_Rect* at) { return p && SDL_UpperBlit(p, nullptr, to, at); };
-    box(ed.panel_rect, 0);
-    for (auto [at, text] : {std::pair{ed.color_field, ed.color_text}, {ed.scale_field, ed.scale_text}})
-        box(at, 0xFFFFFF), drawtext(at, text, to, 0);
-    for (auto [at, label, value] : // each value 43 px right of its label
-         {std::tuple{ed.x_control, "- X +", ed.x_text}, {ed.y_control, "- Y +", ed.y_text}})
-        drawtext(at, label, to, 1), at.x = Sint16(at.x + 43), box(at, 0xFFFFFF), drawtext(at, value, to, 0);
-    const char* name = m.element_names[m.selected];
-    drawtext({8, 296, 0, 0}, "-", to, 1); // the selector: the name 14 px on, "+" one cell after it
-    drawtext({22, 296, 0, 0}, name, to, 1);
-    drawtext({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", to, 1);
-    SDL_Rect corner = {0, 0, 0, 0}, bar = ed.color_bar_pos, save = ed.save_button_pos;
-    blit(ed.background, &corner);
-    blit(ed.color_picker, &bar);
-    drawtext(ed.scale_label_pos, "- Scale +", to, 1);
+    auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
+    const panel_row* row = panel_table;
+    box(panel_area, 0);
+    for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field})
+        box(row[c].at, 0xFFFFFF), text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
+    text(row[ctl_x_minus].at, "- X +", font_labels);
+    text(row[ctl_y_minus].at, "- Y +", font_labels);
+    const char* name = element_table[m.selected].name;
+    text(row[ctl_selector_minus].at, "-", font_labels); // the name 14 px on, "+" one cell after it
+    text({22, 296, 0, 0}, name, font_labels);
+    text({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", font_labels);
+    SDL_Rect corner = {0, 0, 0, 0}, bar = row[ctl_color_bar].at, save = row[ctl_save].at;
+    blit(ed.pictures.background, &corner);
+    blit(kept_picture(ed.pictures, pic_color_picker), &bar);
+    text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
-    // clang-format off
-    const stream_id picture[] = {s_button, s_button, s_button, s_button, s_button, s_button, s_rupee, s_999, s_hearts,
-        s_map, s_magicborder, s_action, s_bow, s_navi, s_bow, s_bow, s_bow, s_99, s_99, s_99, s_99};
-    // clang-format on
-    SDL_Surface* const fixed[] = {ed.rupee_overlay, nullptr, ed.hearts_overlay, ed.map_overlay}; // 6-9
     for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
-        SDL_Rect& pos      = m.elements[e].pos;
-        const SDL_Color& c = m.colors[color_slot_of(e) == no_slot ? 0 : color_slot_of(e)].value;
-        if (e == 10) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
+        const element_row& r = element_table[e];
+        SDL_Rect& pos        = m.elements[e].pos;
+        const SDL_Color& c   = m.colors[r.color_slot == no_slot ? 0 : r.color_slot].value;
+        if (r.tint == tint_bar) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
             box({Sint16(pos.x + 7), Sint16(pos.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
-        SDL_Surface* p = decode(ed.streams[picture[e]], e < 17); // the numbers opaque
-        SDL_Surface* o = e <= 5 ? decode(ed.streams[s_buttonoverlay], true) : nullptr;
+        SDL_Surface* p = fresh_picture(ed.pictures, r.picture, e < 17); // the numbers opaque
+        SDL_Surface* o = e <= 5 ? fresh_picture(ed.pictures, r.overlay, true) : nullptr;
         if (e <= 9 && e != 7) recolor(p, c.r, c.g, c.b, 255); // the Rupee Number keeps its own colours
         const float f   = element_factor(m, e);               // 1 for those drawn at their own size
         SDL_Surface *zp = zoom_surface(p, 1, f), *zo = o ? zoom_surface(o, 1, f) : nullptr;
-        SDL_Surface* top = o ? zo : e >= 6 && e <= 9 ? fixed[e - 6] : nullptr;
+        SDL_Surface* top = o ? zo : kept_picture(ed.pictures, r.overlay);
         if (zp && (!o || zo)) {
             m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
@@ -61,26 +58,31 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
-    blit(ed.save_button, &save);
+    blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
 struct frame : editor_test {
     void SetUp() override {
         editor_test::SetUp();
-        draw_frame(ed); // fills the value texts; the held-button steps are idle after it
-        ASSERT_EQ(ed.picking_color | ed.scale_button | ed.nudge | ed.scale_dir, 0);
+        passes(1); // fills the value texts; the held-button steps are idle after it
+        ASSERT_TRUE(ed.picking_color == pick_idle && ed.scale_button == scale_idle &&
+                    ed.nudge == nudge_none && ed.scale_dir == scale_none);
     }
     element_size size(int e) const { return ed.model.element_sizes[e]; }
 
-    // draw_frame and the plain frame from the same screen and layout.
+    // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
         SDL_Surface *s = ed.screen, *plain = SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
         layout m = ed.model;
         plain_frame(ed, m, plain);
+        update_editor(ed);
         draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
-        EXPECT_EQ(std::memcmp(ed.model.elements, m.elements, sizeof m.elements), 0) << "positions";
+        for (int e = 0; e < element_count; e++) { // w and h of pos carry nothing
+            const SDL_Rect &got = ed.model.elements[e].pos, &want = m.elements[e].pos;
+            EXPECT_TRUE(got.x == want.x && got.y == want.y) << "position of " << e;
+        }
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
         SDL_FreeSurface(plain);
     }
@@ -98,19 +100,44 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         {0, -20, -30}, {1, -200, 100}, {3, 250, 180}, {4, -700, -700}, {12, 300, -40},
         {9, 290, 230}, {8, -50, 2},    {17, 30, 210}, {10, 20, 200}}; // 17, 10 on the Rupee Icon
     for (auto& p : moves) pos(p[0]) = {Sint16(p[1]), Sint16(p[2]), 0, 0};
-    m.selected = 9;
+    m.selected = el_map;
     same_frame("edited: corners left of or above the window are held at its edge");
     same_frame("edited, positions written back");
     EXPECT_TRUE(pos(0).x == -7 && pos(0).y == -7 && pos(4).x == 0 && pos(3).x == 250);
+
+    // every scaled element at the largest size its four hex digits still draw, at and across the edges
+    for (const element_row& row : element_table) {
+        if (row.scale_slot == no_slot) continue;
+        const int32_t largest[]        = {0, 5, 0xFFFB, 95}; // by rule: own size, divisor, inverted, pair
+        m.scales[row.scale_slot].value = largest[row.rule];
+        if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;
+    }
+    const int corners[][2] = {{0, 0}, {-3000, -3000}, {319, 239}, {-1, 200}, {150, -2000}};
+    for (auto [x, y] : corners) {
+        for (int e = 0; e < element_count; e++) pos(e) = {Sint16(x + e), Sint16(y + 2 * e), 0, 0};
+        same_frame("largest");
+    }
+
+    // over a paletted bg.bmp narrower and taller than the preview: it covers the panel's texts
+    SDL_Surface* bg = SDL_CreateRGBSurface(SDL_SWSURFACE, 200, 300, 8, 0, 0, 0, 0);
+    SDL_Color palette[256];
+    for (int i = 0; i < 256; i++) palette[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
+    SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
+    for (int y = 0; y < bg->h; y++)
+        for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
+    replace_background(ed.pictures, bg);
+    start_scales(m);
+    start_elements(m);
+    same_frame("over a paletted background");
 }
 
 TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they_cannot_be_drawn) {
     // clang-format off
-    const struct { int e; stream_id s; double f; } rows[] = {{0, s_button, 527 / 568.0}, {1, s_button, 527 / 575.0},
-        {11, s_action, 96.375 / 95}, {12, s_bow, 527 / 550.0}, {13, s_navi, 1}, {9, s_map, 1}};
+    const struct { element_id e; double f; } rows[] = {{el_a_button, 527 / 568.0}, {el_b_button, 527 / 575.0},
+        {el_a_button_icon, 96.375 / 95}, {el_b_button_icon, 527 / 550.0}, {el_c_up_icon, 1}, {el_map, 1}};
     // clang-format on
     for (auto& r : rows) {
-        SDL_Surface* p = decode(ed.streams[r.s], false);
+        SDL_Surface* p = fresh_picture(ed.pictures, element_table[r.e].picture, false);
         EXPECT_TRUE(size(r.e).w == int(p->w * r.f) && size(r.e).h == int(p->h * r.f)) << r.e;
         EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
         SDL_FreeSurface(p);

@@ -2,7 +2,7 @@
 // cut short, lying in its header or of an odd depth: no crash, no hang, nothing
 // lost (junk base codes and code.txt are codes_test's and corpus_test's).
 #include "support.h"
-#include "ui/startup.h"
+#include "editor/startup.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -38,11 +38,11 @@ std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixe
 std::pair<std::string, Uint32> accept(const char* name) {
     editor ed;
     if (!start_editor_headless(ed)) return {"no start-up", 0};
-    SDL_Surface* built_in = ed.background;
+    SDL_Surface* built_in = ed.pictures.background;
     ed.message_pos        = SDL_Rect{35, 128, 0, 0};
     push_press(35, 85); // "Yes"
     (name == std::string("bg.bmp") ? background_prompt : basecode_prompt)(ed);
-    SDL_Surface* bg        = ed.background;
+    SDL_Surface* bg        = ed.pictures.background;
     const std::string size = bg == built_in ? "kept" : std::to_string(bg->w) + "x" + std::to_string(bg->h);
     for (int pass = 0; pass < 3; pass++) editor_pass(ed);
     const Uint32 shown = pixel_at(ed.screen, 5, 120) & 0xFFFFFF;

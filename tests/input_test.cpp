@@ -3,8 +3,8 @@
 // selector; the colour bar and its walk through the hues.
 #include "draw/hex.h"
 #include "support.h"
-#include "ui/color_bar.h"
-#include "ui/input.h"
+#include "editor/color_bar.h"
+#include "editor/input.h"
 
 #include <map>
 
@@ -74,7 +74,7 @@ TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.e << " " << r.x);
         ed.model.selected      = r.e;
-        ed.scale_button        = 2; // as a new selection does
+        ed.scale_button        = scale_refresh; // as a new selection does
         layout want            = ed.model;
         want.elements[r.e].pos = {Sint16(pos(r.e).x + 5 * r.dx), Sint16(pos(r.e).y + 5 * r.dy), 0, 0};
         want.scales[r.slot < 0 ? 12 : r.slot].value += 5 * r.step, want.scales[12].value += 5 * r.step12;
@@ -98,7 +98,8 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},          // keys after completion: nothing
         {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}}, // 6 has no scale of its own, 14 no colour
         {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^000", "YA000", {"x0=-21555", "y0=-24576"}},
-        {0, "S.1234", "S", {}}}; // a press elsewhere ends it
+        {0, "S.1234", "S", {}},         // a press elsewhere ends it
+        {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}}}; // the key f as a digit
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);

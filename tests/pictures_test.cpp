@@ -1,7 +1,10 @@
 // pictures_test.cpp - the stored form, the alpha set-up and the screen's
-// format; start-up out of file handles and the streams it makes.
-#include "assets/pictures.h"
-#include "shell/image_store.h"
+// format; the rules the built-in pictures follow; start-up out of file handles
+// and the streams it makes.
+#include "model/color_walk.h"
+#include "model/elements.h"
+#include "pictures/image_store.h"
+#include "pictures/picture_store.h"
 #include "support.h"
 
 #include <cstring>
@@ -41,6 +44,52 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_keeps_the_picture_as_it
     SDL_FreeSurface(p);
 }
 
+// The artwork's rules (assets/README.md): what the editor does with a picture
+// must suit it, or it shows wrong without any test of the drawing noticing.
+TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
+    picture_store p{};
+    ASSERT_TRUE(unpack_pictures(p) && load_pictures(p));
+    auto decoded = [&](picture_id id) { // a copy the test frees
+        if (is_stream(id)) return fresh_picture(p, id, false);
+        SDL_Surface* kept = kept_picture(p, id);
+        return SDL_ConvertSurface(kept, kept->format, kept->flags);
+    };
+    auto pixel = [](SDL_Surface* s, int x, int y) { return pixel_at(s, x, y); };
+    for (const element_row& row : element_table) {
+        SDL_Surface* face = decoded(row.picture);
+        SCOPED_TRACE(row.name);
+        // recoloured, scaled or blended pictures carry their alpha in the top byte of 32 bits
+        EXPECT_EQ(face->format->BitsPerPixel, row.alpha || row.tint == tint_picture ? 32 : 24);
+        for (int y = 0; row.tint == tint_picture && y < face->h;
+             y++) // white wherever it shows: it takes the colour
+            for (int x = 0; x < face->w; x++) {
+                const Uint32 v = pixel(face, x, y);
+                ASSERT_TRUE(v >> 24 == 0 || (v & 0xFFFFFF) == 0xFFFFFF) << x << "," << y;
+            }
+        for (int y = meter_bar.y; row.tint == tint_bar && y < meter_bar.y + meter_bar.h; y++) // the bar shows
+            for (int x = meter_bar.x; x < meter_bar.x + meter_bar.w; x++)                     // through it
+                ASSERT_EQ(pixel(face, x, y) >> 24, 0u) << x << "," << y;
+        if (row.overlay != pic_none) { // drawn over the face at its corner, of its size and depth
+            SDL_Surface* over = decoded(row.overlay);
+            EXPECT_TRUE(over->w == face->w && over->h == face->h && over->format->BitsPerPixel == 32);
+            SDL_FreeSurface(over);
+        }
+        SDL_FreeSurface(face);
+    }
+    for (font_id f : {font_digits, font_labels}) // 40 cells of 7x16: 0-9, A-Z, -, +, ., ?
+        EXPECT_TRUE(font(p, f)->w == 40 * 7 && font(p, f)->h == 16);
+    for (picture_id id : {pic_bg, pic_splash})
+        EXPECT_TRUE(kept_picture(p, id)->w == 320 && kept_picture(p, id)->h == 240);
+    SDL_Surface* bar = kept_picture(p, pic_color_picker); // each column the colour a click there picks
+    ASSERT_TRUE(bar->w == 178 && bar->h == 16);
+    for (int x = 0; x < bar->w; x++) {
+        const rgb c = color_walk(x);
+        for (int y = 0; y < bar->h; y++)
+            ASSERT_EQ(pixel(bar, x, y) & 0xFFFFFF, Uint32(c.r << 16 | c.g << 8 | c.b)) << x << "," << y;
+    }
+    free_pictures(p);
+}
+
 int open_temporary_files() { // descriptors of this process on removed files
     int n = 0;
     std::error_code ec;
@@ -51,19 +100,6 @@ int open_temporary_files() { // descriptors of this process on removed files
 
 TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everything) {
     temp_dir dir;
-    // the streamed pictures in their order
-    const std::pair<const unsigned char*, size_t> streamed[stream_count] = {
-        {bBUTTON, bBUTTON_size},
-        {bBUTTONOVERLAY, bBUTTONOVERLAY_size},
-        {bNAVI, bNAVI_size},
-        {bBOW, bBOW_size},
-        {bACTION, bACTION_size},
-        {b99, b99_size},
-        {b999, b999_size},
-        {bRUPEE, bRUPEE_size},
-        {bHEARTS, bHEARTS_size},
-        {bMAP, bMAP_size},
-        {bMAGICBORDER, bMAGICBORDER_size}};
     int before = open_temporary_files(), spare = 0, lowest = open("/dev/null", O_RDONLY);
     close(lowest); // every lower descriptor is taken
     rlimit old{};
@@ -86,10 +122,11 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
         }
         // started: each stream holds its picture, from a file of its own
         EXPECT_EQ(said, "");
-        EXPECT_EQ(open_temporary_files(), before + stream_count);
-        for (int i = 0; i < stream_count; i++) {
-            SDL_Surface *got  = decode_stream(ed.streams[i]),
-                        *want = load_image(streamed[i].first, streamed[i].second);
+        EXPECT_EQ(open_temporary_files(), before + first_kept_picture);
+        for (int i = 0; i < first_kept_picture; i++) {
+            const stored_picture stored = stored_form_of(picture_id(i));
+            SDL_Surface *got            = fresh_picture(ed.pictures, picture_id(i), false),
+                        *want           = load_image(stored.bytes, stored.size);
             EXPECT_TRUE(same_pixels(got, want)) << i;
             SDL_FreeSurface(got);
             SDL_FreeSurface(want);

@@ -1,7 +1,7 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
 // end them, where clicks count and what each answer does.
 #include "support.h"
-#include "ui/startup.h"
+#include "editor/startup.h"
 
 namespace {
 
@@ -57,11 +57,11 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         file_prompts(ed);
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
-                    bgchoice == r.bg_choice);
+                    ed.bg_choice == r.bg_choice);
         EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41)
             << "the count-down's frames, or none after Escape";
         EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_EQ(ed.background->w, r.bg_choice == 1 ? 40 : 320);
+        EXPECT_EQ(ed.pictures.background->w, r.bg_choice == answer_yes ? 40 : 320);
     }
 }
 

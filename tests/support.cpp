@@ -53,9 +53,7 @@ bool start_headless(editor& ed) {
 
 bool start_editor_headless(editor& ed) {
     if (!start_headless(ed)) return false;
-    ed.model.selected = 0;
-    ed.picking_color = ed.scale_button = 2;
-    ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
+    start_editor_state(ed);
     return true;
 }
 

@@ -2,8 +2,8 @@
 // headless editor, pictures and pixels, events, files, child processes.
 #pragma once
 
-#include "shell/editor.h"
-#include "shell/run.h"
+#include "editor/state.h"
+#include "program/run.h"
 
 #include <SDL.h>
 #include <csignal>

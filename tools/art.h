@@ -1,5 +1,5 @@
-// art.h - the pictures that draw_art draws, one procedure each, and the
-// colour walk that the colour bar shows. See draw_art.cpp for the file names.
+// art.h - the pictures that draw_art draws, one procedure each. See
+// draw_art.cpp for the file names.
 #pragma once
 
 #include "art_canvas.h"
@@ -30,9 +30,8 @@ picture draw_color_picker(); // colour walk, one column per bar position
 picture draw_background(); // calm landscape behind the preview
 picture draw_splash();     // count-down picture with the title
 
-// The colour that a click at bar position n picks (0xRRGGBB): red, then one
-// channel at a time moving by 8 and 9 in turn through six segments.
-uint32_t color_walk(int n);
+// The colour a click at bar position n picks, as 0xRRGGBB (the editor's own walk).
+uint32_t walk_color(int n);
 
 // Text drawn with the panel glyphs at a pitch of 7 (the fonts' advance).
 mask panel_text(const char* text, bool bold);

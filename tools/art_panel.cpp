@@ -2,30 +2,14 @@
 // save button and the colour bar.
 #include "art.h"
 #include "art_glyphs.h"
+#include "model/color_walk.h"
 
 #include <cstring>
 
-// ---- colour walk ------------------------------------------------------------------
-
-uint32_t color_walk(int n) {
-    // segment: the channel it moves (0 r, 1 g, 2 b), up or down
-    static const struct {
-        int channel;
-        bool up;
-    } segments[6] = {{1, true}, {0, false}, {2, true}, {1, false}, {0, true}, {2, false}};
-    int c[3]      = {255, 0, 0};
-    int t         = 0;
-    for (int i = 0; i < n; i++) {
-        if (i >= 180) break;
-        auto seg = segments[i / 30];
-        int step = t == 0 ? 8 : 9;
-        t        = 1 - t;
-        int& v   = c[seg.channel];
-        v += seg.up ? step : -step;
-        bool done = seg.up ? v > 254 : v < 1;
-        if (done) i = (i / 30 + 1) * 30; // the loop's increment skips this value
-    }
-    return static_cast<uint32_t>(c[0] << 16 | c[1] << 8 | c[2]);
+// The bar shows, in each column, the colour a click there picks.
+uint32_t walk_color(int n) {
+    rgb c = color_walk(n);
+    return static_cast<uint32_t>(c.r << 16 | c.g << 8 | c.b);
 }
 
 mask panel_text(const char* text, bool bold) {
@@ -96,6 +80,6 @@ picture draw_save() {
 picture draw_color_picker() {
     picture p(178, 16, 24);
     for (int x = 0; x < p.w; x++)
-        for (int y = 0; y < p.h; y++) p.at(x, y) = 0xFF000000u | color_walk(x);
+        for (int y = 0; y < p.h; y++) p.at(x, y) = 0xFF000000u | walk_color(x);
     return p;
 }

@@ -310,7 +310,7 @@ picture draw_splash() {
     int ry = static_cast<int>(ty) + 70;
     for (int x = 40; x < 280; x++) {
         float u    = (x - 40) / 239.f;
-        uint32_t v = color_walk(static_cast<int>(u * 177));
+        uint32_t v = walk_color(static_cast<int>(u * 177));
         float a    = std::min(1.f, std::min(u, 1 - u) * 8);
         for (int y = ry; y < ry + 3; y++)
             over(c.at(x, y), with_alpha(hex(v), a * (y == ry + 1 ? 1.f : 0.55f)));

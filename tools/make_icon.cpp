@@ -16,9 +16,8 @@
 
 #include "assets/pictures.h"
 #include "draw/surface_ops.h"
-#include "model/layout.h"
-#include "shell/image_store.h"
-#include "ui/frame.h"
+#include "model/scale_rules.h"
+#include "pictures/image_store.h"
 
 #include <cmath>
 #include <cstdio>
@@ -118,13 +117,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_icon: cannot unpack the built-in pictures\n");
         return 1;
     }
-    SDL_Color blue = m.colors[0].home;
+    SDL_Color blue = m.colors[color_slot_of(el_a_button)].home;
     recolor(face, blue.r, blue.g, blue.b, 255);
 
-    // The editor draws the button 7 px right of and below the corner that the
-    // icon starts on, each at its own factor; kept in proportion here.
-    float fb = element_factor(m, 0), fa = element_factor(m, 11); // the layout starts at home
-    int shift               = static_cast<int>(std::lround(-7.0 * detail / fb));
+    // The editor draws the button its inset right of and below the corner that
+    // the icon starts on, each at its own factor; kept in proportion here.
+    float fb = element_factor(m, el_a_button), fa = element_factor(m, el_a_button_icon); // at home
+    int shift               = static_cast<int>(std::lround(-element_table[el_a_button].inset * detail / fb));
     SDL_Surface* big_face   = zoom_surface(face, 1.0f, detail);
     SDL_Surface* big_shine  = zoom_surface(shine, 1.0f, detail);
     SDL_Surface* big_action = zoom_surface(action, 1.0f, detail * fa / fb);

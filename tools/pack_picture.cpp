@@ -7,7 +7,7 @@
 // bmp.h), so a picture saved by any paint program packs the same way as one
 // made by draw_art. Writes nothing and fails on a file it cannot read.
 #include "bmp.h"
-#include "shell/store_form.h"
+#include "pictures/store_form.h"
 
 #include <cstdio>
 #include <string>

@@ -1,11 +1,15 @@
 #!/bin/bash
-# run.sh SCENARIO HUDWRIGHT - one scenario of scenarios.sh: the real program in
-# a fresh directory and a private X server, driven by xdotool, checked through
-# code.txt and xwd dumps. Every wait polls what the window shows; none sleeps.
+# run.sh SCENARIO HUDWRIGHT LAYOUT - one scenario of scenarios.sh: the real
+# program in a fresh directory and a private X server, driven by xdotool,
+# checked through code.txt and xwd dumps. Every wait polls what the window
+# shows; none sleeps. LAYOUT is what tools/print_layout writes: where the
+# controls and the elements are.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-[ $# -eq 2 ] || { echo "usage: $0 SCENARIO HUDWRIGHT" >&2; exit 2; }
+[ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
 hudwright=$(realpath "$2")
+# shellcheck source=/dev/null
+. "$3"
 root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
 work="$root/work"
 mkdir "$work"
@@ -113,18 +117,23 @@ differs() {
     compare -metric AE "xwd:$1[$4x$5+$2+$3]" "xwd:$6[$4x$5+$2+$3]" null: 2>/dev/null && return 1
     [ $? = 1 ] || fail "compare could not read $1 and $6"
 }
-# The screen a shot shows: the editor's value fields are white; the prompts are
+# The screen a shot shows: the editor's value fields are white (within a pixel of
+# their edges); the prompts are
 # black but for "Yes", "No" and the question at y 128 (the base-code one reaches
 # x 224); the count-down draws its text at y 256 and nothing further down.
 screen_of() {
-    pixels "$1" | awk 'function r(x0, y0, w, h) { return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
+    pixels "$1" | awk -v fx="${x_field_white[0]}" -v fy="${x_field_white[1]}" -v fw="${x_field_white[2]}" \
+        -v fh="${x_field_white[3]}" -v gx="${y_field_white[0]}" -v gy="${y_field_white[1]}" \
+        -v gw="${y_field_white[2]}" -v gh="${y_field_white[3]}" -v sx="${scale_field_white[0]}" \
+        -v sy="${scale_field_white[1]}" -v sw="${scale_field_white[2]}" -v sh="${scale_field_white[3]}" 'function r(x0, y0, w, h) { return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
     NR > 1 { split($1, p, /[,:]/); x = p[1]; y = p[2]; split($2, c, /[(),]/)
         if (c[2] >= 248 && c[3] >= 248 && c[4] >= 248) { # white, also on a 16-bit display
-            w1 += r(174, 273, 26, 14); w2 += r(274, 273, 26, 14); w3 += r(79, 273, 26, 14) }
+            w1 += r(fx + 1, fy + 1, fw - 2, fh - 2); w2 += r(gx + 1, gy + 1, gw - 2, gh - 2)
+            w3 += r(sx + 1, sy + 1, sw - 2, sh - 2) }
         if ($3 != "#000000") { yes += r(30, 80, 21, 16); no += r(80, 80, 14, 16); long += r(190, 128, 40, 16)
             stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176)
             digits += r(91, 256, 126, 16); below += r(0, 272, 320, 48); preview += r(0, 0, 320, 240) } }
-    END { m = 26 * 14 * 0.4
+    END { m = (fw - 2) * (fh - 2) * 0.4
         if (w1 >= m && w2 >= m && w3 >= m) print "editor"
         else if (yes && no && !stray) print long ? "basecode-prompt" : "bg-prompt"
         else if (digits && preview && !below) print "countdown"

@@ -1,26 +1,31 @@
 # scenarios.sh - what a user does with Hudwright, one function per scenario,
-# sourced by run.sh. Assumed: the panel's controls, the prompt words, and the
-# Magic Meter's 100x8 bar at 7, 3 from its corner (home 18, 42; colour 00C800).
+# sourced by run.sh after the layout file: where the panel's controls
+# (save, x_plus, ..., and NAME_box, NAME_white), the prompts' words (yes, no),
+# the elements' homes and colours (magic_meter_home, magic_meter_color) and the
+# Magic Meter's bar (meter_bar: x, y from its corner, w, h) are.
 
-save=(288 304) x_plus=(161 280) y_minus=(233 280) color_field=(220 256) scale_field=(92 280)
-x_field=(190 280) y_field=(290 280) selector_plus=(137 304) yes=(40 88) no=(86 88)
-meter=00C800
+meter=$magic_meter_color
+# meter_box X Y: the box where the Magic Meter's bar stands with its corner at X Y
+meter_box() { echo "$(($1 + meter_bar[0])) $(($2 + meter_bar[1]))"; }
 
 # bar COLOUR SHOT: sets bx by bw bh to the box of COLOUR's pixels in the preview.
 bar() {
     read -r bx by bw bh <<<"$(bbox "$2" "$1")"
     [ "$bx" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
 }
-# bar_within COLOUR X Y SHOT: the bar lies within the 100x8 box at X Y, half as wide at least.
+# bar_within COLOUR X Y SHOT: the bar lies within the meter's bar box at X Y, half as wide at least.
 bar_within() {
+    local w=${meter_bar[2]} h=${meter_bar[3]}
     bar "$1" "$4"
-    [ $bx -ge $2 ] && [ $by -ge $3 ] && [ $((bx + bw)) -le $(($2 + 100)) ] && [ $((by + bh)) -le $(($3 + 8)) ] &&
-        [ $bw -ge 50 ] || fail "the bar of $1 is at $bx $by $bw $bh, not within $2 $3 100 8"
+    [ $bx -ge $2 ] && [ $by -ge $3 ] && [ $((bx + bw)) -le $(($2 + w)) ] && [ $((by + bh)) -le $(($3 + h)) ] &&
+        [ $bw -ge $((w / 2)) ] || fail "the bar of $1 is at $bx $by $bw $bh, not within $2 $3 $w $h"
 }
 # bar_moved COLOUR PATTERN SHOT: the bar shows, its "x y" not matching PATTERN.
 bar_moved() { [[ $(bbox "$3" "$1") =~ ^([0-9]+\ [0-9]+) ]] && [[ ${BASH_REMATCH[1]} != $2 ]]; }
 same() { ! differs "$@"; }
-color_field_blank() { [ "$(count "$1" 200 248 42 16 FFFFFF)" = 672 ]; }
+color_field_blank() {
+    [ "$(count "$1" "${color_field_white[@]}" FFFFFF)" = $((color_field_white[2] * color_field_white[3])) ]
+}
 color_field_written() { ! color_field_blank "$1"; }
 none_of() { for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fail "colour $c shows"; done; }
 answer_prompts() { # X Y: both prompts answered with the word at X Y
@@ -96,19 +101,19 @@ scenario_drag() {
     [ $bx -gt $x1 ] && [ $by -gt $y1 ] || fail "X + and Y - moved the bar from $x1 $y1 to $bx $by"
     save_and_quit
     local x y
-    x=$(printf %04X $((18 + bx - x0))) y=$(printf %04X $((42 + by - y0)))
+    x=$(printf %04X $((magic_meter_home[0] + bx - x0))) y=$(printf %04X $((magic_meter_home[1] + by - y0)))
     expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
 }
 
-# On a 16-bit display: hold the colour bar at x 100 until the A Button's colour
+# On a 16-bit display: hold the colour bar 92 px from its left end until the A Button's colour
 # changes (to 09F6FF; the blue is the home's), then type the B Button's X (with
 # a backspace), its Y on the keypad, its scale and its colour (in lower case).
 scenario_typed() {
     depth=16
     launch
     wait_screen editor
-    press 100 256
-    wait_for picked "the A Button to change colour" differs "$(at editor)" 186 9 80 80
+    press $((color_bar_box[0] + 92)) "${color_bar[1]}"
+    wait_for picked "the A Button to change colour" differs "$(at editor)" "${a_button_home[@]}" 80 80
     release
     click "${selector_plus[@]}"
     click "${x_field[@]}"
@@ -133,7 +138,7 @@ scenario_accepted() {
     answer_prompts "${yes[@]}"
     local f left right
     f=$(at editor)
-    bar_within 123456 57 103 "$f"
+    bar_within 123456 $(meter_box 50 100) "$f" # the base code's corner: 0032, 0064
     none_of "$f" $meter
     left=$(count "$f" 0 0 160 240 FF00FE) right=$(count "$f" 160 0 160 240 01FE02)
     [ $((left * 2)) -gt $((160 * 240)) ] && [ $((right * 2)) -gt $((160 * 240)) ] ||
@@ -152,7 +157,7 @@ scenario_prompts_no() {
     launch
     answer_prompts "${no[@]}"
     none_of "$(at editor)" FF00FE 01FE02 123456
-    bar_within $meter 25 45 "$(at editor)"
+    bar_within $meter $(meter_box "${magic_meter_home[@]}") "$(at editor)"
     save_and_quit
     expect_code
     rm "$work/code.txt"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/export.h"
+#include "editor/panel.h"
 #include "model/import.h"
 #include "support.h"
 
@@ -27,19 +28,17 @@ inline void import_bytes(const uint8_t* data, size_t size, layout& m) {
     std::fclose(in);
 }
 
-// What neither the import nor an edit may change: the homes, names and code offsets ("" if all are the same).
+// What neither the import nor an edit may change: the homes ("" if all are the same).
 inline std::string same_tables(const layout& a, const layout& b) {
     for (int e = 0; e < element_count; e++) {
         const SDL_Rect &p = a.elements[e].home, &q = b.elements[e].home;
-        if (p.x != q.x || p.y != q.y || a.element_names[e] != b.element_names[e])
-            return describe("an element's home differs", e);
+        if (p.x != q.x || p.y != q.y) return describe("an element's home differs", e);
     }
     for (int k = 0; k < scale_count; k++)
         if (a.scales[k].home != b.scales[k].home) return describe("a scale's home differs", k);
     for (int k = 0; k < color_count; k++)
         if (std::memcmp(&a.colors[k].home, &b.colors[k].home, 3))
             return describe("a colour's home differs", k);
-    if (std::memcmp(a.code_offsets, b.code_offsets, sizeof a.code_offsets)) return "an offset differs";
     return "";
 }
 // What the import sets (positions, scales, colours), of two layouts with the same homes.
@@ -86,28 +85,27 @@ struct editor_session {
         while (SDL_PollEvent(&e)) continue;
         SDL_Surface* screen = SDL_GetVideoSurface();
         if (!screen || screen->w != 320 || screen->h != 320) screen = SDL_SetVideoMode(320, 320, 32, 0);
-        // The pictures belong to the run, not to an input: a frame may have
+        // The pictures belong to the run, not to an input: an update may have
         // replaced them (by copies in the screen's format), so keep the live ones.
-        editor live = ed;
-        ed          = start;
-        ed.screen   = screen;
-        std::memcpy(ed.streams, live.streams, sizeof ed.streams);
-        for (auto p : {&editor::background, &editor::rupee_overlay, &editor::hearts_overlay,
-                       &editor::map_overlay, &editor::splash, &editor::save_button, &editor::color_picker})
-            ed.*p = live.*p;
+        picture_store live = ed.pictures;
+        ed                 = start;
+        ed.screen          = screen;
+        ed.pictures        = live;
     }
 };
 
 inline std::string check_editor(const editor& ed, const layout& start) {
-    if (ed.model.selected < 0 || ed.model.selected > 20)
+    if (ed.model.selected < 0 || ed.model.selected >= element_count)
         return describe("selected out of range", ed.model.selected);
-    const int length = !ed.editing_color && (ed.editing_scale || ed.editing_x || ed.editing_y) ? 4 : 6;
+    if (unsigned(ed.editing) >= field_count) return describe("editing out of range", ed.editing);
+    const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
     if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
     if (!ended(ed.entry_buf) || !ended(ed.x_text) || !ended(ed.y_text) || !ended(ed.scale_text) ||
         !ended(ed.color_text))
         return "a text is not terminated";
-    if (ed.scale_dir > 2 || ed.nudge > 4 || unsigned(ed.picking_color) > 2 || unsigned(ed.scale_button) > 2 ||
+    if (unsigned(ed.scale_dir) > scale_minus || unsigned(ed.nudge) > nudge_up ||
+        unsigned(ed.picking_color) > pick_refresh || unsigned(ed.scale_button) > scale_refresh ||
         unsigned(ed.dragging) > 1)
         return "a mode out of range";
     return same_tables(ed.model, start);

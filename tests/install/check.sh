@@ -32,7 +32,7 @@ out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) 
     fail "man --warnings: $out"
 
 # Every failure message of the program stands in the manual page.
-missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*' "$src"/shell/*.cpp "$src"/model/*.cpp "$src"/ui/*.cpp |
+missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*' "$src"/model/*.cpp "$src"/draw/*.cpp "$src"/pictures/*.cpp "$src"/editor/*.cpp "$src"/program/*.cpp |
     sed 's/^"//; s/^hudwright: //; s/ *$//' | sort -u | while read -r m; do
         sed 's/\\-/-/g' "$src/docs/hudwright.1" | grep -qF "hudwright: $m" || echo "$m"
     done)

@@ -1,11 +1,5 @@
-// color_bar.cpp - the colour bar: color_walk turns a position on the bar into
-// a colour by a stepped walk through the hues (the bar's pixels are never
-// read), and color_pick_step applies it once per pass while the bar is held.
-//
-// The press on the bar and the release are handled with the other input.
-#include "ui/color_bar.h"
-
-#include "ui/input.h"
+// color_walk.cpp - the colour bar's stepped walk through the hues.
+#include "model/color_walk.h"
 
 namespace {
 
@@ -38,20 +32,4 @@ rgb color_walk(int n) {
         if (s.up ? v[s.c] > 254 : v[s.c] < 1) i = s.next;
     }
     return rgb{v[red], v[green], v[blue]};
-}
-
-void color_pick_step(editor& ed) {
-    if (ed.picking_color == 0) return;
-    int k = color_slot_of(ed.model.selected);
-    if (ed.picking_color == 1 && k != no_slot) {
-        rgb c           = color_walk(static_cast<int>(ed.pointer_x) - 8);
-        SDL_Color& slot = ed.model.colors[k].value;
-        slot.r          = static_cast<Uint8>(c.r);
-        slot.g          = static_cast<Uint8>(c.g);
-        slot.b          = static_cast<Uint8>(c.b);
-    }
-    refresh_color_text(ed);
-    refresh_x_text(ed);
-    refresh_y_text(ed);
-    if (ed.picking_color == 2) ed.picking_color = 0;
 }

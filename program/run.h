@@ -2,7 +2,7 @@
 // teardown. SDL_main calls them in this order; tests call them one by one.
 #pragma once
 
-#include "shell/editor.h"
+#include "editor/state.h"
 
 // Pictures, model, SDL and the window, in the fixed start-up order. Returns
 // false (after printing one line to standard error and releasing what was
@@ -15,7 +15,8 @@ void editor_loop(editor& ed);
 // Closes the streams, frees the pictures, quits SDL.
 void tear_down(editor& ed);
 
-// One pass of the editor loop: drain the events, draw the frame.
+// One pass of the editor loop: drain the events, update, draw the frame, and
+// pause frame_delay_ms - unless a Scale button is held or the run is ending.
 void editor_pass(editor& ed);
 
 extern "C" int SDL_main(int argc, char* argv[]);

@@ -7,8 +7,8 @@
 // BMP's bytes in memory, exactly as written to its file, and every decode
 // reads them from there: the decode still happens afresh each time, only
 // without the file's system calls. Which picture is which, and their start-up
-// order, is pictures.cpp's business.
-#include "shell/image_store.h"
+// order, is picture_store.cpp's business.
+#include "pictures/image_store.h"
 
 #include <cstdlib>
 #include <cstring>

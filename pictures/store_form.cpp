@@ -1,6 +1,6 @@
 // store_form.cpp - the stored form of the built-in pictures and its undoing.
 // Pure byte arithmetic: no files, no SDL.
-#include "shell/store_form.h"
+#include "pictures/store_form.h"
 
 void store_form(const unsigned char* file, size_t n, unsigned char* stored) {
     for (size_t i = 0; i < n; i++) {

@@ -8,7 +8,7 @@
 // frame and pauses screen_delay_ms after its flip. Nothing is reported: a
 // file that does not open skips its prompt, and a bg.bmp that does not decode
 // leaves the built-in background in place.
-#include "ui/startup.h"
+#include "editor/startup.h"
 
 #include "draw/text.h"
 #include "model/import.h"
@@ -22,9 +22,6 @@ namespace {
 
 constexpr SDL_Rect countdown_message = {35, 256, 0, 0};
 constexpr SDL_Rect prompt_message    = {35, 128, 0, 0};
-// Each exactly the size of its word in font 1 (3 and 2 cells of 7x16).
-constexpr SDL_Rect yes_area = {30, 80, 21, 16};
-constexpr SDL_Rect no_area  = {80, 80, 14, 16};
 
 bool quits(const SDL_Event& e) {
     return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
@@ -36,7 +33,12 @@ bool inside(const SDL_Rect& r, int x, int y) {
 }
 
 void clear_window(editor& ed) {
-    SDL_FillRect(ed.screen, &ed.window_rect, 0);
+    SDL_Rect window = {0, 0, 320, 320};
+    SDL_FillRect(ed.screen, &window, 0);
+}
+
+void text(editor& ed, SDL_Rect at, const char* t) {
+    drawtext(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
 void flip_and_pause(editor& ed, bool pause) {
@@ -75,8 +77,7 @@ void load_background(editor& ed) {
         SDL_FreeSurface(picture);
         return;
     }
-    if (ed.background) SDL_FreeSurface(ed.background);
-    ed.background = picture;
+    replace_background(ed.pictures, picture);
 }
 
 } // namespace
@@ -87,14 +88,14 @@ bool countdown_frame(editor& ed) {
     if (!ed.running) return false;
 
     clear_window(ed);
-    if (ed.splash) {
+    if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
         SDL_Rect corner = {0, 0, 0, 0};
-        SDL_BlitSurface(ed.splash, nullptr, ed.screen, &corner);
+        SDL_BlitSurface(splash, nullptr, ed.screen, &corner);
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
     std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
-    drawtext(ed.message_pos, message, ed.screen, 1);
+    text(ed, ed.message_pos, message);
     flip_and_pause(ed, true);
 
     // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
@@ -110,57 +111,55 @@ void countdown_screen(editor& ed) {
     ed.message_pos = prompt_message;
 }
 
-bool prompt_frame(editor& ed, const char* question, Uint8& choice) {
-    ed.yes_rect = yes_area;
-    ed.no_rect  = no_area;
+bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
     while (SDL_PollEvent(&ed.event)) {
         const SDL_Event& e = ed.event;
         if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
-            if (inside(ed.yes_rect, e.button.x, e.button.y))
-                choice = 1;
-            else if (inside(ed.no_rect, e.button.x, e.button.y))
-                choice = 2;
+            if (inside(yes_box, e.button.x, e.button.y))
+                choice = answer_yes;
+            else if (inside(no_box, e.button.x, e.button.y))
+                choice = answer_no;
         } else if (quits(e)) {
             ed.running = 0;
         }
     }
     if (!ed.running) {
-        choice = 0; // a quit outweighs an answer clicked in the same drain
+        choice = answer_none; // a quit outweighs an answer clicked in the same drain
         return false;
     }
 
     clear_window(ed);
-    drawtext(ed.message_pos, question, ed.screen, 1);
-    drawtext(ed.yes_rect, "Yes", ed.screen, 1);
-    drawtext(ed.no_rect, "No", ed.screen, 1);
+    text(ed, ed.message_pos, question);
+    text(ed, yes_box, "Yes");
+    text(ed, no_box, "No");
     // The frame after an answer follows without a pause, then the prompt ends.
-    flip_and_pause(ed, choice == 0);
-    return choice == 0;
+    flip_and_pause(ed, choice == answer_none);
+    return choice == answer_none;
 }
 
-void yes_no_prompt(editor& ed, const char* question, Uint8& choice) {
-    while (choice == 0 && prompt_frame(ed, question, choice)) {
+void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
+    while (choice == answer_none && prompt_frame(ed, question, choice)) {
     }
 }
 
 void basecode_prompt(editor& ed) {
-    ed.basecode_choice = 0;
+    ed.basecode_choice = answer_none;
     // Opened as the existence test even after a quit; the import reads this stream.
     if (FILE* basecode = open_regular("basecode.txt")) {
         if (ed.running) {
             yes_no_prompt(ed, "Basecode.txt found. Use it?", ed.basecode_choice);
-            if (ed.basecode_choice == 1) import_base_code(basecode, ed.model);
+            if (ed.basecode_choice == answer_yes) import_base_code(basecode, ed.model);
         }
         std::fclose(basecode);
     }
 }
 
 void background_prompt(editor& ed) {
-    bgchoice = 0;
+    ed.bg_choice = answer_none;
     if (FILE* bg = open_regular("bg.bmp")) {
         if (ed.running) {
-            yes_no_prompt(ed, "Bg.bmp found. Use it?", bgchoice);
-            if (bgchoice == 1) load_background(ed);
+            yes_no_prompt(ed, "Bg.bmp found. Use it?", ed.bg_choice);
+            if (ed.bg_choice == answer_yes) load_background(ed);
         }
         std::fclose(bg);
     }

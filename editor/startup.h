@@ -2,17 +2,22 @@
 // the editor, with the basecode.txt import and the bg.bmp background.
 #pragma once
 
-#include "shell/editor.h"
+#include "editor/state.h"
+
+// Where "Yes" and "No" stand and where a click answers: each exactly the size
+// of its word in font 1 (3 and 2 cells of 7x16); left and top edges count.
+constexpr SDL_Rect yes_box = {30, 80, 21, 16};
+constexpr SDL_Rect no_box  = {80, 80, 14, 16};
 
 // The count-down: frames until it reaches 0 or running is cleared.
 void countdown_screen(editor& ed);
 // One frame of it; false when the screen is over.
 bool countdown_frame(editor& ed);
 
-// Shows question until "Yes" (choice 1), "No" (2) or a quit (running cleared).
-void yes_no_prompt(editor& ed, const char* question, Uint8& choice);
+// Shows question until "Yes", "No" or a quit (running cleared).
+void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice);
 // One frame of it; false when the prompt is over.
-bool prompt_frame(editor& ed, const char* question, Uint8& choice);
+bool prompt_frame(editor& ed, const char* question, prompt_answer& choice);
 
 // The prompts for basecode.txt and bg.bmp, each only when its file opens.
 void file_prompts(editor& ed);

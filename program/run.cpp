@@ -3,26 +3,19 @@
 //
 // Nothing is written on the way out; code.txt is written only by the save
 // button. Every quit path goes through teardown.
-#include "shell/run.h"
+#include "program/run.h"
 
-#include "shell/image_store.h"
-#include "shell/pictures.h"
-#include "ui/frame.h"
-#include "ui/input.h"
-#include "ui/startup.h"
+#include "editor/frame.h"
+#include "editor/input.h"
+#include "editor/startup.h"
+#include "editor/update.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-Uint8 bgchoice = 0;
-
 namespace {
-
-SDL_Rect rect(Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
-    return SDL_Rect{x, y, w, h};
-}
 
 bool fail(const char* what, const char* why) {
     std::fprintf(stderr, "hudwright: %s: %s\n", what, why);
@@ -42,22 +35,21 @@ bool picture_failure(editor& ed) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed) {
-    std::memset(&ed, 0, sizeof ed);
+    ed                 = editor{};
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 
     // 1. the streamed pictures
     errno = 0;
-    if (!unpack_pictures(ed)) return picture_failure(ed);
-    // 2-3. scale slots, offsets and names
+    if (!unpack_pictures(ed.pictures)) return picture_failure(ed);
+    // 2-3. scale slots
     start_scales(ed.model);
-    start_tables(ed.model);
-    // 4. the once-loaded pictures, and the panel positions set with them
-    if (!load_pictures(ed)) return picture_failure(ed);
+    // 4. the pictures decoded once
+    if (!load_pictures(ed.pictures)) return picture_failure(ed);
     // 5. the typed entry and the held buttons
     ed.entry_len = 0;
-    ed.scale_dir = 0;
-    ed.nudge     = 0;
+    ed.scale_dir = scale_none;
+    ed.nudge     = nudge_none;
     // 6. elements; their drawn sizes are zero until the first frame
     start_elements(ed.model);
     for (auto& s : ed.model.element_sizes) s = {0, 0};
@@ -85,14 +77,9 @@ bool start_up(editor& ed) {
         return false;
     }
     SDL_WM_SetCaption("Hudwright", nullptr);
-    fit_fonts_to_screen(ed);
-    // 12. the panel's rectangles
-    ed.panel_rect  = rect(0, 240, 320, 80);
-    ed.color_field = rect(200, 248, 42, 16);
-    ed.scale_field = rect(78, 272, 28, 16);
-    ed.x_control   = rect(130, 272, 28, 16);
-    ed.y_control   = rect(230, 272, 28, 16);
-    ed.window_rect = rect(0, 0, 320, 320);
+    // 12. the fonts (and the other opaque pictures) in the screen's format,
+    // so that drawing them is a plain copy
+    fit_pictures_to_screen(ed.pictures, ed.screen);
     // 13. the count-down
     ed.running      = 1;
     ed.splash_frame = 0;
@@ -111,27 +98,21 @@ void start_screens(editor& ed) {
 
 void editor_pass(editor& ed) {
     poll_editor_events(ed);
+    update_editor(ed);
     draw_frame(ed);
+    // a held Scale button steps at the full rate; the last frame is not waited for
+    if (ed.running && ed.scale_dir == scale_none && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
 }
 
 void editor_loop(editor& ed) {
-    ed.model.selected = 0;
-    ed.picking_color  = 2;
-    ed.scale_button   = 2;
-    ed.editing_color = ed.editing_scale = ed.editing_x = ed.editing_y = 0;
+    start_editor_state(ed);
     while (ed.running) editor_pass(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------
 
 void tear_down(editor& ed) {
-    for (auto& s : ed.streams) close_stream(s);
-    SDL_Surface** owned[] = {&ed.background,   &ed.rupee_overlay, &ed.hearts_overlay, &ed.map_overlay,
-                             &ed.color_picker, &ed.splash,        &ed.save_button};
-    for (SDL_Surface** s : owned) {
-        if (*s) SDL_FreeSurface(*s);
-        *s = nullptr;
-    }
+    free_pictures(ed.pictures);
     ed.screen = nullptr;
     SDL_Quit();
 }

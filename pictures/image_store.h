@@ -5,11 +5,22 @@
 // O[i] + 128 (i odd), modulo 256 - the file back to front, bytes raised.
 #pragma once
 
-#include "shell/editor.h"
-#include "shell/store_form.h" // store_form, unstore_form: the rule on bytes
+#include "pictures/store_form.h" // store_form, unstore_form: the rule on bytes
 
+#include <SDL.h>
 #include <cstddef>
 #include <cstdio>
+
+// A built-in picture unpacked to a temporary file, decoded afresh at will.
+struct image_stream {
+    FILE* file;
+    SDL_RWops* rw; // wraps file; closing it would not close the file
+    // The file's bytes, kept in memory as they were written: decodes read
+    // them from here, the same picture without a system call. Null for a
+    // stream made without them, which then decodes from its file.
+    unsigned char* bytes;
+    size_t size;
+};
 
 // Reads a stored form from in (any position; in is closed) and returns a new
 // temporary stream holding the BMP, positioned after its last byte; nullptr

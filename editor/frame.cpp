@@ -1,0 +1,154 @@
+// frame.cpp - one editor frame, in a fixed order: the panel under the
+// background (value fields and their texts, the X and Y signs, the selector),
+// the background, the colour bar and the Scale signs, the elements in drawing
+// order, the save button; then the flip.
+//
+// Element pictures are never kept recoloured or scaled: each is decoded afresh
+// from its stream, changed, drawn and freed within the frame (a picture drawn
+// unchanged, like the four numbers', is decoded once per frame). A scaled
+// picture is made only where it lands inside the screen - the same pixels, at
+// the same place, as the whole of it. Where each element goes was decided by
+// the update (editor/update.h); nothing here writes the state.
+#include "editor/frame.h"
+
+#include "draw/surface_ops.h"
+#include "draw/text.h"
+#include "model/layout.h"
+
+#include <initializer_list>
+
+namespace {
+
+void fill(SDL_Surface* screen, SDL_Rect r, Uint8 red, Uint8 green, Uint8 blue) {
+    SDL_FillRect(screen, &r, SDL_MapRGB(screen->format, red, green, blue));
+}
+
+void text(editor& ed, Sint16 x, Sint16 y, const char* t, font_id f) {
+    drawtext(SDL_Rect{x, y, 0, 0}, t, ed.screen, font(ed.pictures, f));
+}
+
+// ---- elements ------------------------------------------------------------------
+
+// Blits a whole picture with its corner at `at` (a copy: nothing is written back).
+void blit(SDL_Surface* p, SDL_Surface* screen, SDL_Rect at) {
+    if (p) SDL_UpperBlit(p, nullptr, screen, &at);
+}
+
+// Draws what zoom_surface(p, 1, f) blitted at `at` would draw. Only the part
+// that lands inside the screen's clip rectangle is scaled, so a picture scaled
+// thousands of pixels wide costs no more than the window it is seen in.
+void blit_scaled(SDL_Surface* p, float f, SDL_Surface* screen, SDL_Rect at) {
+    int w = 0, h = 0;
+    if (!p || !zoom_size(p, 1.0f, f, &w, &h)) return;
+    // SDL_UpperBlit's clipping of a whole source against the clip rectangle
+    const SDL_Rect& clip = screen->clip_rect;
+    int x = at.x, y = at.y, sx = 0, sy = 0;
+    int d = clip.x - x;
+    if (d > 0) w -= d, x += d, sx += d;
+    d = x + w - clip.x - clip.w;
+    if (d > 0) w -= d;
+    d = clip.y - y;
+    if (d > 0) h -= d, y += d, sy += d;
+    d = y + h - clip.y - clip.h;
+    if (d > 0) h -= d;
+    if (w <= 0 || h <= 0) return;
+    SDL_Rect seen     = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
+                         static_cast<Uint16>(h)};
+    SDL_Surface* part = zoom_part(p, 1.0f, f, seen);
+    if (!part) return;
+    blit(part, screen, SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0});
+    SDL_FreeSurface(part);
+}
+
+// A picture drawn unchanged is decoded once per frame and shared; the others
+// are decoded for each drawing and freed after it.
+struct frame_pictures {
+    SDL_Surface* shared[picture_count] = {};
+    ~frame_pictures() {
+        for (SDL_Surface* p : shared)
+            if (p) SDL_FreeSurface(p);
+    }
+};
+
+void draw_element(editor& ed, frame_pictures& shared, int e) {
+    const element_row& row     = element_table[e];
+    const element_place& place = ed.places[e];
+    const SDL_Color& color     = ed.model.colors[row.color_slot == no_slot ? 0 : row.color_slot].value;
+    SDL_Surface* screen        = ed.screen;
+    const bool scaled          = row.rule != rule_own_size;
+
+    if (row.tint == tint_bar) { // the bar lies under the picture at a fixed size, whatever the picture's
+        const SDL_Rect& at = place.at;
+        if (fits16(at.x + meter_bar.x) && fits16(at.y + meter_bar.y))
+            fill(screen,
+                 SDL_Rect{static_cast<Sint16>(at.x + meter_bar.x), static_cast<Sint16>(at.y + meter_bar.y),
+                          meter_bar.w, meter_bar.h},
+                 color.r, color.g, color.b);
+    }
+
+    const bool unchanged = !scaled && row.tint != tint_picture;
+    SDL_Surface* picture = nullptr;
+    if (!unchanged)
+        picture = fresh_picture(ed.pictures, row.picture, row.alpha);
+    else if (!(picture = shared.shared[row.picture]))
+        picture = shared.shared[row.picture] = fresh_picture(ed.pictures, row.picture, row.alpha);
+    if (!picture) return;
+    if (row.tint == tint_picture) recolor(picture, color.r, color.g, color.b, 255); // white takes the colour
+
+    // The overlay goes over the picture at the corner as the edge holds it.
+    SDL_Surface* overlay = nullptr;
+    const bool own       = row.overlay != pic_none && is_stream(row.overlay);
+    if (row.overlay != pic_none)
+        overlay =
+            own ? fresh_picture(ed.pictures, row.overlay, true) : kept_picture(ed.pictures, row.overlay);
+    if (scaled) {
+        blit_scaled(picture, place.factor, screen, place.at);
+        blit_scaled(overlay, place.factor, screen, place.held_at);
+    } else {
+        blit(picture, screen, place.at);
+        blit(overlay, screen, place.held_at);
+    }
+    if (!unchanged) SDL_FreeSurface(picture);
+    if (own && overlay) SDL_FreeSurface(overlay);
+}
+
+} // namespace
+
+// ---- panel -------------------------------------------------------------------
+
+void draw_panel(editor& ed, panel_layer layer) {
+    SDL_Surface* s = ed.screen;
+    if (layer == layer_under_background) fill(s, panel_area, 0, 0, 0);
+    for (const panel_row& row : panel_table) {
+        if (row.layer != layer) continue;
+        switch (row.drawing) {
+        case draw_picture: blit_opaque(kept_picture(ed.pictures, row.picture), s, row.at.x, row.at.y); break;
+        case draw_sign: text(ed, row.at.x, row.at.y, row.sign, font_labels); break;
+        case draw_field:
+            fill(s, row.at, 255, 255, 255);
+            text(ed, row.at.x, row.at.y, field_text(ed, static_cast<value_field>(row.argument)), font_digits);
+            break;
+        }
+    }
+    for (const panel_label& label : panel_labels)
+        if (label.layer == layer)
+            text(ed, label.x, label.y, label.text ? label.text : element_table[ed.model.selected].name,
+                 font_labels);
+}
+
+// ---- the frame -------------------------------------------------------------------
+
+void draw_frame(editor& ed) {
+    SDL_Surface* s = ed.screen;
+    if (!s) return;
+    draw_panel(ed, layer_under_background);
+    blit_opaque(ed.pictures.background, s, 0, 0);
+    draw_panel(ed, layer_over_background);
+    {
+        frame_pictures shared;
+        for (element_id e : draw_order)
+            if (ed.places[e].drawn) draw_element(ed, shared, e);
+    }
+    draw_panel(ed, layer_top);
+    SDL_Flip(s);
+}

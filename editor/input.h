@@ -1,0 +1,9 @@
+// input.h - the editor's input side: the event drain with its press, drag,
+// release and typed entry. It changes the model and the panel state; the
+// held-button steps and everything drawn follow in the update and the frame.
+#pragma once
+
+#include "editor/state.h"
+
+// Drains every pending event and handles each in arrival order.
+void poll_editor_events(editor& ed);

@@ -1,0 +1,77 @@
+// state.h - the editor's whole state: one plain struct that SDL_main owns for
+// the run and passes by reference to every phase, so that the same procedures
+// run in the program, the tests and the benchmarks. Nothing lives outside it.
+//
+// Sections: layout model / run state / pictures / start-up screens / panel
+// state / this frame's placing / pacing.
+#pragma once
+
+#include "model/layout.h"
+#include "pictures/picture_store.h"
+
+#include <SDL.h>
+
+// The colour bar's per-pass step: idle, following the pointer while a press
+// on the bar is held, or refreshing the colour and position texts once.
+enum pick_state { pick_idle, pick_held, pick_refresh };
+// The Scale buttons: idle, stepping while one is held, or refreshing the
+// scale text once.
+enum scale_state { scale_idle, scale_held, scale_refresh };
+enum scale_direction { scale_none, scale_plus, scale_minus };
+// The held arrow button: x + 1, x - 1, y + 1 (Y "-": down), y - 1 (Y "+": up).
+enum nudge_direction { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up };
+// The value field being typed into.
+enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
+// An answer to a start-up prompt.
+enum prompt_answer { answer_none, answer_yes, answer_no };
+
+// Where this frame draws an element: decided by the update, drawn by the frame.
+struct element_place {
+    bool drawn;       // false: skipped this frame (a scale that cannot be drawn)
+    SDL_Rect at;      // the picture's corner (its inset included), before the edge holds it
+    SDL_Rect held_at; // the same corner held at the window's left and top edge: the overlay's
+    float factor;     // the scale it is drawn at (1: its own size)
+};
+
+struct editor {
+    // ---- layout model ------------------------------------------------------
+    layout model;
+
+    // ---- run state ---------------------------------------------------------
+    int running;
+    SDL_Surface* screen;
+    SDL_Event event; // one event record, reused by every phase
+
+    // ---- pictures ----------------------------------------------------------
+    picture_store pictures;
+
+    // ---- start-up screens --------------------------------------------------
+    int countdown, splash_frame;
+    SDL_Rect message_pos;
+    prompt_answer basecode_choice, bg_choice;
+
+    // ---- panel state -------------------------------------------------------
+    int dragging;
+    pick_state picking_color;
+    scale_state scale_button;
+    scale_direction scale_dir;
+    nudge_direction nudge;
+    value_field editing; // the field being typed into, or field_none
+    char entry_buf[8];
+    Uint8 entry_len;
+    char x_text[5], y_text[5], scale_text[5], color_text[7];
+    Uint16 pointer_x; // x of the latest mouse event, for the colour bar
+
+    // ---- this frame's placing ------------------------------------------------
+    element_place places[element_count];
+
+    // ---- pacing ------------------------------------------------------------
+    // The pauses after each flip. Tests and benchmarks set them to 0; the
+    // program keeps 45 ms in the editor and 100 ms on the start-up screens.
+    Uint32 frame_delay_ms;
+    Uint32 screen_delay_ms;
+};
+
+// The state the editor loop starts from: element 0 selected, no field being
+// typed into, and the first pass's refresh of all four value texts pending.
+void start_editor_state(editor& ed);

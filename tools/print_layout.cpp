@@ -1,0 +1,67 @@
+// print_layout.cpp - writes where things are, from the program's own tables,
+// as bash assignments for the end-to-end scenarios (tests/e2e), so that they
+// hold no copies of coordinates:
+//
+//   print_layout [FILE]        (standard output without FILE)
+//
+//   NAME=(X Y)             a point inside the box where a press counts (its centre)
+//   NAME_box=(X0 Y0 X1 Y1) the box, both ends included
+//   NAME_white=(X Y W H)   a value field's white area
+//
+// for every panel control and the prompts' "Yes" and "No", and for every
+// element ELEMENT_home=(X Y) and ELEMENT_color=RRGGBB (its home colour), and
+// meter_bar=(X Y W H), the Magic Meter's bar from its corner.
+#include "editor/panel.h"
+#include "editor/startup.h"
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void box(FILE* out, const std::string& name, int x0, int x1, int y0, int y1) {
+    std::fprintf(out, "%s=(%d %d)\n%s_box=(%d %d %d %d)\n", name.c_str(), (x0 + x1) / 2, (y0 + y1) / 2,
+                 name.c_str(), x0, y0, x1, y1);
+}
+
+// "  C-Down Number " -> c_down_number
+std::string identifier(const char* name) {
+    std::string id;
+    for (const char* c = name; *c; c++) {
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            id += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+        else if (!id.empty() && id.back() != '_')
+            id += '_';
+    }
+    while (!id.empty() && id.back() == '_') id.pop_back();
+    return id;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    FILE* out = argc > 1 ? std::fopen(argv[1], "w") : stdout;
+    if (!out) {
+        std::perror(argv[1]);
+        return 1;
+    }
+    for (const panel_row& row : panel_table) {
+        box(out, row.name, row.box.x0, row.box.x1, row.box.y0, row.box.y1);
+        if (row.drawing == draw_field) // the white area
+            std::fprintf(out, "%s_white=(%d %d %d %d)\n", row.name, row.at.x, row.at.y, row.at.w, row.at.h);
+    }
+    // the prompts count their left and top edges only
+    for (auto [name, r] : {std::pair{"yes", yes_box}, {"no", no_box}})
+        box(out, name, r.x, r.x + r.w - 1, r.y, r.y + r.h - 1);
+    for (const element_row& row : element_table) {
+        const std::string id = identifier(row.name);
+        std::fprintf(out, "%s_home=(%d %d)\n", id.c_str(), row.home_x, row.home_y);
+        if (row.color_slot != no_slot) {
+            const color_row& c = color_table[row.color_slot];
+            std::fprintf(out, "%s_color=%02X%02X%02X\n", id.c_str(), c.r, c.g, c.b);
+        }
+    }
+    std::fprintf(out, "meter_bar=(%d %d %d %d)\n", meter_bar.x, meter_bar.y, meter_bar.w, meter_bar.h);
+    return std::fclose(out) == 0 ? 0 : 1;
+}
