@@ -4,10 +4,11 @@
 # HUDWRIGHT_RELEASE_DATE below the day it was set. From the two, at configure
 # time:
 #
-#   <build>/generated/version.h          HUDWRIGHT_VERSION, e.g. "1.0", for the
+#   <build>/generated/version/version.h  HUDWRIGHT_VERSION, e.g. "1.0", for the
 #                                        program: link the INTERFACE target
 #                                        hudwright_version, then
-#                                        #include "version.h"
+#                                        #include "version.h" (its folder
+#                                        holds that header alone)
 #   <build>/generated/hudwright.1        docs/hudwright.1 with its header's
 #                                        version and date filled in
 #   <build>/generated/<app id>.metainfo.xml
@@ -43,10 +44,10 @@ set(HUDWRIGHT_RELEASE_YEAR ${CMAKE_MATCH_1})
 string(REGEX REPLACE "\\.[^.]*$" "" HUDWRIGHT_DEVELOPER_ID ${HUDWRIGHT_APP_ID})
 
 set(HUDWRIGHT_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${HUDWRIGHT_GENERATED_DIR}/version.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${HUDWRIGHT_GENERATED_DIR}/version/version.h @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/docs/hudwright.1 ${HUDWRIGHT_GENERATED_DIR}/hudwright.1 @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/desktop/metainfo.xml.in
   ${HUDWRIGHT_GENERATED_DIR}/${HUDWRIGHT_APP_ID}.metainfo.xml @ONLY)
 
 add_library(hudwright_version INTERFACE)
-target_include_directories(hudwright_version INTERFACE ${HUDWRIGHT_GENERATED_DIR})
+target_include_directories(hudwright_version INTERFACE ${HUDWRIGHT_GENERATED_DIR}/version)

@@ -30,8 +30,8 @@ prefix=$work/prefix root=$work/root
 dpkg-deb -x "$deb" "$root" && dpkg-deb -e "$deb" "$work/control" || { echo "FAIL: dpkg-deb cannot unpack $deb"; exit 1; }
 
 # The one version: version.h, the package, its file name, the manual page, the metainfo.
-version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated/version.h")
-[ -n "$version" ] || fail "no HUDWRIGHT_VERSION in $build/generated/version.h"
+version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated/version/version.h")
+[ -n "$version" ] || fail "no HUDWRIGHT_VERSION in $build/generated/version/version.h"
 arch=$(dpkg --print-architecture)
 [ "$(basename "$deb")" = "hudwright_${version}_${arch}.deb" ] || fail "package file is $(basename "$deb")"
 field() { dpkg-deb -f "$deb" "$1"; }
