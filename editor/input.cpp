@@ -146,7 +146,10 @@ void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
     if (k == SDLK_ESCAPE) ed.running = 0;
     if (modifier_key(k)) return;
-    if (ed.editing != field_none) return entry_key(ed, k);
+    if (ed.editing != field_none) {
+        entry_key(ed, k);
+        return;
+    }
     const bool shift = key.mod & KMOD_SHIFT, ctrl = key.mod & KMOD_CTRL;
     if (nudge_direction d = arrow_direction(k); d != nudge_none) {
         nudge_selected(ed, d, shift ? shift_arrow_pixels : 1);

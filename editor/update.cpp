@@ -1,8 +1,8 @@
-// update.cpp - the update of one editor pass: the held-button steps and the
-// placing of every element for the frame.
+// update.cpp - the update of one editor pass: the held-button steps (by the
+// editor's clock), the save note's time, the placing of every element for the
+// frame, and the undo step of a change that has ended.
 #include "editor/update.h"
 
-#include "draw/surface_ops.h"
 #include "editor/color_bar.h"
 #include "editor/panel.h"
 #include "editor/repeat.h"
