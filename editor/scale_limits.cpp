@@ -53,13 +53,15 @@ bool element_drawn(const layout& m, const picture_store& p, int e) {
 bool step_scale_drawn(layout& m, const picture_store& p, int e, int direction) {
     const int k = scale_slot_of(e);
     if (k == no_slot) return false;
-    const bool drawn_before = element_drawn(m, p, e);
-    const int32_t before    = m.scales[k].value;
-    layout stepped          = m;
-    if (!step_scale_in_word(stepped, k, direction)) return false;
+    const int partner           = scale_table[k].partner;
+    const bool drawn_before     = element_drawn(m, p, e);
+    const int32_t before        = m.scales[k].value;
+    const int32_t partner_value = partner >= 0 ? m.scales[partner].value : 0;
+    if (!step_scale_in_word(m, k, direction)) return false;
     const bool toward_home =
-        distance(stepped.scales[k].value, m.scales[k].home) < distance(before, m.scales[k].home);
-    if (!element_drawn(stepped, p, e) && (drawn_before || !toward_home)) return false;
-    m = stepped;
-    return true;
+        distance(m.scales[k].value, m.scales[k].home) < distance(before, m.scales[k].home);
+    if (element_drawn(m, p, e) || (!drawn_before && toward_home)) return true;
+    m.scales[k].value = before; // not taken
+    if (partner >= 0) m.scales[partner].value = partner_value;
+    return false;
 }

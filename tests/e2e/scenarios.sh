@@ -298,8 +298,13 @@ scenario_undo() {
     x=$(printf %04X $((magic_meter_home[0] + x1 - x0))) y=$(printf %04X $((magic_meter_home[1] + y1 - y0)))
     expect_code "81211506 $x" "81211508 $y" "81211506 $x" "81211508 $y"
 }
-# bar_at "X Y" SHOT: the Magic Meter's bar has its corner there
-bar_at() { [[ $(bbox "$2" $meter) == "$1 "* ]]; }
+# bar_at "X Y" SHOT: the Magic Meter's bar stands with its corner there (a quarter of
+# its box at least in its colour; the places checked lie more than its height apart)
+bar_at() {
+    local x y
+    read -r x y <<<"$1"
+    [ "$(count "$2" "$x" "$y" "${meter_bar[2]}" "${meter_bar[3]}" $meter)" -ge $((meter_bar[2] * meter_bar[3] / 4)) ]
+}
 
 # Escape with a change not saved writes code.unsaved.txt (and says so); copied to
 # basecode.txt and taken with Yes, it is the layout again; Escape with no change since
