@@ -247,7 +247,8 @@ scenario_save_note() {
 }
 
 # Both prompts answered by keys (Enter: use basecode.txt; N: not bg.bmp), then the arrow
-# keys move the A Button: Right three times, Shift+Down eight pixels, Up one.
+# keys move the A Button: Right three times, Shift+Down eight pixels, Up one. Then Left
+# held for a second and a half repeats: the A Button goes on left by more than 5 pixels.
 scenario_keys() {
     put_files
     launch
@@ -259,9 +260,17 @@ scenario_keys() {
     bar_within 123456 $(meter_box 50 100) "$(at editor)"
     none_of "$(at editor)" FF00FE 01FE02
     keys Right Right Right shift+Down Up
-    save_and_quit
+    click "${save[@]}"
+    wait_for saved "the saved note" note_lit
     expect_code "812114C6 00CB" "812114C4 0000" "81211506 0032" "81211508 0064" "81211240 0300" \
         "81211506 0032" "81211508 0064" "812111A4 0012" "812111A6 0034" "812111A8 0056"
+    xdotool keydown Left
+    hold_for 1500
+    xdotool keyup Left
+    save_and_quit
+    local x
+    x=$(awk '$1 == "812114C6" { print $2 }' "$work/code.txt")
+    [ -n "$x" ] && [ $((0x$x)) -lt $((0xCB - 5)) ] || fail "Left held moved the A Button from 00CB to ${x:-nowhere}"
 }
 
 # A drag of the Magic Meter and a typed y are undone with Ctrl+Z, one step each, and
