@@ -3,8 +3,9 @@
 // (whose "Yes" imports it) and one for bg.bmp (whose "Yes" makes it the
 // background behind the preview).
 //
-// Escape or closing the window on any screen clears running and leaves at
-// once; every later screen then is skipped. Each screen redraws whole every
+// A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
+// (Yes) and N (No). Escape or closing the window on any screen clears running
+// and leaves at once; every later screen then is skipped. Each screen redraws whole every
 // frame and pauses screen_delay_ms after its flip. Nothing is reported: a
 // file that does not open skips its prompt, and a bg.bmp that does not decode
 // leaves the built-in background in place.
@@ -123,6 +124,12 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
                 choice = answer_no;
         } else if (quits(e)) {
             ed.running = 0;
+        } else if (e.type == SDL_KEYDOWN) { // Y or Enter: "Yes"; N: "No"
+            const SDLKey k = e.key.keysym.sym;
+            if (k == SDLK_y || k == SDLK_RETURN || k == SDLK_KP_ENTER)
+                choice = answer_yes;
+            else if (k == SDLK_n)
+                choice = answer_no;
         }
     }
     if (!ed.running) {

@@ -10,13 +10,14 @@
 bool start_up(editor& ed);
 // Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
 void start_screens(editor& ed);
-// The editor start state and the loop, while running is set.
+// The editor start state and the loop, while running is set; then changes
+// not saved are kept in code.unsaved.txt.
 void editor_loop(editor& ed);
 // Closes the streams, frees the pictures, quits SDL.
 void tear_down(editor& ed);
 
 // One pass of the editor loop: drain the events, update, draw the frame, and
-// pause frame_delay_ms - unless a Scale button is held or the run is ending.
+// pause frame_delay_ms - unless the run is ending.
 void editor_pass(editor& ed);
 
 extern "C" int SDL_main(int argc, char* argv[]);

@@ -5,7 +5,7 @@
 set(layout_file ${CMAKE_CURRENT_BINARY_DIR}/e2e_layout.sh)
 add_custom_command(OUTPUT ${layout_file} COMMAND print_layout ${layout_file} DEPENDS print_layout VERBATIM)
 add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
-foreach(s screenshot escape_countdown drag typed accepted prompts_no)
+foreach(s screenshot escape_countdown drag typed accepted prompts_no taps scale_hold save_note keys undo unsaved)
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240)
 endforeach()

@@ -7,6 +7,7 @@
 #include "draw/text.h"
 #include "editor/frame.h"
 #include "editor/panel.h"
+#include "editor/repeat.h"
 #include "editor/update.h"
 #include "model/scale_rules.h"
 #include "support.h"
@@ -166,8 +167,10 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
     SDL_PushEvent(&resize);
-    push_press(160, 280); // X "+"
-    passes(3);
+    push_press(160, 280); // X "+": a step at the press, then one a pass once it is held long enough
+    passes(1);
+    ed.now_ms += repeat_delay_ms;
+    passes(2);
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 
