@@ -56,7 +56,7 @@ struct kept_draw {
 
 SDL_Surface* fresh(editor& ed, stream_id id, bool alpha) {
     SDL_Surface* p = decode_stream(ed.streams[id]);
-    if (alpha) enable_pixel_alpha(p);
+    if (alpha) p = enable_pixel_alpha(p);
     return p;
 }
 

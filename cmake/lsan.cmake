@@ -26,3 +26,8 @@ foreach(part ${lsan_parts})
 endforeach()
 file(CONFIGURE OUTPUT ${HUDWRIGHT_LSAN_SUPPRESSIONS} CONTENT "${lsan_text}" @ONLY)
 set(HUDWRIGHT_LSAN_OPTIONS "suppressions=${HUDWRIGHT_LSAN_SUPPRESSIONS}:print_suppressions=0")
+if(HUDWRIGHT_SDL_KIND STREQUAL compat)
+  # SDL2's allocator keeps no frame pointer: the fast unwinder's stacks end in
+  # it and name no caller, so no suppression by function could match them.
+  string(APPEND HUDWRIGHT_LSAN_OPTIONS ":fast_unwind_on_malloc=0")
+endif()

@@ -37,9 +37,7 @@ SDL_Surface* load(const unsigned char* bytes, size_t size) {
 }
 
 SDL_Surface* load_with_alpha(const unsigned char* bytes, size_t size) {
-    SDL_Surface* s = load_image(bytes, size);
-    enable_pixel_alpha(s);
-    return s;
+    return enable_pixel_alpha(load_image(bytes, size));
 }
 
 // The fonts live as long as the process. A second start-up in the same

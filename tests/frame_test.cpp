@@ -13,7 +13,7 @@ namespace {
 
 SDL_Surface* decode(image_stream& s, bool alpha) {
     SDL_Surface* p = decode_stream(s);
-    if (p && alpha) enable_pixel_alpha(p);
+    if (p && alpha) p = enable_pixel_alpha(p);
     return p;
 }
 

@@ -54,9 +54,7 @@ float factor(const layout& m, int e) {
 }
 
 SDL_Surface* decode(editor& ed, stream_id s) {
-    SDL_Surface* p = decode_stream(ed.streams[s]);
-    enable_pixel_alpha(p);
-    return p;
+    return enable_pixel_alpha(decode_stream(ed.streams[s]));
 }
 
 void draw_elements(editor& ed, SDL_Surface* to) {

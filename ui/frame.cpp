@@ -47,7 +47,7 @@ SDL_Surface* decode(editor& ed, stream_id id, bool alpha) {
     image_stream& s = ed.streams[id];
     if (!s.rw) return nullptr;
     SDL_Surface* p = decode_stream(s);
-    if (p && alpha) enable_pixel_alpha(p);
+    if (p && alpha) p = enable_pixel_alpha(p);
     return p;
 }
 
