@@ -1,6 +1,12 @@
 # e2e.cmake - end-to-end scenarios (tests/e2e/scenarios.sh): the real hudwright
 # in a private X server, driven by xdotool. One CTest test each, labelled e2e.
+# e2e_home_frame draws the untouched window in-process with the same SDL, the
+# screenshot's reference on either library (tests/e2e/home_frame.cpp).
+add_executable(e2e_home_frame ${CMAKE_CURRENT_SOURCE_DIR}/e2e/home_frame.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
+target_link_libraries(e2e_home_frame PRIVATE hudwright_core GTest::gtest)
+target_include_directories(e2e_home_frame PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 foreach(s screenshot escape_countdown drag typed accepted prompts_no)
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright>)
-  set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240 ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS}")
+  set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240
+    ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>")
 endforeach()
