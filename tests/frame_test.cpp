@@ -7,6 +7,7 @@
 #include "support.h"
 #include "ui/frame.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -20,7 +21,14 @@ SDL_Surface* decode(image_stream& s, bool alpha) {
 // The frame as plainly as it can be drawn, the held-button steps idle.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
-    auto blit = [&](SDL_Surface* p, SDL_Rect* at) { return p && SDL_UpperBlit(p, nullptr, to, at); };
+    auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
+        if (!p) return;
+        SDL_UpperBlit(p, nullptr, to, at);
+        // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
+        // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
+        if (at->w == 0 || at->h == 0)
+            at->x = std::max(at->x, to->clip_rect.x), at->y = std::max(at->y, to->clip_rect.y);
+    };
     box(ed.panel_rect, 0);
     for (auto [at, text] : {std::pair{ed.color_field, ed.color_text}, {ed.scale_field, ed.scale_text}})
         box(at, 0xFFFFFF), drawtext(at, text, to, 0);

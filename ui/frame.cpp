@@ -61,10 +61,10 @@ void tint(SDL_Surface* p, const SDL_Color& c) {
     recolor(p, c.r, c.g, c.b, 255);
 }
 
-// Blits a whole picture with rect as destination; SDL writes the clipped
-// corner and drawn size back into rect.
+// Blits a whole picture with rect as destination, writing the clipped corner
+// and drawn size back into rect as classic SDL 1.2 does (blit_copy).
 void blit(SDL_Surface* p, SDL_Surface* screen, SDL_Rect* rect) {
-    if (p) SDL_UpperBlit(p, nullptr, screen, rect);
+    if (p) blit_copy(p, nullptr, screen, rect);
 }
 
 void fill(SDL_Surface* screen, SDL_Rect r, Uint8 red, Uint8 green, Uint8 blue) {
