@@ -11,6 +11,7 @@
 // leaves the built-in background in place.
 #include "editor/startup.h"
 
+#include "draw/bmp_input.h"
 #include "draw/text.h"
 #include "editor/screen.h"
 #include "model/import.h"
@@ -71,7 +72,14 @@ FILE* open_regular(const char* name) {
 void load_background(editor& ed) {
     SDL_RWops* rw = SDL_RWFromFile("bg.bmp", "rb");
     if (!rw) return;
-    SDL_Surface* picture = SDL_LoadBMP_RW(rw, 1); // closes rw
+    // A header that claims more pixels than the file holds is refused before
+    // SDL allocates for them; the fourth bytes of a 32-bit picture are never
+    // its alpha: a background has nothing behind it.
+    if (!bmp_fits_its_file(rw)) {
+        SDL_RWclose(rw);
+        return;
+    }
+    SDL_Surface* picture = without_alpha(SDL_LoadBMP_RW(rw, 1)); // closes rw
     if (!picture) return;
     // SDL decodes some depths (48 or 64 bits) that no blit can draw; such a
     // picture would leave the preview without any background.

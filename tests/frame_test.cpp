@@ -12,6 +12,7 @@
 #include "model/scale_rules.h"
 #include "support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -21,7 +22,14 @@ namespace {
 // status items, each blitted with its own pos as SDL's destination.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
-    auto blit = [&](SDL_Surface* p, SDL_Rect* at) { return p && SDL_UpperBlit(p, nullptr, to, at); };
+    auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
+        if (!p) return;
+        SDL_UpperBlit(p, nullptr, to, at);
+        // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
+        // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
+        if (at->w == 0 || at->h == 0)
+            at->x = std::max(at->x, to->clip_rect.x), at->y = std::max(at->y, to->clip_rect.y);
+    };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
     box(panel_area, 0);

@@ -9,7 +9,8 @@ set_target_properties(make_icon PROPERTIES EXCLUDE_FROM_ALL OFF)
 add_test(NAME install_layout
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/install/check.sh
     ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} $<TARGET_FILE:make_icon>)
-set_tests_properties(install_layout PROPERTIES LABELS install TIMEOUT 120)
+set_tests_properties(install_layout PROPERTIES LABELS install TIMEOUT 120
+  ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS}")
 
 # The Debian package: made as the README says in a Release tree of its own
 # (build/test/package), unpacked and checked against `cmake --install` of this

@@ -75,7 +75,8 @@ launch() {
     [ -n "$xvfb_pid" ] || start_x
     (cd "$work" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
         ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0" "$hudwright") >"$root/app.log" 2>&1 &
+        LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../lsan/x11.supp:print_suppressions=0}" \
+        SDL_VIDEO_WINDOW_POS=0,0 "$hudwright") >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
     move 160 160 # no window manager: the focus follows the pointer
