@@ -4,6 +4,10 @@
 #   share/applications/hudwright.desktop             its menu entry
 #   share/icons/hicolor/{32x32,48x48,128x128}/apps/hudwright.png
 #   share/man/man1/hudwright.1                       its manual page
+#   share/metainfo/<app id>.metainfo.xml             its software-centre entry
+#
+# The manual page and the metainfo are the ones release.cmake fills in with
+# the version, so include that first.
 #
 # The icons in desktop/icons are drawn from the built-in pictures by the
 # make_icon tool and committed; redraw them after changing the button
@@ -20,4 +24,6 @@ foreach(size 32x32 48x48 128x128)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
     RENAME hudwright.png)
 endforeach()
-install(FILES docs/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${HUDWRIGHT_GENERATED_DIR}/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${HUDWRIGHT_GENERATED_DIR}/${HUDWRIGHT_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -177,7 +177,8 @@ void clip_axis(int& from, int& len, Sint16& at, int size, int lo, int span) {
 } // namespace
 
 int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at) {
-    if (!picture || !target || !copies(picture, target)) return SDL_UpperBlit(picture, part, target, at);
+    if (!picture || !target || picture->locked || target->locked)
+        return SDL_UpperBlit(picture, part, target, at);
     SDL_Rect whole = {0, 0, 0, 0};
     if (!at) at = &whole;
     int sx = part ? part->x : 0, w = part ? part->w : picture->w;
@@ -190,6 +191,10 @@ int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rec
     }
     at->w = static_cast<Uint16>(w);
     at->h = static_cast<Uint16>(h);
+    if (!copies(picture, target)) { // what SDL_UpperBlit does after its clipping
+        SDL_Rect from = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), at->w, at->h};
+        return SDL_LowerBlit(picture, &from, target, at);
+    }
 
     const int bytes = picture->format->BytesPerPixel;
     const Uint8* src =

@@ -28,13 +28,15 @@ bool zoom_size(int source_w, int source_h, float aspect, float factor, int* w, i
 // nothing or the part does not lie within its size.
 SDL_Surface* zoom_part(SDL_Surface* source, float aspect, float factor, SDL_Rect part);
 
-// SDL_UpperBlit(picture, part, target, at) - the same clipping, the same
-// pixels, the same result and the same rectangle written back into at - for a
-// picture in the target's own pixel format without colour key or alpha
-// blending, whose rows are copied with memcpy. SDL's own copy writes the rows
-// with non-temporal stores, past the cache and byte by byte at their ends, so
-// that small copies crawl and every later blend reads the screen back from
-// memory. Any other picture goes to SDL_UpperBlit.
+// SDL_UpperBlit(picture, part, target, at) of classic SDL 1.2 - the same
+// clipping, the same pixels, the same result and the same rectangle written
+// back into at - on every SDL 1.2: a blit clipped away wholly also moves at's
+// corner to the clip rectangle's edge, which SDL2 beneath sdl12-compat leaves
+// where it was. A picture in the target's own pixel format without colour key
+// or alpha blending has its rows copied with memcpy: SDL's own copy writes
+// the rows with non-temporal stores, past the cache and byte by byte at their
+// ends, so that small copies crawl and every later blend reads the screen back
+// from memory. Any other picture goes to SDL_LowerBlit after the clipping.
 int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at);
 // blit_copy of all of picture with its corner at (x, y), leaving no rectangle.
 void blit_opaque(SDL_Surface* picture, SDL_Surface* target, Sint16 x, Sint16 y);

@@ -1,9 +1,13 @@
-// color_bar.h - the colour bar's per-pass step: while a press on the bar is
-// held, the selected element's colour follows the pointer's x (color_walk);
-// it also serves as the one-shot refresh of the colour and position texts
-// after a selection changed. The press and release are input's.
+// color_bar.h - the colour bar: a press on it picks the colour under the
+// pointer at once, and while the press is held the per-pass step goes on
+// following the pointer's x (color_walk); the step also serves as the
+// one-shot refresh of the colour and position texts after a selection
+// changed. The press and release are input's.
 #pragma once
 
 #include "editor/state.h"
 
+// The selected element's colour (if it has one) becomes the colour under
+// the pointer's x; the colour and position texts show it.
+void pick_color(editor& ed);
 void color_pick_step(editor& ed);

@@ -1,7 +1,7 @@
 // frame.cpp - one editor frame, in a fixed order: the panel under the
 // background (value fields and their texts, the X and Y signs, the selector),
 // the background, the colour bar and the Scale signs, the elements in drawing
-// order, the save button; then the flip.
+// order, the save button, the note after a save; then the flip.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
 // from its stream, changed, drawn and freed within the frame (a picture drawn
@@ -16,6 +16,7 @@
 #include "editor/screen.h"
 #include "model/layout.h"
 
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -137,6 +138,16 @@ void draw_panel(editor& ed, panel_layer layer) {
                  font_labels);
 }
 
+// The note after a save (panel.h), right-aligned in its area.
+void draw_save_note(editor& ed) {
+    if (ed.note == note_none) return;
+    const bool saved = ed.note == note_saved;
+    const char* t    = saved ? saved_text : failed_text;
+    const auto x     = static_cast<Sint16>(save_note_area.x + save_note_area.w -
+                                       glyph_width * static_cast<int>(std::strlen(t)));
+    text(ed, x, save_note_area.y, t, saved ? font_labels : font_digits);
+}
+
 // ---- the frame -------------------------------------------------------------------
 
 void draw_frame(editor& ed) {
@@ -151,5 +162,6 @@ void draw_frame(editor& ed) {
             if (ed.places[e].drawn) draw_element(ed, shared, e);
     }
     draw_panel(ed, layer_top);
+    draw_save_note(ed);
     show_screen(ed);
 }

@@ -1,6 +1,7 @@
 // input.h - the editor's input side: the event drain with its press, drag,
-// release and typed entry. It changes the model and the panel state; the
-// held-button steps and everything drawn follow in the update and the frame.
+// release, typed entry, arrow keys, undo and redo. It reads the editor's
+// clock (now_ms) first. It changes the model and the panel state; the
+// held-button repeats and everything drawn follow in the update and the frame.
 #pragma once
 
 #include "editor/state.h"

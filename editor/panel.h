@@ -84,6 +84,15 @@ constexpr SDL_Rect panel_area = {0, 240, 320, 80}; // filled black under everyth
 constexpr int selector_row_y  = 296;               // presses from here down never pick
 constexpr int drag_limit_y    = 240;               // motion below the preview does not drag
 
+// The note after a save, in the selector row between "+" and the save
+// button, over anything moved into the panel: "SAVED" in font 1 for
+// saved_note_ms after a good save, "NOT SAVED" in font 0 (dark on white)
+// after a failed one, until the next press. Both end at the area's right edge.
+constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
+constexpr const char* saved_text  = "SAVED";
+constexpr const char* failed_text = "NOT SAVED";
+constexpr Uint32 saved_note_ms    = 1000;
+
 bool inside(const hit_box& b, int x, int y);
 // The text a value field shows.
 const char* field_text(const editor& ed, value_field f);

@@ -3,13 +3,15 @@
 // (whose "Yes" imports it) and one for bg.bmp (whose "Yes" makes it the
 // background behind the preview).
 //
-// Escape or closing the window on any screen clears running and leaves at
-// once; every later screen then is skipped. Each screen redraws whole every
+// A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
+// (Yes) and N (No). Escape or closing the window on any screen clears running
+// and leaves at once; every later screen then is skipped. Each screen redraws whole every
 // frame and pauses screen_delay_ms after its flip. Nothing is reported: a
 // file that does not open skips its prompt, and a bg.bmp that does not decode
 // leaves the built-in background in place.
 #include "editor/startup.h"
 
+#include "draw/bmp_input.h"
 #include "draw/text.h"
 #include "editor/screen.h"
 #include "model/import.h"
@@ -70,7 +72,14 @@ FILE* open_regular(const char* name) {
 void load_background(editor& ed) {
     SDL_RWops* rw = SDL_RWFromFile("bg.bmp", "rb");
     if (!rw) return;
-    SDL_Surface* picture = SDL_LoadBMP_RW(rw, 1); // closes rw
+    // A header that claims more pixels than the file holds is refused before
+    // SDL allocates for them; the fourth bytes of a 32-bit picture are never
+    // its alpha: a background has nothing behind it.
+    if (!bmp_fits_its_file(rw)) {
+        SDL_RWclose(rw);
+        return;
+    }
+    SDL_Surface* picture = without_alpha(SDL_LoadBMP_RW(rw, 1)); // closes rw
     if (!picture) return;
     // SDL decodes some depths (48 or 64 bits) that no blit can draw; such a
     // picture would leave the preview without any background.
@@ -123,6 +132,12 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
                 choice = answer_no;
         } else if (quits(e)) {
             ed.running = 0;
+        } else if (e.type == SDL_KEYDOWN) { // Y or Enter: "Yes"; N: "No"
+            const SDLKey k = e.key.keysym.sym;
+            if (k == SDLK_y || k == SDLK_RETURN || k == SDLK_KP_ENTER)
+                choice = answer_yes;
+            else if (k == SDLK_n)
+                choice = answer_no;
         }
     }
     if (!ed.running) {

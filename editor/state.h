@@ -3,9 +3,11 @@
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 //
 // Sections: layout model / run state / pictures / start-up screens / panel
-// state / this frame's placing / pacing / window.
+// state / undo, redo and what was saved / this frame's placing / clock and
+// pacing / window.
 #pragma once
 
+#include "editor/history.h"
 #include "model/layout.h"
 #include "pictures/picture_store.h"
 
@@ -24,6 +26,9 @@ enum nudge_direction { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up
 enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
 // An answer to a start-up prompt.
 enum prompt_answer { answer_none, answer_yes, answer_no };
+// What the panel says about the last save: nothing, a good save (for about a
+// second), or a failed one (until the next press).
+enum save_note { note_none, note_saved, note_failed };
 
 // Where this frame draws an element: decided by the update, drawn by the frame.
 struct element_place {
@@ -61,11 +66,26 @@ struct editor {
     Uint8 entry_len;
     char x_text[5], y_text[5], scale_text[5], color_text[7];
     Uint16 pointer_x; // x of the latest mouse event, for the colour bar
+    // When the held +/- button was pressed, and the Scale steps taken since
+    // (the one at the press included): the buttons repeat by time (repeat.h).
+    Uint32 held_since_ms;
+    Uint64 scale_steps_taken;
+    bool arrow_run; // arrow keys have moved the selected element since the last other input
+    save_note note;
+    Uint32 note_since_ms;
+
+    // ---- undo, redo and what was saved -------------------------------------------
+    undo_history history; // the layout after every finished change, down to the one opened with
+    layout_values saved;  // the layout as last written to code.txt (or as opened)
 
     // ---- this frame's placing ------------------------------------------------
     element_place places[element_count];
 
-    // ---- pacing ------------------------------------------------------------
+    // ---- clock and pacing ------------------------------------------------------
+    // The time of this pass, read from SDL_GetTicks at the start of every
+    // event drain - unless manual_clock is set: tests then set now_ms themselves.
+    Uint32 now_ms;
+    bool manual_clock;
     // The pauses after each flip. Tests and benchmarks set them to 0; the
     // program keeps 45 ms in the editor and 100 ms on the start-up screens.
     Uint32 frame_delay_ms;
@@ -83,4 +103,7 @@ struct editor {
 
 // The state the editor loop starts from: element 0 selected, no field being
 // typed into, and the first pass's refresh of all four value texts pending.
+// The elements are placed as the first frame will draw them, and that layout
+// is the bottom of the undo history and counts as saved. Arrow keys repeat
+// while held.
 void start_editor_state(editor& ed);

@@ -1,33 +1,16 @@
-// update.cpp - the update of one editor pass: the held-button steps and the
-// placing of every element for the frame.
+// update.cpp - the update of one editor pass: the held-button steps (by the
+// editor's clock), the save note's time, the placing of every element for the
+// frame, and the undo step of a change that has ended.
 #include "editor/update.h"
 
-#include "draw/surface_ops.h"
 #include "editor/color_bar.h"
+#include "editor/panel.h"
+#include "editor/repeat.h"
+#include "editor/scale_limits.h"
+#include "editor/undo.h"
 #include "editor/value_texts.h"
-#include "model/scale_rules.h"
-
-#include <cmath>
 
 namespace {
-
-bool drawable(float f) {
-    return std::isfinite(f) && f > 0.0f;
-}
-
-// The size an element's picture (or overlay) is drawn at, or false when its
-// factor gives none.
-bool drawn_size(const picture_store& p, picture_id id, float factor, bool scaled, element_size& out) {
-    const picture_size& s = p.sizes[id];
-    if (!scaled) {
-        out = {s.w, s.h};
-        return true;
-    }
-    int w = 0, h = 0;
-    if (!zoom_size(s.w, s.h, 1.0f, factor, &w, &h)) return false;
-    out = {w, h};
-    return true;
-}
 
 // The edge of the screen an element is held at.
 Sint16 held(Sint16 v, int edge) {
@@ -36,28 +19,42 @@ Sint16 held(Sint16 v, int edge) {
 
 } // namespace
 
-void nudge_step(editor& ed) {
-    if (ed.nudge == nudge_none) return;
+void nudge_selected(editor& ed, nudge_direction d, int pixels) {
     SDL_Rect& pos = ed.model.elements[ed.model.selected].pos;
-    switch (ed.nudge) {
-    case nudge_right: pos.x = wrap16(pos.x + 1); break;
-    case nudge_left: pos.x = wrap16(pos.x - 1); break;
-    case nudge_down: pos.y = wrap16(pos.y + 1); break;
-    case nudge_up: pos.y = wrap16(pos.y - 1); break;
-    default: break;
+    switch (d) {
+    case nudge_right: pos.x = wrap16(pos.x + pixels); break;
+    case nudge_left: pos.x = wrap16(pos.x - pixels); break;
+    case nudge_down: pos.y = wrap16(pos.y + pixels); break;
+    case nudge_up: pos.y = wrap16(pos.y - pixels); break;
+    default: return;
     }
     refresh_x_text(ed);
     refresh_y_text(ed);
 }
 
+void nudge_step(editor& ed) {
+    if (ed.nudge != nudge_none && arrow_repeats(ed.now_ms - ed.held_since_ms))
+        nudge_selected(ed, ed.nudge, 1);
+}
+
 void scale_step(editor& ed) {
     if (ed.scale_button == scale_idle) return;
-    int k = scale_slot_of(ed.model.selected);
-    if (ed.scale_button == scale_held && k != no_slot && ed.scale_dir != scale_none)
-        step_scale(ed.model, k, ed.scale_dir == scale_plus ? 1 : -1);
-    else if (ed.scale_button == scale_refresh)
+    const int e = ed.model.selected;
+    if (ed.scale_button == scale_held && scale_slot_of(e) != no_slot && ed.scale_dir != scale_none) {
+        const Uint64 due = scale_steps_due(ed.now_ms - ed.held_since_ms);
+        for (; ed.scale_steps_taken < due; ed.scale_steps_taken++)
+            if (!step_scale_drawn(ed.model, ed.pictures, e, ed.scale_dir == scale_plus ? 1 : -1)) {
+                ed.scale_steps_taken = due; // at a limit: the steps due are dropped, not saved up
+                break;
+            }
+    } else if (ed.scale_button == scale_refresh) {
         ed.scale_button = scale_idle;
+    }
     refresh_scale_text(ed);
+}
+
+void note_step(editor& ed) {
+    if (ed.note == note_saved && ed.now_ms - ed.note_since_ms >= saved_note_ms) ed.note = note_none;
 }
 
 void place_elements(editor& ed) {
@@ -68,14 +65,9 @@ void place_elements(editor& ed) {
     for (int e = 0; e < element_count; e++) {
         const element_row& row = element_table[e];
         element_place& place   = ed.places[e];
-        const float f          = element_factor(m, e);
-        if (!drawable(f)) continue;
-        const bool scaled = row.rule != rule_own_size;
-        element_size size{}, overlay{};
-        if (!drawn_size(ed.pictures, row.picture, f, scaled, size)) continue;
-        if (row.overlay != pic_none && is_stream(row.overlay) &&
-            !drawn_size(ed.pictures, row.overlay, f, scaled, overlay))
-            continue;
+        float f                = 1.0f;
+        element_size size{};
+        if (!element_drawn_size(m, ed.pictures, e, f, size)) continue;
         m.element_sizes[e] = size;
         SDL_Rect& pos      = m.elements[e].pos;
         // a corner so far right or down that the inset would wrap is off the
@@ -95,5 +87,7 @@ void update_editor(editor& ed) {
     color_pick_step(ed);
     nudge_step(ed);
     scale_step(ed);
+    note_step(ed);
     place_elements(ed);
+    record_change(ed);
 }

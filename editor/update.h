@@ -7,15 +7,23 @@
 #include "editor/state.h"
 
 // One pass's update: the opaque pictures brought into the screen's format,
-// color_pick_step, nudge_step, scale_step, then place_elements.
+// color_pick_step, nudge_step, scale_step, note_step, place_elements, and
+// then a finished change recorded for undo (editor/undo.h).
 void update_editor(editor& ed);
 
-// While an arrow is held: the selected element moves one pixel (X "-" left,
-// X "+" right, Y "-" down, Y "+" up) and its position texts refresh.
+// The selected element moves by pixels in direction d (nudge_left: x less,
+// nudge_down: y more) and its position texts refresh.
+void nudge_selected(editor& ed, nudge_direction d, int pixels);
+// While an X or Y button is held: from repeat_delay_ms after its press (which
+// moved the element itself), one pixel a pass (X "-" left, X "+" right,
+// Y "-" down, Y "+" up).
 void nudge_step(editor& ed);
-// While a Scale button is held, or once after a selection change: steps the
-// selected element's scale slot and refreshes scale_text.
+// While a Scale button is held: the steps due by the time held (repeat.h),
+// the press's own included, each within the limits of scale_limits.h; or once
+// after a selection change. Refreshes scale_text.
 void scale_step(editor& ed);
+// A good save's note goes after saved_note_ms.
+void note_step(editor& ed);
 
 // Where each element is drawn this frame (places), and its drawn size
 // (element_sizes; kept as it was for an element skipped because its scale

@@ -44,3 +44,13 @@ void refresh_color_text(editor& ed) {
     const SDL_Color& c = ed.model.colors[k].value;
     copy_hex(ed.color_text, (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | c.b, 6);
 }
+
+void refresh_field_text(editor& ed, value_field f) {
+    switch (f) {
+    case field_color: refresh_color_text(ed); return;
+    case field_scale: refresh_scale_text(ed); return;
+    case field_x: refresh_x_text(ed); return;
+    case field_y: refresh_y_text(ed); return;
+    default: return;
+    }
+}

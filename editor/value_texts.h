@@ -11,3 +11,5 @@ void refresh_x_text(editor& ed);
 void refresh_y_text(editor& ed);
 void refresh_scale_text(editor& ed);
 void refresh_color_text(editor& ed);
+// The text of value field f (field_none: nothing).
+void refresh_field_text(editor& ed, value_field f);

@@ -39,3 +39,15 @@ void step_scale(layout& m, int k, int direction) {
     if (row.partner >= 0)
         m.scales[row.partner].value = wrap_add32(m.scales[row.partner].value, direction * row.partner_plus);
 }
+
+bool step_scale_in_word(layout& m, int k, int direction) {
+    if (k < 0 || k >= scale_count) return false;
+    const scale_row& row = scale_table[k];
+    auto stays           = [&](int slot, int32_t by) {
+        const int64_t v = int64_t{m.scales[slot].value} + int64_t{direction} * by;
+        return v >= 0 && v <= scale_word_max;
+    };
+    if (!stays(k, row.plus) || (row.partner >= 0 && !stays(row.partner, row.partner_plus))) return false;
+    step_scale(m, k, direction);
+    return true;
+}

@@ -23,3 +23,9 @@ float element_factor(const layout& m, int e);
 // picture) adds the slot's plus step (and its partner's), -1 subtracts it.
 // 32-bit values, wrapping.
 void step_scale(layout& m, int k, int direction);
+
+// The game keeps a scale in a 16-bit word: 0000 to FFFF.
+constexpr int32_t scale_word_max = 0xFFFF;
+// step_scale, but only when every value it changes stays within 0000 to
+// FFFF; false (and nothing changed) when one would leave it.
+bool step_scale_in_word(layout& m, int k, int direction);

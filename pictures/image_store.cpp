@@ -66,7 +66,7 @@ image_stream unpack_image(const unsigned char* stored, size_t n) {
     s.file = unscramble(in, &s.bytes, &s.size); // closes in, which removes it
     if (!s.file) return {};
     std::fseek(s.file, 0, SEEK_SET);
-    s.rw = SDL_RWFromFP(s.file, 0); // freeing rw leaves file open
+    s.rw = SDL_RWFromFP(s.file, 0); // closing rw leaves file open
     if (!s.rw) {
         close_stream(s);
         return {};
@@ -75,8 +75,11 @@ image_stream unpack_image(const unsigned char* stored, size_t n) {
 }
 
 void close_stream(image_stream& s) {
+    // SDL_RWclose, not SDL_FreeRW: on sdl12-compat the latter frees only the
+    // SDL 1.2 wrapper and leaks the SDL2 stream beneath. Made with autoclose
+    // off, the stream leaves the file open for the fclose after it.
+    if (s.rw) SDL_RWclose(s.rw);
     if (s.file) std::fclose(s.file);
-    if (s.rw) SDL_FreeRW(s.rw);
     std::free(s.bytes);
     s = {};
 }
@@ -99,14 +102,27 @@ SDL_Surface* decode_stream(image_stream& s) {
     return SDL_LoadBMP_RW(s.rw, 0);
 }
 
-void enable_pixel_alpha(SDL_Surface* s) {
-    if (!s) return;
-    s->format->Amask  = 0xFF000000;
-    s->format->Ashift = 24;
-    // SDL leaves Aloss at 8 for a format without alpha; the generic blitters
-    // shift the alpha byte by it, so it must go to 0 with the mask.
-    s->format->Aloss = 0;
-    SDL_SetAlpha(s, SDL_SRCALPHA, 255);
+SDL_Surface* enable_pixel_alpha(SDL_Surface* s) {
+    if (!s || s->format->BytesPerPixel != 4) return s;
+    // A new surface made with the alpha mask, not the mask written into the
+    // picture's format: sdl12-compat blits an SDL2 surface of its own, which
+    // never sees a mask set afterwards, and would draw the picture opaque.
+    const SDL_PixelFormat* f = s->format;
+    SDL_Surface* a =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, f->Rmask, f->Gmask, f->Bmask, 0xFF000000);
+    if (a) {
+        bool locked_s = SDL_MUSTLOCK(s) && SDL_LockSurface(s) == 0;
+        bool locked_a = SDL_MUSTLOCK(a) && SDL_LockSurface(a) == 0;
+        for (int y = 0; y < s->h; y++)
+            std::memcpy(static_cast<Uint8*>(a->pixels) + static_cast<size_t>(y) * a->pitch,
+                        static_cast<const Uint8*>(s->pixels) + static_cast<size_t>(y) * s->pitch,
+                        static_cast<size_t>(s->w) * 4);
+        if (locked_a) SDL_UnlockSurface(a);
+        if (locked_s) SDL_UnlockSurface(s);
+        SDL_SetAlpha(a, SDL_SRCALPHA, 255);
+    }
+    SDL_FreeSurface(s);
+    return a;
 }
 
 SDL_Surface* in_screen_format(SDL_Surface* picture, SDL_Surface* screen) {

@@ -40,9 +40,12 @@ SDL_Surface* load_image(const unsigned char* stored, size_t n);
 // Decodes a fresh surface that the caller frees, from the kept bytes or,
 // without them, from the rewound file (nullptr for a stream never made).
 SDL_Surface* decode_stream(image_stream& s);
-// Declares each 32-bit pixel's top byte its alpha (mask, shift and loss) and
-// turns on source-alpha blending: blits then blend by that byte. Ignores null.
-void enable_pixel_alpha(SDL_Surface* s);
+// The 32-bit picture s with each pixel's top byte as its alpha and source-alpha
+// blending on, so that blits blend by that byte: a new surface with the same
+// pixels, made with the alpha mask (the way that holds on sdl12-compat too);
+// s is freed. nullptr when that surface cannot be made. A null picture or one
+// of another depth comes back as it is.
+[[nodiscard]] SDL_Surface* enable_pixel_alpha(SDL_Surface* s);
 
 // The picture in the pixel format of screen, when drawing it that way gives
 // the same pixels: an opaque picture (neither colour key nor alpha blending)

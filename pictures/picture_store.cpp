@@ -52,8 +52,8 @@ bool load_pictures(picture_store& p) {
     for (int k = first_kept_picture; k < picture_count; k++) {
         const picture_row& row = picture_table[k];
         SDL_Surface* s         = load_image(row.bytes, *row.size);
+        if (s && row.alpha_at_load) s = enable_pixel_alpha(s);
         if (!s) return false;
-        if (row.alpha_at_load) enable_pixel_alpha(s);
         note_size(p, picture_id(k), s);
         if (k == pic_bg)
             p.background = s; // pic_bg
@@ -76,7 +76,7 @@ void free_pictures(picture_store& p) {
 SDL_Surface* fresh_picture(picture_store& p, picture_id id, bool alpha) {
     if (!is_stream(id) || !p.streams[id].rw) return nullptr;
     SDL_Surface* s = decode_stream(p.streams[id]);
-    if (s && alpha) enable_pixel_alpha(s);
+    if (s && alpha) s = enable_pixel_alpha(s);
     return s;
 }
 

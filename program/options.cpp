@@ -1,19 +1,15 @@
 // options.cpp - reading the command line and the texts of --help, --version
-// and a misuse. The version comes from the build (HUDWRIGHT_VERSION, the
-// project's version in CMakeLists.txt).
+// and a misuse. The version is the build's (version.h, from CMakeLists.txt).
 #include "program/options.h"
 
 #include "editor/screen.h"
+#include "version.h"
 
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
-
-#ifndef HUDWRIGHT_VERSION
-#error "HUDWRIGHT_VERSION is set by program/CMakeLists.txt"
-#endif
 
 namespace {
 

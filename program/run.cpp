@@ -1,14 +1,16 @@
 // run.cpp - SDL_main and the run sequence: start-up in its fixed order, the
 // start-up screens, the editor loop and teardown.
 //
-// Nothing is written on the way out; code.txt is written only by the save
-// button. Every quit path goes through teardown.
+// code.txt is written only by the save button; on the way out, changes not
+// saved go to code.unsaved.txt (editor/unsaved.h). Every quit path goes
+// through teardown.
 #include "program/run.h"
 
 #include "editor/frame.h"
 #include "editor/input.h"
 #include "editor/screen.h"
 #include "editor/startup.h"
+#include "editor/unsaved.h"
 #include "editor/update.h"
 #include "program/options.h"
 #include "program/video.h"
@@ -102,13 +104,14 @@ void editor_pass(editor& ed) {
     poll_editor_events(ed);
     update_editor(ed);
     draw_frame(ed);
-    // a held Scale button steps at the full rate; the last frame is not waited for
-    if (ed.running && ed.scale_dir == scale_none && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
+    // the last frame is not waited for
+    if (ed.running && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
 }
 
 void editor_loop(editor& ed) {
     start_editor_state(ed);
     while (ed.running) editor_pass(ed);
+    keep_unsaved_changes(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------

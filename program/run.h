@@ -11,13 +11,14 @@
 bool start_up(editor& ed, int zoom = 1);
 // Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
 void start_screens(editor& ed);
-// The editor start state and the loop, while running is set.
+// The editor start state and the loop, while running is set; then changes
+// not saved are kept in code.unsaved.txt.
 void editor_loop(editor& ed);
 // Closes the streams, frees the pictures, quits SDL.
 void tear_down(editor& ed);
 
 // One pass of the editor loop: drain the events, update, draw the frame, and
-// pause frame_delay_ms - unless a Scale button is held or the run is ending.
+// pause frame_delay_ms - unless the run is ending.
 void editor_pass(editor& ed);
 
 // The program: the command line (program/options.h), then the run sequence in

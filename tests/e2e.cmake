@@ -5,7 +5,14 @@
 set(layout_file ${CMAKE_CURRENT_BINARY_DIR}/e2e_layout.sh)
 add_custom_command(OUTPUT ${layout_file} COMMAND print_layout ${layout_file} DEPENDS print_layout VERBATIM)
 add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
-foreach(s screenshot escape_countdown drag typed accepted prompts_no zoom zoom_fit dir command_line)
+# e2e_home_frame draws the untouched window in-process with the same SDL, the
+# screenshot's reference on either library (tests/e2e/home_frame.cpp).
+add_executable(e2e_home_frame ${CMAKE_CURRENT_SOURCE_DIR}/e2e/home_frame.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
+target_link_libraries(e2e_home_frame PRIVATE hudwright_program GTest::gtest)
+target_include_directories(e2e_home_frame PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+foreach(s screenshot escape_countdown drag typed accepted prompts_no taps scale_hold save_note keys undo unsaved
+    zoom zoom_fit dir command_line)
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
-  set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240)
+  set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240
+    ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>")
 endforeach()

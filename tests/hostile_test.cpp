@@ -1,9 +1,12 @@
 // hostile_test.cpp - a basecode.txt or bg.bmp that is no regular file, a bg.bmp
-// cut short, lying in its header or of an odd depth: no crash, no hang, nothing
-// lost (junk base codes and code.txt are codes_test's and corpus_test's).
+// cut short, lying in its header, of an odd depth or with stray alpha bytes: no
+// crash, no hang, nothing lost, the same on classic SDL 1.2 and sdl12-compat
+// (junk base codes and code.txt are codes_test's and corpus_test's).
+#include "draw/bmp_input.h"
 #include "support.h"
 #include "editor/startup.h"
 
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -80,6 +83,9 @@ TEST(hostile, a_bg_bmp_becomes_the_background_and_shows_when_it_decodes_and_else
         {"8-bit paletted", bmp_file(320, 240, 8, "\x01", palette), "320x240"},
         {"16-bit 5-5-5", bmp_file(320, 240, 16, "\x1F\x7C"), "320x240"},
         {"4000x4000", bmp_file(4000, 4000, 24, magenta), "4000x4000"},
+        // (5, 120) falls on a pixel whose fourth byte is 0: SDL2 reads it as clear
+        {"32-bit, its fourth bytes 255 and 0 by turns", bmp_file(320, 240, 32, "\xFE\x00\xFF\xFF\xFE\x00\xFF\x00"s),
+         "320x240"},
     };
     // clang-format on
     for (auto& c : cases) {
@@ -93,6 +99,55 @@ TEST(hostile, a_bg_bmp_becomes_the_background_and_shows_when_it_decodes_and_else
         EXPECT_EQ(magenta_shown, c.size != "kept" && c.size != "1x1")
             << c.what << std::hex << " shows " << shown;
     }
+}
+
+// The header against the bytes after it, before SDL decodes anything.
+TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
+    auto fits = [](const std::string& file, size_t skip = 0) {
+        SDL_RWops* rw = SDL_RWFromConstMem(file.data(), int(file.size()));
+        SDL_RWseek(rw, int(skip), RW_SEEK_SET);
+        const bool ok = bmp_fits_its_file(rw);
+        EXPECT_EQ(SDL_RWtell(rw), int(skip)) << "left where it was";
+        SDL_RWclose(rw);
+        return ok;
+    };
+    const std::string seven = bmp_file(7, 3, 24, "\x01\x02\x03"); // rows of 21 bytes padded to 24
+    EXPECT_TRUE(fits(seven));
+    EXPECT_FALSE(fits(seven.substr(0, seven.size() - 1)));
+    EXPECT_TRUE(fits("junk" + seven, 4));
+    std::string top_down = seven;
+    top_down[22] = '\xFD', top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
+    EXPECT_TRUE(fits(top_down));
+    std::string compressed = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
+    EXPECT_TRUE(fits(compressed));
+    compressed[30] = 1; // run-length encoded: classic SDL 1.2 reads none
+    EXPECT_FALSE(fits(compressed));
+    std::string far = seven;
+    far[10]         = '\x40'; // the pixels said to start past the end
+    EXPECT_FALSE(fits(far));
+    EXPECT_FALSE(fits(bmp_file(100000, 100000, 32, "")));
+    EXPECT_FALSE(fits(bmp_file(16, 16, 64, std::string(8, '\x40'))));
+    // an OS/2 header: 16-bit sizes, 26 bytes before the pixels; 3 x 2 at 8 bits
+    const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;
+    EXPECT_TRUE(fits(core + std::string(8, '\0')));
+    EXPECT_FALSE(fits(core + std::string(7, '\0')));
+}
+
+// Alpha bytes of a picture with an alpha mask are copied, never blended.
+TEST(hostile, a_picture_without_its_alpha_mask_draws_its_pixels_whole) {
+    SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+    const Uint32 clear_and_half[] = {0x00123456, 0x80ABCDEF};
+    std::memcpy(p->pixels, clear_and_half, sizeof clear_and_half);
+    p = without_alpha(p);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->format->Amask, 0u);
+    SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(target, nullptr, 0xFF0000);
+    SDL_UpperBlit(p, nullptr, target, nullptr);
+    EXPECT_EQ(pixel_at(target, 0, 0) & 0xFFFFFF, 0x123456u);
+    EXPECT_EQ(pixel_at(target, 1, 0) & 0xFFFFFF, 0xABCDEFu);
+    SDL_FreeSurface(target);
+    SDL_FreeSurface(p);
 }
 
 } // namespace

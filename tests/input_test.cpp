@@ -1,33 +1,64 @@
 // input_test.cpp - the editor's event handling driven through SDL's queue:
-// picking and dragging, the arrows and scale buttons, typed entry, the
-// selector; the colour bar and its walk through the hues.
+// picking and dragging, every control pressed and released at once, the +/-
+// buttons paced by a stopped clock and their scale limits, typed entry with
+// modifier keys, the arrow keys, the selector; the colour bar.
 #include "draw/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
 #include "editor/input.h"
+#include "editor/panel.h"
+#include "editor/repeat.h"
+#include "editor/scale_limits.h"
+#include "editor/update.h"
+#include "model/color_walk.h"
+#include "model/scale_rules.h"
 
 #include <map>
 
 namespace {
 
+// The centre of a control's box.
+int cx(panel_control c) {
+    return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2;
+}
+int cy(panel_control c) {
+    return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2;
+}
+
 struct input : editor_test {
     void drain() { poll_editor_events(ed); }
     void size(int e, int w, int h) { ed.model.element_sizes[e] = {w, h}; }
     void click(int x, int y) { push_press(x, y), push_release(x, y); }
+    void click(panel_control c) { click(cx(c), cy(c)); }
+    void restart() {
+        tear_down(ed);
+        ASSERT_TRUE(start_editor_headless(ed));
+    }
+    // The four value texts, "x y scale colour".
+    std::string texts() const {
+        return std::string(ed.x_text) + " " + ed.y_text + " " + ed.scale_text + " " + ed.color_text;
+    }
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
-    // that value field, "." one outside every control, 0-9 and a-f those keys, # before a digit its keypad
-    // key, ^ Shift, < Backspace.
+    // that value field, "." one outside every control, 0-9 and a-z those
+    // keys, # before a digit its keypad key, < Backspace; the modifiers ^
+    // Shift, % Caps Lock, ~ Num Lock, ! Ctrl, @ AltGr, $ Super.
     void script(const char* s) {
+        const std::map<char, SDLKey> modifiers = {{'^', SDLK_LSHIFT},  {'%', SDLK_CAPSLOCK},
+                                                  {'~', SDLK_NUMLOCK}, {'!', SDLK_LCTRL},
+                                                  {'@', SDLK_MODE},    {'$', SDLK_LSUPER}};
         for (; *s; s++) switch (*s) {
-            case 'X': click(185, 280); break;
-            case 'Y': click(285, 280); break;
-            case 'S': click(90, 280); break;
-            case 'C': click(210, 255); break;
+            case 'X': click(ctl_x_field); break;
+            case 'Y': click(ctl_y_field); break;
+            case 'S': click(ctl_scale_field); break;
+            case 'C': click(ctl_color_field); break;
             case '.': click(150, 300); break; // the selector's name
-            case '^': push_key(SDLK_LSHIFT); break;
             case '<': push_key(SDLK_BACKSPACE); break;
             case '#': push_key(static_cast<SDLKey>(SDLK_KP0 + *++s - '0')); break;
-            default: push_key(static_cast<SDLKey>(*s)); // SDLK_0.. and SDLK_a.. are the characters
+            default:
+                if (modifiers.count(*s))
+                    push_key(modifiers.at(*s));
+                else
+                    push_key(static_cast<SDLKey>(*s)); // SDLK_0.. and SDLK_a.. are the characters
             }
         drain();
     }
@@ -64,47 +95,183 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
     EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
 }
 
-TEST_F(input, held_arrows_and_scale_buttons_step_once_per_pass_until_the_release) {
-    // clang-format off
-    const struct { int e, x, dx, dy, slot, step, step12; } rows[] = { // the button at (x, 280), each pass's steps
-        {0, 160, 1, 0, -1, 0, 0}, {0, 233, 0, 1, -1, 0, 0}, // X + moves right, Y - down
-        {1, 68, 0, 0, 1, -1, 0}, {0, 68, 0, 0, 0, 1, 0},    // "+" makes a divisor smaller, but the A Button's
-        {11, 10, 0, 0, 6, -3, -1}, {7, 68, 0, 0, -1, 0, 0}}; // slot 12 follows slot 6; no scale: nothing moves
-    // clang-format on
-    for (auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.e << " " << r.x);
-        ed.model.selected      = r.e;
-        ed.scale_button        = scale_refresh; // as a new selection does
-        layout want            = ed.model;
-        want.elements[r.e].pos = {Sint16(pos(r.e).x + 5 * r.dx), Sint16(pos(r.e).y + 5 * r.dy), 0, 0};
-        want.scales[r.slot < 0 ? 12 : r.slot].value += 5 * r.step, want.scales[12].value += 5 * r.step12;
-        push_press(r.x, 280);
-        passes(5);
-        push_release(r.x, 280);
+// A touchpad tap: the press and its release reach the editor in one drain.
+TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control) {
+    for (const panel_row& row : panel_table) {
+        SCOPED_TRACE(row.name);
+        restart();
+        passes(1);
+        std::remove("code.txt");
+        click(row.control);
+        drain();
+        const std::vector<std::string> changed = changes(ed.model);
+        switch (row.action) {
+        case press_save:
+            EXPECT_TRUE(file_exists("code.txt") && changed.empty() && ed.note == note_saved);
+            break;
+        case press_pick_color: {
+            const rgb c          = color_walk(cx(row.control) - row.box.x0);
+            const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
+            EXPECT_EQ(changed, std::vector<std::string>{"c0=" + rr});
+            EXPECT_EQ(ed.color_text, rr);
+            break;
+        }
+        case press_scale: // the A Button: "+" adds one
+            EXPECT_EQ(texts(),
+                      row.argument == scale_plus ? "00BA 0009 FE85 5A5AFF" : "00BA 0009 FE83 5A5AFF");
+            break;
+        case press_nudge: {
+            const std::map<int, std::string> moved = {{nudge_left, "00B9 0009"},
+                                                      {nudge_right, "00BB 0009"},
+                                                      {nudge_down, "00BA 000A"},
+                                                      {nudge_up, "00BA 0008"}};
+            EXPECT_EQ(texts(), moved.at(row.argument) + " FE84 5A5AFF");
+            EXPECT_EQ(changed.size(), 1u);
+            break;
+        }
+        case press_edit:
+            EXPECT_TRUE(ed.editing == row.argument && !*field_text(ed, value_field(row.argument)) &&
+                        changed.empty());
+            break;
+        case press_select: // the B Button or the C-Right Number, at once
+            EXPECT_EQ(texts(), row.argument > 0 ? "00A0 0011 023F 009600" : "0110 0023  ");
+            break;
+        }
+        const std::string shown = texts();
+        ed.now_ms += 5000; // released: nothing more happens, however long the passes go on
         passes(3);
-        EXPECT_EQ(changes(ed.model), changes(want));
-        const int k = scale_slot_of(r.e);
-        EXPECT_STREQ(ed.scale_text, k == no_slot ? "" : hexstring(ed.model.scales[k].value, 4).s);
+        EXPECT_EQ(changes(ed.model), changed);
+        if (row.action != press_edit) {
+            EXPECT_EQ(texts(), shown);
+        }
     }
+    restart();
+    passes(1);
+    click(pos(el_map).x + 5, pos(el_map).y + 5); // an element picked and let go at once shows its values
+    drain();
+    EXPECT_EQ(texts(), "00D8 0096  00FFFF");
 }
 
-TEST_F(input, typed_values_complete_at_the_fields_length) {
+TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
+    ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
+    push_press(cx(ctl_x_plus), cy(ctl_x_plus));
+    passes(3);
+    EXPECT_EQ(pos(el_map).x, 217);
+    ed.now_ms = repeat_delay_ms - 1;
+    passes(2);
+    EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
+    ed.now_ms = repeat_delay_ms;
+    passes(3);
+    push_release(0, 0);
+    passes(2);
+    EXPECT_EQ(pos(el_map).x, 220);
+
+    // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
+    // with a pass every `every` ms (0: one pass at t).
+    auto steps = [&](Uint32 t, Uint32 every) {
+        start_scales(ed.model);
+        ed.model.selected = el_b_button;
+        ed.now_ms         = 1000;
+        push_press(cx(ctl_scale_minus), cy(ctl_scale_minus));
+        drain();
+        for (Uint32 at = every; every && at < t; at += every) ed.now_ms = 1000 + at, update_editor(ed);
+        ed.now_ms = 1000 + t;
+        passes(1);
+        push_release(0, 0);
+        passes(1);
+        return ed.model.scales[1].value - 575;
+    };
+    EXPECT_EQ(steps(0, 0), 1);
+    EXPECT_EQ(steps(repeat_delay_ms - 1, 10), 1) << "a click up to 0.4 s is one step";
+    EXPECT_EQ(steps(repeat_delay_ms, 0), 2);
+    EXPECT_EQ(steps(repeat_delay_ms + 400, 0) - steps(repeat_delay_ms, 0), 4) << "10 a second at first";
+    EXPECT_GE(steps(3000, 0) - steps(2900, 0), 50) << "at least 500 a second after 3 s";
+    for (Uint32 t : {777u, 2345u, 4100u}) {
+        SCOPED_TRACE(t);
+        const int once = steps(t, 0);
+        EXPECT_EQ(steps(t, 1), once);
+        EXPECT_EQ(steps(t, 45), once);
+    }
+    EXPECT_LT(steps(6000, 45), 16864 - 575) << "short of the end of the drawn range after 6 s...";
+    EXPECT_EQ(steps(8000, 45), 16864 - 575) << "...and at it after 8 s";
+}
+
+// Holding a Scale button long enough ends at the last value that draws the element, at
+// both ends, for every element with a scale of its own; a value past 0000 or FFFF is
+// never reached.
+TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) {
+    auto hold = [&](panel_control button, Uint32 ms) {
+        push_press(cx(button), cy(button));
+        drain();
+        for (Uint32 t = 0, by = 0; t < ms; t += by) by = std::min(ms - t, 5000u), ed.now_ms += by, passes(1);
+        push_release(0, 0);
+        passes(1);
+    };
+    auto in_word = [](const layout& m) {
+        for (const scale_slot& s : m.scales)
+            if (s.value < 0 || s.value > scale_word_max) return false;
+        return true;
+    };
+    std::map<std::pair<int, int>, int32_t> ends;
+    for (int e = 0; e < element_count; e++) {
+        const int k = element_table[e].scale_slot;
+        if (k == no_slot) continue;
+        for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
+            SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
+            start_scales(ed.model);
+            ed.model.selected = e;
+            hold(button, 30000);
+            EXPECT_TRUE(element_drawn(ed.model, ed.pictures, e) && in_word(ed.model));
+            layout further = ed.model; // the step the button did not take
+            step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
+            EXPECT_TRUE(!element_drawn(further, ed.pictures, e) || !in_word(further));
+            EXPECT_STREQ(ed.scale_text, hexstring(uint32_t(ed.model.scales[k].value), 4).s);
+            ends[std::pair{e, int(button)}] = ed.model.scales[k].value;
+        }
+    }
+    auto end = [&](int e, panel_control button) { return ends[std::pair{e, int(button)}]; };
+    EXPECT_EQ(end(el_b_button, ctl_scale_plus), 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
+    EXPECT_EQ(end(el_b_button, ctl_scale_minus), 16864) << "527/16865 leaves nothing of 32 px";
+    EXPECT_EQ(end(el_a_button, ctl_scale_plus), 0xFFFB);
+    EXPECT_EQ(end(el_a_button_icon, ctl_scale_minus), 48) << "below 48 it is not drawn";
+    EXPECT_TRUE(end(el_c_up_icon, ctl_scale_plus) == 0 && end(el_c_up_icon, ctl_scale_minus) == 0xFFFF)
+        << "drawn at its own size: only the word's ends";
+
+    // From a typed value that is not drawn the buttons go only toward the slot's home.
+    ed.model.selected        = el_b_button;
+    ed.model.scales[1].value = 0;
+    hold(ctl_scale_plus, 1000);
+    EXPECT_EQ(ed.model.scales[1].value, 0);
+    hold(ctl_scale_minus, 400);
+    EXPECT_EQ(ed.model.scales[1].value, 2);
+    ed.model.scales[1].value = 20000;
+    hold(ctl_scale_minus, 1000);
+    EXPECT_EQ(ed.model.scales[1].value, 20000);
+    hold(ctl_scale_plus, 30000);
+    EXPECT_EQ(ed.model.scales[1].value, 5) << "into the drawn range and on to its end";
+}
+
+TEST_F(input, typed_values_complete_at_the_fields_length_and_modifier_keys_take_no_place) {
     // A press on another value field ends the running edit and starts afresh; a first key that stores
     // nothing then leaves the buffer's first byte as the last entry left it.
     // clang-format off
     const struct { int selected; const char *script, *shown; std::vector<std::string> changed; } rows[] = {
-        // the element selected, the script, the last field and its text, the changes
-        {0, "X<<", "X", {}}, {0, "X1^23", "X1", {"x0=1"}},  // Shift takes a place, cuts the text
-        {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},          // keys after completion: nothing
-        {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}}, // 6 has no scale of its own, 14 no colour
-        {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^000", "YA000", {"x0=-21555", "y0=-24576"}},
-        {0, "S.1234", "S", {}},         // a press elsewhere ends it
+        // the element selected, the script, a field and its text at the end, the changes
+        {0, "X<<", "X", {}}, {0, "X1^234", "X1234", {"x0=4660"}},  // Shift takes no place
+        {0, "S^f^e90", "SFE90", {"s0=65168"}},                     // Shift+F: F
+        {0, "X%1~2!@$3^4", "X1234", {"x0=4660"}},                  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
+        {0, "X1g23", "X1", {"x0=1"}},                              // a letter past f takes a place, cuts the text
+        {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},                  // keys after completion: nothing
+        {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}},           // 6 has no scale of its own, 14 no colour
+        {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^0a00", "Y0A00", {"x0=-21555", "y0=2560"}},
+        {0, "S.1234", "SFE84", {}},                                // a press elsewhere ends it: the value again
+        {0, "X12Y3", "X00BA", {}},                                 // so does a press on another field
+        {0, "C12Xffff", "C5A5AFF", {"x0=-1"}},
         {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}}}; // the key f as a digit
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        tear_down(ed);
-        ASSERT_TRUE(start_editor_headless(ed));
+        restart();
         ed.model.selected = r.selected;
         script(r.script);
         std::map<char, char*> text = {
@@ -112,6 +279,21 @@ TEST_F(input, typed_values_complete_at_the_fields_length) {
         EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
+}
+
+TEST_F(input, arrow_keys_move_the_selected_element_on_screen_and_keep_their_place_in_an_entry) {
+    ed.model.selected = el_map;
+    for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) push_key(k);
+    push_key(SDLK_DOWN, KMOD_LSHIFT);
+    push_key(SDLK_LEFT, KMOD_RSHIFT);
+    drain();
+    EXPECT_EQ(changes(ed.model), (std::vector<std::string>{"x9=210", "y9=157"}));
+    EXPECT_TRUE(!strcmp(ed.x_text, "00D2") && !strcmp(ed.y_text, "009D"));
+    script("X1"); // during an entry an arrow takes a place
+    push_key(SDLK_RIGHT);
+    push_key(SDLK_UP);
+    script("2");
+    EXPECT_EQ(changes(ed.model), (std::vector<std::string>{"x9=1", "y9=157"}));
 }
 
 TEST_F(input, the_selector_wraps_both_ways_and_refreshes_the_position_texts_at_once) {

@@ -5,4 +5,4 @@ target_link_libraries(hudwright_long PRIVATE hudwright_program GTest::gtest GTes
 target_include_directories(hudwright_long PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME long_run COMMAND hudwright_long)
 set_tests_properties(long_run PROPERTIES LABELS long TIMEOUT 900 # a small quarantine keeps the process small
-  ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=16")
+  ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=16;LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS}")

@@ -8,7 +8,8 @@ namespace {
 // Events in a few letters: Y a press on the top left pixel of "Yes", N one on
 // the bottom right of "No" with the right button; r and b presses just right of
 // and just below "Yes", n one just right of "No" (after an answer in the same
-// drain, any of them counting would show); Q a quit, E Escape.
+// drain, any of them counting would show); Q a quit, E Escape; the keys y
+// (Y), e (Enter), k (the keypad's Enter), m (N) and a (A).
 void push(const char* events) {
     for (const char* c = events; *c; c++) switch (*c) {
         case 'Y': push_press(30, 80); break;
@@ -18,6 +19,11 @@ void push(const char* events) {
         case 'n': push_press(94, 85); break;
         case 'Q': push_quit(); break;
         case 'E': push_key(SDLK_ESCAPE); break;
+        case 'y': push_key(SDLK_y); break;
+        case 'e': push_key(SDLK_RETURN); break;
+        case 'k': push_key(SDLK_KP_ENTER); break;
+        case 'm': push_key(SDLK_n); break;
+        case 'a': push_key(SDLK_a); break;
         }
 }
 
@@ -39,7 +45,11 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         {base, "", "Y", "Nrb", 1, 2, 0, {}},                   // "No" keeps the built-in layout
         {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
         {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", "Y", 1, 0, 1, {}}};                      // "Yes" makes the picture the background
+        {"", bmp, "", "Y", 1, 0, 1, {}},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 1, 1, 0, {"y0=-7", "s7=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "e", 1, 0, 1, {}}, {"", bmp, "", "k", 1, 0, 1, {}},
+        {base, "", "", "m", 1, 2, 0, {}},                      // N is "No"
+        {base, "", "", "aQ", 0, 0, 0, {}}};                    // other keys answer nothing
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);

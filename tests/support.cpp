@@ -53,6 +53,8 @@ bool start_headless(editor& ed) {
 
 bool start_editor_headless(editor& ed) {
     if (!start_headless(ed)) return false;
+    ed.manual_clock = true; // time passes only where a test says so
+    ed.now_ms       = 0;
     start_editor_state(ed);
     return true;
 }
@@ -94,8 +96,8 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
     return same;
 }
 
-void push_key(SDLKey key) {
-    SDL_Event e{.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, KMOD_NONE, 0}}};
+void push_key(SDLKey key, SDLMod mod) {
+    SDL_Event e{.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, mod, 0}}};
     SDL_PushEvent(&e);
 }
 

@@ -42,7 +42,8 @@ template <class Body> int in_child(Body body) {
 
 // Starts the editor on the dummy video driver with every pause off (false:
 // start-up failed); the second form also sets the state the loop sets before
-// its first pass (element 0 selected, the one-shot text refreshes pending).
+// its first pass (element 0 selected, the one-shot text refreshes pending),
+// with the editor's clock stopped at 0 (tests move now_ms themselves).
 bool start_headless(editor& ed);
 bool start_editor_headless(editor& ed);
 
@@ -65,7 +66,7 @@ std::vector<std::string> changes(const layout& m);
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
 
-void push_key(SDLKey key);
+void push_key(SDLKey key, SDLMod mod = KMOD_NONE);
 void push_quit();
 void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
 void push_release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);

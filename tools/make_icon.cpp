@@ -94,9 +94,7 @@ picture reduce(layer& c, int size) {
 }
 
 SDL_Surface* picture_with_alpha(const unsigned char* stored, size_t n) {
-    SDL_Surface* s = load_image(stored, n);
-    enable_pixel_alpha(s);
-    return s;
+    return enable_pixel_alpha(load_image(stored, n));
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 //
 // for every panel control and the prompts' "Yes" and "No", and for every
 // element ELEMENT_home=(X Y) and ELEMENT_color=RRGGBB (its home colour), and
-// meter_bar=(X Y W H), the Magic Meter's bar from its corner.
+// meter_bar=(X Y W H), the Magic Meter's bar from its corner, and
+// save_note=(X Y W H), where the panel says how a save went.
 #include "editor/panel.h"
 #include "editor/startup.h"
 
@@ -63,5 +64,7 @@ int main(int argc, char** argv) {
         }
     }
     std::fprintf(out, "meter_bar=(%d %d %d %d)\n", meter_bar.x, meter_bar.y, meter_bar.w, meter_bar.h);
+    std::fprintf(out, "save_note=(%d %d %d %d)\n", save_note_area.x, save_note_area.y, save_note_area.w,
+                 save_note_area.h);
     return std::fclose(out) == 0 ? 0 : 1;
 }

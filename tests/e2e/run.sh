@@ -24,7 +24,7 @@ xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
 args=() from="" screen=320x320 zoom=1 driver=x11
 # how every run of the program reports (and ends on) what the sanitizers find
 sanitizers=(ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0")
+    LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../lsan/x11.supp:print_suppressions=0}")
 wait_limit=${HUDWRIGHT_E2E_TIMEOUT:-60} # seconds for any one wait
 
 cleanup() {
@@ -86,8 +86,8 @@ launch() {
     [ -n "$xvfb_pid" ] || start_x
     local video=(SDL_VIDEODRIVER="$driver")
     [ -n "$driver" ] || video=(-u SDL_VIDEODRIVER)
-    (cd "${from:-$work}" && exec env "${video[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" "$hudwright" "${args[@]}") \
-        >"$root/app.log" 2>&1 &
+    (cd "${from:-$work}" && exec env "${video[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" SDL_VIDEO_WINDOW_POS=0,0 \
+        "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
     move 160 160 # no window manager: the focus follows the pointer

@@ -5,6 +5,8 @@
 
 #include "model/export.h"
 #include "editor/panel.h"
+#include "editor/screen.h"
+#include "editor/undo.h"
 #include "model/import.h"
 #include "support.h"
 
@@ -83,6 +85,7 @@ struct editor_session {
     void reset() {
         SDL_Event e;
         while (SDL_PollEvent(&e)) continue;
+        set_zoom(ed, zoom_min); // a zoomed window's surfaces are the input's: freed
         SDL_Surface* screen = SDL_GetVideoSurface();
         if (!screen || screen->w != 320 || screen->h != 320) screen = SDL_SetVideoMode(320, 320, 32, 0);
         // The pictures belong to the run, not to an input: an update may have
@@ -98,6 +101,7 @@ inline std::string check_editor(const editor& ed, const layout& start) {
     if (ed.model.selected < 0 || ed.model.selected >= element_count)
         return describe("selected out of range", ed.model.selected);
     if (unsigned(ed.editing) >= field_count) return describe("editing out of range", ed.editing);
+    if (ed.zoom < zoom_min || ed.zoom > zoom_max) return describe("zoom out of range", ed.zoom);
     const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
     if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
@@ -106,21 +110,36 @@ inline std::string check_editor(const editor& ed, const layout& start) {
         return "a text is not terminated";
     if (unsigned(ed.scale_dir) > scale_minus || unsigned(ed.nudge) > nudge_up ||
         unsigned(ed.picking_color) > pick_refresh || unsigned(ed.scale_button) > scale_refresh ||
-        unsigned(ed.dragging) > 1)
+        unsigned(ed.dragging) > 1 || unsigned(ed.note) > note_failed)
         return "a mode out of range";
+    // no typed value, button or undo takes a scale out of its 16-bit word
+    for (int k = 0; k < scale_count; k++)
+        if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)
+            return describe("a scale is outside 0000-FFFF", k, ed.model.scales[k].value);
+    const undo_history& h = ed.history;
+    if (h.count < 1 || h.count > history_steps + 1 || h.at < 0 || h.at >= h.count || h.first < 0 ||
+        h.first > history_steps)
+        return describe("the history's ring is out of range", h.count, h.at);
+    // every finished change is a step: the layout is where the history is
+    if (!change_going_on(ed) && !(capture(ed.model) == current(h)))
+        return "a finished change was not recorded";
     return same_tables(ed.model, start);
 }
 
-// The keys worth trying most: hex digits of both kinds, letters past them, editing keys, Escape.
+// The keys worth trying most: hex digits of both kinds, letters past them, editing keys, arrows,
+// modifiers, undo and redo, Escape.
 // clang-format off
 constexpr SDLKey keys[] = {SDLK_0, SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_a,
     SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_z, SDLK_KP0, SDLK_KP9, SDLK_KP5, SDLK_KP_PLUS, SDLK_RSHIFT,
     SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN, SDLK_SPACE, SDLK_DELETE,
-    SDLK_ESCAPE};
+    SDLK_ESCAPE, SDLK_y, SDLK_n, SDLK_LCTRL, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_MODE};
+// Held with them: none, Shift, Ctrl (undo and redo), both.
+constexpr SDLMod key_mods[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_LCTRL, SDLMod(KMOD_RCTRL | KMOD_RSHIFT)};
 // clang-format on
 
 // Decodes the bytes into events and editor passes, at most max_passes, after
-// each of which the invariants must hold.
+// each of which the invariants must hold. A pass comes 45 ms after the one
+// before, or (op 8, and the last one) half a second, so that held buttons repeat.
 inline std::string events_one(editor_session& s, const uint8_t* data, size_t size, int max_passes = 12) {
     s.reset();
     const uint8_t *p = data, *end = data + size;
@@ -139,6 +158,7 @@ inline std::string events_one(editor_session& s, const uint8_t* data, size_t siz
             e.type = e.key.type = op == 0 ? SDL_KEYDOWN : SDL_KEYUP;
             e.key.keysym.sym =
                 k < 200 ? keys[k % std::size(keys)] : SDLKey(((k - 200) << 8 | byte()) % SDLK_LAST);
+            e.key.keysym.mod = key_mods[k / std::size(keys) % std::size(key_mods)];
         } else if (op == 2) {
             e.type = e.motion.type = SDL_MOUSEMOTION;
             e.motion.x             = coordinate();
@@ -156,6 +176,7 @@ inline std::string events_one(editor_session& s, const uint8_t* data, size_t siz
             e.resize.h             = 1 + byte() * 2;
         } else {              // a pass with what is queued so far; the last one when the bytes end
             s.ed.running = 1; // a quit ends the program's loop; here the passes go on
+            s.ed.now_ms += op == 7 ? 45 : 500;
             editor_pass(s.ed);
             passes++;
             if (std::string r = check_editor(s.ed, s.start.model); !r.empty() || p == end) return r;

@@ -1,0 +1,44 @@
+// undo.cpp - the editor's undo steps over the history ring.
+#include "editor/undo.h"
+
+#include "editor/value_texts.h"
+
+namespace {
+
+void show_step(editor& ed) {
+    refresh_x_text(ed);
+    refresh_y_text(ed);
+    refresh_scale_text(ed);
+    refresh_color_text(ed);
+}
+
+// A change going on is cut off where it is: it becomes a step of its own.
+void end_change(editor& ed) {
+    ed.arrow_run = false;
+    record(ed.history, ed.model);
+}
+
+} // namespace
+
+bool change_going_on(const editor& ed) {
+    return ed.dragging || ed.picking_color == pick_held || ed.scale_button == scale_held ||
+           ed.nudge != nudge_none || ed.arrow_run;
+}
+
+void record_change(editor& ed) {
+    if (!change_going_on(ed)) record(ed.history, ed.model);
+}
+
+void end_arrow_run(editor& ed) {
+    ed.arrow_run = false;
+}
+
+void undo_change(editor& ed) {
+    end_change(ed);
+    if (undo(ed.history, ed.model)) show_step(ed);
+}
+
+void redo_change(editor& ed) {
+    end_change(ed);
+    if (redo(ed.history, ed.model)) show_step(ed);
+}

@@ -1,0 +1,23 @@
+// undo.h - what one undo step is in the editor, on top of the history ring
+// (history.h): a change is recorded once it has ended - a drag or a held
+// button at its release, a typed value at its last key, a run of arrow keys
+// at the next other key or press - so that each of them is one step, and
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) go back and forth over the steps.
+#pragma once
+
+#include "editor/state.h"
+
+// A drag, a held colour bar, X, Y or Scale button, or a run of arrow keys
+// still going on.
+bool change_going_on(const editor& ed);
+// The layout becomes a step of its own, unless a change is still going on or
+// nothing changed. The update calls it at the end of every pass.
+void record_change(editor& ed);
+// Ends a run of arrow keys (the next record_change takes it as one step).
+void end_arrow_run(editor& ed);
+// Ctrl+Z and Ctrl+Y: whatever has changed is recorded first (a drag, a held
+// button or a run of arrow keys ends there), then the layout goes one step
+// back or forth; the element that step changed becomes selected and all four
+// value texts show it. Nothing happens at either end of the history.
+void undo_change(editor& ed);
+void redo_change(editor& ed);

@@ -1,0 +1,106 @@
+#!/bin/sh
+# package.sh - makes the Debian package the way the README says (tools/package,
+# a Release tree of its own inside the test build: a package of the sanitizer
+# build would depend on the sanitizer runtimes), unpacks it into a scratch root
+# and checks it: its control fields, that every file is where it belongs and
+# none else, that the menu entry, icons, metainfo and manual page are the very
+# ones `cmake --install` installs, that lintian finds nothing, that AppStream
+# accepts the metainfo with its menu entry, and that the one version is the
+# same everywhere.
+#
+#   package.sh <test build dir> <source dir>
+#
+# Prints one line per failed check and exits 1 if there was any.
+set -u
+build=$1 src=$2
+work=$(mktemp -d /tmp/hudwright-package.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# lintian warnings that are known and accepted, one tag each, with the reason
+# beside it. None today; a new one fails the check until it is fixed or
+# written here.
+known_warnings=""
+
+deb=$("$src/tools/package" "$build/package" 2>"$work/package.log" | tail -n 1)
+[ -f "$deb" ] || { cat "$work/package.log"; echo "FAIL: tools/package made no package"; exit 1; }
+cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
+prefix=$work/prefix root=$work/root
+dpkg-deb -x "$deb" "$root" && dpkg-deb -e "$deb" "$work/control" || { echo "FAIL: dpkg-deb cannot unpack $deb"; exit 1; }
+
+# The one version: version.h, the package, its file name, the manual page, the metainfo.
+version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated/version/version.h")
+[ -n "$version" ] || fail "no HUDWRIGHT_VERSION in $build/generated/version/version.h"
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "hudwright_${version}_${arch}.deb" ] || fail "package file is $(basename "$deb")"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = hudwright ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ "$(field Description | wc -l)" -ge 3 ] || fail "Description has no extended text: $(field Description)"
+# ... and the one release date beside it: the metainfo's, the manual page's, the changelog's.
+released=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$root"/usr/share/metainfo/*.metainfo.xml)
+[ -n "$released" ] || fail "the metainfo's release is not $version"
+gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | grep -q "^\.TH HUDWRIGHT 1 $released \"Hudwright $version\"" ||
+    fail "the manual page's header does not name version $version of $released"
+gzip -dc "$root/usr/share/doc/hudwright/changelog.gz" >"$work/changelog" 2>/dev/null
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)" = "$version" ] || fail "the changelog's version is not $version"
+date=$(dpkg-parsechangelog -l "$work/changelog" -S Date 2>&1)
+[ -n "$released" ] && [ "$date" = "$(LC_ALL=C date -u -R -d "$released")" ] || fail "the changelog's date, $date, is not $released"
+
+# Dependencies come from the binary: the package that gave this machine
+# libSDL-1.2.so.0 (classic or sdl12-compat), and no sanitizer runtime.
+depends=$(field Depends)
+sdl=$(dpkg -S libSDL-1.2.so.0 2>/dev/null | sed -n "s/^\([^:,]*\)\(:$arch\)\{0,1\}: .*\/libSDL-1\.2\.so\.0$/\1/p" | sort -u)
+[ -n "$sdl" ] || fail "no installed package provides libSDL-1.2.so.0"
+for p in $sdl; do
+    echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$p\( (.*)\)\{0,1\} *$" || fail "Depends ($depends) lacks $p"
+done
+case "$depends" in *asan* | *ubsan*) fail "Depends names a sanitizer runtime: $depends" ;; esac
+file -b "$root/usr/bin/hudwright" | grep -q ', stripped' || fail "usr/bin/hudwright is not a stripped program"
+(cd "$root" && md5sum --quiet -c "$work/control/md5sums") || fail "md5sums do not match the files"
+
+# Every file where it belongs, and nothing else.
+id=$(basename "$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)" .metainfo.xml)
+[ -n "$id" ] || fail "cmake --install put no metainfo in share/metainfo"
+(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
+LC_ALL=C sort >"$work/expected" <<EOF
+usr/bin/hudwright
+usr/share/applications/hudwright.desktop
+usr/share/doc/hudwright/changelog.gz
+usr/share/doc/hudwright/copyright
+usr/share/icons/hicolor/128x128/apps/hudwright.png
+usr/share/icons/hicolor/32x32/apps/hudwright.png
+usr/share/icons/hicolor/48x48/apps/hudwright.png
+usr/share/man/man1/hudwright.1.gz
+usr/share/metainfo/$id.metainfo.xml
+EOF
+diff -u "$work/expected" "$work/files" >"$work/files.diff" || { fail "the package's files differ from the list:"; cat "$work/files.diff"; }
+
+# The menu entry, icons and metainfo are the bytes `cmake --install` installs;
+# the manual page is its page, compressed.
+for f in applications/hudwright.desktop metainfo/$id.metainfo.xml \
+    icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png \
+    icons/hicolor/128x128/apps/hudwright.png; do
+    cmp -s "$prefix/share/$f" "$root/usr/share/$f" || fail "share/$f differs from what cmake --install installs"
+done
+gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | cmp -s - "$prefix/share/man/man1/hudwright.1" ||
+    fail "the manual page differs from what cmake --install installs"
+
+# lintian: no error, and no warning but the known ones.
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>"$work/lintian.err"
+status=$?
+[ $status -le 1 ] || { fail "lintian could not run (status $status)"; cat "$work/lintian.err"; }
+grep '^E: ' "$work/lintian.log" | while read -r line; do echo "FAIL: lintian: $line"; done
+grep -q '^E: ' "$work/lintian.log" && failed=1
+for tag in $(sed -n 's/^W: [^ ]* \([^ ]*\).*/\1/p' "$work/lintian.log" | sort -u); do
+    case " $known_warnings " in *" $tag "*) ;; *) fail "lintian: $(grep " $tag" "$work/lintian.log")" ;; esac
+done
+
+# AppStream: the metainfo and the menu entry it launches, as a software centre reads them.
+appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 || { fail "appstreamcli validate-tree:"; cat "$work/appstream.log"; }
+
+[ $failed -eq 0 ] && echo "package: all checks passed ($(basename "$deb"))"
+exit $failed

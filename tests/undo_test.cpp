@@ -1,0 +1,122 @@
+// undo_test.cpp - undo and redo: the history ring's depth and what it records,
+// then the editor's steps - one for a drag, a held button, a typed value, a
+// colour pick and a run of arrow keys - over the layout it opened with.
+#include "editor/history.h"
+#include "editor/input.h"
+#include "editor/panel.h"
+#include "editor/unsaved.h"
+#include "model/import.h"
+#include "support.h"
+
+#include <cstdio>
+
+namespace {
+
+TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_what_a_new_step_replaces) {
+    layout m{};
+    start_layout(m);
+    undo_history h;
+    start_history(h, m);
+    EXPECT_FALSE(record(h, m)) << "nothing changed";
+    for (int i = 1; i <= 250; i++) {
+        m.elements[el_map].pos.x = Sint16(i);
+        m.selected               = i % element_count;
+        EXPECT_TRUE(record(h, m));
+    }
+    int undone = 0;
+    while (undo(h, m)) undone++;
+    EXPECT_EQ(undone, history_steps);
+    EXPECT_EQ(m.elements[el_map].pos.x, 250 - history_steps) << "the oldest kept step is the bottom now";
+    EXPECT_EQ(m.selected, (251 - history_steps) % element_count) << "the element of the step undone last";
+    for (int i = 0; i < 3; i++) EXPECT_TRUE(redo(h, m));
+    EXPECT_EQ(m.elements[el_map].pos.x, 53);
+    m.colors[2].value.g = 7; // a new step after an undo: the three steps after it are gone
+    EXPECT_TRUE(record(h, m));
+    EXPECT_FALSE(redo(h, m));
+    EXPECT_TRUE(undo(h, m));
+    EXPECT_TRUE(m.elements[el_map].pos.x == 53 && m.colors[2].value.g == 160);
+    EXPECT_TRUE(redo(h, m) && m.colors[2].value.g == 7);
+}
+
+struct undo_steps : editor_test {
+    void key(SDLKey k, int mod = KMOD_NONE) { push_key(k, SDLMod(mod)), passes(1); }
+    void undo_key() { key(SDLK_z, KMOD_LCTRL); }
+    void hold(int x, int y, Uint32 ms, std::initializer_list<std::pair<int, int>> motions = {}) {
+        push_press(x, y);
+        passes(1);
+        for (auto [mx, my] : motions) push_motion(mx, my), ed.now_ms += 45, passes(1);
+        for (Uint32 t = 0; t < ms; t += 45) ed.now_ms += 45, passes(1);
+        push_release(x, y);
+        passes(1);
+    }
+    void hold(panel_control c, Uint32 ms, std::initializer_list<std::pair<int, int>> motions = {}) {
+        const hit_box& b = panel_table[c].box;
+        hold((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, ms, motions);
+    }
+};
+
+TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow_run_are_one_step_each) {
+    passes(1);
+    std::vector<std::vector<std::string>> after{changes(ed.model)}; // the layout after each step
+    std::vector<int> element{ed.model.selected};                    // and the element it changed
+    auto step = [&](int e) { after.push_back(changes(ed.model)), element.push_back(e); };
+    hold(pos(el_map).x + 3, pos(el_map).y + 3, 0, {{100, 100}, {90, 120}, {60, 130}});
+    step(el_map);
+    hold(ctl_x_plus, 1000); // many pixels
+    step(el_map);
+    for (int e = el_map; e > el_b_button; e--) hold(ctl_selector_minus, 0);
+    hold(ctl_y_field, 0);
+    for (SDLKey k : {SDLK_0, SDLK_0, SDLK_4, SDLK_0}) key(k);
+    step(el_b_button);
+    hold(ctl_color_bar, 200, {{40, 250}, {70, 250}, {130, 260}});
+    step(el_b_button);
+    for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) key(k);
+    key(SDLK_DOWN, KMOD_LSHIFT);
+    step(el_b_button);
+    ASSERT_EQ(after.size(), 6u);
+    for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i], after[i - 1]) << i;
+
+    for (int i = 4; i >= 0; i--) {
+        undo_key();
+        EXPECT_EQ(changes(ed.model), after[i]) << "undone to " << i;
+        EXPECT_EQ(ed.model.selected, element[i + 1]) << "the element that step changed, selected";
+    }
+    EXPECT_STREQ(ed.x_text, "00D8") << "and its values shown";
+    undo_key();
+    EXPECT_TRUE(changes(ed.model).empty()) << "the layout the editor opened with stays";
+    for (int i = 1; i <= 5; i++) {
+        key(i % 2 ? SDLK_y : SDLK_z, i % 2 ? KMOD_RCTRL : KMOD_LCTRL | KMOD_RSHIFT); // Ctrl+Y, Ctrl+Shift+Z
+        EXPECT_EQ(changes(ed.model), after[i]) << "redone to " << i;
+    }
+    key(SDLK_y, KMOD_LCTRL);
+    EXPECT_EQ(changes(ed.model), after[5]) << "nothing more to redo";
+
+    // Ctrl+Z in an entry is a z: it takes a place and undoes nothing
+    hold(ctl_x_field, 0);
+    for (SDLKey k : {SDLK_1, SDLK_z}) push_key(k, KMOD_LCTRL);
+    for (SDLKey k : {SDLK_2, SDLK_3}) key(k);
+    EXPECT_EQ(ed.model.elements[el_b_button].pos.x, 1);
+    undo_key();
+    EXPECT_EQ(changes(ed.model), after[5]);
+}
+
+TEST_F(undo_steps, the_bottom_is_the_layout_opened_with_the_base_code_and_the_edge_included) {
+    tear_down(ed);
+    ASSERT_TRUE(start_headless(ed));
+    ed.manual_clock = true;
+    char base[]     = "812114C6 00C8\n81211230 FFEC\n"; // the A Button's x, the B Button's x at -20
+    FILE* in        = fmemopen(base, sizeof base - 1, "r");
+    import_base_code(in, ed.model);
+    std::fclose(in);
+    start_editor_state(ed);
+    const std::vector<std::string> opened = {"x0=200", "x1=0"}; // held at the window's edge
+    EXPECT_EQ(changes(ed.model), opened);
+    EXPECT_FALSE(unsaved_changes(ed)) << "nothing changed yet";
+    key(SDLK_LEFT);
+    undo_key();
+    undo_key();
+    EXPECT_EQ(changes(ed.model), opened);
+    EXPECT_FALSE(unsaved_changes(ed));
+}
+
+} // namespace
