@@ -346,6 +346,7 @@ scenario_unsaved() {
     keys Escape
     wait_exit
     [ "$(tree_print)" = "$before" ] || fail "the working directory changed"
+}
 
 # ---- the window's zoom and the command line -------------------------------------
 
