@@ -11,8 +11,10 @@ set(HUDWRIGHT_PICTURES
   BUTTON BUTTONOVERLAY NAVI BOW ACTION 99 999 RUPEE HEARTS MAP MAGICBORDER
   RUPEEOVERLAY HEARTSOVERLAY MAPOVERLAY BG CHARACTERS SPLASH SAVE ALPHABET COLORPICKER)
 
-add_executable(pack_picture tools/pack_picture.cpp tools/bmp.cpp shell/store_form.cpp)
-target_include_directories(pack_picture PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+if(NOT TARGET pack_picture) # a cross build imports one built for the build machine
+  add_executable(pack_picture tools/pack_picture.cpp tools/bmp.cpp shell/store_form.cpp)
+  target_include_directories(pack_picture PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+endif()
 
 set(HUDWRIGHT_ASSET_SOURCES "")
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/assets)

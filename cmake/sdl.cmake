@@ -1,5 +1,9 @@
 # sdl.cmake - finds SDL 1.2 (pkg-config, else sdl-config) as the target hudwright_sdl.
 
+if(TARGET hudwright_sdl) # made by cmake/windows.cmake for a Windows build
+  return()
+endif()
+
 find_package(PkgConfig)
 if(PkgConfig_FOUND)
   pkg_check_modules(SDL IMPORTED_TARGET sdl)
