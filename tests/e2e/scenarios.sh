@@ -78,6 +78,8 @@ scenario_drag() {
     press $((x0 + 2)) $((y0 + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     move $((px + 40)) $((py + 30))
+    # shown there before the next move (Wine would merge the two moves into one)
+    wait_for moving "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
     move $((px + 40)) 241
     release
     wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
