@@ -19,6 +19,27 @@ bool stderr_is_seen() {
     return h != nullptr && h != INVALID_HANDLE_VALUE && GetFileType(h) != FILE_TYPE_UNKNOWN;
 }
 
+// Points stderr at a copy of f's descriptor. A windowed program started
+// without standard error has a stderr stream on no descriptor at all (-2),
+// which the C library's freopen does not take everywhere (Wine's refuses it),
+// so the stream is given the descriptor and made a writing one directly.
+bool write_stderr_to(FILE* f) {
+    int fd = _dup(_fileno(f));
+    if (fd < 0) return false;
+    std::fflush(stderr);
+    if (_fileno(stderr) >= 0) return _dup2(fd, _fileno(stderr)) == 0 && _close(fd) == 0;
+#ifdef _UCRT
+    _close(fd);
+    return false; // the stream's fields are hidden there
+#else
+    stderr->_file = fd;
+    stderr->_flag = _IOWRT | _IONBF;
+    stderr->_ptr = stderr->_base = nullptr;
+    stderr->_cnt                 = 0;
+    return true;
+#endif
+}
+
 std::string read_all(FILE* f) {
     std::string text;
     char buf[4096];
@@ -32,7 +53,7 @@ std::string read_all(FILE* f) {
 int run_program(int argc, char* argv[]) {
     if (stderr_is_seen()) return SDL_main(argc, argv);
     FILE* kept = temp_file();
-    if (!kept || _dup2(_fileno(kept), _fileno(stderr)) != 0) {
+    if (!kept || !write_stderr_to(kept)) {
         if (kept) std::fclose(kept);
         return SDL_main(argc, argv);
     }
