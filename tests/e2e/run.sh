@@ -3,15 +3,16 @@
 # a fresh directory and a private X server, driven by xdotool, checked through
 # code.txt and xwd dumps. Every wait polls what the window shows; none sleeps.
 # A Windows build (HUDWRIGHT ends in .exe) runs under Wine (tools/windows/wine-run)
-# on SDL's windib driver; its scratch folder must then be one Wine maps (TMPDIR).
+# on SDL's windib driver.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 2 ] || { echo "usage: $0 SCENARIO HUDWRIGHT" >&2; exit 2; }
 hudwright=$(realpath "$2")
-root=$(mktemp -d "${TMPDIR:-/tmp}/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
-runner=() video=x11 screen=320x320
-# Wine places the window at 3,22: a larger screen holds it whole
-case $hudwright in *.exe) runner=("$here/../../tools/windows/wine-run") video=windib screen=400x400 ;; esac
+runner=() video=x11 screen=320x320 scratch=/tmp
+# Wine places the window at 3,22: a larger screen holds it whole. The scratch
+# folder lies beside the program, in the build folder that Wine maps as D:.
+case $hudwright in *.exe) runner=("$here/../../tools/windows/wine-run") video=windib screen=400x400 scratch=$(dirname "$hudwright") ;; esac
+root=$(mktemp -d "$scratch/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
 work="$root/work"
 mkdir "$work"
 xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
