@@ -6,7 +6,7 @@
 // No SDL header and no SDL compile flag may reach this file: on Windows both
 // rename main to SDL_main, and this main then became an SDL_main calling
 // itself forever, without a warning. The check below stops such a build; the
-// test entry_start_failure would catch the crash of one that got through.
+// test entry_start_failure catches one that got through (it never ends).
 #include "shell/entry.h"
 
 #ifdef main
