@@ -20,18 +20,18 @@ bool stderr_is_seen() {
 }
 
 // Points stderr at a copy of f's descriptor. A windowed program started
-// without standard error has a stderr stream on no descriptor at all (-2),
-// which the C library's freopen does not take everywhere (Wine's refuses it),
-// so the stream is given the descriptor and made a writing one directly.
+// without standard error has a stderr stream on no descriptor at all (-2).
+// Windows' C library gives it one through freopen; Wine's refuses that, so
+// there the stream is given the descriptor and made a writing one directly.
 bool write_stderr_to(FILE* f) {
-    int fd = _dup(_fileno(f));
-    if (fd < 0) return false;
     std::fflush(stderr);
-    if (_fileno(stderr) >= 0) return _dup2(fd, _fileno(stderr)) == 0 && _close(fd) == 0;
+    if (_fileno(stderr) >= 0 || std::freopen("NUL", "wb", stderr))
+        return _dup2(_fileno(f), _fileno(stderr)) == 0;
 #ifdef _UCRT
-    _close(fd);
     return false; // the stream's fields are hidden there
 #else
+    int fd = _dup(_fileno(f));
+    if (fd < 0) return false;
     stderr->_file = fd;
     stderr->_flag = _IOWRT | _IONBF;
     stderr->_ptr = stderr->_base = nullptr;
