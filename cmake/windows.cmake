@@ -36,7 +36,8 @@ ExternalProject_Add(host_tools
   BINARY_DIR ${PROJECT_BINARY_DIR}/host
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DHUDWRIGHT_TESTS=OFF
              -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${PROJECT_BINARY_DIR}/host/bin
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target pack_picture
+  # (its own make, without the outer one's job server)
+  BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS ${CMAKE_COMMAND} --build <BINARY_DIR> --target pack_picture
   BUILD_BYPRODUCTS ${PROJECT_BINARY_DIR}/host/bin/pack_picture
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON)
