@@ -43,7 +43,8 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_keeps_the_picture_as_it
     SDL_FreeSurface(p);
 }
 
-#ifndef _WIN32               // /proc and resource limits
+// POSIX only: /proc and resource limits.
+#ifndef _WIN32
 int open_temporary_files() { // descriptors of this process on removed files
     int n = 0;
     std::error_code ec;
