@@ -11,6 +11,7 @@
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
+#include "model/file_io.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -59,7 +60,7 @@ bool start_up(editor& ed) {
     // driver keeps a machine without a sound card from failing the start (or
     // filling the terminal with the sound library's complaints). A subsystem
     // the editor does not need (joystick, CD-ROM) may fail; video must not.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    set_env_default("SDL_AUDIODRIVER", "dummy");
     if (SDL_Init(0xFFFF) != 0) {
         SDL_Quit();
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {

@@ -3,14 +3,19 @@
 # program in a fresh directory and a private X server, driven by xdotool,
 # checked through code.txt and xwd dumps. Every wait polls what the window
 # shows; none sleeps. LAYOUT is what tools/print_layout writes: where the
-# controls and the elements are.
+# controls and the elements are. A Windows build (HUDWRIGHT ends in .exe) runs
+# under Wine (tools/windows/wine-run) on SDL's windib driver.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
 hudwright=$(realpath "$2")
 # shellcheck source=/dev/null
 . "$3"
-root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
+runner=() video=x11 screen=320x320 scratch=/tmp
+# Wine places the window at 3,22: a larger screen holds it whole. The scratch
+# folder lies beside the program, in the build folder that Wine maps as D:.
+case $hudwright in *.exe) runner=("$here/../../tools/windows/wine-run") video=windib screen=400x400 scratch=$(dirname "$hudwright") ;; esac
+root=$(mktemp -d "$scratch/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
 work="$root/work"
 mkdir "$work"
 xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
@@ -53,7 +58,7 @@ start_x() {
         n=$((n + 1))
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         # -noreset: a program connecting while the server resets (when its last client left) fails
-        Xvfb ":$n" -screen 0 "320x320x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
+        Xvfb ":$n" -screen 0 "${screen}x$depth" -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 9>&- &
         xvfb_pid=$!
         export DISPLAY=":$n"
         poll "an X server on $DISPLAY" x_up_or_ended
@@ -73,10 +78,10 @@ found_window() {
 # Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
-    (cd "$work" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+    (cd "$work" && exec env SDL_VIDEODRIVER=$video SDL_AUDIODRIVER=dummy \
         ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
         LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../lsan/x11.supp:print_suppressions=0}" \
-        SDL_VIDEO_WINDOW_POS=0,0 "$hudwright") >"$root/app.log" 2>&1 &
+        SDL_VIDEO_WINDOW_POS=0,0 "${runner[@]}" "$hudwright") >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
     move 160 160 # no window manager: the focus follows the pointer

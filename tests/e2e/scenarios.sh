@@ -48,8 +48,9 @@ put_files() {
 # writes an empty code.txt and nothing else.
 scenario_screenshot() {
     local docs="$here/../../docs/editor.png" sdl
-    sdl=$("${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" "$root/home.bmp") ||
+    sdl=$(cd "$root" && "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" home.bmp) ||
         fail "e2e_home_frame could not draw the window"
+    sdl=${sdl%$'\r'} # a Windows program ends its lines with CR LF
     launch
     wait_screen editor
     # the first frame draws the panel before its values
@@ -92,6 +93,8 @@ scenario_drag() {
     press $((x0 + 2)) $((y0 + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     move $((px + 40)) $((py + 30))
+    # shown there before the next move (Wine would merge the two moves into one)
+    wait_for moving "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
     move $((px + 40)) 241
     release
     wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
