@@ -6,6 +6,10 @@
 # differs between the two is handled at run time, where a built program may
 # meet either library.
 
+if(TARGET hudwright_sdl) # made by cmake/windows.cmake for a Windows build
+  return()
+endif()
+
 find_package(PkgConfig)
 if(PkgConfig_FOUND)
   pkg_check_modules(SDL IMPORTED_TARGET sdl)

@@ -14,12 +14,10 @@
 #include "draw/bmp_input.h"
 #include "draw/text.h"
 #include "editor/screen.h"
+#include "model/file_io.h" // open_regular: the existence test of basecode.txt and bg.bmp
 #include "model/import.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -47,25 +45,6 @@ void text(editor& ed, SDL_Rect at, const char* t) {
 void flip_and_pause(editor& ed, bool pause) {
     show_screen(ed);
     if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
-}
-
-// The existence test of basecode.txt and bg.bmp, for reading. Only a regular
-// file counts as there: a named pipe would hold the open until someone writes
-// to it, and an endless device (a link to /dev/zero) would keep the import
-// reading forever; both are treated like a missing file. (Fix from the hostile
-// file tests.)
-FILE* open_regular(const char* name) {
-    int fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return nullptr;
-    }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    FILE* f = fdopen(fd, "r");
-    if (!f) close(fd);
-    return f;
 }
 
 // bg.bmp as the new background; the built-in one stays when it does not decode.

@@ -1,8 +1,9 @@
 // export.cpp - the code export: changed values to "81%06X %04X" lines.
 #include "model/export.h"
 
+#include "model/file_io.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,24 +51,6 @@ size_t format_codes(const layout& m, char* out, size_t cap) {
 
 namespace {
 
-// Where the bytes really go: a symbolic link is followed so that it stays a link.
-std::string resolve_target(const char* path) {
-    std::string target = path;
-    for (int hops = 0; hops < 40; hops++) {
-        char buf[PATH_MAX];
-        ssize_t n = readlink(target.c_str(), buf, sizeof buf - 1);
-        if (n < 0) break;
-        buf[n]             = '\0';
-        std::string linked = buf;
-        if (linked.empty() || linked[0] != '/') {
-            size_t slash = target.rfind('/');
-            linked = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + linked;
-        }
-        target = linked;
-    }
-    return target;
-}
-
 bool write_all(int fd, const char* data, size_t len) {
     while (len > 0) {
         ssize_t n = write(fd, data, len);
@@ -87,14 +70,14 @@ bool export_codes(const layout& m, const char* path) {
 
     // Write a fresh file beside the target, then rename it over the target, so
     // that a failed save never leaves the old file truncated.
-    std::string target = resolve_target(path);
+    std::string target = link_target(path); // where the bytes really go: a link stays a link
     // A pipe or a device (a link to /dev/null, say) is written into as it is:
     // renaming a file over it would replace the pipe or the device node. The
     // open does not wait for a pipe's reader; without one the save fails.
     // (Fix from the hostile file tests.)
     struct stat existing;
     if (stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
-        int fd  = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        int fd  = open_for_writing(target.c_str());
         bool ok = fd >= 0 && write_all(fd, text, len);
         int err = errno;
         if (fd >= 0) ok = (close(fd) == 0) && ok;
@@ -105,8 +88,8 @@ bool export_codes(const layout& m, const char* path) {
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
-        temp = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        fd   = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temp = target + ".tmp" + std::to_string(process_id()) + "-" + std::to_string(attempt);
+        fd   = create_new_file(temp.c_str());
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
@@ -115,12 +98,12 @@ bool export_codes(const layout& m, const char* path) {
     }
     // Keep the permissions of a file that was there.
     struct stat st;
-    if (stat(target.c_str(), &st) == 0) fchmod(fd, st.st_mode & 07777);
+    if (stat(target.c_str(), &st) == 0) set_mode(fd, st.st_mode & 07777);
 
-    bool ok = write_all(fd, text, len) && fsync(fd) == 0;
+    bool ok = write_all(fd, text, len) && flush_to_disk(fd);
     int err = errno;
     ok      = (close(fd) == 0) && ok;
-    if (ok && rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok && !replace_file(temp.c_str(), target.c_str())) {
         ok  = false;
         err = errno;
     }

@@ -10,6 +10,8 @@
 // order, is picture_store.cpp's business.
 #include "pictures/image_store.h"
 
+#include "model/file_io.h" // temp_file: in the temp folder on Windows too
+
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -31,7 +33,7 @@ FILE* unscramble(FILE* in, unsigned char** bytes, size_t* size) {
 
     std::vector<unsigned char> bmp(stored.size());
     size_t m  = unstore_form(stored.data(), stored.size(), bmp.data());
-    FILE* out = std::tmpfile();
+    FILE* out = temp_file();
     if (!out) return nullptr;
     if ((m > 0 && std::fwrite(bmp.data(), 1, m, out) != m) || std::fflush(out) != 0) {
         std::fclose(out);
@@ -56,7 +58,7 @@ FILE* neformattedpas(FILE* in) {
 }
 
 image_stream unpack_image(const unsigned char* stored, size_t n) {
-    FILE* in = std::tmpfile();
+    FILE* in = temp_file();
     if (!in) return {};
     if (n > 0 && std::fwrite(stored, 1, n, in) != n) {
         std::fclose(in);

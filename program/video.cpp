@@ -20,9 +20,11 @@ const char* window_driver(const char* sdl_videodriver, const char* display, cons
 }
 
 video_start start_video() {
+#if !defined(_WIN32) && !defined(__APPLE__) // their SDL has the system's own window drivers, and no text ones
     const char* driver =
         window_driver(std::getenv("SDL_VIDEODRIVER"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
     if (!driver) return video_no_display;
     if (driver[0] != '\0') setenv("SDL_VIDEODRIVER", driver, 1);
+#endif
     return SDL_Init(SDL_INIT_VIDEO) == 0 ? video_started : video_failed;
 }

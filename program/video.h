@@ -11,7 +11,8 @@
 // unset (or empty) the driver is asked for by name: x11 with DISPLAY set,
 // else wayland with WAYLAND_DISPLAY set (sdl12-compat has it; classic SDL
 // 1.2 then fails with its own reason), else there is no display. A driver the
-// user names is taken as it is (SDL_VIDEODRIVER=dummy, =wayland).
+// user names is taken as it is (SDL_VIDEODRIVER=dummy, =wayland). On Windows
+// and macOS SDL's own choice stands: their drivers are the system's windows.
 #pragma once
 
 enum video_start { video_started, video_no_display, video_failed };

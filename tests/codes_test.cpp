@@ -10,8 +10,10 @@
 
 #include <filesystem>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -21,7 +23,7 @@ using namespace std::string_literals;
 layout imported(std::string text) {
     layout m{};
     start_layout(m);
-    FILE* f = fmemopen(text.data(), text.size(), "r");
+    FILE* f = bytes_stream(text);
     import_base_code(f, m);
     std::fclose(f);
     return m;
@@ -160,6 +162,9 @@ TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
 }
 
 TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_leaves_everything_as_it_was) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: links, permissions, named pipes, file size limits and fork";
+#else
     temp_dir dir;
     layout m{};
     start_layout(m);
@@ -202,6 +207,7 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";
     EXPECT_TRUE(fs::is_empty("dir") && fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
+#endif
 }
 
 } // namespace

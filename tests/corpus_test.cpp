@@ -15,9 +15,8 @@ std::vector<std::string> kept(const char* target) {
     std::vector<std::string> inputs;
     std::error_code ec; // a directory that is not there holds nothing
     for (const char* dir : {"corpus/", "fuzz/seeds/"})
-        for (auto& e :
-             fs::directory_iterator(fs::path(__FILE__).parent_path() / (dir + std::string(target)), ec))
-            if (e.is_regular_file()) inputs.push_back(read_file(e.path()));
+        for (auto& e : fs::directory_iterator(test_data_dir() / (dir + std::string(target)), ec))
+            if (e.is_regular_file()) inputs.push_back(read_file(e.path().string()));
     EXPECT_FALSE(inputs.empty()) << "the seeds are missing";
     return inputs;
 }

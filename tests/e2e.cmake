@@ -15,4 +15,7 @@ foreach(s screenshot escape_countdown drag typed accepted prompts_no taps scale_
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240
     ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>")
+  if(WIN32) # under Wine: one at a time, the X servers and the prefix shared
+    set_tests_properties(e2e_${s} PROPERTIES RUN_SERIAL ON)
+  endif()
 endforeach()

@@ -54,6 +54,9 @@ std::pair<std::string, Uint32> accept(const char* name) {
 }
 
 TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: named pipes, links to devices and fork";
+#else
     for (const char* name : {"basecode.txt", "bg.bmp"}) {
         // a pipe nobody writes to (opening it would wait), an endless device
         // behind a link (reading it would never end), a directory
@@ -66,6 +69,7 @@ TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
             EXPECT_TRUE(fs::is_fifo(name) || fs::is_symlink(name) || fs::is_directory(name));
         }
     }
+#endif
 }
 
 TEST(hostile, a_bg_bmp_becomes_the_background_and_shows_when_it_decodes_and_else_changes_nothing) {

@@ -10,8 +10,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#ifndef _WIN32
 #include <malloc.h>
 #include <sys/resource.h>
+#endif
 
 #ifndef __has_feature
 #define __has_feature(x) 0
@@ -101,6 +103,8 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
     free_pictures(p);
 }
 
+// POSIX only: /proc and resource limits.
+#ifndef _WIN32
 int open_temporary_files() { // descriptors of this process on removed files
     int n = 0;
     std::error_code ec;
@@ -173,5 +177,10 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
     EXPECT_TRUE(spare >= 12 && spare < 64) << "eleven streams kept open and a loaded picture: " << spare;
     EXPECT_EQ(open_temporary_files(), before);
 }
+#else
+TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everything) {
+    GTEST_SKIP() << "POSIX only: resource limits and /proc";
+}
+#endif
 
 } // namespace

@@ -1,18 +1,28 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
+#include "model/file_io.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace fs = std::filesystem;
 
 temp_dir::temp_dir() : previous(fs::current_path().string()) {
-    char tmpl[] = "/tmp/hudwright-test-XXXXXX";
-    fs::current_path(path = mkdtemp(tmpl));
+    // a new folder in the temp folder (TMPDIR, or on Windows the user's)
+    std::random_device random;
+    fs::path made;
+    do made = fs::temp_directory_path() / ("hudwright-test-" + std::to_string(random()));
+    while (!fs::create_directory(made));
+    fs::current_path(path = made.string());
 }
 
 temp_dir::~temp_dir() {
@@ -43,9 +53,34 @@ bool file_exists(const std::string& path) {
     return fs::exists(path);
 }
 
+FILE* bytes_stream(const std::string& text) {
+#ifdef _WIN32 // no fmemopen
+    FILE* f = temp_file();
+    if (f &&
+        (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0)) {
+        std::fclose(f);
+        return nullptr;
+    }
+    return f;
+#else // fmemopen cannot open no bytes
+    return text.empty() ? std::fopen("/dev/null", "rb")
+                        : fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+#endif
+}
+
+fs::path test_data_dir() {
+#ifdef _WIN32
+    wchar_t program[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    return fs::path(std::wstring(program, n)).parent_path() / "testdata";
+#else
+    return fs::path(__FILE__).parent_path();
+#endif
+}
+
 bool start_headless(editor& ed) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    set_env_default("SDL_VIDEODRIVER", "dummy");
+    set_env_default("SDL_AUDIODRIVER", "dummy");
     if (!start_up(ed)) return false;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;

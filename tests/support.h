@@ -7,11 +7,15 @@
 
 #include <SDL.h>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 // Makes a fresh temporary directory the working one; removes it afterwards.
 struct temp_dir {
@@ -24,7 +28,14 @@ std::string read_file(const std::string& path);
 std::vector<std::string> read_lines(const std::string& path); // without line ends
 void write_file(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
+// The bytes of text as a stream to read, NUL bytes and all (closed with fclose).
+FILE* bytes_stream(const std::string& text);
+// The folder of the test data (corpus/, fuzz/seeds/): the sources' tests/ folder,
+// or on Windows testdata/ beside the test program (copied there by
+// tests/windows.cmake), since a Linux path means nothing there.
+std::filesystem::path test_data_dir();
 
+#ifndef _WIN32 // Windows has no fork: the tests that need it are POSIX only
 // Runs body in a child process: its exit status, 100 + the signal that ended
 // it, or -1 when it had not ended after ten seconds (SDL ignores SIGALRM, so
 // the parent keeps the time).
@@ -39,6 +50,7 @@ template <class Body> int in_child(Body body) {
     waitpid(child, &status, 0);
     return -1;
 }
+#endif
 
 // Starts the editor on the dummy video driver with every pause off (false:
 // start-up failed); the second form also sets the state the loop sets before

@@ -6,12 +6,13 @@
 // zoom_fit, dir and command_line.
 #include "editor/input.h"
 #include "editor/screen.h"
+#include "model/file_io.h"
 #include "program/options.h"
 #include "program/video.h"
 #include "support.h"
 
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -24,7 +25,7 @@ struct zoomed : ::testing::Test {
 
     void start(int zoom) {
         if (open) tear_down(ed);
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        set_env_default("SDL_VIDEODRIVER", "dummy");
         open = start_up(ed, zoom);
         ASSERT_TRUE(open);
         ed.frame_delay_ms = ed.screen_delay_ms = 0;
@@ -205,8 +206,7 @@ struct command {
 TEST(options, each_form_is_read_and_each_misuse_says_what_is_wrong) {
     temp_dir dir;
     write_file("notes.txt", "x");
-    ASSERT_EQ(mkdir("hud", 0700), 0);
-    ASSERT_EQ(mkdir("-hud", 0700), 0);
+    ASSERT_TRUE(std::filesystem::create_directory("hud") && std::filesystem::create_directory("-hud"));
 
     const command none({}), three({"--zoom", "3", "hud"}), one({"hud", "--zoom=1"}), dashed({"--", "-hud"});
     EXPECT_TRUE(none.o.mode == mode_run && none.o.zoom == zoom_fit && !none.o.dir);

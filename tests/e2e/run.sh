@@ -3,25 +3,30 @@
 # program in a fresh directory and a private X server, driven by xdotool,
 # checked through code.txt and xwd dumps. Every wait polls what the window
 # shows; none sleeps. LAYOUT is what tools/print_layout writes: where the
-# controls and the elements are.
+# controls and the elements are. A Windows build (HUDWRIGHT ends in .exe) runs
+# under Wine (tools/windows/wine-run) on SDL's windib driver.
 #
 # A scenario may set, before it launches: args (the program's arguments), from
 # (the directory it starts in; default work/), screen (the X screen, WxH;
-# default 320x320, where the window opens at zoom 1), zoom (the window's zoom:
-# moves are given and shots taken in the editor's own 320x320 pixels; a shot
-# of the whole window is kept as NAME.big.xwd) and driver (SDL_VIDEODRIVER;
-# empty: unset).
+# default 320x320 - 400x400 under Wine - where the window opens at zoom 1),
+# zoom (the window's zoom: moves are given and shots taken in the editor's own
+# 320x320 pixels; a shot of the whole window is kept as NAME.big.xwd) and
+# video (SDL_VIDEODRIVER; empty: unset).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
 hudwright=$(realpath "$2")
 # shellcheck source=/dev/null
 . "$3"
-root=$(mktemp -d "/tmp/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
+runner=() video=x11 screen=320x320 scratch=/tmp
+# Wine places the window at 3,22: a larger screen holds it whole. The scratch
+# folder lies beside the program, in the build folder that Wine maps as D:.
+case $hudwright in *.exe) runner=("$here/../../tools/windows/wine-run") video=windib screen=400x400 scratch=$(dirname "$hudwright") ;; esac
+root=$(mktemp -d "$scratch/hudwright-e2e-$1.XXXXXX") # logs and shots; the program runs in work/
 work="$root/work"
 mkdir "$work"
 xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
-args=() from="" screen=320x320 zoom=1 driver=x11
+args=() from="" zoom=1
 # how every run of the program reports (and ends on) what the sanitizers find
 sanitizers=(ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../lsan/x11.supp:print_suppressions=0}")
@@ -84,10 +89,10 @@ found_window() {
 # Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
-    local video=(SDL_VIDEODRIVER="$driver")
-    [ -n "$driver" ] || video=(-u SDL_VIDEODRIVER)
-    (cd "${from:-$work}" && exec env "${video[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" SDL_VIDEO_WINDOW_POS=0,0 \
-        "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
+    local driver=(SDL_VIDEODRIVER="$video")
+    [ -n "$video" ] || driver=(-u SDL_VIDEODRIVER)
+    (cd "${from:-$work}" && exec env "${driver[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" SDL_VIDEO_WINDOW_POS=0,0 \
+        "${runner[@]}" "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
     move 160 160 # no window manager: the focus follows the pointer

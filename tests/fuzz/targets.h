@@ -24,7 +24,7 @@ inline std::string describe(const char* what, long a, long b = 0) {
 
 inline void import_bytes(const uint8_t* data, size_t size, layout& m) {
     std::string copy(reinterpret_cast<const char*>(data), size);
-    FILE* in = size ? fmemopen(copy.data(), size, "r") : std::fopen("/dev/null", "r");
+    FILE* in = bytes_stream(copy);
     if (!in) return;
     import_base_code(in, m);
     std::fclose(in);

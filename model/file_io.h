@@ -1,0 +1,49 @@
+// file_io.h - the file operations whose POSIX and Windows forms differ, each
+// in one place, so that the rest of the program reads the same everywhere.
+//
+// Every file is opened in binary mode: on Windows the C library's default text
+// mode would write code.txt with CR LF line ends and stop reading a basecode.txt
+// at a Ctrl-Z byte; the same bytes as on Linux are wanted. Windows follows no
+// symbolic links here, keeps no POSIX permissions and has no named pipes in a
+// folder; rename there does not replace a file, so replace_file does it its own
+// way. Not for anything else: the formats and the save's sequence of steps are
+// the callers' (model/export.cpp, shell/image_store.cpp, ui/startup.cpp).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// A new temporary file for reading and writing, removed when it is closed or
+// the process ends; nullptr (errno set) when none can be made. On Windows it
+// lies in the user's temp folder (GetTempPath): the C library's tmpfile()
+// makes it in the drive's root, which needs administrator rights.
+FILE* temp_file();
+
+// name opened for reading when it is a regular file; nullptr when it is
+// missing or something else (a directory, a named pipe, a device), found out
+// without waiting for a pipe's writer.
+FILE* open_regular(const char* name);
+
+// Where a chain of symbolic links from path ends, the links read one by one
+// (at most 40); path itself where there is no link, and always on Windows.
+std::string link_target(const char* path);
+
+// A descriptor for writing into something that is there and is no regular file
+// (a pipe, a device): without waiting for a pipe's reader, never becoming the
+// process's terminal. -1 with errno set on failure.
+int open_for_writing(const char* path);
+// A descriptor on a new file made at path, which must not exist yet (mode 0666
+// less the umask; not inherited by child processes). -1 with errno set.
+int create_new_file(const char* path);
+// Gives the file open at fd the permission bits mode (POSIX only).
+void set_mode(int fd, unsigned mode);
+// Waits until the file's bytes are on the disk. False with errno set.
+bool flush_to_disk(int fd);
+// Moves the file from over to, replacing a file there in one step. False with
+// errno set; then to is as it was.
+bool replace_file(const char* from, const char* to);
+// This process's id, to make file names no other process uses at once.
+unsigned long process_id();
+
+// Sets the environment variable name to value unless it is set already.
+void set_env_default(const char* name, const char* value);

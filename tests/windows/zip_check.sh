@@ -1,0 +1,33 @@
+#!/bin/sh
+# zip_check.sh ZIP VERSION - the Windows zip as a user gets it: one folder with
+# hudwright.exe, README.txt and LICENSE.txt, nothing else; the program is a
+# windowed 64-bit one that imports only DLLs every Windows has; the two texts
+# have Windows line ends, the README names the version and the licence SDL's.
+set -eu
+zip=$1 version=$2
+name=$(basename "$zip" .zip)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+(cd "$dir" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+got=$(cd "$dir" && find . -type f | sort | tr '\n' ' ')
+[ "$got" = "./$name/LICENSE.txt ./$name/README.txt ./$name/hudwright.exe " ] || fail "the zip holds $got"
+exe="$dir/$name/hudwright.exe"
+head=$(x86_64-w64-mingw32-objdump -p "$exe")
+echo "$head" | grep -q '^Subsystem.*(Windows GUI)' || fail "hudwright.exe is no windowed program"
+echo "$head" | grep -q '^Magic.*020b' || fail "hudwright.exe is no 64-bit program"
+dlls=$(echo "$head" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+for dll in $dlls; do
+    case $dll in
+    advapi32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll | winmm.dll | shell32.dll | ole32.dll) ;;
+    *) fail "hudwright.exe needs $dll (all it needs: $dlls)" ;;
+    esac
+done
+x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' && fail "hudwright.exe is not stripped"
+for t in README.txt LICENSE.txt; do
+    [ "$(tr -cd '\n' <"$dir/$name/$t" | wc -c)" = "$(tr -cd '\r' <"$dir/$name/$t" | wc -c)" ] ||
+        fail "$t has lines without CR LF"
+done
+grep -q "^Hudwright $version for Windows" "$dir/$name/README.txt" || fail "README.txt does not name version $version"
+grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$dir/$name/LICENSE.txt" || fail "LICENSE.txt lacks SDL's LGPL"
+echo "PASS: $name.zip"
