@@ -389,16 +389,19 @@ scenario_zoom() {
     press $((x0 + 2)) $((y0 + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     move $((px + 40)) $((py + 30))
-    release
+    # (waited for before the next move: Wine keeps only the latest of two quick ones)
     wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
-    bar $meter "$(at dragged)"
-    [ "$bx $by" = "$((x0 + 40)) $((y0 + 30))" ] || fail "the bar is at $bx $by, not $((x0 + 40)) $((y0 + 30))"
+    move $((px + 40)) 241 # below the preview: ignored, as at zoom 1
+    release
     wait_for moved "a still window" same "$(at dragged)" 0 0 320 320
+    bar $meter "$(at moved)"
+    [ "$bx $by" = "$((x0 + 40)) $((y0 + 30))" ] || fail "the bar is at $bx $by, not $((x0 + 40)) $((y0 + 30))"
     magnified moved "xwd:$(at moved)"
     keys ctrl+minus
     zoom=1
     poll "a 320x320 window" is_size 320 320
     wait_for small "the same picture at zoom 1" same "$(at moved)" 0 0 320 320
+    move 160 160 # the keys go to the window under the pointer
     keys ctrl+equal
     zoom=2
     poll "a 640x640 window again" is_size 640 640
