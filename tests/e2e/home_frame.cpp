@@ -11,12 +11,20 @@
 
 #include <cstdio>
 
+#ifdef main // SDL's headers make main SDL_main on Windows; the program's own SDL_main is linked in
+#undef main
+#endif
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: home_frame OUT.bmp\n");
         return 2;
     }
+#ifdef _WIN32
+    _putenv_s("SDL_VIDEODRIVER", "dummy");
+#else
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+#endif
     const SDL_version* v = SDL_Linked_Version();
     editor ed;
     if (!start_editor_headless(ed)) return 1;
