@@ -10,13 +10,22 @@
 #include "support.h"
 
 #include <cstdio>
+#include <cstdlib>
+
+#ifdef main
+#undef main // SDL's header renames it on Windows; this main is the program's own
+#endif
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: home_frame OUT.bmp\n");
         return 2;
     }
+#ifdef _WIN32
+    _putenv_s("SDL_VIDEODRIVER", "dummy");
+#else
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+#endif
     const SDL_version* v = SDL_Linked_Version();
     editor ed;
     if (!start_editor_headless(ed)) return 1;
