@@ -47,7 +47,8 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
     testing::internal::CaptureStderr();
     click(ctl_save);
     passes(1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "hudwright: cannot save code.txt: Is a directory\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("hudwright: cannot save code.txt: ", 0), 0u)
+        << "the system's reason follows: a directory on Linux, no permission on Windows";
     const int failed = note_pixels();
     EXPECT_TRUE(ed.note == note_failed && failed > saved) << "NOT SAVED, dark on white";
     ed.now_ms += 60000;
@@ -105,6 +106,7 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
 
+#ifndef _WIN32 // links are POSIX's; Windows follows none
     tear_down(ed);
     fs::remove("code.txt"), fs::remove(unsaved_file);
     write_file("code.txt", "kept\n");
@@ -116,6 +118,7 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
     EXPECT_EQ(read_file("code.txt"), "kept\n");
+#endif
 }
 
 } // namespace

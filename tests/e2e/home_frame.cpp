@@ -10,9 +10,10 @@
 #include "support.h"
 
 #include <cstdio>
+#include <cstdlib>
 
-#ifdef main // SDL's headers make main SDL_main on Windows; the program's own SDL_main is linked in
-#undef main
+#ifdef main
+#undef main // SDL's header renames it on Windows; this main is the program's own
 #endif
 
 int main(int argc, char** argv) {
