@@ -104,8 +104,9 @@ TEST_F(undo_steps, the_bottom_is_the_layout_opened_with_the_base_code_and_the_ed
     tear_down(ed);
     ASSERT_TRUE(start_headless(ed));
     ed.manual_clock = true;
-    // the A Button's x, the B Button's x at -20
-    FILE* in = bytes_stream("812114C6 00C8\n81211230 FFEC\n");
+    // the A Button's x, the B Button's x at -20 (kept while the stream reads them)
+    const std::string base = "812114C6 00C8\n81211230 FFEC\n";
+    FILE* in               = bytes_stream(base);
     import_base_code(in, ed.model);
     std::fclose(in);
     start_editor_state(ed);
