@@ -145,6 +145,10 @@ void draw_save_note(editor& ed) {
     const char* t    = saved ? saved_text : failed_text;
     const auto x     = static_cast<Sint16>(save_note_area.x + save_note_area.w -
                                        glyph_width * static_cast<int>(std::strlen(t)));
+    if (!saved) // one white label, the space between the words included
+        fill(ed.screen,
+             SDL_Rect{x, save_note_area.y, static_cast<Uint16>(glyph_width * std::strlen(t)), glyph_height},
+             255, 255, 255);
     text(ed, x, save_note_area.y, t, saved ? font_labels : font_digits);
 }
 
