@@ -31,6 +31,16 @@ none_of() { for c in "${@:2}"; do [ "$(count "$1" 0 0 320 240 "$c")" = 0 ] || fa
 answer_prompts() { # X Y: both prompts answered with the word at X Y
     wait_screen basecode-prompt && click "$@" && wait_screen bg-prompt && click "$@" && wait_screen editor
 }
+# grab_meter_and_move DX DY SHOT: presses on the Magic Meter's bar at bx, by (the
+# pointer jumps to its centre, px, py), moves the pointer DX DY on and waits until
+# SHOT shows the bar moved, the button still held (Wine would merge a quick move
+# with the jump or with the next move).
+grab_meter_and_move() {
+    press $((bx + 2)) $((by + 2))
+    poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
+    move $((px + $1)) $((py + $2))
+    wait_for "$3" "the meter to follow the pointer" bar_moved $meter "$bx $by"
+}
 save_and_quit() { click "${save[@]}" && keys Escape && wait_exit; }
 
 # A basecode.txt in the export's own form (the A Button 7 above the top edge, the
@@ -91,11 +101,7 @@ scenario_drag() {
     wait_screen editor
     bar $meter "$(at editor)"
     local x0=$bx y0=$by x1 y1
-    press $((x0 + 2)) $((y0 + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
-    move $((px + 40)) $((py + 30))
-    # shown there before the next move (Wine would merge the two moves into one)
-    wait_for moving "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
+    grab_meter_and_move 40 30 moving
     move $((px + 40)) 241
     release
     wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
@@ -293,11 +299,7 @@ scenario_undo() {
     a_still_editor editor
     bar $meter "$(at editor)"
     local x0=$bx y0=$by x1 y1
-    press $((x0 + 2)) $((y0 + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
-    move $((px + 30)) $((py + 20))
-    # shown there before the release (Wine would take the move for the pointer's jump)
-    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
+    grab_meter_and_move 30 20 dragged
     release
     bar $meter "$(at dragged)"
     x1=$bx y1=$by
