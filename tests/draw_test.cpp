@@ -4,6 +4,7 @@
 #include "draw/text.h"
 #include "support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -53,9 +54,9 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_up_to_4096_p
     for (SDL_Surface* p : {s, tall, tallest}) SDL_FreeSurface(p);
 }
 
-// blit_copy clips exactly as SDL_UpperBlit does, at each of the four edges of
-// the target's clip rectangle and of the source part, and writes back the
-// same rectangle.
+// blit_copy clips exactly as classic SDL 1.2's SDL_UpperBlit does, at each of
+// the four edges of the target's clip rectangle and of the source part, and
+// writes back the same rectangle.
 TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
     SDL_Surface *p = picture(9, 7), *mine = picture(40, 30), *sdls = picture(40, 30);
     const SDL_Rect clip = {3, 2, 31, 24}; // right edge x 33, bottom edge y 25
@@ -68,6 +69,10 @@ TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
                 SDL_Rect a = part, b = part, at_mine = {Sint16(x), Sint16(y), 0, 0}, at_sdls = at_mine;
                 blit_copy(p, &a, mine, &at_mine);
                 SDL_UpperBlit(p, &b, sdls, &at_sdls);
+                // SDL2 (sdl12-compat) leaves the corner of a blit clipped away wholly where it was;
+                // classic SDL 1.2 moves it to the edge, and so does blit_copy on both
+                if (at_sdls.w == 0 || at_sdls.h == 0)
+                    at_sdls.x = std::max(at_sdls.x, clip.x), at_sdls.y = std::max(at_sdls.y, clip.y);
                 ASSERT_TRUE(same_pixels(mine, sdls)) << x << "," << y << " part " << part.x << "," << part.y;
                 ASSERT_EQ(std::memcmp(&at_mine, &at_sdls, sizeof at_mine), 0) << x << "," << y;
             }

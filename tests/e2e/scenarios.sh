@@ -411,6 +411,8 @@ scenario_zoom() {
     # hidden and shown again, the window is drawn anew though the picture did not change
     xdotool windowunmap --sync "$wid"
     xdotool windowmap --sync "$wid"
+    # an unmapped window loses the keyboard focus that SDL2 (sdl12-compat) gave it
+    xdotool windowfocus --sync "$wid" 2>/dev/null || true
     wait_for exposed "the picture after an expose" same "$(at moved)" 0 0 320 320
     save_and_quit
     local x y
