@@ -391,11 +391,7 @@ scenario_zoom() {
     keys 0 0 b b # the A Button one pixel right
     bar $meter "$(at still)"
     local x0=$bx y0=$by
-    press $((x0 + 2)) $((y0 + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
-    move $((px + 40)) $((py + 30))
-    # (waited for before the next move: Wine keeps only the latest of two quick ones)
-    wait_for dragged "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
+    grab_meter_and_move 40 30 dragged
     move $((px + 40)) 241 # below the preview: ignored, as at zoom 1
     release
     wait_for moved "a still window" same "$(at dragged)" 0 0 320 320
