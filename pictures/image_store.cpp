@@ -106,9 +106,21 @@ SDL_Surface* decode_stream(image_stream& s) {
 
 SDL_Surface* enable_pixel_alpha(SDL_Surface* s) {
     if (!s || s->format->BytesPerPixel != 4) return s;
-    // A new surface made with the alpha mask, not the mask written into the
-    // picture's format: sdl12-compat blits an SDL2 surface of its own, which
-    // never sees a mask set afterwards, and would draw the picture opaque.
+    // Classic SDL 1.2 (before 1.2.50) blits by the format it is given: the mask
+    // is written into the picture's own format, which costs nothing - the
+    // frame does this for every element it draws.
+    if (SDL_Linked_Version()->patch < 50) {
+        s->format->Amask  = 0xFF000000;
+        s->format->Ashift = 24;
+        // SDL leaves Aloss at 8 for a format without alpha; the generic blitters
+        // shift the alpha byte by it, so it must go to 0 with the mask.
+        s->format->Aloss = 0;
+        SDL_SetAlpha(s, SDL_SRCALPHA, 255);
+        return s;
+    }
+    // sdl12-compat blits an SDL2 surface of its own, which never sees a mask
+    // set afterwards and would draw the picture opaque: a new surface is made
+    // with the alpha mask and the pixels copied into it.
     const SDL_PixelFormat* f = s->format;
     SDL_Surface* a =
         SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, f->Rmask, f->Gmask, f->Bmask, 0xFF000000);

@@ -41,10 +41,12 @@ SDL_Surface* load_image(const unsigned char* stored, size_t n);
 // without them, from the rewound file (nullptr for a stream never made).
 SDL_Surface* decode_stream(image_stream& s);
 // The 32-bit picture s with each pixel's top byte as its alpha and source-alpha
-// blending on, so that blits blend by that byte: a new surface with the same
-// pixels, made with the alpha mask (the way that holds on sdl12-compat too);
-// s is freed. nullptr when that surface cannot be made. A null picture or one
-// of another depth comes back as it is.
+// blending on, so that blits blend by that byte. On classic SDL 1.2 that is s
+// itself with the alpha mask in its format; on sdl12-compat, which blits by a
+// surface of its own made when s was, a new surface with the same pixels made
+// with the alpha mask (s is freed; nullptr when it cannot be made). Use the
+// result in place of s. A null picture or one of another depth comes back as
+// it is.
 [[nodiscard]] SDL_Surface* enable_pixel_alpha(SDL_Surface* s);
 
 // The picture in the pixel format of screen, when drawing it that way gives
