@@ -19,16 +19,6 @@ namespace {
 
 using namespace std::string_literals;
 
-// Imports text through a real stream, NUL bytes and all, into a fresh layout.
-layout imported(std::string text) {
-    layout m{};
-    start_layout(m);
-    FILE* f = bytes_stream(text);
-    import_base_code(f, m);
-    std::fclose(f);
-    return m;
-}
-
 TEST(import, each_text_sets_exactly_its_fields) {
     const std::string junk = "# my layout\n81211258 0010\n; moved the map\n812117DE 0030  trailing words\n"
                              "hello world 812114C6 00C8\n812114C4 zz\n-1 5\n0x812114C6 0001\nG1211258 0001\n"
@@ -71,8 +61,7 @@ TEST(import, exported_code_reads_back_to_the_same_layout) {
     temp_dir dir;
     std::mt19937 rng(20240611);
     for (int seed = 0; seed < 200; seed++) {
-        layout edited{};
-        start_layout(edited);
+        layout edited = home_layout();
         for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--) { // a random handful of values
             SDL_Rect& p  = edited.elements[rng() % element_count].pos;
             SDL_Color& c = edited.colors[rng() % color_count].value;
@@ -140,8 +129,7 @@ TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
     for (size_t i = 0; i < code_table.size(); i++) EXPECT_EQ(code_table[i].offset, offsets[i]) << i;
     // and each entry names the value it holds: setting it through the entry shows as that value's change
     for (const code_entry& c : code_table) {
-        layout m{};
-        start_layout(m);
+        layout m = home_layout();
         set_code_value(m, c, code_home(m, c) ^ 1);
         const char* what[] = {"x", "y", "s", "c", "c", "c"};
         ASSERT_EQ(changes(m).size(), 1u);
@@ -152,8 +140,7 @@ TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
 TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
     temp_dir dir;
     for (auto& c : cases) {
-        layout m{};
-        start_layout(m);
+        layout m = home_layout();
         c.edit(m);
         write_file("code.txt", "81211258 0010\n");
         ASSERT_TRUE(export_codes(m)) << c.what;
@@ -166,8 +153,7 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     GTEST_SKIP() << "POSIX only: links, permissions, named pipes, file size limits and fork";
 #else
     temp_dir dir;
-    layout m{};
-    start_layout(m);
+    layout m            = home_layout();
     m.elements[0].pos.x = 187; // 812114C6 00BB
     fs::create_directory("real");
     write_file("real/codes.txt", "old\n");

@@ -6,7 +6,6 @@
 #include "support.h"
 #include "editor/startup.h"
 
-#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -135,23 +134,6 @@ TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
     const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;
     EXPECT_TRUE(fits(core + std::string(8, '\0')));
     EXPECT_FALSE(fits(core + std::string(7, '\0')));
-}
-
-// Alpha bytes of a picture with an alpha mask are copied, never blended.
-TEST(hostile, a_picture_without_its_alpha_mask_draws_its_pixels_whole) {
-    SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    const Uint32 clear_and_half[] = {0x00123456, 0x80ABCDEF};
-    std::memcpy(p->pixels, clear_and_half, sizeof clear_and_half);
-    p = without_alpha(p);
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->format->Amask, 0u);
-    SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(target, nullptr, 0xFF0000);
-    SDL_UpperBlit(p, nullptr, target, nullptr);
-    EXPECT_EQ(pixel_at(target, 0, 0) & 0xFFFFFF, 0x123456u);
-    EXPECT_EQ(pixel_at(target, 1, 0) & 0xFFFFFF, 0xABCDEFu);
-    SDL_FreeSurface(target);
-    SDL_FreeSurface(p);
 }
 
 } // namespace

@@ -17,23 +17,7 @@
 
 namespace {
 
-// The centre of a control's box.
-int cx(panel_control c) {
-    return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2;
-}
-int cy(panel_control c) {
-    return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2;
-}
-
 struct input : editor_test {
-    void drain() { poll_editor_events(ed); }
-    void size(int e, int w, int h) { ed.model.element_sizes[e] = {w, h}; }
-    void click(int x, int y) { push_press(x, y), push_release(x, y); }
-    void click(panel_control c) { click(cx(c), cy(c)); }
-    void restart() {
-        tear_down(ed);
-        ASSERT_TRUE(start_editor_headless(ed));
-    }
     // The four value texts, "x y scale colour".
     std::string texts() const {
         return std::string(ed.x_text) + " " + ed.y_text + " " + ed.scale_text + " " + ed.color_text;
@@ -68,17 +52,17 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
     auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
         return push_press(x, y, button), drain(), ed.model.selected;
     };
-    for (int e = 0; e < element_count; e++) pos(e) = {300, 200, 0, 0}, size(e, 0, 0);
-    pos(3) = {-10, -10, 0, 0}, size(3, 20, 20);
-    for (int e : {1, 12, 19}) pos(e) = {50, 50, 0, 0}, size(e, 41, 30);
+    for (int e = 0; e < element_count; e++) place(e, 300, 200);
+    place(3, -10, -10, 20, 20);
+    for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
     EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
     push_release(0, 0);
     EXPECT_TRUE(press(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
     EXPECT_EQ(press(60, 60), 19) << "overlapping boxes: a number beats an icon";
     push_release(0, 0);
-    pos(19) = {300, 200, 0, 0};
+    place(19, 300, 200);
     EXPECT_EQ(press(60, 60), 12) << "an icon beats a button";
-    pos(12) = {300, 200, 0, 0};
+    place(12, 300, 200);
     EXPECT_EQ(press(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
     push_release(0, 0);
     EXPECT_EQ(press(90, 60), 1);

@@ -3,36 +3,9 @@
 // descriptors stay flat after the first thousand. Fewer: HUDWRIGHT_LONG_PASSES.
 #include "fuzz/targets.h"
 
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <unistd.h>
-
-#ifndef __has_feature
-#define __has_feature(x) 0
-#endif
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-extern "C" size_t __sanitizer_get_current_allocated_bytes(); // not every compiler ships its header
-#define HUDWRIGHT_ASAN 1
-#endif
 
 namespace {
-
-// Live heap bytes where the sanitizer tells them (not its quarantine), else the resident size.
-long held_bytes() {
-#ifdef HUDWRIGHT_ASAN
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
-#else
-    long pages = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return resident * sysconf(_SC_PAGESIZE);
-#endif
-}
-
-long open_descriptors() {
-    auto fds = std::filesystem::directory_iterator("/proc/self/fd");
-    return std::distance(begin(fds), end(fds));
-}
 
 TEST(long_run, a_hundred_thousand_random_passes_keep_the_invariants_and_memory_and_descriptors_flat) {
     long passes = 100000;
@@ -46,10 +19,10 @@ TEST(long_run, a_hundred_thousand_random_passes_keep_the_invariants_and_memory_a
     for (long pass = 0; pass < passes; pass += 12) {
         for (uint8_t& b : input) b = static_cast<uint8_t>(rng());
         ASSERT_EQ(fuzz::events_one(s, input.data(), input.size()), "") << "near pass " << pass;
-        if (pass == 996) s.reset(), held = held_bytes(), descriptors = open_descriptors();
+        if (pass == 996) s.reset(), held = live_heap_bytes(), descriptors = open_descriptors();
     }
     s.reset(); // the window back at 320 x 320
-    EXPECT_LT(held_bytes() - held, 256 * 1024) << "a leaked 8x8 surface per frame would add megabytes";
+    EXPECT_LT(live_heap_bytes() - held, 256 * 1024) << "a leaked 8x8 surface per frame would add megabytes";
     EXPECT_EQ(open_descriptors(), descriptors);
     s.close();
 }

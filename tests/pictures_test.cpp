@@ -1,6 +1,7 @@
 // pictures_test.cpp - the stored form, the alpha set-up and the screen's
 // format; the rules the built-in pictures follow; start-up out of file handles
 // and the streams it makes.
+#include "draw/bmp_input.h"
 #include "model/color_walk.h"
 #include "model/elements.h"
 #include "pictures/image_store.h"
@@ -9,18 +10,8 @@
 
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #ifndef _WIN32
-#include <malloc.h>
 #include <sys/resource.h>
-#endif
-
-#ifndef __has_feature
-#define __has_feature(x) 0
-#endif
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-#define HUDWRIGHT_ASAN 1
 #endif
 
 namespace {
@@ -38,23 +29,28 @@ TEST(image_store, the_stored_form_is_the_file_back_to_front_with_its_bytes_raise
 
 // The alpha set-up makes blits blend by the top byte, also into a 24-bit
 // target, whose blitter reads the alpha through Aloss; a blended picture keeps
-// its format for the screen.
-TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_keeps_the_picture_as_it_is) {
-    SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-    const Uint32 clear_half_opaque[] = {0x00FFFFFF, 0x80FFFFFF, 0xFF040207};
-    std::memcpy(p->pixels, clear_half_opaque, sizeof clear_half_opaque);
-    p = enable_pixel_alpha(p);
-    for (int bits : {32, 24}) {
-        SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, bits, 0xFF0000, 0xFF00, 0xFF, 0);
-        SDL_UpperBlit(p, nullptr, target, nullptr);
-        // a 32-bit target's top byte is padding (SDL2 beneath sdl12-compat writes it)
-        auto rgb = [&](int x) { return pixel_at(target, x, 0) & 0xFFFFFF; };
-        EXPECT_TRUE(rgb(0) == 0 && rgb(2) == 0x040207u) << bits;
-        EXPECT_NEAR(rgb(1) >> 16, 128, 2) << bits;
-        EXPECT_EQ(in_screen_format(p, target), p) << bits;
-        SDL_FreeSurface(target);
-    }
-    SDL_FreeSurface(p);
+// its format for the screen. A picture stripped of its alpha mask (a bg.bmp's
+// stray alpha bytes) is copied whole.
+TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_alpha_mask_draws_whole) {
+    const Uint32 clear_half_opaque[] = {0x00123456, 0x80ABCDEF, 0xFF040207};
+    for (bool blend : {true, false})
+        for (int bits : {32, 24}) {
+            SCOPED_TRACE(testing::Message() << "blend " << blend << ", " << bits << " bits");
+            SDL_Surface* p =
+                SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, 32, 0xFF0000, 0xFF00, 0xFF, blend ? 0 : 0xFF000000);
+            std::memcpy(p->pixels, clear_half_opaque, sizeof clear_half_opaque);
+            p                   = blend ? enable_pixel_alpha(p) : without_alpha(p);
+            SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, bits, 0xFF0000, 0xFF00, 0xFF, 0);
+            SDL_UpperBlit(p, nullptr, target, nullptr);
+            // a 32-bit target's top byte is padding (SDL2 beneath sdl12-compat writes it)
+            auto rgb = [&](int x) { return pixel_at(target, x, 0) & 0xFFFFFF; };
+            EXPECT_TRUE(rgb(0) == (blend ? 0 : 0x123456u) && rgb(2) == 0x040207u);
+            EXPECT_TRUE(blend ? std::abs(int(rgb(1) >> 16) - 0xAB / 2) <= 2 : rgb(1) == 0xABCDEF)
+                << std::hex << rgb(1);
+            EXPECT_TRUE(!blend || in_screen_format(p, target) == p) << "kept as it is for the screen";
+            SDL_FreeSurface(target);
+            SDL_FreeSurface(p);
+        }
 }
 
 // The artwork's rules (assets/README.md): what the editor does with a picture
@@ -67,7 +63,6 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
         SDL_Surface* kept = kept_picture(p, id);
         return SDL_ConvertSurface(kept, kept->format, kept->flags);
     };
-    auto pixel = [](SDL_Surface* s, int x, int y) { return pixel_at(s, x, y); };
     for (const element_row& row : element_table) {
         SDL_Surface* face = decoded(row.picture);
         SCOPED_TRACE(row.name);
@@ -76,14 +71,14 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
         if (row.tint == tint_picture) { // white wherever it shows: it takes the colour exactly
             for (int y = 0; y < face->h; y++)
                 for (int x = 0; x < face->w; x++) {
-                    const Uint32 v = pixel(face, x, y);
+                    const Uint32 v = pixel_at(face, x, y);
                     ASSERT_TRUE(v >> 24 == 0 || (v & 0xFFFFFF) == 0xFFFFFF) << x << "," << y;
                 }
         }
         if (row.tint == tint_bar) { // the bar shows through where it is drawn
             for (int y = meter_bar.y; y < meter_bar.y + meter_bar.h; y++)
                 for (int x = meter_bar.x; x < meter_bar.x + meter_bar.w; x++) {
-                    ASSERT_EQ(pixel(face, x, y) >> 24, 0u) << x << "," << y;
+                    ASSERT_EQ(pixel_at(face, x, y) >> 24, 0u) << x << "," << y;
                 }
         }
         if (row.overlay != pic_none) { // drawn over the face at its corner, of its size and depth
@@ -102,29 +97,13 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
     for (int x = 0; x < bar->w; x++) {
         const rgb c = color_walk(x);
         for (int y = 0; y < bar->h; y++)
-            ASSERT_EQ(pixel(bar, x, y) & 0xFFFFFF, Uint32(c.r << 16 | c.g << 8 | c.b)) << x << "," << y;
+            ASSERT_EQ(pixel_at(bar, x, y) & 0xFFFFFF, Uint32(c.r << 16 | c.g << 8 | c.b)) << x << "," << y;
     }
     free_pictures(p);
 }
 
 // POSIX only: /proc and resource limits.
 #ifndef _WIN32
-int open_temporary_files() { // descriptors of this process on removed files
-    int n = 0;
-    std::error_code ec;
-    for (auto& e : std::filesystem::directory_iterator("/proc/self/fd"))
-        n += std::filesystem::read_symlink(e.path(), ec).string().ends_with(" (deleted)");
-    return n;
-}
-
-long live_heap_bytes() {
-#ifdef HUDWRIGHT_ASAN
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
-#else
-    return static_cast<long>(mallinfo2().uordblks);
-#endif
-}
-
 // A closed stream leaves neither its file nor anything SDL made for it (on
 // sdl12-compat, SDL_FreeRW would leave the SDL2 stream beneath, 72 bytes each).
 TEST(image_store, a_closed_stream_leaves_no_file_and_no_memory_behind) {
@@ -155,11 +134,11 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
     for (bool started = false; !started && spare < 64; spare += !started) {
         editor ed;
         const rlimit tight{static_cast<rlim_t>(lowest + spare), old.rlim_max};
-        testing::internal::CaptureStderr();
-        setrlimit(RLIMIT_NOFILE, &tight);
-        started = start_headless(ed);
-        setrlimit(RLIMIT_NOFILE, &old);
-        std::string said = testing::internal::GetCapturedStderr();
+        const std::string said = stderr_of([&] {
+            setrlimit(RLIMIT_NOFILE, &tight);
+            started = start_headless(ed);
+            setrlimit(RLIMIT_NOFILE, &old);
+        });
         if (!started) {
             EXPECT_EQ(said, "hudwright: cannot unpack the built-in pictures: Too many open files\n") << spare;
             EXPECT_EQ(open_temporary_files(), before) << spare;

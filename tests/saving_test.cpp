@@ -1,8 +1,6 @@
 // saving_test.cpp - the save button's note in the panel, and what quitting
 // keeps: code.unsaved.txt holds the changes not saved, written only when
 // there are some, and never over code.txt.
-#include "editor/input.h"
-#include "editor/panel.h"
 #include "editor/unsaved.h"
 #include "model/export.h"
 #include "support.h"
@@ -14,10 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 struct saving : editor_test {
-    void click(panel_control c) {
-        const hit_box& b = panel_table[c].box;
-        push_press(b.x0, b.y0), push_release(b.x0, b.y0);
-    }
     // Pixels of the save note's area that are not black, in the last frame.
     int note_pixels() const {
         int n = 0;
@@ -25,6 +19,23 @@ struct saving : editor_test {
             for (int x = save_note_area.x; x < save_note_area.x + save_note_area.w; x++)
                 n += (pixel_at(ed.screen, x, y) & 0xFFFFFF) != 0;
         return n;
+    }
+    // The editor started afresh, events in letters - r Right, l Left, s a click
+    // on save, h the Hearts selected (a place the game does not keep), q a quit
+    // of the window, else Escape at the end - and its loop run: what it said.
+    std::string quit_after(const char* events) {
+        restart();
+        for (const char* c = events; *c; c++) switch (*c) {
+            case 'r': push_key(SDLK_RIGHT); break;
+            case 'l': push_key(SDLK_LEFT); break;
+            case 's': click(ctl_save); break;
+            case 'h':
+                for (int i = 0; i < el_hearts; i++) click(ctl_selector_plus);
+                break;
+            case 'q': push_quit(); break;
+            }
+        if (!strchr(events, 'q')) push_key(SDLK_ESCAPE);
+        return stderr_of([&] { editor_loop(ed); });
     }
 };
 
@@ -44,10 +55,8 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
 
     fs::remove("code.txt");
     fs::create_directory("code.txt");
-    testing::internal::CaptureStderr();
     click(ctl_save);
-    passes(1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("hudwright: cannot save code.txt: ", 0), 0u)
+    EXPECT_EQ(stderr_of([&] { passes(1); }).rfind("hudwright: cannot save code.txt: ", 0), 0u)
         << "the system's reason follows: a directory on Linux, no permission on Windows";
     const int failed = note_pixels();
     EXPECT_TRUE(ed.note == note_failed && failed > saved) << "NOT SAVED, dark on white";
@@ -61,8 +70,6 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
 }
 
 TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_and_only_then) {
-    // Keys in letters: r Right, l Left, s a click on save, h the Hearts selected
-    // (a place the game does not keep), q a quit of the window, else Escape at the end.
     const struct {
         const char* events;
         bool kept;
@@ -70,22 +77,8 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
                 {"rsr", true}, {"hrr", false}, {"rq", true}};
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
-        tear_down(ed);
         fs::remove("code.txt"), fs::remove(unsaved_file);
-        ASSERT_TRUE(start_editor_headless(ed));
-        for (const char* c = r.events; *c; c++) switch (*c) {
-            case 'r': push_key(SDLK_RIGHT); break;
-            case 'l': push_key(SDLK_LEFT); break;
-            case 's': click(ctl_save); break;
-            case 'h':
-                for (int i = 0; i < el_hearts; i++) click(ctl_selector_plus);
-                break;
-            case 'q': push_quit(); break;
-            }
-        if (!strchr(r.events, 'q')) push_key(SDLK_ESCAPE);
-        testing::internal::CaptureStderr();
-        editor_loop(ed);
-        const std::string said = testing::internal::GetCapturedStderr();
+        const std::string said = quit_after(r.events);
         EXPECT_EQ(file_exists(unsaved_file), r.kept);
         EXPECT_EQ(said, r.kept ? "hudwright: unsaved changes written to code.unsaved.txt\n" : "");
         if (r.kept) {
@@ -96,27 +89,15 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     }
 
     // A failed save is no save; a code.unsaved.txt that is code.txt is left alone.
-    tear_down(ed);
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
-    ASSERT_TRUE(start_editor_headless(ed));
-    push_key(SDLK_RIGHT), click(ctl_save), push_key(SDLK_ESCAPE);
-    testing::internal::CaptureStderr();
-    editor_loop(ed);
-    testing::internal::GetCapturedStderr();
+    quit_after("rs");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
-
 #ifndef _WIN32 // links are POSIX's; Windows follows none
-    tear_down(ed);
     fs::remove("code.txt"), fs::remove(unsaved_file);
     write_file("code.txt", "kept\n");
     fs::create_symlink("code.txt", unsaved_file);
-    ASSERT_TRUE(start_editor_headless(ed));
-    push_key(SDLK_RIGHT), push_key(SDLK_ESCAPE);
-    testing::internal::CaptureStderr();
-    editor_loop(ed);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
+    EXPECT_EQ(quit_after("r"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
     EXPECT_EQ(read_file("code.txt"), "kept\n");
 #endif
 }

@@ -2,6 +2,7 @@
 #include "support.h"
 
 #include "model/file_io.h"
+#include "model/import.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,16 @@
 #include <sstream>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <malloc.h>
+#endif
+
+#ifndef __has_feature
+#define __has_feature(x) 0
+#endif
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+extern "C" size_t __sanitizer_get_current_allocated_bytes(); // not every compiler ships its header
+#define HUDWRIGHT_ASAN 1
 #endif
 
 namespace fs = std::filesystem;
@@ -68,6 +79,40 @@ FILE* bytes_stream(const std::string& text) {
 #endif
 }
 
+layout home_layout() {
+    layout m{};
+    start_layout(m);
+    return m;
+}
+
+layout imported(const std::string& text, layout m) {
+    if (FILE* f = bytes_stream(text)) import_base_code(f, m), std::fclose(f);
+    return m;
+}
+
+#ifndef _WIN32
+long live_heap_bytes() {
+#ifdef HUDWRIGHT_ASAN
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
+#else
+    return static_cast<long>(mallinfo2().uordblks);
+#endif
+}
+
+long open_descriptors() {
+    auto fds = fs::directory_iterator("/proc/self/fd");
+    return std::distance(begin(fds), end(fds));
+}
+
+int open_temporary_files() {
+    int n = 0;
+    std::error_code ec;
+    for (auto& e : fs::directory_iterator("/proc/self/fd"))
+        n += fs::read_symlink(e.path(), ec).string().ends_with(" (deleted)");
+    return n;
+}
+#endif
+
 fs::path test_data_dir() {
 #ifdef _WIN32
     wchar_t program[MAX_PATH];
@@ -78,16 +123,16 @@ fs::path test_data_dir() {
 #endif
 }
 
-bool start_headless(editor& ed) {
+bool start_headless(editor& ed, int zoom) {
     set_env_default("SDL_VIDEODRIVER", "dummy");
     set_env_default("SDL_AUDIODRIVER", "dummy");
-    if (!start_up(ed)) return false;
+    if (!start_up(ed, zoom)) return false;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
 }
 
-bool start_editor_headless(editor& ed) {
-    if (!start_headless(ed)) return false;
+bool start_editor_headless(editor& ed, int zoom) {
+    if (!start_headless(ed, zoom)) return false;
     ed.manual_clock = true; // time passes only where a test says so
     ed.now_ms       = 0;
     start_editor_state(ed);
@@ -129,6 +174,10 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
                             static_cast<const Uint8*>(b->pixels) + y * b->pitch,
                             a->w * a->format->BytesPerPixel);
     return same;
+}
+
+SDL_Surface* copy_of(SDL_Surface* s) {
+    return SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
 }
 
 void push_key(SDLKey key, SDLMod mod) {

@@ -1,7 +1,10 @@
 // support.h - shared helpers of the test suite: a fresh working directory, a
-// headless editor, pictures and pixels, events, files, child processes.
+// headless editor, layouts, pictures and pixels, events, files, standard
+// error, child processes, live memory and descriptors.
 #pragma once
 
+#include "editor/input.h"
+#include "editor/panel.h"
 #include "editor/state.h"
 #include "program/run.h"
 
@@ -30,6 +33,16 @@ void write_file(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
 // The bytes of text as a stream to read, NUL bytes and all (closed with fclose).
 FILE* bytes_stream(const std::string& text);
+// A layout with every value at its home; text imported through a real stream
+// (NUL bytes and all) into a layout.
+layout home_layout();
+layout imported(const std::string& text, layout m = home_layout());
+// What body writes to standard error.
+template <class Body> std::string stderr_of(Body body) {
+    testing::internal::CaptureStderr();
+    body();
+    return testing::internal::GetCapturedStderr();
+}
 // The folder of the test data (corpus/, fuzz/seeds/): the sources' tests/ folder,
 // or on Windows testdata/ beside the test program (copied there by
 // tests/windows.cmake), since a Linux path means nothing there.
@@ -50,14 +63,33 @@ template <class Body> int in_child(Body body) {
     waitpid(child, &status, 0);
     return -1;
 }
+// Live heap bytes (the sanitizer's count where there is one, not its
+// quarantine), this process's descriptors, and those on removed files.
+long live_heap_bytes();
+long open_descriptors();
+int open_temporary_files();
 #endif
 
-// Starts the editor on the dummy video driver with every pause off (false:
-// start-up failed); the second form also sets the state the loop sets before
-// its first pass (element 0 selected, the one-shot text refreshes pending),
-// with the editor's clock stopped at 0 (tests move now_ms themselves).
-bool start_headless(editor& ed);
-bool start_editor_headless(editor& ed);
+void push_key(SDLKey key, SDLMod mod = KMOD_NONE);
+void push_quit();
+void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+void push_release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+void push_motion(int x, int y);
+
+// Starts the editor at a zoom on the dummy video driver with every pause off
+// (false: start-up failed); the second form also sets the state the loop sets
+// before its first pass (element 0 selected, the one-shot text refreshes
+// pending), with the editor's clock stopped at 0 (tests move now_ms themselves).
+bool start_headless(editor& ed, int zoom = 1);
+bool start_editor_headless(editor& ed, int zoom = 1);
+
+// The centre of a control's box.
+inline int cx(panel_control c) {
+    return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2;
+}
+inline int cy(panel_control c) {
+    return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2;
+}
 
 // A started editor in a fresh directory, torn down afterwards.
 struct editor_test : ::testing::Test {
@@ -65,10 +97,26 @@ struct editor_test : ::testing::Test {
     editor ed;
     void SetUp() override { ASSERT_TRUE(start_editor_headless(ed)); }
     void TearDown() override { tear_down(ed); }
+    void restart(int zoom = 1) {
+        tear_down(ed);
+        ASSERT_TRUE(start_editor_headless(ed, zoom));
+    }
     void passes(int n) {
         for (int i = 0; i < n; i++) editor_pass(ed);
     }
+    void drain() { poll_editor_events(ed); }
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
+    // Element e at (x, y), as if last drawn w x h.
+    void place(int e, int x, int y, int w = 0, int h = 0) {
+        pos(e) = {Sint16(x), Sint16(y), 0, 0}, ed.model.element_sizes[e] = {w, h};
+    }
+    // A press and its release on the editor's pixel (x, y), queued at the
+    // window's last pixel of its square; on the centre of a control.
+    void click(int x, int y) {
+        const int z = ed.zoom;
+        push_press(x * z + z - 1, y * z + z - 1), push_release(x * z + z - 1, y * z + z - 1);
+    }
+    void click(panel_control c) { click(cx(c), cy(c)); }
 };
 
 // Every current value that differs from its home, in a fixed order: "x0=187",
@@ -77,9 +125,4 @@ std::vector<std::string> changes(const layout& m);
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
-
-void push_key(SDLKey key, SDLMod mod = KMOD_NONE);
-void push_quit();
-void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-void push_release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-void push_motion(int x, int y);
+SDL_Surface* copy_of(SDL_Surface* s);                         // in its own format

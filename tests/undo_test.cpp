@@ -2,19 +2,13 @@
 // then the editor's steps - one for a drag, a held button, a typed value, a
 // colour pick and a run of arrow keys - over the layout it opened with.
 #include "editor/history.h"
-#include "editor/input.h"
-#include "editor/panel.h"
 #include "editor/unsaved.h"
-#include "model/import.h"
 #include "support.h"
-
-#include <cstdio>
 
 namespace {
 
 TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_what_a_new_step_replaces) {
-    layout m{};
-    start_layout(m);
+    layout m = home_layout();
     undo_history h;
     start_history(h, m);
     EXPECT_FALSE(record(h, m)) << "nothing changed";
@@ -50,8 +44,7 @@ struct undo_steps : editor_test {
         passes(1);
     }
     void hold(panel_control c, Uint32 ms, std::initializer_list<std::pair<int, int>> motions = {}) {
-        const hit_box& b = panel_table[c].box;
-        hold((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, ms, motions);
+        hold(cx(c), cy(c), ms, motions);
     }
 };
 
@@ -101,14 +94,8 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
 }
 
 TEST_F(undo_steps, the_bottom_is_the_layout_opened_with_the_base_code_and_the_edge_included) {
-    tear_down(ed);
-    ASSERT_TRUE(start_headless(ed));
-    ed.manual_clock = true;
     // the A Button's x, the B Button's x at -20 (kept while the stream reads them)
-    const std::string base = "812114C6 00C8\n81211230 FFEC\n";
-    FILE* in               = bytes_stream(base);
-    import_base_code(in, ed.model);
-    std::fclose(in);
+    ed.model = imported("812114C6 00C8\n81211230 FFEC\n", ed.model);
     start_editor_state(ed);
     const std::vector<std::string> opened = {"x0=200", "x1=0"}; // held at the window's edge
     EXPECT_EQ(changes(ed.model), opened);

@@ -4,7 +4,6 @@
 // command line (program/options) and the choice of SDL's video driver
 // (program/video). The real program's window is in the e2e scenarios zoom,
 // zoom_fit, dir and command_line.
-#include "editor/input.h"
 #include "editor/screen.h"
 #include "model/file_io.h"
 #include "program/options.h"
@@ -17,34 +16,8 @@
 
 namespace {
 
-// The editor at a zoom on the dummy driver, every pause off.
-struct zoomed : ::testing::Test {
-    temp_dir dir;
-    editor ed;
-    bool open = false;
-
-    void start(int zoom) {
-        if (open) tear_down(ed);
-        set_env_default("SDL_VIDEODRIVER", "dummy");
-        open = start_up(ed, zoom);
-        ASSERT_TRUE(open);
-        ed.frame_delay_ms = ed.screen_delay_ms = 0;
-        start_editor_state(ed);
-    }
-    void TearDown() override {
-        if (open) tear_down(ed);
-    }
-    void passes(int n) {
-        for (int i = 0; i < n; i++) editor_pass(ed);
-    }
-    void drain() { poll_editor_events(ed); }
-    SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
-    // A press and release on the editor's pixel (x, y), given in the
-    // window's pixels: the last pixel of its square.
-    void click(int x, int y) {
-        const int z = ed.zoom;
-        push_press(x * z + z - 1, y * z + z - 1), push_release(x * z + z - 1, y * z + z - 1);
-    }
+// The editor restarted at a zoom.
+struct zoomed : editor_test {
     // Every pixel of the window is the editor's pixel whose square it is in.
     bool shows_in_squares() {
         SDL_Surface* w = SDL_GetVideoSurface();
@@ -56,118 +29,79 @@ struct zoomed : ::testing::Test {
     }
 };
 
-SDL_Surface* copy_of(SDL_Surface* s) {
-    return SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
-}
-
-void push_ctrl_key(SDLKey key, SDLMod mod = KMOD_LCTRL) {
-    SDL_Event e{.key = {SDL_KEYDOWN, 0, SDL_PRESSED, {0, key, mod, 0}}};
-    SDL_PushEvent(&e);
-}
-
-TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_and_the_window_shows_it_in_squares_after_every_change) {
-    start(1);
+TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_change_and_ctrl_keys_step_it) {
     passes(2);
-    SDL_Surface* at_one = copy_of(ed.screen);
-    ASSERT_TRUE(at_one);
-    start(3);
-    EXPECT_EQ(ed.zoom, 3);
-    ASSERT_TRUE(ed.window && ed.window->w == 960 && ed.window->h == 960);
-    EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320);
+    SDL_Surface* picture = copy_of(ed.screen);
+    restart(3);
+    ASSERT_TRUE(ed.zoom == 3 && ed.window && ed.window->w == 960 && ed.window->h == 960);
     passes(2);
-    EXPECT_TRUE(same_pixels(ed.screen, at_one)) << "the editor draws the same 320x320 pixels";
+    EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320 && same_pixels(ed.screen, picture))
+        << "the editor draws the same 320x320 pixels";
     EXPECT_TRUE(shows_in_squares());
     // a typed X through presses in the window's pixels: only the rows that
     // changed are drawn anew, and the window still shows the whole frame
-    click(185, 280);
+    click(ctl_x_field);
     for (SDLKey k : {SDLK_0, SDLK_0, SDLK_b, SDLK_b}) push_key(k);
     passes(2);
     EXPECT_EQ(pos(el_a_button).x, 0xBB);
-    EXPECT_FALSE(same_pixels(ed.screen, at_one));
     EXPECT_TRUE(shows_in_squares());
-    SDL_FreeSurface(at_one);
+
+    // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4; the
+    // picture goes with the screen before any frame
+    SDL_FreeSurface(picture);
+    picture = copy_of(ed.screen);
+    // clang-format off
+    const struct { SDLKey key; int mod, zoom; } keys[] = {
+        {SDLK_KP_MINUS, KMOD_LCTRL, 2}, {SDLK_MINUS, KMOD_RCTRL, 1}, {SDLK_MINUS, KMOD_LCTRL, 1},
+        {SDLK_EQUALS, KMOD_LCTRL, 2}, {SDLK_PLUS, KMOD_RCTRL, 3}, {SDLK_KP_PLUS, KMOD_LCTRL, 4},
+        {SDLK_EQUALS, KMOD_LCTRL, 4}, {SDLK_MINUS, KMOD_NONE, 4}, {SDLK_MINUS, KMOD_LSHIFT, 4}};
+    // clang-format on
+    for (auto [key, mod, zoom] : keys) {
+        SCOPED_TRACE(testing::Message() << key << " " << mod);
+        push_key(key, SDLMod(mod));
+        drain();
+        ASSERT_EQ(ed.zoom, zoom);
+        EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.screen, picture));
+        passes(1);
+        EXPECT_TRUE(zoom > 1 ? shows_in_squares() : ed.screen == SDL_GetVideoSurface() && !ed.window)
+            << "at zoom 1 the editor draws on the window";
+    }
+    // typing into the X field: Ctrl+- is a - there, which takes a position
+    click(ctl_x_field);
+    push_key(SDLK_LCTRL, KMOD_LCTRL), push_key(SDLK_MINUS, KMOD_LCTRL);
+    drain();
+    EXPECT_TRUE(ed.zoom == 4 && ed.entry_len == 1);
+    SDL_FreeSurface(picture);
 }
 
 TEST_F(zoomed, a_pick_jumps_to_the_centre_and_a_drag_moves_by_editor_pixels_at_every_zoom) {
     for (int zoom : {1, 2, 4}) {
-        start(zoom);
+        SCOPED_TRACE(zoom);
+        restart(zoom);
         passes(1);
-        for (int e = 0; e < element_count; e++) pos(e) = {300, 200, 0, 0}, ed.model.element_sizes[e] = {0, 0};
-        pos(el_magic_meter)                    = {40, 50, 0, 0};
-        ed.model.element_sizes[el_magic_meter] = {30, 20};
+        for (int e = 0; e < element_count; e++) place(e, 300, 200);
+        place(el_magic_meter, 40, 50, 30, 20);
         push_press(41 * zoom, 51 * zoom);
         drain(); // the press, and the jump to the centre (55, 60) in the window's pixels
         drain(); // the jump's motion: the centre is where it was
-        EXPECT_EQ(ed.model.selected, el_magic_meter) << zoom;
-        EXPECT_TRUE(pos(el_magic_meter).x == 40 && pos(el_magic_meter).y == 50) << zoom;
+        EXPECT_EQ(ed.model.selected, el_magic_meter);
+        EXPECT_TRUE(pos(el_magic_meter).x == 40 && pos(el_magic_meter).y == 50);
         push_motion((55 + 40) * zoom + zoom / 2, (60 + 30) * zoom + zoom - 1);
         drain();
-        EXPECT_TRUE(pos(el_magic_meter).x == 80 && pos(el_magic_meter).y == 80) << zoom;
+        EXPECT_TRUE(pos(el_magic_meter).x == 80 && pos(el_magic_meter).y == 80);
         push_release(0, 0);
-        drain();
         // a centre beyond the right edge: the pointer stops at the last column
-        pos(el_magic_meter)                    = {300, 50, 0, 0};
-        ed.model.element_sizes[el_magic_meter] = {200, 20};
+        place(el_magic_meter, 300, 50, 200, 20);
         push_press(305 * zoom, 55 * zoom);
         drain();
         drain();
-        EXPECT_EQ(pos(el_magic_meter).x, 319 - 100) << zoom;
-        EXPECT_EQ(pos(el_magic_meter).y, 50) << zoom;
-        push_release(0, 0);
-        drain();
+        EXPECT_TRUE(pos(el_magic_meter).x == 319 - 100 && pos(el_magic_meter).y == 50);
     }
 }
 
-TEST_F(zoomed, ctrl_keys_step_the_zoom_from_1_to_4_keeping_the_picture_but_not_while_typing) {
-    start(1);
-    passes(1);
-    SDL_Surface* picture = copy_of(ed.screen);
-    ASSERT_TRUE(picture);
-    push_ctrl_key(SDLK_EQUALS);
-    drain();
-    ASSERT_EQ(ed.zoom, 2);
-    EXPECT_EQ(SDL_GetVideoSurface()->w, 640);
-    EXPECT_TRUE(same_pixels(ed.screen, picture)) << "the picture goes with the screen, before any frame";
-    passes(1);
-    EXPECT_TRUE(shows_in_squares());
-    for (SDLKey k : {SDLK_PLUS, SDLK_KP_PLUS, SDLK_EQUALS}) push_ctrl_key(k, KMOD_RCTRL);
-    drain();
-    EXPECT_EQ(ed.zoom, 4) << "4 is the largest";
-    EXPECT_EQ(SDL_GetVideoSurface()->w, 1280);
-    push_key(SDLK_MINUS);
-    push_ctrl_key(SDLK_MINUS, KMOD_LSHIFT);
-    drain();
-    EXPECT_EQ(ed.zoom, 4) << "without Ctrl a key does not zoom";
-    for (int i = 0; i < 4; i++) push_ctrl_key(i % 2 ? SDLK_KP_MINUS : SDLK_MINUS);
-    drain();
-    EXPECT_EQ(ed.zoom, 1) << "1 is the smallest";
-    EXPECT_TRUE(ed.screen == SDL_GetVideoSurface() && !ed.window)
-        << "at zoom 1 the editor draws on the window";
-    EXPECT_TRUE(same_pixels(ed.screen, picture));
-    // typing into the X field: Ctrl+= is an = there, which takes a position
-    push_press(185, 280), push_release(185, 280);
-    push_ctrl_key(SDLK_LCTRL), push_ctrl_key(SDLK_EQUALS);
-    drain();
-    EXPECT_EQ(ed.zoom, 1);
-    EXPECT_EQ(ed.entry_len, 1);
-    SDL_FreeSurface(picture);
-}
-
-TEST_F(zoomed, a_resize_at_zoom_2_shows_the_squares_cut_at_the_new_edges) {
-    start(2);
-    passes(1);
-    SDL_Event e{};
-    e.type = e.resize.type = SDL_VIDEORESIZE;
-    e.resize.w = 501, e.resize.h = 300;
-    SDL_PushEvent(&e);
-    passes(1);
-    ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
-    EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
-    EXPECT_TRUE(shows_in_squares());
-}
-
-TEST_F(zoomed, an_unchanged_frame_is_not_drawn_into_the_window_again_until_an_expose) {
-    start(2);
+TEST_F(zoomed,
+       at_zoom_2_an_unchanged_frame_is_sent_again_only_after_an_expose_and_a_resize_cuts_the_squares) {
+    restart(2);
     passes(1);
     ASSERT_TRUE(shows_in_squares());
     SDL_FillRect(ed.window, nullptr, 0x123456); // what the window would show if nothing were sent
@@ -178,6 +112,13 @@ TEST_F(zoomed, an_unchanged_frame_is_not_drawn_into_the_window_again_until_an_ex
     SDL_PushEvent(&e);
     passes(1);
     EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
+    e.type = e.resize.type = SDL_VIDEORESIZE;
+    e.resize.w = 501, e.resize.h = 300;
+    SDL_PushEvent(&e);
+    passes(1);
+    ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
+    EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
+    EXPECT_TRUE(shows_in_squares());
 }
 
 TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_height_and_the_width) {
