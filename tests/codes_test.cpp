@@ -62,17 +62,8 @@ TEST(import, exported_code_reads_back_to_the_same_layout) {
     std::mt19937 rng(20240611);
     for (int seed = 0; seed < 200; seed++) {
         layout edited = home_layout();
-        for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--) { // a random handful of values
-            SDL_Rect& p  = edited.elements[rng() % element_count].pos;
-            SDL_Color& c = edited.colors[rng() % color_count].value;
-            switch (rng() % 5) {
-            case 0: p.x = static_cast<Sint16>(rng()); break;
-            case 1: p.y = static_cast<Sint16>(rng()); break;
-            case 2: edited.scales[rng() % scale_count].value = static_cast<int32_t>(rng() % 0x10000); break;
-            case 3: c.r = static_cast<Uint8>(rng()); break;
-            default: (rng() % 2 ? c.g : c.b) = static_cast<Uint8>(rng());
-            }
-        }
+        for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--) // a random handful of values
+            set_code_value(edited, code_table[rng() % code_count], static_cast<uint32_t>(rng()));
         ASSERT_TRUE(export_codes(edited, "code.txt"));
         // values without an offset start from their homes again
         layout expected                  = edited;
@@ -167,7 +158,6 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_TRUE(stat("real/codes.txt", &st) == 0 && (st.st_mode & 0777) == 0640);
 
     write_file("real/codes.txt", "old\n");
-    fs::create_directory("dir");
     ASSERT_EQ(mkfifo("pipe", 0600), 0);
     // a write that fails part-way, also for root: no file may grow beyond 5 bytes
     EXPECT_EQ(in_child([&] {
@@ -177,9 +167,6 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
                   _exit(export_codes(m) ? 1 : 0);
               }),
               0);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(export_codes(m, "dir")) << "a directory in the way";
-    EXPECT_EQ(testing::internal::GetCapturedStderr().find("hudwright: cannot save dir: "), 0u);
     EXPECT_EQ(in_child([&] { _exit(export_codes(m, "pipe") ? 1 : 0); }), 0) << "no reader: no wait";
     // a directory that may not be written, as an unprivileged user when root
     chmod(".", 0755);
@@ -192,7 +179,7 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     chmod("real", 0700);
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";
-    EXPECT_TRUE(fs::is_empty("dir") && fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
+    EXPECT_TRUE(fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
 #endif
 }
 

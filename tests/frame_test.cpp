@@ -74,15 +74,13 @@ struct frame : editor_test {
     void SetUp() override {
         editor_test::SetUp();
         passes(1); // fills the value texts; the held-button steps are idle after it
-        ASSERT_TRUE(ed.picking_color == pick_idle && ed.scale_button == scale_idle &&
-                    ed.nudge == nudge_none && ed.scale_dir == scale_none);
     }
     element_size size(int e) const { return ed.model.element_sizes[e]; }
 
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
+        SDL_Surface *s = ed.screen, *plain = copy_of(s);
         layout m = ed.model;
         plain_frame(ed, m, plain);
         update_editor(ed);

@@ -115,25 +115,21 @@ TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
         return ok;
     };
     const std::string seven = bmp_file(7, 3, 24, "\x01\x02\x03"); // rows of 21 bytes padded to 24
-    EXPECT_TRUE(fits(seven));
-    EXPECT_FALSE(fits(seven.substr(0, seven.size() - 1)));
-    EXPECT_TRUE(fits("junk" + seven, 4));
-    std::string top_down = seven;
+    const std::string eight = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
+    std::string top_down = seven, far = seven, rle = eight;
     top_down[22] = '\xFD', top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
-    EXPECT_TRUE(fits(top_down));
-    std::string compressed = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
-    EXPECT_TRUE(fits(compressed));
-    compressed[30] = 1; // run-length encoded: classic SDL 1.2 reads none
-    EXPECT_FALSE(fits(compressed));
-    std::string far = seven;
-    far[10]         = '\x40'; // the pixels said to start past the end
-    EXPECT_FALSE(fits(far));
-    EXPECT_FALSE(fits(bmp_file(100000, 100000, 32, "")));
-    EXPECT_FALSE(fits(bmp_file(16, 16, 64, std::string(8, '\x40'))));
+    far[10] = '\x40'; // the pixels said to start past the end
+    rle[30] = 1;      // run-length encoded: classic SDL 1.2 reads none
     // an OS/2 header: 16-bit sizes, 26 bytes before the pixels; 3 x 2 at 8 bits
     const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;
-    EXPECT_TRUE(fits(core + std::string(8, '\0')));
-    EXPECT_FALSE(fits(core + std::string(7, '\0')));
+    // clang-format off
+    const std::pair<std::string, bool> files[] = {
+        {seven, true}, {seven.substr(0, seven.size() - 1), false}, {top_down, true}, {far, false}, {eight, true},
+        {rle, false}, {bmp_file(100000, 100000, 32, ""), false}, {bmp_file(16, 16, 64, std::string(8, '\x40')), false},
+        {core + std::string(8, '\0'), true}, {core + std::string(7, '\0'), false}};
+    // clang-format on
+    for (size_t i = 0; i < std::size(files); i++) EXPECT_EQ(fits(files[i].first), files[i].second) << i;
+    EXPECT_TRUE(fits("junk" + seven, 4));
 }
 
 } // namespace

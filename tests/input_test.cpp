@@ -24,25 +24,25 @@ struct input : editor_test {
     }
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
     // that value field, "." one outside every control, 0-9 and a-z those
-    // keys, # before a digit its keypad key, < Backspace; the modifiers ^
-    // Shift, % Caps Lock, ~ Num Lock, ! Ctrl, @ AltGr, $ Super.
+    // keys, # before a digit its keypad key, < Backspace, R L U D the arrow
+    // keys, + and * before a key: with the left or the right Shift held; the
+    // modifier keys ^ Shift, % Caps Lock, ~ Num Lock, ! Ctrl, @ AltGr, $ Super.
     void script(const char* s) {
-        const std::map<char, SDLKey> modifiers = {{'^', SDLK_LSHIFT},  {'%', SDLK_CAPSLOCK},
-                                                  {'~', SDLK_NUMLOCK}, {'!', SDLK_LCTRL},
-                                                  {'@', SDLK_MODE},    {'$', SDLK_LSUPER}};
-        for (; *s; s++) switch (*s) {
+        const std::map<char, SDLKey> named = {
+            {'^', SDLK_LSHIFT}, {'%', SDLK_CAPSLOCK}, {'~', SDLK_NUMLOCK},   {'!', SDLK_LCTRL},
+            {'@', SDLK_MODE},   {'$', SDLK_LSUPER},   {'<', SDLK_BACKSPACE}, {'R', SDLK_RIGHT},
+            {'L', SDLK_LEFT},   {'U', SDLK_UP},       {'D', SDLK_DOWN}};
+        for (SDLMod held = KMOD_NONE; *s; s++) switch (*s) {
             case 'X': click(ctl_x_field); break;
             case 'Y': click(ctl_y_field); break;
             case 'S': click(ctl_scale_field); break;
             case 'C': click(ctl_color_field); break;
             case '.': click(150, 300); break; // the selector's name
-            case '<': push_key(SDLK_BACKSPACE); break;
             case '#': push_key(static_cast<SDLKey>(SDLK_KP0 + *++s - '0')); break;
-            default:
-                if (modifiers.count(*s))
-                    push_key(modifiers.at(*s));
-                else
-                    push_key(static_cast<SDLKey>(*s)); // SDLK_0.. and SDLK_a.. are the characters
+            case '+': held = KMOD_LSHIFT; break;
+            case '*': held = KMOD_RSHIFT; break;
+            default: // SDLK_0.. and SDLK_a.. are the characters
+                push_key(named.count(*s) ? named.at(*s) : static_cast<SDLKey>(*s), held), held = KMOD_NONE;
             }
         drain();
     }
@@ -80,7 +80,22 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
 }
 
 // A touchpad tap: the press and its release reach the editor in one drain.
+// Each control acts once on the A Button (at 00BA 0009, scale FE84, colour
+// 5A5AFF): the value texts after it, and nothing more however long it stays
+// released.
 TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control) {
+    const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x0);
+    const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
+    // clang-format off
+    const std::map<panel_control, std::string> shown = {
+        {ctl_save, "00BA 0009 FE84 5A5AFF"}, {ctl_color_bar, "00BA 0009 FE84 " + rr},
+        {ctl_scale_minus, "00BA 0009 FE83 5A5AFF"}, {ctl_scale_plus, "00BA 0009 FE85 5A5AFF"},
+        {ctl_x_minus, "00B9 0009 FE84 5A5AFF"}, {ctl_x_plus, "00BB 0009 FE84 5A5AFF"},
+        {ctl_y_minus, "00BA 000A FE84 5A5AFF"}, {ctl_y_plus, "00BA 0008 FE84 5A5AFF"},
+        {ctl_color_field, "00BA 0009 FE84 "}, {ctl_scale_field, "00BA 0009  5A5AFF"}, // an entry begins
+        {ctl_x_field, " 0009 FE84 5A5AFF"}, {ctl_y_field, "00BA  FE84 5A5AFF"},
+        {ctl_selector_minus, "0110 0023  "}, {ctl_selector_plus, "00A0 0011 023F 009600"}}; // C-Right Number, B Button
+    // clang-format on
     for (const panel_row& row : panel_table) {
         SCOPED_TRACE(row.name);
         restart();
@@ -89,44 +104,17 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control) {
         click(row.control);
         drain();
         const std::vector<std::string> changed = changes(ed.model);
-        switch (row.action) {
-        case press_save:
-            EXPECT_TRUE(file_exists("code.txt") && changed.empty() && ed.note == note_saved);
-            break;
-        case press_pick_color: {
-            const rgb c          = color_walk(cx(row.control) - row.box.x0);
-            const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
-            EXPECT_EQ(changed, std::vector<std::string>{"c0=" + rr});
-            EXPECT_EQ(ed.color_text, rr);
-            break;
-        }
-        case press_scale: // the A Button: "+" adds one
-            EXPECT_EQ(texts(),
-                      row.argument == scale_plus ? "00BA 0009 FE85 5A5AFF" : "00BA 0009 FE83 5A5AFF");
-            break;
-        case press_nudge: {
-            const std::map<int, std::string> moved = {{nudge_left, "00B9 0009"},
-                                                      {nudge_right, "00BB 0009"},
-                                                      {nudge_down, "00BA 000A"},
-                                                      {nudge_up, "00BA 0008"}};
-            EXPECT_EQ(texts(), moved.at(row.argument) + " FE84 5A5AFF");
-            EXPECT_EQ(changed.size(), 1u);
-            break;
-        }
-        case press_edit:
-            EXPECT_TRUE(ed.editing == row.argument && !*field_text(ed, value_field(row.argument)) &&
-                        changed.empty());
-            break;
-        case press_select: // the B Button or the C-Right Number, at once
-            EXPECT_EQ(texts(), row.argument > 0 ? "00A0 0011 023F 009600" : "0110 0023  ");
-            break;
-        }
-        const std::string shown = texts();
-        ed.now_ms += 5000; // released: nothing more happens, however long the passes go on
+        EXPECT_EQ(texts(), shown.at(row.control));
+        const bool edit  = row.action == press_edit,
+                   value = row.action != press_save && row.action != press_select;
+        EXPECT_EQ(changed.size(), value && !edit);
+        EXPECT_EQ(int(ed.editing), edit ? row.argument : field_none);
+        EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note == note_saved, row.action == press_save);
+        ed.now_ms += 5000;
         passes(3);
         EXPECT_EQ(changes(ed.model), changed);
-        if (row.action != press_edit) {
-            EXPECT_EQ(texts(), shown);
+        if (!edit) {
+            EXPECT_EQ(texts(), shown.at(row.control));
         }
     }
     restart();
@@ -140,7 +128,6 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
     push_press(cx(ctl_x_plus), cy(ctl_x_plus));
     passes(3);
-    EXPECT_EQ(pos(el_map).x, 217);
     ed.now_ms = repeat_delay_ms - 1;
     passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
@@ -235,7 +222,9 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     EXPECT_EQ(ed.model.scales[1].value, 5) << "into the drawn range and on to its end";
 }
 
-TEST_F(input, typed_values_complete_at_the_fields_length_and_modifier_keys_take_no_place) {
+TEST_F(
+    input,
+    typed_values_complete_at_the_fields_length_modifier_keys_take_no_place_and_arrows_move_outside_an_entry) {
     // A press on another value field ends the running edit and starts afresh; a first key that stores
     // nothing then leaves the buffer's first byte as the last entry left it.
     // clang-format off
@@ -251,7 +240,9 @@ TEST_F(input, typed_values_complete_at_the_fields_length_and_modifier_keys_take_
         {0, "S.1234", "SFE84", {}},                                // a press elsewhere ends it: the value again
         {0, "X12Y3", "X00BA", {}},                                 // so does a press on another field
         {0, "C12Xffff", "C5A5AFF", {"x0=-1"}},
-        {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}}}; // the key f as a digit
+        {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}},  // the key f as a digit
+        {9, "RRU^+D*L", "X00D2", {"x9=210", "y9=157"}}, {9, "RRU^+D*L", "Y009D", {"x9=210", "y9=157"}}, // arrows:
+        {9, "X1RU2", "X1", {"x9=1"}}}; // a pixel, with Shift eight; in an entry they take a place
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
@@ -263,21 +254,6 @@ TEST_F(input, typed_values_complete_at_the_fields_length_and_modifier_keys_take_
         EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
-}
-
-TEST_F(input, arrow_keys_move_the_selected_element_on_screen_and_keep_their_place_in_an_entry) {
-    ed.model.selected = el_map;
-    for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) push_key(k);
-    push_key(SDLK_DOWN, KMOD_LSHIFT);
-    push_key(SDLK_LEFT, KMOD_RSHIFT);
-    drain();
-    EXPECT_EQ(changes(ed.model), (std::vector<std::string>{"x9=210", "y9=157"}));
-    EXPECT_TRUE(!strcmp(ed.x_text, "00D2") && !strcmp(ed.y_text, "009D"));
-    script("X1"); // during an entry an arrow takes a place
-    push_key(SDLK_RIGHT);
-    push_key(SDLK_UP);
-    script("2");
-    EXPECT_EQ(changes(ed.model), (std::vector<std::string>{"x9=1", "y9=157"}));
 }
 
 TEST_F(input, the_selector_wraps_both_ways_and_refreshes_the_position_texts_at_once) {

@@ -49,22 +49,12 @@ std::string read_file(const std::string& path) {
     return s.str();
 }
 
-std::vector<std::string> read_lines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 void write_file(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-bool file_exists(const std::string& path) {
-    return fs::exists(path);
-}
-
-FILE* bytes_stream(const std::string& text) {
+// The bytes of text as a stream to read, NUL bytes and all (closed with fclose).
+static FILE* bytes_stream(const std::string& text) {
 #ifdef _WIN32 // no fmemopen
     FILE* f = temp_file();
     if (f &&

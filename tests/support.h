@@ -28,11 +28,7 @@ struct temp_dir {
 };
 
 std::string read_file(const std::string& path);
-std::vector<std::string> read_lines(const std::string& path); // without line ends
 void write_file(const std::string& path, const std::string& text);
-bool file_exists(const std::string& path);
-// The bytes of text as a stream to read, NUL bytes and all (closed with fclose).
-FILE* bytes_stream(const std::string& text);
 // A layout with every value at its home; text imported through a real stream
 // (NUL bytes and all) into a layout.
 layout home_layout();
