@@ -48,42 +48,52 @@ struct input : editor_test {
     }
 };
 
-TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_and_drags_down_to_y_240) {
-    auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-        return push_press(x, y, button), drain(), ed.model.selected;
-    };
-    for (int e = 0; e < element_count; e++) place(e, 300, 200);
-    place(3, -10, -10, 20, 20);
-    for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
-    EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
-    push_release(0, 0);
-    EXPECT_TRUE(press(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
-    EXPECT_EQ(press(60, 60), 19) << "overlapping boxes: a number beats an icon";
-    push_release(0, 0);
-    place(19, 300, 200);
-    EXPECT_EQ(press(60, 60), 12) << "an icon beats a button";
-    place(12, 300, 200);
-    EXPECT_EQ(press(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
-    push_release(0, 0);
-    EXPECT_EQ(press(90, 60), 1);
-    EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50) << "the pointer warps to the centre, which moves nothing";
-    const int moves[][4] = {{150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}}; // not below y 240
-    for (auto& m : moves) {
-        push_motion(m[0], m[1]);
-        drain();
-        EXPECT_TRUE(pos(1).x == m[2] && pos(1).y == m[3]) << m[0] << "," << m[1];
+// At every zoom: a press on the first window pixel of the editor pixel's
+// square, a motion on its last.
+TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_and_drags_by_editor_pixels) {
+    for (int z : {1, 2, 4}) {
+        SCOPED_TRACE(z);
+        restart(z);
+        auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
+            return push_press(x * z, y * z, button), drain(), drain(), ed.model.selected;
+        };
+        auto move = [&](int x, int y) { push_motion(x * z + z - 1, y * z + z - 1), drain(); };
+        for (int e = 0; e < element_count; e++) place(e, 300, 200);
+        place(3, -10, -10, 20, 20);
+        for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
+        EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
+        push_release(0, 0);
+        EXPECT_TRUE(press(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
+        EXPECT_EQ(press(60, 60), 19) << "overlapping boxes: a number beats an icon";
+        push_release(0, 0);
+        place(19, 300, 200);
+        EXPECT_EQ(press(60, 60), 12) << "an icon beats a button";
+        place(12, 300, 200);
+        EXPECT_EQ(press(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
+        push_release(0, 0);
+        EXPECT_EQ(press(90, 60), 1);
+        EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50)
+            << "the pointer jumps to the centre, which moves nothing";
+        const int moves[][4] = {
+            {150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}}; // not below y 240
+        for (auto& m : moves) {
+            move(m[0], m[1]);
+            EXPECT_TRUE(pos(1).x == m[2] && pos(1).y == m[3]) << m[0] << "," << m[1];
+        }
+        push_release(5, 3); // after the release the pointer moves alone
+        move(200, 100);
+        EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
+        place(1, 300, 50, 200, 20); // a centre beyond the right edge: the pointer stops at the last column
+        EXPECT_EQ(press(305, 55), 1);
+        EXPECT_TRUE(pos(1).x == 319 - 100 && pos(1).y == 50);
     }
-    push_release(5, 3); // after the release the pointer moves alone
-    push_motion(200, 100);
-    drain();
-    EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
 }
 
 // A touchpad tap: the press and its release reach the editor in one drain.
 // Each control acts once on the A Button (at 00BA 0009, scale FE84, colour
 // 5A5AFF): the value texts after it, and nothing more however long it stays
 // released.
-TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control) {
+TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_the_selector_wraps_round) {
     const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x0);
     const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
     // clang-format off
@@ -122,6 +132,11 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control) {
     click(pos(el_map).x + 5, pos(el_map).y + 5); // an element picked and let go at once shows its values
     drain();
     EXPECT_EQ(texts(), "00D8 0096  00FFFF");
+    for (int i = 0; i < element_count; i++) click(ctl_selector_plus); // on past the last element, round to it
+    push_press(panel_table[ctl_selector_plus].box.x1 + 1,
+               cy(ctl_selector_plus)); // just right of "+": nothing
+    drain();
+    EXPECT_EQ(ed.model.selected, el_map);
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
@@ -254,18 +269,6 @@ TEST_F(
         EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
-}
-
-TEST_F(input, the_selector_wraps_both_ways_and_refreshes_the_position_texts_at_once) {
-    passes(1);           // the first pass fills every text
-    push_press(10, 300); // "-", held: back from the first element to the last
-    drain();
-    EXPECT_TRUE(ed.model.selected == 20 && !strcmp(ed.x_text, "0110")) << "272";
-    push_release(0, 0);
-    for (int i = 0; i <= element_count; i++) click(136, 300); // "+": on from the last to the first
-    push_press(145, 300);                                     // right of the "+" box
-    drain();
-    EXPECT_TRUE(ed.model.selected == 0 && changes(ed.model).empty());
 }
 
 struct color_bar : editor_test {};

@@ -1,6 +1,6 @@
 // window_test.cpp - the window at a zoom (editor/screen): the editor's frame
-// shown in squares, presses mapped back and the pointer's jump forward, the
-// zoom changed while running and a resize; the zoom chosen for a screen; the
+// shown in squares (presses mapped back and the pointer's jump forward are
+// input_test's), the zoom changed while running and a resize; the zoom chosen for a screen; the
 // command line (program/options) and the choice of SDL's video driver
 // (program/video). The real program's window is in the e2e scenarios zoom,
 // zoom_fit, dir and command_line.
@@ -74,33 +74,7 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
     SDL_FreeSurface(picture);
 }
 
-TEST_F(zoomed, a_pick_jumps_to_the_centre_and_a_drag_moves_by_editor_pixels_at_every_zoom) {
-    for (int zoom : {1, 2, 4}) {
-        SCOPED_TRACE(zoom);
-        restart(zoom);
-        passes(1);
-        for (int e = 0; e < element_count; e++) place(e, 300, 200);
-        place(el_magic_meter, 40, 50, 30, 20);
-        push_press(41 * zoom, 51 * zoom);
-        drain(); // the press, and the jump to the centre (55, 60) in the window's pixels
-        drain(); // the jump's motion: the centre is where it was
-        EXPECT_EQ(ed.model.selected, el_magic_meter);
-        EXPECT_TRUE(pos(el_magic_meter).x == 40 && pos(el_magic_meter).y == 50);
-        push_motion((55 + 40) * zoom + zoom / 2, (60 + 30) * zoom + zoom - 1);
-        drain();
-        EXPECT_TRUE(pos(el_magic_meter).x == 80 && pos(el_magic_meter).y == 80);
-        push_release(0, 0);
-        // a centre beyond the right edge: the pointer stops at the last column
-        place(el_magic_meter, 300, 50, 200, 20);
-        push_press(305 * zoom, 55 * zoom);
-        drain();
-        drain();
-        EXPECT_TRUE(pos(el_magic_meter).x == 319 - 100 && pos(el_magic_meter).y == 50);
-    }
-}
-
-TEST_F(zoomed,
-       at_zoom_2_an_unchanged_frame_is_sent_again_only_after_an_expose_and_a_resize_cuts_the_squares) {
+TEST_F(zoomed, an_unchanged_frame_is_sent_again_only_after_an_expose_and_a_resize_cuts_the_squares) {
     restart(2);
     passes(1);
     ASSERT_TRUE(shows_in_squares());
