@@ -106,35 +106,28 @@ TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_h
 
 // ---- the command line ------------------------------------------------------------
 
-// The command line `hudwright ARGS...` read; the record points into args.
-struct command {
-    std::vector<std::string> args;
-    options o;
-    explicit command(std::vector<std::string> a) : args(std::move(a)) {
-        std::vector<char*> argv{const_cast<char*>("hudwright")};
-        for (std::string& s : args) argv.push_back(s.data());
-        argv.push_back(nullptr);
-        o = read_options(static_cast<int>(args.size() + 1), argv.data());
-    }
-};
+// What `hudwright ARGS...` comes to: "run ZOOM DIR" (ZOOM "fit" without
+// --zoom, DIR "-" without one), "help", "version", or the misuse's line.
+std::string outcome(std::vector<std::string> args) {
+    std::vector<char*> argv{const_cast<char*>("hudwright")};
+    for (std::string& s : args) argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const options o        = read_options(static_cast<int>(args.size() + 1), argv.data());
+    const std::string zoom = o.zoom == zoom_fit ? "fit" : std::to_string(o.zoom);
+    if (o.mode == mode_run) return "run " + zoom + " " + (o.dir ? o.dir : "-");
+    return o.mode == mode_help ? "help" : o.mode == mode_version ? "version" : o.problem;
+}
 
 TEST(options, each_form_is_read_and_each_misuse_says_what_is_wrong) {
     temp_dir dir;
     write_file("notes.txt", "x");
     ASSERT_TRUE(std::filesystem::create_directory("hud") && std::filesystem::create_directory("-hud"));
-
-    const command none({}), three({"--zoom", "3", "hud"}), one({"hud", "--zoom=1"}), dashed({"--", "-hud"});
-    EXPECT_TRUE(none.o.mode == mode_run && none.o.zoom == zoom_fit && !none.o.dir);
-    EXPECT_TRUE(three.o.mode == mode_run && three.o.zoom == 3 && three.o.dir == std::string("hud"));
-    EXPECT_TRUE(one.o.mode == mode_run && one.o.zoom == 1 && one.o.dir == std::string("hud"));
-    EXPECT_TRUE(dashed.o.mode == mode_run && dashed.o.dir == std::string("-hud")) << "after --, a folder";
-    EXPECT_EQ(command({"--help", "--colour"}).o.mode, mode_help) << "--help takes effect where it stands";
-    EXPECT_EQ(command({"-h"}).o.mode, mode_help);
-    EXPECT_EQ(command({"hud", "--version", "nowhere"}).o.mode, mode_version);
-
-    const std::pair<std::vector<std::string>, std::string> misuses[] = {
-        {{"--colour"}, "hudwright: unknown option '--colour'"},
-        {{"-z", "2"}, "hudwright: unknown option '-z'"},
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{}, "run fit -"}, {{"--zoom", "3", "hud"}, "run 3 hud"}, {{"hud", "--zoom=1"}, "run 1 hud"},
+        {{"--", "-hud"}, "run fit -hud"}, // after --, a folder
+        {{"--help", "--colour"}, "help"}, {{"-h"}, "help"}, {{"hud", "--version", "nowhere"}, "version"},
+        {{"--colour"}, "hudwright: unknown option '--colour'"}, {{"-z", "2"}, "hudwright: unknown option '-z'"},
         {{"--zoom"}, "hudwright: --zoom wants a number from 1 to 4"},
         {{"--zoom", "0"}, "hudwright: --zoom wants a number from 1 to 4, not '0'"},
         {{"--zoom=5"}, "hudwright: --zoom wants a number from 1 to 4, not '5'"},
@@ -143,24 +136,21 @@ TEST(options, each_form_is_read_and_each_misuse_says_what_is_wrong) {
         {{"--zoom", "-hud"}, "hudwright: --zoom wants a number from 1 to 4, not '-hud'"},
         {{"notes.txt"}, "hudwright: cannot work in notes.txt: not a folder"},
         {{"nowhere"}, "hudwright: cannot work in nowhere: No such file or directory"},
-        {{"hud", "."}, "hudwright: one folder only, not 'hud' and '.'"},
-        {{"-hud"}, "hudwright: unknown option '-hud'"},
-    };
-    for (const auto& [args, problem] : misuses) {
-        const command c(args);
-        EXPECT_EQ(c.o.mode, mode_misuse) << problem;
-        EXPECT_EQ(c.o.problem, problem);
-    }
+        {{"hud", "."}, "hudwright: one folder only, not 'hud' and '.'"}, {{"-hud"}, "hudwright: unknown option '-hud'"}};
+    // clang-format on
+    for (const auto& [args, want] : rows) EXPECT_EQ(outcome(args), want);
 }
 
 TEST(video, a_named_driver_is_kept_else_x11_or_wayland_by_the_display_else_none) {
-    EXPECT_STREQ(window_driver("dummy", nullptr, nullptr), "");
-    EXPECT_STREQ(window_driver("wayland", ":0", nullptr), "");
-    EXPECT_STREQ(window_driver(nullptr, ":0", "wayland-0"), "x11");
-    EXPECT_STREQ(window_driver("", ":1", nullptr), "x11") << "an empty SDL_VIDEODRIVER counts as unset";
-    EXPECT_STREQ(window_driver(nullptr, "", "wayland-0"), "wayland");
-    EXPECT_EQ(window_driver(nullptr, nullptr, nullptr), nullptr);
-    EXPECT_EQ(window_driver("", "", ""), nullptr);
+    // SDL_VIDEODRIVER, DISPLAY, WAYLAND_DISPLAY and the driver asked for ("": SDL's own choice); an empty
+    // SDL_VIDEODRIVER counts as unset
+    // clang-format off
+    const struct { const char *named, *display, *wayland, *want; } rows[] = {
+        {"dummy", nullptr, nullptr, ""}, {"wayland", ":0", nullptr, ""}, {nullptr, ":0", "wayland-0", "x11"},
+        {"", ":1", nullptr, "x11"}, {nullptr, "", "wayland-0", "wayland"}, {nullptr, nullptr, nullptr, nullptr},
+        {"", "", "", nullptr}};
+    // clang-format on
+    for (auto& r : rows) EXPECT_STREQ(window_driver(r.named, r.display, r.wayland), r.want) << r.named;
 }
 
 } // namespace
