@@ -7,10 +7,10 @@
 # under Wine (tools/windows/wine-run) on SDL's windib driver.
 #
 # A scenario may set, before it launches: args (the program's arguments; it
-# starts in work/), screen (the X screen, WxH; default 320x320 - 400x400 under Wine - where the window opens at zoom 1),
-# zoom (the window's zoom: moves are given and shots taken in the editor's own
-# 320x320 pixels; a shot of the whole window is kept as NAME.big.xwd) and
-# video (SDL_VIDEODRIVER; empty: unset).
+# starts in work/), screen (the X screen, WxH; default 320x320 - 400x400 under
+# Wine - where the window opens at zoom 1), zoom (the window's zoom: moves are
+# given and shots taken in the editor's own 320x320 pixels; a shot of the whole
+# window is kept as NAME.big.xwd) and video (SDL_VIDEODRIVER; empty: unset).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
@@ -188,7 +188,8 @@ expect_code() {
         fail "code.txt differs: $(diff -u "$root/expected.txt" "$work/code.txt" || true)"
 }
 
-# The working directory's names, types, sizes and contents: kept in $before, compared by unchanged.
+# The working directory's names, types, sizes and contents: kept in $before,
+# compared by unchanged.
 tree_print() { (cd "$work" && find . -mindepth 1 -printf '%p %y %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
 unchanged() { [ "$(tree_print)" = "$before" ] || fail "the working directory changed"; }
 # only NAME...: the working directory holds these and nothing else

@@ -167,19 +167,15 @@ scenario_drag() {
     a_still_editor editor
     drag_meter "$(at editor)" 40 30 dragged
     local x1=$bx y1=$by typed="$bx $((0x50 + meter_bar[1]))"
+    # after KEYS... WHAT "X Y": once the keys are typed, the bar stands at X Y
+    after() { keys "${@:1:$#-2}" && wait_for after "${*: -2:1}" bar_at $meter "${*: -1}"; }
     click "${y_field[@]}"
-    keys 0 0 5 0
-    wait_for typed "the typed y" bar_at $meter "$typed"
-    keys ctrl+z
-    wait_for undone "the typed y undone" bar_at $meter "$x1 $y1"
-    keys ctrl+z
-    wait_for undone "the drag undone" bar_at $meter "$x0 $y0"
-    keys ctrl+z ctrl+y
-    wait_for redone "the drag redone" bar_at $meter "$x1 $y1"
-    keys ctrl+shift+z
-    wait_for redone "the typed y redone" bar_at $meter "$typed"
-    keys ctrl+z
-    wait_for undone "the typed y undone again" bar_at $meter "$x1 $y1"
+    after 0 0 5 0 "the typed y" "$typed"
+    after ctrl+z "the typed y undone" "$x1 $y1"
+    after ctrl+z "the drag undone" "$x0 $y0"
+    after ctrl+z ctrl+y "the drag redone" "$x1 $y1"
+    after ctrl+shift+z "the typed y redone" "$typed"
+    after ctrl+z "the typed y undone again" "$x1 $y1"
     press "${x_plus[@]}"
     wait_for nudged "the meter to move right" bar_moved $meter "$x1 $y1"
     release
@@ -288,11 +284,7 @@ scenario_prompts_no() {
 scenario_keys() {
     put_files
     launch
-    wait_screen basecode-prompt
-    keys Return
-    wait_screen bg-prompt
-    keys n
-    wait_screen editor
+    wait_screen basecode-prompt && keys Return && wait_screen bg-prompt && keys n && wait_screen editor
     none_of "$(at editor)" FF00FE 01FE02
     keys Right Right Right shift+Down Up
     save_seen
