@@ -6,12 +6,11 @@
 # controls and the elements are. A Windows build (HUDWRIGHT ends in .exe) runs
 # under Wine (tools/windows/wine-run) on SDL's windib driver.
 #
-# A scenario may set, before it launches: args (the program's arguments), from
-# (the directory it starts in; default work/), screen (the X screen, WxH;
-# default 320x320 - 400x400 under Wine - where the window opens at zoom 1),
-# zoom (the window's zoom: moves are given and shots taken in the editor's own
-# 320x320 pixels; a shot of the whole window is kept as NAME.big.xwd) and
-# video (SDL_VIDEODRIVER; empty: unset).
+# A scenario may set, before it launches: args (the program's arguments; it
+# starts in work/), screen (the X screen, WxH; default 320x320 - 400x400 under
+# Wine - where the window opens at zoom 1), zoom (the window's zoom: moves are
+# given and shots taken in the editor's own 320x320 pixels; a shot of the whole
+# window is kept as NAME.big.xwd) and video (SDL_VIDEODRIVER; empty: unset).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || { echo "usage: $0 SCENARIO HUDWRIGHT LAYOUT" >&2; exit 2; }
@@ -26,7 +25,7 @@ root=$(mktemp -d "$scratch/hudwright-e2e-$1.XXXXXX") # logs and shots; the progr
 work="$root/work"
 mkdir "$work"
 xvfb_pid="" app_pid="" wid="" depth=24 keep=${HUDWRIGHT_E2E_KEEP:-}
-args=() from="" zoom=1
+args=() zoom=1
 # how every run of the program reports (and ends on) what the sanitizers find
 sanitizers=(ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../lsan/x11.supp:print_suppressions=0}")
@@ -91,7 +90,7 @@ launch() {
     [ -n "$xvfb_pid" ] || start_x
     local driver=(SDL_VIDEODRIVER="$video")
     [ -n "$video" ] || driver=(-u SDL_VIDEODRIVER)
-    (cd "${from:-$work}" && exec env "${driver[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" SDL_VIDEO_WINDOW_POS=0,0 \
+    (cd "$work" && exec env "${driver[@]}" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" SDL_VIDEO_WINDOW_POS=0,0 \
         "${runner[@]}" "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
     app_pid=$!
     poll "a window named Hudwright" found_window
@@ -143,24 +142,22 @@ differs() {
     compare -metric AE "xwd:$1[$4x$5+$2+$3]" "xwd:$6[$4x$5+$2+$3]" null: 2>/dev/null && return 1
     [ $? = 1 ] || fail "compare could not read $1 and $6"
 }
-# The screen a shot shows: the editor's value fields are white (within a pixel of
-# their edges); the prompts are
-# black but for "Yes", "No" and the question at y 128 (the base-code one reaches
-# x 224); the count-down draws its text at y 256 and nothing further down.
+# The screen a shot shows: the editor's X, Y and scale fields are white (within
+# a pixel of their edges); the prompts are black but for "Yes", "No" and the
+# question at y 128 (the base-code one reaches x 224); the count-down draws its
+# text at y 256 and nothing further down.
 screen_of() {
-    pixels "$1" | awk -v fx="${x_field_white[0]}" -v fy="${x_field_white[1]}" -v fw="${x_field_white[2]}" \
-        -v fh="${x_field_white[3]}" -v gx="${y_field_white[0]}" -v gy="${y_field_white[1]}" \
-        -v gw="${y_field_white[2]}" -v gh="${y_field_white[3]}" -v sx="${scale_field_white[0]}" \
-        -v sy="${scale_field_white[1]}" -v sw="${scale_field_white[2]}" -v sh="${scale_field_white[3]}" 'function r(x0, y0, w, h) { return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
+    pixels "$1" | awk -v f="${x_field_white[*]} ${y_field_white[*]} ${scale_field_white[*]}" 'function r(x0, y0, w, h) {
+        return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
+    BEGIN { n = split(f, b, " ") }
     NR > 1 { split($1, p, /[,:]/); x = p[1]; y = p[2]; split($2, c, /[(),]/)
-        if (c[2] >= 248 && c[3] >= 248 && c[4] >= 248) { # white, also on a 16-bit display
-            w1 += r(fx + 1, fy + 1, fw - 2, fh - 2); w2 += r(gx + 1, gy + 1, gw - 2, gh - 2)
-            w3 += r(sx + 1, sy + 1, sw - 2, sh - 2) }
+        for (i = 1; i < n && c[2] >= 248 && c[3] >= 248 && c[4] >= 248; i += 4) # white, also on a 16-bit display
+            white[i] += r(b[i] + 1, b[i + 1] + 1, b[i + 2] - 2, b[i + 3] - 2)
         if ($3 != "#000000") { yes += r(30, 80, 21, 16); no += r(80, 80, 14, 16); long += r(190, 128, 40, 16)
             stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176)
             digits += r(91, 256, 126, 16); below += r(0, 272, 320, 48); preview += r(0, 0, 320, 240) } }
-    END { m = (fw - 2) * (fh - 2) * 0.4
-        if (w1 >= m && w2 >= m && w3 >= m) print "editor"
+    END { m = (b[3] - 2) * (b[4] - 2) * 0.4
+        if (white[1] >= m && white[5] >= m && white[9] >= m) print "editor"
         else if (yes && no && !stray) print long ? "basecode-prompt" : "bg-prompt"
         else if (digits && preview && !below) print "countdown"
         else print "other" }'
@@ -191,8 +188,13 @@ expect_code() {
         fail "code.txt differs: $(diff -u "$root/expected.txt" "$work/code.txt" || true)"
 }
 
-# A fingerprint of the working directory: names, types, sizes, contents.
+# The working directory's names, types, sizes and contents: kept in $before,
+# compared by unchanged.
 tree_print() { (cd "$work" && find . -mindepth 1 -printf '%p %y %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
+unchanged() { [ "$(tree_print)" = "$before" ] || fail "the working directory changed"; }
+# only NAME...: the working directory holds these and nothing else
+only() { [ "$(ls -A "$work")" = "$(printf '%s\n' "$@")" ] || fail "unexpected files: $(ls -A "$work")"; }
+quit() { keys Escape && wait_exit; }
 
 # shellcheck source=scenarios.sh
 . "$here/scenarios.sh"
