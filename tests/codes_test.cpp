@@ -58,19 +58,19 @@ TEST(import, each_text_sets_exactly_its_fields) {
 }
 
 TEST(import, exported_code_reads_back_to_the_same_layout) {
-    temp_dir dir;
     std::mt19937 rng(20240611);
     for (int seed = 0; seed < 200; seed++) {
         layout edited = home_layout();
         for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--) // a random handful of values
             set_code_value(edited, code_table[rng() % code_count], static_cast<uint32_t>(rng()));
-        ASSERT_TRUE(export_codes(edited, "code.txt"));
         // values without an offset start from their homes again
         layout expected                  = edited;
         expected.elements[el_hearts].pos = expected.elements[el_hearts].home;
         for (int k : {2, 8, 12}) expected.scales[k].value = expected.scales[k].home;
         for (int k : {4, 5}) expected.colors[k].value = expected.colors[k].home;
-        ASSERT_EQ(changes(imported(read_file("code.txt"))), changes(expected)) << "seed " << seed;
+        char text[export_capacity];
+        const std::string code(text, format_codes(edited, text, sizeof text));
+        ASSERT_EQ(changes(imported(code)), changes(expected)) << "seed " << seed;
     }
 }
 
@@ -119,12 +119,14 @@ TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
     ASSERT_EQ(std::size(offsets), code_table.size());
     for (size_t i = 0; i < code_table.size(); i++) EXPECT_EQ(code_table[i].offset, offsets[i]) << i;
     // and each entry names the value it holds: setting it through the entry shows as that value's change
+    const char* what[] = {"x", "y", "s", "c", "c", "c"};
     for (const code_entry& c : code_table) {
         layout m = home_layout();
         set_code_value(m, c, code_home(m, c) ^ 1);
-        const char* what[] = {"x", "y", "s", "c", "c", "c"};
-        ASSERT_EQ(changes(m).size(), 1u);
-        EXPECT_EQ(changes(m)[0].rfind(what[c.kind] + std::to_string(c.index) + "=", 0), 0u) << changes(m)[0];
+        const std::vector<std::string> changed = changes(m);
+        EXPECT_TRUE(changed.size() == 1 &&
+                    changed[0].rfind(what[c.kind] + std::to_string(c.index) + "=", 0) == 0)
+            << testing::PrintToString(changed);
     }
 }
 
@@ -154,28 +156,23 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_TRUE(export_codes(m) && export_codes(m, "dangling"));
     EXPECT_TRUE(fs::is_symlink("code.txt") && fs::is_symlink("dangling"));
     EXPECT_EQ(read_file("real/codes.txt") + read_file("real/new.txt"), "812114C6 00BB\n812114C6 00BB\n");
-    struct stat st {};
-    EXPECT_TRUE(stat("real/codes.txt", &st) == 0 && (st.st_mode & 0777) == 0640);
+    EXPECT_EQ(fs::status("real/codes.txt").permissions(), fs::perms(0640));
 
     write_file("real/codes.txt", "old\n");
     ASSERT_EQ(mkfifo("pipe", 0600), 0);
-    // a write that fails part-way, also for root: no file may grow beyond 5 bytes
-    EXPECT_EQ(in_child([&] {
-                  std::signal(SIGXFSZ, SIG_IGN);
-                  rlimit tiny{5, 5};
-                  setrlimit(RLIMIT_FSIZE, &tiny);
-                  _exit(export_codes(m) ? 1 : 0);
-              }),
-              0);
-    EXPECT_EQ(in_child([&] { _exit(export_codes(m, "pipe") ? 1 : 0); }), 0) << "no reader: no wait";
+    // Whether a save to `to` after `before` fails, in a child process.
+    auto fails = [&](auto before, const char* to = "code.txt") {
+        return in_child([&] { before(), _exit(export_codes(m, to) ? 1 : 0); }) == 0;
+    };
+    const rlimit tiny{5, 5}; // a write that fails part-way, also for root: no file may grow beyond 5 bytes
+    EXPECT_TRUE(fails([&] { std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &tiny); }));
+    EXPECT_TRUE(fails([] {}, "pipe")) << "no reader: no wait";
     // a directory that may not be written, as an unprivileged user when root
     chmod(".", 0755);
     chmod("real", 0555);
-    EXPECT_EQ(in_child([&] {
-                  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-                  _exit(export_codes(m) ? 1 : 0);
-              }),
-              0);
+    EXPECT_TRUE(fails([] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    }));
     chmod("real", 0700);
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";

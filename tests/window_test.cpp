@@ -66,11 +66,6 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
         EXPECT_TRUE(zoom > 1 ? shows_in_squares() : ed.screen == SDL_GetVideoSurface() && !ed.window)
             << "at zoom 1 the editor draws on the window";
     }
-    // typing into the X field: Ctrl+- is a - there, which takes a position
-    click(ctl_x_field);
-    push_key(SDLK_LCTRL, KMOD_LCTRL), push_key(SDLK_MINUS, KMOD_LCTRL);
-    drain();
-    EXPECT_TRUE(ed.zoom == 4 && ed.entry_len == 1);
     SDL_FreeSurface(picture);
 }
 
