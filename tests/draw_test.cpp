@@ -116,15 +116,13 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
     drawtext({0, 0, 0, 0}, exact.data(), target, strip);
     EXPECT_EQ(cells(target, 0, 0, 256), std::string(255, 'B') + "_");
-    SDL_FillRect(target, nullptr, 0);
-    drawtext({-3, -5, 0, 0}, "AB", target,
-             strip); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
+    SDL_FillRect(target, nullptr, 0); // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
+    drawtext({-3, -5, 0, 0}, "AB", target, strip);
     EXPECT_EQ(pixel32(target, 0, 0), glyph(10, 3, 5));
     EXPECT_EQ(pixel32(target, 4, 0), glyph(11, 0, 5));
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));
     EXPECT_TRUE(pixel32(target, 4, 11) == 0 && pixel32(target, 11, 0) == 0);
-    SDL_FreeSurface(strip);
-    SDL_FreeSurface(target);
+    for (SDL_Surface* s : {strip, target}) SDL_FreeSurface(s);
 }
 
 } // namespace

@@ -21,13 +21,11 @@ namespace {
 // panel's texts whole, the elements in the order buttons, icons, numbers,
 // status items, each blitted with its own pos as SDL's destination.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
-    auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
+    auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
+    // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
+    // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
     auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
-        if (!p) return;
-        SDL_UpperBlit(p, nullptr, to, at);
-        // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
-        // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
-        if (at->w == 0 || at->h == 0)
+        if (p && SDL_UpperBlit(p, nullptr, to, at) == 0 && (at->w == 0 || at->h == 0))
             at->x = std::max(at->x, to->clip_rect.x), at->y = std::max(at->y, to->clip_rect.y);
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
@@ -75,7 +73,6 @@ struct frame : editor_test {
         editor_test::SetUp();
         passes(1); // fills the value texts; the held-button steps are idle after it
     }
-    element_size size(int e) const { return ed.model.element_sizes[e]; }
 
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
@@ -129,9 +126,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
     for (int y = 0; y < bg->h; y++)
         for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    replace_background(ed.pictures, bg);
-    start_scales(m);
-    start_elements(m);
+    replace_background(ed.pictures, bg), start_scales(m), start_elements(m);
     same_frame("over a paletted background");
 }
 
@@ -143,8 +138,7 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& r : rows) EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
 
-    pos(0) = {32767, 32765, 0, 0}; // where the A Button's inset would wrap: left where it is
-    passes(1);
+    pos(0) = {32767, 32765, 0, 0}, passes(1); // where the A Button's inset would wrap: left where it is
     EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
 
     // an element that cannot be drawn is skipped and keeps its size
@@ -160,16 +154,15 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
         ed.model.scales[c.slot].value = c.value;
         for (auto& s : ed.model.element_sizes) s = {77, 66};
         passes(1);
-        for (int e = 0; e < element_count; e++) EXPECT_EQ(size(e).w == 77 && size(e).h == 66, e == c.e) << e;
+        for (auto& s : ed.model.element_sizes)
+            EXPECT_EQ(s.w == 77 && s.h == 66, &s == ed.model.element_sizes + c.e);
     }
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
     SDL_PushEvent(&resize);
-    push_press(160, 280); // X "+": a step at the press, then one a pass once it is held long enough
-    passes(1);
-    ed.now_ms += repeat_delay_ms;
-    passes(2);
+    press(ctl_x_plus), passes(1); // a step at the press, then one a pass once it is held long enough
+    ed.now_ms += repeat_delay_ms, passes(2);
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 

@@ -57,24 +57,24 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
     for (int z : {1, 2, 4}) {
         SCOPED_TRACE(z);
         restart(z);
-        auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
+        auto pick = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
             return push_press(x * z, y * z, button), drain(), drain(), ed.model.selected;
         };
         auto move = [&](int x, int y) { push_motion(x * z + z - 1, y * z + z - 1), drain(); };
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
         place(3, -10, -10, 20, 20);
         for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
-        EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
+        EXPECT_EQ(pick(10, 10), 3) << "the far corner, both ends included";
         push_release(0, 0);
-        EXPECT_TRUE(press(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
-        EXPECT_EQ(press(60, 60), 19) << "overlapping boxes: a number beats an icon";
+        EXPECT_TRUE(pick(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
+        EXPECT_EQ(pick(60, 60), 19) << "overlapping boxes: a number beats an icon";
         push_release(0, 0);
         place(19, 300, 200);
-        EXPECT_EQ(press(60, 60), 12) << "an icon beats a button";
+        EXPECT_EQ(pick(60, 60), 12) << "an icon beats a button";
         place(12, 300, 200);
-        EXPECT_EQ(press(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
+        EXPECT_EQ(pick(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
         push_release(0, 0);
-        EXPECT_EQ(press(90, 60), 1);
+        EXPECT_EQ(pick(90, 60), 1);
         EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50)
             << "the pointer jumps to the centre, which moves nothing";
         const int moves[][4] = {
@@ -87,7 +87,7 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         move(200, 100);
         EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
         place(1, 300, 50, 200, 20); // a centre beyond the right edge: the pointer stops at the last column
-        EXPECT_EQ(press(305, 55), 1);
+        EXPECT_EQ(pick(305, 55), 1);
         EXPECT_TRUE(pos(1).x == 319 - 100 && pos(1).y == 50);
     }
 }
@@ -142,7 +142,7 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
     ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
-    push_press(cx(ctl_x_plus), cy(ctl_x_plus));
+    press(ctl_x_plus);
     passes(3);
     ed.now_ms = repeat_delay_ms - 1, passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
@@ -156,7 +156,7 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     auto steps        = [&](Uint32 t, Uint32 every) {
         start_scales(ed.model);
         ed.now_ms = 1000;
-        push_press(cx(ctl_scale_minus), cy(ctl_scale_minus)), drain();
+        press(ctl_scale_minus), drain();
         for (Uint32 at = every; every && at < t; at += every) ed.now_ms = 1000 + at, update_editor(ed);
         ed.now_ms = 1000 + t, passes(1);
         push_release(0, 0), passes(1);
@@ -178,7 +178,7 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
 // never reached.
 TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) {
     auto hold = [&](panel_control button, Uint32 ms) {
-        push_press(cx(button), cy(button)), drain();
+        press(button), drain();
         for (Uint32 t = 0, by = 0; t < ms; t += by) by = std::min(ms - t, 5000u), ed.now_ms += by, passes(1);
         push_release(0, 0), passes(1);
     };

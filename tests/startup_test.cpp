@@ -58,9 +58,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         std::remove("basecode.txt"), std::remove("bg.bmp");
         if (!r.basecode.empty()) write_file("basecode.txt", r.basecode);
         if (!r.bg.empty()) write_file("bg.bmp", r.bg);
-        push(r.before);
-        countdown_screen(ed);
-        push(r.after);
+        push(r.before), countdown_screen(ed), push(r.after);
         if (!*r.after) push_quit(); // would end a prompt; stays queued when none shows
         ed.screen_delay_ms = 5000;  // only a frame still waiting for an answer pauses
         const Uint32 start = SDL_GetTicks();

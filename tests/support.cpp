@@ -1,6 +1,7 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
+#include "draw/hex.h"
 #include "model/file_io.h"
 #include "model/import.h"
 
@@ -131,21 +132,20 @@ bool start_editor_headless(editor& ed, int zoom) {
 
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](bool changed, char what, int i, long v, const char* form = "%ld") {
-        char text[16];
-        std::snprintf(text, sizeof text, form, v);
-        if (changed) out.push_back(what + std::to_string(i) + "=" + text);
+    auto note = [&](bool changed, char what, int i, const std::string& v) {
+        if (changed) out.push_back(what + std::to_string(i) + "=" + v);
     };
     for (int e = 0; e < element_count; e++) {
         const hud_element& el = m.elements[e];
-        note(el.pos.x != el.home.x, 'x', e, el.pos.x);
-        note(el.pos.y != el.home.y, 'y', e, el.pos.y);
+        note(el.pos.x != el.home.x, 'x', e, std::to_string(el.pos.x));
+        note(el.pos.y != el.home.y, 'y', e, std::to_string(el.pos.y));
     }
     for (int k = 0; k < scale_count; k++)
-        note(m.scales[k].value != m.scales[k].home, 's', k, m.scales[k].value);
+        note(m.scales[k].value != m.scales[k].home, 's', k, std::to_string(m.scales[k].value));
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
-        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k, c.r << 16 | c.g << 8 | c.b, "%06lX");
+        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k,
+             hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
     }
     return out;
 }

@@ -79,14 +79,6 @@ void push_motion(int x, int y);
 bool start_headless(editor& ed, int zoom = 1);
 bool start_editor_headless(editor& ed, int zoom = 1);
 
-// The centre of a control's box.
-inline int cx(panel_control c) {
-    return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2;
-}
-inline int cy(panel_control c) {
-    return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2;
-}
-
 // A started editor in a fresh directory, torn down afterwards.
 struct editor_test : ::testing::Test {
     temp_dir dir;
@@ -106,6 +98,10 @@ struct editor_test : ::testing::Test {
     void place(int e, int x, int y, int w = 0, int h = 0) {
         pos(e) = {Sint16(x), Sint16(y), 0, 0}, ed.model.element_sizes[e] = {w, h};
     }
+    // The centre of a control's box; a press there.
+    static int cx(panel_control c) { return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2; }
+    static int cy(panel_control c) { return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2; }
+    void press(panel_control c) { push_press(cx(c), cy(c)); }
     // A press and its release on the editor's pixel (x, y), queued at the
     // window's last pixel of its square; on the centre of a control.
     void click(int x, int y) {

@@ -48,8 +48,7 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
 
     // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4; the
     // picture goes with the screen before any frame
-    SDL_FreeSurface(picture);
-    picture = copy_of(ed.screen);
+    SDL_FreeSurface(picture), picture = copy_of(ed.screen);
     // clang-format off
     const struct { SDLKey key; int mod, zoom; } keys[] = {
         {SDLK_KP_MINUS, KMOD_LCTRL, 2}, {SDLK_MINUS, KMOD_RCTRL, 1}, {SDLK_MINUS, KMOD_LCTRL, 1},
@@ -58,8 +57,7 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
     // clang-format on
     for (auto [key, mod, zoom] : keys) {
         SCOPED_TRACE(testing::Message() << key << " " << mod);
-        push_key(key, SDLMod(mod));
-        drain();
+        push_key(key, SDLMod(mod)), drain();
         ASSERT_EQ(ed.zoom, zoom);
         EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.screen, picture));
         passes(1);
@@ -78,24 +76,21 @@ TEST_F(zoomed, an_unchanged_frame_is_sent_again_only_after_an_expose_and_a_resiz
     EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
     SDL_Event e{};
     e.type = SDL_VIDEOEXPOSE;
-    SDL_PushEvent(&e);
-    passes(1);
+    SDL_PushEvent(&e), passes(1);
     EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
     e.type = e.resize.type = SDL_VIDEORESIZE;
     e.resize.w = 501, e.resize.h = 300;
-    SDL_PushEvent(&e);
-    passes(1);
+    SDL_PushEvent(&e), passes(1);
     ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
     EXPECT_TRUE(shows_in_squares());
 }
 
 TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_height_and_the_width) {
-    struct {
-        int w, h, zoom;
-    } cases[] = {{0, 0, 1},       {1366, 768, 1},  {1280, 853, 1},  {1280, 854, 2},
-                 {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4},
-                 {1080, 1920, 3}, {700, 2000, 2},  {319, 4000, 1}};
+    // clang-format off
+    const struct { int w, h, zoom; } cases[] = {{0, 0, 1}, {1366, 768, 1}, {1280, 853, 1}, {1280, 854, 2},
+        {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4}, {1080, 1920, 3}, {700, 2000, 2}, {319, 4000, 1}};
+    // clang-format on
     for (auto c : cases) EXPECT_EQ(fitting_zoom(c.w, c.h), c.zoom) << c.w << "x" << c.h;
 }
 
