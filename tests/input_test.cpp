@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -179,28 +180,25 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
                std::all_of(m.scales, std::end(m.scales),
                            [](scale_slot s) { return s.value >= 0 && s.value <= scale_word_max; });
     };
-    std::map<std::pair<int, int>, int32_t> ends;
+    int32_t ends[element_count][control_count] = {}; // where each button stopped
     for (int e = 0; e < element_count; e++) {
         const int k = element_table[e].scale_slot;
         if (k == no_slot) continue;
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
-            start_scales(ed.model);
-            ed.model.selected = e;
-            hold(button, 30000);
+            start_scales(ed.model), ed.model.selected = e, hold(button, 30000);
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
             EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
             EXPECT_STREQ(ed.scale_text, hexstring(uint32_t(ed.model.scales[k].value), 4).s);
-            ends[std::pair{e, int(button)}] = ed.model.scales[k].value;
+            ends[e][button] = ed.model.scales[k].value;
         }
     }
-    auto end = [&](int e, panel_control button) { return ends[std::pair{e, int(button)}]; };
-    EXPECT_EQ(end(el_b_button, ctl_scale_plus), 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
-    EXPECT_EQ(end(el_b_button, ctl_scale_minus), 16864) << "527/16865 leaves nothing of 32 px";
-    EXPECT_EQ(end(el_a_button, ctl_scale_plus), 0xFFFB);
-    EXPECT_EQ(end(el_a_button_icon, ctl_scale_minus), 48) << "below 48 it is not drawn";
-    EXPECT_TRUE(end(el_c_up_icon, ctl_scale_plus) == 0 && end(el_c_up_icon, ctl_scale_minus) == 0xFFFF)
+    EXPECT_EQ(ends[el_b_button][ctl_scale_plus], 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
+    EXPECT_EQ(ends[el_b_button][ctl_scale_minus], 16864) << "527/16865 leaves nothing of 32 px";
+    EXPECT_EQ(ends[el_a_button][ctl_scale_plus], 0xFFFB);
+    EXPECT_EQ(ends[el_a_button_icon][ctl_scale_minus], 48) << "below 48 it is not drawn";
+    EXPECT_TRUE(ends[el_c_up_icon][ctl_scale_plus] == 0 && ends[el_c_up_icon][ctl_scale_minus] == 0xFFFF)
         << "drawn at its own size: only the word's ends";
 
     // From a typed value that is not drawn the buttons go only toward the slot's home (and from
@@ -212,8 +210,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
         {20000, ctl_scale_minus, 1000, 20000}, {20000, ctl_scale_plus, 30000, 5}};
     // clang-format on
     for (auto& t : typed) {
-        ed.model.scales[1].value = t.from;
-        hold(t.button, t.ms);
+        ed.model.scales[1].value = t.from, hold(t.button, t.ms);
         EXPECT_EQ(ed.model.scales[1].value, t.to) << t.from << " " << panel_table[t.button].name;
     }
 }
@@ -243,19 +240,14 @@ TEST_F(
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
-        ed.model.selected = r.selected;
-        script(r.script);
-        std::map<char, char*> text = {
-            {'X', ed.x_text}, {'Y', ed.y_text}, {'S', ed.scale_text}, {'C', ed.color_text}};
-        EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
+        restart(), ed.model.selected = r.selected, script(r.script);
+        const char* text[] = {ed.x_text, ed.y_text, ed.scale_text, ed.color_text}; // X, Y, S, C
+        EXPECT_STREQ(text[std::string_view("XYSC").find(r.shown[0])], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
 }
 
-struct color_bar : editor_test {};
-
-TEST_F(color_bar, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
+TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
     ed.model.selected = 4; // a C button: slot 2
     push_press(8, 250);
     const int moves[][3] = {{8, 250, 0xFF0000},   {9, 250, 0xFF0800},   {100, 9, 0x09F6FF},

@@ -48,8 +48,7 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_a
             EXPECT_TRUE(blend ? std::abs(int(rgb(1) >> 16) - 0xAB / 2) <= 2 : rgb(1) == 0xABCDEF)
                 << std::hex << rgb(1);
             EXPECT_TRUE(!blend || in_screen_format(p, target) == p) << "kept as it is for the screen";
-            SDL_FreeSurface(target);
-            SDL_FreeSurface(p);
+            SDL_FreeSurface(target), SDL_FreeSurface(p);
         }
 }
 
@@ -153,8 +152,7 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
             SDL_Surface *got            = fresh_picture(ed.pictures, picture_id(i), false),
                         *want           = load_image(stored.bytes, stored.size);
             EXPECT_TRUE(same_pixels(got, want)) << i;
-            SDL_FreeSurface(got);
-            SDL_FreeSurface(want);
+            SDL_FreeSurface(got), SDL_FreeSurface(want);
         }
         tear_down(ed);
     }

@@ -91,8 +91,7 @@ long live_heap_bytes() {
 }
 
 long open_descriptors() {
-    auto fds = fs::directory_iterator("/proc/self/fd");
-    return std::distance(begin(fds), end(fds));
+    return std::distance(fs::directory_iterator("/proc/self/fd"), {});
 }
 
 int open_temporary_files() {
@@ -124,8 +123,7 @@ bool start_headless(editor& ed, int zoom) {
 
 bool start_editor_headless(editor& ed, int zoom) {
     if (!start_headless(ed, zoom)) return false;
-    ed.manual_clock = true; // time passes only where a test says so
-    ed.now_ms       = 0;
+    ed.manual_clock = true, ed.now_ms = 0; // time passes only where a test says so
     start_editor_state(ed);
     return true;
 }
