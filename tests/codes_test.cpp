@@ -23,8 +23,6 @@ TEST(import, each_text_sets_exactly_its_fields) {
     const std::string junk = "# my layout\n81211258 0010\n; moved the map\n812117DE 0030  trailing words\n"
                              "hello world 812114C6 00C8\n812114C4 zz\n-1 5\n0x812114C6 0001\nG1211258 0001\n"
                              "812114C4 FFF9\n// the last line is truncated\n81211240";
-    std::string nul =
-        "\0\0\0\n81211258 0010\n8121\0"s + "1240 0001\n" + std::string(1000, '\0') + "\n812114C6 00C8\n";
     std::string lines; // a million lines, the last one wins
     for (int i = 0; i < 1000000; i++) lines += i < 999999 ? "812117DE 0010\n" : "812117DE 0030\n";
     // clang-format off
@@ -47,7 +45,8 @@ TEST(import, each_text_sets_exactly_its_fields) {
         // five digits in field 2: the fifth starts the next field 1, which
         // takes the next line's address as its value
         {"81211258 00105\n812114C6 00C8\n", {"s7=16"}},
-        {nul, {"x0=200", "s7=16"}},
+        {"\0\0\0\n81211258 0010\n8121\0"s + "1240 0001\n" + std::string(1000, '\0') + "\n812114C6 00C8\n",
+         {"x0=200", "s7=16"}}, // NUL bytes
         // a line of digits pairs them as address and value along the line;
         // 999996 (twelve times n) leave the pairing of the next line as it was
         {"812114C6 00C8\n" + std::string(999996, '7') + "\n812114C4 FFF9\n", {"x0=200", "y0=-7"}},

@@ -3,6 +3,8 @@
 #include "support.h"
 #include "editor/startup.h"
 
+#include <map>
+
 namespace {
 
 // Events in a few letters: Y a press on the top left pixel of "Yes", N one on
@@ -11,6 +13,8 @@ namespace {
 // drain, any of them counting would show); Q a quit, E Escape; the keys y
 // (Y), e (Enter), k (the keypad's Enter), m (N) and a (A).
 void push(const char* events) {
+    const std::map<char, SDLKey> keys = {{'E', SDLK_ESCAPE},   {'y', SDLK_y}, {'e', SDLK_RETURN},
+                                         {'k', SDLK_KP_ENTER}, {'m', SDLK_n}, {'a', SDLK_a}};
     for (const char* c = events; *c; c++) switch (*c) {
         case 'Y': push_press(30, 80); break;
         case 'N': push_press(93, 95, SDL_BUTTON_RIGHT); break;
@@ -18,12 +22,7 @@ void push(const char* events) {
         case 'b': push_press(40, 96); break;
         case 'n': push_press(94, 85); break;
         case 'Q': push_quit(); break;
-        case 'E': push_key(SDLK_ESCAPE); break;
-        case 'y': push_key(SDLK_y); break;
-        case 'e': push_key(SDLK_RETURN); break;
-        case 'k': push_key(SDLK_KP_ENTER); break;
-        case 'm': push_key(SDLK_n); break;
-        case 'a': push_key(SDLK_a); break;
+        default: push_key(keys.at(*c));
         }
 }
 

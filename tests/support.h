@@ -35,9 +35,7 @@ layout home_layout();
 layout imported(const std::string& text, layout m = home_layout());
 // What body writes to standard error.
 template <class Body> std::string stderr_of(Body body) {
-    testing::internal::CaptureStderr();
-    body();
-    return testing::internal::GetCapturedStderr();
+    return testing::internal::CaptureStderr(), body(), testing::internal::GetCapturedStderr();
 }
 // The folder of the test data (corpus/, fuzz/seeds/): the sources' tests/ folder,
 // or on Windows testdata/ beside the test program (copied there by
@@ -55,8 +53,7 @@ template <class Body> int in_child(Body body) {
     for (int tenth = 0; tenth < 100; tenth++, usleep(100000))
         if (waitpid(child, &status, WNOHANG) == child)
             return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
+    kill(child, SIGKILL), waitpid(child, &status, 0);
     return -1;
 }
 // Live heap bytes (the sanitizer's count where there is one, not its

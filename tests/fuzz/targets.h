@@ -70,9 +70,7 @@ struct editor_session {
         // The pictures belong to the run, not to an input: an update may have
         // replaced them (by copies in the screen's format), so keep the live ones.
         picture_store live = ed.pictures;
-        ed                 = start;
-        ed.screen          = screen;
-        ed.pictures        = live;
+        ed = start, ed.screen = screen, ed.pictures = live;
     }
 };
 
