@@ -78,8 +78,7 @@ struct frame : editor_test {
         SDL_Surface *s = ed.screen, *plain = copy_of(s);
         layout m = ed.model;
         plain_frame(ed, m, plain);
-        update_editor(ed);
-        draw_frame(ed);
+        update_editor(ed), draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
@@ -148,8 +147,7 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
-        start_scales(ed.model);
-        ed.model.scales[c.slot].value = c.value;
+        start_scales(ed.model), ed.model.scales[c.slot].value = c.value;
         for (auto& s : ed.model.element_sizes) s = {77, 66};
         passes(1);
         for (auto& s : ed.model.element_sizes)

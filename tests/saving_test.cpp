@@ -69,9 +69,9 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
         fs::remove("code.txt"), fs::remove(unsaved_file);
-        const std::string said = quit_after(r.events);
+        EXPECT_EQ(quit_after(r.events),
+                  r.kept ? "hudwright: unsaved changes written to code.unsaved.txt\n" : "");
         EXPECT_EQ(fs::exists(unsaved_file), r.kept);
-        EXPECT_EQ(said, r.kept ? "hudwright: unsaved changes written to code.unsaved.txt\n" : "");
         char text[export_capacity];
         const std::string code(text, format_codes(ed.model, text, sizeof text));
         EXPECT_TRUE(!r.kept || (read_file(unsaved_file) == code && !code.empty())) << code;
