@@ -66,11 +66,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
+// Each test begins with a pass: it fills the value texts; the held-button steps are idle after it.
 struct frame : editor_test {
-    void SetUp() override {
-        editor_test::SetUp();
-        passes(1); // fills the value texts; the held-button steps are idle after it
-    }
 
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
@@ -87,6 +84,7 @@ struct frame : editor_test {
 };
 
 TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
+    passes(1);
     same_frame("home");
     layout& m = ed.model;
     for (int k = 0; k < color_count; k++)
@@ -128,6 +126,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
 }
 
 TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they_cannot_be_drawn) {
+    passes(1);
     // the factors at home (the sizes they give are same_frame's)
     // clang-format off
     const struct { element_id e; double f; } rows[] = {{el_a_button, 527 / 568.0}, {el_b_button, 527 / 575.0},

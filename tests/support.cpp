@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
+#include <iterator>
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -45,9 +45,8 @@ temp_dir::~temp_dir() {
 }
 
 std::string read_file(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 void write_file(const std::string& path, const std::string& text) {
@@ -114,8 +113,7 @@ fs::path test_data_dir() {
 }
 
 bool start_headless(editor& ed, int zoom) {
-    set_env_default("SDL_VIDEODRIVER", "dummy");
-    set_env_default("SDL_AUDIODRIVER", "dummy");
+    set_env_default("SDL_VIDEODRIVER", "dummy"), set_env_default("SDL_AUDIODRIVER", "dummy");
     if (!start_up(ed, zoom)) return false;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
@@ -134,9 +132,8 @@ std::vector<std::string> changes(const layout& m) {
         if (changed) out.push_back(what + std::to_string(i) + "=" + v);
     };
     for (int e = 0; e < element_count; e++) {
-        const hud_element& el = m.elements[e];
-        note(el.pos.x != el.home.x, 'x', e, std::to_string(el.pos.x));
-        note(el.pos.y != el.home.y, 'y', e, std::to_string(el.pos.y));
+        const SDL_Rect &p = m.elements[e].pos, &h = m.elements[e].home;
+        note(p.x != h.x, 'x', e, std::to_string(p.x)), note(p.y != h.y, 'y', e, std::to_string(p.y));
     }
     for (int k = 0; k < scale_count; k++)
         note(m.scales[k].value != m.scales[k].home, 's', k, std::to_string(m.scales[k].value));
