@@ -155,9 +155,8 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
-    SDL_PushEvent(&resize);
-    press(ctl_x_plus), passes(1); // a step at the press, then one a pass once it is held long enough
-    ed.now_ms += repeat_delay_ms, passes(2);
+    SDL_PushEvent(&resize), press(ctl_x_plus), passes(1); // X "+": a step at the press, then one a pass
+    ed.now_ms += repeat_delay_ms, passes(2);              // once it is held long enough
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 

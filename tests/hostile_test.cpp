@@ -117,8 +117,8 @@ TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
     const std::string eight = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
     std::string top_down = seven, far = seven, rle = eight;
     top_down[22] = '\xFD', top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
-    far[10] = '\x40'; // the pixels said to start past the end
-    rle[30] = 1;      // run-length encoded: classic SDL 1.2 reads none
+    far[10] = '\x40',
+    rle[30] = 1; // the pixels said to start past the end; run-length encoded (classic reads none)
     // an OS/2 header: 16-bit sizes, 26 bytes before the pixels; 3 x 2 at 8 bits
     const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;
     // clang-format off

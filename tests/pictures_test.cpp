@@ -57,10 +57,9 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_a
 TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
     picture_store p{};
     ASSERT_TRUE(unpack_pictures(p) && load_pictures(p));
-    auto decoded = [&](picture_id id) { // a copy the test frees
-        if (is_stream(id)) return fresh_picture(p, id, false);
-        SDL_Surface* kept = kept_picture(p, id);
-        return SDL_ConvertSurface(kept, kept->format, kept->flags);
+    // a copy the test frees
+    auto decoded = [&](picture_id id) {
+        return is_stream(id) ? fresh_picture(p, id, false) : copy_of(kept_picture(p, id));
     };
     for (const element_row& row : element_table) {
         SDL_Surface* face = decoded(row.picture);

@@ -30,8 +30,7 @@ using startup_test = editor_test;
 
 TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_SaveBMP(picture, "bg.bmp");
-    SDL_FreeSurface(picture);
+    SDL_SaveBMP(picture, "bg.bmp"), SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
     // clang-format off
     const struct {

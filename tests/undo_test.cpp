@@ -33,16 +33,14 @@ TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_wh
 
 struct undo_steps : editor_test {
     void key(SDLKey k, int mod = KMOD_NONE) { push_key(k, SDLMod(mod)), passes(1); }
-    void undo_key() { key(SDLK_z, KMOD_LCTRL); }
-    void hold(int x, int y, Uint32 ms, std::initializer_list<std::pair<int, int>> motions = {}) {
+    using moves = std::initializer_list<std::pair<int, int>>;
+    void hold(int x, int y, Uint32 ms, moves motions = {}) {
         push_press(x, y), passes(1);
         for (auto [mx, my] : motions) push_motion(mx, my), ed.now_ms += 45, passes(1);
         for (Uint32 t = 0; t < ms; t += 45) ed.now_ms += 45, passes(1);
         push_release(x, y), passes(1);
     }
-    void hold(panel_control c, Uint32 ms, std::initializer_list<std::pair<int, int>> motions = {}) {
-        hold(cx(c), cy(c), ms, motions);
-    }
+    void hold(panel_control c, Uint32 ms, moves motions = {}) { hold(cx(c), cy(c), ms, motions); }
 };
 
 // Over a layout opened with a base code: the A Button's x, and the B Button's
@@ -69,12 +67,12 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i], after[i - 1]) << i;
 
     for (int i = 4; i >= 0; i--) {
-        undo_key();
+        key(SDLK_z, KMOD_LCTRL);
         EXPECT_EQ(changes(ed.model), after[i]) << "undone to " << i;
         EXPECT_EQ(ed.model.selected, element[i + 1]) << "the element that step changed, selected";
     }
     EXPECT_STREQ(ed.x_text, "00D8") << "and its values shown";
-    undo_key();
+    key(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(changes(ed.model), opened) << "the layout the editor opened with stays";
     EXPECT_FALSE(unsaved_changes(ed));
     for (int i = 1; i <= 5; i++) {

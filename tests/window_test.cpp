@@ -66,15 +66,12 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     SDL_FreeSurface(picture);
 
     // at zoom 4: an unchanged frame is sent again only after an expose; a resize cuts the squares
-    SDL_FillRect(ed.window, nullptr, 0x123456); // what the window would show if nothing were sent
-    passes(1);
+    SDL_FillRect(ed.window, nullptr, 0x123456), passes(1); // what the window would show if nothing were sent
     EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
     SDL_Event e{};
-    e.type = SDL_VIDEOEXPOSE;
-    SDL_PushEvent(&e), passes(1);
+    e.type = SDL_VIDEOEXPOSE, SDL_PushEvent(&e), passes(1);
     EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
-    e.type = e.resize.type = SDL_VIDEORESIZE;
-    e.resize.w = 501, e.resize.h = 300;
+    e.type = e.resize.type = SDL_VIDEORESIZE, e.resize.w = 501, e.resize.h = 300;
     SDL_PushEvent(&e), passes(1);
     ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
