@@ -35,8 +35,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
         box(row[c].at, 0xFFFFFF), text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
     text(row[ctl_x_minus].at, "- X +", font_labels), text(row[ctl_y_minus].at, "- Y +", font_labels);
     const char* name = element_table[m.selected].name;
-    text(row[ctl_selector_minus].at, "-", font_labels); // the name 14 px on, "+" one cell after it
-    text({22, 296, 0, 0}, name, font_labels);
+    // "-", the name 14 px on, "+" one cell after it
+    text(row[ctl_selector_minus].at, "-", font_labels), text({22, 296, 0, 0}, name, font_labels);
     text({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", font_labels);
     SDL_Rect corner = {0, 0, 0, 0}, bar = row[ctl_color_bar].at, save = row[ctl_save].at;
     blit(ed.pictures.background, &corner), blit(kept_picture(ed.pictures, pic_color_picker), &bar);

@@ -78,8 +78,8 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         EXPECT_EQ(pick(90, 60), 1);
         EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50)
             << "the pointer jumps to the centre, which moves nothing";
-        const int moves[][4] = {
-            {150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}}; // not below y 240
+        // the pointer, then the element's corner: not below y 240
+        const int moves[][4] = {{150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}};
         for (auto& m : moves) {
             move(m[0], m[1]);
             EXPECT_TRUE(pos(1).x == m[2] && pos(1).y == m[3]) << m[0] << "," << m[1];
@@ -135,9 +135,9 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
-    ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
-    press(ctl_x_plus), passes(3);
-    ed.now_ms = repeat_delay_ms - 1, passes(2);
+    // X "+" on the Map: a pixel at the press, then one a pass from 400 ms on
+    ed.model.selected = el_map, press(ctl_x_plus), passes(3);
+    ed.now_ms         = repeat_delay_ms - 1, passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
     ed.now_ms = repeat_delay_ms, passes(3);
     push_release(0, 0), passes(2);
@@ -250,9 +250,10 @@ TEST_F(
 TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
     ed.model.selected = 4; // a C button: slot 2
     push_press(8, 250);
-    const int moves[][3] = {{8, 250, 0xFF0000},   {9, 250, 0xFF0800},   {100, 9, 0x09F6FF},
-                            {160, 300, 0xFF08F6}, {186, 100, 0xFF0819}, {319, 300, 0xFF0808},
-                            {40, 255, 0xF7FF00}};
+    // clang-format off
+    const int moves[][3] = {{8, 250, 0xFF0000}, {9, 250, 0xFF0800}, {100, 9, 0x09F6FF}, {160, 300, 0xFF08F6},
+                            {186, 100, 0xFF0819}, {319, 300, 0xFF0808}, {40, 255, 0xF7FF00}};
+    // clang-format on
     for (auto& m : moves) { // the press itself, then motions whatever their y
         push_motion(m[0], m[1]), editor_pass(ed);
         EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
@@ -260,8 +261,7 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
     }
     const int presses[][3] = {{4, 187, 250}, {4, 100, 265}, {11, 100, 250}, {17, 100, 250}, {20, 8, 264}};
     for (auto& p : presses) { // just right of and just below the bar; then elements with no colour
-        ed.model.selected = p[0];
-        push_release(0, 0), push_press(p[1], p[2]), passes(2);
+        ed.model.selected = p[0], push_release(0, 0), push_press(p[1], p[2]), passes(2);
         EXPECT_STREQ(ed.color_text, p[0] == 4 ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";

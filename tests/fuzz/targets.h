@@ -14,6 +14,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace fuzz {
 
@@ -58,8 +59,7 @@ struct editor_session {
 
     bool open() { return ok = start_editor_headless(ed), start = ed, ok; }
     void close() {
-        if (ok) tear_down(ed);
-        ok = false;
+        if (std::exchange(ok, false)) tear_down(ed);
     }
     void reset() {
         SDL_Event e;
