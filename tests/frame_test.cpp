@@ -21,13 +21,11 @@ namespace {
 // panel's texts whole, the elements in the order buttons, icons, numbers,
 // status items, each blitted with its own pos as SDL's destination.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
-    auto box  = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
+    auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
+    // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
+    // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
     auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
-        if (!p) return;
-        SDL_UpperBlit(p, nullptr, to, at);
-        // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
-        // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
-        if (at->w == 0 || at->h == 0)
+        if (p && SDL_UpperBlit(p, nullptr, to, at) == 0 && (at->w == 0 || at->h == 0))
             at->x = std::max(at->x, to->clip_rect.x), at->y = std::max(at->y, to->clip_rect.y);
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
@@ -35,15 +33,13 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field})
         box(row[c].at, 0xFFFFFF), text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
-    text(row[ctl_x_minus].at, "- X +", font_labels);
-    text(row[ctl_y_minus].at, "- Y +", font_labels);
+    text(row[ctl_x_minus].at, "- X +", font_labels), text(row[ctl_y_minus].at, "- Y +", font_labels);
     const char* name = element_table[m.selected].name;
-    text(row[ctl_selector_minus].at, "-", font_labels); // the name 14 px on, "+" one cell after it
-    text({22, 296, 0, 0}, name, font_labels);
+    // "-", the name 14 px on, "+" one cell after it
+    text(row[ctl_selector_minus].at, "-", font_labels), text({22, 296, 0, 0}, name, font_labels);
     text({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", font_labels);
     SDL_Rect corner = {0, 0, 0, 0}, bar = row[ctl_color_bar].at, save = row[ctl_save].at;
-    blit(ed.pictures.background, &corner);
-    blit(kept_picture(ed.pictures, pic_color_picker), &bar);
+    blit(ed.pictures.background, &corner), blit(kept_picture(ed.pictures, pic_color_picker), &bar);
     text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
     for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
@@ -70,12 +66,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
+// Each test begins with a pass: it fills the value texts; the held-button steps are idle after it.
 struct frame : editor_test {
-    void SetUp() override {
-        editor_test::SetUp();
-        passes(1); // fills the value texts; the held-button steps are idle after it
-    }
-    element_size size(int e) const { return ed.model.element_sizes[e]; }
 
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
@@ -83,8 +75,7 @@ struct frame : editor_test {
         SDL_Surface *s = ed.screen, *plain = copy_of(s);
         layout m = ed.model;
         plain_frame(ed, m, plain);
-        update_editor(ed);
-        draw_frame(ed);
+        update_editor(ed), draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
@@ -93,6 +84,7 @@ struct frame : editor_test {
 };
 
 TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
+    passes(1);
     same_frame("home");
     layout& m = ed.model;
     for (int k = 0; k < color_count; k++)
@@ -129,13 +121,12 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
     for (int y = 0; y < bg->h; y++)
         for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    replace_background(ed.pictures, bg);
-    start_scales(m);
-    start_elements(m);
+    replace_background(ed.pictures, bg), start_scales(m), start_elements(m);
     same_frame("over a paletted background");
 }
 
 TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they_cannot_be_drawn) {
+    passes(1);
     // the factors at home (the sizes they give are same_frame's)
     // clang-format off
     const struct { element_id e; double f; } rows[] = {{el_a_button, 527 / 568.0}, {el_b_button, 527 / 575.0},
@@ -143,8 +134,7 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& r : rows) EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
 
-    pos(0) = {32767, 32765, 0, 0}; // where the A Button's inset would wrap: left where it is
-    passes(1);
+    pos(0) = {32767, 32765, 0, 0}, passes(1); // where the A Button's inset would wrap: left where it is
     EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
 
     // an element that cannot be drawn is skipped and keeps its size
@@ -156,20 +146,17 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
-        start_scales(ed.model);
-        ed.model.scales[c.slot].value = c.value;
+        start_scales(ed.model), ed.model.scales[c.slot].value = c.value;
         for (auto& s : ed.model.element_sizes) s = {77, 66};
         passes(1);
-        for (int e = 0; e < element_count; e++) EXPECT_EQ(size(e).w == 77 && size(e).h == 66, e == c.e) << e;
+        for (auto& s : ed.model.element_sizes)
+            EXPECT_EQ(s.w == 77 && s.h == 66, &s == ed.model.element_sizes + c.e);
     }
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
-    SDL_PushEvent(&resize);
-    push_press(160, 280); // X "+": a step at the press, then one a pass once it is held long enough
-    passes(1);
-    ed.now_ms += repeat_delay_ms;
-    passes(2);
+    SDL_PushEvent(&resize), press(ctl_x_plus), passes(1); // X "+": a step at the press, then one a pass
+    ed.now_ms += repeat_delay_ms, passes(2);              // once it is held long enough
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 

@@ -41,8 +41,7 @@ std::pair<std::string, Uint32> accept(const char* name) {
     editor ed;
     if (!start_editor_headless(ed)) return {"no start-up", 0};
     SDL_Surface* built_in = ed.pictures.background;
-    ed.message_pos        = SDL_Rect{35, 128, 0, 0};
-    push_press(35, 85); // "Yes"
+    ed.message_pos        = SDL_Rect{35, 128, 0, 0}, push_press(35, 85); // a press on "Yes"
     (name == std::string("bg.bmp") ? background_prompt : basecode_prompt)(ed);
     SDL_Surface* bg        = ed.pictures.background;
     const std::string size = bg == built_in ? "kept" : std::to_string(bg->w) + "x" + std::to_string(bg->h);
@@ -98,8 +97,7 @@ TEST(hostile, a_bg_bmp_becomes_the_background_and_shows_when_it_decodes_and_else
         EXPECT_EQ(size, c.size) << c.what;
         // widened to 8 bits as SDL scales the channels (31 -> 248 or 255);
         // (5, 120) lies outside a 1x1 picture
-        const bool magenta_shown = (shown & 0xF8FFF8) == 0xF800F8;
-        EXPECT_EQ(magenta_shown, c.size != "kept" && c.size != "1x1")
+        EXPECT_EQ((shown & 0xF8FFF8) == 0xF800F8, c.size != "kept" && c.size != "1x1") // magenta shown
             << c.what << std::hex << " shows " << shown;
     }
 }
@@ -118,8 +116,8 @@ TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
     const std::string eight = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
     std::string top_down = seven, far = seven, rle = eight;
     top_down[22] = '\xFD', top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
-    far[10] = '\x40'; // the pixels said to start past the end
-    rle[30] = 1;      // run-length encoded: classic SDL 1.2 reads none
+    far[10] = '\x40',
+    rle[30] = 1; // the pixels said to start past the end; run-length encoded (classic reads none)
     // an OS/2 header: 16-bit sizes, 26 bytes before the pixels; 3 x 2 at 8 bits
     const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;
     // clang-format off

@@ -13,7 +13,9 @@
 #include "model/color_walk.h"
 #include "model/scale_rules.h"
 
+#include <algorithm>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -25,8 +27,9 @@ struct input : editor_test {
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
     // that value field, "." one outside every control, 0-9 and a-z those
     // keys, # before a digit its keypad key, < Backspace, R L U D the arrow
-    // keys, + and * before a key: with the left or the right Shift held; the
-    // modifier keys ^ Shift, % Caps Lock, ~ Num Lock, ! Ctrl, @ AltGr, $ Super.
+    // keys, + and * before a key: with the left or the right Shift held, & with
+    // Ctrl held; the modifier keys ^ Shift, % Caps Lock, ~ Num Lock, ! Ctrl,
+    // @ AltGr, $ Super.
     void script(const char* s) {
         const std::map<char, SDLKey> named = {
             {'^', SDLK_LSHIFT}, {'%', SDLK_CAPSLOCK}, {'~', SDLK_NUMLOCK},   {'!', SDLK_LCTRL},
@@ -41,6 +44,7 @@ struct input : editor_test {
             case '#': push_key(static_cast<SDLKey>(SDLK_KP0 + *++s - '0')); break;
             case '+': held = KMOD_LSHIFT; break;
             case '*': held = KMOD_RSHIFT; break;
+            case '&': held = KMOD_LCTRL; break;
             default: // SDLK_0.. and SDLK_a.. are the characters
                 push_key(named.count(*s) ? named.at(*s) : static_cast<SDLKey>(*s), held), held = KMOD_NONE;
             }
@@ -54,28 +58,28 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
     for (int z : {1, 2, 4}) {
         SCOPED_TRACE(z);
         restart(z);
-        auto press = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
+        auto pick = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
             return push_press(x * z, y * z, button), drain(), drain(), ed.model.selected;
         };
         auto move = [&](int x, int y) { push_motion(x * z + z - 1, y * z + z - 1), drain(); };
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
         place(3, -10, -10, 20, 20);
         for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
-        EXPECT_EQ(press(10, 10), 3) << "the far corner, both ends included";
+        EXPECT_EQ(pick(10, 10), 3) << "the far corner, both ends included";
         push_release(0, 0);
-        EXPECT_TRUE(press(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
-        EXPECT_EQ(press(60, 60), 19) << "overlapping boxes: a number beats an icon";
+        EXPECT_TRUE(pick(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
+        EXPECT_EQ(pick(60, 60), 19) << "overlapping boxes: a number beats an icon";
         push_release(0, 0);
         place(19, 300, 200);
-        EXPECT_EQ(press(60, 60), 12) << "an icon beats a button";
+        EXPECT_EQ(pick(60, 60), 12) << "an icon beats a button";
         place(12, 300, 200);
-        EXPECT_EQ(press(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
+        EXPECT_EQ(pick(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
         push_release(0, 0);
-        EXPECT_EQ(press(90, 60), 1);
+        EXPECT_EQ(pick(90, 60), 1);
         EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50)
             << "the pointer jumps to the centre, which moves nothing";
-        const int moves[][4] = {
-            {150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}}; // not below y 240
+        // the pointer, then the element's corner: not below y 240
+        const int moves[][4] = {{150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}};
         for (auto& m : moves) {
             move(m[0], m[1]);
             EXPECT_TRUE(pos(1).x == m[2] && pos(1).y == m[3]) << m[0] << "," << m[1];
@@ -84,7 +88,7 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         move(200, 100);
         EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
         place(1, 300, 50, 200, 20); // a centre beyond the right edge: the pointer stops at the last column
-        EXPECT_EQ(press(305, 55), 1);
+        EXPECT_EQ(pick(305, 55), 1);
         EXPECT_TRUE(pos(1).x == 319 - 100 && pos(1).y == 50);
     }
 }
@@ -108,63 +112,47 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
     // clang-format on
     for (const panel_row& row : panel_table) {
         SCOPED_TRACE(row.name);
-        restart();
-        passes(1);
-        std::remove("code.txt");
-        click(row.control);
-        drain();
+        restart(), passes(1), std::remove("code.txt");
+        click(row.control), drain();
         const std::vector<std::string> changed = changes(ed.model);
         EXPECT_EQ(texts(), shown.at(row.control));
-        const bool edit  = row.action == press_edit,
-                   value = row.action != press_save && row.action != press_select;
-        EXPECT_EQ(changed.size(), value && !edit);
-        EXPECT_EQ(int(ed.editing), edit ? row.argument : field_none);
+        const int action = row.action; // a value changed at once:
+        EXPECT_EQ(changed.size(),
+                  action == press_scale || action == press_nudge || action == press_pick_color);
         EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note == note_saved, row.action == press_save);
-        ed.now_ms += 5000;
-        passes(3);
+        ed.now_ms += 5000, passes(3);
         EXPECT_EQ(changes(ed.model), changed);
-        if (!edit) {
-            EXPECT_EQ(texts(), shown.at(row.control));
-        }
+        EXPECT_EQ(texts(), shown.at(row.control));
     }
-    restart();
-    passes(1);
-    click(pos(el_map).x + 5, pos(el_map).y + 5); // an element picked and let go at once shows its values
-    drain();
+    restart(), passes(1);
+    // an element picked and let go at once shows its values
+    click(pos(el_map).x + 5, pos(el_map).y + 5), drain();
     EXPECT_EQ(texts(), "00D8 0096  00FFFF");
     for (int i = 0; i < element_count; i++) click(ctl_selector_plus); // on past the last element, round to it
-    push_press(panel_table[ctl_selector_plus].box.x1 + 1,
-               cy(ctl_selector_plus)); // just right of "+": nothing
-    drain();
+    // just right of "+": nothing
+    push_press(panel_table[ctl_selector_plus].box.x1 + 1, cy(ctl_selector_plus)), drain();
     EXPECT_EQ(ed.model.selected, el_map);
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
-    ed.model.selected = el_map; // X "+": a pixel at the press, then one a pass from 400 ms on
-    push_press(cx(ctl_x_plus), cy(ctl_x_plus));
-    passes(3);
-    ed.now_ms = repeat_delay_ms - 1;
-    passes(2);
+    // X "+" on the Map: a pixel at the press, then one a pass from 400 ms on
+    ed.model.selected = el_map, press(ctl_x_plus), passes(3);
+    ed.now_ms         = repeat_delay_ms - 1, passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
-    ed.now_ms = repeat_delay_ms;
-    passes(3);
-    push_release(0, 0);
-    passes(2);
+    ed.now_ms = repeat_delay_ms, passes(3);
+    push_release(0, 0), passes(2);
     EXPECT_EQ(pos(el_map).x, 220);
 
     // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
     // with a pass every `every` ms (0: one pass at t).
-    auto steps = [&](Uint32 t, Uint32 every) {
+    ed.model.selected = el_b_button;
+    auto steps        = [&](Uint32 t, Uint32 every) {
         start_scales(ed.model);
-        ed.model.selected = el_b_button;
-        ed.now_ms         = 1000;
-        push_press(cx(ctl_scale_minus), cy(ctl_scale_minus));
-        drain();
+        ed.now_ms = 1000;
+        press(ctl_scale_minus), drain();
         for (Uint32 at = every; every && at < t; at += every) ed.now_ms = 1000 + at, update_editor(ed);
-        ed.now_ms = 1000 + t;
-        passes(1);
-        push_release(0, 0);
-        passes(1);
+        ed.now_ms = 1000 + t, passes(1);
+        push_release(0, 0), passes(1);
         return ed.model.scales[1].value - 575;
     };
     EXPECT_EQ(steps(0, 0), 1);
@@ -172,12 +160,8 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     EXPECT_EQ(steps(repeat_delay_ms, 0), 2);
     EXPECT_EQ(steps(repeat_delay_ms + 400, 0) - steps(repeat_delay_ms, 0), 4) << "10 a second at first";
     EXPECT_GE(steps(3000, 0) - steps(2900, 0), 50) << "at least 500 a second after 3 s";
-    for (Uint32 t : {777u, 2345u, 4100u}) {
-        SCOPED_TRACE(t);
-        const int once = steps(t, 0);
-        EXPECT_EQ(steps(t, 1), once);
-        EXPECT_EQ(steps(t, 45), once);
-    }
+    for (Uint32 t : {777u, 2345u, 4100u}) // a pass every 1 or 45 ms, or one at the end
+        EXPECT_TRUE(steps(t, 1) == steps(t, 0) && steps(t, 45) == steps(t, 0)) << t;
     EXPECT_LT(steps(6000, 45), 16864 - 575) << "short of the end of the drawn range after 6 s...";
     EXPECT_EQ(steps(8000, 45), 16864 - 575) << "...and at it after 8 s";
 }
@@ -187,54 +171,48 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
 // never reached.
 TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) {
     auto hold = [&](panel_control button, Uint32 ms) {
-        push_press(cx(button), cy(button));
-        drain();
+        press(button), drain();
         for (Uint32 t = 0, by = 0; t < ms; t += by) by = std::min(ms - t, 5000u), ed.now_ms += by, passes(1);
-        push_release(0, 0);
-        passes(1);
+        push_release(0, 0), passes(1);
     };
-    auto in_word = [](const layout& m) {
-        for (const scale_slot& s : m.scales)
-            if (s.value < 0 || s.value > scale_word_max) return false;
-        return true;
+    auto drawn = [&](const layout& m, int e) { // and every scale within its word
+        return element_drawn(m, ed.pictures, e) &&
+               std::all_of(m.scales, std::end(m.scales),
+                           [](scale_slot s) { return s.value >= 0 && s.value <= scale_word_max; });
     };
-    std::map<std::pair<int, int>, int32_t> ends;
+    int32_t ends[element_count][control_count] = {}; // where each button stopped
     for (int e = 0; e < element_count; e++) {
         const int k = element_table[e].scale_slot;
         if (k == no_slot) continue;
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
-            start_scales(ed.model);
-            ed.model.selected = e;
-            hold(button, 30000);
-            EXPECT_TRUE(element_drawn(ed.model, ed.pictures, e) && in_word(ed.model));
+            start_scales(ed.model), ed.model.selected = e, hold(button, 30000);
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
-            EXPECT_TRUE(!element_drawn(further, ed.pictures, e) || !in_word(further));
+            EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
             EXPECT_STREQ(ed.scale_text, hexstring(uint32_t(ed.model.scales[k].value), 4).s);
-            ends[std::pair{e, int(button)}] = ed.model.scales[k].value;
+            ends[e][button] = ed.model.scales[k].value;
         }
     }
-    auto end = [&](int e, panel_control button) { return ends[std::pair{e, int(button)}]; };
-    EXPECT_EQ(end(el_b_button, ctl_scale_plus), 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
-    EXPECT_EQ(end(el_b_button, ctl_scale_minus), 16864) << "527/16865 leaves nothing of 32 px";
-    EXPECT_EQ(end(el_a_button, ctl_scale_plus), 0xFFFB);
-    EXPECT_EQ(end(el_a_button_icon, ctl_scale_minus), 48) << "below 48 it is not drawn";
-    EXPECT_TRUE(end(el_c_up_icon, ctl_scale_plus) == 0 && end(el_c_up_icon, ctl_scale_minus) == 0xFFFF)
+    EXPECT_EQ(ends[el_b_button][ctl_scale_plus], 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
+    EXPECT_EQ(ends[el_b_button][ctl_scale_minus], 16864) << "527/16865 leaves nothing of 32 px";
+    EXPECT_EQ(ends[el_a_button][ctl_scale_plus], 0xFFFB);
+    EXPECT_EQ(ends[el_a_button_icon][ctl_scale_minus], 48) << "below 48 it is not drawn";
+    EXPECT_TRUE(ends[el_c_up_icon][ctl_scale_plus] == 0 && ends[el_c_up_icon][ctl_scale_minus] == 0xFFFF)
         << "drawn at its own size: only the word's ends";
 
-    // From a typed value that is not drawn the buttons go only toward the slot's home.
-    ed.model.selected        = el_b_button;
-    ed.model.scales[1].value = 0;
-    hold(ctl_scale_plus, 1000);
-    EXPECT_EQ(ed.model.scales[1].value, 0);
-    hold(ctl_scale_minus, 400);
-    EXPECT_EQ(ed.model.scales[1].value, 2);
-    ed.model.scales[1].value = 20000;
-    hold(ctl_scale_minus, 1000);
-    EXPECT_EQ(ed.model.scales[1].value, 20000);
-    hold(ctl_scale_plus, 30000);
-    EXPECT_EQ(ed.model.scales[1].value, 5) << "into the drawn range and on to its end";
+    // From a typed value that is not drawn the buttons go only toward the slot's home (and from
+    // 20000 into the drawn range and on to its end).
+    ed.model.selected = el_b_button;
+    // clang-format off
+    const struct { int32_t from; panel_control button; Uint32 ms; int32_t to; } typed[] = {
+        {0, ctl_scale_plus, 1000, 0}, {0, ctl_scale_minus, 400, 2},
+        {20000, ctl_scale_minus, 1000, 20000}, {20000, ctl_scale_plus, 30000, 5}};
+    // clang-format on
+    for (auto& t : typed) {
+        ed.model.scales[1].value = t.from, hold(t.button, t.ms);
+        EXPECT_EQ(ed.model.scales[1].value, t.to) << t.from << " " << panel_table[t.button].name;
+    }
 }
 
 TEST_F(
@@ -248,6 +226,7 @@ TEST_F(
         {0, "X<<", "X", {}}, {0, "X1^234", "X1234", {"x0=4660"}},  // Shift takes no place
         {0, "S^f^e90", "SFE90", {"s0=65168"}},                     // Shift+F: F
         {0, "X%1~2!@$3^4", "X1234", {"x0=4660"}},                  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
+        {0, "X&1&z&=2", "X1", {"x0=1"}},                           // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there
         {0, "X1g23", "X1", {"x0=1"}},                              // a letter past f takes a place, cuts the text
         {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},                  // keys after completion: nothing
         {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}},           // 6 has no scale of its own, 14 no colour
@@ -261,36 +240,28 @@ TEST_F(
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
-        ed.model.selected = r.selected;
-        script(r.script);
-        std::map<char, char*> text = {
-            {'X', ed.x_text}, {'Y', ed.y_text}, {'S', ed.scale_text}, {'C', ed.color_text}};
-        EXPECT_STREQ(text[r.shown[0]], r.shown + 1);
+        restart(), ed.model.selected = r.selected, script(r.script);
+        const char* text[] = {ed.x_text, ed.y_text, ed.scale_text, ed.color_text}; // X, Y, S, C
+        EXPECT_STREQ(text[std::string_view("XYSC").find(r.shown[0])], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
 }
 
-struct color_bar : editor_test {};
-
-TEST_F(color_bar, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
+TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
     ed.model.selected = 4; // a C button: slot 2
     push_press(8, 250);
-    const int moves[][3] = {{8, 250, 0xFF0000},   {9, 250, 0xFF0800},   {100, 9, 0x09F6FF},
-                            {160, 300, 0xFF08F6}, {186, 100, 0xFF0819}, {319, 300, 0xFF0808},
-                            {40, 255, 0xF7FF00}};
+    // clang-format off
+    const int moves[][3] = {{8, 250, 0xFF0000}, {9, 250, 0xFF0800}, {100, 9, 0x09F6FF}, {160, 300, 0xFF08F6},
+                            {186, 100, 0xFF0819}, {319, 300, 0xFF0808}, {40, 255, 0xF7FF00}};
+    // clang-format on
     for (auto& m : moves) { // the press itself, then motions whatever their y
-        push_motion(m[0], m[1]);
-        editor_pass(ed);
+        push_motion(m[0], m[1]), editor_pass(ed);
         EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
         EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
     }
     const int presses[][3] = {{4, 187, 250}, {4, 100, 265}, {11, 100, 250}, {17, 100, 250}, {20, 8, 264}};
     for (auto& p : presses) { // just right of and just below the bar; then elements with no colour
-        ed.model.selected = p[0];
-        push_release(0, 0);
-        push_press(p[1], p[2]);
-        passes(2);
+        ed.model.selected = p[0], push_release(0, 0), push_press(p[1], p[2]), passes(2);
         EXPECT_STREQ(ed.color_text, p[0] == 4 ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";

@@ -3,6 +3,8 @@
 #include "support.h"
 #include "editor/startup.h"
 
+#include <map>
+
 namespace {
 
 // Events in a few letters: Y a press on the top left pixel of "Yes", N one on
@@ -11,6 +13,8 @@ namespace {
 // drain, any of them counting would show); Q a quit, E Escape; the keys y
 // (Y), e (Enter), k (the keypad's Enter), m (N) and a (A).
 void push(const char* events) {
+    const std::map<char, SDLKey> keys = {{'E', SDLK_ESCAPE},   {'y', SDLK_y}, {'e', SDLK_RETURN},
+                                         {'k', SDLK_KP_ENTER}, {'m', SDLK_n}, {'a', SDLK_a}};
     for (const char* c = events; *c; c++) switch (*c) {
         case 'Y': push_press(30, 80); break;
         case 'N': push_press(93, 95, SDL_BUTTON_RIGHT); break;
@@ -18,12 +22,7 @@ void push(const char* events) {
         case 'b': push_press(40, 96); break;
         case 'n': push_press(94, 85); break;
         case 'Q': push_quit(); break;
-        case 'E': push_key(SDLK_ESCAPE); break;
-        case 'y': push_key(SDLK_y); break;
-        case 'e': push_key(SDLK_RETURN); break;
-        case 'k': push_key(SDLK_KP_ENTER); break;
-        case 'm': push_key(SDLK_n); break;
-        case 'a': push_key(SDLK_a); break;
+        default: push_key(keys.at(*c));
         }
 }
 
@@ -31,8 +30,7 @@ using startup_test = editor_test;
 
 TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_SaveBMP(picture, "bg.bmp");
-    SDL_FreeSurface(picture);
+    SDL_SaveBMP(picture, "bg.bmp"), SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
     // clang-format off
     const struct {
@@ -58,9 +56,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         std::remove("basecode.txt"), std::remove("bg.bmp");
         if (!r.basecode.empty()) write_file("basecode.txt", r.basecode);
         if (!r.bg.empty()) write_file("bg.bmp", r.bg);
-        push(r.before);
-        countdown_screen(ed);
-        push(r.after);
+        push(r.before), countdown_screen(ed), push(r.after);
         if (!*r.after) push_quit(); // would end a prompt; stays queued when none shows
         ed.screen_delay_ms = 5000;  // only a frame still waiting for an answer pauses
         const Uint32 start = SDL_GetTicks();

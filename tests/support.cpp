@@ -1,6 +1,7 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
+#include "draw/hex.h"
 #include "model/file_io.h"
 #include "model/import.h"
 
@@ -10,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
+#include <iterator>
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -44,9 +45,8 @@ temp_dir::~temp_dir() {
 }
 
 std::string read_file(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 void write_file(const std::string& path, const std::string& text) {
@@ -57,11 +57,8 @@ void write_file(const std::string& path, const std::string& text) {
 static FILE* bytes_stream(const std::string& text) {
 #ifdef _WIN32 // no fmemopen
     FILE* f = temp_file();
-    if (f &&
-        (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0)) {
-        std::fclose(f);
-        return nullptr;
-    }
+    if (f && (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0))
+        std::fclose(f), f = nullptr;
     return f;
 #else // fmemopen cannot open no bytes
     return text.empty() ? std::fopen("/dev/null", "rb")
@@ -90,8 +87,7 @@ long live_heap_bytes() {
 }
 
 long open_descriptors() {
-    auto fds = fs::directory_iterator("/proc/self/fd");
-    return std::distance(begin(fds), end(fds));
+    return std::distance(fs::directory_iterator("/proc/self/fd"), {});
 }
 
 int open_temporary_files() {
@@ -114,8 +110,7 @@ fs::path test_data_dir() {
 }
 
 bool start_headless(editor& ed, int zoom) {
-    set_env_default("SDL_VIDEODRIVER", "dummy");
-    set_env_default("SDL_AUDIODRIVER", "dummy");
+    set_env_default("SDL_VIDEODRIVER", "dummy"), set_env_default("SDL_AUDIODRIVER", "dummy");
     if (!start_up(ed, zoom)) return false;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
@@ -123,29 +118,26 @@ bool start_headless(editor& ed, int zoom) {
 
 bool start_editor_headless(editor& ed, int zoom) {
     if (!start_headless(ed, zoom)) return false;
-    ed.manual_clock = true; // time passes only where a test says so
-    ed.now_ms       = 0;
+    ed.manual_clock = true, ed.now_ms = 0; // time passes only where a test says so
     start_editor_state(ed);
     return true;
 }
 
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](bool changed, char what, int i, long v, const char* form = "%ld") {
-        char text[16];
-        std::snprintf(text, sizeof text, form, v);
-        if (changed) out.push_back(what + std::to_string(i) + "=" + text);
+    auto note = [&](bool changed, char what, int i, const std::string& v) {
+        if (changed) out.push_back(what + std::to_string(i) + "=" + v);
     };
     for (int e = 0; e < element_count; e++) {
-        const hud_element& el = m.elements[e];
-        note(el.pos.x != el.home.x, 'x', e, el.pos.x);
-        note(el.pos.y != el.home.y, 'y', e, el.pos.y);
+        const SDL_Rect &p = m.elements[e].pos, &h = m.elements[e].home;
+        note(p.x != h.x, 'x', e, std::to_string(p.x)), note(p.y != h.y, 'y', e, std::to_string(p.y));
     }
     for (int k = 0; k < scale_count; k++)
-        note(m.scales[k].value != m.scales[k].home, 's', k, m.scales[k].value);
+        note(m.scales[k].value != m.scales[k].home, 's', k, std::to_string(m.scales[k].value));
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
-        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k, c.r << 16 | c.g << 8 | c.b, "%06lX");
+        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k,
+             hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
     }
     return out;
 }

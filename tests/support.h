@@ -35,9 +35,7 @@ layout home_layout();
 layout imported(const std::string& text, layout m = home_layout());
 // What body writes to standard error.
 template <class Body> std::string stderr_of(Body body) {
-    testing::internal::CaptureStderr();
-    body();
-    return testing::internal::GetCapturedStderr();
+    return testing::internal::CaptureStderr(), body(), testing::internal::GetCapturedStderr();
 }
 // The folder of the test data (corpus/, fuzz/seeds/): the sources' tests/ folder,
 // or on Windows testdata/ beside the test program (copied there by
@@ -55,8 +53,7 @@ template <class Body> int in_child(Body body) {
     for (int tenth = 0; tenth < 100; tenth++, usleep(100000))
         if (waitpid(child, &status, WNOHANG) == child)
             return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
+    kill(child, SIGKILL), waitpid(child, &status, 0);
     return -1;
 }
 // Live heap bytes (the sanitizer's count where there is one, not its
@@ -79,14 +76,6 @@ void push_motion(int x, int y);
 bool start_headless(editor& ed, int zoom = 1);
 bool start_editor_headless(editor& ed, int zoom = 1);
 
-// The centre of a control's box.
-inline int cx(panel_control c) {
-    return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2;
-}
-inline int cy(panel_control c) {
-    return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2;
-}
-
 // A started editor in a fresh directory, torn down afterwards.
 struct editor_test : ::testing::Test {
     temp_dir dir;
@@ -106,6 +95,10 @@ struct editor_test : ::testing::Test {
     void place(int e, int x, int y, int w = 0, int h = 0) {
         pos(e) = {Sint16(x), Sint16(y), 0, 0}, ed.model.element_sizes[e] = {w, h};
     }
+    // The centre of a control's box; a press there.
+    static int cx(panel_control c) { return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2; }
+    static int cy(panel_control c) { return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2; }
+    void press(panel_control c) { push_press(cx(c), cy(c)); }
     // A press and its release on the editor's pixel (x, y), queued at the
     // window's last pixel of its square; on the centre of a control.
     void click(int x, int y) {

@@ -29,12 +29,11 @@ struct zoomed : editor_test {
     }
 };
 
-TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_change_and_ctrl_keys_step_it) {
+TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_and_it_is_sent_after_a_change) {
     passes(2);
     SDL_Surface* picture = copy_of(ed.screen);
-    restart(3);
+    restart(3), passes(2);
     ASSERT_TRUE(ed.zoom == 3 && ed.window && ed.window->w == 960 && ed.window->h == 960);
-    passes(2);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320 && same_pixels(ed.screen, picture))
         << "the editor draws the same 320x320 pixels";
     EXPECT_TRUE(shows_in_squares());
@@ -48,8 +47,7 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
 
     // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4; the
     // picture goes with the screen before any frame
-    SDL_FreeSurface(picture);
-    picture = copy_of(ed.screen);
+    SDL_FreeSurface(picture), picture = copy_of(ed.screen);
     // clang-format off
     const struct { SDLKey key; int mod, zoom; } keys[] = {
         {SDLK_KP_MINUS, KMOD_LCTRL, 2}, {SDLK_MINUS, KMOD_RCTRL, 1}, {SDLK_MINUS, KMOD_LCTRL, 1},
@@ -58,49 +56,33 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_shown_in_squares_after_every_ch
     // clang-format on
     for (auto [key, mod, zoom] : keys) {
         SCOPED_TRACE(testing::Message() << key << " " << mod);
-        push_key(key, SDLMod(mod));
-        drain();
+        push_key(key, SDLMod(mod)), drain();
         ASSERT_EQ(ed.zoom, zoom);
         EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.screen, picture));
         passes(1);
         EXPECT_TRUE(zoom > 1 ? shows_in_squares() : ed.screen == SDL_GetVideoSurface() && !ed.window)
             << "at zoom 1 the editor draws on the window";
     }
-    // typing into the X field: Ctrl+- is a - there, which takes a position
-    click(ctl_x_field);
-    push_key(SDLK_LCTRL, KMOD_LCTRL), push_key(SDLK_MINUS, KMOD_LCTRL);
-    drain();
-    EXPECT_TRUE(ed.zoom == 4 && ed.entry_len == 1);
     SDL_FreeSurface(picture);
-}
 
-TEST_F(zoomed, an_unchanged_frame_is_sent_again_only_after_an_expose_and_a_resize_cuts_the_squares) {
-    restart(2);
-    passes(1);
-    ASSERT_TRUE(shows_in_squares());
-    SDL_FillRect(ed.window, nullptr, 0x123456); // what the window would show if nothing were sent
-    passes(1);
+    // at zoom 4: an unchanged frame is sent again only after an expose; a resize cuts the squares
+    SDL_FillRect(ed.window, nullptr, 0x123456), passes(1); // what the window would show if nothing were sent
     EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
     SDL_Event e{};
-    e.type = SDL_VIDEOEXPOSE;
-    SDL_PushEvent(&e);
-    passes(1);
+    e.type = SDL_VIDEOEXPOSE, SDL_PushEvent(&e), passes(1);
     EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
-    e.type = e.resize.type = SDL_VIDEORESIZE;
-    e.resize.w = 501, e.resize.h = 300;
-    SDL_PushEvent(&e);
-    passes(1);
+    e.type = e.resize.type = SDL_VIDEORESIZE, e.resize.w = 501, e.resize.h = 300;
+    SDL_PushEvent(&e), passes(1);
     ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
     EXPECT_TRUE(shows_in_squares());
 }
 
 TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_height_and_the_width) {
-    struct {
-        int w, h, zoom;
-    } cases[] = {{0, 0, 1},       {1366, 768, 1},  {1280, 853, 1},  {1280, 854, 2},
-                 {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4},
-                 {1080, 1920, 3}, {700, 2000, 2},  {319, 4000, 1}};
+    // clang-format off
+    const struct { int w, h, zoom; } cases[] = {{0, 0, 1}, {1366, 768, 1}, {1280, 853, 1}, {1280, 854, 2},
+        {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4}, {1080, 1920, 3}, {700, 2000, 2}, {319, 4000, 1}};
+    // clang-format on
     for (auto c : cases) EXPECT_EQ(fitting_zoom(c.w, c.h), c.zoom) << c.w << "x" << c.h;
 }
 

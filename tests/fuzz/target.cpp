@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         if (!session.open()) std::abort();
     }
-    std::string broken = fuzz::events_one(session, data, size);
+    std::string broken = fuzz::events_one(session, {reinterpret_cast<const char*>(data), size});
 #else
-    std::string broken = fuzz::import_one(data, size);
+    std::string broken = fuzz::import_one({reinterpret_cast<const char*>(data), size});
 #endif
     if (!broken.empty()) std::fprintf(stderr, "invariant broken: %s\n", broken.c_str()), std::abort();
     return 0;

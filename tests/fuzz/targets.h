@@ -13,6 +13,8 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace fuzz {
 
@@ -22,10 +24,9 @@ inline std::string describe(const char* what, long a, long b = 0) {
 
 // What neither the import nor an edit may change: the homes ("" if all are the same).
 inline std::string same_tables(const layout& a, const layout& b) {
-    for (int e = 0; e < element_count; e++) {
-        const SDL_Rect &p = a.elements[e].home, &q = b.elements[e].home;
-        if (p.x != q.x || p.y != q.y) return describe("an element's home differs", e);
-    }
+    for (int e = 0; e < element_count; e++)
+        if (a.elements[e].home.x != b.elements[e].home.x || a.elements[e].home.y != b.elements[e].home.y)
+            return describe("an element's home differs", e);
     for (int k = 0; k < scale_count; k++)
         if (a.scales[k].home != b.scales[k].home) return describe("a scale's home differs", k);
     for (int k = 0; k < color_count; k++)
@@ -36,8 +37,8 @@ inline std::string same_tables(const layout& a, const layout& b) {
 // Base code import: whatever the bytes, it ends, changes no table and not the
 // selection, sets scales within 16 bits, and its layout survives an export
 // and a second import unchanged.
-inline std::string import_one(const uint8_t* data, size_t size) {
-    const layout fresh = home_layout(), m = imported(std::string(reinterpret_cast<const char*>(data), size));
+inline std::string import_one(std::string_view bytes) {
+    const layout fresh = home_layout(), m = imported(std::string(bytes));
     if (std::string s = same_tables(m, fresh); !s.empty()) return s;
     if (m.selected != fresh.selected) return "the import changed the selection";
     for (int k = 0; k < scale_count; k++)
@@ -56,14 +57,9 @@ struct editor_session {
     editor ed{}, start{};
     bool ok = false;
 
-    bool open() {
-        ok    = start_editor_headless(ed);
-        start = ed;
-        return ok;
-    }
+    bool open() { return ok = start_editor_headless(ed), start = ed, ok; }
     void close() {
-        if (ok) tear_down(ed);
-        ok = false;
+        if (std::exchange(ok, false)) tear_down(ed);
     }
     void reset() {
         SDL_Event e;
@@ -74,27 +70,24 @@ struct editor_session {
         // The pictures belong to the run, not to an input: an update may have
         // replaced them (by copies in the screen's format), so keep the live ones.
         picture_store live = ed.pictures;
-        ed                 = start;
-        ed.screen          = screen;
-        ed.pictures        = live;
+        ed = start, ed.screen = screen, ed.pictures = live;
     }
 };
 
 inline std::string check_editor(const editor& ed, const layout& start) {
-    if (ed.model.selected < 0 || ed.model.selected >= element_count)
-        return describe("selected out of range", ed.model.selected);
-    if (unsigned(ed.editing) >= field_count) return describe("editing out of range", ed.editing);
-    if (ed.zoom < zoom_min || ed.zoom > zoom_max) return describe("zoom out of range", ed.zoom);
+    if (unsigned(ed.model.selected) >= element_count || unsigned(ed.editing) >= field_count ||
+        ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_dir) > scale_minus ||
+        unsigned(ed.nudge) > nudge_up || unsigned(ed.picking_color) > pick_refresh ||
+        unsigned(ed.scale_button) > scale_refresh || unsigned(ed.dragging) > 1 ||
+        unsigned(ed.note) > note_failed)
+        return describe("the selection, an entry's field, the zoom or a mode out of range", ed.model.selected,
+                        ed.zoom);
     const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
     if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
     if (!ended(ed.entry_buf) || !ended(ed.x_text) || !ended(ed.y_text) || !ended(ed.scale_text) ||
         !ended(ed.color_text))
         return "a text is not terminated";
-    if (unsigned(ed.scale_dir) > scale_minus || unsigned(ed.nudge) > nudge_up ||
-        unsigned(ed.picking_color) > pick_refresh || unsigned(ed.scale_button) > scale_refresh ||
-        unsigned(ed.dragging) > 1 || unsigned(ed.note) > note_failed)
-        return "a mode out of range";
     // no typed value, button or undo takes a scale out of its 16-bit word
     for (int k = 0; k < scale_count; k++)
         if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)
@@ -123,10 +116,10 @@ constexpr SDLMod key_mods[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_LCTRL, SDLMod(KMOD_R
 // Decodes the bytes into events and editor passes, at most max_passes, after
 // each of which the invariants must hold. A pass comes 45 ms after the one
 // before, or (op 8, and the last one) half a second, so that held buttons repeat.
-inline std::string events_one(editor_session& s, const uint8_t* data, size_t size, int max_passes = 12) {
+inline std::string events_one(editor_session& s, std::string_view bytes, int max_passes = 12) {
     s.reset();
-    const uint8_t *p = data, *end = data + size;
-    auto byte = [&]() -> int { return p < end ? *p++ : 0; };
+    const char *p = bytes.data(), *end = p + bytes.size();
+    auto byte = [&]() -> int { return p < end ? uint8_t(*p++) : 0; };
     // Mostly a place inside the window; now and then any 16-bit coordinate.
     auto coordinate = [&]() {
         int b = byte(), low = b < 255 ? 0 : byte();
@@ -144,19 +137,16 @@ inline std::string events_one(editor_session& s, const uint8_t* data, size_t siz
             e.key.keysym.mod = key_mods[k / std::size(keys) % std::size(key_mods)];
         } else if (op == 2) {
             e.type = e.motion.type = SDL_MOUSEMOTION;
-            e.motion.x             = coordinate();
-            e.motion.y             = coordinate();
+            e.motion.x = coordinate(), e.motion.y = coordinate();
         } else if (op <= 4) {
             e.type = e.button.type = op == 3 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
             e.button.button        = Uint8(1 + byte() % 5);
-            e.button.x             = coordinate();
-            e.button.y             = coordinate();
+            e.button.x = coordinate(), e.button.y = coordinate();
         } else if (op == 5) {
             e.type = SDL_QUIT;
         } else if (op == 6) {
             e.type = e.resize.type = SDL_VIDEORESIZE;
-            e.resize.w             = 1 + byte() * 2;
-            e.resize.h             = 1 + byte() * 2;
+            e.resize.w = 1 + byte() * 2, e.resize.h = 1 + byte() * 2;
         } else {              // a pass with what is queued so far; the last one when the bytes end
             s.ed.running = 1; // a quit ends the program's loop; here the passes go on
             s.ed.now_ms += op == 7 ? 45 : 500;

@@ -17,8 +17,7 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { 
 [ -x "$work/prefix/bin/hudwright" ] || fail "bin/hudwright is not installed"
 
 # The menu entry: desktop-file-validate says nothing at all, not even a hint.
-out=$(desktop-file-validate "$share/applications/hudwright.desktop" 2>&1) && [ -z "$out" ] ||
-    fail "desktop-file-validate: $out"
+out=$(desktop-file-validate "$share/applications/hudwright.desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
 
 # The icons: the very bytes make_icon draws from the pictures.
 "$make_icon" "$work" || fail "make_icon failed"
@@ -28,8 +27,7 @@ for size in 32 48 128; do
 done
 
 # The manual page: man reads it without a warning.
-out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) && [ -z "$out" ] ||
-    fail "man --warnings: $out"
+out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man --warnings: $out"
 
 # Every message of the program stands in the manual page: each "cannot ..."
 # and each other "hudwright: ..." text, up to its first printf conversion.

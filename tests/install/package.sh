@@ -35,9 +35,9 @@ version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated
 arch=$(dpkg --print-architecture)
 [ "$(basename "$deb")" = "hudwright_${version}_${arch}.deb" ] || fail "package file is $(basename "$deb")"
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = hudwright ] || fail "Package: $(field Package)"
-[ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
-[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+for f in Package=hudwright Version=$version Architecture=$arch; do
+    [ "$(field "${f%%=*}")" = "${f#*=}" ] || fail "${f%%=*}: $(field "${f%%=*}"), not ${f#*=}"
+done
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Description | wc -l)" -ge 3 ] || fail "Description has no extended text: $(field Description)"
 # ... and the one release date beside it: the metainfo's, the manual page's, the changelog's.
@@ -66,24 +66,15 @@ file -b "$root/usr/bin/hudwright" | grep -q ', stripped' || fail "usr/bin/hudwri
 id=$(basename "$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)" .metainfo.xml)
 [ -n "$id" ] || fail "cmake --install put no metainfo in share/metainfo"
 (cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
-LC_ALL=C sort >"$work/expected" <<EOF
-usr/bin/hudwright
-usr/share/applications/hudwright.desktop
-usr/share/doc/hudwright/changelog.gz
-usr/share/doc/hudwright/copyright
-usr/share/icons/hicolor/128x128/apps/hudwright.png
-usr/share/icons/hicolor/32x32/apps/hudwright.png
-usr/share/icons/hicolor/48x48/apps/hudwright.png
-usr/share/man/man1/hudwright.1.gz
-usr/share/metainfo/$id.metainfo.xml
-EOF
+icons="icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png icons/hicolor/128x128/apps/hudwright.png"
+shared="applications/hudwright.desktop metainfo/$id.metainfo.xml $icons" # as cmake --install puts them
+{ echo usr/bin/hudwright; printf 'usr/share/%s\n' $shared doc/hudwright/changelog.gz doc/hudwright/copyright \
+    man/man1/hudwright.1.gz; } | LC_ALL=C sort >"$work/expected"
 diff -u "$work/expected" "$work/files" >"$work/files.diff" || { fail "the package's files differ from the list:"; cat "$work/files.diff"; }
 
 # The menu entry, icons and metainfo are the bytes `cmake --install` installs;
 # the manual page is its page, compressed.
-for f in applications/hudwright.desktop metainfo/$id.metainfo.xml \
-    icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png \
-    icons/hicolor/128x128/apps/hudwright.png; do
+for f in $shared; do
     cmp -s "$prefix/share/$f" "$root/usr/share/$f" || fail "share/$f differs from what cmake --install installs"
 done
 gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | cmp -s - "$prefix/share/man/man1/hudwright.1" ||
@@ -93,8 +84,7 @@ gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | cmp -s - "$pref
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>"$work/lintian.err"
 status=$?
 [ $status -le 1 ] || { fail "lintian could not run (status $status)"; cat "$work/lintian.err"; }
-grep '^E: ' "$work/lintian.log" | while read -r line; do echo "FAIL: lintian: $line"; done
-grep -q '^E: ' "$work/lintian.log" && failed=1
+grep '^E: ' "$work/lintian.log" | sed 's/^/FAIL: lintian: /' | grep . && failed=1
 for tag in $(sed -n 's/^W: [^ ]* \([^ ]*\).*/\1/p' "$work/lintian.log" | sort -u); do
     case " $known_warnings " in *" $tag "*) ;; *) fail "lintian: $(grep " $tag" "$work/lintian.log")" ;; esac
 done

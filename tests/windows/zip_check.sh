@@ -17,12 +17,8 @@ head=$(x86_64-w64-mingw32-objdump -p "$exe")
 echo "$head" | grep -q '^Subsystem.*(Windows GUI)' || fail "hudwright.exe is no windowed program"
 echo "$head" | grep -q '^Magic.*020b' || fail "hudwright.exe is no 64-bit program"
 dlls=$(echo "$head" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
-for dll in $dlls; do
-    case $dll in
-    advapi32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll | winmm.dll | shell32.dll | ole32.dll) ;;
-    *) fail "hudwright.exe needs $dll (all it needs: $dlls)" ;;
-    esac
-done
+other=$(echo $dlls | tr ' ' '\n' | grep -vxE '(advapi32|gdi32|kernel32|msvcrt|user32|winmm|shell32|ole32)\.dll') &&
+    fail "hudwright.exe needs $other (all it needs: $dlls)"
 x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' && fail "hudwright.exe is not stripped"
 for t in README.txt LICENSE.txt; do
     [ "$(tr -cd '\n' <"$dir/$name/$t" | wc -c)" = "$(tr -cd '\r' <"$dir/$name/$t" | wc -c)" ] ||
