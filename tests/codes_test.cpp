@@ -79,20 +79,29 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
      "8108AFC6 0002\n810BF66A 0001\n810BF86A 0002\n"},
     {"no offset: Hearts, C-Up Button and Icon scales, A Button Icon's second, Rupee Number and Hearts colours",
      [](layout& m) {
-         m.elements[8].pos = {5, 5, 0, 0}, m.scales[2].value = m.scales[8].value = 1, m.scales[12].value = 99;
+         m.elements[8].pos = {5, 5, 0, 0};
+         m.scales[2].value = m.scales[8].value = 1;
+         m.scales[12].value = 99;
          m.colors[4].value = m.colors[5].value = {1, 2, 3, 0};
      }, ""},
     {"scales: low 16 bits, the A Button Icon only slot 6", [](layout& m) {
-         m.scales[6].value = 51, m.scales[12].value = 17, m.scales[1].value = 0x12345, m.scales[0].value = -1;
+         m.scales[6].value = 51;
+         m.scales[12].value = 17;
+         m.scales[1].value = 0x12345;
+         m.scales[0].value = -1;
      }, "812114C8 FFFF\n81211240 2345\n812114CE 0033\n"},
     {"colours: bytes; Rupee Icon r and b, A Button b, Magic Meter r; the Rupee colour despite the skip list",
      [](layout& m) {
-         m.colors[3].value = {201, 255, 0, 0}, m.colors[0].value = {90, 90, 254, 0};
+         m.colors[3].value = {201, 255, 0, 0};
+         m.colors[0].value = {90, 90, 254, 0};
          m.colors[7].value = {255, 200, 0, 0};
      }, "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
     {"sections in fixed order whatever was edited first", [](layout& m) {
-         m.colors[1].value.g = 0, m.scales[9].value = 600, m.elements[17].pos.x = 100;
-         m.scales[3].value = 700, m.elements[1].pos.y = 20;
+         m.colors[1].value.g = 0;
+         m.scales[9].value = 600;
+         m.elements[17].pos.x = 100;
+         m.scales[3].value = 700;
+         m.elements[1].pos.y = 20;
      }, "81211238 0014\n81211244 02BC\n812119A4 0064\n8121125A 0258\n812111FC 0000\n"},
 };
 // clang-format on
@@ -129,7 +138,8 @@ TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
     temp_dir dir;
     for (auto& c : cases) {
         layout m = home_layout();
-        c.edit(m), write_file("code.txt", "81211258 0010\n");
+        c.edit(m);
+        write_file("code.txt", "81211258 0010\n");
         ASSERT_TRUE(export_codes(m)) << c.what;
         EXPECT_EQ(read_file("code.txt"), c.want) << c.what;
     }
@@ -142,7 +152,9 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     temp_dir dir;
     layout m            = home_layout();
     m.elements[0].pos.x = 187; // 812114C6 00BB
-    fs::create_directory("real"), write_file("real/codes.txt", "old\n"), chmod("real/codes.txt", 0640);
+    fs::create_directory("real");
+    write_file("real/codes.txt", "old\n");
+    chmod("real/codes.txt", 0640);
     fs::create_symlink("real/codes.txt", "code.txt");
     fs::create_symlink("real/new.txt", "dangling"); // makes the file it names
     EXPECT_TRUE(export_codes(m) && export_codes(m, "dangling"));
@@ -154,13 +166,20 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     ASSERT_EQ(mkfifo("pipe", 0600), 0);
     // Whether a save to `to` after `before` fails, in a child process.
     auto fails = [&](auto before, const char* to = "code.txt") {
-        return in_child([&] { before(), _exit(export_codes(m, to) ? 1 : 0); }) == 0;
+        return in_child([&] {
+                   before();
+                   _exit(export_codes(m, to) ? 1 : 0);
+               }) == 0;
     };
     const rlimit tiny{5, 5}; // a write that fails part-way, also for root: no file may grow beyond 5 bytes
-    EXPECT_TRUE(fails([&] { std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &tiny); }));
+    EXPECT_TRUE(fails([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }));
     EXPECT_TRUE(fails([] {}, "pipe")) << "no reader: no wait";
     // a directory that may not be written, as an unprivileged user when root
-    chmod(".", 0755), chmod("real", 0555);
+    chmod(".", 0755);
+    chmod("real", 0555);
     EXPECT_TRUE(fails([] {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
     }));

@@ -59,15 +59,18 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_up_to_4096_p
 TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
     SDL_Surface *p = picture(9, 7), *mine = picture(40, 30), *sdls = picture(40, 30);
     const SDL_Rect clip = {3, 2, 31, 24}; // right edge x 33, bottom edge y 25
-    SDL_SetClipRect(mine, &clip), SDL_SetClipRect(sdls, &clip);
+    SDL_SetClipRect(mine, &clip);
+    SDL_SetClipRect(sdls, &clip);
     const SDL_Rect parts[] = {{0, 0, 9, 7}, {2, 1, 5, 5}, {-2, -1, 9, 7}, {4, 3, 9, 9}};
     const bool classic     = SDL_Linked_Version()->patch < 50; // sdl12-compat counts from 1.2.50
     for (const SDL_Rect& part : parts)
         for (int y = -9; y <= 28; y++)
             for (int x = -11; x <= 36; x++) {
-                SDL_FillRect(mine, nullptr, 0), SDL_FillRect(sdls, nullptr, 0);
+                SDL_FillRect(mine, nullptr, 0);
+                SDL_FillRect(sdls, nullptr, 0);
                 SDL_Rect a = part, b = part, at_mine = {Sint16(x), Sint16(y), 0, 0}, at_sdls = at_mine;
-                blit_copy(p, &a, mine, &at_mine), SDL_UpperBlit(p, &b, sdls, &at_sdls);
+                blit_copy(p, &a, mine, &at_mine);
+                SDL_UpperBlit(p, &b, sdls, &at_sdls);
                 ASSERT_TRUE(same_pixels(mine, sdls)) << x << "," << y << " part " << part.x << "," << part.y;
                 // the corner of a blit clipped away wholly: classic SDL 1.2 moves it to the edge, as
                 // blit_copy does; SDL2 beneath sdl12-compat leaves it (the editor holds its elements
@@ -108,14 +111,16 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
         {"09AZ-+.?", "09AZ-+.?_"}, {"abcxyz", "ABCXYZ_"}, {"A B", "A_B_"},
         {"A!B\x01", "AABB_"},      {"!", "0_"},           {"Q \xE9", "Q_Q_"}};
     for (auto [text, want] : rows) {
-        SDL_FillRect(target, nullptr, 0), drawtext({3, 20, 0, 0}, text, target, strip);
+        SDL_FillRect(target, nullptr, 0);
+        drawtext({3, 20, 0, 0}, text, target, strip);
         EXPECT_EQ(cells(target, 3, 20, int(strlen(want))), want) << '"' << text << '"';
     }
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
     drawtext({0, 0, 0, 0}, exact.data(), target, strip);
     EXPECT_EQ(cells(target, 0, 0, 256), std::string(255, 'B') + "_");
     // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
-    SDL_FillRect(target, nullptr, 0), drawtext({-3, -5, 0, 0}, "AB", target, strip);
+    SDL_FillRect(target, nullptr, 0);
+    drawtext({-3, -5, 0, 0}, "AB", target, strip);
     EXPECT_EQ(pixel32(target, 0, 0), glyph(10, 3, 5));
     EXPECT_EQ(pixel32(target, 4, 0), glyph(11, 0, 5));
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));

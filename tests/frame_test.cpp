@@ -31,15 +31,20 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
     box(panel_area, 0);
-    for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field})
-        box(row[c].at, 0xFFFFFF), text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
-    text(row[ctl_x_minus].at, "- X +", font_labels), text(row[ctl_y_minus].at, "- Y +", font_labels);
+    for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
+        box(row[c].at, 0xFFFFFF);
+        text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
+    }
+    text(row[ctl_x_minus].at, "- X +", font_labels);
+    text(row[ctl_y_minus].at, "- Y +", font_labels);
     const char* name = element_table[m.selected].name;
     // "-", the name 14 px on, "+" one cell after it
-    text(row[ctl_selector_minus].at, "-", font_labels), text({22, 296, 0, 0}, name, font_labels);
+    text(row[ctl_selector_minus].at, "-", font_labels);
+    text({22, 296, 0, 0}, name, font_labels);
     text({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", font_labels);
     SDL_Rect corner = {0, 0, 0, 0}, bar = row[ctl_color_bar].at, save = row[ctl_save].at;
-    blit(ed.pictures.background, &corner), blit(kept_picture(ed.pictures, pic_color_picker), &bar);
+    blit(ed.pictures.background, &corner);
+    blit(kept_picture(ed.pictures, pic_color_picker), &bar);
     text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
     for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
@@ -58,8 +63,10 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
             m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
             pos.x = Sint16(pos.x + in), pos.y = Sint16(pos.y + in);
-            blit(zp, &pos), blit(top, &pos);
-            pos.x = Sint16(pos.x - in), pos.y = Sint16(pos.y - in);
+            blit(zp, &pos);
+            blit(top, &pos);
+            pos.x = Sint16(pos.x - in);
+            pos.y = Sint16(pos.y - in);
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
@@ -75,7 +82,8 @@ struct frame : editor_test {
         SDL_Surface *s = ed.screen, *plain = copy_of(s);
         layout m = ed.model;
         plain_frame(ed, m, plain);
-        update_editor(ed), draw_frame(ed);
+        update_editor(ed);
+        draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
@@ -121,7 +129,9 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
     for (int y = 0; y < bg->h; y++)
         for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    replace_background(ed.pictures, bg), start_scales(m), start_elements(m);
+    replace_background(ed.pictures, bg);
+    start_scales(m);
+    start_elements(m);
     same_frame("over a paletted background");
 }
 
@@ -134,7 +144,8 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& r : rows) EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
 
-    pos(0) = {32767, 32765, 0, 0}, passes(1); // where the A Button's inset would wrap: left where it is
+    pos(0) = {32767, 32765, 0, 0};
+    passes(1); // where the A Button's inset would wrap: left where it is
     EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
 
     // an element that cannot be drawn is skipped and keeps its size
@@ -146,7 +157,8 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
-        start_scales(ed.model), ed.model.scales[c.slot].value = c.value;
+        start_scales(ed.model);
+        ed.model.scales[c.slot].value = c.value;
         for (auto& s : ed.model.element_sizes) s = {77, 66};
         passes(1);
         for (auto& s : ed.model.element_sizes)
@@ -155,8 +167,10 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
     resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
-    SDL_PushEvent(&resize), press(ctl_x_plus), passes(1); // X "+": a step at the press, then one a pass
-    ed.now_ms += repeat_delay_ms, passes(2);              // once it is held long enough
+    SDL_PushEvent(&resize);
+    press(ctl_x_plus); // X "+": a step at the press, then one a pass
+    passes(1);
+    ed.now_ms += repeat_delay_ms, passes(2); // once it is held long enough
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 

@@ -27,7 +27,8 @@ std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixe
         for (int i = 0; i < bytes; i++) s += char(v >> 8 * i);
     };
     for (uint32_t v : {offset + size, 0u, offset, 40u, uint32_t(w), uint32_t(h)}) put(v, 4);
-    put(1, 2), put(bpp, 2);
+    put(1, 2);
+    put(bpp, 2);
     for (uint32_t v : {0u, size, 2835u, 2835u, 0u, 0u}) put(v, 4);
     s += palette;
     for (int y = 0; y < h && !row.empty(); y++) s += row;
@@ -41,7 +42,8 @@ std::pair<std::string, Uint32> accept(const char* name) {
     editor ed;
     if (!start_editor_headless(ed)) return {"no start-up", 0};
     SDL_Surface* built_in = ed.pictures.background;
-    ed.message_pos        = SDL_Rect{35, 128, 0, 0}, push_press(35, 85); // a press on "Yes"
+    ed.message_pos        = SDL_Rect{35, 128, 0, 0};
+    push_press(35, 85); // a press on "Yes"
     (name == std::string("bg.bmp") ? background_prompt : basecode_prompt)(ed);
     SDL_Surface* bg        = ed.pictures.background;
     const std::string size = bg == built_in ? "kept" : std::to_string(bg->w) + "x" + std::to_string(bg->h);
@@ -115,8 +117,9 @@ TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {
     const std::string seven = bmp_file(7, 3, 24, "\x01\x02\x03"); // rows of 21 bytes padded to 24
     const std::string eight = bmp_file(8, 2, 8, "\x01", std::string(1024, '\0'));
     std::string top_down = seven, far = seven, rle = eight;
-    top_down[22] = '\xFD', top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
-    far[10] = '\x40',
+    top_down[22] = '\xFD';
+    top_down[23] = top_down[24] = top_down[25] = '\xFF'; // height -3
+    far[10]                                    = '\x40',
     rle[30] = 1; // the pixels said to start past the end; run-length encoded (classic reads none)
     // an OS/2 header: 16-bit sizes, 26 bytes before the pixels; 3 x 2 at 8 bits
     const std::string core = "BM\x22\0\0\0\0\0\0\0\x1A\0\0\0\x0C\0\0\0\x03\0\x02\0\x01\0\x08\0"s;

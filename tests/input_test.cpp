@@ -59,9 +59,15 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         SCOPED_TRACE(z);
         restart(z);
         auto pick = [&](int x, int y, Uint8 button = SDL_BUTTON_LEFT) { // the press, then the pointer's jump
-            return push_press(x * z, y * z, button), drain(), drain(), ed.model.selected;
+            push_press(x * z, y * z, button);
+            drain();
+            drain();
+            return ed.model.selected;
         };
-        auto move = [&](int x, int y) { push_motion(x * z + z - 1, y * z + z - 1), drain(); };
+        auto move = [&](int x, int y) {
+            push_motion(x * z + z - 1, y * z + z - 1);
+            drain();
+        };
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
         place(3, -10, -10, 20, 20);
         for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
@@ -112,35 +118,47 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
     // clang-format on
     for (const panel_row& row : panel_table) {
         SCOPED_TRACE(row.name);
-        restart(), passes(1), std::remove("code.txt");
-        click(row.control), drain();
+        restart();
+        passes(1);
+        std::remove("code.txt");
+        click(row.control);
+        drain();
         const std::vector<std::string> changed = changes(ed.model);
         EXPECT_EQ(texts(), shown.at(row.control));
         const int action = row.action; // a value changed at once:
         EXPECT_EQ(changed.size(),
                   action == press_scale || action == press_nudge || action == press_pick_color);
         EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note == note_saved, row.action == press_save);
-        ed.now_ms += 5000, passes(3);
+        ed.now_ms += 5000;
+        passes(3);
         EXPECT_EQ(changes(ed.model), changed);
         EXPECT_EQ(texts(), shown.at(row.control));
     }
-    restart(), passes(1);
+    restart();
+    passes(1);
     // an element picked and let go at once shows its values
-    click(pos(el_map).x + 5, pos(el_map).y + 5), drain();
+    click(pos(el_map).x + 5, pos(el_map).y + 5);
+    drain();
     EXPECT_EQ(texts(), "00D8 0096  00FFFF");
     for (int i = 0; i < element_count; i++) click(ctl_selector_plus); // on past the last element, round to it
     // just right of "+": nothing
-    push_press(panel_table[ctl_selector_plus].box.x1 + 1, cy(ctl_selector_plus)), drain();
+    push_press(panel_table[ctl_selector_plus].box.x1 + 1, cy(ctl_selector_plus));
+    drain();
     EXPECT_EQ(ed.model.selected, el_map);
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
     // X "+" on the Map: a pixel at the press, then one a pass from 400 ms on
-    ed.model.selected = el_map, press(ctl_x_plus), passes(3);
-    ed.now_ms         = repeat_delay_ms - 1, passes(2);
+    ed.model.selected = el_map;
+    press(ctl_x_plus);
+    passes(3);
+    ed.now_ms = repeat_delay_ms - 1;
+    passes(2);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
-    ed.now_ms = repeat_delay_ms, passes(3);
-    push_release(0, 0), passes(2);
+    ed.now_ms = repeat_delay_ms;
+    passes(3);
+    push_release(0, 0);
+    passes(2);
     EXPECT_EQ(pos(el_map).x, 220);
 
     // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
@@ -149,10 +167,13 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     auto steps        = [&](Uint32 t, Uint32 every) {
         start_scales(ed.model);
         ed.now_ms = 1000;
-        press(ctl_scale_minus), drain();
+        press(ctl_scale_minus);
+        drain();
         for (Uint32 at = every; every && at < t; at += every) ed.now_ms = 1000 + at, update_editor(ed);
-        ed.now_ms = 1000 + t, passes(1);
-        push_release(0, 0), passes(1);
+        ed.now_ms = 1000 + t;
+        passes(1);
+        push_release(0, 0);
+        passes(1);
         return ed.model.scales[1].value - 575;
     };
     EXPECT_EQ(steps(0, 0), 1);
@@ -171,9 +192,11 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
 // never reached.
 TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) {
     auto hold = [&](panel_control button, Uint32 ms) {
-        press(button), drain();
+        press(button);
+        drain();
         for (Uint32 t = 0, by = 0; t < ms; t += by) by = std::min(ms - t, 5000u), ed.now_ms += by, passes(1);
-        push_release(0, 0), passes(1);
+        push_release(0, 0);
+        passes(1);
     };
     auto drawn = [&](const layout& m, int e) { // and every scale within its word
         return element_drawn(m, ed.pictures, e) &&
@@ -186,7 +209,9 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
         if (k == no_slot) continue;
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
-            start_scales(ed.model), ed.model.selected = e, hold(button, 30000);
+            start_scales(ed.model);
+            ed.model.selected = e;
+            hold(button, 30000);
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
             EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
@@ -210,7 +235,8 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
         {20000, ctl_scale_minus, 1000, 20000}, {20000, ctl_scale_plus, 30000, 5}};
     // clang-format on
     for (auto& t : typed) {
-        ed.model.scales[1].value = t.from, hold(t.button, t.ms);
+        ed.model.scales[1].value = t.from;
+        hold(t.button, t.ms);
         EXPECT_EQ(ed.model.scales[1].value, t.to) << t.from << " " << panel_table[t.button].name;
     }
 }
@@ -240,7 +266,9 @@ TEST_F(
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart(), ed.model.selected = r.selected, script(r.script);
+        restart();
+        ed.model.selected = r.selected;
+        script(r.script);
         const char* text[] = {ed.x_text, ed.y_text, ed.scale_text, ed.color_text}; // X, Y, S, C
         EXPECT_STREQ(text[std::string_view("XYSC").find(r.shown[0])], r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
@@ -255,13 +283,17 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
                             {186, 100, 0xFF0819}, {319, 300, 0xFF0808}, {40, 255, 0xF7FF00}};
     // clang-format on
     for (auto& m : moves) { // the press itself, then motions whatever their y
-        push_motion(m[0], m[1]), editor_pass(ed);
+        push_motion(m[0], m[1]);
+        editor_pass(ed);
         EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
         EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
     }
     const int presses[][3] = {{4, 187, 250}, {4, 100, 265}, {11, 100, 250}, {17, 100, 250}, {20, 8, 264}};
     for (auto& p : presses) { // just right of and just below the bar; then elements with no colour
-        ed.model.selected = p[0], push_release(0, 0), push_press(p[1], p[2]), passes(2);
+        ed.model.selected = p[0];
+        push_release(0, 0);
+        push_press(p[1], p[2]);
+        passes(2);
         EXPECT_STREQ(ed.color_text, p[0] == 4 ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";

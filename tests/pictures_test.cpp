@@ -48,7 +48,8 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_a
             EXPECT_TRUE(blend ? std::abs(int(rgb(1) >> 16) - 0xAB / 2) <= 2 : rgb(1) == 0xABCDEF)
                 << std::hex << rgb(1);
             EXPECT_TRUE(!blend || in_screen_format(p, target) == p) << "kept as it is for the screen";
-            SDL_FreeSurface(target), SDL_FreeSurface(p);
+            SDL_FreeSurface(target);
+            SDL_FreeSurface(p);
         }
 }
 
@@ -125,7 +126,8 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
     temp_dir dir;
     int before = open_temporary_files(), spare = 0, lowest = open("/dev/null", O_RDONLY);
     rlimit old{};
-    close(lowest), getrlimit(RLIMIT_NOFILE, &old); // every descriptor below lowest is taken
+    close(lowest);
+    getrlimit(RLIMIT_NOFILE, &old); // every descriptor below lowest is taken
     // How many descriptors the process already holds differs from machine to
     // machine, so every count of spare ones is tried until start-up gets
     // through: before the first stream, between them, for the loaded pictures.
@@ -147,7 +149,8 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
             SDL_Surface *got            = fresh_picture(ed.pictures, picture_id(i), false),
                         *want           = load_image(stored.bytes, stored.size);
             EXPECT_TRUE(same_pixels(got, want)) << i;
-            SDL_FreeSurface(got), SDL_FreeSurface(want);
+            SDL_FreeSurface(got);
+            SDL_FreeSurface(want);
         }
         if (started) tear_down(ed);
     }

@@ -42,22 +42,30 @@ struct saving : editor_test {
 TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_the_next_press) {
     passes(1);
     EXPECT_EQ(note_pixels(), 0) << "no note in an untouched window";
-    click(ctl_save), passes(1);
+    click(ctl_save);
+    passes(1);
     const int saved = note_pixels();
     EXPECT_GT(saved, 0);
-    ed.now_ms += saved_note_ms - 1, passes(1);
+    ed.now_ms += saved_note_ms - 1;
+    passes(1);
     EXPECT_EQ(note_pixels(), saved);
-    ed.now_ms += 1, passes(1);
+    ed.now_ms += 1;
+    passes(1);
     EXPECT_EQ(note_pixels(), 0);
 
-    fs::remove("code.txt"), fs::create_directory("code.txt"), click(ctl_save);
+    fs::remove("code.txt");
+    fs::create_directory("code.txt");
+    click(ctl_save);
     EXPECT_EQ(stderr_of([&] { passes(1); }).rfind("hudwright: cannot save code.txt: ", 0), 0u)
         << "the system's reason follows: a directory on Linux, no permission on Windows";
     const int failed = note_pixels();
     EXPECT_TRUE(ed.note == note_failed && failed > saved) << "NOT SAVED, dark on white";
-    ed.now_ms += 60000, push_key(SDLK_RIGHT), passes(1);
+    ed.now_ms += 60000;
+    push_key(SDLK_RIGHT);
+    passes(1);
     EXPECT_EQ(note_pixels(), failed) << "a minute and a key later";
-    push_press(150, 300), passes(1); // the selector's name: no control
+    push_press(150, 300);
+    passes(1); // the selector's name: no control
     EXPECT_EQ(note_pixels(), 0);
 }
 
@@ -68,7 +76,8 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
-        fs::remove("code.txt"), fs::remove(unsaved_file);
+        fs::remove("code.txt");
+        fs::remove(unsaved_file);
         EXPECT_EQ(quit_after(r.events),
                   r.kept ? "hudwright: unsaved changes written to code.unsaved.txt\n" : "");
         EXPECT_EQ(fs::exists(unsaved_file), r.kept);
@@ -78,10 +87,14 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     }
 
     // A failed save is no save; a code.unsaved.txt that is code.txt is left alone.
-    fs::remove(unsaved_file), fs::create_directory("code.txt"), quit_after("rs");
+    fs::remove(unsaved_file);
+    fs::create_directory("code.txt");
+    quit_after("rs");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
 #ifndef _WIN32 // links are POSIX's; Windows follows none
-    fs::remove("code.txt"), fs::remove(unsaved_file), write_file("code.txt", "kept\n");
+    fs::remove("code.txt");
+    fs::remove(unsaved_file);
+    write_file("code.txt", "kept\n");
     fs::create_symlink("code.txt", unsaved_file);
     EXPECT_EQ(quit_after("r"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
     EXPECT_EQ(read_file("code.txt"), "kept\n");

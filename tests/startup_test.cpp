@@ -30,7 +30,8 @@ using startup_test = editor_test;
 
 TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_SaveBMP(picture, "bg.bmp"), SDL_FreeSurface(picture);
+    SDL_SaveBMP(picture, "bg.bmp");
+    SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
     // clang-format off
     const struct {
@@ -53,10 +54,13 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
         tear_down(ed);
         ASSERT_TRUE(start_headless(ed));
-        std::remove("basecode.txt"), std::remove("bg.bmp");
+        std::remove("basecode.txt");
+        std::remove("bg.bmp");
         if (!r.basecode.empty()) write_file("basecode.txt", r.basecode);
         if (!r.bg.empty()) write_file("bg.bmp", r.bg);
-        push(r.before), countdown_screen(ed), push(r.after);
+        push(r.before);
+        countdown_screen(ed);
+        push(r.after);
         if (!*r.after) push_quit(); // would end a prompt; stays queued when none shows
         ed.screen_delay_ms = 5000;  // only a frame still waiting for an answer pauses
         const Uint32 start = SDL_GetTicks();

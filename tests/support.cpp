@@ -110,7 +110,8 @@ fs::path test_data_dir() {
 }
 
 bool start_headless(editor& ed, int zoom) {
-    set_env_default("SDL_VIDEODRIVER", "dummy"), set_env_default("SDL_AUDIODRIVER", "dummy");
+    set_env_default("SDL_VIDEODRIVER", "dummy");
+    set_env_default("SDL_AUDIODRIVER", "dummy");
     if (!start_up(ed, zoom)) return false;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
     return true;
@@ -118,7 +119,8 @@ bool start_headless(editor& ed, int zoom) {
 
 bool start_editor_headless(editor& ed, int zoom) {
     if (!start_headless(ed, zoom)) return false;
-    ed.manual_clock = true, ed.now_ms = 0; // time passes only where a test says so
+    ed.manual_clock = true;
+    ed.now_ms       = 0; // time passes only where a test says so
     start_editor_state(ed);
     return true;
 }
@@ -130,7 +132,8 @@ std::vector<std::string> changes(const layout& m) {
     };
     for (int e = 0; e < element_count; e++) {
         const SDL_Rect &p = m.elements[e].pos, &h = m.elements[e].home;
-        note(p.x != h.x, 'x', e, std::to_string(p.x)), note(p.y != h.y, 'y', e, std::to_string(p.y));
+        note(p.x != h.x, 'x', e, std::to_string(p.x));
+        note(p.y != h.y, 'y', e, std::to_string(p.y));
     }
     for (int k = 0; k < scale_count; k++)
         note(m.scales[k].value != m.scales[k].home, 's', k, std::to_string(m.scales[k].value));

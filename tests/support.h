@@ -35,7 +35,9 @@ layout home_layout();
 layout imported(const std::string& text, layout m = home_layout());
 // What body writes to standard error.
 template <class Body> std::string stderr_of(Body body) {
-    return testing::internal::CaptureStderr(), body(), testing::internal::GetCapturedStderr();
+    testing::internal::CaptureStderr();
+    body();
+    return testing::internal::GetCapturedStderr();
 }
 // The folder of the test data (corpus/, fuzz/seeds/): the sources' tests/ folder,
 // or on Windows testdata/ beside the test program (copied there by
@@ -48,12 +50,16 @@ std::filesystem::path test_data_dir();
 // the parent keeps the time).
 template <class Body> int in_child(Body body) {
     pid_t child = fork();
-    if (child == 0) body(), _exit(0);
+    if (child == 0) {
+        body();
+        _exit(0);
+    }
     int status = 0;
     for (int tenth = 0; tenth < 100; tenth++, usleep(100000))
         if (waitpid(child, &status, WNOHANG) == child)
             return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-    kill(child, SIGKILL), waitpid(child, &status, 0);
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
     return -1;
 }
 // Live heap bytes (the sanitizer's count where there is one, not its
@@ -93,7 +99,8 @@ struct editor_test : ::testing::Test {
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
     // Element e at (x, y), as if last drawn w x h.
     void place(int e, int x, int y, int w = 0, int h = 0) {
-        pos(e) = {Sint16(x), Sint16(y), 0, 0}, ed.model.element_sizes[e] = {w, h};
+        pos(e)                    = {Sint16(x), Sint16(y), 0, 0};
+        ed.model.element_sizes[e] = {w, h};
     }
     // The centre of a control's box; a press there.
     static int cx(panel_control c) { return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2; }
@@ -103,7 +110,8 @@ struct editor_test : ::testing::Test {
     // window's last pixel of its square; on the centre of a control.
     void click(int x, int y) {
         const int z = ed.zoom;
-        push_press(x * z + z - 1, y * z + z - 1), push_release(x * z + z - 1, y * z + z - 1);
+        push_press(x * z + z - 1, y * z + z - 1);
+        push_release(x * z + z - 1, y * z + z - 1);
     }
     void click(panel_control c) { click(cx(c), cy(c)); }
 };

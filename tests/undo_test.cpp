@@ -32,13 +32,18 @@ TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_wh
 }
 
 struct undo_steps : editor_test {
-    void key(SDLKey k, int mod = KMOD_NONE) { push_key(k, SDLMod(mod)), passes(1); }
+    void key(SDLKey k, int mod = KMOD_NONE) {
+        push_key(k, SDLMod(mod));
+        passes(1);
+    }
     using moves = std::initializer_list<std::pair<int, int>>;
     void hold(int x, int y, Uint32 ms, moves motions = {}) {
-        push_press(x, y), passes(1);
+        push_press(x, y);
+        passes(1);
         for (auto [mx, my] : motions) push_motion(mx, my), ed.now_ms += 45, passes(1);
         for (Uint32 t = 0; t < ms; t += 45) ed.now_ms += 45, passes(1);
-        push_release(x, y), passes(1);
+        push_release(x, y);
+        passes(1);
     }
     void hold(panel_control c, Uint32 ms, moves motions = {}) { hold(cx(c), cy(c), ms, motions); }
 };
@@ -55,15 +60,19 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     std::vector<std::vector<std::string>> after{opened}; // the layout after each step
     std::vector<int> element{ed.model.selected};         // and the element it changed
     auto step = [&](int e) { after.push_back(changes(ed.model)), element.push_back(e); };
-    hold(pos(el_map).x + 3, pos(el_map).y + 3, 0, {{100, 100}, {90, 120}, {60, 130}}), step(el_map);
-    hold(ctl_x_plus, 1000), step(el_map); // many pixels
+    hold(pos(el_map).x + 3, pos(el_map).y + 3, 0, {{100, 100}, {90, 120}, {60, 130}});
+    step(el_map);
+    hold(ctl_x_plus, 1000);
+    step(el_map); // many pixels
     for (int e = el_map; e > el_b_button; e--) hold(ctl_selector_minus, 0);
     hold(ctl_y_field, 0);
     for (SDLKey k : {SDLK_0, SDLK_0, SDLK_4, SDLK_0}) key(k);
     step(el_b_button);
-    hold(ctl_color_bar, 200, {{40, 250}, {70, 250}, {130, 260}}), step(el_b_button);
+    hold(ctl_color_bar, 200, {{40, 250}, {70, 250}, {130, 260}});
+    step(el_b_button);
     for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) key(k);
-    key(SDLK_DOWN, KMOD_LSHIFT), step(el_b_button);
+    key(SDLK_DOWN, KMOD_LSHIFT);
+    step(el_b_button);
     for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i], after[i - 1]) << i;
 
     for (int i = 4; i >= 0; i--) {

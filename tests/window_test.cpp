@@ -1,9 +1,9 @@
 // window_test.cpp - the window at a zoom (editor/screen): the editor's frame
-// shown in squares (presses mapped back and the pointer's jump forward are
-// input_test's), the zoom changed while running and a resize; the zoom chosen for a screen; the
-// command line (program/options) and the choice of SDL's video driver
-// (program/video). The real program's window is in the e2e scenarios zoom,
-// zoom_fit, dir and command_line.
+// shown in squares, the zoom changed while running and a resize (presses
+// mapped back and the pointer's jump forward are input_test's); the zoom
+// chosen for a screen; the command line (program/options) and the choice of
+// SDL's video driver (program/video). The real program's window is in the e2e
+// scenarios zoom, prompts_no, accepted and command_line.
 #include "editor/screen.h"
 #include "model/file_io.h"
 #include "program/options.h"
@@ -32,7 +32,8 @@ struct zoomed : editor_test {
 TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_and_it_is_sent_after_a_change) {
     passes(2);
     SDL_Surface* picture = copy_of(ed.screen);
-    restart(3), passes(2);
+    restart(3);
+    passes(2);
     ASSERT_TRUE(ed.zoom == 3 && ed.window && ed.window->w == 960 && ed.window->h == 960);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320 && same_pixels(ed.screen, picture))
         << "the editor draws the same 320x320 pixels";
@@ -47,7 +48,8 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
 
     // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4; the
     // picture goes with the screen before any frame
-    SDL_FreeSurface(picture), picture = copy_of(ed.screen);
+    SDL_FreeSurface(picture);
+    picture = copy_of(ed.screen);
     // clang-format off
     const struct { SDLKey key; int mod, zoom; } keys[] = {
         {SDLK_KP_MINUS, KMOD_LCTRL, 2}, {SDLK_MINUS, KMOD_RCTRL, 1}, {SDLK_MINUS, KMOD_LCTRL, 1},
@@ -56,7 +58,8 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     // clang-format on
     for (auto [key, mod, zoom] : keys) {
         SCOPED_TRACE(testing::Message() << key << " " << mod);
-        push_key(key, SDLMod(mod)), drain();
+        push_key(key, SDLMod(mod));
+        drain();
         ASSERT_EQ(ed.zoom, zoom);
         EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.screen, picture));
         passes(1);
@@ -66,13 +69,19 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     SDL_FreeSurface(picture);
 
     // at zoom 4: an unchanged frame is sent again only after an expose; a resize cuts the squares
-    SDL_FillRect(ed.window, nullptr, 0x123456), passes(1); // what the window would show if nothing were sent
+    SDL_FillRect(ed.window, nullptr, 0x123456);
+    passes(1); // what the window would show if nothing were sent
     EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
     SDL_Event e{};
-    e.type = SDL_VIDEOEXPOSE, SDL_PushEvent(&e), passes(1);
+    e.type = SDL_VIDEOEXPOSE;
+    SDL_PushEvent(&e);
+    passes(1);
     EXPECT_TRUE(shows_in_squares()) << "after an expose the whole picture is sent";
-    e.type = e.resize.type = SDL_VIDEORESIZE, e.resize.w = 501, e.resize.h = 300;
-    SDL_PushEvent(&e), passes(1);
+    e.type = e.resize.type = SDL_VIDEORESIZE;
+    e.resize.w             = 501;
+    e.resize.h             = 300;
+    SDL_PushEvent(&e);
+    passes(1);
     ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
     EXPECT_TRUE(shows_in_squares());

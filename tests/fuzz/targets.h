@@ -70,7 +70,9 @@ struct editor_session {
         // The pictures belong to the run, not to an input: an update may have
         // replaced them (by copies in the screen's format), so keep the live ones.
         picture_store live = ed.pictures;
-        ed = start, ed.screen = screen, ed.pictures = live;
+        ed                 = start;
+        ed.screen          = screen;
+        ed.pictures        = live;
     }
 };
 
@@ -137,16 +139,19 @@ inline std::string events_one(editor_session& s, std::string_view bytes, int max
             e.key.keysym.mod = key_mods[k / std::size(keys) % std::size(key_mods)];
         } else if (op == 2) {
             e.type = e.motion.type = SDL_MOUSEMOTION;
-            e.motion.x = coordinate(), e.motion.y = coordinate();
+            e.motion.x             = coordinate();
+            e.motion.y             = coordinate();
         } else if (op <= 4) {
             e.type = e.button.type = op == 3 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
             e.button.button        = Uint8(1 + byte() % 5);
-            e.button.x = coordinate(), e.button.y = coordinate();
+            e.button.x             = coordinate();
+            e.button.y             = coordinate();
         } else if (op == 5) {
             e.type = SDL_QUIT;
         } else if (op == 6) {
             e.type = e.resize.type = SDL_VIDEORESIZE;
-            e.resize.w = 1 + byte() * 2, e.resize.h = 1 + byte() * 2;
+            e.resize.w             = 1 + byte() * 2;
+            e.resize.h             = 1 + byte() * 2;
         } else {              // a pass with what is queued so far; the last one when the bytes end
             s.ed.running = 1; // a quit ends the program's loop; here the passes go on
             s.ed.now_ms += op == 7 ? 45 : 500;
