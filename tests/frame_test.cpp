@@ -25,8 +25,10 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
     // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
     auto blit = [&](SDL_Surface* p, SDL_Rect* at) {
-        if (p && SDL_UpperBlit(p, nullptr, to, at) == 0 && (at->w == 0 || at->h == 0))
-            at->x = std::max(at->x, to->clip_rect.x), at->y = std::max(at->y, to->clip_rect.y);
+        if (p && SDL_UpperBlit(p, nullptr, to, at) == 0 && (at->w == 0 || at->h == 0)) {
+            at->x = std::max(at->x, to->clip_rect.x);
+            at->y = std::max(at->y, to->clip_rect.y);
+        }
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
@@ -62,7 +64,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
         if (zp && (!o || zo)) {
             m.element_sizes[e] = {zp->w, zp->h};
             const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
-            pos.x = Sint16(pos.x + in), pos.y = Sint16(pos.y + in);
+            pos.x              = Sint16(pos.x + in);
+            pos.y              = Sint16(pos.y + in);
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -75,7 +78,6 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
 
 // Each test begins with a pass: it fills the value texts; the held-button steps are idle after it.
 struct frame : editor_test {
-
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
@@ -166,11 +168,14 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     }
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
-    resize.type = SDL_VIDEORESIZE, resize.resize.w = -5, resize.resize.h = 10; // a size SDL refuses
+    resize.type     = SDL_VIDEORESIZE;
+    resize.resize.w = -5;
+    resize.resize.h = 10; // a size SDL refuses
     SDL_PushEvent(&resize);
     press(ctl_x_plus); // X "+": a step at the press, then one a pass
     passes(1);
-    ed.now_ms += repeat_delay_ms, passes(2); // once it is held long enough
+    ed.now_ms += repeat_delay_ms;
+    passes(2); // once it is held long enough
     EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
 }
 

@@ -46,7 +46,8 @@ struct input : editor_test {
             case '*': held = KMOD_RSHIFT; break;
             case '&': held = KMOD_LCTRL; break;
             default: // SDLK_0.. and SDLK_a.. are the characters
-                push_key(named.count(*s) ? named.at(*s) : static_cast<SDLKey>(*s), held), held = KMOD_NONE;
+                push_key(named.count(*s) ? named.at(*s) : static_cast<SDLKey>(*s), held);
+                held = KMOD_NONE;
             }
         drain();
     }
@@ -169,7 +170,10 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
         ed.now_ms = 1000;
         press(ctl_scale_minus);
         drain();
-        for (Uint32 at = every; every && at < t; at += every) ed.now_ms = 1000 + at, update_editor(ed);
+        for (Uint32 at = every; every && at < t; at += every) {
+            ed.now_ms = 1000 + at;
+            update_editor(ed);
+        }
         ed.now_ms = 1000 + t;
         passes(1);
         push_release(0, 0);
@@ -194,7 +198,11 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     auto hold = [&](panel_control button, Uint32 ms) {
         press(button);
         drain();
-        for (Uint32 t = 0, by = 0; t < ms; t += by) by = std::min(ms - t, 5000u), ed.now_ms += by, passes(1);
+        for (Uint32 t = 0, by = 0; t < ms; t += by) {
+            by = std::min(ms - t, 5000u);
+            ed.now_ms += by;
+            passes(1);
+        }
         push_release(0, 0);
         passes(1);
     };

@@ -19,7 +19,11 @@ TEST(long_run, a_hundred_thousand_random_passes_keep_the_invariants_and_memory_a
     for (long pass = 0; pass < passes; pass += 12) {
         for (char& b : input) b = static_cast<char>(rng());
         ASSERT_EQ(fuzz::events_one(s, input), "") << "near pass " << pass;
-        if (pass == 996) s.reset(), held = live_heap_bytes(), descriptors = open_descriptors();
+        if (pass == 996) {
+            s.reset();
+            held        = live_heap_bytes();
+            descriptors = open_descriptors();
+        }
     }
     s.reset(); // the window back at 320 x 320
     EXPECT_LT(live_heap_bytes() - held, 256 * 1024) << "a leaked 8x8 surface per frame would add megabytes";

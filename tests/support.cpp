@@ -57,8 +57,11 @@ void write_file(const std::string& path, const std::string& text) {
 static FILE* bytes_stream(const std::string& text) {
 #ifdef _WIN32 // no fmemopen
     FILE* f = temp_file();
-    if (f && (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0))
-        std::fclose(f), f = nullptr;
+    if (f &&
+        (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0)) {
+        std::fclose(f);
+        f = nullptr;
+    }
     return f;
 #else // fmemopen cannot open no bytes
     return text.empty() ? std::fopen("/dev/null", "rb")

@@ -40,8 +40,15 @@ struct undo_steps : editor_test {
     void hold(int x, int y, Uint32 ms, moves motions = {}) {
         push_press(x, y);
         passes(1);
-        for (auto [mx, my] : motions) push_motion(mx, my), ed.now_ms += 45, passes(1);
-        for (Uint32 t = 0; t < ms; t += 45) ed.now_ms += 45, passes(1);
+        for (auto [mx, my] : motions) {
+            push_motion(mx, my);
+            ed.now_ms += 45;
+            passes(1);
+        }
+        for (Uint32 t = 0; t < ms; t += 45) {
+            ed.now_ms += 45;
+            passes(1);
+        }
         push_release(x, y);
         passes(1);
     }
