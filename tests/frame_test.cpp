@@ -102,14 +102,18 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     // slot 0 the A Button's (by 527/382), 6 and 12 the A Button Icon's (a = 3, b = 9)
     const int scales[][2] = {{0, 0xFF00}, {1, 0x40}, {2, 0x200}, {3, 0x11}, {6, 0x90}, {7, 0x30}, {12, 0x10}};
     for (auto [k, v] : scales) m.scales[k].value = v;
-    const int moves[][3] = {
-        {0, -20, -30}, {1, -200, 100}, {3, 250, 180}, {4, -700, -700}, {12, 300, -40},
-        {9, 290, 230}, {8, -50, 2},    {17, 30, 210}, {10, 20, 200}}; // 17, 10 on the Rupee Icon
-    for (auto& p : moves) pos(p[0]) = {Sint16(p[1]), Sint16(p[2]), 0, 0};
+    // clang-format off
+    const struct { element_id e; int x, y; } moves[] = {
+        {el_a_button, -20, -30}, {el_b_button, -200, 100}, {el_c_down_button, 250, 180},
+        {el_c_left_button, -700, -700}, {el_b_button_icon, 300, -40}, {el_map, 290, 230}, {el_hearts, -50, 2},
+        {el_b_button_number, 30, 210}, {el_magic_meter, 20, 200}}; // the last two on the Rupee Icon
+    // clang-format on
+    for (auto [e, x, y] : moves) pos(e) = {Sint16(x), Sint16(y), 0, 0};
     m.selected = el_map;
     same_frame("edited: corners left of or above the window are held at its edge");
     same_frame("edited, positions written back");
-    EXPECT_TRUE(pos(0).x == -7 && pos(0).y == -7 && pos(4).x == 0 && pos(3).x == 250);
+    EXPECT_TRUE(pos(el_a_button).x == -7 && pos(el_a_button).y == -7 && pos(el_c_left_button).x == 0 &&
+                pos(el_c_down_button).x == 250);
 
     // every scaled element at the largest size its four hex digits still draw, at and across the edges
     for (const element_row& row : element_table) {
@@ -146,9 +150,9 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     // clang-format on
     for (auto& r : rows) EXPECT_FLOAT_EQ(element_factor(ed.model, r.e), float(r.f)) << r.e;
 
-    pos(0) = {32767, 32765, 0, 0};
+    pos(el_a_button) = {32767, 32765, 0, 0};
     passes(1); // where the A Button's inset would wrap: left where it is
-    EXPECT_TRUE(pos(0).x == 32767 && pos(0).y == 32765);
+    EXPECT_TRUE(pos(el_a_button).x == 32767 && pos(el_a_button).y == 32765);
 
     // an element that cannot be drawn is skipped and keeps its size
     // clang-format off
@@ -176,7 +180,7 @@ TEST_F(frame, elements_are_drawn_at_the_games_home_scales_and_skipped_where_they
     passes(1);
     ed.now_ms += repeat_delay_ms;
     passes(2); // once it is held long enough
-    EXPECT_TRUE(ed.screen == nullptr && pos(0).x == 32767 + 3 - 65536);
+    EXPECT_TRUE(ed.screen == nullptr && pos(el_a_button).x == 32767 + 3 - 65536);
 }
 
 } // namespace

@@ -70,33 +70,35 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
             drain();
         };
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
-        place(3, -10, -10, 20, 20);
-        for (int e : {1, 12, 19}) place(e, 50, 50, 41, 30);
-        EXPECT_EQ(pick(10, 10), 3) << "the far corner, both ends included";
+        place(el_c_down_button, -10, -10, 20, 20);
+        for (int e : {el_b_button, el_b_button_icon, el_c_left_number}) place(e, 50, 50, 41, 30);
+        EXPECT_EQ(pick(10, 10), el_c_down_button) << "the far corner, both ends included";
         push_release(0, 0);
-        EXPECT_TRUE(pick(11, 10) == 3 && ed.dragging == 0) << "one past the box picks nothing";
-        EXPECT_EQ(pick(60, 60), 19) << "overlapping boxes: a number beats an icon";
+        EXPECT_TRUE(pick(11, 10) == el_c_down_button && ed.dragging == 0) << "one past the box picks nothing";
+        EXPECT_EQ(pick(60, 60), el_c_left_number) << "overlapping boxes: a number beats an icon";
         push_release(0, 0);
-        place(19, 300, 200);
-        EXPECT_EQ(pick(60, 60), 12) << "an icon beats a button";
-        place(12, 300, 200);
-        EXPECT_EQ(pick(60, 60, SDL_BUTTON_RIGHT), 12) << "a second button during the drag picks nothing new";
+        place(el_c_left_number, 300, 200);
+        EXPECT_EQ(pick(60, 60), el_b_button_icon) << "an icon beats a button";
+        place(el_b_button_icon, 300, 200);
+        EXPECT_EQ(pick(60, 60, SDL_BUTTON_RIGHT), el_b_button_icon)
+            << "a second button during the drag picks nothing new";
         push_release(0, 0);
-        EXPECT_EQ(pick(90, 60), 1);
-        EXPECT_TRUE(pos(1).x == 50 && pos(1).y == 50)
+        EXPECT_EQ(pick(90, 60), el_b_button);
+        EXPECT_TRUE(pos(el_b_button).x == 50 && pos(el_b_button).y == 50)
             << "the pointer jumps to the centre, which moves nothing";
         // the pointer, then the element's corner: not below y 240
         const int moves[][4] = {{150, 240, 130, 225}, {10, 241, 130, 225}, {5, 3, -15, -12}};
         for (auto& m : moves) {
             move(m[0], m[1]);
-            EXPECT_TRUE(pos(1).x == m[2] && pos(1).y == m[3]) << m[0] << "," << m[1];
+            EXPECT_TRUE(pos(el_b_button).x == m[2] && pos(el_b_button).y == m[3]) << m[0] << "," << m[1];
         }
         push_release(5, 3); // after the release the pointer moves alone
         move(200, 100);
-        EXPECT_TRUE(pos(1).x == -15 && ed.dragging == 0 && ed.model.selected == 1);
-        place(1, 300, 50, 200, 20); // a centre beyond the right edge: the pointer stops at the last column
-        EXPECT_EQ(pick(305, 55), 1);
-        EXPECT_TRUE(pos(1).x == 319 - 100 && pos(1).y == 50);
+        EXPECT_TRUE(pos(el_b_button).x == -15 && ed.dragging == 0 && ed.model.selected == el_b_button);
+        // a centre beyond the right edge: the pointer stops at the last column
+        place(el_b_button, 300, 50, 200, 20);
+        EXPECT_EQ(pick(305, 55), el_b_button);
+        EXPECT_TRUE(pos(el_b_button).x == 319 - 100 && pos(el_b_button).y == 50);
     }
 }
 
@@ -284,7 +286,7 @@ TEST_F(
 }
 
 TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
-    ed.model.selected = 4; // a C button: slot 2
+    ed.model.selected = el_c_left_button; // a C button: colour slot 2
     push_press(8, 250);
     // clang-format off
     const int moves[][3] = {{8, 250, 0xFF0000}, {9, 250, 0xFF0800}, {100, 9, 0x09F6FF}, {160, 300, 0xFF08F6},
@@ -296,13 +298,17 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
         EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
         EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
     }
-    const int presses[][3] = {{4, 187, 250}, {4, 100, 265}, {11, 100, 250}, {17, 100, 250}, {20, 8, 264}};
+    const int presses[][3] = {{el_c_left_button, 187, 250},
+                              {el_c_left_button, 100, 265},
+                              {el_a_button_icon, 100, 250},
+                              {el_b_button_number, 100, 250},
+                              {el_c_right_number, 8, 264}};
     for (auto& p : presses) { // just right of and just below the bar; then elements with no colour
         ed.model.selected = p[0];
         push_release(0, 0);
         push_press(p[1], p[2]);
         passes(2);
-        EXPECT_STREQ(ed.color_text, p[0] == 4 ? "F7FF00" : "") << p[1] << "," << p[2];
+        EXPECT_STREQ(ed.color_text, p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";
 }
