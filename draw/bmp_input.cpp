@@ -1,9 +1,9 @@
 // bmp_input.cpp - bg.bmp's header checked against its file; the decoded
 // picture made opaque. See bmp_input.h.
 #include "draw/bmp_input.h"
+#include "draw/surface_ops.h"
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -74,19 +74,5 @@ bool bmp_fits_its_file(SDL_RWops* rw) {
 
 SDL_Surface* without_alpha(SDL_Surface* p) {
     if (!p || !p->format || p->format->Amask == 0) return p;
-    const SDL_PixelFormat* f = p->format;
-    SDL_Surface* q =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, p->w, p->h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
-    if (q) {
-        bool locked_p = SDL_MUSTLOCK(p) && SDL_LockSurface(p) == 0;
-        bool locked_q = SDL_MUSTLOCK(q) && SDL_LockSurface(q) == 0;
-        for (int y = 0; y < p->h; y++)
-            std::memcpy(static_cast<Uint8*>(q->pixels) + static_cast<size_t>(y) * q->pitch,
-                        static_cast<const Uint8*>(p->pixels) + static_cast<size_t>(y) * p->pitch,
-                        static_cast<size_t>(p->w) * f->BytesPerPixel);
-        if (locked_q) SDL_UnlockSurface(q);
-        if (locked_p) SDL_UnlockSurface(p);
-    }
-    SDL_FreeSurface(p);
-    return q;
+    return with_alpha_mask(p, 0);
 }

@@ -212,3 +212,21 @@ void blit_opaque(SDL_Surface* picture, SDL_Surface* target, Sint16 x, Sint16 y) 
     SDL_Rect at = {x, y, 0, 0};
     blit_copy(picture, nullptr, target, &at);
 }
+
+SDL_Surface* with_alpha_mask(SDL_Surface* picture, Uint32 amask) {
+    const SDL_PixelFormat* f = picture->format;
+    SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, f->BitsPerPixel, f->Rmask,
+                                             f->Gmask, f->Bmask, amask);
+    if (copy) {
+        const bool locked_picture = SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) == 0;
+        const bool locked_copy    = SDL_MUSTLOCK(copy) && SDL_LockSurface(copy) == 0;
+        for (int y = 0; y < picture->h; y++)
+            std::memcpy(static_cast<Uint8*>(copy->pixels) + static_cast<size_t>(y) * copy->pitch,
+                        static_cast<const Uint8*>(picture->pixels) + static_cast<size_t>(y) * picture->pitch,
+                        static_cast<size_t>(picture->w) * f->BytesPerPixel);
+        if (locked_copy) SDL_UnlockSurface(copy);
+        if (locked_picture) SDL_UnlockSurface(picture);
+    }
+    SDL_FreeSurface(picture);
+    return copy;
+}

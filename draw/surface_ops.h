@@ -40,3 +40,9 @@ SDL_Surface* zoom_part(SDL_Surface* source, float aspect, float factor, SDL_Rect
 int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at);
 // blit_copy of all of picture with its corner at (x, y), leaving no rectangle.
 void blit_opaque(SDL_Surface* picture, SDL_Surface* target, Sint16 x, Sint16 y);
+
+// The same pixels in a new surface of picture's depth and colour masks with
+// the alpha mask amask (0: none). Made anew because sdl12-compat blits an
+// SDL2 surface of its own that never sees a mask changed afterwards. picture
+// is freed; nullptr when the copy cannot be made.
+SDL_Surface* with_alpha_mask(SDL_Surface* picture, Uint32 amask);

@@ -181,10 +181,7 @@ void select_element(editor& ed, int e) {
     ed.model.selected = e;
     ed.scale_button   = scale_refresh;
     ed.picking_color  = pick_refresh;
-    refresh_x_text(ed);
-    refresh_y_text(ed);
-    refresh_scale_text(ed);
-    refresh_color_text(ed);
+    refresh_value_texts(ed);
 }
 
 // A press on a +/- button: its first step at once; the update repeats it

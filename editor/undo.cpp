@@ -5,13 +5,6 @@
 
 namespace {
 
-void show_step(editor& ed) {
-    refresh_x_text(ed);
-    refresh_y_text(ed);
-    refresh_scale_text(ed);
-    refresh_color_text(ed);
-}
-
 // A change going on is cut off where it is: it becomes a step of its own.
 void end_change(editor& ed) {
     ed.arrow_run = false;
@@ -35,10 +28,10 @@ void end_arrow_run(editor& ed) {
 
 void undo_change(editor& ed) {
     end_change(ed);
-    if (undo(ed.history, ed.model)) show_step(ed);
+    if (undo(ed.history, ed.model)) refresh_value_texts(ed);
 }
 
 void redo_change(editor& ed) {
     end_change(ed);
-    if (redo(ed.history, ed.model)) show_step(ed);
+    if (redo(ed.history, ed.model)) refresh_value_texts(ed);
 }

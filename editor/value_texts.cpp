@@ -45,6 +45,13 @@ void refresh_color_text(editor& ed) {
     copy_hex(ed.color_text, (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | c.b, 6);
 }
 
+void refresh_value_texts(editor& ed) {
+    refresh_x_text(ed);
+    refresh_y_text(ed);
+    refresh_scale_text(ed);
+    refresh_color_text(ed);
+}
+
 void refresh_field_text(editor& ed, value_field f) {
     switch (f) {
     case field_color: refresh_color_text(ed); return;

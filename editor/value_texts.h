@@ -11,5 +11,7 @@ void refresh_x_text(editor& ed);
 void refresh_y_text(editor& ed);
 void refresh_scale_text(editor& ed);
 void refresh_color_text(editor& ed);
+// All four, for an element newly selected or changed at once.
+void refresh_value_texts(editor& ed);
 // The text of value field f (field_none: nothing).
 void refresh_field_text(editor& ed, value_field f);

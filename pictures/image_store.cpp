@@ -9,6 +9,7 @@
 // without the file's system calls. Which picture is which, and their start-up
 // order, is picture_store.cpp's business.
 #include "pictures/image_store.h"
+#include "draw/surface_ops.h"
 
 #include "model/file_io.h" // temp_file: in the temp folder on Windows too
 
@@ -121,21 +122,8 @@ SDL_Surface* enable_pixel_alpha(SDL_Surface* s) {
     // sdl12-compat blits an SDL2 surface of its own, which never sees a mask
     // set afterwards and would draw the picture opaque: a new surface is made
     // with the alpha mask and the pixels copied into it.
-    const SDL_PixelFormat* f = s->format;
-    SDL_Surface* a =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, f->Rmask, f->Gmask, f->Bmask, 0xFF000000);
-    if (a) {
-        bool locked_s = SDL_MUSTLOCK(s) && SDL_LockSurface(s) == 0;
-        bool locked_a = SDL_MUSTLOCK(a) && SDL_LockSurface(a) == 0;
-        for (int y = 0; y < s->h; y++)
-            std::memcpy(static_cast<Uint8*>(a->pixels) + static_cast<size_t>(y) * a->pitch,
-                        static_cast<const Uint8*>(s->pixels) + static_cast<size_t>(y) * s->pitch,
-                        static_cast<size_t>(s->w) * 4);
-        if (locked_a) SDL_UnlockSurface(a);
-        if (locked_s) SDL_UnlockSurface(s);
-        SDL_SetAlpha(a, SDL_SRCALPHA, 255);
-    }
-    SDL_FreeSurface(s);
+    SDL_Surface* a = with_alpha_mask(s, 0xFF000000);
+    if (a) SDL_SetAlpha(a, SDL_SRCALPHA, 255);
     return a;
 }
 
