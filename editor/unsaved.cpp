@@ -3,20 +3,10 @@
 
 #include "editor/history.h"
 #include "model/export.h"
+#include "model/file_io.h"
 
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
-
-namespace {
-
-// Whether two names are the same file (a link, say).
-bool same_file(const char* a, const char* b) {
-    struct stat sa, sb;
-    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-} // namespace
 
 void save_layout(editor& ed) {
     const bool ok    = export_codes(ed.model, code_file);

@@ -86,6 +86,21 @@ std::string link_target(const char* path) {
     return path;
 }
 
+bool same_file(const char* a, const char* b) {
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char* names[2] = {a, b};
+    for (int i = 0; i < 2; i++) {
+        HANDLE h = CreateFileA(names[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const bool known = GetFileInformationByHandle(h, &info[i]);
+        CloseHandle(h);
+        if (!known) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 int open_for_writing(const char* path) {
     return _open(path, _O_WRONLY | _O_BINARY | _O_NOINHERIT);
 }
@@ -151,6 +166,11 @@ std::string link_target(const char* path) {
         target = linked;
     }
     return target;
+}
+
+bool same_file(const char* a, const char* b) {
+    struct stat sa, sb;
+    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 int open_for_writing(const char* path) {

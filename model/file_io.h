@@ -7,7 +7,8 @@
 // symbolic links here, keeps no POSIX permissions and has no named pipes in a
 // folder; rename there does not replace a file, so replace_file does it its own
 // way. Not for anything else: the formats and the save's sequence of steps are
-// the callers' (model/export.cpp, shell/image_store.cpp, ui/startup.cpp).
+// the callers' (model/export.cpp, pictures/image_store.cpp, editor/startup.cpp,
+// editor/unsaved.cpp).
 #pragma once
 
 #include <cstdio>
@@ -27,6 +28,10 @@ FILE* open_regular(const char* name);
 // Where a chain of symbolic links from path ends, the links read one by one
 // (at most 40); path itself where there is no link, and always on Windows.
 std::string link_target(const char* path);
+
+// Whether the names a and b, both there, are one file (through a link, say).
+// On Windows by the volume and the file index: its stat() gives no inode.
+bool same_file(const char* a, const char* b);
 
 // A descriptor for writing into something that is there and is no regular file
 // (a pipe, a device): without waiting for a pipe's reader, never becoming the

@@ -91,6 +91,12 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     fs::create_directory("code.txt");
     quit_after("rs");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
+    // an older code.unsaved.txt beside a code.txt is another file, replaced
+    // (Windows' stat gives every file inode 0)
+    fs::remove("code.txt");
+    write_file("code.txt", "kept\n");
+    EXPECT_EQ(quit_after("r"), "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
 #ifndef _WIN32 // links are POSIX's; Windows follows none
     fs::remove("code.txt");
     fs::remove(unsaved_file);
