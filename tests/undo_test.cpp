@@ -64,9 +64,12 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     const std::vector<std::string> opened = {"x0=200", "x1=0"};
     EXPECT_EQ(changes(ed.model), opened);
     EXPECT_FALSE(unsaved_changes(ed)) << "nothing changed yet";
-    std::vector<std::vector<std::string>> after{opened}; // the layout after each step
-    std::vector<int> element{ed.model.selected};         // and the element it changed
-    auto step = [&](int e) { after.push_back(changes(ed.model)), element.push_back(e); };
+    struct state {
+        std::vector<std::string> layout;
+        int element; // the element the step changed
+    };
+    std::vector<state> after{{opened, ed.model.selected}}; // after each step
+    auto step = [&](int e) { after.push_back({changes(ed.model), e}); };
     hold(pos(el_map).x + 3, pos(el_map).y + 3, 0, {{100, 100}, {90, 120}, {60, 130}});
     step(el_map);
     hold(ctl_x_plus, 1000);
@@ -80,12 +83,12 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) key(k);
     key(SDLK_DOWN, KMOD_LSHIFT);
     step(el_b_button);
-    for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i], after[i - 1]) << i;
+    for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i].layout, after[i - 1].layout) << i;
 
     for (int i = 4; i >= 0; i--) {
         key(SDLK_z, KMOD_LCTRL);
-        EXPECT_EQ(changes(ed.model), after[i]) << "undone to " << i;
-        EXPECT_EQ(ed.model.selected, element[i + 1]) << "the element that step changed, selected";
+        EXPECT_EQ(changes(ed.model), after[i].layout) << "undone to " << i;
+        EXPECT_EQ(ed.model.selected, after[i + 1].element) << "the element that step changed, selected";
     }
     EXPECT_STREQ(ed.x_text, "00D8") << "and its values shown";
     key(SDLK_z, KMOD_LCTRL);
@@ -93,10 +96,10 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     EXPECT_FALSE(unsaved_changes(ed));
     for (int i = 1; i <= 5; i++) {
         key(i % 2 ? SDLK_y : SDLK_z, i % 2 ? KMOD_RCTRL : KMOD_LCTRL | KMOD_RSHIFT); // Ctrl+Y, Ctrl+Shift+Z
-        EXPECT_EQ(changes(ed.model), after[i]) << "redone to " << i;
+        EXPECT_EQ(changes(ed.model), after[i].layout) << "redone to " << i;
     }
     key(SDLK_y, KMOD_LCTRL);
-    EXPECT_EQ(changes(ed.model), after[5]) << "nothing more to redo";
+    EXPECT_EQ(changes(ed.model), after[5].layout) << "nothing more to redo";
 }
 
 } // namespace
