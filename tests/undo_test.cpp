@@ -15,20 +15,17 @@ TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_wh
     EXPECT_FALSE(record(h, m)) << "nothing changed";
     for (int i = 1; i <= 250; i++) {
         m.elements[el_map].pos.x = Sint16(i);
-        m.selected               = i % element_count;
         EXPECT_TRUE(record(h, m));
     }
     int undone = 0;
     while (undo(h, m)) undone++;
     EXPECT_EQ(undone, history_steps);
     EXPECT_EQ(m.elements[el_map].pos.x, 250 - history_steps) << "the oldest kept step is the bottom now";
-    EXPECT_EQ(m.selected, (251 - history_steps) % element_count) << "the element of the step undone last";
     for (int i = 0; i < 3; i++) EXPECT_TRUE(redo(h, m));
     EXPECT_EQ(m.elements[el_map].pos.x, 53);
     m.colors[2].value.g = 7; // a new step after an undo: the three steps after it are gone
     EXPECT_TRUE(record(h, m) && !redo(h, m) && undo(h, m));
     EXPECT_TRUE(m.elements[el_map].pos.x == 53 && m.colors[2].value.g == 160);
-    EXPECT_TRUE(redo(h, m) && m.colors[2].value.g == 7);
 }
 
 struct undo_steps : editor_test {
