@@ -51,6 +51,20 @@ struct input : editor_test {
             }
         drain();
     }
+    // A press on a button held ms, with a pass every `every` ms (0: one pass at the end), then let go.
+    void hold(panel_control button, Uint32 ms, Uint32 every) {
+        const Uint32 from = ed.now_ms;
+        press(button);
+        drain();
+        for (Uint32 at = every; every && at < ms; at += every) {
+            ed.now_ms = from + at;
+            update_editor(ed);
+        }
+        ed.now_ms = from + ms;
+        passes(1);
+        push_release(0, 0);
+        passes(1);
+    }
 };
 
 // At every zoom: a press on the first window pixel of the editor pixel's
@@ -150,33 +164,17 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
     // X "+" on the Map: a pixel at the press, then one a pass from 400 ms on
     ed.model.selected = el_map;
-    press(ctl_x_plus);
-    passes(3);
-    ed.now_ms = repeat_delay_ms - 1;
-    passes(2);
+    hold(ctl_x_plus, repeat_delay_ms - 1, 10);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
-    ed.now_ms = repeat_delay_ms;
-    passes(3);
-    push_release(0, 0);
-    passes(2);
-    EXPECT_EQ(pos(el_map).x, 220);
+    hold(ctl_x_plus, repeat_delay_ms + 200, 100); // passes at 400, 500 and 600 ms
+    EXPECT_EQ(pos(el_map).x, 217 + 1 + 3);
 
     // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
     // with a pass every `every` ms (0: one pass at t).
     ed.model.selected = el_b_button;
     auto steps        = [&](Uint32 t, Uint32 every) {
         start_scales(ed.model);
-        ed.now_ms = 1000;
-        press(ctl_scale_minus);
-        drain();
-        for (Uint32 at = every; every && at < t; at += every) {
-            ed.now_ms = 1000 + at;
-            update_editor(ed);
-        }
-        ed.now_ms = 1000 + t;
-        passes(1);
-        push_release(0, 0);
-        passes(1);
+        hold(ctl_scale_minus, t, every);
         return ed.model.scales[1].value - 575;
     };
     EXPECT_EQ(steps(0, 0), 1);
@@ -194,17 +192,6 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
 // both ends, for every element with a scale of its own; a value past 0000 or FFFF is
 // never reached.
 TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) {
-    auto hold = [&](panel_control button, Uint32 ms) {
-        press(button);
-        drain();
-        for (Uint32 t = 0, by = 0; t < ms; t += by) {
-            by = std::min(ms - t, 5000u);
-            ed.now_ms += by;
-            passes(1);
-        }
-        push_release(0, 0);
-        passes(1);
-    };
     auto drawn = [&](const layout& m, int e) { // and every scale within its word
         return element_drawn(m, ed.pictures, e) &&
                std::all_of(m.scales, std::end(m.scales),
@@ -218,7 +205,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
             start_scales(ed.model);
             ed.model.selected = e;
-            hold(button, 30000);
+            hold(button, 30000, 5000);
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
             EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
@@ -243,7 +230,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     // clang-format on
     for (auto& t : typed) {
         ed.model.scales[1].value = t.from;
-        hold(t.button, t.ms);
+        hold(t.button, t.ms, 5000);
         EXPECT_EQ(ed.model.scales[1].value, t.to) << t.from << " " << panel_table[t.button].name;
     }
 }
