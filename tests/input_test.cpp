@@ -166,8 +166,8 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     ed.model.selected = el_map;
     hold(ctl_x_plus, repeat_delay_ms - 1, 10);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
-    hold(ctl_x_plus, repeat_delay_ms + 200, 100); // passes at 400, 500 and 600 ms
-    EXPECT_EQ(pos(el_map).x, 217 + 1 + 3);
+    hold(ctl_x_plus, repeat_delay_ms + 30, 10); // passes at 400, 410, 420 and 430 ms
+    EXPECT_EQ(pos(el_map).x, 217 + 1 + 4);
 
     // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
     // with a pass every `every` ms (0: one pass at t).
