@@ -68,8 +68,8 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
-        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41)
-            << "the count-down's frames, or none after Escape";
+        // the count-down's frames, or none after Escape
+        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background->w, r.bg_choice == answer_yes ? 40 : 320);
     }
