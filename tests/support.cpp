@@ -76,7 +76,10 @@ layout home_layout() {
 }
 
 layout imported(const std::string& text, layout m) {
-    if (FILE* f = bytes_stream(text)) import_base_code(f, m), std::fclose(f);
+    if (FILE* f = bytes_stream(text)) {
+        import_base_code(f, m);
+        std::fclose(f);
+    }
     return m;
 }
 

@@ -17,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #else
     std::string broken = fuzz::import_one({reinterpret_cast<const char*>(data), size});
 #endif
-    if (!broken.empty()) std::fprintf(stderr, "invariant broken: %s\n", broken.c_str()), std::abort();
+    if (!broken.empty()) {
+        std::fprintf(stderr, "invariant broken: %s\n", broken.c_str());
+        std::abort();
+    }
     return 0;
 }
