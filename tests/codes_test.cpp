@@ -72,6 +72,8 @@ namespace fs = std::filesystem;
 const struct { const char* what; void (*edit)(layout&); const char* want; } cases[] = {
     {"Rupee Icon: y in sections A and C, x in C only", [](layout& m) { m.elements[6].pos = {30, 200, 0, 0}; },
      "8108AB52 00C8\n810BF3D2 001E\n810BF3D6 00C8\n"},
+    {"Rupee Number: section A x skipped", [](layout& m) { m.elements[7].pos = {1, 2, 0, 0}; },
+     "8108AFC6 0002\n810BF66A 0001\n810BF86A 0002\n"},
     {"no offset: Hearts, C-Up Button and Icon scales, A Button Icon's second, Rupee Number and Hearts colours",
      [](layout& m) {
          m.elements[8].pos = {5, 5, 0, 0};
