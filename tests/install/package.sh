@@ -24,9 +24,9 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { 
 prefix=$work/prefix root=$work/root
 dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb cannot unpack $deb"; exit 1; }
 
-# The one version: version.h, the package, its file name, the manual page, the metainfo.
+# The one version: version.h, the package, its file name, the manual page, the metainfo
+# (an empty one fails them all).
 version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated/version/version.h")
-[ -n "$version" ] || fail "no HUDWRIGHT_VERSION in $build/generated/version/version.h"
 arch=$(dpkg --print-architecture)
 # (the file name is made of the Package, Version and Architecture fields: DEB-DEFAULT)
 [ "$(basename "$deb")" = "hudwright_${version}_${arch}.deb" ] || fail "package file is $(basename "$deb")"
@@ -51,8 +51,8 @@ done
 case "$depends" in *asan* | *ubsan*) fail "Depends names a sanitizer runtime: $depends" ;; esac
 
 # Every file where it belongs, and nothing else.
+# (no metainfo from cmake --install: the list and the comparison below fail)
 id=$(basename "$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)" .metainfo.xml)
-[ -n "$id" ] || fail "cmake --install put no metainfo in share/metainfo"
 (cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
 icons="icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png icons/hicolor/128x128/apps/hudwright.png"
 shared="applications/hudwright.desktop metainfo/$id.metainfo.xml $icons" # as cmake --install puts them
