@@ -1,6 +1,6 @@
 // pictures_test.cpp - the stored form, the alpha set-up and the screen's
 // format; the rules the built-in pictures follow; start-up out of file handles
-// and the streams it makes.
+// and the streams it makes (a stream that leaves memory behind is LeakSanitizer's).
 #include "draw/bmp_input.h"
 #include "model/color_walk.h"
 #include "model/elements.h"
@@ -84,10 +84,7 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
         }
         SDL_FreeSurface(face);
     }
-    for (font_id f : {font_digits, font_labels}) // 40 cells of 7x16: 0-9, A-Z, -, +, ., ?
-        EXPECT_TRUE(font(p, f)->w == 40 * 7 && font(p, f)->h == 16);
-    for (picture_id id : {pic_bg, pic_splash})
-        EXPECT_TRUE(kept_picture(p, id)->w == 320 && kept_picture(p, id)->h == 240);
+    // (the fonts and the background are seen whole in the home frame, compared with docs/editor.png)
     SDL_Surface* bar = kept_picture(p, pic_color_picker); // each column the colour a click there picks
     ASSERT_TRUE(bar->w == 178 && bar->h == 16);
     for (int x = 0; x < bar->w; x++) {
@@ -97,27 +94,6 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
     }
     free_pictures(p);
 }
-
-#ifndef _WIN32 // /proc
-// A closed stream leaves neither its file nor anything SDL made for it (on
-// sdl12-compat, SDL_FreeRW would leave the SDL2 stream beneath, 72 bytes each).
-TEST(image_store, a_closed_stream_leaves_no_file_and_no_memory_behind) {
-    const stored_picture button = stored_form_of(pic_button);
-    image_stream first          = unpack_image(button.bytes, button.size);
-    close_stream(first); // SDL's own first-use allocations happen here
-    const int files  = open_temporary_files();
-    const long bytes = live_heap_bytes();
-    for (int i = 0; i < 200; i++) {
-        image_stream s = unpack_image(button.bytes, button.size);
-        ASSERT_TRUE(s.file && s.rw && s.bytes);
-        close_stream(s);
-        EXPECT_TRUE(!s.file && !s.rw && !s.bytes);
-    }
-    EXPECT_EQ(open_temporary_files(), files);
-    EXPECT_LT(live_heap_bytes() - bytes, 1000);
-}
-
-#endif
 
 TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everything) {
 #ifdef _WIN32
@@ -142,16 +118,8 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
         EXPECT_EQ(said,
                   started ? "" : "hudwright: cannot unpack the built-in pictures: Too many open files\n")
             << spare;
-        // started: each stream holds its picture, from a file of its own; else no file is left
+        // started: each stream has a file of its own; else no file is left
         EXPECT_EQ(open_temporary_files(), before + (started ? first_kept_picture : 0)) << spare;
-        for (int i = 0; started && i < first_kept_picture; i++) {
-            const stored_picture stored = stored_form_of(picture_id(i));
-            SDL_Surface *got            = fresh_picture(ed.pictures, picture_id(i), false),
-                        *want           = load_image(stored.bytes, stored.size);
-            EXPECT_TRUE(same_pixels(got, want)) << i;
-            SDL_FreeSurface(got);
-            SDL_FreeSurface(want);
-        }
         if (started) tear_down(ed);
     }
     EXPECT_TRUE(spare >= 12 && spare < 64) << "eleven streams kept open and a loaded picture: " << spare;

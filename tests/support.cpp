@@ -53,9 +53,9 @@ void write_file(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// The bytes of text as a stream to read, NUL bytes and all (closed with fclose).
+// The bytes of text as a file to read, NUL bytes and all, as the program's own
+// temporary files are made (closed with fclose).
 static FILE* bytes_stream(const std::string& text) {
-#ifdef _WIN32 // no fmemopen
     FILE* f = temp_file();
     if (f &&
         (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0)) {
@@ -63,10 +63,6 @@ static FILE* bytes_stream(const std::string& text) {
         f = nullptr;
     }
     return f;
-#else // fmemopen cannot open no bytes
-    return text.empty() ? std::fopen("/dev/null", "rb")
-                        : fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
-#endif
 }
 
 layout home_layout() {
@@ -76,7 +72,10 @@ layout home_layout() {
 }
 
 layout imported(const std::string& text, layout m) {
-    if (FILE* f = bytes_stream(text)) import_base_code(f, m), std::fclose(f);
+    if (FILE* f = bytes_stream(text)) {
+        import_base_code(f, m);
+        std::fclose(f);
+    }
     return m;
 }
 

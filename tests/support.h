@@ -55,9 +55,11 @@ template <class Body> int in_child(Body body) {
         _exit(0);
     }
     int status = 0;
-    for (int tenth = 0; tenth < 100; tenth++, usleep(100000))
+    for (int tenth = 0; tenth < 100; tenth++) {
         if (waitpid(child, &status, WNOHANG) == child)
             return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+        usleep(100000);
+    }
     kill(child, SIGKILL);
     waitpid(child, &status, 0);
     return -1;

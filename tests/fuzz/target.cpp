@@ -7,16 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #ifdef FUZZ_EVENTS
-    static fuzz::editor_session session; // started once; every input begins from its first pass
-    if (!session.ok) {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (!session.open()) std::abort();
-    }
+    static fuzz::editor_session session; // started once (headless); every input begins from its first pass
+    if (!session.ok && !session.open()) std::abort();
     std::string broken = fuzz::events_one(session, {reinterpret_cast<const char*>(data), size});
 #else
     std::string broken = fuzz::import_one({reinterpret_cast<const char*>(data), size});
 #endif
-    if (!broken.empty()) std::fprintf(stderr, "invariant broken: %s\n", broken.c_str()), std::abort();
+    if (!broken.empty()) {
+        std::fprintf(stderr, "invariant broken: %s\n", broken.c_str());
+        std::abort();
+    }
     return 0;
 }

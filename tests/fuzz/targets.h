@@ -57,7 +57,11 @@ struct editor_session {
     editor ed{}, start{};
     bool ok = false;
 
-    bool open() { return ok = start_editor_headless(ed), start = ed, ok; }
+    bool open() {
+        ok    = start_editor_headless(ed);
+        start = ed;
+        return ok;
+    }
     void close() {
         if (std::exchange(ok, false)) tear_down(ed);
     }

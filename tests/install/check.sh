@@ -13,8 +13,8 @@ share=$work/prefix/share
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
+# (the program in bin/ is install_package's, which lists every file the package holds)
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
-[ -x "$work/prefix/bin/hudwright" ] || fail "bin/hudwright is not installed"
 
 # The menu entry: desktop-file-validate says nothing at all, not even a hint.
 out=$(desktop-file-validate "$share/applications/hudwright.desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"

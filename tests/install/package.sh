@@ -18,28 +18,18 @@ trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# lintian warnings that are known and accepted, one tag each, with the reason
-# beside it. None today; a new one fails the check until it is fixed or
-# written here.
-known_warnings=""
-
 deb=$("$src/tools/package" "$build/package" 2>"$work/package.log" | tail -n 1)
 [ -f "$deb" ] || { cat "$work/package.log"; echo "FAIL: tools/package made no package"; exit 1; }
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
 prefix=$work/prefix root=$work/root
-dpkg-deb -x "$deb" "$root" && dpkg-deb -e "$deb" "$work/control" || { echo "FAIL: dpkg-deb cannot unpack $deb"; exit 1; }
+dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb cannot unpack $deb"; exit 1; }
 
-# The one version: version.h, the package, its file name, the manual page, the metainfo.
+# The one version: version.h, the package, its file name, the manual page, the metainfo
+# (an empty one fails them all).
 version=$(sed -n 's/^#define HUDWRIGHT_VERSION "\(.*\)"$/\1/p' "$build/generated/version/version.h")
-[ -n "$version" ] || fail "no HUDWRIGHT_VERSION in $build/generated/version/version.h"
 arch=$(dpkg --print-architecture)
+# (the file name is made of the Package, Version and Architecture fields: DEB-DEFAULT)
 [ "$(basename "$deb")" = "hudwright_${version}_${arch}.deb" ] || fail "package file is $(basename "$deb")"
-field() { dpkg-deb -f "$deb" "$1"; }
-for f in Package=hudwright Version=$version Architecture=$arch; do
-    [ "$(field "${f%%=*}")" = "${f#*=}" ] || fail "${f%%=*}: $(field "${f%%=*}"), not ${f#*=}"
-done
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
-[ "$(field Description | wc -l)" -ge 3 ] || fail "Description has no extended text: $(field Description)"
 # ... and the one release date beside it: the metainfo's, the manual page's, the changelog's.
 released=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$root"/usr/share/metainfo/*.metainfo.xml)
 [ -n "$released" ] || fail "the metainfo's release is not $version"
@@ -52,19 +42,17 @@ date=$(dpkg-parsechangelog -l "$work/changelog" -S Date 2>&1)
 
 # Dependencies come from the binary: the package that gave this machine
 # libSDL-1.2.so.0 (classic or sdl12-compat), and no sanitizer runtime.
-depends=$(field Depends)
+depends=$(dpkg-deb -f "$deb" Depends)
 sdl=$(dpkg -S libSDL-1.2.so.0 2>/dev/null | sed -n "s/^\([^:,]*\)\(:$arch\)\{0,1\}: .*\/libSDL-1\.2\.so\.0$/\1/p" | sort -u)
 [ -n "$sdl" ] || fail "no installed package provides libSDL-1.2.so.0"
 for p in $sdl; do
     echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$p\( (.*)\)\{0,1\} *$" || fail "Depends ($depends) lacks $p"
 done
 case "$depends" in *asan* | *ubsan*) fail "Depends names a sanitizer runtime: $depends" ;; esac
-file -b "$root/usr/bin/hudwright" | grep -q ', stripped' || fail "usr/bin/hudwright is not a stripped program"
-(cd "$root" && md5sum --quiet -c "$work/control/md5sums") || fail "md5sums do not match the files"
 
 # Every file where it belongs, and nothing else.
+# (no metainfo from cmake --install: the list and the comparison below fail)
 id=$(basename "$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)" .metainfo.xml)
-[ -n "$id" ] || fail "cmake --install put no metainfo in share/metainfo"
 (cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
 icons="icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png icons/hicolor/128x128/apps/hudwright.png"
 shared="applications/hudwright.desktop metainfo/$id.metainfo.xml $icons" # as cmake --install puts them
@@ -80,14 +68,12 @@ done
 gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | cmp -s - "$prefix/share/man/man1/hudwright.1" ||
     fail "the manual page differs from what cmake --install installs"
 
-# lintian: no error, and no warning but the known ones.
+# lintian: no error and no warning (among them a missing Maintainer or extended
+# Description, md5sums that do not match, an unstripped program).
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>"$work/lintian.err"
 status=$?
 [ $status -le 1 ] || { fail "lintian could not run (status $status)"; cat "$work/lintian.err"; }
-grep '^E: ' "$work/lintian.log" | sed 's/^/FAIL: lintian: /' | grep . && failed=1
-for tag in $(sed -n 's/^W: [^ ]* \([^ ]*\).*/\1/p' "$work/lintian.log" | sort -u); do
-    case " $known_warnings " in *" $tag "*) ;; *) fail "lintian: $(grep " $tag" "$work/lintian.log")" ;; esac
-done
+grep -E '^[EW]: ' "$work/lintian.log" | sed 's/^/FAIL: lintian: /' | grep . && failed=1
 
 # AppStream: the metainfo and the menu entry it launches, as a software centre reads them.
 appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 || { fail "appstreamcli validate-tree:"; cat "$work/appstream.log"; }
