@@ -46,11 +46,19 @@ void blit_scaled(SDL_Surface* p, float f, SDL_Surface* screen, SDL_Rect at) {
     const SDL_Rect& clip = screen->clip_rect;
     int x = at.x, y = at.y, sx = 0, sy = 0;
     int d = clip.x - x;
-    if (d > 0) w -= d, x += d, sx += d;
+    if (d > 0) {
+        w -= d;
+        x += d;
+        sx += d;
+    }
     d = x + w - clip.x - clip.w;
     if (d > 0) w -= d;
     d = clip.y - y;
-    if (d > 0) h -= d, y += d, sy += d;
+    if (d > 0) {
+        h -= d;
+        y += d;
+        sy += d;
+    }
     d = y + h - clip.y - clip.h;
     if (d > 0) h -= d;
     if (w <= 0 || h <= 0) return;
