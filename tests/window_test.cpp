@@ -3,7 +3,7 @@
 // mapped back and the pointer's jump forward are input_test's); the zoom
 // chosen for a screen; the command line (program/options) and the choice of
 // SDL's video driver (program/video). The real program's window is in the e2e
-// scenarios zoom, prompts_no, accepted and command_line.
+// scenarios zoom, accepted and command_line.
 #include "editor/screen.h"
 #include "model/file_io.h"
 #include "program/options.h"

@@ -82,8 +82,7 @@ note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] *
 # (code.txt a directory) shows NOT SAVED and says why on standard error (how long
 # each note stays: saving_test). Then taps, each a press and release in one call:
 # X + moves the A Button one pixel, the selector's + shows the B Button's scale
-# at once, Scale + steps its
-# scale once, the colour bar picks 92 px from its left end (09F6FF). Then Scale +
+# at once, Scale + steps its scale once, the colour bar picks 92 px from its left end (09F6FF). Then Scale +
 # held for seconds: the B Button grows faster and faster and stops at the last
 # scale that still draws it (0005), never wrapping past 0000. Escape after the save
 # leaves nothing but code.txt.
@@ -159,11 +158,12 @@ scenario_accepted() {
 
 # Both prompts answered by keys, No to each (N): the built-in background stays, and
 # code.txt holds the A Button's lines only, not basecode.txt's (the prompts' clicks:
-# the accepted scenario). Then the arrow keys move the
-# A Button: Right three times, Shift+Down eight pixels, Up one; saved. Left held
-# for a second and a half repeats (more than 5 pixels), and Escape with that change
-# not saved writes code.unsaved.txt in code.txt's form and says so (Escape with no change since a save writes nothing: the other
-# scenarios' save_and_quit); basecode.txt and bg.bmp stay untouched.
+# the accepted scenario). Then the arrow keys move the A Button: Right three times,
+# Shift+Down eight pixels, Up one; saved. Left held for a second and a half repeats
+# (more than 5 pixels), and Escape with that change not saved writes
+# code.unsaved.txt in code.txt's form and says so (Escape with no change since a
+# save writes nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
+# stay untouched.
 scenario_keys() {
     put_files
     before=$(md5sum "$work/basecode.txt" "$work/bg.bmp")
@@ -194,8 +194,8 @@ scenario_keys() {
 # in 2x2 squares. A typed X and a drag of the Magic Meter by 40, 30 land where
 # they land at zoom 1. Then the Magic Meter's y typed (0050): Ctrl+Z undoes the
 # typed y and the drag, one step each; Ctrl+Y and Ctrl+Shift+Z redo them, and
-# code.txt gives the typed place (undo's depth and merging: undo_test). Hidden and shown, the window is drawn anew. (The zoom
-# keys and the fitting zoom: window_test.)
+# code.txt gives the typed place (undo's depth and merging: undo_test). Hidden and
+# shown, the window is drawn anew. (The zoom keys and the fitting zoom: window_test.)
 scenario_zoom() {
     screen=700x700 zoom=2 args=(--zoom 2)
     home_frame
