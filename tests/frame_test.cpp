@@ -18,8 +18,9 @@ namespace {
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
 // panel's texts whole, the elements in the order buttons, icons, numbers,
-// status items, each blitted with its own pos as SDL's destination.
-void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
+// status items, each blitted with its own pos as SDL's destination. The
+// fields show the values of `shown`.
+void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
     // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
@@ -29,12 +30,12 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
             at->y = std::max(at->y, to->clip_rect.y);
         }
     };
-    auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
+    auto text = [&](SDL_Rect at, const char* t, font_id f) { draw_text(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
-        text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
+        text(row[c].at, field_text(shown, value_field(row[c].argument)).s, font_digits);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -51,7 +52,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
         const element_row& r = element_table[e];
         SDL_Rect& pos        = m.elements[e].pos;
-        const SDL_Color& c   = m.colors[r.color_slot == no_slot ? 0 : r.color_slot].value;
+        const SDL_Color& c   = m.colors[r.color_slot == no_color ? 0 : r.color_slot].value;
         if (r.tint == tint_bar) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
             box({Sint16(pos.x + 7), Sint16(pos.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
         SDL_Surface* p = fresh_picture(ed.pictures, r.picture, e < 17); // the numbers opaque
@@ -75,14 +76,17 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
-// Each test begins with a pass: it fills the value texts; the held-button steps are idle after it.
+// Each test begins with a pass: the held-button steps are idle after it.
 struct frame : editor_test {
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = copy_of(s);
-        layout m = ed.model;
-        plain_frame(ed, m, plain);
+        SDL_Surface *s = ed.screen, *plain = copy_of(s), *scratch = copy_of(s);
+        layout m    = ed.model;
+        editor held = ed; // the fields show the elements as held at the edges, as a save would write them
+        plain_frame(ed, held.model, scratch, ed);
+        plain_frame(ed, m, plain, held);
+        SDL_FreeSurface(scratch);
         update_editor(ed);
         draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
@@ -116,7 +120,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
 
     // every scaled element at the largest size its four hex digits still draw, at and across the edges
     for (const element_row& row : element_table) {
-        if (row.scale_slot == no_slot) continue;
+        if (row.scale_slot == no_scale) continue;
         const int32_t largest[]        = {0, 5, 0xFFFB, 95}; // by rule: own size, divisor, inverted, pair
         m.scales[row.scale_slot].value = largest[row.rule];
         if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;

@@ -2,7 +2,7 @@
 // picking and dragging, every control pressed and released at once, the +/-
 // buttons paced by a stopped clock and their scale limits, typed entry with
 // modifier keys, the arrow keys, the selector; the colour bar.
-#include "draw/hex.h"
+#include "model/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
 #include "editor/input.h"
@@ -22,7 +22,7 @@ namespace {
 struct input : editor_test {
     // The four value texts, "x y scale colour".
     std::string texts() const {
-        return std::string(ed.x_text) + " " + ed.y_text + " " + ed.scale_text + " " + ed.color_text;
+        return field(field_x) + " " + field(field_y) + " " + field(field_scale) + " " + field(field_color);
     }
     // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
     // that value field, "." one outside every control, 0-9 and a-z those
@@ -121,8 +121,8 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
 // 5A5AFF): the value texts after it, and nothing more however long it stays
 // released.
 TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_the_selector_wraps_round) {
-    const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x0);
-    const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
+    const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x);
+    const std::string rr = hex_string(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
     // clang-format off
     const std::map<panel_control, std::string> shown = {
         {ctl_save, "00BA 0009 FE84 5A5AFF"}, {ctl_color_bar, "00BA 0009 FE84 " + rr},
@@ -199,8 +199,8 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     };
     int32_t ends[element_count][control_count] = {}; // where each button stopped
     for (int e = 0; e < element_count; e++) {
-        const int k = element_table[e].scale_slot;
-        if (k == no_slot) continue;
+        const scale_id k = element_table[e].scale_slot;
+        if (k == no_scale) continue;
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
             start_scales(ed.model);
@@ -209,7 +209,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
             EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
-            EXPECT_STREQ(ed.scale_text, hexstring(uint32_t(ed.model.scales[k].value), 4).s);
+            EXPECT_EQ(field(field_scale), hex_string(uint32_t(ed.model.scales[k].value), 4).s);
             ends[e][button] = ed.model.scales[k].value;
         }
     }
@@ -246,23 +246,23 @@ TEST_F(
         {0, "X<<", "X", {}}, {0, "X1^234", "X1234", {"x0=4660"}},  // Shift takes no place
         {0, "S^f^e90", "SFE90", {"s0=65168"}},                     // Shift+F: F
         {0, "X%1~2!@$3^4", "X1234", {"x0=4660"}},                  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
-        {0, "X&1&z&=2", "X1", {"x0=1"}}, // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there; a letter past f cuts the text
+        {0, "X&1&z&=2", "X0001", {"x0=1"}}, // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there; a letter past f cuts the text
         {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},                  // keys after completion: nothing
-        {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}},           // 6 has no scale of its own, 14 no colour
+        {6, "S1234", "S", {}}, {14, "C123456", "C", {}},                     // 6 has no scale of its own, 14 no colour
         {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^0a00", "Y0A00", {"x0=-21555", "y0=2560"}},
         {0, "S.1234", "SFE84", {}},                                // a press elsewhere ends it: the value again
         {0, "X12Y3", "X00BA", {}},                                 // so does a press on another field
         {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}},  // the key f as a digit
         {9, "RRU^+D*L", "X00D2", {"x9=210", "y9=157"}}, {9, "RRU^+D*L", "Y009D", {"x9=210", "y9=157"}}, // arrows:
-        {9, "X1RU2", "X1", {"x9=1"}}}; // a pixel, with Shift eight; in an entry they take a place
+        {9, "X1RU2", "X0001", {"x9=1"}}}; // a pixel, with Shift eight; in an entry they take a place
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         restart();
         ed.model.selected = r.selected;
         script(r.script);
-        const char* text[] = {ed.x_text, ed.y_text, ed.scale_text, ed.color_text}; // X, Y, S, C
-        EXPECT_STREQ(text[std::string_view("XYSC").find(r.shown[0])], r.shown + 1);
+        const value_field shown[] = {field_x, field_y, field_scale, field_color}; // X, Y, S, C
+        EXPECT_EQ(field(shown[std::string_view("XYSC").find(r.shown[0])]), r.shown + 1);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
 }
@@ -279,15 +279,15 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
     for (auto& m : moves) { // the press itself, then motions whatever their y
         push_motion(m[0], m[1]);
         editor_pass(ed);
-        EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
-        EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
+        EXPECT_EQ(field(field_color), hex_string(uint32_t(m[2]), 6).s) << m[0];
+        EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + field(field_color)});
     }
     for (auto& p : presses) {
         ed.model.selected = p[0];
         push_release(0, 0);
         push_press(p[1], p[2]);
         passes(2);
-        EXPECT_STREQ(ed.color_text, p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
+        EXPECT_EQ(field(field_color), p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";
 }

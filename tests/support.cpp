@@ -1,7 +1,7 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
-#include "draw/hex.h"
+#include "model/hex.h"
 #include "model/file_io.h"
 #include "model/import.h"
 
@@ -111,6 +111,19 @@ fs::path test_data_dir() {
 #endif
 }
 
+namespace {
+
+// Sets the environment variable name to value unless it is set already.
+void set_env_default(const char* name, const char* value) {
+#ifdef _WIN32
+    if (!std::getenv(name)) _putenv_s(name, value);
+#else
+    setenv(name, value, 0);
+#endif
+}
+
+} // namespace
+
 bool start_headless(editor& ed, int zoom) {
     set_env_default("SDL_VIDEODRIVER", "dummy");
     set_env_default("SDL_AUDIODRIVER", "dummy");
@@ -142,7 +155,7 @@ std::vector<std::string> changes(const layout& m) {
     for (int k = 0; k < color_count; k++) {
         const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
         note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k,
-             hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
+             hex_string(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
     }
     return out;
 }

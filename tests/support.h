@@ -98,6 +98,8 @@ struct editor_test : ::testing::Test {
         for (int i = 0; i < n; i++) editor_pass(ed);
     }
     void drain() { poll_editor_events(ed); }
+    // What a value field shows.
+    std::string field(value_field f) const { return field_text(ed, f).s; }
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
     // Element e at (x, y), as if last drawn w x h.
     void place(int e, int x, int y, int w = 0, int h = 0) {
@@ -105,8 +107,8 @@ struct editor_test : ::testing::Test {
         ed.model.element_sizes[e] = {w, h};
     }
     // The centre of a control's box; a press there.
-    static int cx(panel_control c) { return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2; }
-    static int cy(panel_control c) { return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2; }
+    static int cx(panel_control c) { return panel_table[c].box.x + (panel_table[c].box.w - 1) / 2; }
+    static int cy(panel_control c) { return panel_table[c].box.y + (panel_table[c].box.h - 1) / 2; }
     void press(panel_control c) { push_press(cx(c), cy(c)); }
     // A press and its release on the editor's pixel (x, y), queued at the
     // window's last pixel of its square; on the centre of a control.

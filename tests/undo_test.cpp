@@ -87,7 +87,7 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
         EXPECT_EQ(changes(ed.model), after[i].layout) << "undone to " << i;
         EXPECT_EQ(ed.model.selected, after[i + 1].element) << "the element that step changed, selected";
     }
-    EXPECT_STREQ(ed.x_text, "00D8") << "and its values shown";
+    EXPECT_EQ(field(field_x), "00D8") << "and its values shown";
     key(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(changes(ed.model), opened) << "the layout the editor opened with stays";
     EXPECT_FALSE(unsaved_changes(ed));
