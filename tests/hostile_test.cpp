@@ -4,6 +4,7 @@
 // (junk base codes and code.txt are codes_test's and corpus_test's).
 #include "draw/bmp_input.h"
 #include "support.h"
+#include "editor/background.h"
 #include "editor/startup.h"
 
 #include <filesystem>
