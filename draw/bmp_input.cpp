@@ -63,7 +63,7 @@ bool claims(const Uint8* h, size_t got, bmp_claims& c) {
 bool fits(const bmp_claims& c, int64_t bytes) {
     if (c.w <= 0 || c.rows <= 0 || !known_depth(c.bits)) return false;
     if (c.compression != bi_rgb && c.compression != bi_bitfields) return false;
-    const int64_t row_bytes = (c.w * c.bits + 31) / 32 * 4;                // rows padded to four bytes
+    const int64_t row_bytes = (c.w * c.bits + 31) / 32 * 4;             // rows padded to four bytes
     return c.offset <= bytes && row_bytes * c.rows <= bytes - c.offset; // w, rows < 2^31: no overflow
 }
 

@@ -57,7 +57,8 @@ bool screen_shaped(int w, int h) {
 }
 
 bool area_average(SDL_Surface* picture, SDL_Surface* into) {
-    if (!picture || !into || into->format->BytesPerPixel != 4 || picture->w <= 0 || picture->h <= 0) return false;
+    if (!picture || !into || into->format->BytesPerPixel != 4 || picture->w <= 0 || picture->h <= 0)
+        return false;
     const int sw = picture->w, sh = picture->h, dw = into->w, dh = into->h;
     // one source row at a time as 0x00RRGGBB, converted by SDL's own blit
     SDL_Surface* row = SDL_CreateRGBSurface(SDL_SWSURFACE, sw, 1, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
@@ -66,19 +67,19 @@ bool area_average(SDL_Surface* picture, SDL_Surface* into) {
     std::vector<uint32_t> sums(static_cast<size_t>(dw) * 3);  // one source row summed into the columns
     std::vector<uint64_t> total(static_cast<size_t>(dw) * 3); // a destination row
     const uint64_t whole = uint64_t(sw) * uint64_t(sh);
-    size_t down_share = 0;
+    size_t down_share    = 0;
     for (int dy = 0; dy < dh; dy++) {
         std::fill(total.begin(), total.end(), 0);
         for (int k = 0; k < down.count[dy]; k++) {
             SDL_Rect part = {0, static_cast<Sint16>(down.first[dy] + k), static_cast<Uint16>(sw), 1};
             SDL_Rect at   = {0, 0, 0, 0};
             SDL_BlitSurface(picture, &part, row, &at);
-            const auto* p = static_cast<const Uint32*>(row->pixels);
+            const auto* p       = static_cast<const Uint32*>(row->pixels);
             size_t across_share = 0;
             for (int dx = 0; dx < dw; dx++) {
                 uint32_t r = 0, g = 0, b = 0;
                 for (int j = 0; j < across.count[dx]; j++) {
-                    const Uint32 v = p[across.first[dx] + j];
+                    const Uint32 v   = p[across.first[dx] + j];
                     const uint32_t w = across.share[across_share++];
                     r += (v >> 16 & 0xFF) * w;
                     g += (v >> 8 & 0xFF) * w;
@@ -92,7 +93,7 @@ bool area_average(SDL_Surface* picture, SDL_Surface* into) {
         Uint32* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(into->pixels) + dy * into->pitch);
         for (int dx = 0; dx < dw; dx++) {
             auto level = [&](int c) { return static_cast<Uint8>((total[3 * dx + c] + whole / 2) / whole); };
-            out[dx] = SDL_MapRGB(into->format, level(0), level(1), level(2));
+            out[dx]    = SDL_MapRGB(into->format, level(0), level(1), level(2));
         }
     }
     SDL_FreeSurface(row);

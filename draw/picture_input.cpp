@@ -35,13 +35,11 @@ std::string cannot_decode(picture_kind kind) {
     return std::string("a ") + picture_kind_name(kind) + " that cannot be decoded";
 }
 
-std::string too_large() {
-    return "more than " + std::to_string(picture_side_limit) + " pixels a side";
-}
-
 // A claimed size within 1 to picture_side_limit a side.
 bool usable_size(picture_kind kind, int64_t w, int64_t h, picture_problem& why) {
-    if (w > picture_side_limit || h > picture_side_limit) return refuse(why, too_large(), size_text(w, h));
+    if (w > picture_side_limit || h > picture_side_limit)
+        return refuse(why, "more than " + std::to_string(picture_side_limit) + " pixels a side",
+                      size_text(w, h));
     if (w <= 0 || h <= 0) return refuse(why, cannot_decode(kind), "a size of " + size_text(w, h));
     return true;
 }
@@ -87,26 +85,41 @@ bool png_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
     return true;
 }
 
-// A JPEG's size, by stb_image's own parse up to its frame header (its
-// decoder refuses one above picture_side_limit there, before sizing anything).
-bool jpeg_size(SDL_RWops* rw, int* w, int* h, picture_problem& why) {
+// A JPEG's size from its frame header (a start-of-frame marker, FF C0 to
+// FF CF but for C4, C8 and CC), found by walking the segments before it:
+// each marker's length skips its segment. rw is left where it was. (stb's
+// own stbi_info loses the reason "too large" while it tries other kinds.)
+bool jpeg_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
     const int start = SDL_RWtell(rw);
-    rw_source s{};
-    if (!open_source(rw, start, s)) return refuse(why, cannot_decode(picture_jpeg), "the file cannot be read");
-    int channels = 0;
-    const bool ok = stbi_info_from_callbacks(&source_callbacks, &s, w, h, &channels) != 0;
-    const char* said = stbi_failure_reason();
-    SDL_RWseek(rw, start, RW_SEEK_SET);
-    if (ok) return true;
-    if (said && std::strcmp(said, "too large") == 0) return refuse(why, too_large());
-    return refuse(why, cannot_decode(picture_jpeg), said ? said : "");
+    bool found      = false;
+    Uint8 b[9];
+    if (start < 0 || SDL_RWread(rw, b, 1, 2) != 2) return false; // FF D8
+    for (int segments = 0; !found && segments < 65536; segments++) {
+        if (SDL_RWread(rw, b, 1, 2) != 2 || b[0] != 0xFF) break;
+        while (b[1] == 0xFF) // fill bytes before a marker
+            if (SDL_RWread(rw, b + 1, 1, 1) != 1) break;
+        const Uint8 m = b[1];
+        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) continue; // markers without a segment
+        if (m == 0xD9 || m == 0xDA || SDL_RWread(rw, b, 1, 2) != 2)
+            break; // the end, or the data before any frame
+        const int length = b[0] << 8 | b[1];
+        if (length < 2) break;
+        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
+            found = SDL_RWread(rw, b, 1, 5) == 5; // precision, height, width
+            *h    = b[1] << 8 | b[2];
+            *w    = b[3] << 8 | b[4];
+        } else if (SDL_RWseek(rw, length - 2, RW_SEEK_CUR) < 0) {
+            break;
+        }
+    }
+    return SDL_RWseek(rw, start, RW_SEEK_SET) == start && found;
 }
 
 // An 8-bit RGB picture from stb_image as a 24-bit surface with the same bytes.
 SDL_Surface* rgb_surface(const stbi_uc* pixels, int w, int h) {
     const bool little = SDL_BYTEORDER == SDL_LIL_ENDIAN;
     SDL_Surface* s    = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, little ? 0x0000FF : 0xFF0000, 0x00FF00,
-                                             little ? 0xFF0000 : 0x0000FF, 0);
+                                          little ? 0xFF0000 : 0x0000FF, 0);
     if (!s) return nullptr;
     for (int y = 0; y < h; y++)
         std::memcpy(static_cast<Uint8*>(s->pixels) + y * s->pitch, pixels + size_t(y) * w * 3, size_t(w) * 3);
@@ -126,7 +139,8 @@ SDL_Surface* read_bmp(SDL_RWops* rw, picture_problem& why) {
     }
     // SDL decodes some depths (48 or 64 bits) that no blit can draw
     if (picture->format->BytesPerPixel < 1 || picture->format->BytesPerPixel > 4) {
-        refuse(why, cannot_decode(picture_bmp), std::to_string(picture->format->BitsPerPixel) + " bits a pixel");
+        refuse(why, cannot_decode(picture_bmp),
+               std::to_string(picture->format->BitsPerPixel) + " bits a pixel");
         SDL_FreeSurface(picture);
         return nullptr;
     }
@@ -174,11 +188,12 @@ picture_kind picture_kind_of(SDL_RWops* rw) {
     return picture_unknown;
 }
 
-bool picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_problem& why) {
+bool claimed_picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_problem& why) {
     const picture_kind found = picture_kind_of(rw);
     const std::string name   = picture_kind_name(kind);
     if (found == picture_unknown) return refuse(why, "not a " + name + " picture");
-    if (found != kind) return refuse(why, std::string("a ") + picture_kind_name(found) + " picture - not a " + name);
+    if (found != kind)
+        return refuse(why, std::string("a ") + picture_kind_name(found) + " picture - not a " + name);
     int64_t cw = 0, ch = 0;
     switch (kind) {
     case picture_bmp:
@@ -187,7 +202,9 @@ bool picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_prob
     case picture_png:
         if (!png_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no header");
         break;
-    case picture_jpeg: return jpeg_size(rw, w, h, why);
+    case picture_jpeg:
+        if (!jpeg_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no frame header");
+        break;
     case picture_unknown: return refuse(why, "not a picture");
     }
     if (!usable_size(kind, cw, ch, why)) return false;
@@ -198,6 +215,6 @@ bool picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_prob
 
 SDL_Surface* read_picture(SDL_RWops* rw, picture_kind kind, picture_problem& why) {
     int w = 0, h = 0;
-    if (!rw || !picture_size(rw, kind, &w, &h, why)) return nullptr;
+    if (!rw || !claimed_picture_size(rw, kind, &w, &h, why)) return nullptr;
     return kind == picture_bmp ? read_bmp(rw, why) : read_stb(rw, kind, why);
 }

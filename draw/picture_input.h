@@ -35,9 +35,9 @@ picture_kind picture_kind_of(SDL_RWops* rw);
 // its header alone: false with why when the bytes are another kind of
 // picture, no picture of that kind, or larger than picture_side_limit a side.
 // rw is left where it was.
-bool picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_problem& why);
+bool claimed_picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_problem& why);
 
-// The picture decoded, after picture_size's checks: a new surface of 1 to 4
+// The picture decoded, after claimed_picture_size's checks: a new surface of 1 to 4
 // bytes a pixel without alpha (a PNG's transparency and a 32-bit BMP's fourth
 // bytes are not used), which the caller frees; nullptr with why when it is
 // refused or does not decode.

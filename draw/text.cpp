@@ -37,8 +37,8 @@ void select_cell(SDL_Rect& fontbox, signed char c) {
 } // namespace
 
 bool has_glyph(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' || c == '+' ||
-           c == '.' || c == '?' || c == ' ';
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+           c == '+' || c == '.' || c == '?' || c == ' ';
 }
 
 void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font) {

@@ -82,7 +82,7 @@ background_read read_background(const char* name, SDL_Surface* built_in, bool he
         why = {"a file of more than 1 GiB", std::to_string(bytes) + " bytes"};
     } else if (!(rw = SDL_RWFromFP(f, 0))) {
         why = {"it cannot be read", SDL_GetError()};
-    } else if (picture_size(rw, kind_of_name(name), &r.w, &r.h, why) && !header_only) {
+    } else if (claimed_picture_size(rw, kind_of_name(name), &r.w, &r.h, why) && !header_only) {
         if (SDL_Surface* picture = read_picture(rw, kind_of_name(name), why)) {
             r.preview = fit_picture(picture, built_in, preview_width, preview_height);
             SDL_FreeSurface(picture);

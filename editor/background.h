@@ -25,10 +25,11 @@ constexpr long long background_file_limit = 1LL << 30;
 
 // What reading a background file gave.
 struct background_read {
-    SDL_Surface* preview; // 320x240: what the preview shows; null when the file cannot be used (or not decoded)
-    int w, h;             // the picture's own size, once its header was read
-    std::string reason;   // why it cannot be used, short ("" when it can)
-    std::string detail;   // more for standard error: the system's or the decoder's words ("" when none)
+    SDL_Surface*
+        preview;        // 320x240: what the preview shows; null when the file cannot be used (or not decoded)
+    int w, h;           // the picture's own size, once its header was read
+    std::string reason; // why it cannot be used, short ("" when it can)
+    std::string detail; // more for standard error: the system's or the decoder's words ("" when none)
 };
 
 // The first of background_files that is there, or nullptr.

@@ -117,14 +117,10 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
 }
 
 void note_screen(editor& ed, std::initializer_list<const char*> lines) {
+    // what came before the note (a key held on from the prompt) does not end it; a quit does
+    while (SDL_PollEvent(&ed.event))
+        if (quits(ed.event)) ed.running = 0;
     for (int frame = 0; frame < note_frames && ed.running; frame++) {
-        bool seen = false; // a click or a key (Escape quits)
-        while (SDL_PollEvent(&ed.event)) {
-            event_to_editor(ed, ed.event);
-            if (quits(ed.event)) ed.running = 0;
-            seen = seen || ed.event.type == SDL_MOUSEBUTTONDOWN || ed.event.type == SDL_KEYDOWN;
-        }
-        if (!ed.running || seen) return;
         clear_window(ed);
         SDL_Rect at = ed.message_pos;
         for (const char* line : lines) {
@@ -132,6 +128,13 @@ void note_screen(editor& ed, std::initializer_list<const char*> lines) {
             at.y = static_cast<Sint16>(at.y + (at.y == ed.message_pos.y ? 2 : 1) * glyph_height);
         }
         flip_and_pause(ed, true);
+        bool seen = false; // a click or a key
+        while (SDL_PollEvent(&ed.event)) {
+            event_to_editor(ed, ed.event);
+            if (quits(ed.event)) ed.running = 0;
+            seen = seen || ed.event.type == SDL_MOUSEBUTTONDOWN || ed.event.type == SDL_KEYDOWN;
+        }
+        if (seen) return;
     }
 }
 
