@@ -1,5 +1,5 @@
-// picture_input.cpp - a BMP, PNG or JPEG from the user's disk read as an
-// opaque surface, its kind and size checked first. See picture_input.h.
+// picture_input.cpp - a BMP or PNG from the user's disk read as an opaque
+// surface, its kind and size checked first. See picture_input.h.
 #include "draw/picture_input.h"
 
 #include "draw/bmp_input.h"
@@ -44,7 +44,7 @@ bool usable_size(picture_kind kind, int64_t w, int64_t h, picture_problem& why) 
     return true;
 }
 
-// ---- stb_image reading through an SDL_RWops -------------------------------------
+// ---- stb_image (PNG) reading through an SDL_RWops -------------------------------------
 
 struct rw_source {
     SDL_RWops* rw;
@@ -83,36 +83,6 @@ bool png_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
     *w       = u32(b + 16);
     *h       = u32(b + 20);
     return true;
-}
-
-// A JPEG's size from its frame header (a start-of-frame marker, FF C0 to
-// FF CF but for C4, C8 and CC), found by walking the segments before it:
-// each marker's length skips its segment. rw is left where it was. (stb's
-// own stbi_info loses the reason "too large" while it tries other kinds.)
-bool jpeg_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
-    const int start = SDL_RWtell(rw);
-    bool found      = false;
-    Uint8 b[9];
-    if (start < 0 || SDL_RWread(rw, b, 1, 2) != 2) return false; // FF D8
-    for (int segments = 0; !found && segments < 65536; segments++) {
-        if (SDL_RWread(rw, b, 1, 2) != 2 || b[0] != 0xFF) break;
-        while (b[1] == 0xFF) // fill bytes before a marker
-            if (SDL_RWread(rw, b + 1, 1, 1) != 1) break;
-        const Uint8 m = b[1];
-        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) continue; // markers without a segment
-        if (m == 0xD9 || m == 0xDA || SDL_RWread(rw, b, 1, 2) != 2)
-            break; // the end, or the data before any frame
-        const int length = b[0] << 8 | b[1];
-        if (length < 2) break;
-        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
-            found = SDL_RWread(rw, b, 1, 5) == 5; // precision, height, width
-            *h    = b[1] << 8 | b[2];
-            *w    = b[3] << 8 | b[4];
-        } else if (SDL_RWseek(rw, length - 2, RW_SEEK_CUR) < 0) {
-            break;
-        }
-    }
-    return SDL_RWseek(rw, start, RW_SEEK_SET) == start && found;
 }
 
 // An 8-bit RGB picture from stb_image as a 24-bit surface with the same bytes.
@@ -202,9 +172,7 @@ bool claimed_picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, pict
     case picture_png:
         if (!png_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no header");
         break;
-    case picture_jpeg:
-        if (!jpeg_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no frame header");
-        break;
+    case picture_jpeg: return refuse(why, "JPEG is not read - save it as PNG"); // see stb_image.cpp
     case picture_unknown: return refuse(why, "not a picture");
     }
     if (!usable_size(kind, cw, ch, why)) return false;

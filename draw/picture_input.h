@@ -1,9 +1,10 @@
 // picture_input.h - a picture from the user's disk (the background) read as
 // the kind its name says: a BMP by SDL (its header checked first by
-// bmp_input), a PNG or a JPEG by stb_image (draw/stb_image.cpp). The size is
-// read from the header and refused above picture_side_limit before anything
-// is decoded; what comes back is opaque. Does not choose or open files, and
-// says nothing itself: the caller (editor/background) does.
+// bmp_input), a PNG by stb_image (draw/stb_image.cpp); a JPEG is known by its
+// first bytes but not read (stb_image.cpp says why). The size is read from
+// the header and refused above picture_side_limit before anything is
+// decoded; what comes back is opaque. Does not choose or open files, and says
+// nothing itself: the caller (editor/background) does.
 //
 //   picture_problem why;
 //   if (SDL_Surface* p = read_picture(rw, picture_png, why)) ... else tell(why.reason, why.detail);
@@ -33,12 +34,12 @@ picture_kind picture_kind_of(SDL_RWops* rw);
 
 // The size of the picture at rw's position, of the kind its name says, from
 // its header alone: false with why when the bytes are another kind of
-// picture, no picture of that kind, or larger than picture_side_limit a side.
-// rw is left where it was.
+// picture, no picture of that kind, a JPEG, or larger than picture_side_limit
+// a side. rw is left where it was.
 bool claimed_picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, picture_problem& why);
 
-// The picture decoded, after claimed_picture_size's checks: a new surface of 1 to 4
-// bytes a pixel without alpha (a PNG's transparency and a 32-bit BMP's fourth
-// bytes are not used), which the caller frees; nullptr with why when it is
-// refused or does not decode.
+// The picture decoded, after claimed_picture_size's checks: a new surface of
+// 1 to 4 bytes a pixel without alpha (a PNG's transparency and a 32-bit BMP's
+// fourth bytes are not used), which the caller frees; nullptr with why when
+// it is refused or does not decode.
 SDL_Surface* read_picture(SDL_RWops* rw, picture_kind kind, picture_problem& why);

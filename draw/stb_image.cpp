@@ -1,11 +1,13 @@
 // stb_image.cpp - the one compiled copy of stb_image (Debian's libstb-dev,
-// public domain or MIT), for draw/picture_input: its PNG and JPEG decoders
-// only, reading through callbacks (no stdio of its own), refusing a picture
+// public domain or MIT), for draw/picture_input: its PNG decoder only,
+// reading through callbacks (no stdio of its own), refusing a picture
 // larger than picture_side_limit a side as it parses the header, and any one
 // allocation larger than the largest such picture needs - so that a PNG whose
 // compressed data unpacks to more than its size calls for (a few kilobytes
 // that unpack to gigabytes) fails instead of taking the memory. Nothing else
-// of stb is used.
+// of stb is used - not its JPEG decoder either: the one of Debian 12 (stb_image
+// 2.27) writes past a table on a malformed Huffman table (a fuzzer finds one
+// in seconds), fixed only in later releases.
 #include "draw/picture_input.h"
 
 #include <cstdlib>
@@ -28,7 +30,6 @@ void* limited_realloc(void* p, size_t n) {
 } // namespace
 
 #define STBI_ONLY_PNG
-#define STBI_ONLY_JPEG
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_MAX_DIMENSIONS picture_side_limit

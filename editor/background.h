@@ -5,9 +5,11 @@
 // note screen, and the built-in background stays.
 //
 // The files looked for, in this order; the first one there is the one offered
-// and read as the kind its name says. A directory, named pipe or device of
-// such a name counts as missing; a regular file that cannot be opened (no
-// permission, no descriptor left) counts as there.
+// and read as the kind its name says. A JPEG is not read (draw/stb_image.cpp
+// says why): bg.jpg and bg.jpeg come last, to say so when no other is there.
+// A directory, named pipe or device of such a name counts as missing; a
+// regular file that cannot be opened (no permission, no descriptor left)
+// counts as there.
 #pragma once
 
 #include "editor/state.h"

@@ -108,9 +108,6 @@ TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one
         for (int i = 0; i < 4; i++) p[16 + i] = char(w >> (24 - 8 * i)), p[20 + i] = char(h >> (24 - 8 * i));
         return p;
     };
-    std::string huge_jpeg = jpeg; // its frame header (FF C0) claiming 16000x16000
-    const size_t sof      = huge_jpeg.find("\xFF\xC0"s);
-    huge_jpeg.replace(sof + 5, 4, "\x3E\x80\x3E\x80"s);
     const std::string too_large = "more than 8192 pixels a side", broken_png = "a PNG that cannot be decoded";
     // clang-format off
     const struct { const char* what; const char* name; std::string file; std::string said; bool shown;
@@ -139,10 +136,7 @@ TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one
         {"a PNG 8193 pixels wide", "bg.png", picture_file(picture_png, 8193, 1, pink), too_large, false},
         {"a PNG of more than 1 GiB", "bg.png", png, "a file of more than 1 GiB", false, (1ull << 30) + 1},
         {"a JPEG named bg.png", "bg.png", jpeg, "a JPEG picture - not a PNG", false},
-        {"a JPEG", "bg.jpg", jpeg, "64x48", false},
-        {"a JPEG screenshot", "bg.jpg", picture_file(picture_jpeg, 640, 480, pink), "640x480", true},
-        {"a JPEG cut in its header", "bg.jpeg", jpeg.substr(0, 100), "a JPEG that cannot be decoded", false},
-        {"a JPEG claiming 16000x16000", "bg.jpeg", huge_jpeg, too_large, false},
+        {"a JPEG, known and not read", "bg.jpg", jpeg, "JPEG is not read - save it as PNG", false},
         {"a BMP named bg.jpeg", "bg.jpeg", good, "a BMP picture - not a JPEG", false},
     };
     // clang-format on

@@ -67,7 +67,8 @@ inline std::string picture_one(std::string_view bytes) {
         SDL_Surface* p = read_picture(rw, kind, why);
         SDL_RWclose(rw);
         if (!p) {
-            if (why.reason.empty() || why.reason.size() > 38) return describe("a reason empty or too long", kind);
+            if (why.reason.empty() || why.reason.size() > 38)
+                return describe("a reason empty or too long", kind);
             for (char c : why.reason)
                 if (!has_glyph(c)) return "a reason the start-up font cannot draw: " + why.reason;
             continue;
@@ -79,7 +80,8 @@ inline std::string picture_one(std::string_view bytes) {
             broken = "a picture not opaque";
         SDL_Surface* under = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
         SDL_Surface* shown = broken.empty() ? fit_picture(p, under, 320, 240) : nullptr;
-        if (broken.empty() && (!shown || shown->w != 320 || shown->h != 240)) broken = "no 320x240 picture fitted";
+        if (broken.empty() && (!shown || shown->w != 320 || shown->h != 240))
+            broken = "no 320x240 picture fitted";
         for (SDL_Surface* s : {p, under, shown})
             if (s) SDL_FreeSurface(s);
         if (!broken.empty()) return broken;
