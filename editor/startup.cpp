@@ -11,6 +11,7 @@
 // not open skips its prompt.
 #include "editor/startup.h"
 
+#include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/background.h"
 #include "editor/screen.h"
@@ -28,18 +29,13 @@ bool quits(const SDL_Event& e) {
     return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
 }
 
-// Left and top edges count, right and bottom edges do not.
-bool inside(const SDL_Rect& r, int x, int y) {
-    return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-}
-
 void clear_window(editor& ed) {
     SDL_Rect window = {0, 0, 320, 320};
     SDL_FillRect(ed.screen, &window, 0);
 }
 
 void text(editor& ed, SDL_Rect at, const char* t) {
-    drawtext(at, t, ed.screen, font(ed.pictures, font_labels));
+    draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
 void flip_and_pause(editor& ed, bool pause) {
@@ -49,9 +45,10 @@ void flip_and_pause(editor& ed, bool pause) {
 
 } // namespace
 
-bool countdown_frame(editor& ed) {
-    while (SDL_PollEvent(&ed.event))
-        if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+bool countdown_frame(editor& ed, countdown& c) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        if (quits(e)) ed.running = false; // clicks and the rest are dropped
     if (!ed.running) return false;
 
     clear_window(ed);
@@ -61,34 +58,34 @@ bool countdown_frame(editor& ed) {
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
-    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
-    text(ed, ed.message_pos, message);
+    std::snprintf(message, sizeof message, "        Continuing in %d...", c.seconds);
+    text(ed, countdown_message, message);
     flip_and_pause(ed, true);
 
     // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
-    if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
-    ed.splash_frame++;
-    return ed.countdown != 0;
+    if (c.frame % 10 == 0 && c.frame != 0) c.seconds--;
+    c.frame++;
+    return c.seconds != 0;
 }
 
-void countdown_screen(editor& ed) {
-    ed.message_pos = countdown_message;
-    while (ed.countdown != 0 && countdown_frame(ed)) {
+int countdown_screen(editor& ed) {
+    countdown c;
+    while (c.seconds != 0 && countdown_frame(ed, c)) {
     }
-    ed.message_pos = prompt_message;
+    return c.frame;
 }
 
 bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
-    while (SDL_PollEvent(&ed.event)) {
-        event_to_editor(ed, ed.event);
-        const SDL_Event& e = ed.event;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        event_to_editor(ed, e);
         if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
             if (inside(yes_box, e.button.x, e.button.y))
                 choice = answer_yes;
             else if (inside(no_box, e.button.x, e.button.y))
                 choice = answer_no;
         } else if (quits(e)) {
-            ed.running = 0;
+            ed.running = false;
         } else if (e.type == SDL_KEYDOWN) { // Y or Enter: "Yes"; N: "No"
             const SDLKey k = e.key.keysym.sym;
             if (k == SDLK_y || k == SDLK_RETURN || k == SDLK_KP_ENTER)
@@ -103,7 +100,7 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
     }
 
     clear_window(ed);
-    text(ed, ed.message_pos, question);
+    text(ed, prompt_message, question);
     text(ed, yes_box, "Yes");
     text(ed, no_box, "No");
     // The frame after an answer follows without a pause, then the prompt ends.
@@ -117,22 +114,22 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
 }
 
 void note_screen(editor& ed, std::initializer_list<const char*> lines) {
-    // what came before the note (a key held on from the prompt) does not end it; a quit does
-    while (SDL_PollEvent(&ed.event))
-        if (quits(ed.event)) ed.running = 0;
+    SDL_Event e; // what came before the note (a key held on from the prompt) does not end it; a quit does
+    while (SDL_PollEvent(&e))
+        if (quits(e)) ed.running = false;
     for (int frame = 0; frame < note_frames && ed.running; frame++) {
         clear_window(ed);
-        SDL_Rect at = ed.message_pos;
+        SDL_Rect at = prompt_message;
         for (const char* line : lines) {
             text(ed, at, line);
-            at.y = static_cast<Sint16>(at.y + (at.y == ed.message_pos.y ? 2 : 1) * glyph_height);
+            at.y = static_cast<Sint16>(at.y + (at.y == prompt_message.y ? 2 : 1) * glyph_height);
         }
         flip_and_pause(ed, true);
         bool seen = false; // a click or a key
-        while (SDL_PollEvent(&ed.event)) {
-            event_to_editor(ed, ed.event);
-            if (quits(ed.event)) ed.running = 0;
-            seen = seen || ed.event.type == SDL_MOUSEBUTTONDOWN || ed.event.type == SDL_KEYDOWN;
+        while (SDL_PollEvent(&e)) {
+            event_to_editor(ed, e);
+            if (quits(e)) ed.running = false;
+            seen = seen || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_KEYDOWN;
         }
         if (seen) return;
     }
@@ -151,7 +148,6 @@ void basecode_prompt(editor& ed) {
 }
 
 void file_prompts(editor& ed) {
-    ed.message_pos = prompt_message;
     basecode_prompt(ed);
     background_prompt(ed);
 }

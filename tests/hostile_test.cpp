@@ -49,7 +49,6 @@ std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixe
 void accept(const char* name) {
     editor ed;
     if (!start_editor_headless(ed)) return;
-    ed.message_pos = SDL_Rect{35, 128, 0, 0};
     push_press(35, 85); // a press on "Yes"
     (name == std::string("basecode.txt") ? basecode_prompt : background_prompt)(ed);
     for (int pass = 0; pass < 3; pass++) editor_pass(ed);

@@ -7,28 +7,8 @@
 #include "editor/startup.h"
 
 #include <cstring>
-#include <map>
 
 namespace {
-
-// Events in a few letters: Y a press on the top left pixel of "Yes", N one on
-// the bottom right of "No" with the right button; r and b presses just right of
-// and just below "Yes", n one just right of "No" (after an answer in the same
-// drain, any of them counting would show); Q a quit, E Escape; the keys y
-// (Y), e (Enter), k (the keypad's Enter), m (N) and a (A).
-void push(const char* events) {
-    const std::map<char, SDLKey> keys = {{'E', SDLK_ESCAPE},   {'y', SDLK_y}, {'e', SDLK_RETURN},
-                                         {'k', SDLK_KP_ENTER}, {'m', SDLK_n}, {'a', SDLK_a}};
-    for (const char* c = events; *c; c++) switch (*c) {
-        case 'Y': push_press(30, 80); break;
-        case 'N': push_press(93, 95, SDL_BUTTON_RIGHT); break;
-        case 'r': push_press(51, 85); break;
-        case 'b': push_press(40, 96); break;
-        case 'n': push_press(94, 85); break;
-        case 'Q': push_quit(); break;
-        default: push_key(keys.at(*c));
-        }
-}
 
 using startup_test = editor_test;
 
@@ -37,22 +17,27 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
+    // Presses on the top left pixel of "Yes" and, with the right button, on the
+    // bottom right one of "No"; just right of and just below "Yes" and just right
+    // of "No" (after an answer in the same drain, any of them counting would show).
+    const std::string yes = "press@30,80 ", no = "rpress@93,95 ", right_of_yes = "press@51,85 ",
+                      below_yes = "press@40,96 ", right_of_no = "press@94,85 ";
     // clang-format off
     const struct {
         std::string basecode, bg;        // "": no such file
-        const char *before, *after;      // events queued before and after the count-down (which drops clicks)
+        std::string before, after;       // events queued before and after the count-down (which drops clicks)
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
-        {base, "", "", "Yn", 1, 1, 0, {"y0=-7", "s7=16"}},    // "Yes" imports
-        {base, "", "Y", "Nrb", 1, 2, 0, {}},                   // "No" keeps the built-in layout
-        {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
-        {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", "Y", 1, 0, 1, {}},                       // "Yes" makes the picture the background
-        {base, "", "", "y", 1, 1, 0, {"y0=-7", "s7=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "e", 1, 0, 1, {}}, {"", bmp, "", "k", 1, 0, 1, {}},
-        {base, "", "", "m", 1, 2, 0, {}},                      // N is "No"
-        {base, "", "", "aQ", 0, 0, 0, {}}};                    // other keys answer nothing
+        {base, "", "", yes + right_of_no, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},    // "Yes" imports
+        {base, "", yes, no + right_of_yes + below_yes, 1, 2, 0, {}},                   // "No" keeps the built-in layout
+        {base, bmp, "", yes + "quit " + yes, 0, 0, 0, {}},                   // a quit skips the import and the second prompt
+        {base, bmp, "Escape", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
+        {"", bmp, "", yes, 1, 0, 1, {}},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "Enter", 1, 0, 1, {}}, {"", bmp, "", "KPEnter", 1, 0, 1, {}},
+        {base, "", "", "n", 1, 2, 0, {}},                      // N is "No"
+        {base, "", "", "a quit", 0, 0, 0, {}}};                    // other keys answer nothing
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -62,10 +47,10 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         std::remove("bg.bmp");
         if (!r.basecode.empty()) write_file("basecode.txt", r.basecode);
         if (!r.bg.empty()) write_file("bg.bmp", r.bg);
-        push(r.before);
-        countdown_screen(ed);
-        push(r.after);
-        if (!*r.after) push_quit();         // would end a prompt; stays queued when none shows
+        push_script(r.before);
+        const int frames = countdown_screen(ed);
+        push_script(r.after);
+        if (r.after.empty()) push_quit();   // would end a prompt; stays queued when none shows
         ed.screen_delay_ms          = 5000; // only a frame still waiting for an answer pauses
         const Uint32 start          = SDL_GetTicks();
         const SDL_Surface* built_in = ed.pictures.background;
@@ -74,7 +59,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
         // the count-down's frames, or none after Escape
-        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41);
+        EXPECT_EQ(frames, r.before == "Escape" ? 0 : 41);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background != built_in, r.bg_choice == answer_yes);
     }
@@ -83,7 +68,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
 // Whether the screen shows t at (x, y) in the start-up font: drawing it there changes nothing.
 bool shows(editor& ed, int x, int y, const char* t) {
     SDL_Surface* s = copy_of(ed.screen);
-    drawtext({Sint16(x), Sint16(y), 0, 0}, t, s, font(ed.pictures, font_labels));
+    draw_text({Sint16(x), Sint16(y), 0, 0}, t, s, font(ed.pictures, font_labels));
     const bool same = same_pixels(s, ed.screen);
     SDL_FreeSurface(s);
     return same;
@@ -99,7 +84,7 @@ TEST_F(startup_test,
     // clang-format off
     const struct {
         std::vector<std::pair<const char*, std::string>> files;
-        const char* events;   // y: Y, n: N, Q: a quit
+        const char* events;   // a script (push_script)
         std::vector<const char*> shown; // lines on the last screen (the question, or the note's)
         const char* said;     // the start of the line on standard error
         Uint32 at_10_10;      // the preview there (0: the built-in background's)
@@ -115,20 +100,18 @@ TEST_F(startup_test,
          "hudwright: cannot use bg.bmp: a PNG picture - not a BMP\n", 0},
         {{{"bg.png", shot.substr(0, 900)}}, "y", {"Bg.png cannot be used.", "A PNG that cannot be decoded."},
          "hudwright: cannot use bg.png: a PNG that cannot be decoded (", 0},
-        {{{"bg.png", png}}, "Q", {}, "", 0}, // a quit ends the prompt before it is drawn
+        {{{"bg.png", png}}, "quit", {}, "", 0}, // a quit ends the prompt before it is drawn
     };
     // clang-format on
     ed.screen_delay_ms    = 0;
-    ed.message_pos        = {35, 128, 0, 0};
     SDL_Surface* built_in = copy_of(ed.pictures.background);
     const Uint32 home     = pixel_at(built_in, 10, 10);
     for (auto& r : rows) {
         SCOPED_TRACE(r.files[0].first + std::string(" ") + r.events);
         for (const char* name : background_files) std::remove(name);
         for (auto& [name, bytes] : r.files) write_file(name, bytes);
-        ed.running = 1;
-        for (const char* e = r.events; *e; e++)
-            *e == 'Q' ? push_quit() : push_key(*e == 'y' ? SDLK_y : SDLK_n);
+        ed.running = true;
+        push_script(r.events);
         const std::string said = stderr_of([&] { background_prompt(ed); });
         for (size_t i = 0; i < r.shown.size(); i++)
             EXPECT_TRUE(shows(ed, 35, 128 + 16 * int(i + (i > 0)), r.shown[i])) << r.shown[i];
@@ -138,7 +121,7 @@ TEST_F(startup_test,
         EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.screen->format, Uint8(r.at_10_10 >> 16),
                                               Uint8(r.at_10_10 >> 8), Uint8(r.at_10_10))
                                  : home);
-        EXPECT_EQ(ed.running, *r.events != 'Q');
+        EXPECT_EQ(ed.running, std::string(r.events) != "quit");
         replace_background(ed.pictures, copy_of(built_in));
     }
     SDL_FreeSurface(built_in);
