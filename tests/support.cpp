@@ -23,6 +23,10 @@
 #include <malloc.h>
 #endif
 
+#define STBI_WRITE_NO_STDIO
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
 #ifndef __has_feature
 #define __has_feature(x) 0
 #endif
@@ -169,6 +173,24 @@ std::vector<std::string> changes(const layout& m) {
         const SDL_Color &c = m.colors[row.id].value, &h = m.colors[row.id].home;
         note(c.r != h.r || c.g != h.g || c.b != h.b, row.name, "colour",
              hex_string(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
+    }
+    return out;
+}
+
+std::string picture_file(picture_kind kind, int w, int h, const std::function<Uint32(int, int)>& colour) {
+    std::vector<unsigned char> rgb;
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++)
+            for (int shift : {16, 8, 0}) rgb.push_back(static_cast<unsigned char>(colour(x, y) >> shift));
+    std::string out;
+    auto add = [](void* to, void* data, int n) {
+        static_cast<std::string*>(to)->append(static_cast<char*>(data), n);
+    };
+    switch (kind) {
+    case picture_bmp: stbi_write_bmp_to_func(add, &out, w, h, 3, rgb.data()); break;
+    case picture_png: stbi_write_png_to_func(add, &out, w, h, 3, rgb.data(), w * 3); break;
+    case picture_jpeg: stbi_write_jpg_to_func(add, &out, w, h, 3, rgb.data(), 95); break;
+    case picture_unknown: break;
     }
     return out;
 }
