@@ -14,6 +14,7 @@
 #include "support.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -62,7 +63,12 @@ inline std::string import_one(std::string_view bytes) {
 // size limit, opaque, and fits.
 inline std::string picture_one(std::string_view bytes) {
     for (picture_kind kind : {picture_bmp, picture_png, picture_jpeg}) {
-        SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+        // SDL 2 (under sdl12-compat) makes no stream of an empty buffer; an
+        // empty file is a stream of its own, as the program opens it.
+        std::FILE* empty = bytes.empty() ? std::tmpfile() : nullptr;
+        SDL_RWops* rw =
+            empty ? SDL_RWFromFP(empty, SDL_TRUE) : SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+        if (!rw) return "no stream for the bytes: " + std::string(SDL_GetError());
         picture_problem why;
         SDL_Surface* p = read_picture(rw, kind, why);
         SDL_RWclose(rw);
