@@ -1,8 +1,10 @@
 // startup_bench.cpp - start-up up to the first count-down frame: the twenty
-// built-in pictures unpacked (eleven streams, nine decoded once), SDL and the
-// window, then that frame drawn and flipped; and the pictures alone.
+// built-in pictures unpacked (eleven streams, nine decoded once), SDL, the
+// window's icon and the window, then that frame drawn and flipped; the
+// pictures alone; the icon alone.
 #include "support.h"
 
+#include "editor/icon.h"
 #include "editor/startup.h"
 #include "program/run.h"
 
@@ -36,7 +38,19 @@ void startup_pictures(benchmark::State& st) {
     }
 }
 
+void startup_window_icon(benchmark::State& st) {
+    picture_store p{};
+    if (!unpack_pictures(p)) return st.SkipWithError("unpacking failed");
+    for (auto _ : st) {
+        SDL_Surface* icon = draw_icon(p, 32);
+        if (!icon) return st.SkipWithError("no icon");
+        SDL_FreeSurface(icon);
+    }
+    free_pictures(p);
+}
+
 } // namespace
 
 BENCHMARK(startup_to_first_countdown_frame)->Unit(benchmark::kMillisecond);
 BENCHMARK(startup_pictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(startup_window_icon)->Unit(benchmark::kMillisecond);

@@ -9,11 +9,12 @@
 # The manual page and the metainfo are the ones release.cmake fills in with
 # the version, so include that first.
 #
-# The icons in desktop/icons are drawn from the built-in pictures by the
-# make_icon tool and committed; redraw them after changing the button
-# artwork with `cmake --build build/test --target make_icon &&
-# build/test/make_icon desktop/icons` (the install test fails while they are
-# out of date).
+# The icons in desktop/icons are the program's icon (editor/icon.h, drawn
+# from the built-in pictures; the window shows it too) written by the
+# make_icon tool, and committed; redraw them after changing the button
+# artwork or the drawing with `cmake --build build/test --target make_icon &&
+# build/test/tools/make_icon desktop/icons` (the install test fails while
+# they are out of date).
 
 include(GNUInstallDirs)
 

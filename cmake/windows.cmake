@@ -6,9 +6,13 @@
 #   SDLmain and without sdl-config's -Dmain=SDL_main: shell/main.cpp is the
 #   entry point on every system. Everything else is linked statically too, so
 #   hudwright.exe needs only the system's DLLs.
-# - The build-time tools (the picture packer, print_layout) come from a build of this same
-#   source tree for the build machine, under host/ in the build folder.
-# - hudwright.exe is a windowed program (no console window of its own).
+# - The build-time tools (the picture packer, the icon maker, print_layout)
+#   come from a build of this same source tree for the build machine, under
+#   host/ in the build folder.
+# - hudwright.exe is a windowed program (no console window of its own), with
+#   its icon, version information and manifest compiled in by mingw's windres
+#   (tools/windows/hudwright.rc.in, hudwright.manifest.in; the icon drawn by
+#   make_icon at build time, into generated/windows/ in the build folder).
 # - The zip: hudwright-VERSION-windows-x86_64.zip in the build folder, with the
 #   stripped program, README.txt (docs/windows-readme.txt) and LICENSE.txt.
 # - Tests run under Wine through tools/windows/wine-run (the build's emulator);
@@ -16,6 +20,7 @@
 if(NOT WIN32)
   return()
 endif()
+enable_language(RC) # windres, named by the toolchain file
 
 set(HUDWRIGHT_WINDOWS_DEPS ${PROJECT_SOURCE_DIR}/build/windows-deps CACHE PATH
   "Where tools/windows/sdl and tools/windows/gtest install SDL and GoogleTest for Windows")
@@ -38,11 +43,12 @@ ExternalProject_Add(host_tools
              -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${PROJECT_BINARY_DIR}/host/bin
   # (its own make, without the outer one's job server)
   BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS ${CMAKE_COMMAND} --build <BINARY_DIR>
-    --target pack_picture print_layout
-  BUILD_BYPRODUCTS ${PROJECT_BINARY_DIR}/host/bin/pack_picture ${PROJECT_BINARY_DIR}/host/bin/print_layout
+    --target pack_picture make_icon print_layout
+  BUILD_BYPRODUCTS ${PROJECT_BINARY_DIR}/host/bin/pack_picture ${PROJECT_BINARY_DIR}/host/bin/make_icon
+                   ${PROJECT_BINARY_DIR}/host/bin/print_layout
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON)
-foreach(tool pack_picture print_layout) # print_layout: the end-to-end scenarios' layout file
+foreach(tool pack_picture make_icon print_layout) # print_layout: the end-to-end scenarios' layout file
   add_executable(${tool} IMPORTED)
   set_target_properties(${tool} PROPERTIES IMPORTED_LOCATION ${PROJECT_BINARY_DIR}/host/bin/${tool})
 endforeach()
@@ -64,8 +70,41 @@ function(hudwright_windows_targets dir out)
   set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
+# hudwright.exe's resources: the icon drawn by the host's make_icon, the
+# manifest and the resource script filled in with the version (release.cmake
+# is included by then: the app id, the year).
+function(hudwright_windows_resources)
+  set(dir ${PROJECT_BINARY_DIR}/generated/windows)
+  set(HUDWRIGHT_WINDOWS_ICON ${dir}/hudwright.ico)
+  set(HUDWRIGHT_WINDOWS_MANIFEST ${dir}/hudwright.manifest)
+  set(numbers "")
+  foreach(part MAJOR MINOR PATCH TWEAK) # Windows' versions have four numbers; the missing ones are 0
+    if(PROJECT_VERSION_${part} STREQUAL "")
+      list(APPEND numbers 0)
+    else()
+      list(APPEND numbers ${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
+  string(REPLACE ";" "," HUDWRIGHT_VERSION_COMMAS "${numbers}")
+  string(REPLACE ";" "." HUDWRIGHT_VERSION_DOTS "${numbers}")
+  configure_file(${PROJECT_SOURCE_DIR}/tools/windows/hudwright.manifest.in ${HUDWRIGHT_WINDOWS_MANIFEST} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/tools/windows/hudwright.rc.in ${dir}/hudwright.rc @ONLY)
+  add_custom_command(OUTPUT ${HUDWRIGHT_WINDOWS_ICON}
+    COMMAND make_icon --ico ${HUDWRIGHT_WINDOWS_ICON}
+    DEPENDS ${PROJECT_BINARY_DIR}/host/bin/make_icon
+    COMMENT "Drawing hudwright.ico"
+    VERBATIM)
+  add_custom_target(windows_icon DEPENDS ${HUDWRIGHT_WINDOWS_ICON})
+  add_dependencies(windows_icon host_tools)
+  target_sources(hudwright PRIVATE ${dir}/hudwright.rc)
+  set_source_files_properties(${dir}/hudwright.rc TARGET_DIRECTORY hudwright
+    PROPERTIES OBJECT_DEPENDS "${HUDWRIGHT_WINDOWS_ICON};${HUDWRIGHT_WINDOWS_MANIFEST}")
+  add_dependencies(hudwright windows_icon)
+endfunction()
+
 function(hudwright_windows_finish)
   set_target_properties(hudwright PROPERTIES WIN32_EXECUTABLE ON)
+  hudwright_windows_resources()
   # Whatever compiles a packed picture waits for the host packer.
   hudwright_windows_targets(${PROJECT_SOURCE_DIR} targets)
   foreach(t ${targets})

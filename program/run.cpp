@@ -15,6 +15,7 @@
 #include "editor/update.h"
 #include "program/options.h"
 #include "program/video.h"
+#include "program/window_icon.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -50,9 +51,11 @@ start_failure start_sdl() {
 }
 
 // The window, 320x320 times the zoom (the editor draws on ed.screen, 320x320),
-// with the fonts and the other opaque pictures in the screen's format, so
-// that drawing them is a plain copy.
+// with the program's icon (given before the window opens, the only time SDL
+// takes it) and the fonts and the other opaque pictures in the screen's
+// format, so that drawing them is a plain copy.
 start_failure make_window(editor& ed, int zoom) {
+    set_window_icon(ed.pictures);
     if (!open_window(ed, zoom)) return {"cannot open the window", SDL_GetError()};
     SDL_WM_SetCaption("Hudwright", nullptr);
     fit_pictures_to_screen(ed.pictures, ed.screen);

@@ -1,13 +1,18 @@
 // window_test.cpp - the window at a zoom (editor/screen): the editor's frame
 // shown in squares, the zoom changed while running and a resize (presses
 // mapped back and the pointer's jump forward are input_test's); the zoom
-// chosen for a screen; the command line (program/options) and the choice of
-// SDL's video driver (program/video). The real program's window is in the e2e
-// scenarios zoom, accepted and command_line.
+// chosen for a screen; the window's icon (editor/icon, program/window_icon);
+// the command line (program/options) and the choice of SDL's video driver
+// (program/video). The real program's window is in the e2e scenarios zoom,
+// accepted and command_line (its icon: screenshot; the icon's pixels are the
+// desktop icons', which the install check compares).
+#include "editor/icon.h"
 #include "editor/screen.h"
 #include "model/file_io.h"
+#include "pictures/picture_store.h"
 #include "program/options.h"
 #include "program/video.h"
+#include "program/window_icon.h"
 #include "support.h"
 
 #include <filesystem>
@@ -87,6 +92,39 @@ TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_h
         {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4}, {1080, 1920, 3}, {700, 2000, 2}, {319, 4000, 1}};
     // clang-format on
     for (auto c : cases) EXPECT_EQ(fitting_zoom(c.w, c.h), c.zoom) << c.w << "x" << c.h;
+}
+
+// ---- the window's icon ----------------------------------------------------------
+
+// At every size the canvas is reduced to (its own, whole and fractional
+// steps) the icon is a round button on a clear square: the corners clear, the
+// middle opaque; 1 to 256 pixels a side, no other. The mask
+// SDL is given shows the pixels at least half opaque, one bit each, the first
+// of a row in the high bit, each row whole bytes.
+TEST(window_icon, the_icon_is_a_round_button_at_every_size_and_its_mask_shows_the_half_opaque_pixels) {
+    picture_store p{};
+    ASSERT_TRUE(unpack_pictures(p));
+    for (int side : {icon_canvas_side, 255, 40, 32, 20, 16, 1}) {
+        SDL_Surface* icon = draw_icon(p, side);
+        ASSERT_TRUE(icon && icon->w == side && icon->h == side) << side;
+        auto alpha = [&](int x, int y) { return pixel_at(icon, x, y) >> 24; };
+        if (side > 1) { // one pixel is the mean of all
+            EXPECT_EQ(alpha(side / 2, side / 2), 255u) << side;
+            EXPECT_EQ(alpha(0, 0) + alpha(side - 1, 0) + alpha(0, side - 1) + alpha(side - 1, side - 1), 0u)
+                << side;
+        }
+        SDL_FreeSurface(icon);
+    }
+    EXPECT_TRUE(!draw_icon(p, 0) && !draw_icon(p, icon_canvas_side + 1));
+    free_pictures(p);
+
+    const Uint32 alphas[2][9] = {{0xFF, 0x80, 0x7F, 0, 0, 0, 0, 0x01, 0xC0}, {0, 0, 0, 0, 0, 0, 0, 0, 0}};
+    SDL_Surface* icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 9, 2, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+    for (int y = 0; y < 2; y++)
+        for (int x = 0; x < 9; x++)
+            static_cast<Uint32*>(icon->pixels)[y * icon->pitch / 4 + x] = alphas[y][x] << 24 | 0xFFFFFF;
+    EXPECT_EQ(icon_mask(icon), (std::vector<Uint8>{0xC0, 0x80, 0x00, 0x00}));
+    SDL_FreeSurface(icon);
 }
 
 // ---- the command line ------------------------------------------------------------

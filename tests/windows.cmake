@@ -5,6 +5,9 @@
 # - windows_zip (label windows): the zip holds the stripped program, README.txt
 #   and LICENSE.txt, and the program is a windowed one that needs no DLL but
 #   the system's;
+# - windows_resources (label windows): the program in the zip holds its icon
+#   (the desktop icons' drawing), its version information (the project's
+#   version) and its manifest (per-monitor DPI awareness);
 # - windows_message_box (label windows): a failed start without standard error
 #   shows its message in a box.
 if(NOT WIN32)
@@ -19,6 +22,10 @@ add_custom_command(TARGET hudwright_tests POST_BUILD
 add_test(NAME windows_zip COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/zip_check.sh
   ${PROJECT_BINARY_DIR}/hudwright-${PROJECT_VERSION}-windows-x86_64.zip ${PROJECT_VERSION})
 set_tests_properties(windows_zip PROPERTIES LABELS windows TIMEOUT 60)
+
+add_test(NAME windows_resources COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/resources_check.sh
+  ${PROJECT_BINARY_DIR}/hudwright-${PROJECT_VERSION}-windows-x86_64.zip ${PROJECT_VERSION} ${PROJECT_SOURCE_DIR}/desktop/icons)
+set_tests_properties(windows_resources PROPERTIES LABELS windows TIMEOUT 60)
 
 add_test(NAME windows_message_box COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/message_box.sh $<TARGET_FILE:hudwright>)
 set_tests_properties(windows_message_box PROPERTIES LABELS windows TIMEOUT 120 RUN_SERIAL ON)

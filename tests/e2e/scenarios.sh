@@ -58,6 +58,26 @@ home_frame() {
     sdl=${sdl%$'\r'} # a Windows program ends its lines with CR LF
 }
 
+# icon_given: the window manager has the program's icon. sdl12-compat gives it
+# as _NET_WM_ICON, 32x32, each pixel with its alpha that of the desktop's
+# 32x32 icon (the same drawing); classic SDL 1.2 (and Wine) as the icon pixmap
+# and mask of WM_HINTS, which X cannot read back from a window.
+icon_given() {
+    local hints
+    if [ "$sdl" = compat ]; then
+        hints=$(xprop -id "$wid" -f _NET_WM_ICON 32x ' = $0+\n' _NET_WM_ICON) || return 1
+        [[ $hints == *" = "* ]] || return 1
+        # shellcheck disable=SC2046 # one word a value
+        printf '%08x\n' $(echo "${hints#* = }" | tr -d ,) >"$root/icon.got"
+        { printf '%08x\n' 32 32 && convert "$here/../../desktop/icons/32x32.png" -depth 8 txt:- |
+            sed -n 's/.* #\([0-9A-F]\{6\}\)\([0-9A-F]\{2\}\) .*/\2\1/p' | tr A-F a-f; } >"$root/icon.want"
+        cmp -s "$root/icon.got" "$root/icon.want"
+    else
+        hints=$(xprop -id "$wid" WM_HINTS) || return 1
+        [[ $hints == *"bitmap id # to use for icon"* && $hints == *"bitmap id # of mask for icon"* ]]
+    fi
+}
+
 # put_files [DIR]: a basecode.txt in the export's own form (the A Button 7 above the
 # top edge, the B Button's scale, the Magic Meter moved and coloured 123456) and a
 # bg.bmp of two halves, in DIR (default: work/).
@@ -86,10 +106,11 @@ note_lit() { [ "$(count "$1" "${save_note[@]}" 000000)" != $((save_note[2] * sav
 # NOT SAVED is dark on white: most of its area is white
 note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] * save_note[3] / 2)) ]; }
 
-# The untouched window is, pixel for pixel, the same window drawn in-process by the
-# same SDL and, on classic SDL 1.2, docs/editor.png (HUDWRIGHT_E2E_UPDATE_DOCS=1
-# writes it anew; sdl12-compat blends 1 to 4 levels apart, so the picture is drawn
-# on classic). Its save writes an empty code.txt and shows its note; a failed save
+# The window has the program's icon (icon_given). The untouched window is, pixel
+# for pixel, the same window drawn in-process by the same SDL and, on classic
+# SDL 1.2, docs/editor.png (HUDWRIGHT_E2E_UPDATE_DOCS=1 writes it anew;
+# sdl12-compat blends 1 to 4 levels apart, so the picture is drawn on classic).
+# Its save writes an empty code.txt and shows its note; a failed save
 # (code.txt a directory) shows NOT SAVED and says why on standard error (how long
 # each note stays: saving_test). Then taps, each a press and release in one call:
 # X + moves the A Button one pixel, the selector's + shows the B Button's scale
@@ -100,6 +121,7 @@ note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] *
 scenario_screenshot() {
     home_frame
     launch
+    poll "the window's icon (see $root/icon.*)" icon_given
     a_still_editor still
     same_picture "bmp:$root/home.bmp" "xwd:$(at still)" "the window is not the one drawn in-process (see $(at still))"
     if [ "$sdl" = classic ]; then
