@@ -3,12 +3,15 @@
 // (whose "Yes" imports it) and one for bg.bmp (whose "Yes" makes it the
 // background behind the preview).
 //
-// A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
-// (Yes) and N (No). Escape or closing the window on any screen clears running
-// and leaves at once; every later screen then is skipped. Each screen redraws whole every
-// frame and pauses screen_delay_ms after its flip. Nothing is reported: a
-// file that does not open skips its prompt, and a bg.bmp that does not decode
-// leaves the built-in background in place.
+// Enter or Space ends the count-down at once (a click does not); the other
+// events of that frame are dropped with it, so that Enter pressed twice in
+// quick succession does not answer the first prompt too. A prompt is answered by a click on "Yes" or
+// "No", or by the keys Y or Enter (Yes) and N (No). Escape or closing the
+// window on any screen clears running and leaves at once; every later screen
+// then is skipped. Each screen redraws whole every frame and pauses
+// screen_delay_ms after its flip. Nothing is reported: a file that does not
+// open skips its prompt, and a bg.bmp that does not decode leaves the
+// built-in background in place.
 #include "editor/startup.h"
 
 #include "draw/bmp_input.h"
@@ -27,6 +30,13 @@ constexpr SDL_Rect prompt_message    = {35, 128, 0, 0};
 
 bool quits(const SDL_Event& e) {
     return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
+}
+
+// Enter (the keypad's too) or Space: the count-down ends at once.
+bool goes_on(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return false;
+    const SDLKey k = e.key.keysym.sym;
+    return k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE;
 }
 
 void clear_window(editor& ed) {
@@ -69,9 +79,12 @@ void load_background(editor& ed) {
 
 bool countdown_frame(editor& ed, countdown& c) {
     SDL_Event e;
-    while (SDL_PollEvent(&e))
-        if (quits(e)) ed.running = false; // clicks and the rest are dropped
-    if (!ed.running) return false;
+    bool skipped = false;
+    while (SDL_PollEvent(&e)) { // clicks and the other keys are dropped
+        if (quits(e)) ed.running = false;
+        skipped = skipped || goes_on(e);
+    }
+    if (!ed.running || skipped) return false;
 
     clear_window(ed);
     if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
