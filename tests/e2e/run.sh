@@ -76,15 +76,22 @@ start_x() {
 
 alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
 gone() { ! alive; }
+# no_window_at: when (date +%s%N) a search last began that found no window:
+# the window, and the count-down after it, began later.
 found_window() {
     alive || fail "hudwright ended before its window opened"
+    local began
+    began=$(date +%s%N)
     wid=$(xdotool search --name '^Hudwright$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ]
+    [ -n "$wid" ] || { no_window_at=$began && return 1; }
 }
+# The window is mapped: keys reach it (without waiting for a picture in it).
+shown_window() { [ -n "$(xdotool search --onlyvisible --name '^Hudwright$' 2>/dev/null)" ]; }
 
 # Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
+    no_window_at=$(date +%s%N)
     (cd "$work" && exec env -u SDL_VIDEODRIVER ${video:+SDL_VIDEODRIVER="$video"} SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=0,0 \
         "${sanitizers[@]}" "${runner[@]}" "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
     app_pid=$!
