@@ -4,14 +4,16 @@
 // on every screen; neither is here. Shift, Ctrl and the other modifier keys
 // pressed alone do nothing.
 //
-// A key takes the first row whose key it is and whose Ctrl and Shift wants
-// the key's modifiers meet; Alt, AltGr, Super, Caps Lock and Num Lock are not
-// looked at. A key no row takes does nothing but end a run of arrow keys (one
+// A key takes the row whose key it is and whose Ctrl and Shift wants the
+// key's modifiers meet (one at most: the build checks it); Alt, AltGr, Super,
+// Caps Lock and Num Lock are not looked at. A key no row takes does nothing but end a run of arrow keys (one
 // undo step, editor/undo.h). The README, the manual page and --help describe
 // every row.
 #pragma once
 
 #include "editor/state.h"
+
+#include <cstddef>
 
 // What a key does; the row's argument says which way.
 enum key_action {
@@ -61,6 +63,20 @@ inline constexpr key_row key_table[] = {
 {SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,   -1,          0},
 };
 // clang-format on
+
+constexpr bool overlap(modifier_want a, modifier_want b) {
+    return a == mod_any || b == mod_any || a == b;
+}
+// No key with its modifiers is taken by two rows (the later one would never act).
+template <std::size_t n> constexpr bool one_row_a_key(const key_row (&rows)[n]) {
+    for (std::size_t i = 0; i < n; i++)
+        for (std::size_t j = i + 1; j < n; j++)
+            if (rows[i].key == rows[j].key && overlap(rows[i].ctrl, rows[j].ctrl) &&
+                overlap(rows[i].shift, rows[j].shift))
+                return false;
+    return true;
+}
+static_assert(one_row_a_key(key_table), "a key with its modifiers in one row at most");
 
 constexpr bool meets(modifier_want want, bool held) {
     return want == mod_any || (want == mod_on) == held;
