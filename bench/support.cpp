@@ -2,6 +2,7 @@
 #include "support.h"
 
 #include "program/run.h"
+#include "editor/background.h"
 #include "editor/startup.h"
 
 #include <cstdio>

@@ -89,7 +89,8 @@ function(hudwright_windows_finish)
   string(STRIP "${HUDWRIGHT_SDL_SOURCE}" HUDWRIGHT_SDL_SOURCE)
   configure_file(${PROJECT_SOURCE_DIR}/docs/windows-readme.txt ${stage}/README.txt @ONLY NEWLINE_STYLE CRLF)
   # The licences of what the program is made of: its own (when the sources
-  # have one), SDL's (LGPL 2.1, linked statically) and mingw-w64's run-time.
+  # have one), SDL's (LGPL 2.1, linked statically), stb_image's (MIT or public
+  # domain, from the end of its header) and mingw-w64's run-time.
   set(text "")
   foreach(f ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/LICENSE.txt ${PROJECT_SOURCE_DIR}/COPYING)
     if(EXISTS ${f})
@@ -101,6 +102,15 @@ function(hudwright_windows_finish)
   string(APPEND text "SDL 1.2.15 (${HUDWRIGHT_SDL_SOURCE}, Debian's source package with its patches, linked\n"
     "statically; tools/windows/sdl in Hudwright's sources builds it)\n"
     "==========================================================================================\n\n${part}\n\n")
+  file(READ ${HUDWRIGHT_STB_DIR}/stb_image.h part)
+  string(FIND "${part}" "This software is available under 2 licenses" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "no licence at the end of ${HUDWRIGHT_STB_DIR}/stb_image.h")
+  endif()
+  string(SUBSTRING "${part}" ${at} -1 part)
+  string(REGEX REPLACE "\\*/[ \n]*$" "" part "${part}")
+  string(APPEND text "stb_image (Debian's libstb-dev, its PNG decoder compiled in)\n"
+    "=============================================================\n\n${part}\n")
   file(READ /usr/share/doc/mingw-w64-x86-64-dev/copyright part)
   string(APPEND text "mingw-w64 run-time (linked statically)\n======================================\n\n${part}")
   string(REPLACE "\r" "" text "${text}")

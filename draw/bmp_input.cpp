@@ -31,35 +31,45 @@ bool known_depth(uint32_t bits) {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-// The header's claims against the bytes the stream holds after its start.
-bool fits(const Uint8* h, size_t got, int64_t bytes) {
+// What a BMP header claims: its width, its number of rows, bits a pixel,
+// compression, where its pixels start. False when it is no BMP header SDL reads.
+struct bmp_claims {
+    int64_t w, rows, offset;
+    uint32_t bits, compression;
+};
+
+bool claims(const Uint8* h, size_t got, bmp_claims& c) {
     if (got < file_header + 4 || h[0] != 'B' || h[1] != 'M') return false;
     const uint32_t header = u32(h + header_size_at);
-    int64_t w = 0, rows = 0;
-    uint32_t bits = 0, compression = bi_rgb;
+    c.compression         = bi_rgb;
+    c.offset              = u32(h + offset_at);
     if (header == core_header && got >= file_header + core_header) {
-        w    = u16(h + width_at);
-        rows = u16(h + width_at + 2);
-        bits = u16(h + width_at + 6);
+        c.w    = u16(h + width_at);
+        c.rows = u16(h + width_at + 2);
+        c.bits = u16(h + width_at + 6);
     } else if (header >= info_header && got >= file_header + info_header) {
-        w           = static_cast<int32_t>(u32(h + width_at));
-        rows        = static_cast<int32_t>(u32(h + width_at + 4)); // below 0: stored top down
-        bits        = u16(h + width_at + 10);
-        compression = u32(h + width_at + 12);
-        if (rows < 0) rows = -rows;
+        c.w           = static_cast<int32_t>(u32(h + width_at));
+        c.rows        = static_cast<int32_t>(u32(h + width_at + 4)); // below 0: stored top down
+        c.bits        = u16(h + width_at + 10);
+        c.compression = u32(h + width_at + 12);
+        if (c.rows < 0) c.rows = -c.rows;
     } else {
         return false;
     }
-    if (w <= 0 || rows <= 0 || !known_depth(bits)) return false;
-    if (compression != bi_rgb && compression != bi_bitfields) return false;
-    const int64_t offset    = u32(h + offset_at);
-    const int64_t row_bytes = (w * bits + 31) / 32 * 4;           // rows padded to four bytes
-    return offset <= bytes && row_bytes * rows <= bytes - offset; // w, rows < 2^31: no overflow
+    return true;
 }
 
-} // namespace
+// The header's claims against the bytes the stream holds after its start.
+bool fits(const bmp_claims& c, int64_t bytes) {
+    if (c.w <= 0 || c.rows <= 0 || !known_depth(c.bits)) return false;
+    if (c.compression != bi_rgb && c.compression != bi_bitfields) return false;
+    const int64_t row_bytes = (c.w * c.bits + 31) / 32 * 4;             // rows padded to four bytes
+    return c.offset <= bytes && row_bytes * c.rows <= bytes - c.offset; // w, rows < 2^31: no overflow
+}
 
-bool bmp_fits_its_file(SDL_RWops* rw) {
+// The header at rw's position, read without moving rw (false when it cannot be
+// read or is no BMP header), and the bytes from there to the stream's end.
+bool read_claims(SDL_RWops* rw, bmp_claims& c, int64_t& bytes) {
     if (!rw) return false;
     const int start = SDL_RWtell(rw);
     const int end   = SDL_RWseek(rw, 0, RW_SEEK_END);
@@ -68,8 +78,26 @@ bool bmp_fits_its_file(SDL_RWops* rw) {
     size_t got                              = 0;
     for (int n; got < sizeof header && (n = SDL_RWread(rw, header + got, 1, sizeof header - got)) > 0;)
         got += static_cast<size_t>(n);
-    const bool ok = fits(header, got, end - start);
+    bytes         = end - start;
+    const bool ok = claims(header, got, c);
     return SDL_RWseek(rw, start, RW_SEEK_SET) == start && ok;
+}
+
+} // namespace
+
+bool bmp_fits_its_file(SDL_RWops* rw) {
+    bmp_claims c{};
+    int64_t bytes = 0;
+    return read_claims(rw, c, bytes) && fits(c, bytes);
+}
+
+bool bmp_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
+    bmp_claims c{};
+    int64_t bytes = 0;
+    if (!read_claims(rw, c, bytes)) return false;
+    *w = c.w;
+    *h = c.rows;
+    return true;
 }
 
 SDL_Surface* without_alpha(SDL_Surface* p) {

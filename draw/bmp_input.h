@@ -6,6 +6,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <cstdint>
 
 // Whether the BMP header at rw's position describes a picture whose pixel data
 // the stream holds in full: "BM", a core (12-byte) or larger header, a width
@@ -15,6 +16,11 @@
 // A header claiming more (100000 x 100000 pixels in a file of a few bytes) is
 // refused before any decoder could allocate for it. rw is left where it was.
 bool bmp_fits_its_file(SDL_RWops* rw);
+
+// The width and height (its number of rows, top down or not) that the BMP
+// header at rw's position claims, whatever the file holds: false when it is
+// no BMP header. rw is left where it was.
+bool bmp_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h);
 
 // The picture with its alpha mask dropped: the same pixels in a surface made
 // without one, so that every blit copies them whole. SDL2 (beneath

@@ -36,6 +36,11 @@ void select_cell(SDL_Rect& fontbox, signed char c) {
 
 } // namespace
 
+bool has_glyph(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+           c == '+' || c == '.' || c == '?' || c == ' ';
+}
+
 void draw_text(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font) {
     if (font == nullptr || surface == nullptr || text == nullptr) return;
     SDL_Rect fontbox = {0, 0, cell_width, cell_height}; // the glyph cell being drawn

@@ -11,6 +11,9 @@
 constexpr int glyph_width  = 7;
 constexpr int glyph_height = 16;
 
+// Whether c draws as itself: a digit, a letter, "-", "+", ".", "?" or a space.
+bool has_glyph(char c);
+
 // Draws at most 255 characters of text in font with its first cell's corner
 // at dest. Does nothing when font, text or surface is missing.
 void draw_text(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font);

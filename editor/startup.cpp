@@ -1,24 +1,24 @@
 // startup.cpp - the screens between opening the window and the editor: the
 // count-down over the splash picture, then a Yes/No prompt for basecode.txt
-// (whose "Yes" imports it) and one for bg.bmp (whose "Yes" makes it the
-// background behind the preview).
+// (whose "Yes" imports it) and one for the background picture (whose "Yes"
+// makes it the background behind the preview: editor/background.cpp, which
+// also says on a note screen why a picture is not used).
 //
 // Enter or Space ends the count-down at once (a click does not); the other
 // events of that frame are dropped with it, so that Enter pressed twice in
-// quick succession does not answer the first prompt too. A prompt is answered by a click on "Yes" or
-// "No", or by the keys Y or Enter (Yes) and N (No). Escape or closing the
-// window on any screen clears running and leaves at once; every later screen
-// then is skipped. Each screen redraws whole every frame and pauses
-// screen_delay_ms after its flip. Nothing is reported: a file that does not
-// open skips its prompt, and a bg.bmp that does not decode leaves the
-// built-in background in place.
+// quick succession does not answer the first prompt too. A prompt is answered
+// by a click on "Yes" or "No", or by the keys Y or Enter (Yes) and N (No).
+// Escape or closing the window on any screen clears running and leaves at
+// once; every later screen then is skipped. Each screen redraws whole every
+// frame and pauses screen_delay_ms after its flip. A basecode.txt that does
+// not open skips its prompt.
 #include "editor/startup.h"
 
-#include "draw/bmp_input.h"
 #include "draw/rect.h"
 #include "draw/text.h"
+#include "editor/background.h"
 #include "editor/screen.h"
-#include "model/file_io.h" // open_regular: the existence test of basecode.txt and bg.bmp
+#include "model/file_io.h" // open_regular: the existence test of basecode.txt
 #include "model/import.h"
 
 #include <cstdio>
@@ -51,28 +51,6 @@ void text(editor& ed, SDL_Rect at, const char* t) {
 void flip_and_pause(editor& ed, bool pause) {
     show_screen(ed);
     if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
-}
-
-// bg.bmp as the new background; the built-in one stays when it does not decode.
-void load_background(editor& ed) {
-    SDL_RWops* rw = SDL_RWFromFile("bg.bmp", "rb");
-    if (!rw) return;
-    // A header that claims more pixels than the file holds is refused before
-    // SDL allocates for them; the fourth bytes of a 32-bit picture are never
-    // its alpha: a background has nothing behind it.
-    if (!bmp_fits_its_file(rw)) {
-        SDL_RWclose(rw);
-        return;
-    }
-    SDL_Surface* picture = without_alpha(SDL_LoadBMP_RW(rw, 1)); // closes rw
-    if (!picture) return;
-    // SDL decodes some depths (48 or 64 bits) that no blit can draw; such a
-    // picture would leave the preview without any background.
-    if (picture->format->BytesPerPixel < 1 || picture->format->BytesPerPixel > 4) {
-        SDL_FreeSurface(picture);
-        return;
-    }
-    replace_background(ed.pictures, picture);
 }
 
 } // namespace
@@ -148,6 +126,28 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
     }
 }
 
+void note_screen(editor& ed, std::initializer_list<const char*> lines) {
+    SDL_Event e; // what came before the note (a key held on from the prompt) does not end it; a quit does
+    while (SDL_PollEvent(&e))
+        if (quits(e)) ed.running = false;
+    for (int frame = 0; frame < note_frames && ed.running; frame++) {
+        clear_window(ed);
+        SDL_Rect at = prompt_message;
+        for (const char* line : lines) {
+            text(ed, at, line);
+            at.y = static_cast<Sint16>(at.y + (at.y == prompt_message.y ? 2 : 1) * glyph_height);
+        }
+        flip_and_pause(ed, true);
+        bool seen = false; // a click or a key
+        while (SDL_PollEvent(&e)) {
+            event_to_editor(ed, e);
+            if (quits(e)) ed.running = false;
+            seen = seen || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_KEYDOWN;
+        }
+        if (seen) return;
+    }
+}
+
 void basecode_prompt(editor& ed) {
     ed.basecode_choice = answer_none;
     // Opened as the existence test even after a quit; the import reads this stream.
@@ -157,17 +157,6 @@ void basecode_prompt(editor& ed) {
             if (ed.basecode_choice == answer_yes) import_base_code(basecode, ed.model);
         }
         std::fclose(basecode);
-    }
-}
-
-void background_prompt(editor& ed) {
-    ed.bg_choice = answer_none;
-    if (FILE* bg = open_regular("bg.bmp")) {
-        if (ed.running) {
-            yes_no_prompt(ed, "Bg.bmp found. Use it?", ed.bg_choice);
-            if (ed.bg_choice == answer_yes) load_background(ed);
-        }
-        std::fclose(bg);
     }
 }
 

@@ -29,7 +29,7 @@ struct picture_size {
 struct picture_store {
     image_stream streams[first_kept_picture]; // decoded afresh for every drawing
     SDL_Surface* kept[picture_count];         // decoded once; null for the streams
-    SDL_Surface* background;                  // the built-in one, or the picture from bg.bmp
+    SDL_Surface* background;                  // the built-in one, or the user's picture fitted over it
     picture_size sizes[picture_count];        // of every picture as it decodes
 };
 

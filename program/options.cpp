@@ -77,8 +77,9 @@ void print_help(FILE* out) {
     std::fputs(usage_line, out);
     std::fputs("Edit a console game's HUD on a picture of its screen and save it as cheat codes.\n"
                "\n"
-               "  DIR        the folder to work in: basecode.txt and bg.bmp are read there\n"
-               "             and code.txt is written there (default: the current folder)\n"
+               "  DIR        the folder to work in: basecode.txt and a background picture\n"
+               "             (bg.bmp or bg.png) are read there and code.txt is written there\n"
+               "             (default: the current folder)\n"
                "  --zoom N   show the 320x320 window N times larger, N from 1 to 4; without it,\n"
                "             the largest zoom whose window fits in 3/4 of the screen's height\n"
                "  --help     print this help and exit\n"

@@ -24,6 +24,10 @@ TEST(corpus, kept_base_codes_keep_the_import_invariants) {
     for (auto& b : kept("import")) EXPECT_EQ(fuzz::import_one(b), "") << b.substr(0, 80);
 }
 
+TEST(corpus, kept_pictures_are_read_or_refused_with_a_reason) {
+    for (auto& b : kept("picture")) EXPECT_EQ(fuzz::picture_one(b), "") << b.size() << " bytes";
+}
+
 TEST(corpus, kept_event_streams_keep_the_editor_invariants) {
     temp_dir dir;
     fuzz::editor_session s;

@@ -1,5 +1,7 @@
 // draw_test.cpp - recolor, zoom_surface, blit_copy against SDL's own blit at
-// every edge, and draw_text on a synthetic font strip.
+// every edge, draw_text on a synthetic font strip, and which pictures are
+// shrunk to the preview (the area average's pixels: frame_test).
+#include "draw/picture_fit.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "support.h"
@@ -126,6 +128,42 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));
     EXPECT_TRUE(pixel32(target, 4, 11) == 0 && pixel32(target, 11, 0) == 0);
     for (SDL_Surface* s : {strip, target}) SDL_FreeSurface(s);
+}
+
+// Blue with its last column and row red, fitted over green: at the
+// preview's last pixel a shrunk picture shows some red, one put at the corner
+// blue (larger), red (320x240) or green (smaller: the picture under it).
+TEST(fit_picture, shrinks_screenshots_of_the_4_to_3_shape_within_1_percent_and_puts_the_rest_at_the_corner) {
+    SDL_Surface* green = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(green, nullptr, 0x00FF00);
+    // clang-format off
+    const struct { int w, h; const char* last; } rows[] = {
+        {640, 480, "shrunk"}, {960, 720, "shrunk"}, {1440, 1080, "shrunk"}, {2560, 1920, "shrunk"},
+        {645, 480, "shrunk"}, {640, 484, "shrunk"},   // 0.78 % and 0.83 % off the shape
+        {321, 241, "red"},                            // shrunk: its red edge covers the last pixel all but 1/321
+        {648, 480, "blue"}, {640, 486, "blue"}, {340, 250, "blue"}, {1920, 1080, "blue"}, // 1.25 %, 1.25 %, 2 % off
+        {400, 240, "red"}, {320, 480, "red"}, {320, 240, "red"}, // at the corner, its last row or column in the preview
+        {160, 120, "green"}, {319, 240, "green"}};
+    // clang-format on
+    for (auto [w, h, last] : rows) {
+        SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        SDL_FillRect(p, nullptr, 0x0000FF);
+        SDL_Rect column = {Sint16(w - 1), 0, 1, Uint16(h)}, row = {0, Sint16(h - 1), Uint16(w), 1};
+        SDL_FillRect(p, &column, 0xFF0000);
+        SDL_FillRect(p, &row, 0xFF0000);
+        SDL_Surface* shown = fit_picture(p, green, 320, 240);
+        ASSERT_TRUE(shown && shown->w == 320 && shown->h == 240 && shown->format->BitsPerPixel == 24);
+        const Uint32 v = pixel_at(shown, 319, 239), blue = pixel_at(shown, 0, 0);
+        const std::string got = v == 0xFF0000                                        ? "red"
+                                : v == 0x0000FF                                      ? "blue"
+                                : v == 0x00FF00                                      ? "green"
+                                : v >> 16 > 0 && (v & 0xFF) > 0 && (v & 0xFF00) == 0 ? "shrunk"
+                                                                                     : "other";
+        EXPECT_EQ(got, last) << w << "x" << h << std::hex << " shows " << v;
+        EXPECT_EQ(blue, 0x0000FFu) << w << "x" << h;
+        for (SDL_Surface* q : {p, shown}) SDL_FreeSurface(q);
+    }
+    SDL_FreeSurface(green);
 }
 
 } // namespace

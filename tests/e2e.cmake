@@ -8,7 +8,7 @@ add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
 # e2e_home_frame draws the untouched window in-process with the same SDL, the
 # screenshot's reference on either library (tests/e2e/home_frame.cpp).
 add_executable(e2e_home_frame ${CMAKE_CURRENT_SOURCE_DIR}/e2e/home_frame.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
-target_link_libraries(e2e_home_frame PRIVATE hudwright_program GTest::gtest)
+target_link_libraries(e2e_home_frame PRIVATE hudwright_program hudwright_stb GTest::gtest)
 foreach(s screenshot typed accepted keys zoom command_line)
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240

@@ -2,6 +2,7 @@
 // same frame (every picture decoded afresh, recoloured, scaled whole and
 // blitted whole with SDL, which writes the clipped corner back): the same
 // screen, positions and sizes. Then skipped elements and a refused resize.
+#include "draw/picture_fit.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "editor/frame.h"
@@ -12,16 +13,47 @@
 #include "support.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <tuple>
 #include <cstring>
 
 namespace {
 
+// picture shrunk to w x h the plain way: each pixel the sum of every source
+// pixel's channels weighted by the area they share, divided by the pixel's
+// area and rounded (areas in units of 1/(picture's w * w) by 1/(picture's h * h)).
+SDL_Surface* box_shrunk(SDL_Surface* picture, int w, int h) {
+    SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    const int64_t sw = picture->w, sh = picture->h;
+    auto shared = [](int64_t a0, int64_t a1, int64_t b0, int64_t b1) {
+        return std::max<int64_t>(0, std::min(a1, b1) - std::max(a0, b0));
+    };
+    for (int64_t y = 0; y < h; y++)
+        for (int64_t x = 0; x < w; x++) {
+            uint64_t sum[3] = {};
+            for (int64_t sy = y * sh / h; sy * h < (y + 1) * sh; sy++)
+                for (int64_t sx = x * sw / w; sx * w < (x + 1) * sw; sx++) {
+                    const uint64_t area = shared(sx * w, sx * w + w, x * sw, x * sw + sw) *
+                                          shared(sy * h, sy * h + h, y * sh, y * sh + sh);
+                    Uint8 c[3];
+                    SDL_GetRGB(pixel_at(picture, int(sx), int(sy)), picture->format, c, c + 1, c + 2);
+                    for (int k = 0; k < 3; k++) sum[k] += c[k] * area;
+                }
+            const uint64_t whole = uint64_t(sw * sh);
+            Uint32& p            = static_cast<Uint32*>(out->pixels)[y * out->pitch / 4 + x];
+            p = Uint32((sum[0] + whole / 2) / whole << 16 | (sum[1] + whole / 2) / whole << 8 |
+                       (sum[2] + whole / 2) / whole);
+        }
+    return out;
+}
+
 // The frame as plainly as it can be drawn, the held-button steps idle: the
 // panel's texts whole (with a caret in a field being typed into), the
-// elements in the order buttons, icons, numbers, status items, each blitted
-// with its own pos as SDL's destination. The fields show ed's values (after
-// the update: what a save would write).
-void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
+// background (and `over` on it, cut at the preview's edges), the elements in
+// the order buttons, icons, numbers, status items, each blitted with its own
+// pos as SDL's destination. The fields show ed's values (after the update:
+// what a save would write).
+void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background, SDL_Surface* over) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
     // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
@@ -49,7 +81,13 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     text({22, 296, 0, 0}, name, font_labels);
     text({Sint16(29 + 7 * std::strlen(name)), 296, 0, 0}, "+", font_labels);
     SDL_Rect corner = {0, 0, 0, 0}, bar = row[ctl_color_bar].at, save = row[ctl_save].at;
-    blit(ed.pictures.background, &corner);
+    blit(background, &corner);
+    if (over) {
+        SDL_Rect preview = {0, 0, 320, 240};
+        SDL_SetClipRect(to, &preview);
+        blit(over, &(corner = {0, 0, 0, 0}));
+        SDL_SetClipRect(to, nullptr);
+    }
     blit(kept_picture(ed.pictures, pic_color_picker), &bar);
     text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
@@ -89,6 +127,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
 
 // Each test begins with a pass: the held-button steps are idle after it.
 struct frame : editor_test {
+    // The plain frame's background and the picture over it; the editor's own when null.
+    SDL_Surface *background = nullptr, *over = nullptr;
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
@@ -96,7 +136,8 @@ struct frame : editor_test {
         layout m = ed.model;
         update_editor(ed);
         draw_frame(ed);
-        plain_frame(ed, m, plain); // the fields from the updated layout, whose places are m's (below)
+        // the fields from the updated layout, whose places are m's (below)
+        plain_frame(ed, m, plain, background ? background : ed.pictures.background, over);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
@@ -149,17 +190,32 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         same_frame("largest");
     }
 
-    // over a paletted bg.bmp narrower and taller than the preview: it covers the panel's texts
+    // over a paletted picture narrower and taller than the preview: cut at the preview's lower edge,
+    // the built-in background beside it; then a screenshot of 1440x1080 shrunk to the preview
+    background      = copy_of(ed.pictures.background);
     SDL_Surface* bg = SDL_CreateRGBSurface(SDL_SWSURFACE, 200, 300, 8, 0, 0, 0, 0);
     SDL_Color palette[256];
     for (int i = 0; i < 256; i++) palette[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
     SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
     for (int y = 0; y < bg->h; y++)
         for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    replace_background(ed.pictures, bg);
+    SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, 1440, 1080, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    for (int y = 0; y < shot->h; y++)
+        for (int x = 0; x < shot->w; x++) {
+            Uint8* p = static_cast<Uint8*>(shot->pixels) + y * shot->pitch + 3 * x;
+            p[0] = Uint8(x * 7 ^ y), p[1] = Uint8(x + y * 3), p[2] = Uint8((x / 9) * (y / 5));
+        }
+    SDL_Surface* shrunk = box_shrunk(shot, 320, 240);
     start_scales(m);
     start_elements(m);
-    same_frame("over a paletted background");
+    for (auto [picture, plain, what] :
+         {std::tuple{bg, bg, "over a paletted picture"}, {shot, shrunk, "over a screenshot"}}) {
+        replace_background(ed.pictures, fit_picture(picture, background, 320, 240));
+        over = plain;
+        same_frame(what);
+    }
+    for (SDL_Surface* p : {bg, shot, shrunk, background}) SDL_FreeSurface(p);
+    background = over = nullptr;
 }
 
 TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_draws_nothing) {

@@ -1,13 +1,22 @@
-// hostile_test.cpp - a basecode.txt or bg.bmp that is no regular file, a bg.bmp
-// cut short, lying in its header, of an odd depth or with stray alpha bytes: no
-// crash, no hang, nothing lost, the same on classic SDL 1.2 and sdl12-compat
-// (junk base codes and code.txt are codes_test's and corpus_test's).
+// hostile_test.cpp - a basecode.txt or background file that is no regular
+// file; a background that cannot be opened, cut short, lying in its header,
+// too large, of another kind than its name says, of an odd depth or with
+// stray alpha bytes: no crash, no hang, nothing lost, the reason said, the
+// same on classic SDL 1.2 and sdl12-compat (junk base codes and code.txt are
+// codes_test's and corpus_test's; random pictures the fuzzer's).
 #include "draw/bmp_input.h"
 #include "support.h"
+#include "editor/background.h"
 #include "editor/startup.h"
 
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -35,28 +44,24 @@ std::string bmp_file(int32_t w, int32_t h, uint16_t bpp, const std::string& pixe
     return s;
 }
 
-// Starts the editor headless with name in place, answers "Yes" to its prompt
-// and draws three passes. Gives the background's size ("kept" while the
-// built-in one stays) and the pixel shown at (5, 120).
-std::pair<std::string, Uint32> accept(const char* name) {
+#ifndef _WIN32 // the tests that use it need POSIX
+// Starts the editor headless with name in place, answers "Yes" to a prompt
+// and draws three passes.
+void accept(const char* name) {
     editor ed;
-    if (!start_editor_headless(ed)) return {"no start-up", 0};
-    SDL_Surface* built_in = ed.pictures.background;
+    if (!start_editor_headless(ed)) return;
     push_press(35, 85); // a press on "Yes"
-    (name == std::string("bg.bmp") ? background_prompt : basecode_prompt)(ed);
-    SDL_Surface* bg        = ed.pictures.background;
-    const std::string size = bg == built_in ? "kept" : std::to_string(bg->w) + "x" + std::to_string(bg->h);
+    (name == std::string("basecode.txt") ? basecode_prompt : background_prompt)(ed);
     for (int pass = 0; pass < 3; pass++) editor_pass(ed);
-    const Uint32 shown = pixel_at(ed.screen, 5, 120) & 0xFFFFFF;
     tear_down(ed);
-    return {size, shown};
 }
+#endif
 
 TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: named pipes, links to devices and fork";
 #else
-    for (const char* name : {"basecode.txt", "bg.bmp"}) {
+    for (const char* name : {"basecode.txt", "bg.bmp", "bg.png", "bg.jpg", "bg.jpeg"}) {
         // a pipe nobody writes to (opening it would wait), an endless device
         // behind a link (reading it would never end), a directory
         for (int kind = 0; kind < 3; kind++) {
@@ -66,40 +71,105 @@ TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
             if (kind == 2) fs::create_directory(name);
             EXPECT_EQ(in_child([&] { accept(name); }), 0) << name << " " << kind;
             EXPECT_TRUE(fs::is_fifo(name) || fs::is_symlink(name) || fs::is_directory(name));
+            EXPECT_EQ(background_file(), nullptr) << name << " " << kind << ": counts as missing";
         }
     }
 #endif
 }
 
-TEST(hostile, a_bg_bmp_becomes_the_background_and_shows_when_it_decodes_and_else_changes_nothing) {
+// name written with bytes (then made `size` bytes long, the rest a hole, when
+// size is not 0) and read as the background over a grey built-in one: the
+// picture's own size ("WxH") or the reason it is not used, and the colour the
+// preview shows at (5, 120) (0: none).
+std::pair<std::string, Uint32> read_bg(const char* name, const std::string& bytes, uintmax_t size = 0) {
+    temp_dir dir;
+    write_file(name, bytes);
+    if (size) fs::resize_file(name, size);
+    SDL_Surface* grey = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(grey, nullptr, 0x808080);
+    const background_read r = read_background(name, grey);
+    SDL_FreeSurface(grey);
+    if (!r.preview) return {r.reason, 0};
+    const Uint32 shown = pixel_at(r.preview, 5, 120) & 0xFFFFFF;
+    EXPECT_TRUE(r.preview->w == 320 && r.preview->h == 240 && r.reason.empty()) << name;
+    SDL_FreeSurface(r.preview);
+    return {std::to_string(r.w) + "x" + std::to_string(r.h), shown};
+}
+
+TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one_and_says_why) {
     const std::string magenta = "\xFE\x00\xFF"s, good = bmp_file(320, 240, 24, magenta);
     std::string palette(1024, '\0'); // 256 colours, colour 1 magenta
     palette.replace(4, 3, magenta);
+    auto pink              = [](int, int) { return 0xFF00FEu; };
+    const std::string png  = picture_file(picture_png, 320, 240, pink),
+                      jpeg = picture_file(picture_jpeg, 64, 48, pink);
+    // the same PNG claiming another size in its header: width and height at 16, big-endian
+    auto png_sized = [&](uint32_t w, uint32_t h) {
+        std::string p = png;
+        for (int i = 0; i < 4; i++) p[16 + i] = char(w >> (24 - 8 * i)), p[20 + i] = char(h >> (24 - 8 * i));
+        return p;
+    };
+    const std::string too_large = "more than 8192 pixels a side", broken_png = "a PNG that cannot be decoded";
     // clang-format off
-    const struct { const char* what; std::string file; std::string size; } cases[] = {
-        {"cut short in its pixels", good.substr(0, 5000), "kept"},
-        {"a header claiming 0 by 0", bmp_file(0, 0, 24, ""), "kept"},
-        {"not a BMP at all", "BM this is not a picture\n", "kept"},
-        {"1x1", bmp_file(1, 1, 24, magenta), "1x1"},
-        {"8-bit paletted", bmp_file(320, 240, 8, "\x01", palette), "320x240"},
-        {"16-bit 5-5-5", bmp_file(320, 240, 16, "\x1F\x7C"), "320x240"},
-        {"4000x4000", bmp_file(4000, 4000, 24, magenta), "4000x4000"},
+    const struct { const char* what; const char* name; std::string file; std::string said; bool shown;
+                   uintmax_t size = 0; } cases[] = {
+        {"cut short in its pixels", "bg.bmp", good.substr(0, 5000), "a BMP that cannot be decoded", false},
+        {"a header claiming 0 by 0", "bg.bmp", bmp_file(0, 0, 24, ""), "a BMP that cannot be decoded", false},
+        {"not a BMP at all", "bg.bmp", "BM this is not a picture\n", "a BMP that cannot be decoded", false},
+        {"1x1", "bg.bmp", bmp_file(1, 1, 24, magenta), "1x1", false},
+        {"8-bit paletted", "bg.bmp", bmp_file(320, 240, 8, "\x01", palette), "320x240", true},
+        {"16-bit 5-5-5", "bg.bmp", bmp_file(320, 240, 16, "\x1F\x7C"), "320x240", true},
+        {"4000x4000", "bg.bmp", bmp_file(4000, 4000, 24, magenta), "4000x4000", true},
         // (5, 120) falls on a pixel whose fourth byte is 0: SDL2 reads it as clear
-        {"32-bit, its fourth bytes 255 and 0 by turns", bmp_file(320, 240, 32, "\xFE\x00\xFF\xFF\xFE\x00\xFF\x00"s),
-         "320x240"},
+        {"32-bit, its fourth bytes 255 and 0 by turns", "bg.bmp",
+         bmp_file(320, 240, 32, "\xFE\x00\xFF\xFF\xFE\x00\xFF\x00"s), "320x240", true},
+        {"a real 16000x16000 BMP, refused from its header", "bg.bmp", bmp_file(16000, 16000, 24, "").substr(0, 54),
+         too_large, false, 54 + 48000ull * 16000},
+        {"a PNG named bg.bmp", "bg.bmp", png, "a PNG picture - not a BMP", false},
+        {"empty", "bg.bmp", "", "not a BMP picture", false},
+        {"a PNG", "bg.png", png, "320x240", true},
+        {"a PNG cut short", "bg.png", png.substr(0, png.size() / 2), broken_png, false},
+        {"a PNG cut in its signature", "bg.png", png.substr(0, 5), "not a PNG picture", false},
+        {"a PNG claiming 16000x16000", "bg.png", png_sized(16000, 16000), too_large, false},
+        {"a PNG claiming 0x0", "bg.png", png_sized(0, 0), broken_png, false},
+        {"a PNG claiming more rows than it holds", "bg.png", png_sized(320, 4000), broken_png, false},
+        {"a PNG 8192 pixels wide", "bg.png", picture_file(picture_png, 8192, 1, pink), "8192x1", false},
+        {"a PNG 8193 pixels wide", "bg.png", picture_file(picture_png, 8193, 1, pink), too_large, false},
+        {"a PNG of more than 1 GiB", "bg.png", png, "a file of more than 1 GiB", false, (1ull << 30) + 1},
+        {"a JPEG named bg.png", "bg.png", jpeg, "a JPEG picture - not a PNG", false},
+        {"a JPEG, known and not read", "bg.jpg", jpeg, "JPEG is not read - save it as PNG", false},
+        {"a BMP named bg.jpeg", "bg.jpeg", good, "a BMP picture - not a JPEG", false},
     };
     // clang-format on
     for (auto& c : cases) {
-        temp_dir dir;
-        write_file("bg.bmp", c.file);
-        auto [size, shown] = accept("bg.bmp");
-        EXPECT_EQ(size, c.size) << c.what;
-        // widened to 8 bits as SDL scales the channels (31 -> 248 or 255);
-        // (5, 120) lies outside a 1x1 picture
-        EXPECT_EQ((shown & 0xF8FFF8) == 0xF800F8, c.size != "kept" && c.size != "1x1") // magenta shown
-            << c.what << std::hex << " shows " << shown;
+        auto [said, shown] = read_bg(c.name, c.file, c.size);
+        EXPECT_EQ(said, c.said) << c.what;
+        // widened to 8 bits as SDL scales the channels (31 -> 248 or 255); (5, 120) lies outside a 1x1
+        // picture
+        EXPECT_EQ((shown & 0xF8FFF8) == 0xF800F8, c.shown) << c.what << std::hex << " shows " << shown;
+        const bool read = std::isdigit(static_cast<unsigned char>(c.said[0]));
+        EXPECT_EQ(shown == 0x808080, read && !c.shown) << c.what << ": the built-in one shows";
     }
 }
+
+#ifndef _WIN32
+// With no descriptor left the file is there but cannot be opened: said, not skipped.
+TEST(hostile, a_background_that_cannot_be_opened_is_said) {
+    temp_dir dir;
+    write_file("bg.png", picture_file(picture_png, 4, 3, [](int, int) { return 0u; }));
+    EXPECT_EQ(in_child([] {
+                  const int lowest = dup(0); // the lowest free descriptor, and the limit below it
+                  close(lowest);
+                  rlimit r{};
+                  getrlimit(RLIMIT_NOFILE, &r);
+                  r.rlim_cur = rlim_t(lowest);
+                  setrlimit(RLIMIT_NOFILE, &r);
+                  const background_read b = read_background(background_file(), nullptr, true);
+                  _exit(b.reason == std::strerror(EMFILE) ? 0 : 1);
+              }),
+              0);
+}
+#endif
 
 // The header against the bytes after it, before SDL decodes anything.
 TEST(hostile, a_bmp_header_is_refused_when_the_file_holds_less_than_it_claims) {

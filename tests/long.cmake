@@ -5,7 +5,7 @@ if(WIN32)
   return()
 endif()
 add_executable(hudwright_long ${CMAKE_CURRENT_SOURCE_DIR}/long_run.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
-target_link_libraries(hudwright_long PRIVATE hudwright_program GTest::gtest GTest::gtest_main)
+target_link_libraries(hudwright_long PRIVATE hudwright_program hudwright_stb GTest::gtest GTest::gtest_main)
 target_include_directories(hudwright_long PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME long_run COMMAND hudwright_long)
 set_tests_properties(long_run PROPERTIES LABELS long TIMEOUT 900 # a small quarantine keeps the process small

@@ -1,7 +1,12 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
-// end them, where clicks count and what each answer does.
+// end them, where clicks count and what each answer does; which background file
+// is offered, and what is said of one that cannot be used.
+#include "draw/text.h"
 #include "support.h"
+#include "editor/background.h"
 #include "editor/startup.h"
+
+#include <cstring>
 
 namespace {
 
@@ -51,17 +56,80 @@ TEST_F(
         push_script(r.before);
         const int frames = countdown_screen(ed);
         push_script(r.after);
-        if (r.after.empty()) push_quit(); // would end a prompt; stays queued when none shows
-        ed.screen_delay_ms = 5000;        // only a frame still waiting for an answer pauses
-        const Uint32 start = SDL_GetTicks();
+        if (r.after.empty()) push_quit();   // would end a prompt; stays queued when none shows
+        ed.screen_delay_ms          = 5000; // only a frame still waiting for an answer pauses
+        const Uint32 start          = SDL_GetTicks();
+        const SDL_Surface* built_in = ed.pictures.background;
         file_prompts(ed);
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
         EXPECT_EQ(frames, r.frames);
         EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_EQ(ed.pictures.background->w, r.bg_choice == answer_yes ? 40 : 320);
+        EXPECT_EQ(ed.pictures.background != built_in, r.bg_choice == answer_yes);
     }
+}
+
+// Whether the screen shows t at (x, y) in the start-up font: drawing it there changes nothing.
+bool shows(editor& ed, int x, int y, const char* t) {
+    SDL_Surface* s = copy_of(ed.screen);
+    draw_text({Sint16(x), Sint16(y), 0, 0}, t, s, font(ed.pictures, font_labels));
+    const bool same = same_pixels(s, ed.screen);
+    SDL_FreeSurface(s);
+    return same;
+}
+
+TEST_F(startup_test,
+       the_first_background_file_there_is_offered_by_its_name_and_one_that_cannot_be_used_is_said) {
+    auto pink = [](int, int) { return 0xFF00FEu; };
+    // a screenshot of two colours by turns: its average, 8000FF (127.5 rounded up), fills the preview
+    auto squares           = [](int x, int y) { return (x ^ y) & 1 ? 0x0000FFu : 0xFF00FFu; };
+    const std::string png  = picture_file(picture_png, 32, 24, pink),
+                      shot = picture_file(picture_png, 640, 480, squares);
+    // clang-format off
+    const struct {
+        std::vector<std::pair<const char*, std::string>> files;
+        const char* events;   // a script (push_script)
+        std::vector<const char*> shown; // lines on the last screen (the question, or the note's)
+        const char* said;     // the start of the line on standard error
+        Uint32 at_10_10;      // the preview there (0: the built-in background's)
+    } rows[] = {
+        {{{"bg.png", png}, {"bg.bmp", picture_file(picture_bmp, 32, 24, pink)}}, "y", {"Bg.bmp found. Use it?"}, "",
+         0xFF00FE},
+        {{{"bg.jpeg", png}, {"bg.png", shot}}, "y", {"Bg.png found. Use it?"}, "", 0x8000FF},
+        {{{"bg.png", png}}, "n", {"Bg.png found. Use it?"}, "", 0},
+        {{{"bg.jpeg", picture_file(picture_jpeg, 8, 8, pink)}}, "",
+         {"Bg.jpeg cannot be used.", "JPEG is not read - save it as PNG.", "The built-in background stays."},
+         "hudwright: cannot use bg.jpeg: JPEG is not read - save it as PNG\n", 0},
+        {{{"bg.bmp", png}}, "", {"Bg.bmp cannot be used.", "A PNG picture - not a BMP."},
+         "hudwright: cannot use bg.bmp: a PNG picture - not a BMP\n", 0},
+        {{{"bg.png", shot.substr(0, 900)}}, "y", {"Bg.png cannot be used.", "A PNG that cannot be decoded."},
+         "hudwright: cannot use bg.png: a PNG that cannot be decoded (", 0},
+        {{{"bg.png", png}}, "quit", {}, "", 0}, // a quit ends the prompt before it is drawn
+    };
+    // clang-format on
+    ed.screen_delay_ms    = 0;
+    SDL_Surface* built_in = copy_of(ed.pictures.background);
+    const Uint32 home     = pixel_at(built_in, 10, 10);
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.files[0].first + std::string(" ") + r.events);
+        for (const char* name : background_files) std::remove(name);
+        for (auto& [name, bytes] : r.files) write_file(name, bytes);
+        ed.running = true;
+        push_script(r.events);
+        const std::string said = stderr_of([&] { background_prompt(ed); });
+        for (size_t i = 0; i < r.shown.size(); i++)
+            EXPECT_TRUE(shows(ed, 35, 128 + 16 * int(i + (i > 0)), r.shown[i])) << r.shown[i];
+        EXPECT_EQ(said.substr(0, std::strlen(r.said)), r.said);
+        EXPECT_EQ(said.empty(), !*r.said) << said;
+        const Uint32 at = pixel_at(ed.pictures.background, 10, 10) & 0xFFFFFF;
+        EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.screen->format, Uint8(r.at_10_10 >> 16),
+                                              Uint8(r.at_10_10 >> 8), Uint8(r.at_10_10))
+                                 : home);
+        EXPECT_EQ(ed.running, std::string(r.events) != "quit");
+        replace_background(ed.pictures, copy_of(built_in));
+    }
+    SDL_FreeSurface(built_in);
 }
 
 } // namespace

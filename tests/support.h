@@ -3,6 +3,7 @@
 // error, child processes, live memory and descriptors.
 #pragma once
 
+#include "draw/picture_input.h"
 #include "editor/input.h"
 #include "editor/panel.h"
 #include "editor/state.h"
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -72,7 +74,7 @@ int open_temporary_files();
 #endif
 
 // Events queued from a script of words, the one way every test scripts its
-// events (unknown words fail the test):
+// events (an unknown word throws std::invalid_argument, failing the test):
 //   a key          a 0-9 a-z = - and the names Right Left Up Down Escape Enter KPEnter
 //                  Backspace Tab Space KP0-KP9, and the modifier keys themselves:
 //                  LShift RShift LCtrl RCtrl LAlt AltGr Super CapsLock NumLock
@@ -142,6 +144,10 @@ struct editor_test : ::testing::Test {
 std::vector<std::string> changes(const layout& m);
 // An element's name without the spaces that centre it.
 std::string trimmed(const char* name);
+
+// A picture file's bytes, w x h pixels of colour(x, y) (0xRRGGBB): a 24-bit
+// BMP, a PNG or a JPEG of quality 95, written by stb_image_write.
+std::string picture_file(picture_kind kind, int w, int h, const std::function<Uint32(int, int)>& colour);
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels

@@ -67,6 +67,17 @@ put_files() {
     convert -size 320x240 xc:#FF00FE -fill "#01FE02" -draw "rectangle 160,0 319,239" -type TrueColor BMP3:"${1:-$work}/bg.bmp"
 }
 
+# put_screenshot DIR: a 640x480 bg.png in DIR, an emulator's screenshot as a test can
+# read it: the left half #FF00FE and #0100FE by turns (a 2x2 checkerboard, whose average
+# is #8000FE), the right half #01FE02 - scaled down, two halves of 160x240.
+put_screenshot() {
+    convert -size 2x2 xc:#FF00FE -fill "#0100FE" -draw "point 1,0" -draw "point 0,1" "png:$root/tile.png"
+    convert -size 640x480 xc:#01FE02 \( -size 320x480 "tile:$root/tile.png" \) -composite -type TrueColor \
+        "PNG24:$1/bg.png"
+}
+# noted LINE: the program said LINE on standard error (a shot given after it is not looked at).
+noted() { grep -qF "$1" "$root/app.log"; }
+
 # ---- one editor each: home, saving, quick clicks and held buttons; drag and undo; typed values
 
 # tap X Y: a press and its release in one xdotool call, as a touchpad tap sends them
@@ -133,10 +144,15 @@ scenario_screenshot() {
 # On a 16-bit display: Tab selects the B Button; its X typed (with a backspace),
 # its Y on the keypad and its colour (A and C with Shift). Then Tab six times and
 # Shift+Tab once select the Rupee Icon, which has no scale: a click on the scale
-# field starts no entry, and Left moves the icon one pixel.
+# field starts no entry, and Left moves the icon one pixel. Before, a bg.jpg is
+# not offered but said to be a JPEG, on standard error and a note screen (shot
+# note), and the editor follows with the built-in background (the other reasons:
+# hostile_test).
 scenario_typed() {
     depth=16
+    convert -size 64x48 xc:#FF00FE "$work/bg.jpg"
     launch
+    wait_for note "the line on bg.jpg" noted "hudwright: cannot use bg.jpg: JPEG is not read - save it as PNG"
     wait_screen editor
     keys Tab
     click "${x_field[@]}"
@@ -158,19 +174,24 @@ scenario_typed() {
 
 # Both files accepted, in the folder named on the command line (hudwright hud, started
 # beside it with SDL_VIDEODRIVER unset: DISPLAY is set, so x11; under Wine it stays
-# windib): the first editor frame shows the imported Magic Meter on bg.bmp's two
-# halves, a save writes hud/basecode.txt back byte for byte as hud/code.txt, and
-# nothing is written beside hud.
+# windib), the background a 640x480 screenshot, bg.png: the first editor frame shows
+# the imported Magic Meter on the screenshot scaled down to the preview (its left half
+# the average of its checkerboard) and nothing of it on the panel, which works: a save
+# writes hud/basecode.txt back byte for byte as hud/code.txt, and nothing is written
+# beside hud.
 scenario_accepted() {
     mkdir "$work/hud"
     put_files "$work/hud"
+    rm "$work/hud/bg.bmp" # else offered first
+    put_screenshot "$work/hud"
     args=(hud)
     [ ${#runner[@]} -gt 0 ] || video=""
     launch
     wait_screen basecode-prompt && click "${yes[@]}" && wait_screen bg-prompt && click "${yes[@]}" && wait_screen editor
-    # the imported Magic Meter at 0032, 0064, and bg.bmp over more than half of each half of the preview
-    bar_at 123456 $((50 + meter_bar[0])) $((100 + meter_bar[1])) "$(at editor)" && [ "$(count "$(at editor)" 0 0 160 240 FF00FE)" -gt 19200 ] &&
-        [ "$(count "$(at editor)" 160 0 160 240 01FE02)" -gt 19200 ] || fail "the imported Magic Meter or bg.bmp does not show"
+    # the imported Magic Meter at 0032, 0064, and the screenshot over more than half of each half of the preview
+    bar_at 123456 $((50 + meter_bar[0])) $((100 + meter_bar[1])) "$(at editor)" && [ "$(count "$(at editor)" 0 0 160 240 8000FE)" -gt 19200 ] &&
+        [ "$(count "$(at editor)" 160 0 160 240 01FE02)" -gt 19200 ] || fail "the imported Magic Meter or bg.png does not show, scaled down"
+    for c in 8000FE 01FE02 FF00FE 0100FE; do [ "$(count "$(at editor)" 0 240 320 80 $c)" = 0 ] || fail "colour $c on the panel"; done
     save_and_quit
     diff "$work/hud/basecode.txt" "$work/hud/code.txt" >&2 || fail "code.txt is not basecode.txt"
     only hud

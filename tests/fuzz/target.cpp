@@ -1,5 +1,6 @@
-// target.cpp - the libFuzzer entry of either fuzz target (see targets.h for
-// their invariants): FUZZ_EVENTS builds the editor's events, else the import.
+// target.cpp - the libFuzzer entry of each fuzz target (see targets.h for
+// their invariants): FUZZ_EVENTS builds the editor's events, FUZZ_PICTURE the
+// background picture, else the import.
 // A broken invariant aborts with its reason.
 #include "targets.h"
 
@@ -10,6 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::editor_session session; // started once (headless); every input begins from its first pass
     if (!session.ok && !session.open()) std::abort();
     std::string broken = fuzz::events_one(session, {reinterpret_cast<const char*>(data), size});
+#elif defined(FUZZ_PICTURE)
+    std::string broken = fuzz::picture_one({reinterpret_cast<const char*>(data), size});
 #else
     std::string broken = fuzz::import_one({reinterpret_cast<const char*>(data), size});
 #endif

@@ -1,8 +1,12 @@
-// targets.h - the two fuzz targets' bodies, shared by target.cpp, corpus_test
+// targets.h - the three fuzz targets' bodies (the base code import, the
+// editor's events, a background picture), shared by target.cpp, corpus_test
 // and long_run: raw bytes in, "" out when every invariant held, else the first
 // one broken; sanitizers catch the rest.
 #pragma once
 
+#include "draw/picture_fit.h"
+#include "draw/picture_input.h"
+#include "draw/text.h"
 #include "model/export.h"
 #include "editor/panel.h"
 #include "editor/screen.h"
@@ -49,6 +53,39 @@ inline std::string import_one(std::string_view bytes) {
     if (len >= sizeof text || text[len] != '\0') return describe("the export overran its buffer", long(len));
     if (changes(imported(std::string(text, len))) != changes(m))
         return "export and import again: the values differ";
+    return "";
+}
+
+// A background picture: the bytes read as each kind (a BMP, a PNG, a JPEG) and
+// what is read fitted over a 320x240 picture. Whatever the bytes, a refusal
+// has a reason the start-up screens can draw; a picture read is within the
+// size limit, opaque, and fits.
+inline std::string picture_one(std::string_view bytes) {
+    for (picture_kind kind : {picture_bmp, picture_png, picture_jpeg}) {
+        SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+        picture_problem why;
+        SDL_Surface* p = read_picture(rw, kind, why);
+        SDL_RWclose(rw);
+        if (!p) {
+            if (why.reason.empty() || why.reason.size() > 38)
+                return describe("a reason empty or too long", kind);
+            for (char c : why.reason)
+                if (!has_glyph(c)) return "a reason the start-up font cannot draw: " + why.reason;
+            continue;
+        }
+        std::string broken;
+        if (p->w < 1 || p->h < 1 || p->w > picture_side_limit || p->h > picture_side_limit)
+            broken = describe("a picture of a size refused", p->w, p->h);
+        else if (p->format->Amask != 0 || (p->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)))
+            broken = "a picture not opaque";
+        SDL_Surface* under = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        SDL_Surface* shown = broken.empty() ? fit_picture(p, under, 320, 240) : nullptr;
+        if (broken.empty() && (!shown || shown->w != 320 || shown->h != 240))
+            broken = "no 320x240 picture fitted";
+        for (SDL_Surface* s : {p, under, shown})
+            if (s) SDL_FreeSurface(s);
+        if (!broken.empty()) return broken;
+    }
     return "";
 }
 

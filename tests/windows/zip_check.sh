@@ -2,7 +2,8 @@
 # zip_check.sh ZIP VERSION - the Windows zip as a user gets it: one folder with
 # hudwright.exe, README.txt and LICENSE.txt, nothing else; the program is a
 # windowed 64-bit one that imports only DLLs every Windows has; the two texts
-# have Windows line ends, the README names the version and the licence SDL's.
+# have Windows line ends, the README names the version and the licence SDL's
+# and stb_image's.
 set -eu
 zip=$1 version=$2
 name=$(basename "$zip" .zip)
@@ -26,4 +27,5 @@ for t in README.txt LICENSE.txt; do
 done
 grep -q "^Hudwright $version for Windows" "$dir/$name/README.txt" || fail "README.txt does not name version $version"
 grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$dir/$name/LICENSE.txt" || fail "LICENSE.txt lacks SDL's LGPL"
+grep -q "ALTERNATIVE A - MIT License" "$dir/$name/LICENSE.txt" || fail "LICENSE.txt lacks stb_image's licence"
 echo "PASS: $name.zip"
