@@ -39,6 +39,18 @@ field_string value_text(const layout& m, value_field f) {
     }
 }
 
+// Whether the selected element has the value a field shows: x and y always,
+// a scale or colour only with a slot of its own.
+bool field_exists(const layout& m, value_field f) {
+    switch (f) {
+    case field_x:
+    case field_y: return true;
+    case field_scale: return scale_slot_of(m.selected) != no_scale;
+    case field_color: return color_slot_of(m.selected) != no_color;
+    default: return false;
+    }
+}
+
 // The character a key stores in an entry, or 0 for a key that stores nothing.
 char hex_key(SDLKey k) {
     if (k >= SDLK_0 && k <= SDLK_9) return static_cast<char>('0' + (k - SDLK_0));
@@ -84,9 +96,14 @@ unsigned field_length(value_field f) {
     return f == field_color ? 6u : 4u;
 }
 
+int caret_place(const editor& ed, value_field f) {
+    return f != field_none && f == ed.editing ? ed.entry_len : -1;
+}
+
 // The entry buffer keeps its bytes from the last entry; only the count restarts.
 void start_entry(editor& ed, value_field f) {
     end_entry(ed);
+    if (!field_exists(ed.model, f)) return;
     ed.editing   = f;
     ed.entry_len = 0;
 }

@@ -6,7 +6,7 @@
 // four hex digits of their 16-bit pattern (-1 shows as FFFF), the scale as
 // four digits of its low 16 bits, the colour as RRGGBB. A field the element
 // does not have (its scale or colour) is empty. Only while an entry is typed
-// does the field show the entry instead.
+// does the field show the entry instead, and a caret after it.
 //
 // An entry: a press on a field starts it with an empty text; each key takes
 // the next place - a hex digit is stored, Backspace takes one back, any other
@@ -30,8 +30,12 @@ struct field_string {
 field_string field_text(const editor& ed, value_field f);
 // Characters an entry takes to complete: RRGGBB or four hex digits.
 unsigned field_length(value_field f);
+// Where the caret stands in field f: after this many places (the places a key
+// that stores nothing took included), or -1 when f is not being typed into.
+int caret_place(const editor& ed, value_field f);
 
-// A press on a value field: its entry starts (any other one ends).
+// A press on a value field: its entry starts (any other one ends); on a field
+// the selected element does not have, none does.
 void start_entry(editor& ed, value_field f);
 // A key during an entry (Escape and modifier keys are not given to it).
 void entry_key(editor& ed, SDLKey k);

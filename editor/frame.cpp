@@ -1,7 +1,8 @@
 // frame.cpp - one editor frame, in a fixed order: the panel under the
-// background (value fields and their texts, the X and Y signs, the selector),
-// the background, the colour bar and the Scale signs, the elements in drawing
-// order, the save button, the note after a save; then the flip.
+// background (value fields, their texts and an entry's caret, the X and Y
+// signs, the selector), the background, the colour bar and the Scale signs,
+// the elements in drawing order, the save button, the note after a save; then
+// the flip.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
 // from its stream, changed, drawn and freed within the frame (a picture drawn
@@ -118,11 +119,17 @@ void draw_panel(editor& ed, panel_layer layer) {
         switch (row.drawing) {
         case draw_picture: blit_opaque(kept_picture(ed.pictures, row.picture), s, row.at.x, row.at.y); break;
         case draw_sign: text(ed, row.at.x, row.at.y, row.sign, font_labels); break;
-        case draw_field:
+        case draw_field: {
+            const auto field = static_cast<value_field>(row.argument);
             fill(s, row.at, 255, 255, 255);
-            text(ed, row.at.x, row.at.y, field_text(ed, static_cast<value_field>(row.argument)).s,
-                 font_digits);
+            text(ed, row.at.x, row.at.y, field_text(ed, field).s, font_digits);
+            if (const int n = caret_place(ed, field); n >= 0)
+                fill(s,
+                     SDL_Rect{static_cast<Sint16>(row.at.x + n * glyph_width + caret_bar.x),
+                              static_cast<Sint16>(row.at.y + caret_bar.y), caret_bar.w, caret_bar.h},
+                     caret_color.r, caret_color.g, caret_color.b);
             break;
+        }
         }
     }
     for (const panel_label& label : panel_labels)

@@ -1,16 +1,20 @@
 // input.cpp - the editor's event drain: keys with the typed hexadecimal entry,
-// the arrow keys and undo, dragging, the three-stage press (save button,
-// panel controls, selector and element pick), release, quit and resize.
+// the key table's keys (arrows, undo, the selection, save, zoom), dragging,
+// the three-stage press (save button, panel controls, selector and element
+// pick), release, quit and resize.
 //
-// Every hit box comes from the panel table. Every press acts at once, however soon it is released: a +/-
-// button takes its first step, the colour bar picks, a new selection shows all four values. Nothing here
-// draws, and the repeats of a held button are the update's.
+// Every hit box comes from the panel table, every key from the key table.
+// Every press acts at once, however soon it is released: a +/- button takes
+// its first step, the colour bar picks, a new selection shows all four
+// values. Nothing here draws, and the repeats of a held button are the
+// update's.
 #include "editor/input.h"
 #include "editor/state.h"
 
 #include "draw/rect.h"
 #include "editor/color_bar.h"
 #include "editor/fields.h"
+#include "editor/keys.h"
 #include "editor/panel.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
@@ -40,24 +44,32 @@ bool modifier_key(SDLKey k) {
     }
 }
 
-// The way an arrow key moves the selected element on screen.
-nudge_direction arrow_direction(SDLKey k) {
-    switch (k) {
-    case SDLK_LEFT: return nudge_left;
-    case SDLK_RIGHT: return nudge_right;
-    case SDLK_UP: return nudge_up;
-    case SDLK_DOWN: return nudge_down;
-    default: return nudge_none;
-    }
+// The previous (-1) or next (+1) element; after the last comes the first.
+void select_element(editor& ed, int step) {
+    const int n       = ed.model.selected + step;
+    ed.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
 }
-
-constexpr int shift_arrow_pixels = 8;
 
 // ---- event handlers ----------------------------------------------------------
 
-// Outside an entry: the arrows move the selected element (with Shift by
-// eight pixels), Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo. During one,
-// every key keeps its meaning for the entry (Ctrl+Z is a z there).
+// What a key of the key table does.
+void act_on_key(editor& ed, const key_row& row) {
+    switch (row.action) {
+    case key_nudge:
+        nudge_selected(ed, static_cast<nudge_direction>(row.argument), row.pixels);
+        ed.arrow_run = true;
+        break;
+    case key_undo: undo_change(ed); break;
+    case key_redo: redo_change(ed); break;
+    case key_select: select_element(ed, row.argument); break;
+    case key_save: save_layout(ed); break;
+    case key_zoom: zoom_step(ed, row.argument); break;
+    }
+}
+
+// Outside an entry a key does what its row in the key table says; any other
+// key than an arrow ends a run of arrow keys. During one, every key keeps its
+// meaning for the entry (Ctrl+Z is a z there).
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
     if (k == SDLK_ESCAPE) ed.running = false;
@@ -66,17 +78,9 @@ void on_key(editor& ed, const SDL_keysym& key) {
         entry_key(ed, k);
         return;
     }
-    const bool shift = key.mod & KMOD_SHIFT, ctrl = key.mod & KMOD_CTRL;
-    if (nudge_direction d = arrow_direction(k); d != nudge_none) {
-        nudge_selected(ed, d, shift ? shift_arrow_pixels : 1);
-        ed.arrow_run = true;
-        return;
-    }
-    end_arrow_run(ed);
-    if (ctrl && k == SDLK_z && !shift)
-        undo_change(ed);
-    else if (ctrl && (k == SDLK_y || k == SDLK_z))
-        redo_change(ed);
+    const key_row* row = key_for(k, key.mod);
+    if (!row || row->action != key_nudge) end_arrow_run(ed);
+    if (row) act_on_key(ed, *row);
 }
 
 void on_motion(editor& ed, int px, int py) {
@@ -117,11 +121,7 @@ void act(editor& ed, const panel_row& row) {
         nudge_selected(ed, ed.nudge, 1);
         break;
     case press_edit: start_entry(ed, static_cast<value_field>(row.argument)); break;
-    case press_select: {
-        const int n       = ed.model.selected + row.argument;
-        ed.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
-        break;
-    }
+    case press_select: select_element(ed, row.argument); break;
     }
 }
 
@@ -158,16 +158,18 @@ void pick_element(editor& ed, int px, int py) {
     }
 }
 
+// Every press ends an entry without taking it (a press on a field starts
+// one there).
 void on_press(editor& ed, int px, int py) {
     end_arrow_run(ed);
+    end_entry(ed);
     if (ed.note == note_failed) ed.note = note_none; // shown until the next press
     // 1. the save button; the press goes on to the panel all the same
     if (const panel_row* row = hit(stage_save, px, py)) act(ed, *row);
-    // 2. the panel's controls; a press on none of them ends every edit
+    // 2. the panel's controls; a press on none of them lets go of the held ones
     if (const panel_row* row = hit(stage_panel, px, py)) {
         act(ed, *row);
     } else {
-        end_entry(ed);
         ed.scale_held    = scale_none;
         ed.picking_color = false;
     }
@@ -195,9 +197,7 @@ void poll_editor_events(editor& ed) {
     while (SDL_PollEvent(&ev)) {
         event_to_editor(ed, ev);
         switch (ev.type) {
-        case SDL_KEYDOWN:
-            if (!screen_key(ed, ev.key.keysym)) on_key(ed, ev.key.keysym); // Ctrl+= and Ctrl+-: the zoom
-            break;
+        case SDL_KEYDOWN: on_key(ed, ev.key.keysym); break;
         case SDL_MOUSEMOTION:
             ed.pointer_x = ev.motion.x;
             on_motion(ed, ev.motion.x, ev.motion.y);

@@ -81,9 +81,9 @@ inline constexpr panel_row panel_table[] = {
 {ctl_y_plus,         "y_plus",         {258, 272, 8, 17},    stage_panel,     press_nudge,      nudge_up,     draw_sign,    layer_under_background, {258, 272, 0, 0},   pic_none,         "+"},
 {ctl_color_field,    "color_field",    {200, 248, 43, 17},   stage_panel,     press_edit,       field_color,  draw_field,   layer_under_background, {200, 248, 42, 16}, pic_none,         nullptr},
 {ctl_scale_field,    "scale_field",    { 78, 272, 29, 17},   stage_panel,     press_edit,       field_scale,  draw_field,   layer_under_background, { 78, 272, 28, 16}, pic_none,         nullptr},
-// the X and Y value boxes start six pixels inside their white fields
-{ctl_x_field,        "x_field",        {179, 272, 22, 17},   stage_panel,     press_edit,       field_x,      draw_field,   layer_under_background, {173, 272, 28, 16}, pic_none,         nullptr},
-{ctl_y_field,        "y_field",        {279, 272, 22, 17},   stage_panel,     press_edit,       field_y,      draw_field,   layer_under_background, {273, 272, 28, 16}, pic_none,         nullptr},
+// the X and Y value boxes end on their white fields' last column
+{ctl_x_field,        "x_field",        {173, 272, 28, 17},   stage_panel,     press_edit,       field_x,      draw_field,   layer_under_background, {173, 272, 28, 16}, pic_none,         nullptr},
+{ctl_y_field,        "y_field",        {273, 272, 28, 17},   stage_panel,     press_edit,       field_y,      draw_field,   layer_under_background, {273, 272, 28, 16}, pic_none,         nullptr},
 {ctl_selector_minus, "selector_minus", {  8, 296, 8, 17},    stage_selector,  press_select,     -1,           draw_sign,    layer_under_background, {  8, 296, 0, 0},   pic_none,         "-"},
 // one cell after the 15-character name
 {ctl_selector_plus,  "selector_plus",  {134, 296, 8, 17},    stage_selector,  press_select,     +1,           draw_sign,    layer_under_background, {134, 296, 0, 0},   pic_none,         "+"},
@@ -110,6 +110,13 @@ inline constexpr panel_label panel_labels[] = {
 constexpr SDL_Rect panel_area = {0, 240, 320, 80}; // filled black under everything
 constexpr int selector_row_y  = 296;               // presses from here down never pick
 constexpr int drag_limit_y    = 240;               // motion below the preview does not drag
+
+// The caret in the field being typed into: a bar in the digits' darkest
+// colour in the glyph cell after the places taken, from the cell's corner:
+// one column in (clear of the glyph before it and of the field's edge), from
+// just above a digit to just below it.
+constexpr SDL_Rect caret_bar    = {1, 2, 2, 12};
+constexpr SDL_Color caret_color = {16, 20, 28, 0};
 
 // The note after a save, in the selector row between "+" and the save
 // button, over anything moved into the panel: "SAVED" in font 1 for

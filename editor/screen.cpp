@@ -121,11 +121,18 @@ int fitting_zoom(int w, int h) {
     return zoom;
 }
 
+int largest_zoom(int w, int h) {
+    if (w <= 0 || h <= 0) return zoom_max;
+    int zoom = zoom_max;
+    while (zoom > zoom_min && (side(zoom) + window_margin > h || side(zoom) + window_margin > w)) zoom--;
+    return std::max(zoom, fitting_zoom(w, h));
+}
+
 bool open_window(editor& ed, int zoom) {
-    if (zoom == zoom_fit) {
-        const SDL_VideoInfo* screen = SDL_GetVideoInfo(); // the desktop's size, before the first window
-        zoom                        = screen ? fitting_zoom(screen->current_w, screen->current_h) : zoom_min;
-    }
+    const SDL_VideoInfo* screen = SDL_GetVideoInfo(); // the desktop's size, before the first window
+    ed.desktop_w                = screen ? screen->current_w : 0;
+    ed.desktop_h                = screen ? screen->current_h : 0;
+    if (zoom == zoom_fit) zoom = fitting_zoom(ed.desktop_w, ed.desktop_h);
     zoom                = clamp_zoom(zoom);
     SDL_Surface* window = window_mode(zoom);
     if (!window) return false;
@@ -175,19 +182,10 @@ void close_window(editor& ed) {
     ed.window = nullptr;
 }
 
-bool screen_key(editor& ed, const SDL_keysym& key) {
-    if (!(key.mod & KMOD_CTRL) || ed.editing != field_none) return false;
-    int step = 0;
-    switch (key.sym) {
-    case SDLK_EQUALS:
-    case SDLK_PLUS:
-    case SDLK_KP_PLUS: step = 1; break;
-    case SDLK_MINUS:
-    case SDLK_KP_MINUS: step = -1; break;
-    default: return false;
-    }
-    set_zoom(ed, current_zoom(ed) + step);
-    return true;
+void zoom_step(editor& ed, int step) {
+    const int zoom = current_zoom(ed) + step;
+    if (step > 0 && zoom > largest_zoom(ed.desktop_w, ed.desktop_h)) return; // it would not fit
+    set_zoom(ed, zoom);
 }
 
 void show_screen(editor& ed) {

@@ -22,13 +22,22 @@ constexpr int screen_side = 320; // the editor's screen, in its own pixels
 constexpr int zoom_min = 1, zoom_max = 4;
 constexpr int zoom_fit = 0; // open_window: the largest zoom that fits the screen
 
-// The largest zoom (1 to 4) whose window fits in three quarters of a screen
-// of w x h pixels, and in its width; 1 when even that does not fit or the size is unknown (0).
+// The zoom the window opens at without --zoom: the largest (1 to 4) whose
+// window fits in three quarters of a screen of w x h pixels, and in its
+// width; 1 when even that does not fit or the size is unknown (0).
 int fitting_zoom(int w, int h);
+// The largest zoom the zoom keys go up to: the largest (1 to 4) whose window
+// fits on a screen of w x h pixels with window_margin pixels to spare across
+// and down, for the window's title bar and borders and a desktop's panels (a
+// task bar) - and never less than fitting_zoom. zoom_max when the size is
+// unknown (0).
+constexpr int window_margin = 96;
+int largest_zoom(int w, int h);
 
 // Opens the window at zoom 1 to 4, or at zoom_fit: fitting_zoom of the screen
-// as SDL reports it before the first window. Sets ed.screen, ed.window and
-// ed.zoom. False when SDL refuses the window (SDL_GetError says why).
+// as SDL reports it before the first window (kept in ed.desktop_w and
+// desktop_h: SDL reports the window's size after). Sets ed.screen, ed.window
+// and ed.zoom. False when SDL refuses the window (SDL_GetError says why).
 bool open_window(editor& ed, int zoom);
 // The window at another zoom (kept within 1 to 4); the picture drawn so far is
 // kept. When SDL refuses the new size the old one is asked for again; false then.
@@ -36,9 +45,10 @@ bool set_zoom(editor& ed, int zoom);
 // Frees what open_window and set_zoom made beside SDL's own surface.
 void close_window(editor& ed);
 
-// Ctrl+= (or Ctrl++) and Ctrl+- : one zoom step up or down. Not while a value
-// is being typed, where every key keeps its meaning. True when it took the key.
-bool screen_key(editor& ed, const SDL_keysym& key);
+// Ctrl+= (or Ctrl++) and Ctrl+- (editor/keys.h): one zoom step up (step +1)
+// or down (-1), between 1 and 4. A step up stops at largest_zoom of the
+// screen read when the window opened: the window never grows past the screen.
+void zoom_step(editor& ed, int step);
 
 // Shows what was drawn on ed.screen (after a frame or a start-up screen).
 // Zoomed, a picture the window shows already is not sent again.

@@ -4,9 +4,12 @@
 // makes it the background behind the preview: editor/background.cpp, which
 // also says on a note screen why a picture is not used).
 //
-// A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
-// (Yes) and N (No). Escape or closing the window on any screen clears running
-// and leaves at once; every later screen then is skipped. Each screen redraws whole every
+// Enter or Space ends the count-down at once (a click does not); the other
+// events of that frame are dropped with it, so that Enter pressed twice in
+// quick succession does not answer the first prompt too. A prompt is answered
+// by a click on "Yes" or "No", or by the keys Y or Enter (Yes) and N (No).
+// Escape or closing the window on any screen clears running and leaves at
+// once; every later screen then is skipped. Each screen redraws whole every
 // frame and pauses screen_delay_ms after its flip. A basecode.txt that does
 // not open skips its prompt.
 #include "editor/startup.h"
@@ -29,6 +32,13 @@ bool quits(const SDL_Event& e) {
     return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
 }
 
+// Enter (the keypad's too) or Space: the count-down ends at once.
+bool goes_on(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return false;
+    const SDLKey k = e.key.keysym.sym;
+    return k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE;
+}
+
 void clear_window(editor& ed) {
     SDL_Rect window = {0, 0, 320, 320};
     SDL_FillRect(ed.screen, &window, 0);
@@ -47,9 +57,12 @@ void flip_and_pause(editor& ed, bool pause) {
 
 bool countdown_frame(editor& ed, countdown& c) {
     SDL_Event e;
-    while (SDL_PollEvent(&e))
-        if (quits(e)) ed.running = false; // clicks and the rest are dropped
-    if (!ed.running) return false;
+    bool skipped = false;
+    while (SDL_PollEvent(&e)) { // clicks and the other keys are dropped
+        if (quits(e)) ed.running = false;
+        skipped = skipped || goes_on(e);
+    }
+    if (!ed.running || skipped) return false;
 
     clear_window(ed);
     if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {

@@ -13,14 +13,15 @@ constexpr SDL_Rect yes_box = {30, 80, 21, 16};
 constexpr SDL_Rect no_box  = {80, 80, 14, 16};
 
 // The count-down: "Continuing in 4..." down to 1, ten frames a number (the
-// first number eleven).
+// first number eleven); Enter or Space ends it at once.
 struct countdown {
     int seconds = 4; // the number shown
     int frame   = 0; // frames shown so far
 };
-// Frames until it reaches 0 or running is cleared; the frames shown.
+// Frames until it reaches 0, Enter or Space is pressed or running is
+// cleared; the frames shown.
 int countdown_screen(editor& ed);
-// One frame of it; false when the screen is over.
+// One frame of it; false when the screen is over (then without a frame).
 bool countdown_frame(editor& ed, countdown& c);
 
 // Shows question until "Yes", "No" or a quit (running cleared).

@@ -88,6 +88,9 @@ struct editor {
     int zoom;
     SDL_Surface* window;
     SDL_Surface* shown;
+    // The screen's size as SDL reported it before the window opened (0: not
+    // known), which the zoom keys keep the window within.
+    int desktop_w, desktop_h;
 };
 
 // The state the editor loop starts from: element 0 selected, no field being

@@ -1,9 +1,9 @@
 // run.cpp - SDL_main and the run sequence: start-up in its fixed order, the
 // start-up screens, the editor loop and teardown.
 //
-// code.txt is written only by the save button; on the way out, changes not
-// saved go to code.unsaved.txt (editor/unsaved.h). Every quit path goes
-// through teardown.
+// code.txt is written only by a save (the save button, Ctrl+S); on the way
+// out, changes not saved go to code.unsaved.txt (editor/unsaved.h). Every
+// quit path goes through teardown.
 #include "program/run.h"
 #include "editor/state.h"
 

@@ -48,10 +48,11 @@ SDL_Surface* box_shrunk(SDL_Surface* picture, int w, int h) {
 }
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
-// panel's texts whole, the background (and `over` on it, cut at the
-// preview's edges), the elements in the order buttons, icons, numbers,
-// status items, each blitted with its own pos as SDL's destination. The
-// fields show ed's values (after the update: what a save would write).
+// panel's texts whole (with a caret in a field being typed into), the
+// background (and `over` on it, cut at the preview's edges), the elements in
+// the order buttons, icons, numbers, status items, each blitted with its own
+// pos as SDL's destination. The fields show ed's values (after the update:
+// what a save would write).
 void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background, SDL_Surface* over) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
@@ -68,6 +69,9 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
         text(row[c].at, field_text(ed, value_field(row[c].argument)).s, font_digits);
+        // the caret, 2 x 12 from a column into the cell after the places typed and two rows down
+        if (ed.editing == row[c].argument)
+            box({Sint16(row[c].at.x + 7 * ed.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -144,6 +148,13 @@ struct frame : editor_test {
 TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     passes(1);
     same_frame("home");
+    for (const char* typing : {"click:y_field", "click:color_field 1 g a b c", "click:x_field 1 2"}) {
+        push_script(typing);
+        drain();
+        same_frame(typing);
+    }
+    push_script("click@150,300"); // the entry ends
+    drain();
     layout& m = ed.model;
     for (int k = 0; k < color_count; k++)
         m.colors[k].value = {Uint8(37 * k + 3), Uint8(255 - 29 * k), Uint8(91 * k), 0};

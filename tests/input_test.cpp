@@ -1,7 +1,7 @@
 // input_test.cpp - the editor's event handling driven through SDL's queue:
 // picking and dragging, every control pressed and released at once, the +/-
 // buttons paced by a stopped clock and their scale limits, typed entry with
-// modifier keys, the arrow keys, the selector; the colour bar.
+// modifier keys, the arrow keys, Tab and Ctrl+S, the selector; the colour bar.
 #include "model/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
@@ -213,11 +213,11 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     }
 }
 
-TEST_F(
-    input,
-    typed_values_complete_at_the_fields_length_modifier_keys_take_no_place_and_arrows_move_outside_an_entry) {
+TEST_F(input,
+       typed_values_complete_at_the_fields_length_any_press_ends_them_and_arrows_move_outside_an_entry) {
     // A press on another value field ends the running edit and starts afresh; a first key that stores
-    // nothing then leaves the buffer's first byte as the last entry left it.
+    // nothing then leaves the buffer's first byte as the last entry left it. While an entry runs its
+    // field has the caret, after the places taken.
     // clang-format off
     const struct { element_id selected; const char* script; value_field field; const char* shown; std::vector<std::string> changed; } rows[] = {
 // selected       script                                                          a field and its text at the end, the changes
@@ -225,16 +225,27 @@ TEST_F(
 {el_a_button,   "click:x_field 1 LShift 2 3 4",                                   field_x,     "1234", {"A Button x=4660"}},  // Shift takes no place
 {el_a_button,   "click:scale_field LShift f LShift e 9 0",                        field_scale, "FE90", {"A Button scale=65168"}},
 {el_a_button,   "click:x_field CapsLock 1 NumLock 2 LCtrl AltGr Super 3 LShift 4", field_x,    "1234", {"A Button x=4660"}},  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
-{el_a_button,   "click:x_field Ctrl+1 Ctrl+z Ctrl+= 2",                           field_x,     "0001", {"A Button x=1"}},     // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there; a letter past f cuts the text
+{el_a_button,   "click:x_field Ctrl+1 Ctrl+z Ctrl+= Tab",                         field_x,     "0001", {"A Button x=1"}},     // Ctrl+Z (undo), Ctrl+= (zoom), Tab: a z, a =, a tab there; a key past f cuts the text
+{el_a_button,   "click:x_field 1 Ctrl+s Shift+Tab 2",                             field_x,     "0001", {"A Button x=1"}},     // Ctrl+S (save), Shift+Tab likewise
 {el_a_button,   "click:x_field KP1 KP2 KP0 KP9 5 Backspace",                      field_x,     "1209", {"A Button x=4617"}},  // keys after completion: nothing
-{el_rupee_icon, "click:scale_field 1 2 3 4",                                      field_scale, "",     {}},                   // no scale of its own
-{el_c_down_icon, "click:color_field 1 2 3 4 5 6",                                 field_color, "",     {}},                   // no colour
+// a field the element does not have starts no entry: the keys act as keys
+{el_rupee_icon, "click:scale_field Right 1 2 3",                                  field_scale, "",     {"Rupee Icon x=27"}},
+{el_c_down_icon, "click:color_field Up 1 2 3 4 5",                                field_color, "",     {"C-Down Icon y=33"}},
 {el_a_button,   "click:color_field 1 2 3 4 5 click:x_field a b c d",              field_x,     "ABCD", {"A Button x=-21555"}},
 {el_a_button,   "click:x_field a b c d click:y_field LShift 0 a 0 0",             field_y,     "0A00", {"A Button x=-21555", "A Button y=2560"}},
 {el_a_button,   "click:scale_field click@150,300 1 2 3 4",                        field_scale, "FE84", {}},                   // a press elsewhere ends it: the value again
 {el_a_button,   "click:x_field 1 2 click:y_field 3",                              field_x,     "00BA", {}},                   // so does a press on another field
+// and a press on a - or + or the colour bar, which acts: the value again, and the keys act as keys
+{el_a_button,   "click:x_field 0 0 click:x_plus Right Right",                     field_x,     "00BD", {"A Button x=189"}},
+{el_a_button,   "click:y_field 1 click:y_minus Up Up",                            field_y,     "0008", {"A Button y=8"}},
+{el_a_button,   "click:scale_field 1 click:scale_plus 2",                         field_scale, "FE85", {"A Button scale=65157"}},
+{el_a_button,   "click:color_field 1 click@8,250 Left",                           field_color, "FF0000", {"A Button x=185", "A Button colour=FF0000"}},
 {el_a_button,   "click:x_field f f f f",                                          field_x,     "FFFF", {"A Button x=-1"}},    // the key f as a digit
 {el_a_button,   "click:y_field 0 f 0 f",                                          field_y,     "0F0F", {"A Button y=3855"}},
+// the X and Y fields answer on all they draw, from its first column; left of it nothing starts
+{el_a_button,   "click@173,272 0 0 b b",                                          field_x,     "00BB", {"A Button x=187"}},
+{el_a_button,   "click@273,288 0 0 1 0",                                          field_y,     "0010", {"A Button y=16"}},
+{el_a_button,   "click@172,280 1 Right",                                          field_x,     "00BB", {"A Button x=187"}},
 // arrows: a pixel, with Shift eight; in an entry they take a place
 {el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_x,     "00D2", {"Map x=210", "Map y=157"}},
 {el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_y,     "009D", {"Map x=210", "Map y=157"}},
@@ -247,6 +258,39 @@ TEST_F(
         script(r.script);
         EXPECT_EQ(field(r.field), r.shown);
         EXPECT_EQ(changes(ed.model), r.changed);
+    }
+    // the caret during an entry: after the places taken, a key that stores nothing included
+    script("click:color_field 1 g");
+    EXPECT_TRUE(field(field_color) == "1" && caret_place(ed, field_color) == 2 &&
+                caret_place(ed, field_x) == -1);
+    script("Backspace Backspace");
+    EXPECT_EQ(caret_place(ed, field_color), 0);
+}
+
+// Outside an entry Tab and Shift+Tab select as the selector does, Ctrl+S saves as the save button
+// does.
+TEST_F(input, tab_selects_the_next_or_previous_element_and_ctrl_s_saves_outside_an_entry) {
+    // clang-format off
+    const struct { const char* script; element_id selected; std::vector<std::string> changed; const char* saved; } rows[] = {
+        {"Tab",                               el_b_button,       {},                 nullptr},
+        {"Tab Tab Shift+Tab",                 el_b_button,       {},                 nullptr},
+        {"Shift+Tab",                         el_c_right_number, {},                 nullptr}, // round past the first
+        {"Shift+Tab Tab",                     el_a_button,       {},                 nullptr},
+        {"Ctrl+Tab RShift+Tab",               el_c_right_number, {},                 nullptr}, // Ctrl+Tab: nothing
+        {"Right Ctrl+s Right",                el_a_button,       {"A Button x=188"}, "812114C6 00BB\n"},
+        {"click:x_field 1 Ctrl+s Tab 2",      el_a_button,       {"A Button x=1"},   nullptr}, // in an entry: places
+        {"Right Tab Left",                    el_b_button,       {"A Button x=187", "B Button x=159"}, nullptr},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.script);
+        restart();
+        std::remove("code.txt");
+        script(r.script);
+        EXPECT_EQ(ed.model.selected, r.selected);
+        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(std::filesystem::exists("code.txt") ? read_file("code.txt") : "-", r.saved ? r.saved : "-");
+        EXPECT_EQ(ed.note, r.saved ? note_saved : note_none);
     }
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 using startup_test = editor_test;
 
-TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
+TEST_F(
+    startup_test,
+    the_countdown_drops_clicks_enter_or_space_end_it_and_each_file_asks_once_and_each_answer_does_its_part) {
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 30, 24, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
@@ -26,18 +28,22 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
     const struct {
         std::string basecode, bg;        // "": no such file
         std::string before, after;       // events queued before and after the count-down (which drops clicks)
+        int frames;                      // the count-down's: 41, or none when a key ended it
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
-        {base, "", "", yes + right_of_no, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},    // "Yes" imports
-        {base, "", yes, no + right_of_yes + below_yes, 1, 2, 0, {}},                   // "No" keeps the built-in layout
-        {base, bmp, "", yes + "quit " + yes, 0, 0, 0, {}},                   // a quit skips the import and the second prompt
-        {base, bmp, "Escape", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", yes, 1, 0, 1, {}},                       // "Yes" makes the picture the background
-        {base, "", "", "y", 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "Enter", 1, 0, 1, {}}, {"", bmp, "", "KPEnter", 1, 0, 1, {}},
-        {base, "", "", "n", 1, 2, 0, {}},                      // N is "No"
-        {base, "", "", "a quit", 0, 0, 0, {}}};                    // other keys answer nothing
+        {base, "", "", yes + right_of_no, 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},    // "Yes" imports
+        {base, "", yes, no + right_of_yes + below_yes, 41, 1, 2, 0, {}},                   // "No" keeps the built-in layout
+        {base, bmp, "", yes + "quit " + yes, 41, 0, 0, 0, {}},                   // a quit skips the import and the second prompt
+        {base, bmp, "Escape", "", 0, 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
+        {"", bmp, "", yes, 41, 1, 0, 1, {}},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "Enter", 41, 1, 0, 1, {}}, {"", bmp, "", "KPEnter", 41, 1, 0, 1, {}},
+        {base, "", "", "n", 41, 1, 2, 0, {}},                      // N is "No"
+        {base, "", "", "a quit", 41, 0, 0, 0, {}},                    // other keys answer nothing
+        // Enter, the keypad's Enter or Space end the count-down at once; what came with them is dropped
+        {base, "", "a Enter y", "n", 0, 1, 2, 0, {}}, {base, "", "KPEnter", "n", 0, 1, 2, 0, {}},
+        {"", bmp, "Space Enter", yes, 0, 1, 0, 1, {}}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -58,8 +64,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
-        // the count-down's frames, or none after Escape
-        EXPECT_EQ(frames, r.before == "Escape" ? 0 : 41);
+        EXPECT_EQ(frames, r.frames);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background != built_in, r.bg_choice == answer_yes);
     }

@@ -37,18 +37,24 @@ struct zoomed : editor_test {
 TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_and_it_is_sent_after_a_change) {
     passes(2);
     SDL_Surface* picture = copy_of(ed.screen);
-    // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4; the
-    // picture goes with the screen before any frame, and every zoom draws the
-    // same 320x320 pixels
+    // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4, and up only as far as the
+    // window fits on the screen (0 x 0: a size SDL did not say); the picture goes with the screen
+    // before any frame, and every zoom draws the same 320x320 pixels
     // clang-format off
-    const struct { SDLKey key; int mod, zoom; } keys[] = {
-        {SDLK_MINUS, KMOD_LCTRL, 1}, {SDLK_EQUALS, KMOD_LCTRL, 2}, {SDLK_KP_MINUS, KMOD_LCTRL, 1},
-        {SDLK_PLUS, KMOD_RCTRL, 2}, {SDLK_KP_PLUS, KMOD_LCTRL, 3}, {SDLK_EQUALS, KMOD_LCTRL, 4},
-        {SDLK_EQUALS, KMOD_LCTRL, 4}, {SDLK_MINUS, KMOD_NONE, 4}, {SDLK_MINUS, KMOD_LSHIFT, 4},
-        {SDLK_MINUS, KMOD_RCTRL, 3}, {SDLK_EQUALS, KMOD_LCTRL, 4}};
+    const struct { SDLKey key; int mod, screen_w, screen_h, zoom; } keys[] = {
+        {SDLK_MINUS, KMOD_LCTRL, 0, 0, 1}, {SDLK_EQUALS, KMOD_LCTRL, 0, 0, 2}, {SDLK_KP_MINUS, KMOD_LCTRL, 0, 0, 1},
+        {SDLK_PLUS, KMOD_RCTRL, 0, 0, 2}, {SDLK_KP_PLUS, KMOD_LCTRL, 0, 0, 3}, {SDLK_EQUALS, KMOD_LCTRL, 0, 0, 4},
+        {SDLK_EQUALS, KMOD_LCTRL, 0, 0, 4}, {SDLK_MINUS, KMOD_NONE, 0, 0, 4}, {SDLK_MINUS, KMOD_LSHIFT, 0, 0, 4},
+        {SDLK_EQUALS, KMOD_LCTRL, 1920, 1080, 4}, // already larger (--zoom 4): it stays
+        {SDLK_MINUS, KMOD_RCTRL, 1920, 1080, 3}, {SDLK_EQUALS, KMOD_LCTRL | KMOD_LSHIFT, 1920, 1080, 3},
+        {SDLK_MINUS, KMOD_LCTRL, 1366, 768, 2}, {SDLK_EQUALS, KMOD_LCTRL, 1366, 768, 2},
+        {SDLK_MINUS, KMOD_LCTRL, 1366, 768, 1}, {SDLK_EQUALS, KMOD_LCTRL, 1366, 768, 2},
+        {SDLK_EQUALS, KMOD_LCTRL, 2560, 1440, 3}, {SDLK_EQUALS, KMOD_LCTRL, 2560, 1440, 4}};
     // clang-format on
-    for (auto [key, mod, zoom] : keys) {
-        SCOPED_TRACE(testing::Message() << key << " " << mod);
+    for (auto [key, mod, screen_w, screen_h, zoom] : keys) {
+        SCOPED_TRACE(testing::Message() << key << " " << mod << " " << screen_w << "x" << screen_h);
+        ed.desktop_w = screen_w;
+        ed.desktop_h = screen_h;
         push_key(key, SDLMod(mod));
         drain();
         ASSERT_EQ(ed.zoom, zoom);
@@ -86,12 +92,18 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     EXPECT_TRUE(shows_in_squares());
 }
 
-TEST(zoom, the_fitting_zoom_is_the_largest_window_within_three_quarters_of_the_height_and_the_width) {
+// The zoom the window opens at, and the largest the zoom keys go to, on a screen of w x h.
+TEST(zoom, the_fitting_zoom_leaves_a_quarter_of_the_height_and_the_keys_go_on_while_96_pixels_are_left) {
     // clang-format off
-    const struct { int w, h, zoom; } cases[] = {{0, 0, 1}, {1366, 768, 1}, {1280, 853, 1}, {1280, 854, 2},
-        {1920, 1080, 2}, {2560, 1440, 3}, {3840, 2160, 4}, {7680, 4320, 4}, {1080, 1920, 3}, {700, 2000, 2}, {319, 4000, 1}};
+    const struct { int w, h, fitting, largest; } cases[] = {{0, 0, 1, 4}, {1280, 720, 1, 1}, {1280, 736, 1, 2},
+        {1366, 768, 1, 2}, {1280, 853, 1, 2}, {1280, 854, 2, 2}, {1280, 1055, 2, 2}, {1920, 1056, 2, 3},
+        {1920, 1080, 2, 3}, {2560, 1440, 3, 4}, {3840, 2160, 4, 4}, {7680, 4320, 4, 4}, {1080, 1920, 3, 3},
+        {1055, 1920, 3, 3}, {700, 2000, 2, 2}, {319, 4000, 1, 1}};
     // clang-format on
-    for (auto c : cases) EXPECT_EQ(fitting_zoom(c.w, c.h), c.zoom) << c.w << "x" << c.h;
+    for (auto c : cases) {
+        EXPECT_EQ(fitting_zoom(c.w, c.h), c.fitting) << c.w << "x" << c.h;
+        EXPECT_EQ(largest_zoom(c.w, c.h), c.largest) << c.w << "x" << c.h;
+    }
 }
 
 // ---- the window's icon ----------------------------------------------------------

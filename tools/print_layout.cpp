@@ -10,8 +10,11 @@
 //
 // for every panel control and the prompts' "Yes" and "No", and for every
 // element ELEMENT_home=(X Y) and ELEMENT_color=RRGGBB (its home colour), and
-// meter_bar=(X Y W H), the Magic Meter's bar from its corner, and
-// save_note=(X Y W H), where the panel says how a save went.
+// meter_bar=(X Y W H), the Magic Meter's bar from its corner,
+// save_note=(X Y W H), where the panel says how a save went, and
+// caret_bar=(X Y W H), caret_color=RRGGBB and glyph_width=N: the caret of an
+// entry, from the corner of the glyph cell after the places typed.
+#include "draw/text.h"
 #include "editor/panel.h"
 #include "editor/startup.h"
 
@@ -69,5 +72,8 @@ int main(int argc, char** argv) {
     std::fprintf(out, "meter_bar=(%d %d %d %d)\n", meter_bar.x, meter_bar.y, meter_bar.w, meter_bar.h);
     std::fprintf(out, "save_note=(%d %d %d %d)\n", save_note_area.x, save_note_area.y, save_note_area.w,
                  save_note_area.h);
+    std::fprintf(out, "caret_bar=(%d %d %d %d)\ncaret_color=%02X%02X%02X\nglyph_width=%d\n", caret_bar.x,
+                 caret_bar.y, caret_bar.w, caret_bar.h, caret_color.r, caret_color.g, caret_color.b,
+                 glyph_width);
     return std::fclose(out) == 0 ? 0 : 1;
 }

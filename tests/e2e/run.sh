@@ -76,15 +76,19 @@ start_x() {
 
 alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
 gone() { ! alive; }
+# no_window_at: when (date +%s%N) the last search began that found no window.
 found_window() {
     alive || fail "hudwright ended before its window opened"
+    local began
+    began=$(date +%s%N)
     wid=$(xdotool search --name '^Hudwright$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ]
+    [ -n "$wid" ] || { no_window_at=$began && return 1; }
 }
 
 # Starts the program in $work, its output in $root/app.log.
 launch() {
     [ -n "$xvfb_pid" ] || start_x
+    no_window_at=$(date +%s%N)
     (cd "$work" && exec env -u SDL_VIDEODRIVER ${video:+SDL_VIDEODRIVER="$video"} SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=0,0 \
         "${sanitizers[@]}" "${runner[@]}" "$hudwright" "${args[@]}") >"$root/app.log" 2>&1 &
     app_pid=$!
@@ -132,7 +136,8 @@ differs() {
 }
 # The screen a shot shows: the editor's X, Y and scale fields are white (within
 # a pixel of their edges); the prompts are black but for "Yes", "No" and the
-# question at y 128 (the base-code one reaches x 224).
+# question at y 128 (the base-code one reaches x 224); the count-down's
+# picture fills the upper 320x240 without a black pixel.
 screen_of() {
     pixels "$1" | awk -v f="${x_field_white[*]} ${y_field_white[*]} ${scale_field_white[*]}" 'function r(x0, y0, w, h) {
         return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
@@ -141,10 +146,11 @@ screen_of() {
         for (i = 1; i < n && c[2] >= 248 && c[3] >= 248 && c[4] >= 248; i += 4) # white, also on a 16-bit display
             white[i] += r(b[i] + 1, b[i + 1] + 1, b[i + 2] - 2, b[i + 3] - 2)
         if ($3 != "#000000") { yes += r(30, 80, 21, 16); no += r(80, 80, 14, 16); long += r(190, 128, 40, 16)
-            stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176) } }
+            stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176) } else black += r(0, 0, 320, 240) }
     END { m = (b[3] - 2) * (b[4] - 2) * 0.4
         if (white[1] >= m && white[5] >= m && white[9] >= m) print "editor"
         else if (yes && no && !stray) print long ? "basecode-prompt" : "bg-prompt"
+        else if (black < 320 * 240 / 100) print "countdown"
         else print "other" }'
 }
 

@@ -105,6 +105,12 @@ tap() { move "$1" "$2" && xdotool mousedown 1 mouseup 1; }
 note_lit() { [ "$(count "$1" "${save_note[@]}" 000000)" != $((save_note[2] * save_note[3])) ]; }
 # NOT SAVED is dark on white: most of its area is white
 note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] * save_note[3] / 2)) ]; }
+# caret_after FIELD N SHOT: the caret stands in FIELD after N typed places, its bar whole
+caret_after() {
+    local -n white="${1}_white"
+    [ "$(count "$3" $((white[0] + glyph_width * $2 + caret_bar[0])) $((white[1] + caret_bar[1])) "${caret_bar[2]}" \
+        "${caret_bar[3]}" "$caret_color")" = $((caret_bar[2] * caret_bar[3])) ]
+}
 
 # The window has the program's icon (icon_given). The untouched window is, pixel
 # for pixel, the same window drawn in-process by the same SDL and, on classic
@@ -112,12 +118,15 @@ note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] *
 # sdl12-compat blends 1 to 4 levels apart, so the picture is drawn on classic).
 # Its save writes an empty code.txt and shows its note; a failed save
 # (code.txt a directory) shows NOT SAVED and says why on standard error (how long
-# each note stays: saving_test). Then taps, each a press and release in one call:
-# X + moves the A Button one pixel, the selector's + shows the B Button's scale
-# at once, Scale + steps its scale once, the colour bar picks 92 px from its left end (09F6FF). Then Scale +
-# held for seconds: the B Button grows faster and faster and stops at the last
-# scale that still draws it (0005), never wrapping past 0000. Escape after the save
-# leaves nothing but code.txt.
+# each note stays: saving_test). A click on the X field's first column starts an
+# entry there: 0 0 typed show a caret after them. Then taps, each a press and
+# release in one call: X + ends the entry unfinished and moves the A Button one
+# pixel (00BB), and the arrow keys are keys again: Right twice (00BD); the
+# selector's + shows the B Button's scale at once, Scale + steps its scale once,
+# the colour bar picks 92 px from its left end (09F6FF); Ctrl+S saves. Then
+# Scale + held for seconds: the B Button grows faster and faster and stops at the
+# last scale that still draws it (0005), never wrapping past 0000. Escape after
+# the save leaves nothing but code.txt.
 scenario_screenshot() {
     home_frame
     launch
@@ -135,31 +144,39 @@ scenario_screenshot() {
     wait_for failed "NOT SAVED" note_failed
     grep -q "hudwright: cannot save code.txt" "$root/app.log" || fail "no line on standard error"
     rmdir "$work/code.txt"
+    click "${x_field_box[0]}" "${x_field[1]}"
+    keys 0 0
+    wait_for typing "the caret after 00" caret_after x_field 2
     tap "${x_plus[@]}"
+    keys Right Right
     tap "${selector_plus[@]}"
     tap "${scale_plus[@]}"
     tap $((color_bar_box[0] + 92)) "${color_bar[1]}"
-    save_seen
-    expect_code "812114C6 00BB" "81211240 023E" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
+    keys ctrl+s
+    wait_for saved "the saved note" note_lit
+    expect_code "812114C6 00BD" "81211240 023E" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
     press "${scale_plus[@]}"
     sleep 6 # the only sleep: a button held for a time, not a wait for the window
     release
     save_and_quit
-    expect_code "812114C6 00BB" "81211240 0005" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
+    expect_code "812114C6 00BD" "81211240 0005" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
     only code.txt
 }
 
-# On a 16-bit display: the B Button's X typed (with a backspace), its Y on the
-# keypad and its colour (A and C with Shift). Before, a bg.jpg is not offered but
-# said to be a JPEG, on standard error and a note screen (shot note), and the
-# editor follows with the built-in background (the other reasons: hostile_test).
+# On a 16-bit display: Tab selects the B Button; its X typed (with a backspace),
+# its Y on the keypad and its colour (A and C with Shift). Then Tab six times and
+# Shift+Tab once select the Rupee Icon, which has no scale: a click on the scale
+# field starts no entry, and Left moves the icon one pixel. Before, a bg.jpg is
+# not offered but said to be a JPEG, on standard error and a note screen (shot
+# note), and the editor follows with the built-in background (the other reasons:
+# hostile_test).
 scenario_typed() {
     depth=16
     convert -size 64x48 xc:#FF00FE "$work/bg.jpg"
     launch
     wait_for note "the line on bg.jpg" noted "hudwright: cannot use bg.jpg: JPEG is not read - save it as PNG"
     wait_screen editor
-    click "${selector_plus[@]}"
+    keys Tab
     click "${x_field[@]}"
     keys 0 0 7 BackSpace 6 4
     click "${y_field[@]}"
@@ -167,8 +184,12 @@ scenario_typed() {
     keys KP_0 KP_0 KP_3 KP_2
     click "${color_field[@]}"
     keys shift+a 2 shift+c 4 e 6
+    keys Tab Tab Tab Tab Tab Tab shift+Tab
+    click "${scale_field[@]}"
+    keys Left
     save_and_quit
-    expect_code "81211230 0064" "81211238 0032" "812111FA 00A2" "812111FC 00C4" "812111FE 00E6"
+    expect_code "81211230 0064" "81211238 0032" "810BF3D2 $(printf %04X $((rupee_icon_home[0] - 1)))" \
+        "812111FA 00A2" "812111FC 00C4" "812111FE 00E6"
 }
 
 # ---- the start-up's files and prompts, keys, no lost work ---------------------------
@@ -198,19 +219,51 @@ scenario_accepted() {
     only hud
 }
 
-# Both prompts answered by keys, No to each (N): the built-in background stays, and
-# code.txt holds the A Button's lines only, not basecode.txt's (the prompts' clicks:
-# the accepted scenario). Then the arrow keys move the A Button: Right three times,
-# Shift+Down eight pixels, Up one; saved. Left held for a second and a half repeats
-# (more than 5 pixels), and Escape with that change not saved writes
-# code.unsaved.txt in code.txt's form and says so (Escape with no change since a
-# save writes nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
+# countdown_skipped: Space and a shot, again and again for eight seconds after the window
+# opened (it takes keys only a moment after it shows, and Space answers no prompt), then
+# the shots sorted out: the first prompt was seen less than four seconds (the count-down)
+# after the last shot began that did not show the count-down yet, or the last search
+# for the window that found none.
+countdown_skipped() {
+    local i=0 n since=$no_window_at
+    local -a began ended
+    while [ $(($(date +%s%N) - no_window_at)) -lt 8000000000 ]; do
+        began[i]=$(date +%s%N)
+        keys space
+        shot "start$i" || continue
+        ended[i]=$(date +%s%N)
+        i=$((i + 1))
+    done
+    for ((n = 0; n < i; n++)); do
+        case $(screen_of "$(at "start$n")") in
+        basecode-prompt)
+            [ $(((ended[n] - since) / 1000000)) -lt 4000 ] ||
+                fail "the first prompt came $(((ended[n] - since) / 1000000)) ms after the count-down began"
+            return 0
+            ;;
+        countdown) ;;
+        *) since=${began[n]} ;;
+        esac
+    done
+    fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
+}
+
+# Space on the count-down goes on at once: the first prompt shows sooner than the
+# count-down's four seconds could have passed. Both prompts answered by keys, No
+# to each (N): the built-in background stays, and code.txt holds the A Button's
+# lines only, not basecode.txt's (the prompts' clicks: the accepted scenario).
+# Then the arrow keys move the A Button: Right three times, Shift+Down eight
+# pixels, Up one; saved. Left held for a second and a half repeats (more than 5
+# pixels), and Escape with that change not saved writes code.unsaved.txt in
+# code.txt's form and says so (Escape with no change since a save writes
+# nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
 # stay untouched.
 scenario_keys() {
     put_files
     before=$(md5sum "$work/basecode.txt" "$work/bg.bmp")
     launch
-    wait_screen basecode-prompt && keys n && wait_screen bg-prompt && keys n && wait_screen editor
+    countdown_skipped
+    keys n && wait_screen bg-prompt && keys n && wait_screen editor
     for c in FF00FE 01FE02 123456; do [ "$(count "$(at editor)" 0 0 320 240 $c)" = 0 ] || fail "colour $c shows"; done
     keys Right Right Right shift+Down Up
     save_seen
@@ -237,9 +290,12 @@ scenario_keys() {
 # they land at zoom 1. Then the Magic Meter's y typed (0050): Ctrl+Z undoes the
 # typed y and the drag, one step each; Ctrl+Y and Ctrl+Shift+Z redo them, and
 # code.txt gives the typed place (undo's depth and merging: undo_test). Hidden and
-# shown, the window is drawn anew. (The zoom keys and the fitting zoom: window_test.)
+# shown, the window is drawn anew. Ctrl+= leaves the window at 640x640, the
+# largest that fits the 760x760 screen with room for a title bar and a panel;
+# Ctrl+- makes it 320x320 and Ctrl+= 640x640 again. (The zoom keys' every form and
+# the zooms chosen for a screen: window_test.)
 scenario_zoom() {
-    screen=700x700 zoom=2 args=(--zoom 2)
+    screen=760x760 zoom=2 args=(--zoom 2)
     home_frame
     launch
     a_still_editor still
@@ -265,10 +321,22 @@ scenario_zoom() {
     # an unmapped window loses the keyboard focus that SDL2 (sdl12-compat) gave it
     xdotool windowfocus --sync "$wid" 2>/dev/null || true
     wait_for exposed "the preview after an expose" same "$(at saved)" 0 0 320 240 # the note may be gone
+    move 100 100 # inside the window at zoom 1 too: the keys go where the pointer is
+    keys ctrl+equal ctrl+minus
+    poll "a 320x320 window (Ctrl+= grew it past the screen?)" window_side 320
+    keys ctrl+equal
+    poll "a 640x640 window again" window_side 640
     quit
     local x
     x=$(printf %04X $((magic_meter_home[0] + 40)))
     expect_code "812114C6 00BB" "81211506 $x" "81211508 0050" "81211506 $x" "81211508 0050"
+}
+
+# window_side N: the window is N x N screen pixels.
+window_side() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    [ "$WIDTH $HEIGHT" = "$1 $1" ]
 }
 
 # cli STATUS ARGS...: the program run with ARGS in work/ without a display (and

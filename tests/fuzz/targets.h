@@ -148,13 +148,13 @@ inline std::string check_editor(const editor& ed, const layout& start) {
 }
 
 // The keys worth trying most: hex digits of both kinds, letters past them, editing keys, arrows,
-// modifiers, undo and redo, Escape.
+// modifiers, undo and redo, Tab and Ctrl+S, Escape.
 // clang-format off
 constexpr SDLKey keys[] = {SDLK_0, SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_a,
     SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_z, SDLK_KP0, SDLK_KP9, SDLK_KP5, SDLK_KP_PLUS, SDLK_RSHIFT,
     SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN, SDLK_SPACE, SDLK_DELETE,
-    SDLK_ESCAPE, SDLK_y, SDLK_n, SDLK_LCTRL, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_MODE};
-// Held with them: none, Shift, Ctrl (undo and redo), both.
+    SDLK_ESCAPE, SDLK_y, SDLK_n, SDLK_LCTRL, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_MODE, SDLK_TAB, SDLK_s};
+// Held with them: none, Shift, Ctrl (undo, redo, save), both.
 constexpr SDLMod key_mods[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_LCTRL, SDLMod(KMOD_RCTRL | KMOD_RSHIFT)};
 // clang-format on
 
