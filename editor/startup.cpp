@@ -5,15 +5,18 @@
 //
 // A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
 // (Yes) and N (No). Escape or closing the window on any screen clears running
-// and leaves at once; every later screen then is skipped. Each screen redraws whole every
-// frame and pauses screen_delay_ms after its flip. Nothing is reported: a
-// file that does not open skips its prompt, and a bg.bmp that does not decode
-// leaves the built-in background in place.
+// and leaves at once; every later screen then is skipped. A screen is drawn
+// whole and sent when what it shows changed (the count-down's number, another
+// prompt) or the window lost its picture (editor/view.h); every frame of it
+// pauses screen_delay_ms. Nothing is reported: a file that does not open skips
+// its prompt, and a bg.bmp that does not decode leaves the built-in background
+// in place.
 #include "editor/startup.h"
 
 #include "draw/bmp_input.h"
 #include "draw/text.h"
 #include "editor/screen.h"
+#include "editor/view.h"
 #include "model/file_io.h" // open_regular: the existence test of basecode.txt and bg.bmp
 #include "model/import.h"
 
@@ -42,9 +45,30 @@ void text(editor& ed, SDL_Rect at, const char* t) {
     drawtext(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
-void flip_and_pause(editor& ed, bool pause) {
+void pause(editor& ed) {
+    if (ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+}
+
+// The splash picture with the count-down's number.
+void draw_countdown(editor& ed) {
+    clear_window(ed);
+    if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
+        SDL_Rect corner = {0, 0, 0, 0};
+        SDL_BlitSurface(splash, nullptr, ed.screen, &corner);
+    }
+    // Eight spaces move the text to x = 91 without drawing.
+    char message[40];
+    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
+    text(ed, ed.message_pos, message);
     show_screen(ed);
-    if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+}
+
+void draw_prompt(editor& ed, const char* question) {
+    clear_window(ed);
+    text(ed, ed.message_pos, question);
+    text(ed, yes_box, "Yes");
+    text(ed, no_box, "No");
+    show_screen(ed);
 }
 
 // bg.bmp as the new background; the built-in one stays when it does not decode.
@@ -72,20 +96,14 @@ void load_background(editor& ed) {
 } // namespace
 
 bool countdown_frame(editor& ed) {
-    while (SDL_PollEvent(&ed.event))
+    while (SDL_PollEvent(&ed.event)) {
+        event_to_editor(ed, ed.event);       // an expose
         if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+    }
     if (!ed.running) return false;
 
-    clear_window(ed);
-    if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
-        SDL_Rect corner = {0, 0, 0, 0};
-        SDL_BlitSurface(splash, nullptr, ed.screen, &corner);
-    }
-    // Eight spaces move the text to x = 91 without drawing.
-    char message[40];
-    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
-    text(ed, ed.message_pos, message);
-    flip_and_pause(ed, true);
+    if (to_show(ed, countdown_view(ed.countdown))) draw_countdown(ed);
+    pause(ed);
 
     // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
     if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
@@ -124,13 +142,11 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
         return false;
     }
 
-    clear_window(ed);
-    text(ed, ed.message_pos, question);
-    text(ed, yes_box, "Yes");
-    text(ed, no_box, "No");
-    // The frame after an answer follows without a pause, then the prompt ends.
-    flip_and_pause(ed, choice == answer_none);
-    return choice == answer_none;
+    if (to_show(ed, prompt_view(question))) draw_prompt(ed, question);
+    // After an answer the prompt ends without a pause.
+    if (choice != answer_none) return false;
+    pause(ed);
+    return true;
 }
 
 void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {

@@ -1,5 +1,5 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
-// end them, where clicks count and what each answer does.
+// end them, where clicks count, what each answer does and the pictures sent.
 #include "support.h"
 #include "editor/startup.h"
 
@@ -39,16 +39,17 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         const char *before, *after;      // events queued before and after the count-down (which drops clicks)
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
+        Uint32 sent; // pictures shown: one for each number of the count-down, one for each prompt drawn
     } rows[] = {
-        {base, "", "", "Yn", 1, 1, 0, {"y0=-7", "s7=16"}},    // "Yes" imports
-        {base, "", "Y", "Nrb", 1, 2, 0, {}},                   // "No" keeps the built-in layout
-        {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
-        {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", "Y", 1, 0, 1, {}},                       // "Yes" makes the picture the background
-        {base, "", "", "y", 1, 1, 0, {"y0=-7", "s7=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "e", 1, 0, 1, {}}, {"", bmp, "", "k", 1, 0, 1, {}},
-        {base, "", "", "m", 1, 2, 0, {}},                      // N is "No"
-        {base, "", "", "aQ", 0, 0, 0, {}}};                    // other keys answer nothing
+        {base, "", "", "Yn", 1, 1, 0, {"y0=-7", "s7=16"}, 5},    // "Yes" imports
+        {base, "", "Y", "Nrb", 1, 2, 0, {}, 5},                   // "No" keeps the built-in layout
+        {base, bmp, "", "YQY", 0, 0, 0, {}, 4},                   // a quit skips the import and the second prompt
+        {base, bmp, "E", "", 0, 0, 0, {}, 0},                     // Escape in the count-down skips both prompts
+        {"", bmp, "", "Y", 1, 0, 1, {}, 5},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 1, 1, 0, {"y0=-7", "s7=16"}, 5},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "e", 1, 0, 1, {}, 5}, {"", bmp, "", "k", 1, 0, 1, {}, 5},
+        {base, "", "", "m", 1, 2, 0, {}, 5},                      // N is "No"
+        {base, "", "", "aQ", 0, 0, 0, {}, 4}};                    // other keys answer nothing
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -70,6 +71,7 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
                     ed.bg_choice == r.bg_choice);
         // the count-down's frames, or none after Escape
         EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41);
+        EXPECT_EQ(ed.pictures_sent, r.sent);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background->w, r.bg_choice == answer_yes ? 40 : 320);
     }
