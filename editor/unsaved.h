@@ -7,7 +7,7 @@
 // game does not keep (the Hearts' place, say) is no saved work.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 constexpr const char* code_file    = "code.txt";
 constexpr const char* unsaved_file = "code.unsaved.txt";

@@ -2,7 +2,7 @@
 // decides whether a picture is drawn.
 #include "editor/view.h"
 
-#include "editor/panel.h"
+#include "editor/fields.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,7 +15,7 @@ view_record editor_view(const editor& ed) {
     v.selected = ed.model.selected;
     std::copy(std::begin(ed.places), std::end(ed.places), v.places);
     for (int f = field_none + 1; f < field_count; f++)
-        std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)), sizeof v.fields[f] - 1);
+        std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s, sizeof v.fields[f] - 1);
     v.note = ed.note;
     return v;
 }

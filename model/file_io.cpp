@@ -125,10 +125,6 @@ unsigned long process_id() {
     return GetCurrentProcessId();
 }
 
-void set_env_default(const char* name, const char* value) {
-    if (!std::getenv(name)) _putenv_s(name, value);
-}
-
 #else // POSIX
 
 #include <unistd.h>
@@ -195,10 +191,6 @@ bool replace_file(const char* from, const char* to) {
 
 unsigned long process_id() {
     return static_cast<unsigned long>(getpid());
-}
-
-void set_env_default(const char* name, const char* value) {
-    setenv(name, value, 0);
 }
 
 #endif

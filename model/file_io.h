@@ -49,6 +49,3 @@ bool flush_to_disk(int fd);
 bool replace_file(const char* from, const char* to);
 // This process's id, to make file names no other process uses at once.
 unsigned long process_id();
-
-// Sets the environment variable name to value unless it is set already.
-void set_env_default(const char* name, const char* value);

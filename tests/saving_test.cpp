@@ -20,21 +20,11 @@ struct saving : editor_test {
                 n += (pixel_at(ed.screen, x, y) & 0xFFFFFF) != 0;
         return n;
     }
-    // The editor started afresh, events in letters - r Right, l Left, s a click
-    // on save, h the Hearts selected (a place the game does not keep), q a quit
-    // of the window, else Escape at the end - and its loop run: what it said.
-    std::string quit_after(const char* events) {
+    // The editor started afresh, the events (push_script) and, unless they
+    // close the window, Escape, and its loop run: what it said.
+    std::string quit_after(const std::string& events) {
         restart();
-        for (const char* c = events; *c; c++) switch (*c) {
-            case 'r': push_key(SDLK_RIGHT); break;
-            case 'l': push_key(SDLK_LEFT); break;
-            case 's': click(ctl_save); break;
-            case 'h':
-                for (int i = 0; i < el_hearts; i++) click(ctl_selector_plus);
-                break;
-            case 'q': push_quit(); break;
-            }
-        if (!strchr(events, 'q')) push_key(SDLK_ESCAPE);
+        push_script(events + (events.find("quit") == std::string::npos ? " Escape" : ""));
         return stderr_of([&] { editor_loop(ed); });
     }
 };
@@ -70,9 +60,12 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
 }
 
 TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_and_only_then) {
+    std::string hearts; // the Hearts selected: a place the game does not keep
+    for (int i = 0; i < el_hearts; i++) hearts += "click:selector_plus ";
     // clang-format off
-    const struct { const char* events; bool kept; } rows[] = {
-        {"", false}, {"r", true}, {"rl", false}, {"rs", false}, {"rsr", true}, {"hrr", false}, {"rq", true}};
+    const struct { std::string events; bool kept; } rows[] = {
+        {"", false}, {"Right", true}, {"Right Left", false}, {"Right click:save", false},
+        {"Right click:save Right", true}, {hearts + "Right Right", false}, {"Right quit", true}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
@@ -89,20 +82,20 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     // A failed save is no save; a code.unsaved.txt that is code.txt is left alone.
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
-    quit_after("rs");
+    quit_after("Right click:save");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     // an older code.unsaved.txt beside a code.txt is another file, replaced
     // (Windows' stat gives every file inode 0)
     fs::remove("code.txt");
     write_file("code.txt", "kept\n");
-    EXPECT_EQ(quit_after("r"), "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
 #ifndef _WIN32 // links are POSIX's; Windows follows none
     fs::remove("code.txt");
     fs::remove(unsaved_file);
     write_file("code.txt", "kept\n");
     fs::create_symlink("code.txt", unsaved_file);
-    EXPECT_EQ(quit_after("r"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
     EXPECT_EQ(read_file("code.txt"), "kept\n");
 #endif
 }
