@@ -13,7 +13,6 @@
 #include "support.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,71 +88,56 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
 // change, and a window that lost its picture, sends one. After every row the
 // screen holds the frame of the state as it is, sent or not.
 TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_window_lost_it) {
-    auto event = [](Uint8 type, Uint8 gain = 0, Uint8 state = 0) {
-        SDL_Event e{};
-        e.type = type;
-        if (type == SDL_ACTIVEEVENT) e.active = {type, gain, state};
-        if (type == SDL_VIDEORESIZE) e.resize = {type, 400, 330};
-        SDL_PushEvent(&e);
-    };
-    auto drag_selected = [&] {
-        const element_size& s = ed.model.element_sizes[ed.model.selected];
-        push_press(pos(ed.model.selected).x + s.w / 2, pos(ed.model.selected).y + s.h / 2);
-    };
-    const int bar = cx(ctl_color_bar), bar_y = cy(ctl_color_bar);
     // The dummy driver draws a cursor of its own into the screen where the
     // pointer jumps to (a drag's start); a real window's is the window system's.
     SDL_ShowCursor(SDL_DISABLE);
     // clang-format off
-    const struct { const char* what; std::function<void()> act; int passes; Uint32 ms_apart, sent; } rows[] = {
-        {"the first pass",                       [] {},                                        1, 45, 1},
-        {"left alone",                           [] {},                                       30, 45, 0},
-        {"keys, a press, motion and a release that change nothing shown", [&] {
-            push_key(SDLK_LSHIFT); push_key(SDLK_z, KMOD_LCTRL); push_key(SDLK_y, KMOD_LCTRL);
-            click(150, 300); push_motion(50, 50); event(SDL_ACTIVEEVENT, 0, SDL_APPACTIVE); }, 3, 45, 0},
-        {"an arrow key, then Shift and another",  [&] { push_key(SDLK_RIGHT); },              1, 45, 1},
-        {"",                                     [&] { push_key(SDLK_DOWN, KMOD_LSHIFT); },   1, 45, 1},
-        {"X + pressed: its step",                [&] { press(ctl_x_plus); },                  1, 45, 1},
-        {"held, before it repeats",              [] {},                                        8, 45, 0},
-        {"held: a pixel a pass",                 [] {},                                        4, 45, 4},
-        {"let go",                               [&] { push_release(0, 0); },                  3, 45, 0},
-        {"Scale + pressed: its step",            [&] { press(ctl_scale_plus); },              1, 45, 1},
-        {"held, before it repeats",              [] {},                                        3, 100, 0},
-        {"held: steps due every pass",           [] {},                                        3, 200, 3},
-        {"let go",                               [&] { push_release(0, 0); },                  2, 45, 0},
-        {"the colour bar pressed",               [&] { push_press(bar, bar_y); },              1, 45, 1},
-        {"held still",                           [] {},                                        3, 45, 0},
-        {"held and moved along",                 [&] { push_motion(bar + 40, bar_y); },        1, 45, 1},
-        {"let go",                               [&] { push_release(bar + 40, bar_y); },       1, 45, 0},
-        {"a value field pressed (its text goes)",[&] { click(ctl_x_field); },                 1, 45, 1},
-        {"a digit typed, a modifier, Backspace", [&] { push_key(SDLK_4); },                   1, 45, 1},
-        {"",                                     [&] { push_key(SDLK_LCTRL); },               1, 45, 0},
-        {"",                                     [&] { push_key(SDLK_BACKSPACE); },           1, 45, 1},
-        {"a whole value in one pass",            [&] { for (SDLKey k : {SDLK_0, SDLK_0, SDLK_6, SDLK_0}) push_key(k); }, 2, 45, 1},
-        {"the selected element pressed",         [&] { drag_selected(); },                    2, 45, 0},
-        {"and dragged",                          [&] { push_motion(100, 100); },              1, 45, 1},
-        {"let go",                               [&] { push_release(100, 100); },              1, 45, 0},
-        {"the next element selected",            [&] { click(ctl_selector_plus); },           1, 45, 1},
-        {"undo, then redo",                      [&] { push_key(SDLK_z, KMOD_LCTRL); },       1, 45, 1},
-        {"",                                     [&] { push_key(SDLK_y, KMOD_LCTRL); },       1, 45, 1},
-        {"a good save: its note",                [&] { click(ctl_save); },                    1, 45, 1},
-        {"the note shown",                       [] {},                                       21, 45, 0},
-        {"the note gone",                        [] {},                                        1, 100, 1},
-        {"zoomed in",                            [&] { push_key(SDLK_EQUALS, KMOD_LCTRL); },  1, 45, 1},
-        {"left alone",                           [] {},                                       10, 45, 0},
-        {"an expose",                            [&] { event(SDL_VIDEOEXPOSE); },             1, 45, 1},
-        {"shown again (restored)",               [&] { event(SDL_ACTIVEEVENT, 1, SDL_APPACTIVE); }, 1, 45, 1},
-        {"hidden (minimised), in focus again",   [&] { event(SDL_ACTIVEEVENT, 0, SDL_APPACTIVE);
-                                                       event(SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS); }, 1, 45, 0},
-        {"a change",                             [&] { push_key(SDLK_UP); },                  1, 45, 1},
-        {"zoomed out",                           [&] { push_key(SDLK_MINUS, KMOD_LCTRL); },   1, 45, 1},
-        {"an expose",                            [&] { event(SDL_VIDEOEXPOSE); },             1, 45, 1},
-        {"resized",                              [&] { event(SDL_VIDEORESIZE); },             1, 45, 1},
-        {"left alone",                           [] {},                                       10, 45, 0}};
+    const struct { const char* what; std::string script; int passes; Uint32 ms_apart, sent; } rows[] = {
+        {"the first pass",                             "",                                   1, 45, 1},
+        {"left alone",                                 "",                                  30, 45, 0},
+        {"what changes nothing shown",                 "LShift Ctrl+z Ctrl+y click@150,300 motion@50,50 hidden focus", 3, 45, 0},
+        {"an arrow key",                               "Right",                              1, 45, 1},
+        {"Shift and an arrow key",                     "Shift+Down",                         1, 45, 1},
+        {"X + pressed: its step",                      "press:x_plus",                       1, 45, 1},
+        {"held, before it repeats",                    "",                                   8, 45, 0},
+        {"held: a pixel a pass",                       "",                                   4, 45, 4},
+        {"let go",                                     "release",                            3, 45, 0},
+        {"Scale + pressed: its step",                  "press:scale_plus",                   1, 45, 1},
+        {"held, before it repeats",                    "",                                   3, 100, 0},
+        {"held: steps due every pass",                 "",                                   3, 200, 3},
+        {"let go",                                     "release",                            2, 45, 0},
+        {"the colour bar pressed",                     "press:color_bar",                    1, 45, 1},
+        {"held still",                                 "",                                   3, 45, 0},
+        {"held and moved along",                       "motion@137,256",                     1, 45, 1},
+        {"let go",                                     "release@137,256",                    1, 45, 0},
+        {"a value field pressed: its text goes",       "click:x_field",                      1, 45, 1},
+        {"a digit typed",                              "4",                                  1, 45, 1},
+        {"a modifier key",                             "LCtrl",                              1, 45, 0},
+        {"Backspace",                                  "Backspace",                          1, 45, 1},
+        {"a whole value in one pass",                  "0 0 6 0",                            2, 45, 1},
+        {"the selected element pressed",               "press@100,25",                       2, 45, 0},
+        {"and dragged",                                "motion@100,100",                     1, 45, 1},
+        {"let go",                                     "release@100,100",                    1, 45, 0},
+        {"the next element selected",                  "click:selector_plus",                1, 45, 1},
+        {"undo",                                       "Ctrl+z",                             1, 45, 1},
+        {"redo",                                       "Ctrl+y",                             1, 45, 1},
+        {"a good save: its note",                      "click:save",                         1, 45, 1},
+        {"the note shown",                             "",                                  21, 45, 0},
+        {"the note gone",                              "",                                   1, 100, 1},
+        {"zoomed in",                                  "Ctrl+=",                             1, 45, 1},
+        {"left alone",                                 "",                                  10, 45, 0},
+        {"an expose",                                  "expose",                             1, 45, 1},
+        {"shown again (restored)",                     "shown",                              1, 45, 1},
+        {"hidden (minimised), the keyboard's focus",   "hidden focus",                       1, 45, 0},
+        {"a change",                                   "Up",                                 1, 45, 1},
+        {"zoomed out",                                 "Ctrl+-",                             1, 45, 1},
+        {"an expose",                                  "expose",                             1, 45, 1},
+        {"resized",                                    "resize@400,330",                     1, 45, 1},
+        {"left alone",                                 "",                                  10, 45, 0}};
     // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        r.act();
+        push_script(r.script, ed.zoom);
         const Uint32 before = ed.pictures_sent;
         for (int i = 0; i < r.passes; i++) {
             ed.now_ms += r.ms_apart;
