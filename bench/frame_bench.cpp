@@ -3,12 +3,14 @@
 // drawn size; and the floor of each: the same fills, texts and blits from
 // pictures decoded, recoloured and scaled once and kept (the parts of them
 // that are seen), so that the gap between the two is what the per-frame
-// decoding, recolouring and scaling cost.
+// decoding, recolouring and scaling cost. Beside them an idle pass: the
+// update, and no frame to draw.
 #include "support.h"
 
 #include "draw/surface_ops.h"
 #include "editor/frame.h"
 #include "editor/update.h"
+#include "editor/view.h"
 #include "program/run.h"
 
 #include <benchmark/benchmark.h>
@@ -43,6 +45,18 @@ void frame(benchmark::State& st, scene s) {
     for (auto _ : st) {
         update_editor(b.ed);
         draw_frame(b.ed);
+    }
+}
+
+// A pass with nothing to show: the update and the record of what the frame
+// would show, compared with the one shown (editor_pass draws nothing then).
+void idle_pass(benchmark::State& st, scene s) {
+    bench_editor b(s);
+    if (!b.ok) return st.SkipWithError("start-up failed");
+    to_show(b.ed, editor_view(b.ed));
+    for (auto _ : st) {
+        update_editor(b.ed);
+        if (to_show(b.ed, editor_view(b.ed))) return st.SkipWithError("a frame to draw");
     }
 }
 
@@ -136,6 +150,7 @@ void floor(benchmark::State& st, scene s) {
 
 } // namespace
 
+BENCHMARK_CAPTURE(idle_pass, home, scene::home)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(frame, home, scene::home)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(floor, home, scene::home)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(frame, home_bg, scene::home_bg)->Unit(benchmark::kMillisecond);

@@ -113,6 +113,12 @@ void forget_shown(editor& ed) {
     ed.shown = nullptr;
 }
 
+// The window has lost its picture: the next show sends it whole.
+void lose_picture(editor& ed) {
+    forget_shown(ed);
+    ed.repaint = true;
+}
+
 } // namespace
 
 int fitting_zoom(int w, int h) {
@@ -136,9 +142,10 @@ bool open_window(editor& ed, int zoom) {
     zoom                = clamp_zoom(zoom);
     SDL_Surface* window = window_mode(zoom);
     if (!window) return false;
-    ed.zoom   = zoom;
-    ed.window = zoom > zoom_min ? window : nullptr;
-    ed.screen = zoom > zoom_min ? own_screen(window) : window;
+    ed.zoom    = zoom;
+    ed.repaint = true;
+    ed.window  = zoom > zoom_min ? window : nullptr;
+    ed.screen  = zoom > zoom_min ? own_screen(window) : window;
     return ed.screen != nullptr;
 }
 
@@ -154,7 +161,7 @@ bool set_zoom(editor& ed, int zoom) {
         copy_picture(ed.screen, kept);
     }
     const int wanted = zoom;
-    forget_shown(ed);
+    lose_picture(ed);
     SDL_Surface* window = window_mode(zoom);
     if (!window) window = window_mode(zoom = old);
     ed.zoom = zoom;
@@ -189,20 +196,25 @@ void zoom_step(editor& ed, int step) {
 }
 
 void show_screen(editor& ed) {
-    if (!ed.screen) return;
-    if (current_zoom(ed) == zoom_min) {
-        SDL_Flip(ed.screen);
-    } else if (ed.window && magnify(ed)) {
-        SDL_Flip(ed.window);
+    const bool zoomed = current_zoom(ed) > zoom_min;
+    SDL_Surface* to   = zoomed ? ed.window : ed.screen;
+    if (!ed.screen || !to) return;
+    if (!zoomed || magnify(ed)) {
+        SDL_Flip(to);
+        ed.pictures_sent++;
     }
+    ed.repaint = zoomed && !ed.shown; // zoomed, nothing is sent until the copy is made
 }
 
 void event_to_editor(editor& ed, SDL_Event& e) {
+    // Classic SDL 1.2 repaints an exposed window from its surface itself;
+    // sdl12-compat reports it, and the window is then sent whole again. A
+    // window shown again (restored) is sent whole as well.
+    if (e.type == SDL_VIDEOEXPOSE ||
+        (e.type == SDL_ACTIVEEVENT && e.active.gain && (e.active.state & SDL_APPACTIVE)))
+        lose_picture(ed);
     const int zoom = current_zoom(ed);
     if (zoom == zoom_min) return;
-    // Classic SDL 1.2 repaints an exposed window from its surface itself;
-    // sdl12-compat reports it, and the window is then sent whole again.
-    if (e.type == SDL_VIDEOEXPOSE) forget_shown(ed);
     auto down = [zoom](Uint16& v) { v = static_cast<Uint16>(v / zoom); };
     if (e.type == SDL_MOUSEMOTION) {
         down(e.motion.x);
@@ -231,7 +243,7 @@ void move_pointer(editor& ed, int x, int y) {
 }
 
 void resize_screen(editor& ed, int w, int h) {
-    forget_shown(ed);
+    lose_picture(ed);
     SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
     if (current_zoom(ed) == zoom_min)
         ed.screen = window;

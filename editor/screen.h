@@ -50,11 +50,15 @@ void close_window(editor& ed);
 // screen read when the window opened: the window never grows past the screen.
 void zoom_step(editor& ed, int step);
 
-// Shows what was drawn on ed.screen (after a frame or a start-up screen).
-// Zoomed, a picture the window shows already is not sent again.
+// Shows what was drawn on ed.screen (after a frame or a start-up screen) and
+// counts it in ed.pictures_sent. Zoomed, a picture the window shows already
+// is not sent again. Whether anything is drawn at all is decided before
+// (editor/view.h).
 void show_screen(editor& ed);
 // Brings a mouse event's x and y into the editor's own pixels; other events
-// are left as they are. An expose has the next show send the whole picture.
+// are left as they are. An expose or the window shown again (restored) sets
+// ed.repaint: the next picture is drawn and sent whole, as after opening,
+// zooming or resizing the window.
 void event_to_editor(editor& ed, SDL_Event& e);
 // Moves the pointer to (x, y) in the editor's own pixels.
 void move_pointer(editor& ed, int x, int y);

@@ -9,15 +9,17 @@
 // quick succession does not answer the first prompt too. A prompt is answered
 // by a click on "Yes" or "No", or by the keys Y or Enter (Yes) and N (No).
 // Escape or closing the window on any screen clears running and leaves at
-// once; every later screen then is skipped. Each screen redraws whole every
-// frame and pauses screen_delay_ms after its flip. A basecode.txt that does
-// not open skips its prompt.
+// once; every later screen then is skipped. A screen is drawn whole and sent
+// when what it shows changed (the count-down's number, another prompt) or the
+// window lost its picture (editor/view.h); every frame of it pauses
+// screen_delay_ms. A basecode.txt that does not open skips its prompt.
 #include "editor/startup.h"
 
 #include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/background.h"
 #include "editor/screen.h"
+#include "editor/view.h"
 #include "model/file_io.h" // open_regular: the existence test of basecode.txt
 #include "model/import.h"
 
@@ -48,22 +50,12 @@ void text(editor& ed, SDL_Rect at, const char* t) {
     draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
-void flip_and_pause(editor& ed, bool pause) {
-    show_screen(ed);
-    if (pause && ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+void pause(editor& ed) {
+    if (ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
 }
 
-} // namespace
-
-bool countdown_frame(editor& ed, countdown& c) {
-    SDL_Event e;
-    bool skipped = false;
-    while (SDL_PollEvent(&e)) { // clicks and the other keys are dropped
-        if (quits(e)) ed.running = false;
-        skipped = skipped || goes_on(e);
-    }
-    if (!ed.running || skipped) return false;
-
+// The splash picture with the count-down's number.
+void draw_countdown(editor& ed, int seconds) {
     clear_window(ed);
     if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
         SDL_Rect corner = {0, 0, 0, 0};
@@ -71,9 +63,33 @@ bool countdown_frame(editor& ed, countdown& c) {
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
-    std::snprintf(message, sizeof message, "        Continuing in %d...", c.seconds);
+    std::snprintf(message, sizeof message, "        Continuing in %d...", seconds);
     text(ed, countdown_message, message);
-    flip_and_pause(ed, true);
+    show_screen(ed);
+}
+
+void draw_prompt(editor& ed, const char* question) {
+    clear_window(ed);
+    text(ed, prompt_message, question);
+    text(ed, yes_box, "Yes");
+    text(ed, no_box, "No");
+    show_screen(ed);
+}
+
+} // namespace
+
+bool countdown_frame(editor& ed, countdown& c) {
+    SDL_Event e;
+    bool skipped = false;
+    while (SDL_PollEvent(&e)) {
+        event_to_editor(ed, e);           // an expose
+        if (quits(e)) ed.running = false; // clicks and the other keys are dropped
+        skipped = skipped || goes_on(e);
+    }
+    if (!ed.running || skipped) return false;
+
+    if (to_show(ed, countdown_view(c.seconds))) draw_countdown(ed, c.seconds);
+    pause(ed);
 
     // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
     if (c.frame % 10 == 0 && c.frame != 0) c.seconds--;
@@ -112,13 +128,11 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
         return false;
     }
 
-    clear_window(ed);
-    text(ed, prompt_message, question);
-    text(ed, yes_box, "Yes");
-    text(ed, no_box, "No");
-    // The frame after an answer follows without a pause, then the prompt ends.
-    flip_and_pause(ed, choice == answer_none);
-    return choice == answer_none;
+    if (to_show(ed, prompt_view(question))) draw_prompt(ed, question);
+    // After an answer the prompt ends without a pause.
+    if (choice != answer_none) return false;
+    pause(ed);
+    return true;
 }
 
 void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
@@ -131,13 +145,16 @@ void note_screen(editor& ed, std::initializer_list<const char*> lines) {
     while (SDL_PollEvent(&e))
         if (quits(e)) ed.running = false;
     for (int frame = 0; frame < note_frames && ed.running; frame++) {
-        clear_window(ed);
-        SDL_Rect at = prompt_message;
-        for (const char* line : lines) {
-            text(ed, at, line);
-            at.y = static_cast<Sint16>(at.y + (at.y == prompt_message.y ? 2 : 1) * glyph_height);
+        if (to_show(ed, prompt_view(*lines.begin()))) { // the note's lines stay while it shows
+            clear_window(ed);
+            SDL_Rect at = prompt_message;
+            for (const char* line : lines) {
+                text(ed, at, line);
+                at.y = static_cast<Sint16>(at.y + (at.y == prompt_message.y ? 2 : 1) * glyph_height);
+            }
+            show_screen(ed);
         }
-        flip_and_pause(ed, true);
+        pause(ed);
         bool seen = false; // a click or a key
         while (SDL_PollEvent(&e)) {
             event_to_editor(ed, e);

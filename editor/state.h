@@ -4,8 +4,9 @@
 //
 // Sections: layout model / run state / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
-// pacing / window. What the panel shows is not kept here: the frame formats
-// it from the layout (editor/fields.h); only the entry being typed is state.
+// pacing / window / what the window shows. What the panel shows is not kept
+// here: the frame formats it from the layout (editor/fields.h); only the entry
+// being typed is state.
 #pragma once
 
 #include "editor/fields.h"
@@ -31,6 +32,31 @@ struct element_place {
     SDL_Rect at;      // the picture's corner (its inset included), before the edge holds it
     SDL_Rect held_at; // the same corner held at the window's left and top edge: the overlay's
     float factor;     // the scale it is drawn at (1: its own size)
+    bool operator==(const element_place& o) const {
+        return drawn == o.drawn && at.x == o.at.x && at.y == o.at.y && held_at.x == o.held_at.x &&
+               held_at.y == o.held_at.y && factor == o.factor;
+    }
+};
+
+// Which picture the window shows: none yet, the count-down, a prompt, the editor.
+enum view_kind { view_none, view_countdown, view_prompt, view_editor };
+
+// Everything one picture in the window shows, in a few hundred bytes
+// (editor/view.h makes it): a picture is drawn and sent only when its record
+// differs from the one last shown, or when the window has lost its picture.
+// The built-in pictures and the background do not change while a screen runs.
+struct view_record {
+    view_kind kind;
+    int countdown;        // the count-down's number
+    const char* question; // the prompt's question
+    // the editor's frame
+    layout_values values;
+    int32_t selected; // its name, and whose values the fields show
+    element_place places[element_count];
+    char fields[field_count][sizeof field_string::s]; // the text each value field shows
+    value_field editing;                              // the field with the caret
+    save_note note;
+    bool operator==(const view_record&) const = default;
 };
 
 struct editor {
@@ -91,6 +117,13 @@ struct editor {
     // The screen's size as SDL reported it before the window opened (0: not
     // known), which the zoom keys keep the window within.
     int desktop_w, desktop_h;
+    // The window has lost its picture (opened, zoomed, resized, exposed or
+    // shown again): the next picture is sent whole, changed or not.
+    bool repaint;
+    Uint32 pictures_sent; // pictures sent to the window so far
+
+    // ---- what the window shows (editor/view.h) -------------------------------------
+    view_record on_screen; // the record of the picture drawn last
 };
 
 // The state the editor loop starts from: element 0 selected, no field being

@@ -13,6 +13,7 @@
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
+#include "editor/view.h"
 #include "program/options.h"
 #include "program/video.h"
 #include "program/window_icon.h"
@@ -93,7 +94,8 @@ void start_screens(editor& ed) {
 void editor_pass(editor& ed) {
     poll_editor_events(ed);
     update_editor(ed);
-    draw_frame(ed);
+    // a frame that would show what the window shows is neither drawn nor sent
+    if (to_show(ed, editor_view(ed))) draw_frame(ed);
     // the last frame is not waited for
     if (ed.running && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
 }

@@ -20,8 +20,9 @@ void editor_loop(editor& ed);
 // Closes the streams, frees the pictures, quits SDL.
 void tear_down(editor& ed);
 
-// One pass of the editor loop: drain the events, update, draw the frame, and
-// pause frame_delay_ms - unless the run is ending.
+// One pass of the editor loop: drain the events, update, draw and show the
+// frame when it differs from the one shown last or the window lost its
+// picture (editor/view.h), and pause frame_delay_ms - unless the run is ending.
 void editor_pass(editor& ed);
 
 // The program: the command line (program/options.h), then the run sequence in

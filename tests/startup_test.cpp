@@ -1,6 +1,6 @@
 // startup_test.cpp - the count-down and the two prompts, headless: which events
-// end them, where clicks count and what each answer does; which background file
-// is offered, and what is said of one that cannot be used.
+// end them, where clicks count, what each answer does and the pictures sent;
+// which background file is offered, and what is said of one that cannot be used.
 #include "draw/text.h"
 #include "support.h"
 #include "editor/background.h"
@@ -31,19 +31,20 @@ TEST_F(
         int frames;                      // the count-down's: 41, or none when a key ended it
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
+        Uint32 sent; // pictures shown: one for each number of the count-down, one for each prompt drawn
     } rows[] = {
-        {base, "", "", yes + right_of_no, 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},    // "Yes" imports
-        {base, "", yes, no + right_of_yes + below_yes, 41, 1, 2, 0, {}},                   // "No" keeps the built-in layout
-        {base, bmp, "", yes + "quit " + yes, 41, 0, 0, 0, {}},                   // a quit skips the import and the second prompt
-        {base, bmp, "Escape", "", 0, 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", yes, 41, 1, 0, 1, {}},                       // "Yes" makes the picture the background
-        {base, "", "", "y", 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "Enter", 41, 1, 0, 1, {}}, {"", bmp, "", "KPEnter", 41, 1, 0, 1, {}},
-        {base, "", "", "n", 41, 1, 2, 0, {}},                      // N is "No"
-        {base, "", "", "a quit", 41, 0, 0, 0, {}},                    // other keys answer nothing
-        // Enter, the keypad's Enter or Space end the count-down at once; what came with them is dropped
-        {base, "", "a Enter y", "n", 0, 1, 2, 0, {}}, {base, "", "KPEnter", "n", 0, 1, 2, 0, {}},
-        {"", bmp, "Space Enter", yes, 0, 1, 0, 1, {}}};
+        {base, "", "", yes + right_of_no, 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}, 5},    // "Yes" imports
+        {base, "", yes, no + right_of_yes + below_yes, 41, 1, 2, 0, {}, 5},                   // "No" keeps the built-in layout
+        {base, bmp, "", yes + "quit " + yes, 41, 0, 0, 0, {}, 4},                   // a quit skips the import and the second prompt
+        {base, bmp, "Escape", "", 0, 0, 0, 0, {}, 0},                     // Escape in the count-down skips both prompts
+        {"", bmp, "", yes, 41, 1, 0, 1, {}, 5},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}, 5},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "Enter", 41, 1, 0, 1, {}, 5}, {"", bmp, "", "KPEnter", 41, 1, 0, 1, {}, 5},
+        {base, "", "", "n", 41, 1, 2, 0, {}, 5},                      // N is "No"
+        {base, "", "", "a quit", 41, 0, 0, 0, {}, 4},                    // other keys answer nothing
+        // Enter, the keypad's Enter or Space end the count-down at once, before it is drawn; what came with them is dropped
+        {base, "", "a Enter y", "n", 0, 1, 2, 0, {}, 1}, {base, "", "KPEnter", "n", 0, 1, 2, 0, {}, 1},
+        {"", bmp, "Space Enter", yes, 0, 1, 0, 1, {}, 1}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -65,6 +66,7 @@ TEST_F(
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
         EXPECT_EQ(frames, r.frames);
+        EXPECT_EQ(ed.pictures_sent, r.sent);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background != built_in, r.bg_choice == answer_yes);
     }

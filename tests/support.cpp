@@ -272,8 +272,26 @@ bool push_pointer(const std::string& w, int zoom) {
     return true;
 }
 
+// The window's own events; false when w is none of them.
+bool push_window(const std::string& w) {
+    SDL_Event e{};
+    int width = 0, height = 0;
+    if (w == "expose")
+        e.type = SDL_VIDEOEXPOSE;
+    else if (w == "shown" || w == "hidden")
+        e.active = {SDL_ACTIVEEVENT, Uint8(w == "shown"), SDL_APPACTIVE};
+    else if (w == "focus")
+        e.active = {SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    else if (std::sscanf(w.c_str(), "resize@%d,%d", &width, &height) == 2)
+        e.resize = {SDL_VIDEORESIZE, width, height};
+    else
+        return false;
+    SDL_PushEvent(&e);
+    return true;
+}
+
 void push_word(std::string w, int zoom) {
-    if (push_pointer(w, zoom)) return;
+    if (push_pointer(w, zoom) || push_window(w)) return;
     if (w == "quit") return push_quit();
     if (w == "release") return push_release(0, 0);
     int mod                                            = KMOD_NONE;

@@ -1,11 +1,13 @@
 // window_test.cpp - the window at a zoom (editor/screen): the editor's frame
 // shown in squares, the zoom changed while running and a resize (presses
-// mapped back and the pointer's jump forward are input_test's); the zoom
+// mapped back and the pointer's jump forward are input_test's); which passes
+// send a picture (editor/view: only those that show a change); the zoom
 // chosen for a screen; the window's icon (editor/icon, program/window_icon);
 // the command line (program/options) and the choice of SDL's video driver
 // (program/video). The real program's window is in the e2e scenarios zoom,
 // accepted and command_line (its icon: screenshot; the icon's pixels are the
 // desktop icons', which the install check compares).
+#include "editor/frame.h"
 #include "editor/icon.h"
 #include "editor/screen.h"
 #include "model/file_io.h"
@@ -90,6 +92,75 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
     EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
     EXPECT_TRUE(shows_in_squares());
+}
+
+// What reaches the window, counted where everything shown goes through
+// (show_screen): a pass that changes nothing shown sends nothing; each kind of
+// change, and a window that lost its picture, sends one. After every row the
+// screen holds the frame of the state as it is, sent or not.
+TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_window_lost_it) {
+    // The dummy driver draws a cursor of its own into the screen where the
+    // pointer jumps to (a drag's start); a real window's is the window system's.
+    SDL_ShowCursor(SDL_DISABLE);
+    // clang-format off
+    const struct { const char* what; std::string script; int passes; Uint32 ms_apart, sent; } rows[] = {
+        {"the first pass",                             "",                                   1, 45, 1},
+        {"left alone",                                 "",                                  30, 45, 0},
+        {"what changes nothing shown",                 "LShift Ctrl+z Ctrl+y click@150,300 motion@50,50 hidden focus", 3, 45, 0},
+        {"an arrow key",                               "Right",                              1, 45, 1},
+        {"Shift and an arrow key",                     "Shift+Down",                         1, 45, 1},
+        {"X + pressed: its step",                      "press:x_plus",                       1, 45, 1},
+        {"held, before it repeats",                    "",                                   8, 45, 0},
+        {"held: a pixel a pass",                       "",                                   4, 45, 4},
+        {"let go",                                     "release",                            3, 45, 0},
+        {"Scale + pressed: its step",                  "press:scale_plus",                   1, 45, 1},
+        {"held, before it repeats",                    "",                                   3, 100, 0},
+        {"held: steps due every pass",                 "",                                   3, 200, 3},
+        {"let go",                                     "release",                            2, 45, 0},
+        {"the colour bar pressed",                     "press:color_bar",                    1, 45, 1},
+        {"held still",                                 "",                                   3, 45, 0},
+        {"held and moved along",                       "motion@137,256",                     1, 45, 1},
+        {"let go",                                     "release@137,256",                    1, 45, 0},
+        {"a value field pressed: its text goes",       "click:x_field",                      1, 45, 1},
+        {"a digit typed",                              "4",                                  1, 45, 1},
+        {"a modifier key",                             "LCtrl",                              1, 45, 0},
+        {"Backspace",                                  "Backspace",                          1, 45, 1},
+        {"a whole value in one pass",                  "0 0 6 0",                            2, 45, 1},
+        {"the selected element pressed",               "press@100,25",                       2, 45, 0},
+        {"and dragged",                                "motion@100,100",                     1, 45, 1},
+        {"let go",                                     "release@100,100",                    1, 45, 0},
+        {"the next element selected",                  "click:selector_plus",                1, 45, 1},
+        {"undo",                                       "Ctrl+z",                             1, 45, 1},
+        {"redo",                                       "Ctrl+y",                             1, 45, 1},
+        {"a good save: its note",                      "click:save",                         1, 45, 1},
+        {"the note shown",                             "",                                  21, 45, 0},
+        {"the note gone",                              "",                                   1, 100, 1},
+        {"zoomed in",                                  "Ctrl+=",                             1, 45, 1},
+        {"left alone",                                 "",                                  10, 45, 0},
+        {"an expose",                                  "expose",                             1, 45, 1},
+        {"shown again (restored)",                     "shown",                              1, 45, 1},
+        {"hidden (minimised), the keyboard's focus",   "hidden focus",                       1, 45, 0},
+        {"a change",                                   "Up",                                 1, 45, 1},
+        {"zoomed out",                                 "Ctrl+-",                             1, 45, 1},
+        {"an expose",                                  "expose",                             1, 45, 1},
+        {"resized",                                    "resize@400,330",                     1, 45, 1},
+        {"left alone",                                 "",                                  10, 45, 0}};
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        push_script(r.script, ed.zoom);
+        const Uint32 before = ed.pictures_sent;
+        for (int i = 0; i < r.passes; i++) {
+            ed.now_ms += r.ms_apart;
+            editor_pass(ed);
+        }
+        EXPECT_EQ(ed.pictures_sent - before, r.sent);
+        SDL_Surface* shown = copy_of(ed.screen);
+        draw_frame(ed);
+        EXPECT_TRUE(same_pixels(ed.screen, shown)) << "the screen holds the frame as it is";
+        SDL_FreeSurface(shown);
+    }
+    EXPECT_TRUE(ed.note == note_none && ed.zoom == 1 && ed.screen->w == 400 && changes(ed.model).size() > 2);
 }
 
 // The zoom the window opens at, and the largest the zoom keys go to, on a screen of w x h.

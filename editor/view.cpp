@@ -1,0 +1,42 @@
+// view.cpp - the records of what the screens show, and the comparison that
+// decides whether a picture is drawn.
+#include "editor/view.h"
+
+#include "editor/fields.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+view_record editor_view(const editor& ed) {
+    view_record v{};
+    v.kind     = view_editor;
+    v.values   = capture(ed.model);
+    v.selected = ed.model.selected;
+    std::copy(std::begin(ed.places), std::end(ed.places), v.places);
+    for (int f = field_none + 1; f < field_count; f++)
+        std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s, sizeof v.fields[f] - 1);
+    v.editing = ed.editing;
+    v.note    = ed.note;
+    return v;
+}
+
+view_record countdown_view(int countdown) {
+    view_record v{};
+    v.kind      = view_countdown;
+    v.countdown = countdown;
+    return v;
+}
+
+view_record prompt_view(const char* question) {
+    view_record v{};
+    v.kind     = view_prompt;
+    v.question = question;
+    return v;
+}
+
+bool to_show(editor& ed, const view_record& v) {
+    if (v == ed.on_screen && !ed.repaint) return false;
+    ed.on_screen = v;
+    return true;
+}
