@@ -1,7 +1,9 @@
 // frame.cpp - one editor frame, in a fixed order: the panel under the
-// background (value fields and their texts, the X and Y signs, the selector),
-// the background, the colour bar and the Scale signs, the elements in drawing
-// order, the save button, the note after a save; then the flip.
+// background (value fields and their texts, a field whose value no save keeps
+// struck through, the X and Y signs, the selector), the background, the
+// colour bar and the Scale signs, the elements in drawing order, the selected
+// element's outline over them, the save button, the note after a save; then
+// the flip.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
 // from its stream, changed, drawn and freed within the frame (a picture drawn
@@ -11,6 +13,7 @@
 // the update (editor/update.h); nothing here writes the state.
 #include "editor/frame.h"
 
+#include "draw/outline.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "editor/fields.h"
@@ -108,6 +111,18 @@ void draw_element(editor& ed, frame_pictures& shared, int e) {
 
 } // namespace
 
+// ---- the selection -------------------------------------------------------------
+
+void draw_selection(editor& ed) {
+    const int e = ed.model.selected;
+    if (e < 0 || e >= element_count || !ed.places[e].drawn) return;
+    const SDL_Rect& at       = ed.places[e].at;
+    const element_size& s    = ed.model.element_sizes[e];
+    const SDL_PixelFormat* f = ed.screen->format;
+    dashed_outline(ed.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
+                   SDL_MapRGB(f, 0, 0, 0));
+}
+
 // ---- panel -------------------------------------------------------------------
 
 void draw_panel(editor& ed, panel_layer layer) {
@@ -118,11 +133,15 @@ void draw_panel(editor& ed, panel_layer layer) {
         switch (row.drawing) {
         case draw_picture: blit_opaque(kept_picture(ed.pictures, row.picture), s, row.at.x, row.at.y); break;
         case draw_sign: text(ed, row.at.x, row.at.y, row.sign, font_labels); break;
-        case draw_field:
+        case draw_field: {
+            const auto f = static_cast<value_field>(row.argument);
             fill(s, row.at, 255, 255, 255);
-            text(ed, row.at.x, row.at.y, field_text(ed, static_cast<value_field>(row.argument)).s,
-                 font_digits);
+            text(ed, row.at.x, row.at.y, field_text(ed, f).s, font_digits);
+            if (field_never_saved(ed.model, f))
+                fill(s, SDL_Rect{row.at.x, static_cast<Sint16>(row.at.y + strike.y), row.at.w, strike.h},
+                     strike_red, 0, 0);
             break;
+        }
         }
     }
     for (const panel_label& label : panel_labels)
@@ -158,6 +177,7 @@ void draw_frame(editor& ed) {
         for (element_id e : draw_order)
             if (ed.places[e].drawn) draw_element(ed, shared, e);
     }
+    draw_selection(ed);
     draw_panel(ed, layer_top);
     draw_save_note(ed);
     show_screen(ed);

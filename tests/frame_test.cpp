@@ -1,7 +1,8 @@
 // frame_test.cpp - the update and draw_frame against a plain rendering of the
 // same frame (every picture decoded afresh, recoloured, scaled whole and
-// blitted whole with SDL, which writes the clipped corner back): the same
-// screen, positions and sizes. Then skipped elements and a refused resize.
+// blitted whole with SDL, which writes the clipped corner back; the selected
+// element's outline and the struck fields pixel by pixel): the same screen,
+// positions and sizes. Then skipped elements and a refused resize.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "editor/frame.h"
@@ -17,9 +18,11 @@
 namespace {
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
-// panel's texts whole, the elements in the order buttons, icons, numbers,
-// status items, each blitted with its own pos as SDL's destination. The
-// fields show the values of `shown`.
+// panel's texts whole (a field no save keeps struck through in red on its
+// eighth row), the elements in the order buttons, icons, numbers, status
+// items, each blitted with its own pos as SDL's destination, then the
+// selected one's drawn box outlined pixel by pixel in white and black
+// dashes of two, within the preview. The fields show the values of `shown`.
 void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
@@ -32,10 +35,15 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { draw_text(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
+    struct {
+        int x, y, w, h;
+    } outline{}; // the selected element's drawn box
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
         text(row[c].at, field_text(shown, value_field(row[c].argument)).s, font_digits);
+        if (field_never_saved(shown.model, value_field(row[c].argument)))
+            box({row[c].at.x, Sint16(row[c].at.y + 7), row[c].at.w, 1}, 0xE00000);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -73,6 +81,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
                 e == el_a_button ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
             pos.x = Sint16(pos.x + in);
             pos.y = Sint16(pos.y + in);
+            if (e == m.selected) outline = {pos.x, pos.y, zp->w, zp->h};
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -80,6 +89,13 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
+    auto dot = [&](int x, int y, int along) {
+        if (x >= 0 && x < 320 && y >= 0 && y < 240)
+            box({Sint16(x), Sint16(y), 1, 1}, along / 2 % 2 ? 0 : 0xFFFFFF);
+    };
+    const auto [ox, oy, ow, oh] = outline;
+    for (int i = 0; i < ow; i++) dot(ox + i, oy, i), dot(ox + i, oy + oh - 1, i);
+    for (int i = 0; i < oh; i++) dot(ox, oy + i, i), dot(ox + ow - 1, oy + i, i);
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
@@ -136,6 +152,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;
     }
     const int corners[][2] = {{0, 0}, {-3000, -3000}, {319, 239}, {-1, 200}, {150, -2000}};
+    m.selected = el_b_button; // its outline thousands of pixels long, seen where it crosses the preview
     for (auto [x, y] : corners) {
         for (int e = 0; e < element_count; e++) pos(e) = {Sint16(x + e), Sint16(y + 2 * e), 0, 0};
         same_frame("largest");
@@ -151,7 +168,11 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     replace_background(ed.pictures, bg);
     start_scales(m);
     start_elements(m);
+    m.selected = el_hearts; // its place and colour struck through, its outline at the corner
     same_frame("over a paletted background");
+    pos(el_c_up_icon) = {Sint16(pos(el_c_up_button).x + 4), Sint16(pos(el_c_up_button).y + 4), 0, 0};
+    m.selected        = el_c_up_button; // its scale struck; outlined over the icon that covers it
+    same_frame("under another element");
 }
 
 TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_draws_nothing) {
