@@ -1,9 +1,9 @@
 // elements.h - the 21 HUD elements: one row each, holding everything that is
-// particular to an element - its name, home corner, pictures, slots, game
-// offsets and how it is drawn.
+// particular to an element - its name, home corner, the set it moves with,
+// pictures, slots, game offsets and how it is drawn.
 //
 // Code loops over element_table (and over draw_order and pick_order, which
-// are derived from the groups, and over the sets Ctrl moves together); no element is named by a bare number outside
+// are derived from the groups); no element is named by a bare number outside
 // this table. Adding an element means one row here, its pictures, and its
 // scale or colour slot in slots.h if it has new ones. Nothing here draws or
 // reads files.
