@@ -1,6 +1,6 @@
 // frame_bench.cpp - one editor frame (the update and draw_frame) at the home
 // layout, with a bg.bmp background, and with every element at its largest
-// drawn size; and the floor of each: the same fills, texts and blits from
+// drawn size; and the floor of each: the same fills, texts, blits and outline from
 // pictures decoded, recoloured and scaled once and kept (the parts of them
 // that are seen), so that the gap between the two is what the per-frame
 // decoding, recolouring and scaling cost. Beside them an idle pass: the
@@ -135,6 +135,7 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
         else
             SDL_FillRect(s, &r, k.fill);
     }
+    draw_selection(ed);
     draw_panel(ed, layer_top);
     SDL_Flip(s);
 }

@@ -2,6 +2,7 @@
 #include "editor/fields.h"
 
 #include "editor/state.h"
+#include "model/codes.h"
 #include "model/hex.h"
 
 #include <cstring>
@@ -90,6 +91,24 @@ void apply_entry(layout& m, value_field f, int32_t v) {
 
 field_string field_text(const editor& ed, value_field f) {
     return f == ed.editing ? entry_text(ed) : value_text(ed.model, f);
+}
+
+bool field_never_saved(const layout& m, value_field f) {
+    const int e = m.selected;
+    switch (f) {
+    case field_x: return !saved_in_code(code_x, e);
+    case field_y: return !saved_in_code(code_y, e);
+    case field_scale: {
+        const scale_id k = scale_slot_of(e);
+        return k != no_scale && !saved_in_code(code_scale, k);
+    }
+    case field_color: {
+        const color_id k = color_slot_of(e);
+        return k != no_color &&
+               !(saved_in_code(code_red, k) && saved_in_code(code_green, k) && saved_in_code(code_blue, k));
+    }
+    default: return false;
+    }
 }
 
 unsigned field_length(value_field f) {

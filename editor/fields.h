@@ -19,6 +19,7 @@
 #include <SDL.h>
 
 struct editor;
+struct layout;
 
 // The value field being typed into.
 enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
@@ -28,6 +29,12 @@ struct field_string {
     char s[9];
 };
 field_string field_text(const editor& ed, value_field f);
+// Whether the value field f shows for the selected element has no place in
+// the game's memory, so that no save keeps it (saved_in_code, model/codes.h):
+// the Hearts' X, Y and colour, the Rupee Number's colour, the C-Up Button's
+// and C-Up Icon's scale. The panel strikes such a field through. A field the
+// element does not have (empty) is not marked.
+bool field_never_saved(const layout& m, value_field f);
 // Characters an entry takes to complete: RRGGBB or four hex digits.
 unsigned field_length(value_field f);
 // Where the caret stands in field f: after this many places (the places a key

@@ -1,7 +1,9 @@
 // frame.cpp - one editor frame, in a fixed order: the panel under the
-// background (value fields, their texts and an entry's caret, the X and Y
-// signs, the selector), the background, the colour bar and the Scale signs,
-// the elements in drawing order, the save button, the note after a save; then
+// background (value fields and their texts, an entry's caret, a field whose
+// value no save keeps struck through, the X and Y signs, the selector), the
+// background, the colour bar and the Scale signs, the elements in drawing
+// order, the selected element's outline over them, the save button, the note
+// after a save; then
 // the flip.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
@@ -12,6 +14,7 @@
 // the update (editor/update.h); nothing here writes the state.
 #include "editor/frame.h"
 
+#include "draw/outline.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "editor/fields.h"
@@ -109,6 +112,18 @@ void draw_element(editor& ed, frame_pictures& shared, int e) {
 
 } // namespace
 
+// ---- the selection -------------------------------------------------------------
+
+void draw_selection(editor& ed) {
+    const int e = ed.model.selected;
+    if (e < 0 || e >= element_count || !ed.places[e].drawn) return;
+    const SDL_Rect& at       = ed.places[e].at;
+    const element_size& s    = ed.model.element_sizes[e];
+    const SDL_PixelFormat* f = ed.screen->format;
+    dashed_outline(ed.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
+                   SDL_MapRGB(f, 0, 0, 0));
+}
+
 // ---- panel -------------------------------------------------------------------
 
 void draw_panel(editor& ed, panel_layer layer) {
@@ -128,6 +143,9 @@ void draw_panel(editor& ed, panel_layer layer) {
                      SDL_Rect{static_cast<Sint16>(row.at.x + n * glyph_width + caret_bar.x),
                               static_cast<Sint16>(row.at.y + caret_bar.y), caret_bar.w, caret_bar.h},
                      caret_color.r, caret_color.g, caret_color.b);
+            if (field_never_saved(ed.model, field))
+                fill(s, SDL_Rect{row.at.x, static_cast<Sint16>(row.at.y + strike.y), row.at.w, strike.h},
+                     strike_red, 0, 0);
             break;
         }
         }
@@ -165,6 +183,7 @@ void draw_frame(editor& ed) {
         for (element_id e : draw_order)
             if (ed.places[e].drawn) draw_element(ed, shared, e);
     }
+    draw_selection(ed);
     draw_panel(ed, layer_top);
     draw_save_note(ed);
     show_screen(ed);

@@ -1,7 +1,8 @@
 // input.cpp - the editor's event drain: keys with the typed hexadecimal entry,
-// the key table's keys (arrows, undo, the selection, save, zoom), dragging,
-// the three-stage press (save button, panel controls, selector and element
-// pick), release, quit and resize.
+// the key table's keys (arrows, with Ctrl the element's set; reset, undo, the
+// selection, save, zoom), dragging (a set with Ctrl), the three-stage press
+// (save button, panel controls, selector and element pick), release, quit and
+// resize.
 //
 // Every hit box comes from the panel table, every key from the key table.
 // Every press acts at once, however soon it is released: a +/- button takes
@@ -52,13 +53,27 @@ void select_element(editor& ed, int step) {
 
 // ---- event handlers ----------------------------------------------------------
 
+// R puts the selected element back to the game's own place, scale and
+// colour, Shift+R the whole layout: one step of its own either way.
+void reset_to_home(editor& ed, bool whole_layout) {
+    end_change(ed);
+    if (whole_layout)
+        reset_values(ed.model);
+    else
+        reset_element(ed.model, ed.model.selected);
+    end_change(ed);
+}
+
 // What a key of the key table does.
 void act_on_key(editor& ed, const key_row& row) {
     switch (row.action) {
     case key_nudge:
-        nudge_selected(ed, static_cast<nudge_direction>(row.argument), row.pixels);
+    case key_nudge_set:
+        nudge_selected(ed, static_cast<nudge_direction>(row.argument), row.pixels,
+                       row.action == key_nudge_set);
         ed.arrow_run = true;
         break;
+    case key_reset: reset_to_home(ed, row.argument == reset_layout); break;
     case key_undo: undo_change(ed); break;
     case key_redo: redo_change(ed); break;
     case key_select: select_element(ed, row.argument); break;
@@ -69,7 +84,7 @@ void act_on_key(editor& ed, const key_row& row) {
 
 // Outside an entry a key does what its row in the key table says; any other
 // key than an arrow ends a run of arrow keys. During one, every key keeps its
-// meaning for the entry (Ctrl+Z is a z there).
+// meaning for the entry (Ctrl+Z is a z there, and r a key that takes a place).
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
     if (k == SDLK_ESCAPE) ed.running = false;
@@ -79,18 +94,28 @@ void on_key(editor& ed, const SDL_keysym& key) {
         return;
     }
     const key_row* row = key_for(k, key.mod);
-    if (!row || row->action != key_nudge) end_arrow_run(ed);
+    if (!row || (row->action != key_nudge && row->action != key_nudge_set)) end_arrow_run(ed);
     if (row) act_on_key(ed, *row);
 }
 
+// The element's centre follows the pointer; in a Ctrl drag the rest of its
+// set keeps its offsets to the element as they were at the press (an element
+// the edge held since goes back to its offset as the set moves out again).
 void on_motion(editor& ed, int px, int py) {
     if (!ed.dragging || py > drag_limit_y) return;
     layout& m             = ed.model;
-    const element_size& s = m.element_sizes[m.selected];
-    SDL_Rect& pos         = m.elements[m.selected].pos;
-    // the element's centre follows the pointer
-    pos.x = wrap16(static_cast<int64_t>(px) - s.w / 2);
-    pos.y = wrap16(static_cast<int64_t>(py) - s.h / 2);
+    const int e           = m.selected;
+    const element_size& s = m.element_sizes[e];
+    const int64_t x = static_cast<int64_t>(px) - s.w / 2, y = static_cast<int64_t>(py) - s.h / 2;
+    m.elements[e].pos.x = wrap16(x);
+    m.elements[e].pos.y = wrap16(y);
+    if (!ed.drag_set) return;
+    const int64_t dx = x - ed.drag_from[e].x, dy = y - ed.drag_from[e].y;
+    for (int other = 0; other < element_count; other++)
+        if (other != e && moves_with(other, e)) {
+            m.elements[other].pos.x = wrap16(ed.drag_from[other].x + dx);
+            m.elements[other].pos.y = wrap16(ed.drag_from[other].y + dy);
+        }
 }
 
 // A press on a +/- button: its first step at once; the update repeats it
@@ -141,7 +166,9 @@ bool in_element_box(const layout& m, int e, int px, int py) {
 }
 
 // A press in the preview picks the first element whose box holds it, the
-// numbers before the icons before the rest, and starts dragging it.
+// numbers before the icons before the rest, and starts dragging it; with
+// Ctrl held at the press (SDL's modifier state: a press carries none of its
+// own) its set with it, until the release, whatever Ctrl does meanwhile.
 void pick_element(editor& ed, int px, int py) {
     if (ed.dragging) return; // a second button during a drag
     layout& m = ed.model;
@@ -150,6 +177,8 @@ void pick_element(editor& ed, int px, int py) {
         const SDL_Rect& p     = m.elements[e].pos;
         const element_size& s = m.element_sizes[e];
         ed.dragging           = true;
+        ed.drag_set           = SDL_GetModState() & KMOD_CTRL;
+        for (int other = 0; other < element_count; other++) ed.drag_from[other] = m.elements[other].pos;
         // each coordinate taken as an unsigned 16-bit one
         move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
                      static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
@@ -184,6 +213,7 @@ void on_release(editor& ed) {
     ed.picking_color = false;
     ed.scale_held    = scale_none;
     ed.dragging      = false;
+    ed.drag_set      = false;
     ed.nudge         = nudge_none;
 }
 

@@ -107,9 +107,16 @@ inline constexpr panel_label panel_labels[] = {
 };
 // clang-format on
 
-constexpr SDL_Rect panel_area = {0, 240, 320, 80}; // filled black under everything
-constexpr int selector_row_y  = 296;               // presses from here down never pick
-constexpr int drag_limit_y    = 240;               // motion below the preview does not drag
+constexpr SDL_Rect panel_area   = {0, 240, 320, 80}; // filled black under everything
+constexpr SDL_Rect preview_area = {0, 0, 320, 240};  // the game screen: the selection's outline stays in it
+constexpr int selector_row_y    = 296;               // presses from here down never pick
+constexpr int drag_limit_y      = 240;               // motion below the preview does not drag
+
+// A value field whose value no save keeps (field_never_saved) is struck
+// through in red on this row of its white area (the digits fill rows 3 to
+// 11): y and h from the field's top.
+constexpr SDL_Rect strike  = {0, 7, 0, 1};
+constexpr Uint8 strike_red = 224;
 
 // The caret in the field being typed into: a bar in the digits' darkest
 // colour in the glyph cell after the places taken, from the cell's corner:

@@ -74,7 +74,12 @@ struct editor {
     prompt_answer basecode_choice, bg_choice;
 
     // ---- panel state -------------------------------------------------------
-    bool dragging;              // the selected element follows the pointer
+    bool dragging; // the selected element follows the pointer
+    // Ctrl was held at the press that began the drag: the rest of the
+    // element's set follows too, each at its corner at the press (drag_from)
+    // moved as far as the element itself.
+    bool drag_set;
+    SDL_Rect drag_from[element_count];
     bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
     scale_direction scale_held; // the Scale button held
     nudge_direction nudge;      // the X or Y button held

@@ -3,16 +3,6 @@
 
 #include "editor/state.h"
 
-namespace {
-
-// A change going on is cut off where it is: it becomes a step of its own.
-void end_change(editor& ed) {
-    ed.arrow_run = false;
-    record(ed.history, ed.model);
-}
-
-} // namespace
-
 bool change_going_on(const editor& ed) {
     return ed.dragging || ed.picking_color || ed.scale_held != scale_none || ed.nudge != nudge_none ||
            ed.arrow_run;
@@ -22,8 +12,20 @@ void record_change(editor& ed) {
     if (!change_going_on(ed)) record(ed.history, ed.model);
 }
 
+// Recorded at once: a press that ends the run may begin a drag or hold a
+// button, which would otherwise make one step of the run and itself.
 void end_arrow_run(editor& ed) {
+    if (!ed.arrow_run) return;
     ed.arrow_run = false;
+    record_change(ed);
+}
+
+// The set of a Ctrl drag stops following: its corners at the press no longer
+// hold once the layout has changed under the drag.
+void end_change(editor& ed) {
+    ed.arrow_run = false;
+    ed.drag_set  = false;
+    record(ed.history, ed.model);
 }
 
 void undo_change(editor& ed) {

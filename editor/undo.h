@@ -13,8 +13,14 @@ bool change_going_on(const editor& ed);
 // The layout becomes a step of its own, unless a change is still going on or
 // nothing changed. The update calls it at the end of every pass.
 void record_change(editor& ed);
-// Ends a run of arrow keys (the next record_change takes it as one step).
+// Ends a run of arrow keys: it is a step of its own (unless a drag or a held
+// button it came during is still going on).
 void end_arrow_run(editor& ed);
+// A change going on is cut off where it is and becomes a step of its own
+// (a drag goes on as a new change, with the element alone). A key that
+// changes the layout at once (R, Shift+R) calls it before and after its
+// change, so that the change is one step by itself.
+void end_change(editor& ed);
 // Ctrl+Z and Ctrl+Y: whatever has changed is recorded first (a drag, a held
 // button or a run of arrow keys ends there), then the layout goes one step
 // back or forth; the element that step changed becomes selected and all four

@@ -19,14 +19,18 @@ Sint16 held(Sint16 v, int edge) {
 
 } // namespace
 
-void nudge_selected(editor& ed, nudge_direction d, int pixels) {
-    SDL_Rect& pos = ed.model.elements[ed.model.selected].pos;
-    switch (d) {
-    case nudge_right: pos.x = wrap16(pos.x + pixels); break;
-    case nudge_left: pos.x = wrap16(pos.x - pixels); break;
-    case nudge_down: pos.y = wrap16(pos.y + pixels); break;
-    case nudge_up: pos.y = wrap16(pos.y - pixels); break;
-    default: return;
+void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set) {
+    const int selected = ed.model.selected;
+    for (int e = 0; e < element_count; e++) {
+        if (e != selected && !(whole_set && moves_with(e, selected))) continue;
+        SDL_Rect& pos = ed.model.elements[e].pos;
+        switch (d) {
+        case nudge_right: pos.x = wrap16(pos.x + pixels); break;
+        case nudge_left: pos.x = wrap16(pos.x - pixels); break;
+        case nudge_down: pos.y = wrap16(pos.y + pixels); break;
+        case nudge_up: pos.y = wrap16(pos.y - pixels); break;
+        default: return;
+        }
     }
 }
 

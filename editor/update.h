@@ -15,8 +15,9 @@ enum nudge_direction : int;
 void update_editor(editor& ed);
 
 // The selected element moves by pixels in direction d (nudge_left: x less,
-// nudge_down: y more).
-void nudge_selected(editor& ed, nudge_direction d, int pixels);
+// nudge_down: y more); with whole_set, the rest of its set (moves_with) too,
+// each by the same pixels (the edge holds each one on its own).
+void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set = false);
 // While an X or Y button is held: from repeat_delay_ms after its press (which
 // moved the element itself), one pixel a pass (X "-" left, X "+" right,
 // Y "-" down, Y "+" up).

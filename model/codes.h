@@ -75,6 +75,17 @@ inline constexpr std::array<code_entry, code_count> code_table = [] {
     return t;
 }();
 
+// Whether code.txt can hold a value: an entry of this kind names it (an
+// element for code_x and code_y, a slot for the others) and is written. A
+// value without one - the Hearts' place and colour, the Rupee Number's
+// colour, the C-Up Button's and C-Up Icon's scales - is edited and drawn but
+// never saved.
+constexpr bool saved_in_code(code_kind kind, int index) {
+    for (const code_entry& c : code_table)
+        if (c.kind == kind && c.index == index && c.written) return true;
+    return false;
+}
+
 // The value an entry names, as the game holds it (a coordinate as its 16-bit
 // pattern, a colour channel as its byte), current or home.
 uint32_t code_value(const layout& m, const code_entry& c);

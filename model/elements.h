@@ -1,6 +1,6 @@
 // elements.h - the 21 HUD elements: one row each, holding everything that is
-// particular to an element - its name, home corner, pictures, slots, game
-// offsets and how it is drawn.
+// particular to an element - its name, home corner, the set it moves with,
+// pictures, slots, game offsets and how it is drawn.
 //
 // Code loops over element_table (and over draw_order and pick_order, which
 // are derived from the groups); no element is named by a bare number outside
@@ -46,6 +46,20 @@ enum element_id {
 // picking order and which code sections hold an element's position.
 enum element_group { group_button, group_status, group_icon, group_number, group_count };
 
+// The buttons' sets: a button with its icon and its number (the C-Up Button
+// has no number, the A Button none either), which Ctrl moves together. The
+// status items belong to none and move alone.
+enum element_cluster {
+    cluster_none,
+    cluster_a,
+    cluster_b,
+    cluster_c_up,
+    cluster_c_down,
+    cluster_c_left,
+    cluster_c_right,
+    cluster_count
+};
+
 // How an element's scale slot becomes the factor it is drawn with (scale_rules.h).
 enum scale_rule {
     rule_own_size, // drawn at its picture's size, whatever its slot holds
@@ -83,6 +97,7 @@ struct element_row {
     const char* name;      // exactly 15 characters, centred with spaces
     Sint16 home_x, home_y; // the game's own corner
     element_group group;
+    element_cluster cluster;
     picture_id picture;  // drawn at the corner
     picture_id overlay;  // drawn over it at the same corner, scaled like it (pic_none: nothing)
     bool alpha;          // decoded with its alpha channel (every picture but the numbers')
@@ -97,32 +112,56 @@ struct element_row {
 
 // clang-format off
 inline constexpr element_row element_table[] = {
-// element             name               home x, y  group         picture           overlay              alpha  scale                    rule           colour            tint          inset  first (A)                        second (C)
-{el_a_button,        "    A Button   ",   186,   9, group_button, pic_button,       pic_button_overlay,  true,  sc_a_button,             rule_inverted, col_a_button,     tint_picture, 7,     {0x2114C6, 0x2114C4},            {}},
-{el_b_button,        "    B Button   ",   160,  17, group_button, pic_button,       pic_button_overlay,  true,  sc_b_button,             rule_divisor,  col_b_button,     tint_picture, 0,     {0x211230, 0x211238},            {}},
-{el_c_up_button,     "  C-Up Button  ",   254,  16, group_button, pic_button,       pic_button_overlay,  true,  sc_c_up_button,          rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211220, 0x211222},            {}},
-{el_c_down_button,   " C-Down Button ",   249,  34, group_button, pic_button,       pic_button_overlay,  true,  sc_c_down_button,        rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211234, 0x21123C},            {}},
-{el_c_left_button,   " C-Left Button ",   227,  18, group_button, pic_button,       pic_button_overlay,  true,  sc_c_left_button,        rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211232, 0x21123A},            {}},
-{el_c_right_button,  " C-Right Button",   271,  18, group_button, pic_button,       pic_button_overlay,  true,  sc_c_right_button,       rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211236, 0x21123E},            {}},
-{el_rupee_icon,      "   Rupee Icon  ",    26, 206, group_status, pic_rupee,        pic_rupee_overlay,   true,  no_scale,                rule_own_size, col_rupee_icon,   tint_picture, 0,     {read_only(0x08AB55), 0x08AB52}, {0x0BF3D2, 0x0BF3D6}},
-{el_rupee_number,    "  Rupee Number ",    42, 206, group_status, pic_999,          pic_none,            true,  no_scale,                rule_own_size, col_rupee_number, tint_none,    0,     {read_only(0x08ADDB), 0x08AFC6}, {0x0BF66A, 0x0BF86A}},
-{el_hearts,          "     Hearts    ",     0,   0, group_status, pic_hearts,       pic_hearts_overlay,  true,  no_scale,                rule_own_size, col_hearts,       tint_picture, 0,     {},                              {}},
-{el_map,             "      Map      ",   216, 150, group_status, pic_map,          pic_map_overlay,     true,  no_scale,                rule_own_size, col_map,          tint_picture, 0,     {0x2117DE, 0x2117E0},            {0x2117DE, 0x2117E0}},
-{el_magic_meter,     "  Magic Meter  ",    18,  42, group_status, pic_magic_border, pic_none,            true,  no_scale,                rule_own_size, col_magic_meter,  tint_bar,     0,     {0x211506, 0x211508},            {0x211506, 0x211508}},
-{el_a_button_icon,   " A Button Icon ",   186,   9, group_icon,   pic_action,       pic_none,            true,  sc_a_button_icon,        rule_pair,     no_color,         tint_none,    0,     {},                              {0x2114CC, 0x2114CA}},
-{el_b_button_icon,   " B Button Icon ",   160,  17, group_icon,   pic_bow,          pic_none,            true,  sc_b_button_icon,        rule_divisor,  no_color,         tint_none,    0,     {},                              {0x211248, 0x211250}},
-{el_c_up_icon,       "   C-Up Icon   ",   247,  20, group_icon,   pic_navi,         pic_none,            true,  sc_c_up_icon,            rule_own_size, no_color,         tint_none,    0,     {},                              {0x210F54, 0x210F56}},
-{el_c_down_icon,     "  C-Down Icon  ",   249,  34, group_icon,   pic_bow,          pic_none,            true,  sc_c_down_icon,          rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124C, 0x211254}},
-{el_c_left_icon,     "  C-Left Icon  ",   227,  18, group_icon,   pic_bow,          pic_none,            true,  sc_c_left_icon,          rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124A, 0x211252}},
-{el_c_right_icon,    " C-Right Icon  ",   271,  18, group_icon,   pic_bow,          pic_none,            true,  sc_c_right_icon,         rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124E, 0x211256}},
-{el_b_button_number, "B Button Number",   162,  35, group_number, pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A4, 0x2119AC}},
-{el_c_down_number,   " C-Down Number ",   250,  51, group_number, pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A8, 0x2119B0}},
-{el_c_left_number,   " C-Left Number ",   227,  35, group_number, pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A6, 0x2119AE}},
-{el_c_right_number,  " C-Right Number",   272,  35, group_number, pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119AA, 0x2119B2}},
+// element             name               home x, y  group         cluster          picture           overlay              alpha  scale                    rule           colour            tint          inset  first (A)                        second (C)
+{el_a_button,        "    A Button   ",   186,   9, group_button, cluster_a,       pic_button,       pic_button_overlay,  true,  sc_a_button,             rule_inverted, col_a_button,     tint_picture, 7,     {0x2114C6, 0x2114C4},            {}},
+{el_b_button,        "    B Button   ",   160,  17, group_button, cluster_b,       pic_button,       pic_button_overlay,  true,  sc_b_button,             rule_divisor,  col_b_button,     tint_picture, 0,     {0x211230, 0x211238},            {}},
+{el_c_up_button,     "  C-Up Button  ",   254,  16, group_button, cluster_c_up,    pic_button,       pic_button_overlay,  true,  sc_c_up_button,          rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211220, 0x211222},            {}},
+{el_c_down_button,   " C-Down Button ",   249,  34, group_button, cluster_c_down,  pic_button,       pic_button_overlay,  true,  sc_c_down_button,        rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211234, 0x21123C},            {}},
+{el_c_left_button,   " C-Left Button ",   227,  18, group_button, cluster_c_left,  pic_button,       pic_button_overlay,  true,  sc_c_left_button,        rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211232, 0x21123A},            {}},
+{el_c_right_button,  " C-Right Button",   271,  18, group_button, cluster_c_right, pic_button,       pic_button_overlay,  true,  sc_c_right_button,       rule_divisor,  col_c_buttons,    tint_picture, 0,     {0x211236, 0x21123E},            {}},
+{el_rupee_icon,      "   Rupee Icon  ",    26, 206, group_status, cluster_none,    pic_rupee,        pic_rupee_overlay,   true,  no_scale,                rule_own_size, col_rupee_icon,   tint_picture, 0,     {read_only(0x08AB55), 0x08AB52}, {0x0BF3D2, 0x0BF3D6}},
+{el_rupee_number,    "  Rupee Number ",    42, 206, group_status, cluster_none,    pic_999,          pic_none,            true,  no_scale,                rule_own_size, col_rupee_number, tint_none,    0,     {read_only(0x08ADDB), 0x08AFC6}, {0x0BF66A, 0x0BF86A}},
+{el_hearts,          "     Hearts    ",     0,   0, group_status, cluster_none,    pic_hearts,       pic_hearts_overlay,  true,  no_scale,                rule_own_size, col_hearts,       tint_picture, 0,     {},                              {}},
+{el_map,             "      Map      ",   216, 150, group_status, cluster_none,    pic_map,          pic_map_overlay,     true,  no_scale,                rule_own_size, col_map,          tint_picture, 0,     {0x2117DE, 0x2117E0},            {0x2117DE, 0x2117E0}},
+{el_magic_meter,     "  Magic Meter  ",    18,  42, group_status, cluster_none,    pic_magic_border, pic_none,            true,  no_scale,                rule_own_size, col_magic_meter,  tint_bar,     0,     {0x211506, 0x211508},            {0x211506, 0x211508}},
+{el_a_button_icon,   " A Button Icon ",   186,   9, group_icon,   cluster_a,       pic_action,       pic_none,            true,  sc_a_button_icon,        rule_pair,     no_color,         tint_none,    0,     {},                              {0x2114CC, 0x2114CA}},
+{el_b_button_icon,   " B Button Icon ",   160,  17, group_icon,   cluster_b,       pic_bow,          pic_none,            true,  sc_b_button_icon,        rule_divisor,  no_color,         tint_none,    0,     {},                              {0x211248, 0x211250}},
+{el_c_up_icon,       "   C-Up Icon   ",   247,  20, group_icon,   cluster_c_up,    pic_navi,         pic_none,            true,  sc_c_up_icon,            rule_own_size, no_color,         tint_none,    0,     {},                              {0x210F54, 0x210F56}},
+{el_c_down_icon,     "  C-Down Icon  ",   249,  34, group_icon,   cluster_c_down,  pic_bow,          pic_none,            true,  sc_c_down_icon,          rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124C, 0x211254}},
+{el_c_left_icon,     "  C-Left Icon  ",   227,  18, group_icon,   cluster_c_left,  pic_bow,          pic_none,            true,  sc_c_left_icon,          rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124A, 0x211252}},
+{el_c_right_icon,    " C-Right Icon  ",   271,  18, group_icon,   cluster_c_right, pic_bow,          pic_none,            true,  sc_c_right_icon,         rule_divisor,  no_color,         tint_none,    0,     {},                              {0x21124E, 0x211256}},
+{el_b_button_number, "B Button Number",   162,  35, group_number, cluster_b,       pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A4, 0x2119AC}},
+{el_c_down_number,   " C-Down Number ",   250,  51, group_number, cluster_c_down,  pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A8, 0x2119B0}},
+{el_c_left_number,   " C-Left Number ",   227,  35, group_number, cluster_c_left,  pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119A6, 0x2119AE}},
+{el_c_right_number,  " C-Right Number",   272,  35, group_number, cluster_c_right, pic_99,           pic_none,            false, no_scale,                rule_own_size, no_color,         tint_none,    0,     {},                              {0x2119AA, 0x2119B2}},
 };
 // clang-format on
 static_assert(one_row_each(element_table, element_count, &element_row::id),
               "one row for every element_id, in its order");
+
+// Each set holds one button and at least one more element, and no status item.
+constexpr bool sets_of_one_button() {
+    for (int c = cluster_none + 1; c < cluster_count; c++) {
+        int buttons = 0, members = 0;
+        for (const element_row& row : element_table)
+            if (row.cluster == c) {
+                members++;
+                buttons += row.group == group_button;
+            }
+        if (buttons != 1 || members < 2) return false;
+    }
+    for (const element_row& row : element_table)
+        if (row.group == group_status && row.cluster != cluster_none) return false;
+    return true;
+}
+static_assert(sets_of_one_button(), "every set a button with its icon and number; the status items alone");
+
+// Whether element `member` moves with element e when Ctrl is held: e itself
+// and the rest of e's set.
+constexpr bool moves_with(int member, int e) {
+    return member == e || (element_table[e].cluster != cluster_none &&
+                           element_table[member].cluster == element_table[e].cluster);
+}
 
 // The Magic Meter's bar: at this place from its corner, under its frame picture.
 constexpr SDL_Rect meter_bar = {7, 3, 100, 8};

@@ -48,6 +48,15 @@ void start_elements(layout& m); // home corners, then pos := home
 void start_colors(layout& m);   // homes, then values := homes
 void start_layout(layout& m);   // all three, the sizes at zero, element 0 selected
 
+// ---- back to the game's own values ------------------------------------------------
+
+// Element e's corner, scale slot (with the slot that moves with it) and colour
+// slot back at their homes. A slot other elements share - the four C buttons'
+// one colour - goes back for all of them. Nothing for an e outside the table.
+void reset_element(layout& m, int e);
+// Every value back at its home; the selection and the sizes stay.
+void reset_values(layout& m);
+
 // ---- 16- and 32-bit arithmetic -----------------------------------------------------
 
 // A coordinate is a signed 16-bit value; arithmetic on it wraps.

@@ -3,7 +3,8 @@
 // (a million digits, NUL bytes). The export: which values
 // give lines, in which order; a save replaces the file whole, follows links,
 // and one that fails says so and leaves everything as it was. And the round
-// trip, which also finds an offset that the two read differently.
+// trip, which also finds an offset that the two read differently. And the
+// values no save keeps, as the panel marks them.
 #include "model/export.h"
 #include "model/import.h"
 #include "support.h"
@@ -132,6 +133,34 @@ TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
         EXPECT_TRUE(changed.size() == 1 && changed[0].rfind(named, 0) == 0)
             << testing::PrintToString(changed);
     }
+}
+
+// The panel strikes a field through exactly where a save drops a change of its
+// value (a field the element does not have is empty and not marked).
+TEST(export, the_panel_marks_exactly_the_values_a_save_drops) {
+    std::vector<std::string> marked, dropped;
+    for (const element_row& row : element_table)
+        for (auto [f, what] :
+             {std::pair{field_x, "x"}, {field_y, "y"}, {field_scale, "scale"}, {field_color, "colour"}}) {
+            layout m      = home_layout();
+            m.selected    = row.id;
+            SDL_Rect& pos = m.elements[row.id].pos;
+            if (f == field_x) pos.x ^= 1;
+            if (f == field_y) pos.y ^= 1;
+            if (f == field_scale && row.scale_slot != no_scale) m.scales[row.scale_slot].value ^= 1;
+            if (f == field_color && row.color_slot != no_color) {
+                SDL_Color& c = m.colors[row.color_slot].value;
+                c            = {Uint8(c.r ^ 1), Uint8(c.g ^ 1), Uint8(c.b ^ 1), 0};
+            }
+            if (changes(m).empty()) continue; // the element has no such value
+            const std::string name = trimmed(row.name) + " " + what;
+            char text[export_capacity];
+            if (format_codes(m, text, sizeof text) == 0) dropped.push_back(name);
+            if (field_never_saved(m, f)) marked.push_back(name);
+        }
+    EXPECT_EQ(marked, dropped);
+    EXPECT_EQ(marked, (std::vector<std::string>{"C-Up Button scale", "Rupee Number colour", "Hearts x",
+                                                "Hearts y", "Hearts colour", "C-Up Icon scale"}));
 }
 
 TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {

@@ -1,7 +1,8 @@
 // frame_test.cpp - the update and draw_frame against a plain rendering of the
 // same frame (every picture decoded afresh, recoloured, scaled whole and
-// blitted whole with SDL, which writes the clipped corner back): the same
-// screen, positions and sizes. Then skipped elements and a refused resize.
+// blitted whole with SDL, which writes the clipped corner back; the selected
+// element's outline and the struck fields pixel by pixel): the same screen,
+// positions and sizes. Then skipped elements and a refused resize.
 #include "draw/picture_fit.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
@@ -48,11 +49,13 @@ SDL_Surface* box_shrunk(SDL_Surface* picture, int w, int h) {
 }
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
-// panel's texts whole (with a caret in a field being typed into), the
-// background (and `over` on it, cut at the preview's edges), the elements in
-// the order buttons, icons, numbers, status items, each blitted with its own
-// pos as SDL's destination. The fields show ed's values (after the update:
-// what a save would write).
+// panel's texts whole (with a caret in a field being typed into, and a field
+// no save keeps struck through in red on its eighth row), the background (and
+// `over` on it, cut at the preview's edges), the elements in the order
+// buttons, icons, numbers, status items, each blitted with its own pos as
+// SDL's destination, then the selected one's drawn box outlined pixel by
+// pixel in white and black dashes of two, within the preview. The fields show
+// ed's values (after the update: what a save would write).
 void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background, SDL_Surface* over) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
@@ -65,6 +68,9 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { draw_text(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
+    struct {
+        int x, y, w, h;
+    } outline{}; // the selected element's drawn box
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
@@ -72,6 +78,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
         // the caret, 2 x 12 from a column into the cell after the places typed and two rows down
         if (ed.editing == row[c].argument)
             box({Sint16(row[c].at.x + 7 * ed.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);
+        if (field_never_saved(ed.model, value_field(row[c].argument)))
+            box({row[c].at.x, Sint16(row[c].at.y + 7), row[c].at.w, 1}, 0xE00000);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -115,6 +123,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
                 e == el_a_button ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
             pos.x = Sint16(pos.x + in);
             pos.y = Sint16(pos.y + in);
+            if (e == m.selected) outline = {pos.x, pos.y, zp->w, zp->h};
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -122,6 +131,13 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
+    auto dot = [&](int x, int y, int along) {
+        if (x >= 0 && x < 320 && y >= 0 && y < 240)
+            box({Sint16(x), Sint16(y), 1, 1}, along / 2 % 2 ? 0 : 0xFFFFFF);
+    };
+    const auto [ox, oy, ow, oh] = outline;
+    for (int i = 0; i < ow; i++) dot(ox + i, oy, i), dot(ox + i, oy + oh - 1, i);
+    for (int i = 0; i < oh; i++) dot(ox, oy + i, i), dot(ox + ow - 1, oy + i, i);
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
@@ -185,6 +201,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;
     }
     const int corners[][2] = {{0, 0}, {-3000, -3000}, {319, 239}, {-1, 200}, {150, -2000}};
+    m.selected = el_b_button; // its outline thousands of pixels long, seen where it crosses the preview
     for (auto [x, y] : corners) {
         for (int e = 0; e < element_count; e++) pos(e) = {Sint16(x + e), Sint16(y + 2 * e), 0, 0};
         same_frame("largest");
@@ -216,6 +233,11 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     }
     for (SDL_Surface* p : {bg, shot, shrunk, background}) SDL_FreeSurface(p);
     background = over = nullptr;
+    m.selected        = el_hearts; // its place and colour struck through, its outline at the corner
+    same_frame("the Hearts over the screenshot");
+    pos(el_c_up_icon) = {Sint16(pos(el_c_up_button).x + 4), Sint16(pos(el_c_up_button).y + 4), 0, 0};
+    m.selected        = el_c_up_button; // its scale struck; outlined over the icon that covers it
+    same_frame("under another element");
 }
 
 TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_draws_nothing) {

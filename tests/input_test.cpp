@@ -1,7 +1,8 @@
 // input_test.cpp - the editor's event handling driven through SDL's queue:
 // picking and dragging, every control pressed and released at once, the +/-
 // buttons paced by a stopped clock and their scale limits, typed entry with
-// modifier keys, the arrow keys, Tab and Ctrl+S, the selector; the colour bar.
+// modifier keys, the arrow keys, Tab and Ctrl+S, the selector; the colour bar;
+// a set moved with Ctrl by the keys and by a drag.
 #include "model/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
@@ -318,6 +319,75 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
     }
     EXPECT_EQ(changes(ed.model), std::vector<std::string>{"C Buttons colour=F7FF00"})
         << "the colour stays as last picked";
+}
+
+// Ctrl moves the selected element's set - a button with its icon and number -
+// by the arrow keys and by a drag; each element is held at the left and top
+// edge on its own. A drag reads Ctrl at its press (SDL's modifier state).
+TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edge_on_its_own) {
+    struct corner {
+        element_id e;
+        int x, y;
+    };
+    // clang-format off
+    const struct { element_id selected; std::vector<corner> placed; const char* script; std::vector<std::string> changed; } keys[] = {
+{el_a_button,        {}, "Ctrl+Left",       {"A Button x=185", "A Button Icon x=185"}},
+{el_b_button_number, {}, "Ctrl+Shift+Down", {"B Button y=25", "B Button Icon y=25", "B Button Number y=43"}},
+{el_c_up_icon,       {}, "RCtrl+Right",     {"C-Up Button x=255", "C-Up Icon x=248"}}, // C-Up has no number
+{el_map,             {}, "Ctrl+Up",         {"Map y=149"}},                            // a status item alone
+{el_c_left_icon,     {}, "Left",            {"C-Left Icon x=226"}},                    // no Ctrl: the element alone
+// the C-Left Button at the edge stays there, its icon and number move
+{el_c_left_number, {{el_c_left_button, 0, 18}}, "Ctrl+Left", {"C-Left Button x=0", "C-Left Icon x=226", "C-Left Number x=226"}},
+{el_a_button_icon, {{el_a_button_icon, 2, 5}}, "Ctrl+Shift+Left Ctrl+Shift+Up", {"A Button x=178", "A Button y=1", "A Button Icon x=0", "A Button Icon y=0"}},
+    };
+    // clang-format on
+    for (auto& r : keys) {
+        SCOPED_TRACE(r.script);
+        restart();
+        for (auto& c : r.placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
+        ed.model.selected = r.selected;
+        push_script(r.script);
+        passes(2);
+        EXPECT_EQ(changes(ed.model), r.changed);
+    }
+
+    // A drag of the element (its centre follows the pointer, moved dx, dy
+    // from where it was at the press) with Ctrl held at the press, and during
+    // the moves.
+    // clang-format off
+    const struct { element_id grabbed; bool ctrl_pressed, ctrl_moving; std::vector<std::pair<int, int>> moves; std::vector<std::string> changed; } drags[] = {
+{el_b_button_number, true,  true,  {{20, 10}}, {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}},
+// Ctrl let go during the drag: the set still follows; pressed during it: the element alone
+{el_b_button_number, true,  false, {{20, 10}}, {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}},
+{el_b_button_number, false, true,  {{20, 10}}, {"B Button Number x=182", "B Button Number y=45"}},
+// past the left edge, where the button and icon are held at 0, and back: the offsets as at the press
+{el_b_button_number, true,  true,  {{-161, 0}, {-150, 0}}, {"B Button x=10", "B Button Icon x=10", "B Button Number x=12"}},
+{el_c_right_icon,    true,  true,  {{0, -25}}, {"C-Right Button y=0", "C-Right Icon y=0", "C-Right Number y=10"}},
+{el_map,             true,  true,  {{-5, 5}},  {"Map x=211", "Map y=155"}},
+    };
+    // clang-format on
+    for (auto& r : drags) {
+        SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << r.ctrl_pressed << r.ctrl_moving);
+        restart();
+        passes(1);
+        const SDL_Rect p      = pos(r.grabbed);
+        const element_size& s = ed.model.element_sizes[r.grabbed];
+        SDL_SetModState(r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE);
+        push_press(p.x + 1, p.y + 1);
+        passes(1); // the pick and the pointer's jump to the centre
+        SDL_SetModState(r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE);
+        const int cx = p.x + s.w / 2, cy = p.y + s.h / 2;
+        int x = cx, y = cy;
+        for (auto [dx, dy] : r.moves) {
+            push_motion(x = cx + dx, y = cy + dy);
+            passes(1);
+        }
+        push_release(x, y);
+        passes(1);
+        SDL_SetModState(KMOD_NONE);
+        EXPECT_EQ(ed.model.selected, r.grabbed);
+        EXPECT_EQ(changes(ed.model), r.changed);
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // undo_test.cpp - undo and redo: the history ring's depth and what it records,
 // then the editor's steps - one for a drag, a held button, a typed value, a
-// colour pick and a run of arrow keys - over the layout it opened with (a base
-// code, an element held at the edge).
+// colour pick, a run of arrow keys and a reset - over the layout it opened
+// with (a base code, an element held at the edge).
 #include "editor/history.h"
 #include "editor/unsaved.h"
 #include "support.h"
@@ -54,7 +54,8 @@ struct undo_steps : editor_test {
 
 // Over a layout opened with a base code: the A Button's x, and the B Button's
 // x at -20 (kept while the stream reads it), held at the window's edge.
-TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow_run_are_one_step_each) {
+TEST_F(undo_steps,
+       a_drag_a_held_button_a_typed_value_a_colour_pick_an_arrow_run_and_a_set_moved_are_one_step_each) {
     ed.model = imported("812114C6 00C8\n81211230 FFEC\n", ed.model);
     start_editor_state(ed);
     passes(1);
@@ -80,9 +81,15 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     for (SDLKey k : {SDLK_RIGHT, SDLK_RIGHT, SDLK_UP, SDLK_LSHIFT}) key(k);
     key(SDLK_DOWN, KMOD_LSHIFT);
     step(el_b_button);
+    SDL_SetModState(KMOD_LCTRL); // a Ctrl drag of the C-Down Number: its button and icon with it
+    hold(pos(el_c_down_number).x + 1, pos(el_c_down_number).y + 1, 0, {{200, 100}});
+    SDL_SetModState(KMOD_NONE);
+    step(el_c_down_number);
+    for (SDLKey k : {SDLK_LEFT, SDLK_UP}) key(k, KMOD_RCTRL);
+    step(el_c_down_number);
     for (size_t i = 1; i < after.size(); i++) ASSERT_NE(after[i].layout, after[i - 1].layout) << i;
 
-    for (int i = 4; i >= 0; i--) {
+    for (int i = 6; i >= 0; i--) {
         key(SDLK_z, KMOD_LCTRL);
         EXPECT_EQ(changes(ed.model), after[i].layout) << "undone to " << i;
         EXPECT_EQ(ed.model.selected, after[i + 1].element) << "the element that step changed, selected";
@@ -91,12 +98,51 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     key(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(changes(ed.model), opened) << "the layout the editor opened with stays";
     EXPECT_FALSE(unsaved_changes(ed));
-    for (int i = 1; i <= 5; i++) {
+    for (int i = 1; i <= 7; i++) {
         key(i % 2 ? SDLK_y : SDLK_z, i % 2 ? KMOD_RCTRL : KMOD_LCTRL | KMOD_RSHIFT); // Ctrl+Y, Ctrl+Shift+Z
         EXPECT_EQ(changes(ed.model), after[i].layout) << "redone to " << i;
     }
     key(SDLK_y, KMOD_LCTRL);
-    EXPECT_EQ(changes(ed.model), after[5].layout) << "nothing more to redo";
+    EXPECT_EQ(changes(ed.model), after[7].layout) << "nothing more to redo";
+}
+
+// R puts the selected element back to the game's own place, scale and colour
+// - not the base code's; a C button's colour is the four C buttons' one
+// colour, the A Button Icon's scale both its values - and Shift+R every value:
+// one step, apart from what went on before it (the arrow run: undone, the
+// A Button is one pixel right of the base code's, not at it).
+TEST_F(undo_steps, r_resets_the_selected_element_and_shift_r_the_layout_each_one_step) {
+    const char* base                      = "812114C6 00C8\n81211236 0064\n812117DE 0030\n812111F2 0010\n";
+    const std::vector<std::string> opened = {"A Button x=200", "C-Right Button x=100", "Map x=48",
+                                             "C Buttons colour=10A000"};
+    // clang-format off
+    const struct { element_id selected; const char* script; std::vector<std::string> after, undone; } rows[] = {
+{el_a_button, "click:scale_plus click:color_field 1 2 3 4 5 6 Right r",
+ {"C-Right Button x=100", "Map x=48", "C Buttons colour=10A000"},
+ {"A Button x=201", "C-Right Button x=100", "Map x=48", "A Button scale=65157", "A Button colour=123456", "C Buttons colour=10A000"}},
+{el_c_left_button, "r",  {"A Button x=200", "C-Right Button x=100", "Map x=48"}, opened}, // the C buttons' colour
+{el_c_right_button, "r", {"A Button x=200", "Map x=48"}, opened},
+{el_a_button_icon, "click:scale_plus click:scale_plus r", opened,
+ {"A Button x=200", "C-Right Button x=100", "Map x=48", "A Button Icon scale=54", "A Button Icon, second value scale=18", "C Buttons colour=10A000"}},
+{el_map, "Shift+r", {}, opened},
+{el_map, "Ctrl+r", opened, opened},                                      // nothing
+{el_a_button, "click:x_field 1 r 2 3", {"A Button x=1", "C-Right Button x=100", "Map x=48", "C Buttons colour=10A000"}, opened}, // in an entry: a key that takes a place
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.script);
+        restart();
+        ed.model = imported(base, ed.model);
+        start_editor_state(ed);
+        ASSERT_EQ(changes(ed.model), opened);
+        ed.model.selected = r.selected;
+        push_script(r.script);
+        passes(2);
+        EXPECT_EQ(changes(ed.model), r.after);
+        key(SDLK_z, KMOD_LCTRL);
+        EXPECT_EQ(changes(ed.model), r.undone);
+        EXPECT_EQ(ed.model.selected, r.selected);
+    }
 }
 
 } // namespace

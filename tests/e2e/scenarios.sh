@@ -248,16 +248,33 @@ countdown_skipped() {
     fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
 }
 
+# outline SHOT: ox oy ow oh, the box of the selected element's outline - its black
+# dashes, the only pure black of the preview on the built-in background.
+outline() {
+    read -r ox oy ow oh <<<"$(bbox "$1" 000000)"
+    [ "$ox" != none ] || fail "no outline in $1"
+}
+outline_at() { [ "$(bbox "$2" 000000)" = "$1" ]; } # outline_at "X Y W H" SHOT
+# saved_as LINE...: a click on save writes code.txt with exactly these lines
+code_is() { [ "$(cat "$work/code.txt" 2>/dev/null)" = "$(printf '%s\n' "$@")" ]; }
+saved_as() { click "${save[@]}" && poll "code.txt to hold $*" code_is "$@"; }
+hex4() { printf %04X $(($1)); }
+
 # Space on the count-down goes on at once: the first prompt shows sooner than the
 # count-down's four seconds could have passed. Both prompts answered by keys, No
 # to each (N): the built-in background stays, and code.txt holds the A Button's
 # lines only, not basecode.txt's (the prompts' clicks: the accepted scenario).
-# Then the arrow keys move the A Button: Right three times, Shift+Down eight
-# pixels, Up one; saved. Left held for a second and a half repeats (more than 5
-# pixels), and Escape with that change not saved writes code.unsaved.txt in
-# code.txt's form and says so (Escape with no change since a save writes
-# nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
-# stay untouched.
+# The A Button, selected, is outlined where it is drawn, 7 pixels right of and
+# below its place. Then the arrow keys move the A Button: Right three times,
+# Shift+Down eight pixels, Up one; saved. Ctrl+Left and Ctrl+Shift+Up move it
+# with its icon, one pixel left and eight up, and the outline with it; saved. R
+# puts the A Button back (the outline at home; saved: the icon's lines alone) and
+# Ctrl+Z brings it back again (saved as before; the sets' edges, reset of scales
+# and colours: input_test, undo_test). Left held for a second and a half repeats
+# (more than 5 pixels), and Escape with that change not saved writes
+# code.unsaved.txt in code.txt's form and says so (Escape with no change since a
+# save writes nothing: the other scenarios' save_and_quit); basecode.txt and
+# bg.bmp stay untouched.
 scenario_keys() {
     put_files
     before=$(md5sum "$work/basecode.txt" "$work/bg.bmp")
@@ -265,9 +282,23 @@ scenario_keys() {
     countdown_skipped
     keys n && wait_screen bg-prompt && keys n && wait_screen editor
     for c in FF00FE 01FE02 123456; do [ "$(count "$(at editor)" 0 0 320 240 $c)" = 0 ] || fail "colour $c shows"; done
+    local ax=${a_button_home[0]} ay=${a_button_home[1]} ix=${a_button_icon_home[0]} iy=${a_button_icon_home[1]}
+    outline "$(at editor)"
+    [ "$ox $oy" = "$((ax + 7)) $((ay + 7))" ] || fail "the A Button's outline is at $ox $oy"
+    local home="$ox $oy $ow $oh" moved="$((ox + 2)) $((oy - 1)) $ow $oh"
     keys Right Right Right shift+Down Up
     save_seen
-    expect_code "812114C6 $(printf %04X $((a_button_home[0] + 3)))" "812114C4 $(printf %04X $((a_button_home[1] + 7)))"
+    expect_code "812114C6 $(hex4 ax+3)" "812114C4 $(hex4 ay+7)"
+    keys ctrl+Left ctrl+shift+Up
+    wait_for set_moved "the outline moved with the A Button" outline_at "$moved"
+    local both=("812114C6 $(hex4 ax+2)" "812114C4 $(hex4 ay-1)" "812114CC $(hex4 ix-1)" "812114CA $(hex4 iy-8)")
+    saved_as "${both[@]}"
+    keys r
+    wait_for reset "the A Button's outline at home" outline_at "$home"
+    saved_as "${both[@]:2}"
+    keys ctrl+z
+    wait_for undone "the A Button's outline back where it was moved" outline_at "$moved"
+    saved_as "${both[@]}"
     xdotool keydown Left
     sleep 1.5 # held: the key repeats
     xdotool keyup Left
@@ -276,7 +307,7 @@ scenario_keys() {
     grep -q "unsaved changes written to code.unsaved.txt" "$root/app.log" || fail "nothing said on standard error"
     local x
     x=$(awk '$1 == "812114C6" { print $2 }' "$work/code.unsaved.txt")
-    [ -n "$x" ] && [ $((0x$x)) -lt $((a_button_home[0] + 3 - 5)) ] || fail "Left held moved the A Button to ${x:-nowhere}"
+    [ -n "$x" ] && [ $((0x$x)) -lt $((ax + 2 - 5)) ] || fail "Left held moved the A Button to ${x:-nowhere}"
     [ "$(grep -v ^812114C6 "$work/code.txt")" = "$(grep -v ^812114C6 "$work/code.unsaved.txt")" ] ||
         fail "code.unsaved.txt: $(cat "$work/code.unsaved.txt")"
     [ "$(md5sum "$work/basecode.txt" "$work/bg.bmp")" = "$before" ] || fail "basecode.txt or bg.bmp changed"

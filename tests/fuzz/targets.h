@@ -113,11 +113,13 @@ struct editor_session {
         return ok;
     }
     void close() {
+        SDL_SetModState(KMOD_NONE);
         if (std::exchange(ok, false)) tear_down(ed);
     }
     void reset() {
         SDL_Event e;
         while (SDL_PollEvent(&e)) continue;
+        SDL_SetModState(KMOD_NONE);
         set_zoom(ed, zoom_min); // a zoomed window's surfaces are the input's: freed
         SDL_Surface* screen = SDL_GetVideoSurface();
         if (!screen || screen->w != 320 || screen->h != 320) screen = SDL_SetVideoMode(320, 320, 32, 0);
@@ -174,13 +176,14 @@ inline std::string check_unsent(editor& ed, std::vector<Uint8>& kept) {
 }
 
 // The keys worth trying most: hex digits of both kinds, letters past them, editing keys, arrows,
-// modifiers, undo and redo, Tab and Ctrl+S, Escape.
+// modifiers, undo and redo, Tab and Ctrl+S, reset, Escape.
 // clang-format off
 constexpr SDLKey keys[] = {SDLK_0, SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5, SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_a,
     SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_z, SDLK_KP0, SDLK_KP9, SDLK_KP5, SDLK_KP_PLUS, SDLK_RSHIFT,
     SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RETURN, SDLK_SPACE, SDLK_DELETE,
-    SDLK_ESCAPE, SDLK_y, SDLK_n, SDLK_LCTRL, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_MODE, SDLK_TAB, SDLK_s};
-// Held with them: none, Shift, Ctrl (undo, redo, save), both.
+    SDLK_ESCAPE, SDLK_y, SDLK_n, SDLK_LCTRL, SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_MODE, SDLK_TAB, SDLK_s, SDLK_r};
+// Held with them: none, Shift, Ctrl (undo, redo, save, a set moved), both. The last key's are
+// SDL's modifier state for the presses after it (a Ctrl drag).
 constexpr SDLMod key_mods[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_LCTRL, SDLMod(KMOD_RCTRL | KMOD_RSHIFT)};
 // clang-format on
 
@@ -206,6 +209,7 @@ inline std::string events_one(editor_session& s, std::string_view bytes, int max
             e.key.keysym.sym =
                 k < 200 ? keys[k % std::size(keys)] : SDLKey(((k - 200) << 8 | byte()) % SDLK_LAST);
             e.key.keysym.mod = key_mods[k / std::size(keys) % std::size(key_mods)];
+            SDL_SetModState(e.key.keysym.mod);
         } else if (op == 2) {
             e.type = e.motion.type = SDL_MOUSEMOTION;
             e.motion.x             = coordinate();
