@@ -12,6 +12,7 @@
 #include "draw/hex.h"
 #include "editor/panel.h"
 #include "editor/color_bar.h"
+#include "editor/ending.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
 #include "editor/unsaved.h"
@@ -307,6 +308,7 @@ void poll_editor_events(editor& ed) {
             on_release(ed);
             break;
         case SDL_QUIT: ed.running = 0; break;
+        case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
@@ -315,4 +317,5 @@ void poll_editor_events(editor& ed) {
         default: break;
         }
     }
+    notice_signal(ed);
 }

@@ -3,6 +3,8 @@
 // positions mapped between the two.
 #include "editor/screen.h"
 
+#include "editor/display_guard.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,8 +22,16 @@ int current_zoom(const editor& ed) {
     return ed.zoom > zoom_min ? ed.zoom : zoom_min;
 }
 
-SDL_Surface* window_mode(int zoom) {
-    return SDL_SetVideoMode(side(zoom), side(zoom), 32, 0);
+// SDL's window, w x h; then the display guarded again (SDL 1.2 makes its
+// handlers anew with a window, SDL2 may too: editor/display_guard.h).
+SDL_Surface* new_window(editor& ed, int w, int h) {
+    SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
+    if (window) guard_display(ed);
+    return window;
+}
+
+SDL_Surface* window_mode(editor& ed, int zoom) {
+    return new_window(ed, side(zoom), side(zoom));
 }
 
 // A 320x320 surface in the pixel format of `like` (the window's): what the
@@ -126,7 +136,7 @@ bool open_window(editor& ed, int zoom) {
         zoom                        = screen ? fitting_zoom(screen->current_w, screen->current_h) : zoom_min;
     }
     zoom                = clamp_zoom(zoom);
-    SDL_Surface* window = window_mode(zoom);
+    SDL_Surface* window = window_mode(ed, zoom);
     if (!window) return false;
     ed.zoom   = zoom;
     ed.window = zoom > zoom_min ? window : nullptr;
@@ -147,8 +157,8 @@ bool set_zoom(editor& ed, int zoom) {
     }
     const int wanted = zoom;
     forget_shown(ed);
-    SDL_Surface* window = window_mode(zoom);
-    if (!window) window = window_mode(zoom = old);
+    SDL_Surface* window = window_mode(ed, zoom);
+    if (!window) window = window_mode(ed, zoom = old);
     ed.zoom = zoom;
     if (zoom == zoom_min) { // the editor draws on the window again
         if (window) copy_picture(kept, window);
@@ -233,7 +243,7 @@ void move_pointer(editor& ed, int x, int y) {
 
 void resize_screen(editor& ed, int w, int h) {
     forget_shown(ed);
-    SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
+    SDL_Surface* window = new_window(ed, w, h);
     if (current_zoom(ed) == zoom_min)
         ed.screen = window;
     else

@@ -5,7 +5,8 @@
 //
 // A prompt is answered by a click on "Yes" or "No", or by the keys Y or Enter
 // (Yes) and N (No). Escape or closing the window on any screen clears running
-// and leaves at once; every later screen then is skipped. Each screen redraws whole every
+// and leaves at once, and so does an end from outside (a signal, the window
+// destroyed: editor/ending.h); every later screen then is skipped. Each screen redraws whole every
 // frame and pauses screen_delay_ms after its flip. Nothing is reported: a
 // file that does not open skips its prompt, and a bg.bmp that does not decode
 // leaves the built-in background in place.
@@ -13,6 +14,7 @@
 
 #include "draw/bmp_input.h"
 #include "draw/text.h"
+#include "editor/ending.h"
 #include "editor/screen.h"
 #include "model/file_io.h" // open_regular: the existence test of basecode.txt and bg.bmp
 #include "model/import.h"
@@ -72,8 +74,11 @@ void load_background(editor& ed) {
 } // namespace
 
 bool countdown_frame(editor& ed) {
-    while (SDL_PollEvent(&ed.event))
+    while (SDL_PollEvent(&ed.event)) {
         if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+        notice_window_event(ed, ed.event);
+    }
+    notice_signal(ed);
     if (!ed.running) return false;
 
     clear_window(ed);
@@ -118,7 +123,9 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
             else if (k == SDLK_n)
                 choice = answer_no;
         }
+        notice_window_event(ed, e);
     }
+    notice_signal(ed);
     if (!ed.running) {
         choice = answer_none; // a quit outweighs an answer clicked in the same drain
         return false;

@@ -2,7 +2,7 @@
 // the run and passes by reference to every phase, so that the same procedures
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 //
-// Sections: layout model / run state / pictures / start-up screens / panel
+// Sections: layout model / run state / the run's end / pictures / start-up screens / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
 // pacing / window.
 #pragma once
@@ -12,6 +12,7 @@
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
+#include <string>
 
 // The colour bar's per-pass step: idle, following the pointer while a press
 // on the bar is held, or refreshing the colour and position texts once.
@@ -26,6 +27,9 @@ enum nudge_direction { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up
 enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
 // An answer to a start-up prompt.
 enum prompt_answer { answer_none, answer_yes, answer_no };
+// Why running was cleared: by the user (Escape, the window's close button) or
+// from outside (editor/ending.h).
+enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // What the panel says about the last save: nothing, a good save (for about a
 // second), or a failed one (until the next press).
 enum save_note { note_none, note_saved, note_failed };
@@ -46,6 +50,12 @@ struct editor {
     int running;
     SDL_Surface* screen;
     SDL_Event event; // one event record, reused by every phase
+
+    // ---- the run's end -------------------------------------------------------
+    run_end end;
+    int end_signal;     // the signal that ended the run (end_signal)
+    std::string folder; // where code.txt lives, absolute, as at the start: the name of the kept work's
+                        // refuge (editor/unsaved.h), also when the folder is gone by then
 
     // ---- pictures ----------------------------------------------------------
     picture_store pictures;

@@ -8,6 +8,7 @@
 #include "model/codes.h"
 
 #include <cstddef>
+#include <string>
 
 // Offsets that the position and scale sections never write.
 extern const int32_t skip_offsets[5];
@@ -20,3 +21,9 @@ size_t format_codes(const layout& m, char* out, size_t cap);
 // Writes code.txt (or the given path). Returns false, with a line on standard
 // error, when the file could not be written; the old file is then untouched.
 bool export_codes(const layout& m, const char* path = "code.txt");
+
+// The first half of a safe write: text in a new file beside target (named
+// target.tmpPID-N, with target's permissions when it is there), waited for
+// until it is on the disk; its name in temp. The caller renames it into place.
+// False with errno set, and nothing left behind.
+bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp);

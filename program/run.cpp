@@ -2,17 +2,23 @@
 // start-up screens, the editor loop and teardown.
 //
 // code.txt is written only by the save button; on the way out, changes not
-// saved go to code.unsaved.txt (editor/unsaved.h). Every quit path goes
-// through teardown.
+// saved go to code.unsaved.txt (editor/unsaved.h), after the teardown has let
+// go of the window and the pictures' files. Every way the run ends - Escape,
+// the window's close, a signal, the window destroyed - goes through teardown
+// (editor/ending.h); only the display lost ends the program from Xlib's
+// handler, without it (editor/display_guard.h).
 #include "program/run.h"
 
+#include "editor/ending.h"
 #include "editor/frame.h"
 #include "editor/input.h"
 #include "editor/screen.h"
+#include "editor/signals.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
 #include "program/options.h"
+#include "model/file_io.h"
 #include "program/video.h"
 
 #include <cerrno>
@@ -42,6 +48,7 @@ bool picture_failure(editor& ed) {
 
 bool start_up(editor& ed, int zoom) {
     ed                 = editor{};
+    ed.folder          = current_folder();
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 
@@ -111,7 +118,6 @@ void editor_pass(editor& ed) {
 void editor_loop(editor& ed) {
     start_editor_state(ed);
     while (ed.running) editor_pass(ed);
-    keep_unsaved_changes(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------
@@ -138,10 +144,12 @@ extern "C" int SDL_main(int argc, char* argv[]) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
     }
+    // Before SDL starts, which then leaves these signals alone.
+    catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
     if (!start_up(ed, o.zoom)) return exit_failure;
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);
-    return exit_ok;
+    return finish_run(ed); // keeps what was not saved; a signal's end ends here
 }
