@@ -125,7 +125,10 @@ void editor_loop(editor& ed) {
 void tear_down(editor& ed) {
     free_pictures(ed.pictures);
     close_window(ed);
-    SDL_Quit();
+    // SDL2 (under sdl12-compat) waits for a window it hides to be unmapped,
+    // for ever when the window was destroyed from outside: the end of the
+    // process closes the display's connection instead.
+    if (ed.end != end_window_destroyed) SDL_Quit();
 }
 
 // ---- the program ---------------------------------------------------------------

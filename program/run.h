@@ -14,7 +14,8 @@ void start_screens(editor& ed);
 // The editor start state and the loop, while running is set. Then, after
 // tear_down, finish_run (editor/ending.h) keeps the changes not saved.
 void editor_loop(editor& ed);
-// Closes the streams, frees the pictures, quits SDL.
+// Closes the streams, frees the pictures, quits SDL (but for a window
+// destroyed from outside, which SDL2 would wait on).
 void tear_down(editor& ed);
 
 // One pass of the editor loop: drain the events, update, draw the frame, and
