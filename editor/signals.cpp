@@ -2,8 +2,8 @@
 #include "editor/signals.h"
 
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 #ifndef _WIN32
 
@@ -72,7 +72,7 @@ void end_as_signalled(int sig) {
         sigprocmask(SIG_UNBLOCK, &only, nullptr);
         std::raise(sig);
     }
-    std::exit(128 + sig);
+    _exit(128 + sig); // as the signal would: without the exit's handlers
 }
 
 #else // Windows
@@ -88,7 +88,7 @@ std::string signal_name(int sig) {
 }
 
 void end_as_signalled(int sig) {
-    std::exit(128 + sig);
+    _exit(128 + sig);
 }
 
 #endif

@@ -19,3 +19,6 @@ foreach(s ${scenarios})
     ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>"
     RUN_SERIAL "${WIN32}") # under Wine: one at a time, the X servers and the prefix shared
 endforeach()
+if(NOT WIN32)
+  set_tests_properties(e2e_exits PROPERTIES TIMEOUT 600) # fifteen editors, eight at a time
+endif()
