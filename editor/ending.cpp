@@ -27,7 +27,7 @@ void say_why(run_end why, int sig) {
 
 void end_run(editor& ed, run_end why, int sig) {
     if (!ed.running) return; // the run is ending already: the first reason stands
-    ed.running    = 0;
+    ed.running    = false;
     ed.end        = why;
     ed.end_signal = sig;
     say_why(why, sig);

@@ -1,5 +1,6 @@
 // unsaved.cpp - saving, and keeping the changes not saved on the way out.
 #include "editor/unsaved.h"
+#include "editor/state.h"
 
 #include "editor/history.h"
 #include "model/export.h"

@@ -12,7 +12,7 @@
 // game does not keep (the Hearts' place, say) is no saved work.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 #include <string>
 

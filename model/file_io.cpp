@@ -164,10 +164,6 @@ bool make_folders(const std::string& path) {
     }
 }
 
-void set_env_default(const char* name, const char* value) {
-    if (!std::getenv(name)) _putenv_s(name, value);
-}
-
 #else // POSIX
 
 #include <pwd.h>
@@ -304,10 +300,6 @@ bool make_folders(const std::string& path) {
         if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
         if (at == std::string::npos) return true;
     }
-}
-
-void set_env_default(const char* name, const char* value) {
-    setenv(name, value, 0);
 }
 
 #endif

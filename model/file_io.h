@@ -70,6 +70,3 @@ bool make_folders(const std::string& path);
 
 // This process's id, to make file names no other process uses at once.
 unsigned long process_id();
-
-// Sets the environment variable name to value unless it is set already.
-void set_env_default(const char* name, const char* value);

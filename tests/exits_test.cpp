@@ -36,16 +36,16 @@ std::pair<std::string, std::string> signalled(phase at, std::initializer_list<in
         if (!start_headless(ed)) _exit(90);
         ed.frame_delay_ms = ed.screen_delay_ms = 10;
         if (at == editing) {
-            ed.countdown = 0;
             start_editor_state(ed);
             push_key(SDLK_RIGHT);
             editor_pass(ed);
         } else if (at == prompt) {
-            ed.countdown = 0;
             write_file("basecode.txt", "812114C6 00C8\n");
         }
         if (write(ready[1], "!", 1) != 1) _exit(91);
-        start_screens(ed); // as SDL_main: the screens, the loop, the teardown, the end
+        // then as SDL_main: the screens, the loop, the teardown, the end
+        if (at == countdown) countdown_screen(ed);
+        if (at == prompt) file_prompts(ed);
         if (at == editing)
             while (ed.running) editor_pass(ed);
         else

@@ -29,22 +29,12 @@ struct saving : editor_test {
                 n += (pixel_at(ed.screen, x, y) & 0xFFFFFF) != 0;
         return n;
     }
-    // The editor started afresh, events in letters - r Right, l Left, s a click
-    // on save, h the Hearts selected (a place the game does not keep), q a quit
-    // of the window, else Escape at the end - and its loop run and the run
-    // finished as the program does: what it said.
-    std::string quit_after(const char* events) {
+    // The editor started afresh, the events (push_script) and, unless they
+    // close the window, Escape, and its loop run and the run finished as the
+    // program does: what it said.
+    std::string quit_after(const std::string& events) {
         restart();
-        for (const char* c = events; *c; c++) switch (*c) {
-            case 'r': push_key(SDLK_RIGHT); break;
-            case 'l': push_key(SDLK_LEFT); break;
-            case 's': click(ctl_save); break;
-            case 'h':
-                for (int i = 0; i < el_hearts; i++) click(ctl_selector_plus);
-                break;
-            case 'q': push_quit(); break;
-            }
-        if (!strchr(events, 'q')) push_key(SDLK_ESCAPE);
+        push_script(events + (events.find("quit") == std::string::npos ? " Escape" : ""));
         return stderr_of([&] {
             editor_loop(ed);
             EXPECT_EQ(finish_run(ed), 0);
@@ -83,9 +73,12 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
 }
 
 TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_and_only_then) {
+    std::string hearts; // the Hearts selected: a place the game does not keep
+    for (int i = 0; i < el_hearts; i++) hearts += "click:selector_plus ";
     // clang-format off
-    const struct { const char* events; bool kept; } rows[] = {
-        {"", false}, {"r", true}, {"rl", false}, {"rs", false}, {"rsr", true}, {"hrr", false}, {"rq", true}};
+    const struct { std::string events; bool kept; } rows[] = {
+        {"", false}, {"Right", true}, {"Right Left", false}, {"Right click:save", false},
+        {"Right click:save Right", true}, {hearts + "Right Right", false}, {"Right quit", true}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
@@ -102,11 +95,11 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     // A failed save is no save; the same changes kept again leave the file as it is.
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
-    quit_after("rs");
+    quit_after("Right click:save");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     fs::remove("code.txt");
     write_file("code.txt", "kept\n");
-    EXPECT_EQ(quit_after("r"), "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     EXPECT_FALSE(fs::exists("code.unsaved.1.txt"));
 }
