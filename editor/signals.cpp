@@ -44,8 +44,14 @@ void catch_ending_signals() {
     action.sa_handler       = record_signal;
     action.sa_flags         = SA_RESTART; // the system calls of SDL and Xlib go on
     sigfillset(&action.sa_mask);          // one handler at a time
-    for (const ending_signal& s : ending_signals) sigaction(s.number, &action, nullptr);
-    for (int sig = SIGRTMIN; sig <= SIGRTMAX; sig++) sigaction(sig, &action, nullptr);
+    // A signal ignored when the program starts stays ignored: nohup's SIGHUP,
+    // a background job's SIGINT and SIGQUIT.
+    auto catch_it = [&](int sig) {
+        struct sigaction was = {};
+        if (sigaction(sig, nullptr, &was) == 0 && was.sa_handler != SIG_IGN) sigaction(sig, &action, nullptr);
+    };
+    for (const ending_signal& s : ending_signals) catch_it(s.number);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; sig++) catch_it(sig);
     std::signal(SIGPIPE, SIG_IGN);
 }
 

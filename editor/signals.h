@@ -4,10 +4,12 @@
 //
 // Caught: the rows of ending_signals (SIGHUP when the terminal closes or the
 // session ends, SIGINT, SIGQUIT, SIGTERM, SIGUSR1 and so on) and every
-// real-time signal. SIGPIPE is ignored: a write to a pipe nobody reads then
-// fails with its reason. Left alone: the signals of a crash (SIGSEGV, SIGBUS,
-// SIGILL, SIGFPE, SIGABRT, SIGTRAP, SIGSYS), where nothing in memory can be
-// trusted, and those that stop the program or are ignored anyway.
+// real-time signal - unless ignored already when the program starts (nohup's
+// SIGHUP, a background job's SIGINT and SIGQUIT), which stay ignored. SIGPIPE
+// is ignored: a write to a pipe nobody reads then fails with its reason. Left
+// alone: the signals of a crash (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT,
+// SIGTRAP, SIGSYS), where nothing in memory can be trusted, and those that
+// stop the program or are ignored anyway.
 //
 // The handler only records the signal; the loops of the start-up screens and
 // of the editor ask caught_signal() at every drain of events (editor/ending.h).

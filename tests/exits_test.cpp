@@ -3,7 +3,8 @@
 // count-down, at a prompt and in the editor; one line says why, the editor's
 // changes are kept as a quit keeps them, and the program then ends as the
 // signal would have (SIGQUIT, SIGXCPU and SIGXFSZ with status 128 + N, without
-// a core dump). SIGPIPE is ignored; the signals of a crash are left alone.
+// a core dump). SIGPIPE is ignored, and so is a signal ignored at the start;
+// the signals of a crash are left alone.
 // (The window destroyed and the display lost need an X server: the e2e
 // scenario exits, tests/e2e/exits.sh.)
 #include "editor/signals.h"
@@ -22,15 +23,19 @@ namespace fs = std::filesystem;
 enum phase { countdown, prompt, editing };
 
 // The editor as the program runs it, in a child process, on `at`: in the
-// editor the A Button is moved one pixel first. Once it is there, the parent
+// editor the A Button is moved one pixel first; the signal `ignored` is
+// ignored when it starts (as nohup does). Once it is there, the parent
 // sends the signals in turn, 0.1 s apart. What the child said, and how it
 // ended: "signal N", "status N", or "running" (killed after ten seconds).
-std::pair<std::string, std::string> signalled(phase at, std::initializer_list<int> signals) {
+std::pair<std::string, std::string> signalled(phase at, std::initializer_list<int> signals, int ignored) {
     int ready[2], said[2];
     if (pipe(ready) != 0 || pipe(said) != 0) return {"no pipe", ""};
     const pid_t child = fork();
     if (child == 0) {
         dup2(said[1], 2);
+        // started as from a terminal, but for the one signal ignored before
+        for (int sig = 1; sig <= SIGRTMAX; sig++)
+            if (sig != SIGKILL && sig != SIGSTOP) std::signal(sig, sig == ignored ? SIG_IGN : SIG_DFL);
         catch_ending_signals();
         editor ed;
         if (!start_headless(ed)) _exit(90);
@@ -93,7 +98,8 @@ TEST(exits, every_signal_that_would_end_the_program_keeps_the_work_and_says_why)
         std::initializer_list<int> sent;
         const char* name; // "": nothing said
         std::string how;
-        phase at = editing;
+        phase at    = editing;
+        int ignored = 0;
     } rows[] = {
         {{SIGHUP}, "SIGHUP (Hangup)", by(SIGHUP)},
         {{SIGINT}, "SIGINT (Interrupt)", by(SIGINT)},
@@ -113,6 +119,7 @@ TEST(exits, every_signal_that_would_end_the_program_keeps_the_work_and_says_why)
         {{SIGRTMAX}, "SIGRTMIN+30 (Real-time signal 30)", by(SIGRTMAX)},
         {{SIGPIPE, SIGHUP}, "SIGHUP (Hangup)", by(SIGHUP)},   // the editor goes on after SIGPIPE
         {{SIGHUP, SIGTERM}, "SIGHUP (Hangup)", by(SIGHUP)},   // the first one stands
+        {{SIGHUP, SIGTERM}, "SIGTERM (Terminated)", by(SIGTERM), editing, SIGHUP}, // nohup's SIGHUP stays ignored
         {{SIGABRT}, "", by(SIGABRT)},                          // a crash: nothing kept, nothing said
         {{SIGHUP}, "SIGHUP (Hangup)", by(SIGHUP), countdown},  // no work yet
         {{SIGTERM}, "SIGTERM (Terminated)", by(SIGTERM), prompt},
@@ -122,7 +129,7 @@ TEST(exits, every_signal_that_would_end_the_program_keeps_the_work_and_says_why)
         SCOPED_TRACE(std::string(r.name) + " " + std::to_string(int(r.at)));
         fs::remove("code.unsaved.txt");
         fs::remove("basecode.txt");
-        const auto [said, how] = signalled(r.at, r.sent);
+        const auto [said, how] = signalled(r.at, r.sent, r.ignored);
         const bool work        = r.at == editing && r.name[0];
         EXPECT_EQ(how, r.how);
         EXPECT_EQ(said, (r.name[0] ? "hudwright: ended by " + std::string(r.name) + "\n" : "") +

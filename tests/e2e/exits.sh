@@ -51,7 +51,8 @@ ex_launch() {
     [ "$phase" != prompt ] || printf '812114C6 00C8\n' >"$dir/basecode.txt"
     local x=$((ex_slots % 6 * 320)) y=$((ex_slots / 6 * 320))
     ex_slots=$((ex_slots + 1))
-    (cd "$dir" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=$x,$y \
+    # every signal at its own action, as from a terminal: bash's background jobs ignore SIGINT and SIGQUIT
+    (cd "$dir" && exec env --default-signal -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=$x,$y \
         "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "$hudwright" --zoom 1) >"$root/$name.log" 2>&1 &
     ex_pid[$name]=$! ex_at[$name]="$x $y" ex_dir[$name]=$dir
 }
