@@ -102,6 +102,11 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     EXPECT_FALSE(fs::exists("code.unsaved.1.txt"));
+    // other changes kept before are kept aside (on every system: see the next test for the rest)
+    write_file(unsaved_file, "812114C4 00CA\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: the earlier code.unsaved.txt kept as code.unsaved.1.txt\n"
+                                   "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(read_file("code.unsaved.1.txt") + read_file(unsaved_file), "812114C4 00CA\n812114C6 00BB\n");
 }
 
 // The editor ends with the A Button one pixel right and this in its folder:
