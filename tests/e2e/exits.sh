@@ -49,11 +49,14 @@ ex_launch() {
     [[ $name != twin* ]] || dir="$work/twin"
     mkdir -p "$dir"
     [ "$phase" != prompt ] || printf '812114C6 00C8\n' >"$dir/basecode.txt"
-    local x=$((ex_slots % 6 * 320)) y=$((ex_slots / 6 * 320))
+    local x=$((ex_slots % 6 * 320)) y=$((ex_slots / 6 * 320)) leaks=()
     ex_slots=$((ex_slots + 1))
+    # The leak checker needs descriptors of its own at the exit (it reads /proc):
+    # not for the one that has none left (the program has no leak checker).
+    [ "$prep" != few ] || leaks=(ASAN_OPTIONS=detect_leaks=0:abort_on_error=1)
     # every signal at its own action, as from a terminal: bash's background jobs ignore SIGINT and SIGQUIT
     (cd "$dir" && exec env --default-signal -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=$x,$y \
-        "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "$hudwright" --zoom 1) >"$root/$name.log" 2>&1 &
+        "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "${leaks[@]}" "$hudwright" --zoom 1) >"$root/$name.log" 2>&1 &
     ex_pid[$name]=$! ex_at[$name]="$x $y" ex_dir[$name]=$dir
 }
 
