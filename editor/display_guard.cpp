@@ -88,7 +88,10 @@ void guard_display(editor& ed) {
     if (!x11_info(info)) return;
     const xlib_calls x = loaded_xlib();
     set_error_handlers(x);
-    if (x.set_io_error_exit_handler) x.set_io_error_exit_handler(info.info.x11.display, on_display_lost, &ed);
+    // Classic SDL 1.2 draws through a second connection: whichever notices first
+    if (x.set_io_error_exit_handler)
+        for (Display* display : {info.info.x11.display, info.info.x11.gfxdisplay})
+            if (display) x.set_io_error_exit_handler(display, on_display_lost, &ed);
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
