@@ -14,6 +14,7 @@
 
 #include "draw/rect.h"
 #include "editor/color_bar.h"
+#include "editor/ending.h"
 #include "editor/fields.h"
 #include "editor/keys.h"
 #include "editor/panel.h"
@@ -241,6 +242,7 @@ void poll_editor_events(editor& ed) {
             on_release(ed);
             break;
         case SDL_QUIT: ed.running = false; break;
+        case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
@@ -249,4 +251,5 @@ void poll_editor_events(editor& ed) {
         default: break;
         }
     }
+    notice_signal(ed);
 }

@@ -4,6 +4,8 @@
 #include "editor/screen.h"
 #include "editor/state.h"
 
+#include "editor/display_guard.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -21,8 +23,16 @@ int current_zoom(const editor& ed) {
     return ed.zoom > zoom_min ? ed.zoom : zoom_min;
 }
 
-SDL_Surface* window_mode(int zoom) {
-    return SDL_SetVideoMode(side(zoom), side(zoom), 32, 0);
+// SDL's window, w x h; then the display guarded again (SDL 1.2 makes its
+// handlers anew with a window, SDL2 may too: editor/display_guard.h).
+SDL_Surface* new_window(editor& ed, int w, int h) {
+    SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
+    if (window) guard_display(ed);
+    return window;
+}
+
+SDL_Surface* window_mode(editor& ed, int zoom) {
+    return new_window(ed, side(zoom), side(zoom));
 }
 
 // A 320x320 surface in the pixel format of `like` (the window's): what the
@@ -140,7 +150,7 @@ bool open_window(editor& ed, int zoom) {
     ed.desktop_h                = screen ? screen->current_h : 0;
     if (zoom == zoom_fit) zoom = fitting_zoom(ed.desktop_w, ed.desktop_h);
     zoom                = clamp_zoom(zoom);
-    SDL_Surface* window = window_mode(zoom);
+    SDL_Surface* window = window_mode(ed, zoom);
     if (!window) return false;
     ed.zoom    = zoom;
     ed.repaint = true;
@@ -162,8 +172,8 @@ bool set_zoom(editor& ed, int zoom) {
     }
     const int wanted = zoom;
     lose_picture(ed);
-    SDL_Surface* window = window_mode(zoom);
-    if (!window) window = window_mode(zoom = old);
+    SDL_Surface* window = window_mode(ed, zoom);
+    if (!window) window = window_mode(ed, zoom = old);
     ed.zoom = zoom;
     if (zoom == zoom_min) { // the editor draws on the window again
         if (window) copy_picture(kept, window);
@@ -244,7 +254,7 @@ void move_pointer(editor& ed, int x, int y) {
 
 void resize_screen(editor& ed, int w, int h) {
     lose_picture(ed);
-    SDL_Surface* window = SDL_SetVideoMode(w, h, 32, 0);
+    SDL_Surface* window = new_window(ed, w, h);
     if (current_zoom(ed) == zoom_min)
         ed.screen = window;
     else

@@ -9,7 +9,8 @@
 // quick succession does not answer the first prompt too. A prompt is answered
 // by a click on "Yes" or "No", or by the keys Y or Enter (Yes) and N (No).
 // Escape or closing the window on any screen clears running and leaves at
-// once; every later screen then is skipped. A screen is drawn whole and sent
+// once, and so does an end from outside (a signal, the window destroyed:
+// editor/ending.h); every later screen then is skipped. A screen is drawn whole and sent
 // when what it shows changed (the count-down's number, another prompt) or the
 // window lost its picture (editor/view.h); every frame of it pauses
 // screen_delay_ms. A basecode.txt that does not open skips its prompt.
@@ -18,6 +19,7 @@
 #include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/background.h"
+#include "editor/ending.h"
 #include "editor/screen.h"
 #include "editor/view.h"
 #include "model/file_io.h" // open_regular: the existence test of basecode.txt
@@ -85,7 +87,9 @@ bool countdown_frame(editor& ed, countdown& c) {
         event_to_editor(ed, e);           // an expose
         if (quits(e)) ed.running = false; // clicks and the other keys are dropped
         skipped = skipped || goes_on(e);
+        notice_window_event(ed, e);
     }
+    notice_signal(ed);
     if (!ed.running || skipped) return false;
 
     if (to_show(ed, countdown_view(c.seconds))) draw_countdown(ed, c.seconds);
@@ -122,7 +126,9 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
             else if (k == SDLK_n)
                 choice = answer_no;
         }
+        notice_window_event(ed, e);
     }
+    notice_signal(ed);
     if (!ed.running) {
         choice = answer_none; // a quit outweighs an answer clicked in the same drain
         return false;
@@ -142,8 +148,11 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
 
 void note_screen(editor& ed, std::initializer_list<const char*> lines) {
     SDL_Event e; // what came before the note (a key held on from the prompt) does not end it; a quit does
-    while (SDL_PollEvent(&e))
+    while (SDL_PollEvent(&e)) {
         if (quits(e)) ed.running = false;
+        notice_window_event(ed, e);
+    }
+    notice_signal(ed);
     for (int frame = 0; frame < note_frames && ed.running; frame++) {
         if (to_show(ed, prompt_view(*lines.begin()))) { // the note's lines stay while it shows
             clear_window(ed);
@@ -160,7 +169,9 @@ void note_screen(editor& ed, std::initializer_list<const char*> lines) {
             event_to_editor(ed, e);
             if (quits(e)) ed.running = false;
             seen = seen || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_KEYDOWN;
+            notice_window_event(ed, e);
         }
+        notice_signal(ed);
         if (seen) return;
     }
 }

@@ -2,7 +2,7 @@
 // the run and passes by reference to every phase, so that the same procedures
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 //
-// Sections: layout model / run state / pictures / start-up answers / panel
+// Sections: layout model / run state / the run's end / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
 // pacing / window / what the window shows. What the panel shows is not kept
 // here: the frame formats it from the layout (editor/fields.h); only the entry
@@ -15,6 +15,7 @@
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
+#include <string>
 
 // The Scale button held: none, "+" or "-".
 enum scale_direction { scale_none, scale_plus, scale_minus };
@@ -22,6 +23,9 @@ enum scale_direction { scale_none, scale_plus, scale_minus };
 enum nudge_direction : int { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up };
 // An answer to a start-up prompt.
 enum prompt_answer { answer_none, answer_yes, answer_no };
+// Why running was cleared: by the user (Escape, the window's close button) or
+// from outside (editor/ending.h).
+enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // What the panel says about the last save: nothing, a good save (for about a
 // second), or a failed one (until the next press).
 enum save_note { note_none, note_saved, note_failed };
@@ -66,6 +70,12 @@ struct editor {
     // ---- run state ---------------------------------------------------------
     bool running; // cleared by Escape or the window's close on any screen
     SDL_Surface* screen;
+
+    // ---- the run's end -------------------------------------------------------
+    run_end end;
+    int end_signal;     // the signal that ended the run (end_signal)
+    std::string folder; // where code.txt lives, absolute, as at the start: the name of the kept work's
+                        // refuge (editor/unsaved.h), also when the folder is gone by then
 
     // ---- pictures ----------------------------------------------------------
     picture_store pictures;

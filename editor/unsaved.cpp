@@ -5,7 +5,9 @@
 #include "editor/history.h"
 #include "model/export.h"
 #include "model/file_io.h"
+#include "model/kept_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +19,7 @@ void save_layout(editor& ed) {
 }
 
 bool unsaved_changes(const editor& ed) {
+    if (ed.history.count == 0) return false; // the editor has not started: nothing was changed yet
     layout saved = ed.model;
     restore(ed.saved, saved);
     char now[export_capacity], then[export_capacity];
@@ -24,13 +27,26 @@ bool unsaved_changes(const editor& ed) {
     return n != format_codes(saved, then, sizeof then) || std::memcmp(now, then, n) != 0;
 }
 
+std::string refuge_folder(const std::string& folder) {
+    const std::string state = user_state_folder();
+    if (state.empty()) return "";
+    const std::string below = without_root(folder);
+    return state + "/hudwright" + (below.empty() ? "" : "/" + below);
+}
+
 bool keep_unsaved_changes(const editor& ed) {
     if (!unsaved_changes(ed)) return true;
-    if (same_file(unsaved_file, code_file)) {
-        std::fprintf(stderr, "hudwright: cannot save %s: it is %s\n", unsaved_file, code_file);
-        return false;
-    }
-    if (!export_codes(ed.model, unsaved_file)) return false; // it said why
-    std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", unsaved_file);
-    return true;
+    char text[export_capacity];
+    const size_t len = format_codes(ed.model, text, sizeof text);
+    if (keep_file("", unsaved_file, text, len)) return true; // beside code.txt; else it said why
+    const std::string refuge = refuge_folder(ed.folder);
+    if (refuge.empty())
+        std::fprintf(stderr,
+                     "hudwright: cannot save in the state folder: neither XDG_STATE_HOME nor HOME is set\n");
+    else if (!make_folders(refuge))
+        std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", refuge.c_str(), std::strerror(errno));
+    else if (keep_file(refuge, unsaved_file, text, len))
+        return true;
+    std::fprintf(stderr, "hudwright: the changes not saved are lost: they could be written nowhere\n");
+    return false;
 }

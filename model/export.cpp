@@ -52,6 +52,28 @@ bool write_all(int fd, const char* data, size_t len) {
 
 } // namespace
 
+bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp) {
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
+        temp = target + ".tmp" + std::to_string(process_id()) + "-" + std::to_string(attempt);
+        fd   = create_new_file(temp.c_str());
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return false;
+    // Keep the permissions of a file that was there.
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0) set_mode(fd, st.st_mode & 07777);
+
+    bool ok = write_all(fd, text, len) && flush_to_disk(fd);
+    int err = errno;
+    ok      = (close(fd) == 0) && ok;
+    if (!ok) {
+        unlink(temp.c_str());
+        errno = err ? err : EIO;
+    }
+    return ok;
+}
+
 bool export_codes(const layout& m, const char* path) {
     char text[export_capacity];
     size_t len = format_codes(m, text, sizeof text);
@@ -74,30 +96,15 @@ bool export_codes(const layout& m, const char* path) {
         return ok;
     }
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
-        temp = target + ".tmp" + std::to_string(process_id()) + "-" + std::to_string(attempt);
-        fd   = create_new_file(temp.c_str());
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
+    if (!write_beside(target, text, len, temp)) {
         std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(errno));
         return false;
     }
-    // Keep the permissions of a file that was there.
-    struct stat st;
-    if (stat(target.c_str(), &st) == 0) set_mode(fd, st.st_mode & 07777);
-
-    bool ok = write_all(fd, text, len) && flush_to_disk(fd);
-    int err = errno;
-    ok      = (close(fd) == 0) && ok;
-    if (ok && !replace_file(temp.c_str(), target.c_str())) {
-        ok  = false;
-        err = errno;
-    }
-    if (!ok) {
+    if (!replace_file(temp.c_str(), target.c_str())) {
+        const int err = errno;
         unlink(temp.c_str());
-        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err ? err : EIO));
+        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err));
+        return false;
     }
-    return ok;
+    return true;
 }

@@ -8,6 +8,7 @@
 #include "model/codes.h"
 
 #include <cstddef>
+#include <string>
 
 // The text of code.txt for the model, into out (capacity cap, NUL-terminated).
 // Returns the length written. A line of 14 characters for every entry fits.
@@ -17,3 +18,9 @@ size_t format_codes(const layout& m, char* out, size_t cap);
 // Writes code.txt (or the given path). Returns false, with a line on standard
 // error, when the file could not be written; the old file is then untouched.
 bool export_codes(const layout& m, const char* path = "code.txt");
+
+// The first half of a safe write: text in a new file beside target (named
+// target.tmpPID-N, with target's permissions when it is there), waited for
+// until it is on the disk; its name in temp. The caller renames it into place.
+// False with errno set, and nothing left behind.
+bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp);

@@ -11,6 +11,7 @@
 
 #ifdef _WIN32
 
+#include <direct.h>
 #include <io.h>
 #include <windows.h>
 
@@ -86,19 +87,11 @@ std::string link_target(const char* path) {
     return path;
 }
 
-bool same_file(const char* a, const char* b) {
-    BY_HANDLE_FILE_INFORMATION info[2];
-    const char* names[2] = {a, b};
-    for (int i = 0; i < 2; i++) {
-        HANDLE h = CreateFileA(names[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        const bool known = GetFileInformationByHandle(h, &info[i]);
-        CloseHandle(h);
-        if (!known) return false;
-    }
-    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
-           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+name_kind kind_of(const char* path) {
+    struct _stat64 st;
+    if (_stat64(path, &st) != 0) return name_missing;
+    const int type = st.st_mode & _S_IFMT;
+    return type == _S_IFREG ? name_file : type == _S_IFDIR ? name_folder : name_other;
 }
 
 int open_for_writing(const char* path) {
@@ -125,8 +118,55 @@ unsigned long process_id() {
     return GetCurrentProcessId();
 }
 
+bool move_to_new_name(const char* from, const char* to) {
+    if (MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH)) return true; // without REPLACE_EXISTING
+    errno = errno_of(GetLastError());
+    return false;
+}
+
+bool swap_files(const char*, const char*) {
+    errno = ENOSYS;
+    return false;
+}
+
+bool holds_exactly(const char* path, const char* bytes, size_t len) {
+    FILE* f = open_regular(path);
+    if (!f) return false;
+    std::string text;
+    char buf[4096];
+    for (size_t n; text.size() <= len && (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+    std::fclose(f);
+    return text.size() == len && text.compare(0, len, bytes, len) == 0;
+}
+
+std::string current_folder() {
+    char buf[MAX_PATH * 4];
+    return _getcwd(buf, sizeof buf) ? buf : "";
+}
+
+std::string user_state_folder() {
+    const char* local = std::getenv("LOCALAPPDATA");
+    return local && local[0] ? local : "";
+}
+
+std::string without_root(const std::string& path) {
+    std::string rest = path;
+    if (rest.size() >= 2 && rest[1] == ':') rest.erase(1, 1); // C:\x: C\x
+    const size_t start = rest.find_first_not_of("\\/");       // \\server\share: server\share
+    return start == std::string::npos ? "" : rest.substr(start);
+}
+
+bool make_folders(const std::string& path) {
+    for (size_t at = path.find_first_of("\\/", 1);; at = path.find_first_of("\\/", at + 1)) {
+        const std::string part = path.substr(0, at);
+        if (!part.empty() && part.back() != ':' && _mkdir(part.c_str()) != 0 && errno != EEXIST) return false;
+        if (at == std::string::npos) return true;
+    }
+}
+
 #else // POSIX
 
+#include <pwd.h>
 #include <unistd.h>
 
 FILE* temp_file() {
@@ -164,9 +204,13 @@ std::string link_target(const char* path) {
     return target;
 }
 
-bool same_file(const char* a, const char* b) {
-    struct stat sa, sb;
-    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+name_kind kind_of(const char* path) {
+    struct stat st;
+    if (lstat(path, &st) != 0) return name_missing;
+    return S_ISREG(st.st_mode)   ? name_file
+           : S_ISLNK(st.st_mode) ? name_link
+           : S_ISDIR(st.st_mode) ? name_folder
+                                 : name_other;
 }
 
 int open_for_writing(const char* path) {
@@ -191,6 +235,71 @@ bool replace_file(const char* from, const char* to) {
 
 unsigned long process_id() {
     return static_cast<unsigned long>(getpid());
+}
+
+bool move_to_new_name(const char* from, const char* to) {
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
+    // A file system without that rename: a second name that cannot replace
+    // anything, then the first one gone; where there are no links either (FAT),
+    // a rename when nothing is there.
+    if (link(from, to) == 0) {
+        unlink(from); // failing, the file has both names: still there under the new one
+        return true;
+    }
+    if (errno != EPERM && errno != ENOTSUP) return false;
+    struct stat st;
+    if (lstat(to, &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(from, to) == 0;
+}
+
+bool swap_files(const char* a, const char* b) {
+    return renameat2(AT_FDCWD, a, AT_FDCWD, b, RENAME_EXCHANGE) == 0;
+}
+
+bool holds_exactly(const char* path, const char* bytes, size_t len) {
+    int fd = open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool same = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == static_cast<off_t>(len);
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; same && text.size() <= len && (n = read(fd, buf, sizeof buf)) > 0;)
+        text.append(buf, static_cast<size_t>(n));
+    close(fd);
+    return same && text.size() == len && text.compare(0, len, bytes, len) == 0;
+}
+
+std::string current_folder() {
+    char buf[PATH_MAX];
+    return getcwd(buf, sizeof buf) ? buf : "";
+}
+
+std::string user_state_folder() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state && state[0] == '/') return state; // a relative one is to be ignored
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* user = getpwuid(getuid());
+        home               = user ? user->pw_dir : nullptr;
+    }
+    return home && home[0] == '/' ? std::string(home) + "/.local/state" : "";
+}
+
+std::string without_root(const std::string& path) {
+    const size_t start = path.find_first_not_of('/');
+    return start == std::string::npos ? "" : path.substr(start);
+}
+
+bool make_folders(const std::string& path) {
+    for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        const std::string part = path.substr(0, at);
+        if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (at == std::string::npos) return true;
+    }
 }
 
 #endif

@@ -29,9 +29,9 @@ FILE* open_regular(const char* name);
 // (at most 40); path itself where there is no link, and always on Windows.
 std::string link_target(const char* path);
 
-// Whether the names a and b, both there, are one file (through a link, say).
-// On Windows by the volume and the file index: its stat() gives no inode.
-bool same_file(const char* a, const char* b);
+// What a name stands for itself, a link not followed (Windows has none).
+enum name_kind { name_missing, name_file, name_link, name_folder, name_other };
+name_kind kind_of(const char* path);
 
 // A descriptor for writing into something that is there and is no regular file
 // (a pipe, a device): without waiting for a pipe's reader, never becoming the
@@ -47,5 +47,26 @@ bool flush_to_disk(int fd);
 // Moves the file from over to, replacing a file there in one step. False with
 // errno set; then to is as it was.
 bool replace_file(const char* from, const char* to);
+// Gives the file (or link) at from the name to, never replacing anything
+// there: false with errno EEXIST then, or another errno.
+bool move_to_new_name(const char* from, const char* to);
+// Swaps what the names a and b stand for, in one step. False where the system
+// or the file system cannot (always on Windows), errno set.
+bool swap_files(const char* a, const char* b);
+// Whether path is a regular file, not a link, that holds exactly these bytes.
+bool holds_exactly(const char* path, const char* bytes, size_t len);
+
+// The folder the program works in, absolute ("" when the system cannot say).
+std::string current_folder();
+// Where the user's programs keep their state: $XDG_STATE_HOME (when
+// absolute), else ~/.local/state; %LOCALAPPDATA% on Windows. "" when unknown.
+std::string user_state_folder();
+// An absolute path with its root taken off, to name it below another folder:
+// "/home/u/hud" gives "home/u/hud", "C:\Users\u" gives "C\Users\u".
+std::string without_root(const std::string& path);
+// Makes the folder path and every missing one above it, for the user alone
+// (0700). False with errno set.
+bool make_folders(const std::string& path);
+
 // This process's id, to make file names no other process uses at once.
 unsigned long process_id();

@@ -2,19 +2,25 @@
 // start-up screens, the editor loop and teardown.
 //
 // code.txt is written only by a save (the save button, Ctrl+S); on the way
-// out, changes not saved go to code.unsaved.txt (editor/unsaved.h). Every
-// quit path goes through teardown.
+// out, changes not saved go to code.unsaved.txt (editor/unsaved.h), after the
+// teardown has let go of the window and the pictures' files. Every way the run
+// ends - Escape, the window's close, a signal, the window destroyed - goes
+// through teardown (editor/ending.h); only the display lost ends the program
+// from Xlib's handler, without it (editor/display_guard.h).
 #include "program/run.h"
 #include "editor/state.h"
 
+#include "editor/ending.h"
 #include "editor/frame.h"
 #include "editor/input.h"
 #include "editor/screen.h"
+#include "editor/signals.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
 #include "editor/view.h"
 #include "program/options.h"
+#include "model/file_io.h"
 #include "program/video.h"
 #include "program/window_icon.h"
 
@@ -68,7 +74,8 @@ start_failure make_window(editor& ed, int zoom) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed, int zoom) {
-    ed = editor{};
+    ed        = editor{};
+    ed.folder = current_folder();
     start_layout(ed.model); // every value at the game's own
     start_failure failed = make_pictures(ed);
     if (!failed.what) failed = start_sdl();
@@ -103,7 +110,6 @@ void editor_pass(editor& ed) {
 void editor_loop(editor& ed) {
     start_editor_state(ed);
     while (ed.running) editor_pass(ed);
-    keep_unsaved_changes(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------
@@ -111,7 +117,10 @@ void editor_loop(editor& ed) {
 void tear_down(editor& ed) {
     free_pictures(ed.pictures);
     close_window(ed);
-    SDL_Quit();
+    // SDL2 (under sdl12-compat) waits for a window it hides to be unmapped,
+    // for ever when the window was destroyed from outside: the end of the
+    // process closes the display's connection instead.
+    if (ed.end != end_window_destroyed) SDL_Quit();
 }
 
 // ---- the program ---------------------------------------------------------------
@@ -130,10 +139,12 @@ extern "C" int SDL_main(int argc, char* argv[]) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
     }
+    // Before SDL starts, which then leaves these signals alone.
+    catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
     if (!start_up(ed, o.zoom)) return exit_failure;
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);
-    return exit_ok;
+    return finish_run(ed); // keeps what was not saved; a signal's end ends here
 }

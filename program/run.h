@@ -14,10 +14,11 @@ struct editor;
 bool start_up(editor& ed, int zoom = 1);
 // Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
 void start_screens(editor& ed);
-// The editor start state and the loop, while running is set; then changes
-// not saved are kept in code.unsaved.txt.
+// The editor start state and the loop, while running is set. Then, after
+// tear_down, finish_run (editor/ending.h) keeps the changes not saved.
 void editor_loop(editor& ed);
-// Closes the streams, frees the pictures, quits SDL.
+// Closes the streams, frees the pictures, quits SDL (but for a window
+// destroyed from outside, which SDL2 would wait on).
 void tear_down(editor& ed);
 
 // One pass of the editor loop: drain the events, update, draw and show the
@@ -26,5 +27,7 @@ void tear_down(editor& ed);
 void editor_pass(editor& ed);
 
 // The program: the command line (program/options.h), then the run sequence in
-// DIR. Returns the exit status: 0, 1 (could not start), 2 (a misuse).
+// DIR. Returns the exit status: 0, 1 (could not start; ended by the display
+// or the window; the changes not saved written nowhere), 2 (a misuse); a run
+// that a signal ended ends as the signal would have (editor/signals.h).
 extern "C" int SDL_main(int argc, char* argv[]);

@@ -1,6 +1,8 @@
 // video.cpp - SDL's video subsystem on a driver that opens a window.
 #include "program/video.h"
 
+#include "editor/display_guard.h"
+
 #include <SDL.h>
 #include <cstdlib>
 
@@ -25,6 +27,7 @@ video_start start_video() {
         window_driver(std::getenv("SDL_VIDEODRIVER"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
     if (!driver) return video_no_display;
     if (driver[0] != '\0') setenv("SDL_VIDEODRIVER", driver, 1);
+    guard_x11_errors();
 #endif
     return SDL_Init(SDL_INIT_VIDEO) == 0 ? video_started : video_failed;
 }

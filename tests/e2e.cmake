@@ -9,9 +9,16 @@ add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
 # screenshot's reference on either library (tests/e2e/home_frame.cpp).
 add_executable(e2e_home_frame ${CMAKE_CURRENT_SOURCE_DIR}/e2e/home_frame.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
 target_link_libraries(e2e_home_frame PRIVATE hudwright_program hudwright_stb GTest::gtest)
-foreach(s screenshot typed accepted keys zoom command_line)
+set(scenarios screenshot typed accepted keys zoom command_line)
+if(NOT WIN32)
+  list(APPEND scenarios exits) # signals and X's own ends (tests/e2e/exits.sh)
+endif()
+foreach(s ${scenarios})
   add_test(NAME e2e_${s} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh ${s} $<TARGET_FILE:hudwright> ${layout_file})
   set_tests_properties(e2e_${s} PROPERTIES LABELS e2e TIMEOUT 240
     ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>"
     RUN_SERIAL "${WIN32}") # under Wine: one at a time, the X servers and the prefix shared
 endforeach()
+if(NOT WIN32)
+  set_tests_properties(e2e_exits PROPERTIES TIMEOUT 600) # fifteen editors, eight at a time
+endif()

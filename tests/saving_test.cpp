@@ -1,11 +1,20 @@
 // saving_test.cpp - the save button's note in the panel, and what quitting
 // keeps: code.unsaved.txt holds the changes not saved, written only when
-// there are some, and never over code.txt.
+// there are some, never over code.txt nor over other work, and in the user's
+// state folder when the folder takes no file.
+#include "editor/ending.h"
 #include "editor/unsaved.h"
 #include "model/export.h"
+#include "model/file_io.h"
 #include "support.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -21,11 +30,15 @@ struct saving : editor_test {
         return n;
     }
     // The editor started afresh, the events (push_script) and, unless they
-    // close the window, Escape, and its loop run: what it said.
+    // close the window, Escape, and its loop run and the run finished as the
+    // program does: what it said.
     std::string quit_after(const std::string& events) {
         restart();
         push_script(events + (events.find("quit") == std::string::npos ? " Escape" : ""));
-        return stderr_of([&] { editor_loop(ed); });
+        return stderr_of([&] {
+            editor_loop(ed);
+            EXPECT_EQ(finish_run(ed), 0);
+        });
     }
 };
 
@@ -79,24 +92,118 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
         EXPECT_TRUE(!r.kept || (read_file(unsaved_file) == code && !code.empty())) << code;
     }
 
-    // A failed save is no save; a code.unsaved.txt that is code.txt is left alone.
+    // A failed save is no save; the same changes kept again leave the file as it is.
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
     quit_after("Right click:save");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
-    // an older code.unsaved.txt beside a code.txt is another file, replaced
-    // (Windows' stat gives every file inode 0)
     fs::remove("code.txt");
     write_file("code.txt", "kept\n");
     EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
-#ifndef _WIN32 // links are POSIX's; Windows follows none
-    fs::remove("code.txt");
-    fs::remove(unsaved_file);
-    write_file("code.txt", "kept\n");
-    fs::create_symlink("code.txt", unsaved_file);
-    EXPECT_EQ(quit_after("Right"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
-    EXPECT_EQ(read_file("code.txt"), "kept\n");
+    EXPECT_FALSE(fs::exists("code.unsaved.1.txt"));
+    // other changes kept before are kept aside (on every system: see the next test for the rest)
+    write_file(unsaved_file, "812114C4 00CA\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: the earlier code.unsaved.txt kept as code.unsaved.1.txt\n"
+                                   "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(read_file("code.unsaved.1.txt") + read_file(unsaved_file), "812114C4 00CA\n812114C6 00BB\n");
+}
+
+// The editor ends with the A Button one pixel right and this in its folder:
+// where its changes go, what becomes of what stood at code.unsaved.txt and of
+// code.txt, what it says and its status. Each quit in a child process of its
+// own, in a folder of its own, after the teardown as in the program; so is
+// the state folder (XDG_STATE_HOME).
+TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder_and_never_over_other_work) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: links, permissions, resource limits and fork";
+#else
+    const std::string ours = "812114C6 00BB\n", earlier = "812114C4 00CA\n";
+    ed.model.elements[el_a_button].pos.x = 187;
+    enum where { beside, refuge, nowhere };
+    const std::string written = "hudwright: unsaved changes written to ", aside = "hudwright: the earlier ";
+    const rlimit tiny{5, 5};
+    // clang-format off
+    const struct row {
+        const char* what;
+        std::function<void()> before;  // in the folder, in the child
+        where kept;
+        std::string said;               // REFUGE stands for the state folder's file
+        std::string then;               // what code.unsaved.1.txt holds then ("->x": a link to x; "": none)
+        const char* code;               // what code.txt holds then (nullptr: none)
+    } rows[] = {
+        {"nothing", [] {}, beside, written + "code.unsaved.txt\n", "", nullptr},
+        {"the same changes kept before", [&] { write_file(unsaved_file, ours); }, beside,
+         written + "code.unsaved.txt\n", "", nullptr},
+        {"an earlier quit's changes", [&] { write_file(unsaved_file, earlier); }, beside,
+         aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", earlier, nullptr},
+        {"two earlier quits' changes", [&] { write_file(unsaved_file, earlier); write_file("code.unsaved.1.txt", "1\n"); },
+         beside, aside + "code.unsaved.txt kept as code.unsaved.2.txt\n" + written + "code.unsaved.txt\n", earlier, nullptr},
+        {"a link to code.txt", [] { write_file("code.txt", "kept\n"); fs::create_symlink("code.txt", unsaved_file); },
+         beside, aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "->code.txt",
+         "kept\n"},
+        {"a dangling link to code.txt", [] { fs::create_symlink("code.txt", unsaved_file); }, beside,
+         aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "->code.txt", nullptr},
+        {"a folder of that name", [] { fs::create_directory(unsaved_file); }, refuge,
+         "hudwright: cannot save code.unsaved.txt: Is a directory\n" + written + "REFUGE\n", "", nullptr},
+        {"a folder only others may write", [] {
+             chmod(".", 0555);
+             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+         }, refuge, "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "REFUGE\n", "", nullptr},
+        {"the folder deleted", [] { fs::remove(fs::current_path()); }, refuge,
+         "hudwright: cannot save code.unsaved.txt: No such file or directory\n" + written + "REFUGE\n", "", nullptr},
+        {"no descriptor left while it ran", [] {
+             const rlimit few{64, 64};
+             setrlimit(RLIMIT_NOFILE, &few);
+             while (open("/dev/null", O_RDONLY) >= 0) {
+             }
+         }, beside, written + "code.unsaved.txt\n", "", nullptr},
+        {"a full disk everywhere", [&] { std::signal(SIGXFSZ, SIG_IGN); setrlimit(RLIMIT_FSIZE, &tiny); }, nowhere,
+         "hudwright: cannot save code.unsaved.txt: File too large\nhudwright: cannot save REFUGE: File too large\n"
+         "hudwright: the changes not saved are lost: they could be written nowhere\n", "", nullptr},
+    };
+    // clang-format on
+    for (size_t i = 0; i < std::size(rows); i++) {
+        const row& r = rows[i];
+        SCOPED_TRACE(r.what);
+        const std::string folder = dir.path + "/" + std::to_string(i), state = folder + ".state";
+        fs::create_directory(folder);
+        fs::create_directory(state);
+        chmod(state.c_str(), 0777); // for the unprivileged user too
+        setenv("XDG_STATE_HOME", state.c_str(), 1);
+        const std::string kept_there = refuge_folder(fs::canonical(folder).string()) + "/" + unsaved_file;
+        int said_pipe[2]; // what it says, past any limit on file sizes
+        ASSERT_EQ(pipe(said_pipe), 0);
+        const int status = in_child([&] {
+            dup2(said_pipe[1], 2);
+            if (chdir(folder.c_str()) != 0) _exit(4);
+            ed.folder = current_folder();
+            r.before();
+            tear_down(ed);
+            _exit(finish_run(ed));
+        });
+        close(said_pipe[1]);
+        char buf[4096];
+        const ssize_t n = read(said_pipe[0], buf, sizeof buf);
+        close(said_pipe[0]);
+        chmod(folder.c_str(), 0755);
+        EXPECT_EQ(status, r.kept == nowhere ? 1 : 0);
+        std::string said = r.said;
+        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
+        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
+        EXPECT_EQ(std::string(buf, n > 0 ? size_t(n) : 0), said);
+        const std::string there = folder + "/" + unsaved_file;
+        EXPECT_EQ(r.kept == beside ? read_file(there) : "", r.kept == beside ? ours : "");
+        EXPECT_EQ(fs::exists(kept_there) ? read_file(kept_there) : "-", r.kept == refuge ? ours : "-");
+        const fs::path one = folder + "/code.unsaved.1.txt", two = folder + "/code.unsaved.2.txt";
+        const std::string then = fs::is_symlink(one) ? "->" + fs::read_symlink(one).string()
+                                 : fs::exists(two)   ? read_file(two.string())
+                                                     : read_file(one.string());
+        EXPECT_EQ(then, r.then);
+        EXPECT_EQ(fs::exists(folder + "/code.txt") ? read_file(folder + "/code.txt") : "none",
+                  r.code ? r.code : "none");
+    }
+    unsetenv("XDG_STATE_HOME");
 #endif
 }
 

@@ -33,6 +33,8 @@ wait_limit=${HUDWRIGHT_E2E_TIMEOUT:-60} # seconds for any one wait
 
 cleanup() {
     if [ -n "$app_pid" ]; then kill -KILL "$app_pid" 2>/dev/null || true; fi
+    local p # every other program a scenario started (exits.sh starts many)
+    for p in $(jobs -p); do [ "$p" = "$xvfb_pid" ] || kill -KILL "$p" 2>/dev/null || true; done
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     [ -n "$keep" ] || rm -rf "$root"
 }
@@ -180,6 +182,8 @@ quit() { keys Escape && wait_exit; }
 
 # shellcheck source=scenarios.sh
 . "$here/scenarios.sh"
+# shellcheck source=exits.sh
+. "$here/exits.sh"
 declare -F "scenario_$1" >/dev/null || { echo "no scenario $1" >&2; exit 2; }
 "scenario_$1"
 echo "PASS: $1"

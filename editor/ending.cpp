@@ -1,0 +1,55 @@
+// ending.cpp - the run ended from outside: said, kept, and the exit status.
+#include "editor/ending.h"
+
+#include "editor/display_guard.h"
+#include "editor/signals.h"
+#include "editor/unsaved.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void say_why(run_end why, int sig) {
+    switch (why) {
+    case end_asked: break;
+    case end_signal: std::fprintf(stderr, "hudwright: ended by %s\n", signal_name(sig).c_str()); break;
+    case end_window_destroyed:
+        std::fprintf(stderr, "hudwright: ended: the window was destroyed from outside\n");
+        break;
+    case end_display_lost:
+        std::fprintf(stderr, "hudwright: ended: the connection to the display was lost\n");
+        break;
+    }
+}
+
+} // namespace
+
+void end_run(editor& ed, run_end why, int sig) {
+    if (!ed.running) return; // the run is ending already: the first reason stands
+    ed.running    = false;
+    ed.end        = why;
+    ed.end_signal = sig;
+    say_why(why, sig);
+}
+
+void notice_signal(editor& ed) {
+    if (const int sig = caught_signal()) end_run(ed, end_signal, sig);
+}
+
+void notice_window_event(editor& ed, const SDL_Event& e) {
+    if (window_destroyed(e)) end_run(ed, end_window_destroyed);
+}
+
+int finish_run(const editor& ed) {
+    const bool kept = keep_unsaved_changes(ed);
+    if (ed.end == end_signal) end_as_signalled(ed.end_signal);
+    return kept && ed.end == end_asked ? 0 : 1;
+}
+
+void finish_run_at_once(editor& ed, run_end why) {
+    say_why(why, 0); // also when the run was ending already: it ends otherwise now
+    keep_unsaved_changes(ed);
+    std::fflush(nullptr);
+    _exit(1);
+}

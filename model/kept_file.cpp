@@ -1,0 +1,85 @@
+// kept_file.cpp - code.unsaved.txt written without replacing another's content.
+#include "model/kept_file.h"
+
+#include "model/export.h"
+#include "model/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+bool refused(const std::string& shown, const char* why) {
+    std::fprintf(stderr, "hudwright: cannot save %s: %s\n", shown.c_str(), why);
+    return false;
+}
+
+// What stood at the name, now at `earlier`, under the first free numbered
+// name beside target; "" when none could be had (it stays at `earlier`).
+std::string put_aside(const std::string& earlier, const std::string& target) {
+    for (int n = 1; n <= 1000; n++) {
+        const std::string aside = numbered_name(target, n);
+        if (move_to_new_name(earlier.c_str(), aside.c_str())) return aside;
+        if (errno != EEXIST) break;
+    }
+    return "";
+}
+
+// Ours, at temp, takes the name target. What stood there goes to `earlier`
+// in the same step, or, where two names cannot be swapped, first aside
+// (`aside`). False with errno set; temp is then removed.
+bool take_name(const std::string& temp, const std::string& target, std::string& earlier, std::string& aside) {
+    if (move_to_new_name(temp.c_str(), target.c_str())) return true;
+    if (errno == EEXIST && swap_files(temp.c_str(), target.c_str())) {
+        earlier = temp;
+        return true;
+    }
+    int err = errno;
+    if (err == EEXIST || err == ENOSYS || err == EINVAL || err == ENOTSUP) {
+        aside = put_aside(target, target);
+        err   = errno;
+        if (!aside.empty() && replace_file(temp.c_str(), target.c_str())) return true;
+        if (!aside.empty()) err = errno;
+    }
+    unlink(temp.c_str());
+    errno = err;
+    return false;
+}
+
+} // namespace
+
+std::string numbered_name(const std::string& path, int n) {
+    const size_t name = path.find_last_of("/\\") + 1; // 0 without a folder
+    size_t dot        = path.rfind('.');
+    if (dot == std::string::npos || dot <= name) dot = path.size();
+    return path.substr(0, dot) + "." + std::to_string(n) + path.substr(dot);
+}
+
+bool keep_file(const std::string& folder, const char* name, const char* text, size_t len) {
+    const std::string target = folder.empty() ? name : folder + "/" + name;
+    const name_kind there    = kind_of(target.c_str());
+    if (there == name_folder) return refused(target, std::strerror(EISDIR));
+    if (there == name_other) return refused(target, "it is no regular file");
+    std::string temp, earlier, aside; // earlier: where what stood at the name went
+    // the same changes kept by an earlier quit are not written again
+    if (there != name_file || !holds_exactly(target.c_str(), text, len)) {
+        if (!write_beside(target, text, len, temp)) return refused(target, std::strerror(errno));
+        const bool taken = take_name(temp, target, earlier, aside);
+        const int err    = errno;
+        if (!aside.empty())
+            std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", target.c_str(), aside.c_str());
+        if (!taken) return refused(target, std::strerror(err));
+    }
+    // what another editor's quit wrote a moment before may be these very changes
+    if (!earlier.empty() && holds_exactly(earlier.c_str(), text, len)) {
+        unlink(earlier.c_str());
+    } else if (!earlier.empty()) {
+        aside = put_aside(earlier, target);
+        std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", target.c_str(),
+                     (aside.empty() ? earlier : aside).c_str());
+    }
+    std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", target.c_str());
+    return true;
+}

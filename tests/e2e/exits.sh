@@ -1,0 +1,198 @@
+# exits.sh - the scenario exits, sourced by run.sh after scenarios.sh: every way a
+# run ends that the user did not ask for, on real windows of one X server. Many
+# editors run at once, each in a folder of its own (the twins share one) with its
+# window at a place of its own, in four waves: in the editor, on the count-down, at
+# the base code prompt, and last with the X server itself killed under them. What
+# the ends do inside (every signal, the kept file's rules) the in-process tests
+# check: exits_test and saving_test. Linux only (signals, X).
+
+# name, phase (editor: the A Button moved one pixel by X +, the second twin's two;
+# prompt: basecode.txt there; countdown), what it has first (few: no descriptor
+# left once it is in the editor - the probe's `ulimit -n 17` on classic SDL), how it ends (a
+# signal; destroy: xdotool windowclose; kill: xdotool windowkill, the server drops
+# the client; lost: the X server killed), its status and what it says, the lines
+# after "hudwright: " joined by "|" (KEPT: "unsaved changes written to
+# code.unsaved.txt"). code.unsaved.txt holds the change after every end in the
+# editor and is absent after every other. The twins share a folder and are ended
+# by one kill: each keeps the other's file.
+exit_cases() {
+    cat <<'EOF'
+hup         editor     -     HUP        129  ended by SIGHUP (Hangup)|KEPT
+quit        editor     -     QUIT       131  ended by SIGQUIT (Quit)|KEPT
+rt          editor     -     RTMIN+2    164  ended by SIGRTMIN+2 (Real-time signal 2)|KEPT
+pipe        editor     -     PIPE,TERM  143  ended by SIGTERM (Terminated)|KEPT
+destroyed   editor     -     destroy    1    ended: the window was destroyed from outside|KEPT
+killed      editor     -     kill       1    ended: the connection to the display was lost|KEPT
+twin1       editor     -     HUP        129  -
+twin2       editor     -     HUP        129  -
+cd-hup      countdown  -     HUP        129  ended by SIGHUP (Hangup)
+cd-gone     countdown  -     destroy    1    ended: the window was destroyed from outside
+pr-term     prompt     -     TERM       143  ended by SIGTERM (Terminated)
+pr-gone     prompt     -     destroy    1    ended: the window was destroyed from outside
+lost        editor     few   lost       1    ended: the connection to the display was lost|KEPT
+pr-lost     prompt     -     lost       1    ended: the connection to the display was lost
+cd-lost     countdown  -     lost       1    ended: the connection to the display was lost
+EOF
+}
+
+declare -A ex_pid ex_at ex_win ex_dir
+ex_slots=0
+
+# ex_launch NAME PHASE PREP: the program started in its folder, its window at its own place.
+# Each allocation's stack is taken the quick way: eight programs that unwind every
+# allocation the slow way (set for sdl12-compat before 1.2.64's own leaks, see
+# cmake/lsan.cmake) take minutes to open their windows; none of these ends reaches
+# those leaks (SDL is not quit, or the program ends before the leak check).
+ex_launch() {
+    local name=$1 phase=$2 prep=$3
+    local dir="$work/$name"
+    [[ $name != twin* ]] || dir="$work/twin"
+    mkdir -p "$dir"
+    [ "$phase" != prompt ] || printf '812114C6 00C8\n' >"$dir/basecode.txt"
+    local x=$((ex_slots % 6 * 320)) y=$((ex_slots / 6 * 320)) leaks=()
+    ex_slots=$((ex_slots + 1))
+    # The leak checker needs descriptors of its own at the exit (it reads /proc):
+    # not for the one that has none left (the program has no leak checker).
+    [ "$prep" != few ] || leaks=(ASAN_OPTIONS=detect_leaks=0:abort_on_error=1)
+    # every signal at its own action, as from a terminal: bash's background jobs ignore SIGINT and SIGQUIT
+    (cd "$dir" && exec env --default-signal -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=$x,$y \
+        "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "${leaks[@]}" "$hudwright" --zoom 1) >"$root/$name.log" 2>&1 &
+    ex_pid[$name]=$! ex_at[$name]="$x $y" ex_dir[$name]=$dir
+}
+
+# ex_found NAME: its window, found by its place.
+ex_found() {
+    local w X= Y= SCREEN WINDOW
+    ! ex_gone "$1" || fail "$1 ended before its window opened: $(cat "$root/$1.log")"
+    for w in $(xdotool search --name '^Hudwright$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)"
+        [ "$X $Y" != "${ex_at[$1]}" ] || { ex_win[$1]=$w && return 0; }
+    done
+    return 1
+}
+ex_shot() { timeout 20 xwd -silent -id "${ex_win[$1]}" -out "$root/$1.$2.xwd" 2>/dev/null; }
+# ex_shows NAME SCREEN: its window shows the editor (the X field white), the prompt
+# ("Yes" drawn, black above it) or neither (the count-down): small parts of the shot
+# read, many windows being polled at once.
+ex_shows() {
+    ex_shot "$1" now || return 1
+    local shot="$root/$1.now.xwd" f=("${x_field_white[@]}") shown=other
+    if [ "$(count "$shot" $((f[0] + 1)) $((f[1] + 1)) $((f[2] - 2)) $((f[3] - 2)) FFFFFF)" -gt $(((f[2] - 2) * (f[3] - 2) * 2 / 5)) ]; then
+        shown=editor
+    elif [ "$(count "$shot" 30 80 21 16 000000)" -lt $((21 * 16)) ] && [ "$(count "$shot" 0 0 320 16 000000)" = 5120 ]; then
+        shown=prompt
+    fi
+    [ "$shown" = "$2" ]
+}
+# ex_moved NAME: the X field shows another value than before the click.
+ex_moved() { ex_shot "$1" moved && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
+# ex_poll WHAT COMMAND...: poll, at a pace that leaves the machine to the programs.
+ex_poll() {
+    local what=$1 deadline=$((SECONDS + wait_limit))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || fail "waited for $what"
+        sleep 0.3
+    done
+}
+
+# ex_ready NAME PHASE PREP: waits until it shows its phase; in the editor, X + clicked
+# (twice for twin2) and seen.
+ex_ready() {
+    ex_poll "the window of $1" ex_found "$1"
+    case $2 in
+    editor)
+        ex_poll "$1 in the editor" ex_shows "$1" editor
+        local x y
+        read -r x y <<<"${ex_at[$1]}"
+        xdotool mousemove $((x + x_plus[0])) $((y + x_plus[1])) click 1
+        [ "$1" != twin2 ] || xdotool click 1
+        ex_poll "$1's A Button moved" ex_moved "$1"
+        ;;
+    prompt) ex_poll "$1 at the prompt" ex_shows "$1" prompt ;;
+    countdown) ex_shows "$1" other || fail "$1 is past the count-down" ;;
+    esac
+    [ "$3" != few ] || ex_no_descriptor_left "$1"
+}
+
+# ex_no_descriptor_left NAME: its limit on descriptors set to the lowest number not
+# open, so that it can open none.
+ex_no_descriptor_left() {
+    local low=0 pid=${ex_pid[$1]}
+    while [ -e "/proc/$pid/fd/$low" ]; do low=$((low + 1)); done
+    prlimit --pid "$pid" --nofile=$low:$low || fail "cannot limit $1's descriptors"
+}
+
+# ex_end NAME HOW: ends it that way (lost: nothing here, the X server goes later).
+ex_end() {
+    case $2 in
+    destroy) xdotool windowclose "${ex_win[$1]}" ;;
+    kill) xdotool windowkill "${ex_win[$1]}" ;;
+    lost) ;;
+    *) for s in ${2//,/ }; do kill -s "$s" "${ex_pid[$1]}" && sleep 0.2; done ;;
+    esac
+}
+
+# ex_check NAME PHASE STATUS SAID: its status, what it said, what it left.
+ex_check() {
+    local name=$1 phase=$2 want=$3 said=$4 status=0 file=${ex_dir[$1]}/code.unsaved.txt
+    ex_poll "$name to end" ex_gone "$name"
+    wait "${ex_pid[$name]}" 2>/dev/null || status=$? # no word from bash on a signal
+    [ "$status" = "$want" ] || fail "$name ended with $status, not $want: $(cat "$root/$name.log")"
+    said=${said//KEPT/unsaved changes written to code.unsaved.txt}
+    [ "$said" = - ] || [ "$(cat "$root/$name.log")" = "hudwright: ${said//|/$'\n'hudwright: }" ] ||
+        fail "$name said: $(cat "$root/$name.log")"
+    if [ "$phase" != editor ]; then
+        [ ! -e "$file" ] || fail "$name wrote code.unsaved.txt"
+    elif [[ $name != twin* ]]; then
+        [ "$(cat "$file")" = "812114C6 00BB" ] || fail "$name kept: $(cat "$file" 2>&1)"
+    fi
+    ! ls "${ex_dir[$name]}" | grep -q tmp || fail "$name left a temporary file: $(ls "${ex_dir[$name]}")"
+}
+ex_gone() { ! kill -0 "${ex_pid[$1]}" 2>/dev/null; }
+
+# ex_rows PHASE...: the cases of these phases that end before the X server does;
+# ex_rows lost: those that end with it.
+ex_rows() {
+    local name phase prep how status said
+    while read -r name phase prep how status said; do
+        if [[ " $* " == *" $phase "* && $how != lost ]] || [[ $* == lost && $how == lost ]]; then
+            echo "$name $phase $prep $how $status $said"
+        fi
+    done < <(exit_cases)
+}
+
+# ex_wave PHASE... (or lost): those cases started together, made ready, ended
+# (the twins by one kill, at the same moment) and checked. A count-down lasts
+# four seconds: each is started when the others are ready and ended at once.
+ex_wave() {
+    local name phase prep how status said
+    while read -r name phase prep how status said; do
+        [ "$phase" = countdown ] || ex_launch "$name" "$phase" "$prep"
+    done < <(ex_rows "$@")
+    while read -r name phase prep how status said; do
+        [ "$phase" != countdown ] || ex_launch "$name" "$phase" "$prep"
+        ex_ready "$name" "$phase" "$prep"
+        [ "$phase" != countdown ] || ex_end "$name" "$how"
+    done < <(ex_rows "$@")
+    while read -r name phase prep how status said; do
+        [[ $name == twin* || $phase == countdown ]] || ex_end "$name" "$how"
+    done < <(ex_rows "$@")
+    if [ -n "${ex_pid[twin1]:-}" ]; then kill -HUP "${ex_pid[twin1]}" "${ex_pid[twin2]}"; fi
+    if [ "$*" = lost ]; then kill "$xvfb_pid"; fi
+    while read -r name phase prep how status said; do ex_check "$name" "$phase" "$status" "$said"; done < <(ex_rows "$@")
+    ex_pid=() ex_win=()
+}
+
+scenario_exits() {
+    screen=1920x1280
+    start_x
+    ex_wave editor
+    # each twin kept the other's file: 00BB and 00BC, either way round
+    [ "$(cat "$work/twin/code.unsaved.txt" "$work/twin/code.unsaved.1.txt" | sort | tr '\n' ' ')" = \
+        "812114C6 00BB 812114C6 00BC " ] || fail "the twins kept: $(head "$work"/twin/code.unsaved*)"
+    ex_wave countdown
+    ex_wave prompt
+    # the X server killed under an editor with a change, a prompt and a count-down (started last)
+    ex_wave lost
+}
