@@ -88,10 +88,15 @@ constexpr int drag_limit_y    = 240;               // motion below the preview d
 // button, over anything moved into the panel: "SAVED" in font 1 for
 // saved_note_ms after a good save, "NOT SAVED" in font 0 (dark on white)
 // after a failed one, until the next press. Both end at the area's right edge.
+// A failed save with a reason (editor/save_reasons.h) shows two lines there
+// instead, "NOT SAVED" above the reason, in the rows from below the Y field
+// to the window's bottom (reason_note_y): the longest reason, 15 characters,
+// starts right of the selector's "+".
 constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
 constexpr const char* saved_text  = "SAVED";
 constexpr const char* failed_text = "NOT SAVED";
 constexpr Uint32 saved_note_ms    = 1000;
+constexpr int reason_note_y       = 288;
 
 bool inside(const hit_box& b, int x, int y);
 // The text a value field shows.

@@ -1,5 +1,7 @@
-// startup.h - the count-down screen and the two Yes/No prompts that run before
-// the editor, with the basecode.txt import and the bg.bmp background.
+// startup.h - the count-down screen and the Yes/No prompts that run before
+// the editor: code.unsaved.txt (work kept on an earlier quit) and
+// basecode.txt, whose "Yes" imports the file, and bg.bmp, whose "Yes" makes
+// it the background.
 #pragma once
 
 #include "editor/state.h"
@@ -8,6 +10,32 @@
 // of its word in font 1 (3 and 2 cells of 7x16); left and top edges count.
 constexpr SDL_Rect yes_box = {30, 80, 21, 16};
 constexpr SDL_Rect no_box  = {80, 80, 14, 16};
+
+// A file offered at start-up that is there but cannot be read is said on
+// standard error and noted on every start-up screen after, one line each
+// (dark on white) from these places down: centred under the count-down, left
+// under a question.
+constexpr Sint16 centre_notes         = -1;
+constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
+constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
+
+// A layout file offered at start-up: its name in the editor's folder, its
+// question, where the answer goes, and when it is asked about (null: whenever
+// it is there). "Yes" imports it as the starting layout.
+struct start_file_row {
+    start_file file;
+    const char* name;
+    const char* question;
+    prompt_answer editor::*choice;
+    bool (*asked)(const editor& ed);
+};
+extern const start_file_row start_files[start_file_count];
+
+// Looks for the start-up files before the count-down, so that one that is
+// there but cannot be read is noted from its first frame on.
+void look_for_start_files(editor& ed);
+// Said once: file is there but cannot be read (error: its errno).
+void note_unreadable(editor& ed, start_file file, int error);
 
 // The count-down: frames until it reaches 0 or running is cleared.
 void countdown_screen(editor& ed);
@@ -19,7 +47,10 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice);
 // One frame of it; false when the prompt is over.
 bool prompt_frame(editor& ed, const char* question, prompt_answer& choice);
 
-// The prompts for basecode.txt and bg.bmp, each only when its file opens.
+// The prompts, each only when its file opens: code.unsaved.txt when it is
+// newer than code.txt (or there is none), then basecode.txt unless
+// code.unsaved.txt was taken, then bg.bmp.
 void file_prompts(editor& ed);
-void basecode_prompt(editor& ed);   // "Yes" imports the file
-void background_prompt(editor& ed); // "Yes" makes bg.bmp the background
+void layout_prompt(editor& ed, start_file file); // "Yes" imports the file
+void basecode_prompt(editor& ed);                // layout_prompt(ed, file_basecode)
+void background_prompt(editor& ed);              // "Yes" makes bg.bmp the background

@@ -8,10 +8,13 @@
 #pragma once
 
 #include "editor/history.h"
+#include "editor/save_reasons.h"
 #include "model/layout.h"
+#include "model/on_disk.h"
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
+#include <string>
 
 // The colour bar's per-pass step: idle, following the pointer while a press
 // on the bar is held, or refreshing the colour and position texts once.
@@ -26,6 +29,9 @@ enum nudge_direction { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up
 enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
 // An answer to a start-up prompt.
 enum prompt_answer { answer_none, answer_yes, answer_no };
+// The files the start-up screens offer a layout from, in the order they are
+// asked about (editor/startup.h).
+enum start_file { file_unsaved, file_basecode, start_file_count };
 // What the panel says about the last save: nothing, a good save (for about a
 // second), or a failed one (until the next press).
 enum save_note { note_none, note_saved, note_failed };
@@ -43,6 +49,10 @@ struct editor {
     layout model;
 
     // ---- run state ---------------------------------------------------------
+    // The folder of code.txt and the other files, a path from the root: every
+    // file is reached through it (in_folder), not through the process's
+    // current directory.
+    std::string folder;
     int running;
     SDL_Surface* screen;
     SDL_Event event; // one event record, reused by every phase
@@ -53,7 +63,10 @@ struct editor {
     // ---- start-up screens --------------------------------------------------
     int countdown, splash_frame;
     SDL_Rect message_pos;
-    prompt_answer basecode_choice, bg_choice;
+    prompt_answer unsaved_choice, basecode_choice, bg_choice;
+    // A start-up file that is there but cannot be read: its error number,
+    // said once on standard error and noted on the start-up screens (0: none).
+    int start_file_error[start_file_count];
 
     // ---- panel state -------------------------------------------------------
     int dragging;
@@ -72,11 +85,19 @@ struct editor {
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
     save_note note;
+    save_reason note_reason; // why the last save failed
     Uint32 note_since_ms;
 
     // ---- undo, redo and what was saved -------------------------------------------
     undo_history history; // the layout after every finished change, down to the one opened with
     layout_values saved;  // the layout as last written to code.txt (or as opened)
+    // code.txt as this editor last read or wrote it: a save that finds it
+    // otherwise is refused, unless it is pressed again within
+    // replace_window_ms of being told, with code.txt as it was then.
+    disk_copy code_on_disk;
+    bool replace_offered;
+    Uint32 replace_offered_ms;
+    disk_copy replace_seen;
 
     // ---- this frame's placing ------------------------------------------------
     element_place places[element_count];
@@ -107,3 +128,6 @@ struct editor {
 // is the bottom of the undo history and counts as saved. Arrow keys repeat
 // while held.
 void start_editor_state(editor& ed);
+
+// The file name in the editor's folder.
+std::string in_folder(const editor& ed, const char* name);

@@ -6,11 +6,13 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #ifdef _WIN32
 
+#include <direct.h>
 #include <io.h>
 #include <windows.h>
 
@@ -29,6 +31,7 @@ int errno_of(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return ENOSPC;
     case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    case ERROR_WRITE_PROTECT: return EROFS;
     default: return EIO;
     }
 }
@@ -69,9 +72,15 @@ FILE* temp_file() {
     return f;
 }
 
-FILE* open_regular(const char* name) {
+FILE* open_regular(const char* name, int* error) {
+    if (error) *error = 0;
     int fd = _open(name, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
-    if (fd < 0) return nullptr; // a directory does not open either
+    if (fd < 0) { // a directory does not open either
+        const int e = errno;
+        struct _stat64 there;
+        if (error && _stat64(name, &there) == 0 && (there.st_mode & _S_IFMT) == _S_IFREG) *error = e;
+        return nullptr;
+    }
     struct _stat64 st;
     if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
         _close(fd);
@@ -84,6 +93,41 @@ FILE* open_regular(const char* name) {
 
 std::string link_target(const char* path) {
     return path;
+}
+
+std::string folder_path(const char* dir) {
+    const bool absolute = dir && (dir[0] == '\\' || dir[0] == '/' ||
+                                  (dir[0] && dir[1] == ':' && (dir[2] == '\\' || dir[2] == '/')));
+    if (absolute) return dir;
+    char here[MAX_PATH + 1];
+    if (!_getcwd(here, sizeof here)) return dir ? dir : ".";
+    std::string folder = here;
+    if (!dir || !*dir || std::strcmp(dir, ".") == 0) return folder;
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder + dir;
+}
+
+std::string file_in(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    return folder + (last == '\\' || last == '/' ? "" : "\\") + name;
+}
+
+const char* file_name(const char* path) {
+    const char* name = path;
+    for (const char* c = path; *c; c++)
+        if (*c == '/' || *c == '\\' || *c == ':') name = c + 1;
+    return name;
+}
+
+bool modified_ns(const char* path, long long& ns) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+    ULARGE_INTEGER t;
+    t.LowPart  = data.ftLastWriteTime.dwLowDateTime;
+    t.HighPart = data.ftLastWriteTime.dwHighDateTime;
+    ns         = static_cast<long long>(t.QuadPart) * 100; // counted in 100 ns since 1601
+    return true;
 }
 
 bool same_file(const char* a, const char* b) {
@@ -121,8 +165,32 @@ bool replace_file(const char* from, const char* to) {
     return false;
 }
 
+bool set_length(int fd, long long length) {
+    const errno_t e = _chsize_s(fd, length);
+    if (e != 0) errno = e;
+    return e == 0;
+}
+
+int create_unnamed_file(const char*) {
+    errno = ENOSYS; // Windows' delete-on-close files cannot be given a name afterwards
+    return -1;
+}
+
+bool name_new_file(int, const char*) {
+    errno = ENOSYS;
+    return false;
+}
+
 unsigned long process_id() {
     return GetCurrentProcessId();
+}
+
+bool process_alive(unsigned long id) {
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!h) return GetLastError() != ERROR_INVALID_PARAMETER; // no such process
+    const bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+    CloseHandle(h);
+    return running;
 }
 
 void set_env_default(const char* name, const char* value) {
@@ -131,15 +199,50 @@ void set_env_default(const char* name, const char* value) {
 
 #else // POSIX
 
+#include <csignal>
 #include <unistd.h>
 
 FILE* temp_file() {
-    return std::tmpfile();
+    // TMPDIR first, then the system's folder; a file without a name where the
+    // file system has them, else one named and removed at once.
+    const char* tmpdir           = std::getenv("TMPDIR");
+    const std::string folders[2] = {tmpdir && *tmpdir ? tmpdir : "", P_tmpdir};
+    int error                    = ENOENT;
+    for (const std::string& folder : folders) {
+        if (folder.empty()) continue;
+        int fd = -1;
+#ifdef O_TMPFILE
+        fd     = open(folder.c_str(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600);
+#endif
+        if (fd < 0) {
+            std::string name = folder + "/hudwright-XXXXXX";
+            fd               = mkstemp(name.data());
+            if (fd >= 0) {
+                unlink(name.c_str());
+                fcntl(fd, F_SETFD, FD_CLOEXEC);
+            }
+        }
+        if (fd < 0) {
+            error = errno;
+            continue;
+        }
+        if (FILE* f = fdopen(fd, "w+b")) return f;
+        error = errno;
+        close(fd);
+    }
+    errno = error;
+    return nullptr;
 }
 
-FILE* open_regular(const char* name) {
+FILE* open_regular(const char* name, int* error) {
+    if (error) *error = 0;
     int fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        const int e = errno;
+        struct stat there;
+        if (error && stat(name, &there) == 0 && S_ISREG(there.st_mode)) *error = e;
+        return nullptr;
+    }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
@@ -173,6 +276,39 @@ bool same_file(const char* a, const char* b) {
     return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+std::string folder_path(const char* dir) {
+    if (dir && dir[0] == '/') return dir;
+    std::string here;
+    const char* pwd = std::getenv("PWD");
+    if (pwd && pwd[0] == '/' && same_file(pwd, ".")) {
+        here = pwd;
+    } else {
+        char buf[PATH_MAX];
+        if (getcwd(buf, sizeof buf)) here = buf;
+    }
+    if (here.empty()) return dir ? dir : "."; // the current directory is gone: names from it, as they come
+    if (!dir || !*dir || std::strcmp(dir, ".") == 0) return here;
+    if (here.back() != '/') here += '/';
+    return here + dir;
+}
+
+std::string file_in(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    return folder + (folder.back() == '/' ? "" : "/") + name;
+}
+
+const char* file_name(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+bool modified_ns(const char* path, long long& ns) {
+    struct stat st;
+    if (stat(path, &st) != 0) return false;
+    ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
 int open_for_writing(const char* path) {
     return open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
@@ -193,8 +329,34 @@ bool replace_file(const char* from, const char* to) {
     return std::rename(from, to) == 0;
 }
 
+bool set_length(int fd, long long length) {
+    return ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
+
+int create_unnamed_file(const char* folder) {
+#ifdef O_TMPFILE
+    return open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#else
+    (void)folder;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+bool name_new_file(int fd, const char* path) {
+    // linkat with AT_EMPTY_PATH needs a privilege; the descriptor's name in
+    // /proc does not
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path, AT_SYMLINK_FOLLOW) == 0;
+}
+
 unsigned long process_id() {
     return static_cast<unsigned long>(getpid());
+}
+
+bool process_alive(unsigned long id) {
+    if (id == 0 || id > static_cast<unsigned long>(INT_MAX)) return false; // no process has it
+    return kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
 }
 
 void set_env_default(const char* name, const char* value) {

@@ -12,6 +12,7 @@
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
+#include "model/file_io.h"
 #include "program/options.h"
 #include "program/video.h"
 
@@ -40,8 +41,9 @@ bool picture_failure(editor& ed) {
 
 // ---- start-up ------------------------------------------------------------------
 
-bool start_up(editor& ed, int zoom) {
+bool start_up(editor& ed, int zoom, const char* folder) {
     ed                 = editor{};
+    ed.folder          = folder ? folder : folder_path(nullptr);
     ed.frame_delay_ms  = 45;
     ed.screen_delay_ms = 100;
 
@@ -94,8 +96,9 @@ bool start_up(editor& ed, int zoom) {
 // ---- start-up screens ----------------------------------------------------------
 
 void start_screens(editor& ed) {
-    countdown_screen(ed); // leaves message_pos at the prompts' place, however it ended
-    file_prompts(ed);     // opens both files even after a quit, to close them again
+    look_for_start_files(ed); // a file that cannot be read is noted from the first frame on
+    countdown_screen(ed);     // leaves message_pos at the prompts' place, however it ended
+    file_prompts(ed);         // opens the files even after a quit, to close them again
 }
 
 // ---- editor loop ---------------------------------------------------------------
@@ -132,14 +135,17 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     case mode_misuse: print_misuse(o, stderr); return exit_misuse;
     case mode_run: break;
     }
-    // DIR becomes the working directory: the files keep their plain names,
-    // also in messages, where code.txt then is DIR's.
+    // The files are reached through DIR's path (from the root), not through
+    // the directory the process is in: a DIR removed and made anew is found
+    // again. Messages name them plainly (code.txt). DIR also becomes the
+    // working directory, which tells whether it can be entered.
+    const std::string folder = folder_path(o.dir);
     if (o.dir && chdir(o.dir) != 0) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
     }
     editor ed; // all editor state, owned here for the whole run
-    if (!start_up(ed, o.zoom)) return exit_failure;
+    if (!start_up(ed, o.zoom, folder.c_str())) return exit_failure;
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);
