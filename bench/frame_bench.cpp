@@ -86,7 +86,7 @@ std::vector<kept_draw> keep_pictures(editor& ed) {
         const element_row& row     = element_table[e];
         const element_place& place = ed.places[e];
         if (!place.drawn) continue;
-        const SDL_Color& c = m.colors[row.color_slot == no_slot ? 0 : row.color_slot].value;
+        const SDL_Color& c = m.colors[row.color_slot == no_color ? 0 : row.color_slot].value;
         if (row.tint == tint_bar)
             d.push_back({nullptr,
                          {Sint16(place.at.x + meter_bar.x), Sint16(place.at.y + meter_bar.y), meter_bar.w,

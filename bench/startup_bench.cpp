@@ -18,8 +18,8 @@ void startup_to_first_countdown_frame(benchmark::State& st) {
         editor ed;
         if (!start_up(ed)) return st.SkipWithError("start-up failed");
         ed.screen_delay_ms = 0;
-        ed.message_pos     = SDL_Rect{35, 256, 0, 0}; // as countdown_screen sets it
-        countdown_frame(ed);
+        countdown c;
+        countdown_frame(ed, c);
         st.PauseTiming();
         tear_down(ed);
         st.ResumeTiming();

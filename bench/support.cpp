@@ -22,7 +22,7 @@ bool start_bench_editor(editor& ed) {
 
 void set_largest_scales(layout& m) {
     for (const element_row& row : element_table) {
-        if (row.scale_slot == no_slot) continue;
+        if (row.scale_slot == no_scale) continue;
         scale_slot& s = m.scales[row.scale_slot];
         switch (row.rule) {
         case rule_divisor: s.value = 5; break;

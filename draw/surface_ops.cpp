@@ -176,24 +176,29 @@ void clip_axis(int& from, int& len, Sint16& at, int size, int lo, int span) {
 
 } // namespace
 
+bool clip_blit(blit_area& part, int w, int h, SDL_Rect& at, const SDL_Rect& clip) {
+    clip_axis(part.x, part.w, at.x, w, clip.x, clip.w);
+    clip_axis(part.y, part.h, at.y, h, clip.y, clip.h);
+    return part.w > 0 && part.h > 0;
+}
+
 int blit_copy(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect* at) {
     if (!picture || !target || picture->locked || target->locked)
         return SDL_UpperBlit(picture, part, target, at);
     SDL_Rect whole = {0, 0, 0, 0};
     if (!at) at = &whole;
-    int sx = part ? part->x : 0, w = part ? part->w : picture->w;
-    int sy = part ? part->y : 0, h = part ? part->h : picture->h;
-    clip_axis(sx, w, at->x, picture->w, target->clip_rect.x, target->clip_rect.w);
-    clip_axis(sy, h, at->y, picture->h, target->clip_rect.y, target->clip_rect.h);
-    if (w <= 0 || h <= 0) {
+    blit_area from =
+        part ? blit_area{part->x, part->y, part->w, part->h} : blit_area{0, 0, picture->w, picture->h};
+    if (!clip_blit(from, picture->w, picture->h, *at, target->clip_rect)) {
         at->w = at->h = 0;
         return 0;
     }
+    const int sx = from.x, sy = from.y, w = from.w, h = from.h;
     at->w = static_cast<Uint16>(w);
     at->h = static_cast<Uint16>(h);
     if (!copies(picture, target)) { // what SDL_UpperBlit does after its clipping
-        SDL_Rect from = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), at->w, at->h};
-        return SDL_LowerBlit(picture, &from, target, at);
+        SDL_Rect seen = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), at->w, at->h};
+        return SDL_LowerBlit(picture, &seen, target, at);
     }
 
     const int bytes = picture->format->BytesPerPixel;
@@ -218,8 +223,7 @@ SDL_Surface* with_alpha_mask(SDL_Surface* picture, Uint32 amask) {
     SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, f->BitsPerPixel, f->Rmask,
                                              f->Gmask, f->Bmask, amask);
     if (copy) {
-        const bool locked_picture = SDL_MUSTLOCK(picture) && SDL_LockSurface(picture) == 0;
-        const bool locked_copy    = SDL_MUSTLOCK(copy) && SDL_LockSurface(copy) == 0;
+        const bool locked_picture = lock_if_needed(picture), locked_copy = lock_if_needed(copy);
         for (int y = 0; y < picture->h; y++)
             std::memcpy(static_cast<Uint8*>(copy->pixels) + static_cast<size_t>(y) * copy->pitch,
                         static_cast<const Uint8*>(picture->pixels) + static_cast<size_t>(y) * picture->pitch,

@@ -28,6 +28,16 @@ bool zoom_size(int source_w, int source_h, float aspect, float factor, int* w, i
 // nothing or the part does not lie within its size.
 SDL_Surface* zoom_part(SDL_Surface* source, float aspect, float factor, SDL_Rect part);
 
+// A part of a picture in plain ints: while it is clipped it may be empty.
+struct blit_area {
+    int x, y, w, h;
+};
+// SDL_UpperBlit's clipping of classic SDL 1.2: part of a w x h picture, its
+// corner drawn at `at`, against the clip rectangle. part becomes the part of
+// the picture that is drawn and at's corner where it lands (at's w and h are
+// not touched). False when nothing is drawn.
+bool clip_blit(blit_area& part, int w, int h, SDL_Rect& at, const SDL_Rect& clip);
+
 // SDL_UpperBlit(picture, part, target, at) of classic SDL 1.2 - the same
 // clipping, the same pixels, the same result and the same rectangle written
 // back into at - on every SDL 1.2: a blit clipped away wholly also moves at's

@@ -1,4 +1,4 @@
-// text.cpp - drawtext: one line of text in a 7x16 bitmap font strip.
+// text.cpp - draw_text: one line of text in a 7x16 bitmap font strip.
 //
 // Glyphs are copied opaquely (the fonts have no colour key). It does not wrap,
 // measure or clip text itself; the blit (blit_copy, SDL_UpperBlit's clipping)
@@ -36,7 +36,7 @@ void select_cell(SDL_Rect& fontbox, signed char c) {
 
 } // namespace
 
-void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font) {
+void draw_text(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font) {
     if (font == nullptr || surface == nullptr || text == nullptr) return;
     SDL_Rect fontbox = {0, 0, cell_width, cell_height}; // the glyph cell being drawn
     SDL_Rect at      = dest;

@@ -13,4 +13,4 @@ constexpr int glyph_height = 16;
 
 // Draws at most 255 characters of text in font with its first cell's corner
 // at dest. Does nothing when font, text or surface is missing.
-void drawtext(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font);
+void draw_text(SDL_Rect dest, const char* text, SDL_Surface* surface, SDL_Surface* font);

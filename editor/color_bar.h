@@ -5,7 +5,7 @@
 // changed. The press and release are input's.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 // The selected element's colour (if it has one) becomes the colour under
 // the pointer's x; the colour and position texts show it.

@@ -13,7 +13,9 @@
 
 #include "draw/surface_ops.h"
 #include "draw/text.h"
+#include "editor/fields.h"
 #include "editor/screen.h"
+#include "editor/state.h"
 #include "model/layout.h"
 
 #include <algorithm>
@@ -27,7 +29,7 @@ void fill(SDL_Surface* screen, SDL_Rect r, Uint8 red, Uint8 green, Uint8 blue) {
 }
 
 void text(editor& ed, Sint16 x, Sint16 y, const char* t, font_id f) {
-    drawtext(SDL_Rect{x, y, 0, 0}, t, ed.screen, font(ed.pictures, f));
+    draw_text(SDL_Rect{x, y, 0, 0}, t, ed.screen, font(ed.pictures, f));
 }
 
 // ---- elements ------------------------------------------------------------------
@@ -43,31 +45,13 @@ void blit(SDL_Surface* p, SDL_Surface* screen, SDL_Rect at) {
 void blit_scaled(SDL_Surface* p, float f, SDL_Surface* screen, SDL_Rect at) {
     int w = 0, h = 0;
     if (!p || !zoom_size(p, 1.0f, f, &w, &h)) return;
-    // SDL_UpperBlit's clipping of a whole source against the clip rectangle
-    const SDL_Rect& clip = screen->clip_rect;
-    int x = at.x, y = at.y, sx = 0, sy = 0;
-    int d = clip.x - x;
-    if (d > 0) {
-        w -= d;
-        x += d;
-        sx += d;
-    }
-    d = x + w - clip.x - clip.w;
-    if (d > 0) w -= d;
-    d = clip.y - y;
-    if (d > 0) {
-        h -= d;
-        y += d;
-        sy += d;
-    }
-    d = y + h - clip.y - clip.h;
-    if (d > 0) h -= d;
-    if (w <= 0 || h <= 0) return;
-    SDL_Rect seen     = {static_cast<Sint16>(sx), static_cast<Sint16>(sy), static_cast<Uint16>(w),
-                         static_cast<Uint16>(h)};
-    SDL_Surface* part = zoom_part(p, 1.0f, f, seen);
+    blit_area seen = {0, 0, w, h};
+    if (!clip_blit(seen, w, h, at, screen->clip_rect)) return;
+    SDL_Surface* part = zoom_part(p, 1.0f, f,
+                                  SDL_Rect{static_cast<Sint16>(seen.x), static_cast<Sint16>(seen.y),
+                                           static_cast<Uint16>(seen.w), static_cast<Uint16>(seen.h)});
     if (!part) return;
-    blit(part, screen, SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0});
+    blit(part, screen, at);
     SDL_FreeSurface(part);
 }
 
@@ -84,7 +68,7 @@ struct frame_pictures {
 void draw_element(editor& ed, frame_pictures& shared, int e) {
     const element_row& row     = element_table[e];
     const element_place& place = ed.places[e];
-    const SDL_Color& color     = ed.model.colors[row.color_slot == no_slot ? 0 : row.color_slot].value;
+    const SDL_Color& color     = ed.model.colors[row.color_slot == no_color ? 0 : row.color_slot].value;
     SDL_Surface* screen        = ed.screen;
     const bool scaled          = row.rule != rule_own_size;
 
@@ -137,7 +121,8 @@ void draw_panel(editor& ed, panel_layer layer) {
         case draw_sign: text(ed, row.at.x, row.at.y, row.sign, font_labels); break;
         case draw_field:
             fill(s, row.at, 255, 255, 255);
-            text(ed, row.at.x, row.at.y, field_text(ed, static_cast<value_field>(row.argument)), font_digits);
+            text(ed, row.at.x, row.at.y, field_text(ed, static_cast<value_field>(row.argument)).s,
+                 font_digits);
             break;
         }
     }

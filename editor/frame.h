@@ -4,8 +4,7 @@
 // flips the screen. It changes no state; with no screen it draws nothing.
 #pragma once
 
-#include "editor/panel.h"
-#include "editor/state.h"
+#include "editor/panel.h" // panel_layer
 
 void draw_frame(editor& ed);
 

@@ -2,77 +2,22 @@
 // the arrow keys and undo, dragging, the three-stage press (save button,
 // panel controls, selector and element pick), release, quit and resize.
 //
-// Every hit box comes from the panel table and is inclusive at both ends.
-// Every press acts at once, however soon it is released: a +/- button takes
-// its first step, the colour bar picks, a new selection shows all four
-// values. Nothing here draws, and the repeats of a held button are the
-// update's.
+// Every hit box comes from the panel table. Every press acts at once, however soon it is released: a +/-
+// button takes its first step, the colour bar picks, a new selection shows all four values. Nothing here
+// draws, and the repeats of a held button are the update's.
 #include "editor/input.h"
+#include "editor/state.h"
 
-#include "draw/hex.h"
-#include "editor/panel.h"
+#include "draw/rect.h"
 #include "editor/color_bar.h"
+#include "editor/fields.h"
+#include "editor/panel.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
-#include "editor/value_texts.h"
-
-#include <cstring>
 
 namespace {
-
-// ---- the four value fields ---------------------------------------------------
-
-// An entry that ends before it is complete applies nothing: its field shows
-// the element's value again.
-void end_entry(editor& ed) {
-    const value_field f = ed.editing;
-    if (f == field_none) return;
-    ed.editing = field_none;
-    refresh_field_text(ed, f);
-}
-
-// A press on a value field: its edit mode starts (any other one ends) with an
-// empty text; the entry buffer keeps its bytes, only the count restarts.
-void start_edit(editor& ed, value_field f) {
-    end_entry(ed);
-    ed.editing           = f;
-    ed.entry_len         = 0;
-    field_text(ed, f)[0] = '\0';
-}
-
-// The character a key stores in an entry, or 0 for a key that stores nothing.
-char hex_key(SDLKey k) {
-    if (k >= SDLK_0 && k <= SDLK_9) return static_cast<char>('0' + (k - SDLK_0));
-    if (k >= SDLK_KP0 && k <= SDLK_KP9) return static_cast<char>('0' + (k - SDLK_KP0));
-    if (k >= SDLK_a && k <= SDLK_f) return static_cast<char>('A' + (k - SDLK_a));
-    return 0;
-}
-
-// A completed entry goes into the selected element's current value.
-void apply_entry(editor& ed, value_field f, int32_t v) {
-    layout& m     = ed.model;
-    SDL_Rect& pos = m.elements[m.selected].pos;
-    switch (f) {
-    case field_color: {
-        int k = color_slot_of(m.selected);
-        if (k == no_slot) return;
-        uint32_t u        = static_cast<uint32_t>(v);
-        m.colors[k].value = SDL_Color{static_cast<Uint8>(u >> 16), static_cast<Uint8>(u >> 8),
-                                      static_cast<Uint8>(u), m.colors[k].value.unused};
-        return;
-    }
-    case field_scale: {
-        int k = scale_slot_of(m.selected);
-        if (k != no_slot) m.scales[k].value = v;
-        return;
-    }
-    case field_x: pos.x = wrap16(v); return;
-    case field_y: pos.y = wrap16(v); return;
-    default: return;
-    }
-}
 
 // Shift, Ctrl, Alt, AltGr, Super (Meta), Caps Lock and Num Lock: keys that
 // change other keys, and take no place in an entry.
@@ -110,41 +55,12 @@ constexpr int shift_arrow_pixels = 8;
 
 // ---- event handlers ----------------------------------------------------------
 
-// A key during an entry: a hex digit is stored, Backspace takes one back, and
-// any other key takes its place without storing anything.
-void entry_key(editor& ed, SDLKey k) {
-    const value_field f = ed.editing;
-    unsigned len        = field_length(f);
-
-    if (k == SDLK_BACKSPACE) {
-        if (ed.entry_len == 0) return; // nothing to take back
-        ed.entry_len--;
-        ed.entry_buf[ed.entry_len] = '\0';
-    } else {
-        if (ed.entry_len >= len) return; // a full entry has already completed
-        // A key that stores nothing still takes its position: the byte there
-        // stays as it was, which after a typed digit is the terminator.
-        if (char c = hex_key(k)) ed.entry_buf[ed.entry_len] = c;
-        ed.entry_buf[ed.entry_len + 1] = '\0';
-        ed.entry_len++;
-    }
-
-    char* text = field_text(ed, f);
-    std::memcpy(text, ed.entry_buf, len);
-    text[len] = '\0';
-
-    if (ed.entry_len == len) {
-        ed.editing = field_none;
-        apply_entry(ed, f, strtohex(text));
-    }
-}
-
 // Outside an entry: the arrows move the selected element (with Shift by
 // eight pixels), Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo. During one,
 // every key keeps its meaning for the entry (Ctrl+Z is a z there).
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
-    if (k == SDLK_ESCAPE) ed.running = 0;
+    if (k == SDLK_ESCAPE) ed.running = false;
     if (modifier_key(k)) return;
     if (ed.editing != field_none) {
         entry_key(ed, k);
@@ -171,17 +87,6 @@ void on_motion(editor& ed, int px, int py) {
     // the element's centre follows the pointer
     pos.x = wrap16(static_cast<int64_t>(px) - s.w / 2);
     pos.y = wrap16(static_cast<int64_t>(py) - s.h / 2);
-    refresh_x_text(ed);
-    refresh_y_text(ed);
-}
-
-// A selection change shows the new element's four values at once (and once
-// more in the coming pass).
-void select_element(editor& ed, int e) {
-    ed.model.selected = e;
-    ed.scale_button   = scale_refresh;
-    ed.picking_color  = pick_refresh;
-    refresh_value_texts(ed);
 }
 
 // A press on a +/- button: its first step at once; the update repeats it
@@ -196,13 +101,12 @@ void act(editor& ed, const panel_row& row) {
     switch (row.action) {
     case press_save: save_layout(ed); break;
     case press_pick_color:
-        ed.picking_color = pick_held;
+        ed.picking_color = true;
         pick_color(ed);
         break;
     case press_scale:
-        if (scale_slot_of(ed.model.selected) != no_slot) {
-            ed.scale_button = scale_held;
-            ed.scale_dir    = static_cast<scale_direction>(row.argument);
+        if (scale_slot_of(ed.model.selected) != no_scale) {
+            ed.scale_held = static_cast<scale_direction>(row.argument);
             press_held_button(ed);
             scale_step(ed);
         }
@@ -212,10 +116,10 @@ void act(editor& ed, const panel_row& row) {
         press_held_button(ed);
         nudge_selected(ed, ed.nudge, 1);
         break;
-    case press_edit: start_edit(ed, static_cast<value_field>(row.argument)); break;
+    case press_edit: start_entry(ed, static_cast<value_field>(row.argument)); break;
     case press_select: {
-        const int n = ed.model.selected + row.argument;
-        select_element(ed, n < 0 ? element_count - 1 : n >= element_count ? 0 : n);
+        const int n       = ed.model.selected + row.argument;
+        ed.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
         break;
     }
     }
@@ -228,11 +132,12 @@ const panel_row* hit(press_stage stage, int px, int py) {
     return nullptr;
 }
 
+// An element's picking box reaches one pixel right of and below its drawn size.
 bool in_element_box(const layout& m, int e, int px, int py) {
     const SDL_Rect& p     = m.elements[e].pos;
     const element_size& s = m.element_sizes[e];
-    int64_t x = p.x, y = p.y;
-    return x <= px && px <= x + s.w && y <= py && py <= y + s.h;
+    const int64_t x = p.x, y = p.y;
+    return x <= px && px < x + s.w + 1 && y <= py && py < y + s.h + 1;
 }
 
 // A press in the preview picks the first element whose box holds it, the
@@ -244,11 +149,11 @@ void pick_element(editor& ed, int px, int py) {
         if (!in_element_box(m, e, px, py)) continue;
         const SDL_Rect& p     = m.elements[e].pos;
         const element_size& s = m.element_sizes[e];
-        ed.dragging           = 1;
+        ed.dragging           = true;
         // each coordinate taken as an unsigned 16-bit one
         move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
                      static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
-        select_element(ed, e);
+        m.selected = e;
         return;
     }
 }
@@ -263,8 +168,8 @@ void on_press(editor& ed, int px, int py) {
         act(ed, *row);
     } else {
         end_entry(ed);
-        ed.scale_button  = scale_idle;
-        ed.picking_color = pick_idle;
+        ed.scale_held    = scale_none;
+        ed.picking_color = false;
     }
     // 3. the selector, else the preview
     if (const panel_row* row = hit(stage_selector, px, py))
@@ -274,10 +179,9 @@ void on_press(editor& ed, int px, int py) {
 }
 
 void on_release(editor& ed) {
-    ed.picking_color = pick_idle;
-    ed.scale_button  = scale_idle;
-    ed.dragging      = 0;
-    ed.scale_dir     = scale_none;
+    ed.picking_color = false;
+    ed.scale_held    = scale_none;
+    ed.dragging      = false;
     ed.nudge         = nudge_none;
 }
 
@@ -287,7 +191,7 @@ void on_release(editor& ed) {
 
 void poll_editor_events(editor& ed) {
     if (!ed.manual_clock) ed.now_ms = SDL_GetTicks();
-    SDL_Event& ev = ed.event;
+    SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
         event_to_editor(ed, ev);
         switch (ev.type) {
@@ -306,7 +210,7 @@ void poll_editor_events(editor& ed) {
             ed.pointer_x = ev.button.x;
             on_release(ed);
             break;
-        case SDL_QUIT: ed.running = 0; break;
+        case SDL_QUIT: ed.running = false; break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.

@@ -4,7 +4,7 @@
 // held-button repeats and everything drawn follow in the update and the frame.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 // Drains every pending event and handles each in arrival order.
 void poll_editor_events(editor& ed);

@@ -3,12 +3,15 @@
 // Hit testing, drawing, the tests and the end-to-end scripts (through
 // tools/print_layout) all read this table.
 //
-// Boxes are window pixels, inclusive at both ends; most reach one pixel right
-// of and below what is drawn there. A sign box is one 7-pixel glyph of font 1
-// and the column after it, 17 rows high.
+// Boxes are the editor's pixels, SDL rectangles tested with inside() (left
+// and top edges count); most reach one pixel right of and below what is
+// drawn there. A sign box is one 7-pixel glyph of font 1 and the column after
+// it, 17 rows high.
 #pragma once
 
+#include "editor/fields.h"
 #include "editor/state.h"
+#include "model/table_check.h"
 
 enum panel_control {
     ctl_save,
@@ -51,14 +54,10 @@ enum panel_drawing { draw_picture, draw_sign, draw_field };
 // after the elements (over anything moved into the panel).
 enum panel_layer { layer_under_background, layer_over_background, layer_top };
 
-struct hit_box {
-    int x0, x1, y0, y1;
-};
-
 struct panel_row {
     panel_control control;
     const char* name; // as tools/print_layout prints it
-    hit_box box;
+    SDL_Rect box;     // where a press counts
     press_stage stage;
     press_action action;
     int argument;
@@ -69,7 +68,29 @@ struct panel_row {
     const char* sign;   // draw_sign
 };
 
-extern const panel_row panel_table[control_count];
+// clang-format off
+inline constexpr panel_row panel_table[] = {
+// control             name              box: x, y, w, h       stage            action            argument      drawing       layer                   drawn at            picture           sign
+{ctl_save,           "save",           {276, 292, 25, 25},   stage_save,      press_save,       0,            draw_picture, layer_top,              {276, 292, 0, 0},   pic_save,         nullptr},
+{ctl_color_bar,      "color_bar",      {  8, 248, 179, 17},  stage_panel,     press_pick_color, 0,            draw_picture, layer_over_background,  {  8, 248, 0, 0},   pic_color_picker, nullptr},
+{ctl_scale_minus,    "scale_minus",    {  8, 272, 8, 17},    stage_panel,     press_scale,      scale_minus,  draw_sign,    layer_over_background,  {  8, 272, 0, 0},   pic_none,         "-"},
+{ctl_scale_plus,     "scale_plus",     { 64, 272, 8, 17},    stage_panel,     press_scale,      scale_plus,   draw_sign,    layer_over_background,  { 64, 272, 0, 0},   pic_none,         "+"},
+{ctl_x_minus,        "x_minus",        {130, 272, 8, 17},    stage_panel,     press_nudge,      nudge_left,   draw_sign,    layer_under_background, {130, 272, 0, 0},   pic_none,         "-"},
+{ctl_x_plus,         "x_plus",         {158, 272, 8, 17},    stage_panel,     press_nudge,      nudge_right,  draw_sign,    layer_under_background, {158, 272, 0, 0},   pic_none,         "+"},
+{ctl_y_minus,        "y_minus",        {230, 272, 8, 17},    stage_panel,     press_nudge,      nudge_down,   draw_sign,    layer_under_background, {230, 272, 0, 0},   pic_none,         "-"},
+{ctl_y_plus,         "y_plus",         {258, 272, 8, 17},    stage_panel,     press_nudge,      nudge_up,     draw_sign,    layer_under_background, {258, 272, 0, 0},   pic_none,         "+"},
+{ctl_color_field,    "color_field",    {200, 248, 43, 17},   stage_panel,     press_edit,       field_color,  draw_field,   layer_under_background, {200, 248, 42, 16}, pic_none,         nullptr},
+{ctl_scale_field,    "scale_field",    { 78, 272, 29, 17},   stage_panel,     press_edit,       field_scale,  draw_field,   layer_under_background, { 78, 272, 28, 16}, pic_none,         nullptr},
+// the X and Y value boxes start six pixels inside their white fields
+{ctl_x_field,        "x_field",        {179, 272, 22, 17},   stage_panel,     press_edit,       field_x,      draw_field,   layer_under_background, {173, 272, 28, 16}, pic_none,         nullptr},
+{ctl_y_field,        "y_field",        {279, 272, 22, 17},   stage_panel,     press_edit,       field_y,      draw_field,   layer_under_background, {273, 272, 28, 16}, pic_none,         nullptr},
+{ctl_selector_minus, "selector_minus", {  8, 296, 8, 17},    stage_selector,  press_select,     -1,           draw_sign,    layer_under_background, {  8, 296, 0, 0},   pic_none,         "-"},
+// one cell after the 15-character name
+{ctl_selector_plus,  "selector_plus",  {134, 296, 8, 17},    stage_selector,  press_select,     +1,           draw_sign,    layer_under_background, {134, 296, 0, 0},   pic_none,         "+"},
+};
+// clang-format on
+static_assert(one_row_each(panel_table, control_count, &panel_row::control),
+              "one row for every panel_control, in its order");
 
 // Words between the signs, and the selected element's name (text null).
 struct panel_label {
@@ -77,8 +98,14 @@ struct panel_label {
     Sint16 x, y;
     panel_layer layer;
 };
-constexpr int label_count = 4;
-extern const panel_label panel_labels[label_count];
+// clang-format off
+inline constexpr panel_label panel_labels[] = {
+    {"Scale", 22, 272, layer_over_background},
+    {"X",    144, 272, layer_under_background},
+    {"Y",    244, 272, layer_under_background},
+    {nullptr, 22, 296, layer_under_background}, // the selected element's name
+};
+// clang-format on
 
 constexpr SDL_Rect panel_area = {0, 240, 320, 80}; // filled black under everything
 constexpr int selector_row_y  = 296;               // presses from here down never pick
@@ -89,18 +116,12 @@ constexpr int drag_limit_y    = 240;               // motion below the preview d
 // saved_note_ms after a good save, "NOT SAVED" in font 0 (dark on white)
 // after a failed one, until the next press. Both end at the area's right edge.
 // A failed save with a reason (editor/save_reasons.h) shows two lines there
-// instead, "NOT SAVED" above the reason, in the rows from below the Y field
-// to the window's bottom (reason_note_y): the longest reason, 15 characters,
-// starts right of the selector's "+".
+// instead, "NOT SAVED" above the reason, from the row below the boxes of the
+// Y field and its signs (reason_note_y) to the window's bottom, which cuts off
+// the empty last row of the reason's glyphs: the longest reason, 15
+// characters, starts right of the selector's "+".
 constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
 constexpr const char* saved_text  = "SAVED";
 constexpr const char* failed_text = "NOT SAVED";
 constexpr Uint32 saved_note_ms    = 1000;
-constexpr int reason_note_y       = 288;
-
-bool inside(const hit_box& b, int x, int y);
-// The text a value field shows.
-const char* field_text(const editor& ed, value_field f);
-char* field_text(editor& ed, value_field f);
-// Characters an entry takes to complete: RRGGBB or four hex digits.
-unsigned field_length(value_field f);
+constexpr int reason_note_y       = 289;

@@ -51,17 +51,17 @@ bool element_drawn(const layout& m, const picture_store& p, int e) {
 }
 
 bool step_scale_drawn(layout& m, const picture_store& p, int e, int direction) {
-    const int k = scale_slot_of(e);
-    if (k == no_slot) return false;
-    const int partner           = scale_table[k].partner;
+    const scale_id k = scale_slot_of(e);
+    if (k == no_scale) return false;
+    const scale_id partner      = scale_table[k].partner;
     const bool drawn_before     = element_drawn(m, p, e);
     const int32_t before        = m.scales[k].value;
-    const int32_t partner_value = partner >= 0 ? m.scales[partner].value : 0;
+    const int32_t partner_value = partner != no_scale ? m.scales[partner].value : 0;
     if (!step_scale_in_word(m, k, direction)) return false;
     const bool toward_home =
         distance(m.scales[k].value, m.scales[k].home) < distance(before, m.scales[k].home);
     if (element_drawn(m, p, e) || (!drawn_before && toward_home)) return true;
     m.scales[k].value = before; // not taken
-    if (partner >= 0) m.scales[partner].value = partner_value;
+    if (partner != no_scale) m.scales[partner].value = partner_value;
     return false;
 }

@@ -2,6 +2,7 @@
 // picture shown in it pixel for pixel (zoom 1) or in N x N squares, pointer
 // positions mapped between the two.
 #include "editor/screen.h"
+#include "editor/state.h"
 
 #include <algorithm>
 #include <cstring>

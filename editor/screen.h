@@ -14,7 +14,9 @@
 // Not here: what is drawn (editor/frame, editor/startup), SDL's start.
 #pragma once
 
-#include "editor/state.h"
+#include <SDL.h>
+
+struct editor;
 
 constexpr int screen_side = 320; // the editor's screen, in its own pixels
 constexpr int zoom_min = 1, zoom_max = 4;

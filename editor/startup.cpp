@@ -15,6 +15,7 @@
 #include "editor/startup.h"
 
 #include "draw/bmp_input.h"
+#include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/screen.h"
 #include "editor/unsaved.h"
@@ -34,18 +35,13 @@ bool quits(const SDL_Event& e) {
     return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE);
 }
 
-// Left and top edges count, right and bottom edges do not.
-bool inside(const SDL_Rect& r, int x, int y) {
-    return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-}
-
 void clear_window(editor& ed) {
     SDL_Rect window = {0, 0, 320, 320};
     SDL_FillRect(ed.screen, &window, 0);
 }
 
 void text(editor& ed, SDL_Rect at, const char* t) {
-    drawtext(at, t, ed.screen, font(ed.pictures, font_labels));
+    draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
 // The notes of start-up files that cannot be read, one line each from `at`
@@ -60,7 +56,7 @@ void draw_notes(editor& ed, SDL_Rect at) {
         const SDL_Rect label = {static_cast<Sint16>(at.x == centre_notes ? (320 - w) / 2 : at.x), at.y,
                                 static_cast<Uint16>(w), glyph_height};
         SDL_FillRect(ed.screen, const_cast<SDL_Rect*>(&label), SDL_MapRGB(ed.screen->format, 255, 255, 255));
-        drawtext(label, note, ed.screen, font(ed.pictures, font_digits));
+        draw_text(label, note, ed.screen, font(ed.pictures, font_digits));
         at.y = static_cast<Sint16>(at.y + glyph_height);
     }
 }
@@ -94,9 +90,10 @@ void load_background(editor& ed) {
 
 } // namespace
 
-bool countdown_frame(editor& ed) {
-    while (SDL_PollEvent(&ed.event))
-        if (quits(ed.event)) ed.running = 0; // clicks and the rest are dropped
+bool countdown_frame(editor& ed, countdown& c) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        if (quits(e)) ed.running = false; // clicks and the rest are dropped
     if (!ed.running) return false;
 
     clear_window(ed);
@@ -106,35 +103,35 @@ bool countdown_frame(editor& ed) {
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
-    std::snprintf(message, sizeof message, "        Continuing in %d...", ed.countdown);
-    text(ed, ed.message_pos, message);
+    std::snprintf(message, sizeof message, "        Continuing in %d...", c.seconds);
+    text(ed, countdown_message, message);
     draw_notes(ed, countdown_note_pos);
     flip_and_pause(ed, true);
 
     // "4" shows for frames 0-10, then 3, 2 and 1 for ten frames each.
-    if (ed.splash_frame % 10 == 0 && ed.splash_frame != 0) ed.countdown--;
-    ed.splash_frame++;
-    return ed.countdown != 0;
+    if (c.frame % 10 == 0 && c.frame != 0) c.seconds--;
+    c.frame++;
+    return c.seconds != 0;
 }
 
-void countdown_screen(editor& ed) {
-    ed.message_pos = countdown_message;
-    while (ed.countdown != 0 && countdown_frame(ed)) {
+int countdown_screen(editor& ed) {
+    countdown c;
+    while (c.seconds != 0 && countdown_frame(ed, c)) {
     }
-    ed.message_pos = prompt_message;
+    return c.frame;
 }
 
 bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
-    while (SDL_PollEvent(&ed.event)) {
-        event_to_editor(ed, ed.event);
-        const SDL_Event& e = ed.event;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        event_to_editor(ed, e);
         if (e.type == SDL_MOUSEBUTTONDOWN) { // any button, the wheel too
             if (inside(yes_box, e.button.x, e.button.y))
                 choice = answer_yes;
             else if (inside(no_box, e.button.x, e.button.y))
                 choice = answer_no;
         } else if (quits(e)) {
-            ed.running = 0;
+            ed.running = false;
         } else if (e.type == SDL_KEYDOWN) { // Y or Enter: "Yes"; N: "No"
             const SDLKey k = e.key.keysym.sym;
             if (k == SDLK_y || k == SDLK_RETURN || k == SDLK_KP_ENTER)
@@ -149,7 +146,7 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
     }
 
     clear_window(ed);
-    text(ed, ed.message_pos, question);
+    text(ed, prompt_message, question);
     text(ed, yes_box, "Yes");
     text(ed, no_box, "No");
     draw_notes(ed, prompt_note_pos);
@@ -248,7 +245,6 @@ void background_prompt(editor& ed) {
 }
 
 void file_prompts(editor& ed) {
-    ed.message_pos = prompt_message;
     for (const start_file_row& row : start_files) layout_prompt(ed, row.file);
     background_prompt(ed);
 }

@@ -37,10 +37,16 @@ void look_for_start_files(editor& ed);
 // Said once: file is there but cannot be read (error: its errno).
 void note_unreadable(editor& ed, start_file file, int error);
 
-// The count-down: frames until it reaches 0 or running is cleared.
-void countdown_screen(editor& ed);
+// The count-down: "Continuing in 4..." down to 1, ten frames a number (the
+// first number eleven).
+struct countdown {
+    int seconds = 4; // the number shown
+    int frame   = 0; // frames shown so far
+};
+// Frames until it reaches 0 or running is cleared; the frames shown.
+int countdown_screen(editor& ed);
 // One frame of it; false when the screen is over.
-bool countdown_frame(editor& ed);
+bool countdown_frame(editor& ed, countdown& c);
 
 // Shows question until "Yes", "No" or a quit (running cleared).
 void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice);

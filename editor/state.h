@@ -2,11 +2,13 @@
 // the run and passes by reference to every phase, so that the same procedures
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 //
-// Sections: layout model / run state / pictures / start-up screens / panel
+// Sections: layout model / run state / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
-// pacing / window.
+// pacing / window. What the panel shows is not kept here: the frame formats
+// it from the layout (editor/fields.h); only the entry being typed is state.
 #pragma once
 
+#include "editor/fields.h"
 #include "editor/history.h"
 #include "editor/save_reasons.h"
 #include "model/layout.h"
@@ -16,17 +18,10 @@
 #include <SDL.h>
 #include <string>
 
-// The colour bar's per-pass step: idle, following the pointer while a press
-// on the bar is held, or refreshing the colour and position texts once.
-enum pick_state { pick_idle, pick_held, pick_refresh };
-// The Scale buttons: idle, stepping while one is held, or refreshing the
-// scale text once.
-enum scale_state { scale_idle, scale_held, scale_refresh };
+// The Scale button held: none, "+" or "-".
 enum scale_direction { scale_none, scale_plus, scale_minus };
 // The held arrow button: x + 1, x - 1, y + 1 (Y "-": down), y - 1 (Y "+": up).
-enum nudge_direction { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up };
-// The value field being typed into.
-enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
+enum nudge_direction : int { nudge_none, nudge_right, nudge_left, nudge_down, nudge_up };
 // An answer to a start-up prompt.
 enum prompt_answer { answer_none, answer_yes, answer_no };
 // The files the start-up screens offer a layout from, in the order they are
@@ -53,31 +48,26 @@ struct editor {
     // file is reached through it (in_folder), not through the process's
     // current directory.
     std::string folder;
-    int running;
+    bool running; // cleared by Escape or the window's close on any screen
     SDL_Surface* screen;
-    SDL_Event event; // one event record, reused by every phase
 
     // ---- pictures ----------------------------------------------------------
     picture_store pictures;
 
-    // ---- start-up screens --------------------------------------------------
-    int countdown, splash_frame;
-    SDL_Rect message_pos;
+    // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, basecode_choice, bg_choice;
     // A start-up file that is there but cannot be read: its error number,
     // said once on standard error and noted on the start-up screens (0: none).
     int start_file_error[start_file_count];
 
     // ---- panel state -------------------------------------------------------
-    int dragging;
-    pick_state picking_color;
-    scale_state scale_button;
-    scale_direction scale_dir;
-    nudge_direction nudge;
-    value_field editing; // the field being typed into, or field_none
-    char entry_buf[8];
+    bool dragging;              // the selected element follows the pointer
+    bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
+    scale_direction scale_held; // the Scale button held
+    nudge_direction nudge;      // the X or Y button held
+    value_field editing;        // the field being typed into, or field_none
+    char entry_buf[8];          // what has been typed (see editor/fields.h)
     Uint8 entry_len;
-    char x_text[5], y_text[5], scale_text[5], color_text[7];
     Uint16 pointer_x; // x of the latest mouse event, for the colour bar
     // When the held +/- button was pressed, and the Scale steps taken since
     // (the one at the press included): the buttons repeat by time (repeat.h).
@@ -107,10 +97,9 @@ struct editor {
     // event drain - unless manual_clock is set: tests then set now_ms themselves.
     Uint32 now_ms;
     bool manual_clock;
-    // The pauses after each flip. Tests and benchmarks set them to 0; the
-    // program keeps 45 ms in the editor and 100 ms on the start-up screens.
-    Uint32 frame_delay_ms;
-    Uint32 screen_delay_ms;
+    // The pauses after each flip. Tests and benchmarks set them to 0.
+    Uint32 frame_delay_ms  = 45;  // in the editor
+    Uint32 screen_delay_ms = 100; // on the start-up screens
 
     // ---- window (editor/screen.h) -------------------------------------------
     // The window shows screen zoom times larger. At zoom 1 screen is the
@@ -123,10 +112,9 @@ struct editor {
 };
 
 // The state the editor loop starts from: element 0 selected, no field being
-// typed into, and the first pass's refresh of all four value texts pending.
-// The elements are placed as the first frame will draw them, and that layout
-// is the bottom of the undo history and counts as saved. Arrow keys repeat
-// while held.
+// typed into. The elements are placed as the first frame will draw them, and
+// that layout is the bottom of the undo history and counts as saved. Arrow
+// keys repeat while held.
 void start_editor_state(editor& ed);
 
 // The file name in the editor's folder.

@@ -1,7 +1,7 @@
 // undo.cpp - the editor's undo steps over the history ring.
 #include "editor/undo.h"
 
-#include "editor/value_texts.h"
+#include "editor/state.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ void end_change(editor& ed) {
 } // namespace
 
 bool change_going_on(const editor& ed) {
-    return ed.dragging || ed.picking_color == pick_held || ed.scale_button == scale_held ||
-           ed.nudge != nudge_none || ed.arrow_run;
+    return ed.dragging || ed.picking_color || ed.scale_held != scale_none || ed.nudge != nudge_none ||
+           ed.arrow_run;
 }
 
 void record_change(editor& ed) {
@@ -28,10 +28,10 @@ void end_arrow_run(editor& ed) {
 
 void undo_change(editor& ed) {
     end_change(ed);
-    if (undo(ed.history, ed.model)) refresh_value_texts(ed);
+    undo(ed.history, ed.model);
 }
 
 void redo_change(editor& ed) {
     end_change(ed);
-    if (redo(ed.history, ed.model)) refresh_value_texts(ed);
+    redo(ed.history, ed.model);
 }

@@ -5,7 +5,7 @@
 // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) go back and forth over the steps.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 // A drag, a held colour bar, X, Y or Scale button, or a run of arrow keys
 // still going on.

@@ -1,5 +1,6 @@
 // unsaved.cpp - saving, and keeping the changes not saved on the way out.
 #include "editor/unsaved.h"
+#include "editor/state.h"
 
 #include "editor/history.h"
 #include "model/export.h"
@@ -34,7 +35,7 @@ void save_layout(editor& ed) {
         std::fprintf(stderr,
                      "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
                      "(save again within %u seconds to replace it)\n",
-                     code_file, static_cast<unsigned>(replace_window_ms / 1000));
+                     code_file, replace_window_ms / 1000);
         ed.replace_offered    = true;
         ed.replace_offered_ms = ed.now_ms;
         ed.replace_seen       = now;

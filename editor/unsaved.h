@@ -7,14 +7,14 @@
 // game does not keep (the Hearts' place, say) is no saved work.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 constexpr const char* code_file    = "code.txt";
 constexpr const char* unsaved_file = "code.unsaved.txt";
 
 // How long after a save refused because code.txt changed on disk a second
 // save replaces it.
-constexpr Uint32 replace_window_ms = 5000;
+constexpr unsigned replace_window_ms = 5000;
 
 // The save button: writes code.txt in the editor's folder; the panel's note
 // says how it went (and why it failed), and a good save is what later changes

@@ -2,13 +2,13 @@
 // editor's clock), the save note's time, the placing of every element for the
 // frame, and the undo step of a change that has ended.
 #include "editor/update.h"
+#include "editor/state.h"
 
 #include "editor/color_bar.h"
 #include "editor/panel.h"
 #include "editor/repeat.h"
 #include "editor/scale_limits.h"
 #include "editor/undo.h"
-#include "editor/value_texts.h"
 
 namespace {
 
@@ -28,8 +28,6 @@ void nudge_selected(editor& ed, nudge_direction d, int pixels) {
     case nudge_up: pos.y = wrap16(pos.y - pixels); break;
     default: return;
     }
-    refresh_x_text(ed);
-    refresh_y_text(ed);
 }
 
 void nudge_step(editor& ed) {
@@ -38,19 +36,14 @@ void nudge_step(editor& ed) {
 }
 
 void scale_step(editor& ed) {
-    if (ed.scale_button == scale_idle) return;
     const int e = ed.model.selected;
-    if (ed.scale_button == scale_held && scale_slot_of(e) != no_slot && ed.scale_dir != scale_none) {
-        const Uint64 due = scale_steps_due(ed.now_ms - ed.held_since_ms);
-        for (; ed.scale_steps_taken < due; ed.scale_steps_taken++)
-            if (!step_scale_drawn(ed.model, ed.pictures, e, ed.scale_dir == scale_plus ? 1 : -1)) {
-                ed.scale_steps_taken = due; // at a limit: the steps due are dropped, not saved up
-                break;
-            }
-    } else if (ed.scale_button == scale_refresh) {
-        ed.scale_button = scale_idle;
-    }
-    refresh_scale_text(ed);
+    if (ed.scale_held == scale_none || scale_slot_of(e) == no_scale) return;
+    const Uint64 due = scale_steps_due(ed.now_ms - ed.held_since_ms);
+    for (; ed.scale_steps_taken < due; ed.scale_steps_taken++)
+        if (!step_scale_drawn(ed.model, ed.pictures, e, ed.scale_held == scale_plus ? 1 : -1)) {
+            ed.scale_steps_taken = due; // at a limit: the steps due are dropped, not saved up
+            break;
+        }
 }
 
 void note_step(editor& ed) {

@@ -4,7 +4,10 @@
 // element at the window's left and top edge. After it the frame only draws.
 #pragma once
 
-#include "editor/state.h"
+#include <SDL.h>
+
+struct editor;
+enum nudge_direction : int;
 
 // One pass's update: the opaque pictures brought into the screen's format,
 // color_pick_step, nudge_step, scale_step, note_step, place_elements, and
@@ -12,15 +15,14 @@
 void update_editor(editor& ed);
 
 // The selected element moves by pixels in direction d (nudge_left: x less,
-// nudge_down: y more) and its position texts refresh.
+// nudge_down: y more).
 void nudge_selected(editor& ed, nudge_direction d, int pixels);
 // While an X or Y button is held: from repeat_delay_ms after its press (which
 // moved the element itself), one pixel a pass (X "-" left, X "+" right,
 // Y "-" down, Y "+" up).
 void nudge_step(editor& ed);
 // While a Scale button is held: the steps due by the time held (repeat.h),
-// the press's own included, each within the limits of scale_limits.h; or once
-// after a selection change. Refreshes scale_text.
+// the press's own included, each within the limits of scale_limits.h.
 void scale_step(editor& ed);
 // A good save's note goes after saved_note_ms.
 void note_step(editor& ed);

@@ -14,8 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const int32_t skip_offsets[5] = {0x08AAFA, 0x08AAFB, 0x08AB0E, 0x08AB55, 0x08ADDB};
-
 namespace {
 
 struct line_writer {
@@ -29,13 +27,6 @@ struct line_writer {
     }
 };
 
-bool skipped(int32_t offset) {
-    if (offset == 0) return true;
-    for (int32_t s : skip_offsets)
-        if (s == offset) return true;
-    return false;
-}
-
 } // namespace
 
 size_t format_codes(const layout& m, char* out, size_t cap) {
@@ -43,10 +34,7 @@ size_t format_codes(const layout& m, char* out, size_t cap) {
     out[0] = '\0';
     line_writer w{out, cap, 0};
     for (const code_entry& c : code_table) {
-        if (code_value(m, c) == code_home(m, c)) continue;
-        // the colours write every changed channel; they do not consult the skip list
-        if (c.section == section_e ? c.offset == 0 : skipped(c.offset)) continue;
-        w.line(c.offset, code_value(m, c));
+        if (c.written && code_value(m, c) != code_home(m, c)) w.line(c.offset, code_value(m, c));
     }
     return w.len;
 }

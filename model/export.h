@@ -9,9 +9,6 @@
 
 #include <cstddef>
 
-// Offsets that the position and scale sections never write.
-extern const int32_t skip_offsets[5];
-
 // The text of code.txt for the model, into out (capacity cap, NUL-terminated).
 // Returns the length written. A line of 14 characters for every entry fits.
 constexpr size_t export_capacity = 14 * code_count + 1;

@@ -193,10 +193,6 @@ bool process_alive(unsigned long id) {
     return running;
 }
 
-void set_env_default(const char* name, const char* value) {
-    if (!std::getenv(name)) _putenv_s(name, value);
-}
-
 #else // POSIX
 
 #include <csignal>
@@ -357,10 +353,6 @@ unsigned long process_id() {
 bool process_alive(unsigned long id) {
     if (id == 0 || id > static_cast<unsigned long>(INT_MAX)) return false; // no process has it
     return kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
-}
-
-void set_env_default(const char* name, const char* value) {
-    setenv(name, value, 0);
 }
 
 #endif

@@ -80,6 +80,3 @@ bool name_new_file(int fd, const char* path);
 unsigned long process_id();
 // Whether a process with this id runs on this machine (true when unsure).
 bool process_alive(unsigned long id);
-
-// Sets the environment variable name to value unless it is set already.
-void set_env_default(const char* name, const char* value);

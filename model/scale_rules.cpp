@@ -23,7 +23,7 @@ float a_icon_factor(int32_t first, int32_t second) {
 
 float element_factor(const layout& m, int e) {
     const element_row& row = element_table[e];
-    if (row.rule == rule_own_size || row.scale_slot == no_slot) return 1.0f;
+    if (row.rule == rule_own_size || row.scale_slot == no_scale) return 1.0f;
     const int32_t v = m.scales[row.scale_slot].value;
     switch (row.rule) {
     case rule_inverted: return a_button_factor(v);
@@ -36,7 +36,7 @@ void step_scale(layout& m, int k, int direction) {
     if (k < 0 || k >= scale_count) return;
     const scale_row& row = scale_table[k];
     m.scales[k].value    = wrap_add32(m.scales[k].value, direction * row.plus);
-    if (row.partner >= 0)
+    if (row.partner != no_scale)
         m.scales[row.partner].value = wrap_add32(m.scales[row.partner].value, direction * row.partner_plus);
 }
 
@@ -47,7 +47,8 @@ bool step_scale_in_word(layout& m, int k, int direction) {
         const int64_t v = int64_t{m.scales[slot].value} + int64_t{direction} * by;
         return v >= 0 && v <= scale_word_max;
     };
-    if (!stays(k, row.plus) || (row.partner >= 0 && !stays(row.partner, row.partner_plus))) return false;
+    if (!stays(k, row.plus) || (row.partner != no_scale && !stays(row.partner, row.partner_plus)))
+        return false;
     step_scale(m, k, direction);
     return true;
 }

@@ -24,10 +24,6 @@ void note_size(picture_store& p, picture_id id, const SDL_Surface* s) {
 
 } // namespace
 
-stored_picture stored_form_of(picture_id id) {
-    return {picture_table[id].bytes, *picture_table[id].size};
-}
-
 bool is_stream(picture_id id) {
     return id < first_kept_picture;
 }

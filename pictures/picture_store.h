@@ -51,13 +51,6 @@ SDL_Surface* kept_picture(const picture_store& p, picture_id id);
 SDL_Surface* font(const picture_store& p, font_id f);
 bool is_stream(picture_id id);
 
-// The stored form a picture is unpacked from.
-struct stored_picture {
-    const unsigned char* bytes;
-    size_t size;
-};
-stored_picture stored_form_of(picture_id id);
-
 // The opaque kept pictures, the background and the fonts in the screen's
 // pixel format, so that drawing them is a plain copy (see in_screen_format).
 // Quick when they already are.

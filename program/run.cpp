@@ -5,6 +5,7 @@
 // saved go to code.unsaved.txt (editor/unsaved.h). Every quit path goes
 // through teardown.
 #include "program/run.h"
+#include "editor/state.h"
 
 #include "editor/frame.h"
 #include "editor/input.h"
@@ -24,17 +25,39 @@
 
 namespace {
 
-bool fail(const char* what, const char* why) {
-    std::fprintf(stderr, "hudwright: %s: %s\n", what, why);
-    return false;
+// A start-up step that went wrong: what could not be done, and why.
+struct start_failure {
+    const char* what = nullptr; // null: the step went well
+    const char* why  = nullptr;
+};
+
+// The built-in pictures unpacked into their temporary files and the kept ones
+// decoded (no temporary file, a full disk: errno says why, else SDL).
+start_failure make_pictures(editor& ed) {
+    errno = 0;
+    if (unpack_pictures(ed.pictures) && load_pictures(ed.pictures)) return {};
+    return {"cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError()};
 }
 
-// A built-in picture could not be unpacked or decoded (no temporary file,
-// a full disk): one line, then everything made so far is released.
-bool picture_failure(editor& ed) {
-    fail("cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError());
-    tear_down(ed);
-    return false;
+// SDL's video and nothing else, on a driver that opens a window.
+start_failure start_sdl() {
+    switch (start_video()) {
+    case video_started: return {};
+    case video_no_display:
+        return {"cannot open a window", "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"};
+    case video_failed: break;
+    }
+    return {"cannot start SDL", SDL_GetError()};
+}
+
+// The window, 320x320 times the zoom (the editor draws on ed.screen, 320x320),
+// with the fonts and the other opaque pictures in the screen's format, so
+// that drawing them is a plain copy.
+start_failure make_window(editor& ed, int zoom) {
+    if (!open_window(ed, zoom)) return {"cannot open the window", SDL_GetError()};
+    SDL_WM_SetCaption("Hudwright", nullptr);
+    fit_pictures_to_screen(ed.pictures, ed.screen);
+    return {};
 }
 
 } // namespace
@@ -42,54 +65,18 @@ bool picture_failure(editor& ed) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed, int zoom, const char* folder) {
-    ed                 = editor{};
-    ed.folder          = folder ? folder : folder_path(nullptr);
-    ed.frame_delay_ms  = 45;
-    ed.screen_delay_ms = 100;
-
-    // 1. the streamed pictures
-    errno = 0;
-    if (!unpack_pictures(ed.pictures)) return picture_failure(ed);
-    // 2-3. scale slots
-    start_scales(ed.model);
-    // 4. the pictures decoded once
-    if (!load_pictures(ed.pictures)) return picture_failure(ed);
-    // 5. the typed entry and the held buttons
-    ed.entry_len = 0;
-    ed.scale_dir = scale_none;
-    ed.nudge     = nudge_none;
-    // 6. elements; their drawn sizes are zero until the first frame
-    start_elements(ed.model);
-    for (auto& s : ed.model.element_sizes) s = {0, 0};
-    // 7. SDL's video and nothing else, on a driver that opens a window
-    switch (start_video()) {
-    case video_started: break;
-    case video_no_display:
-        fail("cannot open a window", "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-        tear_down(ed);
-        return false;
-    case video_failed:
-        fail("cannot start SDL", SDL_GetError());
+    ed        = editor{};
+    ed.folder = folder ? folder : folder_path(nullptr);
+    start_layout(ed.model); // every value at the game's own
+    start_failure failed = make_pictures(ed);
+    if (!failed.what) failed = start_sdl();
+    if (!failed.what) failed = make_window(ed, zoom);
+    if (failed.what) {
+        std::fprintf(stderr, "hudwright: %s: %s\n", failed.what, failed.why);
         tear_down(ed);
         return false;
     }
-    // 8-9. colours, drag
-    start_colors(ed.model);
-    ed.dragging = 0;
-    // 10-11. the window, 320x320 times the zoom; the editor draws on ed.screen, 320x320
-    if (!open_window(ed, zoom)) {
-        fail("cannot open the window", SDL_GetError());
-        tear_down(ed);
-        return false;
-    }
-    SDL_WM_SetCaption("Hudwright", nullptr);
-    // 12. the fonts (and the other opaque pictures) in the screen's format,
-    // so that drawing them is a plain copy
-    fit_pictures_to_screen(ed.pictures, ed.screen);
-    // 13. the count-down
-    ed.running      = 1;
-    ed.splash_frame = 0;
-    ed.countdown    = 4;
+    ed.running = true;
     return true;
 }
 
@@ -97,8 +84,8 @@ bool start_up(editor& ed, int zoom, const char* folder) {
 
 void start_screens(editor& ed) {
     look_for_start_files(ed); // a file that cannot be read is noted from the first frame on
-    countdown_screen(ed);     // leaves message_pos at the prompts' place, however it ended
-    file_prompts(ed);         // opens the files even after a quit, to close them again
+    countdown_screen(ed);
+    file_prompts(ed); // opens the files even after a quit, to close them again
 }
 
 // ---- editor loop ---------------------------------------------------------------

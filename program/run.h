@@ -2,7 +2,7 @@
 // teardown. SDL_main calls them in this order; tests call them one by one.
 #pragma once
 
-#include "editor/state.h"
+struct editor;
 
 // Pictures, model, SDL and the window, in the fixed start-up order; the window
 // at zoom 1 to 4 or zoom_fit (editor/screen.h). Returns false (after printing

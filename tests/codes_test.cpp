@@ -41,28 +41,28 @@ TEST(import, each_text_sets_exactly_its_fields_in_any_encoding_and_counts_the_li
     // clang-format off
     const struct { std::string text; std::vector<std::string> want; long skipped = 0, first = 0; } rows[] = {
         {"81211258 0010\n002114C6 00C8\n8008AAFB 0007\n812117DE 0030\n81211258 0020\n", // the later line wins
-         {"x0=200", "x9=48", "s7=32", "c3=07FF64"}},
+         {"A Button x=200", "Map x=48", "B Button Icon scale=32", "Rupee Icon colour=07FF64"}},
         {"81211506 0100\n812114C4 FFF9\n812119B2 8000\n81211238 7FFF\n",
-         {"y0=-7", "y1=32767", "x10=256", "y20=-32768"}},
+         {"A Button y=-7", "B Button y=32767", "Magic Meter x=256", "C-Right Number y=-32768"}},
         {"812114C8 FFFF\n8121125E 0000\n812111A8 01FF\n8121194A 0100\n",
-         {"s0=65535", "s11=0", "c6=0000FF", "c7=00C8FF"}},
-        {"8108AB55 0003\n", {"x6=3"}}, {"810BF3D2 0004\n", {"x6=4"}}, // the Rupee Icon's x in sections A and C
+         {"A Button scale=65535", "C-Right Icon scale=0", "Map colour=0000FF", "Magic Meter colour=00C8FF"}},
+        {"8108AB55 0003\n", {"Rupee Icon x=3"}}, {"810BF3D2 0004\n", {"Rupee Icon x=4"}}, // the Rupee Icon's x in sections A and C
         {"81000000 1234\n80000001 1234\n00000000 1234\n80000000 1234\nD0211258 0010\n82211258 0010\n"
          "01211258 0010\n812114C7 0001\n", {}},                        // codes of no field are codes all the same
-        {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"x0=200", "y0=171"}},
+        {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"A Button x=200", "A Button y=171"}},
         // no separator; short fields, no line end; several codes on a line, and after them what is none is dropped
-        {"812114C600C9\n812117E0 7\n81211258 0030 812114C4 FFF9 8121\n", {"x0=201", "y0=-7", "y9=7", "s7=48"}},
+        {"812114C600C9\n812117E0 7\n81211258 0030 812114C4 FFF9 8121\n", {"A Button x=201", "A Button y=-7", "Map y=7", "B Button Icon scale=48"}},
         // an address without its value is skipped, not joined to the next line
-        {"812114C6\n812114C4 0001\n81211258\n0030\n", {"y0=1"}, 3, 1},
-        {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"x0=202", "s7=18"}, 2, 1},
-        {"812114C6 00CA\r\n\r\n\r\n-\r\n", {"x0=202"}, 1, 4}, // CR LF is one line end
-        {junk, {"y0=-7", "x9=48", "s7=16"}, 9, 1},           // lines with no code on them are skipped
-        {"8121125800010\n", {"s7=1"}},                       // nine digits: the ninth starts field 2, cut at its fourth
-        {"81211258 00105\n812114C6 00C8\n", {"x0=200", "s7=16"}}, // a fifth digit is dropped with its line
+        {"812114C6\n812114C4 0001\n81211258\n0030\n", {"A Button y=1"}, 3, 1},
+        {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"A Button x=202", "B Button Icon scale=18"}, 2, 1},
+        {"812114C6 00CA\r\n\r\n\r\n-\r\n", {"A Button x=202"}, 1, 4}, // CR LF is one line end
+        {junk, {"A Button y=-7", "Map x=48", "B Button Icon scale=16"}, 9, 1},           // lines with no code on them are skipped
+        {"8121125800010\n", {"B Button Icon scale=1"}},                       // nine digits: the ninth starts field 2, cut at its fourth
+        {"81211258 00105\n812114C6 00C8\n", {"A Button x=200", "B Button Icon scale=16"}}, // a fifth digit is dropped with its line
         {"\0\0\0\n81211258 0010\n8121\0"s + "1240 0001\n" + std::string(1000, '\0') + "\n812114C6 00C8\n",
-         {"x0=200", "s7=16"}, 3, 1}, // NUL bytes
+         {"A Button x=200", "B Button Icon scale=16"}, 3, 1}, // NUL bytes
         // a line of digits pairs them as address and value along the line
-        {"812114C6 00C8\n" + std::string(999997, '7') + "\n812114C4 FFF9\n", {"x0=200", "y0=-7"}},
+        {"812114C6 00C8\n" + std::string(999997, '7') + "\n812114C4 FFF9\n", {"A Button x=200", "A Button y=-7"}},
         {"\xEF\xBB\xBF"s, {}}, {"\xEF\xBB"s, {}, 1, 1}, {"\xFF"s, {}, 1, 1}, {"", {}},
     };
     // clang-format on
@@ -98,35 +98,35 @@ namespace fs = std::filesystem;
 
 // clang-format off
 const struct { const char* what; void (*edit)(layout&); const char* want; } cases[] = {
-    {"Rupee Icon: y in sections A and C, x in C only", [](layout& m) { m.elements[6].pos = {30, 200, 0, 0}; },
+    {"Rupee Icon: y in sections A and C, x in C only", [](layout& m) { m.elements[el_rupee_icon].pos = {30, 200, 0, 0}; },
      "8108AB52 00C8\n810BF3D2 001E\n810BF3D6 00C8\n"},
-    {"Rupee Number: section A x skipped", [](layout& m) { m.elements[7].pos = {1, 2, 0, 0}; },
+    {"Rupee Number: section A x skipped", [](layout& m) { m.elements[el_rupee_number].pos = {1, 2, 0, 0}; },
      "8108AFC6 0002\n810BF66A 0001\n810BF86A 0002\n"},
     {"no offset: Hearts, C-Up Button and Icon scales, A Button Icon's second, Rupee Number and Hearts colours",
      [](layout& m) {
-         m.elements[8].pos = {5, 5, 0, 0};
-         m.scales[2].value = m.scales[8].value = 1;
-         m.scales[12].value = 99;
-         m.colors[4].value = m.colors[5].value = {1, 2, 3, 0};
+         m.elements[el_hearts].pos = {5, 5, 0, 0};
+         m.scales[sc_c_up_button].value = m.scales[sc_c_up_icon].value = 1;
+         m.scales[sc_a_button_icon_second].value = 99;
+         m.colors[col_rupee_number].value = m.colors[col_hearts].value = {1, 2, 3, 0};
      }, ""},
     {"scales: low 16 bits, the A Button Icon only slot 6", [](layout& m) {
-         m.scales[6].value = 51;
-         m.scales[12].value = 17;
-         m.scales[1].value = 0x12345;
-         m.scales[0].value = -1;
+         m.scales[sc_a_button_icon].value = 51;
+         m.scales[sc_a_button_icon_second].value = 17;
+         m.scales[sc_b_button].value = 0x12345;
+         m.scales[sc_a_button].value = -1;
      }, "812114C8 FFFF\n81211240 2345\n812114CE 0033\n"},
     {"colours: bytes; Rupee Icon r and b, A Button b, Magic Meter r; the Rupee colour despite the skip list",
      [](layout& m) {
-         m.colors[3].value = {201, 255, 0, 0};
-         m.colors[0].value = {90, 90, 254, 0};
-         m.colors[7].value = {255, 200, 0, 0};
+         m.colors[col_rupee_icon].value = {201, 255, 0, 0};
+         m.colors[col_a_button].value = {90, 90, 254, 0};
+         m.colors[col_magic_meter].value = {255, 200, 0, 0};
      }, "812114D4 00FE\n8108AAFA 00C9\n8108AB0E 0000\n812111A4 00FF\n"},
     {"sections in fixed order whatever was edited first", [](layout& m) {
-         m.colors[1].value.g = 0;
-         m.scales[9].value = 600;
-         m.elements[17].pos.x = 100;
-         m.scales[3].value = 700;
-         m.elements[1].pos.y = 20;
+         m.colors[col_b_button].value.g = 0;
+         m.scales[sc_c_down_icon].value = 600;
+         m.elements[el_b_button_number].pos.x = 100;
+         m.scales[sc_c_down_button].value = 700;
+         m.elements[el_b_button].pos.y = 20;
      }, "81211238 0014\n81211244 02BC\n812119A4 0064\n8121125A 0258\n812111FC 0000\n"},
 };
 // clang-format on
@@ -136,25 +136,28 @@ TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
     // clang-format off
     const int32_t offsets[] = {
         0x2114C6, 0x2114C4, 0x211230, 0x211238, 0x211220, 0x211222, 0x211234, 0x21123C, 0x211232, 0x21123A,
-        0x211236, 0x21123E, 0x08AB55, 0x08AB52, 0x08ADDB, 0x08AFC6, 0, 0, 0x2117DE, 0x2117E0, 0x211506, 0x211508,
-        0x2114C8, 0x211240, 0, 0x211244, 0x211242, 0x211246,
-        0x0BF3D2, 0x0BF3D6, 0x0BF66A, 0x0BF86A, 0, 0, 0x2117DE, 0x2117E0, 0x211506, 0x211508, 0x2114CC, 0x2114CA,
+        0x211236, 0x21123E, 0x08AB55, 0x08AB52, 0x08ADDB, 0x08AFC6, 0x2117DE, 0x2117E0, 0x211506, 0x211508,
+        0x2114C8, 0x211240, 0x211244, 0x211242, 0x211246,
+        0x0BF3D2, 0x0BF3D6, 0x0BF66A, 0x0BF86A, 0x2117DE, 0x2117E0, 0x211506, 0x211508, 0x2114CC, 0x2114CA,
         0x211248, 0x211250, 0x210F54, 0x210F56, 0x21124C, 0x211254, 0x21124A, 0x211252, 0x21124E, 0x211256,
         0x2119A4, 0x2119AC, 0x2119A8, 0x2119B0, 0x2119A6, 0x2119AE, 0x2119AA, 0x2119B2,
-        0x2114CE, 0x211258, 0, 0x21125A, 0x21125C, 0x21125E,
+        0x2114CE, 0x211258, 0x21125A, 0x21125C, 0x21125E,
         0x2114D0, 0x2114D2, 0x2114D4, 0x2111FA, 0x2111FC, 0x2111FE, 0x2111F2, 0x2111F4, 0x2111F6,
         0x211948, 0x21194A, 0x21194C, 0x08AAFA, 0x08AAFB, 0x08AB0E, 0x2111A4, 0x2111A6, 0x2111A8};
     // clang-format on
     ASSERT_EQ(std::size(offsets), code_table.size());
     for (size_t i = 0; i < code_table.size(); i++) EXPECT_EQ(code_table[i].offset, offsets[i]) << i;
     // and each entry names the value it holds: setting it through the entry shows as that value's change
-    const char* what[] = {"x", "y", "s", "c", "c", "c"};
     for (const code_entry& c : code_table) {
         layout m = home_layout();
         set_code_value(m, c, code_home(m, c) ^ 1);
+        const std::string named = c.kind == code_x   ? trimmed(element_table[c.index].name) + " x="
+                                  : c.kind == code_y ? trimmed(element_table[c.index].name) + " y="
+                                  : c.kind == code_scale
+                                      ? std::string(scale_table[c.index].name) + " scale="
+                                      : std::string(color_table[c.index].name) + " colour=";
         const std::vector<std::string> changed = changes(m);
-        EXPECT_TRUE(changed.size() == 1 &&
-                    changed[0].rfind(what[c.kind] + std::to_string(c.index) + "=", 0) == 0)
+        EXPECT_TRUE(changed.size() == 1 && changed[0].rfind(named, 0) == 0)
             << testing::PrintToString(changed);
     }
 }
@@ -175,8 +178,8 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     GTEST_SKIP() << "POSIX only: links, permissions, named pipes, file size limits and fork";
 #else
     temp_dir dir;
-    layout m            = home_layout();
-    m.elements[0].pos.x = 187; // 812114C6 00BB
+    layout m                      = home_layout();
+    m.elements[el_a_button].pos.x = 187; // 812114C6 00BB
     fs::create_directory("real");
     write_file("real/codes.txt", "old\n");
     chmod("real/codes.txt", 0640);

@@ -1,5 +1,5 @@
 // draw_test.cpp - recolor, zoom_surface, blit_copy against SDL's own blit at
-// every edge, and drawtext on a synthetic font strip.
+// every edge, and draw_text on a synthetic font strip.
 #include "draw/surface_ops.h"
 #include "draw/text.h"
 #include "support.h"
@@ -112,15 +112,15 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
         {"A!B\x01", "AABB_"},      {"!", "0_"},           {"Q \xE9", "Q_Q_"}};
     for (auto [text, want] : rows) {
         SDL_FillRect(target, nullptr, 0);
-        drawtext({3, 20, 0, 0}, text, target, strip);
+        draw_text({3, 20, 0, 0}, text, target, strip);
         EXPECT_EQ(cells(target, 3, 20, int(strlen(want))), want) << '"' << text << '"';
     }
     std::vector<char> exact(255, 'B'); // unterminated: not read past its end
-    drawtext({0, 0, 0, 0}, exact.data(), target, strip);
+    draw_text({0, 0, 0, 0}, exact.data(), target, strip);
     EXPECT_EQ(cells(target, 0, 0, 256), std::string(255, 'B') + "_");
     // "A" shows its columns 3..6 from row 5 on; "B" starts at x 4
     SDL_FillRect(target, nullptr, 0);
-    drawtext({-3, -5, 0, 0}, "AB", target, strip);
+    draw_text({-3, -5, 0, 0}, "AB", target, strip);
     EXPECT_EQ(pixel32(target, 0, 0), glyph(10, 3, 5));
     EXPECT_EQ(pixel32(target, 4, 0), glyph(11, 0, 5));
     EXPECT_EQ(pixel32(target, 10, 10), glyph(11, 6, 15));

@@ -18,8 +18,9 @@ namespace {
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
 // panel's texts whole, the elements in the order buttons, icons, numbers,
-// status items, each blitted with its own pos as SDL's destination.
-void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
+// status items, each blitted with its own pos as SDL's destination. The
+// fields show the values of `shown`.
+void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
     // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
@@ -29,12 +30,12 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
             at->y = std::max(at->y, to->clip_rect.y);
         }
     };
-    auto text = [&](SDL_Rect at, const char* t, font_id f) { drawtext(at, t, to, font(ed.pictures, f)); };
+    auto text = [&](SDL_Rect at, const char* t, font_id f) { draw_text(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
-        text(row[c].at, field_text(ed, value_field(row[c].argument)), font_digits);
+        text(row[c].at, field_text(shown, value_field(row[c].argument)).s, font_digits);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -48,23 +49,30 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(kept_picture(ed.pictures, pic_color_picker), &bar);
     text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
-    for (int e : {0, 1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 6, 7, 8, 9, 10}) {
+    for (element_id e :
+         {el_a_button,       el_b_button,      el_c_up_button,     el_c_down_button, el_c_left_button,
+          el_c_right_button, el_a_button_icon, el_b_button_icon,   el_c_up_icon,     el_c_down_icon,
+          el_c_left_icon,    el_c_right_icon,  el_b_button_number, el_c_down_number, el_c_left_number,
+          el_c_right_number, el_rupee_icon,    el_rupee_number,    el_hearts,        el_map,
+          el_magic_meter}) {
         const element_row& r = element_table[e];
         SDL_Rect& pos        = m.elements[e].pos;
-        const SDL_Color& c   = m.colors[r.color_slot == no_slot ? 0 : r.color_slot].value;
+        const SDL_Color& c   = m.colors[r.color_slot == no_color ? 0 : r.color_slot].value;
         if (r.tint == tint_bar) // the Magic Meter's bar, 100 x 8 at +7, +3, under its frame
             box({Sint16(pos.x + 7), Sint16(pos.y + 3), 100, 8}, Uint32(c.r << 16 | c.g << 8 | c.b));
-        SDL_Surface* p = fresh_picture(ed.pictures, r.picture, e < 17); // the numbers opaque
-        SDL_Surface* o = e <= 5 ? fresh_picture(ed.pictures, r.overlay, true) : nullptr;
-        if (e <= 9 && e != 7) recolor(p, c.r, c.g, c.b, 255); // the Rupee Number keeps its own colours
-        const float f   = element_factor(m, e);               // 1 for those drawn at their own size
+        SDL_Surface* p = fresh_picture(ed.pictures, r.picture, e < el_b_button_number); // the numbers opaque
+        SDL_Surface* o = e <= el_c_right_button ? fresh_picture(ed.pictures, r.overlay, true) : nullptr;
+        if (e <= el_map && e != el_rupee_number)
+            recolor(p, c.r, c.g, c.b, 255);     // the Rupee Number keeps its own colours
+        const float f   = element_factor(m, e); // 1 for those drawn at their own size
         SDL_Surface *zp = zoom_surface(p, 1, f), *zo = o ? zoom_surface(o, 1, f) : nullptr;
         SDL_Surface* top = o ? zo : kept_picture(ed.pictures, r.overlay);
         if (zp && (!o || zo)) {
             m.element_sizes[e] = {zp->w, zp->h};
-            const int in       = e == 0 ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
-            pos.x              = Sint16(pos.x + in);
-            pos.y              = Sint16(pos.y + in);
+            const int in =
+                e == el_a_button ? 7 : 0; // the A Button is drawn 7 px right of and below its corner
+            pos.x = Sint16(pos.x + in);
+            pos.y = Sint16(pos.y + in);
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -75,14 +83,17 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
-// Each test begins with a pass: it fills the value texts; the held-button steps are idle after it.
+// Each test begins with a pass: the held-button steps are idle after it.
 struct frame : editor_test {
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = copy_of(s);
-        layout m = ed.model;
-        plain_frame(ed, m, plain);
+        SDL_Surface *s = ed.screen, *plain = copy_of(s), *scratch = copy_of(s);
+        layout m    = ed.model;
+        editor held = ed; // the fields show the elements as held at the edges, as a save would write them
+        plain_frame(ed, held.model, scratch, ed);
+        plain_frame(ed, m, plain, held);
+        SDL_FreeSurface(scratch);
         update_editor(ed);
         draw_frame(ed);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
@@ -98,8 +109,11 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     layout& m = ed.model;
     for (int k = 0; k < color_count; k++)
         m.colors[k].value = {Uint8(37 * k + 3), Uint8(255 - 29 * k), Uint8(91 * k), 0};
-    // slot 0 the A Button's (by 527/382), 6 and 12 the A Button Icon's (a = 3, b = 9)
-    const int scales[][2] = {{0, 0xFF00}, {1, 0x40}, {2, 0x200}, {3, 0x11}, {6, 0x90}, {7, 0x30}, {12, 0x10}};
+    // the A Button by 527/382, the A Button Icon with a = 3, b = 9
+    const std::pair<scale_id, int32_t> scales[] = {{sc_a_button, 0xFF00},          {sc_b_button, 0x40},
+                                                   {sc_c_up_button, 0x200},        {sc_c_down_button, 0x11},
+                                                   {sc_a_button_icon, 0x90},       {sc_b_button_icon, 0x30},
+                                                   {sc_a_button_icon_second, 0x10}};
     for (auto [k, v] : scales) m.scales[k].value = v;
     // clang-format off
     const struct { element_id e; int x, y; } moves[] = {
@@ -116,7 +130,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
 
     // every scaled element at the largest size its four hex digits still draw, at and across the edges
     for (const element_row& row : element_table) {
-        if (row.scale_slot == no_slot) continue;
+        if (row.scale_slot == no_scale) continue;
         const int32_t largest[]        = {0, 5, 0xFFFB, 95}; // by rule: own size, divisor, inverted, pair
         m.scales[row.scale_slot].value = largest[row.rule];
         if (row.rule == rule_pair) m.scales[scale_table[row.scale_slot].partner].value = 1;
@@ -149,10 +163,13 @@ TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_dra
 
     // an element that cannot be drawn is skipped and keeps its size
     // clang-format off
-    const struct { int e, slot; int32_t value; } cases[] = {
-        {1, 1, 0}, {1, 1, 1}, {1, 1, -1},       // divisor 0; 527 times: far too large; so small nothing is left
-        {0, 0, 0xFFFF}, {0, 0, 0xFFFE},         // the A Button's divisor 0 and 1
-        {11, 12, 0}, {11, 6, 47}, {11, 12, 49}}; // division by slot 12; slot 6 below 48; b = 0
+    const struct { element_id e; scale_id slot; int32_t value; } cases[] = {
+        {el_b_button, sc_b_button, 0}, {el_b_button, sc_b_button, 1}, // divisor 0; 527 times: far too large;
+        {el_b_button, sc_b_button, -1},                               // so small nothing is left
+        {el_a_button, sc_a_button, 0xFFFF}, {el_a_button, sc_a_button, 0xFFFE}, // the A Button's divisor 0 and 1
+        {el_a_button_icon, sc_a_button_icon_second, 0},  // division by the second value;
+        {el_a_button_icon, sc_a_button_icon, 47},        // the first below 48;
+        {el_a_button_icon, sc_a_button_icon_second, 49}}; // b = 0
     // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);

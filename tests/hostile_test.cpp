@@ -42,7 +42,6 @@ std::pair<std::string, Uint32> accept(const char* name) {
     editor ed;
     if (!start_editor_headless(ed)) return {"no start-up", 0};
     SDL_Surface* built_in = ed.pictures.background;
-    ed.message_pos        = SDL_Rect{35, 128, 0, 0};
     push_press(35, 85); // a press on "Yes"
     (name == std::string("bg.bmp") ? background_prompt : basecode_prompt)(ed);
     SDL_Surface* bg        = ed.pictures.background;

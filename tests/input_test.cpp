@@ -2,7 +2,7 @@
 // picking and dragging, every control pressed and released at once, the +/-
 // buttons paced by a stopped clock and their scale limits, typed entry with
 // modifier keys, the arrow keys, the selector; the colour bar.
-#include "draw/hex.h"
+#include "model/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
 #include "editor/input.h"
@@ -22,33 +22,11 @@ namespace {
 struct input : editor_test {
     // The four value texts, "x y scale colour".
     std::string texts() const {
-        return std::string(ed.x_text) + " " + ed.y_text + " " + ed.scale_text + " " + ed.color_text;
+        return field(field_x) + " " + field(field_y) + " " + field(field_scale) + " " + field(field_color);
     }
-    // Clicks and keys in a few letters, then a drain: X, Y, S, C a click on
-    // that value field, "." one outside every control, 0-9 and a-z those
-    // keys, # before a digit its keypad key, < Backspace, R L U D the arrow
-    // keys, + and * before a key: with the left or the right Shift held, & with
-    // Ctrl held; the modifier keys ^ Shift, % Caps Lock, ~ Num Lock, ! Ctrl,
-    // @ AltGr, $ Super.
-    void script(const char* s) {
-        const std::map<char, SDLKey> named = {
-            {'^', SDLK_LSHIFT}, {'%', SDLK_CAPSLOCK}, {'~', SDLK_NUMLOCK},   {'!', SDLK_LCTRL},
-            {'@', SDLK_MODE},   {'$', SDLK_LSUPER},   {'<', SDLK_BACKSPACE}, {'R', SDLK_RIGHT},
-            {'L', SDLK_LEFT},   {'U', SDLK_UP},       {'D', SDLK_DOWN}};
-        for (SDLMod held = KMOD_NONE; *s; s++) switch (*s) {
-            case 'X': click(ctl_x_field); break;
-            case 'Y': click(ctl_y_field); break;
-            case 'S': click(ctl_scale_field); break;
-            case 'C': click(ctl_color_field); break;
-            case '.': click(150, 300); break; // the selector's name
-            case '#': push_key(static_cast<SDLKey>(SDLK_KP0 + *++s - '0')); break;
-            case '+': held = KMOD_LSHIFT; break;
-            case '*': held = KMOD_RSHIFT; break;
-            case '&': held = KMOD_LCTRL; break;
-            default: // SDLK_0.. and SDLK_a.. are the characters
-                push_key(named.count(*s) ? named.at(*s) : static_cast<SDLKey>(*s), held);
-                held = KMOD_NONE;
-            }
+    // Events (push_script), then a drain.
+    void script(const std::string& s) {
+        push_script(s, ed.zoom);
         drain();
     }
     // A press on a button held ms, with a pass every `every` ms (0: one pass at the end), then let go.
@@ -121,8 +99,8 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
 // 5A5AFF): the value texts after it, and nothing more however long it stays
 // released.
 TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_the_selector_wraps_round) {
-    const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x0);
-    const std::string rr = hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
+    const rgb c          = color_walk(cx(ctl_color_bar) - panel_table[ctl_color_bar].box.x);
+    const std::string rr = hex_string(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s;
     // clang-format off
     const std::map<panel_control, std::string> shown = {
         {ctl_save, "00BA 0009 FE84 5A5AFF"}, {ctl_color_bar, "00BA 0009 FE84 " + rr},
@@ -175,7 +153,7 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
     auto steps        = [&](Uint32 t, Uint32 every) {
         start_scales(ed.model);
         hold(ctl_scale_minus, t, every);
-        return ed.model.scales[1].value - 575;
+        return ed.model.scales[sc_b_button].value - 575;
     };
     EXPECT_EQ(steps(0, 0), 1);
     EXPECT_EQ(steps(repeat_delay_ms - 1, 10), 1) << "a click up to 0.4 s is one step";
@@ -199,8 +177,8 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     };
     int32_t ends[element_count][control_count] = {}; // where each button stopped
     for (int e = 0; e < element_count; e++) {
-        const int k = element_table[e].scale_slot;
-        if (k == no_slot) continue;
+        const scale_id k = element_table[e].scale_slot;
+        if (k == no_scale) continue;
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
             start_scales(ed.model);
@@ -209,7 +187,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
             layout further = ed.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
             EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
-            EXPECT_STREQ(ed.scale_text, hexstring(uint32_t(ed.model.scales[k].value), 4).s);
+            EXPECT_EQ(field(field_scale), hex_string(uint32_t(ed.model.scales[k].value), 4).s);
             ends[e][button] = ed.model.scales[k].value;
         }
     }
@@ -229,9 +207,9 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
         {20000, ctl_scale_minus, 1000, 20000}, {20000, ctl_scale_plus, 30000, 5}};
     // clang-format on
     for (auto& t : typed) {
-        ed.model.scales[1].value = t.from;
+        ed.model.scales[sc_b_button].value = t.from;
         hold(t.button, t.ms, 5000);
-        EXPECT_EQ(ed.model.scales[1].value, t.to) << t.from << " " << panel_table[t.button].name;
+        EXPECT_EQ(ed.model.scales[sc_b_button].value, t.to) << t.from << " " << panel_table[t.button].name;
     }
 }
 
@@ -241,28 +219,33 @@ TEST_F(
     // A press on another value field ends the running edit and starts afresh; a first key that stores
     // nothing then leaves the buffer's first byte as the last entry left it.
     // clang-format off
-    const struct { int selected; const char *script, *shown; std::vector<std::string> changed; } rows[] = {
-        // the element selected, the script, a field and its text at the end, the changes
-        {0, "X<<", "X", {}}, {0, "X1^234", "X1234", {"x0=4660"}},  // Shift takes no place
-        {0, "S^f^e90", "SFE90", {"s0=65168"}},                     // Shift+F: F
-        {0, "X%1~2!@$3^4", "X1234", {"x0=4660"}},                  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
-        {0, "X&1&z&=2", "X1", {"x0=1"}}, // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there; a letter past f cuts the text
-        {0, "X#1#2#0#95<", "X1209", {"x0=4617"}},                  // keys after completion: nothing
-        {6, "S1234", "S1234", {}}, {14, "C123456", "C123456", {}},           // 6 has no scale of its own, 14 no colour
-        {0, "C12345Xabcd", "XABCD", {"x0=-21555"}}, {0, "XabcdY^0a00", "Y0A00", {"x0=-21555", "y0=2560"}},
-        {0, "S.1234", "SFE84", {}},                                // a press elsewhere ends it: the value again
-        {0, "X12Y3", "X00BA", {}},                                 // so does a press on another field
-        {0, "Xffff", "XFFFF", {"x0=-1"}}, {0, "Y0f0f", "Y0F0F", {"y0=3855"}},  // the key f as a digit
-        {9, "RRU^+D*L", "X00D2", {"x9=210", "y9=157"}}, {9, "RRU^+D*L", "Y009D", {"x9=210", "y9=157"}}, // arrows:
-        {9, "X1RU2", "X1", {"x9=1"}}}; // a pixel, with Shift eight; in an entry they take a place
+    const struct { element_id selected; const char* script; value_field field; const char* shown; std::vector<std::string> changed; } rows[] = {
+// selected       script                                                          a field and its text at the end, the changes
+{el_a_button,   "click:x_field Backspace Backspace",                              field_x,     "",     {}},
+{el_a_button,   "click:x_field 1 LShift 2 3 4",                                   field_x,     "1234", {"A Button x=4660"}},  // Shift takes no place
+{el_a_button,   "click:scale_field LShift f LShift e 9 0",                        field_scale, "FE90", {"A Button scale=65168"}},
+{el_a_button,   "click:x_field CapsLock 1 NumLock 2 LCtrl AltGr Super 3 LShift 4", field_x,    "1234", {"A Button x=4660"}},  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
+{el_a_button,   "click:x_field Ctrl+1 Ctrl+z Ctrl+= 2",                           field_x,     "0001", {"A Button x=1"}},     // Ctrl+Z (undo), Ctrl+= (zoom): a z, a = there; a letter past f cuts the text
+{el_a_button,   "click:x_field KP1 KP2 KP0 KP9 5 Backspace",                      field_x,     "1209", {"A Button x=4617"}},  // keys after completion: nothing
+{el_rupee_icon, "click:scale_field 1 2 3 4",                                      field_scale, "",     {}},                   // no scale of its own
+{el_c_down_icon, "click:color_field 1 2 3 4 5 6",                                 field_color, "",     {}},                   // no colour
+{el_a_button,   "click:color_field 1 2 3 4 5 click:x_field a b c d",              field_x,     "ABCD", {"A Button x=-21555"}},
+{el_a_button,   "click:x_field a b c d click:y_field LShift 0 a 0 0",             field_y,     "0A00", {"A Button x=-21555", "A Button y=2560"}},
+{el_a_button,   "click:scale_field click@150,300 1 2 3 4",                        field_scale, "FE84", {}},                   // a press elsewhere ends it: the value again
+{el_a_button,   "click:x_field 1 2 click:y_field 3",                              field_x,     "00BA", {}},                   // so does a press on another field
+{el_a_button,   "click:x_field f f f f",                                          field_x,     "FFFF", {"A Button x=-1"}},    // the key f as a digit
+{el_a_button,   "click:y_field 0 f 0 f",                                          field_y,     "0F0F", {"A Button y=3855"}},
+// arrows: a pixel, with Shift eight; in an entry they take a place
+{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_x,     "00D2", {"Map x=210", "Map y=157"}},
+{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_y,     "009D", {"Map x=210", "Map y=157"}},
+{el_map,        "click:x_field 1 Right Up 2",                                     field_x,     "0001", {"Map x=1"}}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         restart();
         ed.model.selected = r.selected;
         script(r.script);
-        const char* text[] = {ed.x_text, ed.y_text, ed.scale_text, ed.color_text}; // X, Y, S, C
-        EXPECT_STREQ(text[std::string_view("XYSC").find(r.shown[0])], r.shown + 1);
+        EXPECT_EQ(field(r.field), r.shown);
         EXPECT_EQ(changes(ed.model), r.changed);
     }
 }
@@ -279,17 +262,18 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
     for (auto& m : moves) { // the press itself, then motions whatever their y
         push_motion(m[0], m[1]);
         editor_pass(ed);
-        EXPECT_STREQ(ed.color_text, hexstring(uint32_t(m[2]), 6).s) << m[0];
-        EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=" + std::string(ed.color_text)});
+        EXPECT_EQ(field(field_color), hex_string(uint32_t(m[2]), 6).s) << m[0];
+        EXPECT_EQ(changes(ed.model), std::vector<std::string>{"C Buttons colour=" + field(field_color)});
     }
     for (auto& p : presses) {
         ed.model.selected = p[0];
         push_release(0, 0);
         push_press(p[1], p[2]);
         passes(2);
-        EXPECT_STREQ(ed.color_text, p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
+        EXPECT_EQ(field(field_color), p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
     }
-    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"c2=F7FF00"}) << "the colour stays as last picked";
+    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"C Buttons colour=F7FF00"})
+        << "the colour stays as last picked";
 }
 
 } // namespace

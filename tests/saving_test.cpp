@@ -3,6 +3,7 @@
 // replaced only by a second save soon after; the folder followed by its path;
 // and what quitting keeps: code.unsaved.txt holds the changes not saved,
 // written only when there are some, and never over code.txt.
+#include "draw/rect.h"
 #include "editor/unsaved.h"
 #include "model/export.h"
 #include "model/file_io.h"
@@ -26,21 +27,11 @@ struct saving : editor_test {
                 n += (pixel_at(ed.screen, x, y) & 0xFFFFFF) != 0;
         return n;
     }
-    // The editor started afresh, events in letters - r Right, l Left, s a click
-    // on save, h the Hearts selected (a place the game does not keep), q a quit
-    // of the window, else Escape at the end - and its loop run: what it said.
-    std::string quit_after(const char* events) {
+    // The editor started afresh, the events (push_script) and, unless they
+    // close the window, Escape, and its loop run: what it said.
+    std::string quit_after(const std::string& events) {
         restart();
-        for (const char* c = events; *c; c++) switch (*c) {
-            case 'r': push_key(SDLK_RIGHT); break;
-            case 'l': push_key(SDLK_LEFT); break;
-            case 's': click(ctl_save); break;
-            case 'h':
-                for (int i = 0; i < el_hearts; i++) click(ctl_selector_plus);
-                break;
-            case 'q': push_quit(); break;
-            }
-        if (!strchr(events, 'q')) push_key(SDLK_ESCAPE);
+        push_script(events + (events.find("quit") == std::string::npos ? " Escape" : ""));
         return stderr_of([&] { editor_loop(ed); });
     }
 };
@@ -76,9 +67,12 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
 }
 
 TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_and_only_then) {
+    std::string hearts; // the Hearts selected: a place the game does not keep
+    for (int i = 0; i < el_hearts; i++) hearts += "click:selector_plus ";
     // clang-format off
-    const struct { const char* events; bool kept; } rows[] = {
-        {"", false}, {"r", true}, {"rl", false}, {"rs", false}, {"rsr", true}, {"hrr", false}, {"rq", true}};
+    const struct { std::string events; bool kept; } rows[] = {
+        {"", false}, {"Right", true}, {"Right Left", false}, {"Right click:save", false},
+        {"Right click:save Right", true}, {hearts + "Right Right", false}, {"Right quit", true}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.events);
@@ -95,20 +89,20 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
     // A failed save is no save; a code.unsaved.txt that is code.txt is left alone.
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
-    quit_after("rs");
+    quit_after("Right click:save");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     // an older code.unsaved.txt beside a code.txt is another file, replaced
     // (Windows' stat gives every file inode 0)
     fs::remove("code.txt");
     write_file("code.txt", "kept\n");
-    EXPECT_EQ(quit_after("r"), "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
 #ifndef _WIN32 // links are POSIX's; Windows follows none
     fs::remove("code.txt");
     fs::remove(unsaved_file);
     write_file("code.txt", "kept\n");
     fs::create_symlink("code.txt", unsaved_file);
-    EXPECT_EQ(quit_after("r"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: cannot save code.unsaved.txt: it is code.txt\n");
     EXPECT_EQ(read_file("code.txt"), "kept\n");
 #endif
 }
@@ -172,29 +166,25 @@ for (auto& r : rows) {
 }
 }
 
-// Every reason's two lines (one line, NOT SAVED, without a reason) lie between
-// the selector's "+" and the save button, below the Y field, and each shows.
+// Every reason's two lines (one line, NOT SAVED, without a reason) lie right
+// of the selector's "+", in no control's box, and each shows.
 TEST_F(saving, every_reason_shows_clear_of_every_control) {
     passes(1);
     SDL_Surface* plain = copy_of(ed.screen);
     std::vector<SDL_Surface*> shown;
-    const hit_box clear = {panel_table[ctl_selector_plus].box.x1 + 1, panel_table[ctl_save].box.x0 - 1,
-                           panel_table[ctl_y_field].box.y1, 319};
+    const SDL_Rect& plus = panel_table[ctl_selector_plus].box;
     for (const save_reason_row& row : save_reasons) {
         ed.note        = note_failed;
         ed.note_reason = row.reason;
         passes(1);
         int changed = 0, outside = 0;
         for (int y = 240; y < 320; y++)
-            for (int x = 0; x < 320; x++)
-                if (pixel_at(ed.screen, x, y) != pixel_at(plain, x, y)) {
-                    changed++;
-                    outside += !inside(clear, x, y) ||
-                               (!*row.text &&
-                                !inside(hit_box{save_note_area.x, save_note_area.x + save_note_area.w - 1,
-                                                save_note_area.y, save_note_area.y + 15},
-                                        x, y));
-                }
+            for (int x = 0; x < 320; x++) {
+                if (pixel_at(ed.screen, x, y) == pixel_at(plain, x, y)) continue;
+                changed++;
+                outside += x < plus.x + plus.w || (!*row.text && !inside(save_note_area, x, y));
+                for (const panel_row& control : panel_table) outside += inside(control.box, x, y);
+            }
         EXPECT_TRUE(changed > 0 && outside == 0) << row.text << ": " << outside << " of " << changed;
         for (SDL_Surface* other : shown) EXPECT_FALSE(same_pixels(other, ed.screen)) << row.text;
         shown.push_back(copy_of(ed.screen));

@@ -6,7 +6,6 @@
 #include "editor/unsaved.h"
 
 #include <chrono>
-#include <map>
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -15,25 +14,6 @@
 
 namespace {
 
-// Events in a few letters: Y a press on the top left pixel of "Yes", N one on
-// the bottom right of "No" with the right button; r and b presses just right of
-// and just below "Yes", n one just right of "No" (after an answer in the same
-// drain, any of them counting would show); Q a quit, E Escape; the keys y
-// (Y), e (Enter), k (the keypad's Enter), m (N) and a (A).
-void push(const char* events) {
-    const std::map<char, SDLKey> keys = {{'E', SDLK_ESCAPE},   {'y', SDLK_y}, {'e', SDLK_RETURN},
-                                         {'k', SDLK_KP_ENTER}, {'m', SDLK_n}, {'a', SDLK_a}};
-    for (const char* c = events; *c; c++) switch (*c) {
-        case 'Y': push_press(30, 80); break;
-        case 'N': push_press(93, 95, SDL_BUTTON_RIGHT); break;
-        case 'r': push_press(51, 85); break;
-        case 'b': push_press(40, 96); break;
-        case 'n': push_press(94, 85); break;
-        case 'Q': push_quit(); break;
-        default: push_key(keys.at(*c));
-        }
-}
-
 using startup_test = editor_test;
 
 TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each_answer_does_its_part) {
@@ -41,22 +21,27 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
     SDL_SaveBMP(picture, "bg.bmp");
     SDL_FreeSurface(picture);
     const std::string bmp = read_file("bg.bmp"), base = "81211258 0010\r\n812114C4 FFF9\r\n";
+    // Presses on the top left pixel of "Yes" and, with the right button, on the
+    // bottom right one of "No"; just right of and just below "Yes" and just right
+    // of "No" (after an answer in the same drain, any of them counting would show).
+    const std::string yes = "press@30,80 ", no = "rpress@93,95 ", right_of_yes = "press@51,85 ",
+                      below_yes = "press@40,96 ", right_of_no = "press@94,85 ";
     // clang-format off
     const struct {
         std::string basecode, bg;        // "": no such file
-        const char *before, *after;      // events queued before and after the count-down (which drops clicks)
+        std::string before, after;       // events queued before and after the count-down (which drops clicks)
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
     } rows[] = {
-        {base, "", "", "Yn", 1, 1, 0, {"y0=-7", "s7=16"}},    // "Yes" imports
-        {base, "", "Y", "Nrb", 1, 2, 0, {}},                   // "No" keeps the built-in layout
-        {base, bmp, "", "YQY", 0, 0, 0, {}},                   // a quit skips the import and the second prompt
-        {base, bmp, "E", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", "Y", 1, 0, 1, {}},                       // "Yes" makes the picture the background
-        {base, "", "", "y", 1, 1, 0, {"y0=-7", "s7=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "e", 1, 0, 1, {}}, {"", bmp, "", "k", 1, 0, 1, {}},
-        {base, "", "", "m", 1, 2, 0, {}},                      // N is "No"
-        {base, "", "", "aQ", 0, 0, 0, {}}};                    // other keys answer nothing
+        {base, "", "", yes + right_of_no, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},    // "Yes" imports
+        {base, "", yes, no + right_of_yes + below_yes, 1, 2, 0, {}},                   // "No" keeps the built-in layout
+        {base, bmp, "", yes + "quit " + yes, 0, 0, 0, {}},                   // a quit skips the import and the second prompt
+        {base, bmp, "Escape", "", 0, 0, 0, {}},                     // Escape in the count-down skips both prompts
+        {"", bmp, "", yes, 1, 0, 1, {}},                       // "Yes" makes the picture the background
+        {base, "", "", "y", 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}},      // the keys: Y, Enter and the keypad's Enter are "Yes"
+        {"", bmp, "", "Enter", 1, 0, 1, {}}, {"", bmp, "", "KPEnter", 1, 0, 1, {}},
+        {base, "", "", "n", 1, 2, 0, {}},                      // N is "No"
+        {base, "", "", "a quit", 0, 0, 0, {}}};                    // other keys answer nothing
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -66,18 +51,18 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
         std::remove("bg.bmp");
         if (!r.basecode.empty()) write_file("basecode.txt", r.basecode);
         if (!r.bg.empty()) write_file("bg.bmp", r.bg);
-        push(r.before);
-        countdown_screen(ed);
-        push(r.after);
-        if (!*r.after) push_quit(); // would end a prompt; stays queued when none shows
-        ed.screen_delay_ms = 5000;  // only a frame still waiting for an answer pauses
+        push_script(r.before);
+        const int frames = countdown_screen(ed);
+        push_script(r.after);
+        if (r.after.empty()) push_quit(); // would end a prompt; stays queued when none shows
+        ed.screen_delay_ms = 5000;        // only a frame still waiting for an answer pauses
         const Uint32 start = SDL_GetTicks();
         file_prompts(ed);
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
         EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
                     ed.bg_choice == r.bg_choice);
         // the count-down's frames, or none after Escape
-        EXPECT_EQ(ed.splash_frame, *r.before == 'E' ? 0 : 41);
+        EXPECT_EQ(frames, r.before == "Escape" ? 0 : 41);
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_EQ(ed.pictures.background->w, r.bg_choice == answer_yes ? 40 : 320);
     }
@@ -89,15 +74,15 @@ TEST_F(startup_test, the_countdown_drops_clicks_and_each_file_asks_once_and_each
 // queued, and which is then dropped).
 TEST_F(startup_test, code_unsaved_txt_newer_than_code_txt_is_offered_first_and_taken_skips_basecode_txt) {
     // clang-format off
-    const struct { int code_age; const char *first, *second; int running, unsaved, basecode; std::vector<std::string> changed; } rows[] = {
+    const struct { int code_age; const char *first, *second; bool running; int unsaved, basecode; std::vector<std::string> changed; } rows[] = {
         // code.txt's minutes after code.unsaved.txt's (0: no code.txt); the events for each prompt; what came of it
-        {0, "Y", "", 1, 1, 0, {"x0=16"}}, {-1, "e", "", 1, 1, 0, {"x0=16"}},
-        {-1, "N", "Y", 1, 2, 1, {"y0=-7", "s7=16"}}, {0, "m", "", 0, 2, 0, {}},
-        {1, "", "Y", 1, 0, 1, {"y0=-7", "s7=16"}}, // code.txt newer: not asked
-        {0, "E", "", 0, 0, 0, {}},                  // Escape on it skips the rest
+        {0, "press@30,80", "", true, 1, 0, {"A Button x=16"}}, {-1, "Enter", "", true, 1, 0, {"A Button x=16"}},
+        {-1, "rpress@93,95", "y", true, 2, 1, {"A Button y=-7", "B Button Icon scale=16"}}, {0, "n", "", false, 2, 0, {}},
+        {1, "", "y", true, 0, 1, {"A Button y=-7", "B Button Icon scale=16"}}, // code.txt newer: not asked
+        {0, "Escape", "", false, 0, 0, {}},                                    // Escape on it skips the rest
     };
     // clang-format on
-    auto events = [](const char* e) { *e ? push(e) : push_quit(); };
+    auto events = [](const char* e) { *e ? push_script(e) : push_quit(); };
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.code_age << " " << r.first << "|" << r.second);
         restart();
@@ -165,7 +150,8 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
                 setrlimit(RLIMIT_NOFILE, &none);
             }
             look_for_start_files(ed);
-            countdown_frame(ed);
+            countdown c;
+            countdown_frame(ed, c);
             int seen = noted(countdown_note_pos.y, lines) > 100 * lines ? 0 : 1;
             seen |= noted(countdown_note_pos.y + 16 * lines, 1) == 0 ? 0 : 2; // one line each
             prompt_answer answer = answer_none;                               // under a question too

@@ -1,13 +1,17 @@
 // support.cpp - shared helpers of the test suite.
 #include "support.h"
 
-#include "draw/hex.h"
+#include "model/hex.h"
 #include "model/file_io.h"
 #include "model/import.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <sstream>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -112,6 +116,19 @@ fs::path test_data_dir() {
 #endif
 }
 
+namespace {
+
+// Sets the environment variable name to value unless it is set already.
+void set_env_default(const char* name, const char* value) {
+#ifdef _WIN32
+    if (!std::getenv(name)) _putenv_s(name, value);
+#else
+    setenv(name, value, 0);
+#endif
+}
+
+} // namespace
+
 bool start_headless(editor& ed, int zoom) {
     set_env_default("SDL_VIDEODRIVER", "dummy");
     set_env_default("SDL_AUDIODRIVER", "dummy");
@@ -128,22 +145,30 @@ bool start_editor_headless(editor& ed, int zoom) {
     return true;
 }
 
+std::string trimmed(const char* name) {
+    std::string s = name;
+    s.erase(0, s.find_first_not_of(' '));
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
+}
+
 std::vector<std::string> changes(const layout& m) {
     std::vector<std::string> out;
-    auto note = [&](bool changed, char what, int i, const std::string& v) {
-        if (changed) out.push_back(what + std::to_string(i) + "=" + v);
+    auto note = [&](bool changed, const char* name, const char* what, const std::string& v) {
+        if (changed) out.push_back(trimmed(name) + " " + what + "=" + v);
     };
-    for (int e = 0; e < element_count; e++) {
-        const SDL_Rect &p = m.elements[e].pos, &h = m.elements[e].home;
-        note(p.x != h.x, 'x', e, std::to_string(p.x));
-        note(p.y != h.y, 'y', e, std::to_string(p.y));
+    for (const element_row& row : element_table) {
+        const SDL_Rect &p = m.elements[row.id].pos, &h = m.elements[row.id].home;
+        note(p.x != h.x, row.name, "x", std::to_string(p.x));
+        note(p.y != h.y, row.name, "y", std::to_string(p.y));
     }
-    for (int k = 0; k < scale_count; k++)
-        note(m.scales[k].value != m.scales[k].home, 's', k, std::to_string(m.scales[k].value));
-    for (int k = 0; k < color_count; k++) {
-        const SDL_Color &c = m.colors[k].value, &h = m.colors[k].home;
-        note(c.r != h.r || c.g != h.g || c.b != h.b, 'c', k,
-             hexstring(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
+    for (const scale_row& row : scale_table)
+        note(m.scales[row.id].value != m.scales[row.id].home, row.name, "scale",
+             std::to_string(m.scales[row.id].value));
+    for (const color_row& row : color_table) {
+        const SDL_Color &c = m.colors[row.id].value, &h = m.colors[row.id].home;
+        note(c.r != h.r || c.g != h.g || c.b != h.b, row.name, "colour",
+             hex_string(uint32_t(c.r << 16 | c.g << 8 | c.b), 6).s);
     }
     return out;
 }
@@ -166,6 +191,90 @@ bool same_pixels(const SDL_Surface* a, const SDL_Surface* b) {
 
 SDL_Surface* copy_of(SDL_Surface* s) {
     return SDL_ConvertSurface(s, s->format, SDL_SWSURFACE);
+}
+
+namespace {
+
+// The key a script word names, or SDLK_UNKNOWN.
+SDLKey named_key(const std::string& w) {
+    if (w.size() == 1 && (std::isdigit(w[0]) || std::islower(w[0]) || w[0] == '=' || w[0] == '-'))
+        return static_cast<SDLKey>(w[0]); // SDL 1.2's keys 0-9, a-z, = and - are their characters
+    if (w.size() == 3 && w.rfind("KP", 0) == 0 && std::isdigit(w[2]))
+        return static_cast<SDLKey>(SDLK_KP0 + w[2] - '0');
+    static const std::map<std::string, SDLKey> names = {
+        {"Right", SDLK_RIGHT},      {"Left", SDLK_LEFT},           {"Up", SDLK_UP},
+        {"Down", SDLK_DOWN},        {"Escape", SDLK_ESCAPE},       {"Enter", SDLK_RETURN},
+        {"KPEnter", SDLK_KP_ENTER}, {"Backspace", SDLK_BACKSPACE}, {"Tab", SDLK_TAB},
+        {"Space", SDLK_SPACE},      {"LShift", SDLK_LSHIFT},       {"RShift", SDLK_RSHIFT},
+        {"LCtrl", SDLK_LCTRL},      {"RCtrl", SDLK_RCTRL},         {"LAlt", SDLK_LALT},
+        {"AltGr", SDLK_MODE},       {"Super", SDLK_LSUPER},        {"CapsLock", SDLK_CAPSLOCK},
+        {"NumLock", SDLK_NUMLOCK}};
+    const auto k = names.find(w);
+    return k == names.end() ? SDLK_UNKNOWN : k->second;
+}
+
+// What a pointer word does: a press, a release, or a motion, with which button.
+struct pointer_verb {
+    const char* name;
+    bool press, release, motion;
+    Uint8 button;
+};
+constexpr pointer_verb pointer_verbs[] = {
+    {"click", true, true, false, SDL_BUTTON_LEFT},    {"press", true, false, false, SDL_BUTTON_LEFT},
+    {"release", false, true, false, SDL_BUTTON_LEFT}, {"motion", false, false, true, SDL_BUTTON_LEFT},
+    {"rclick", true, true, false, SDL_BUTTON_RIGHT},  {"rpress", true, false, false, SDL_BUTTON_RIGHT}};
+
+// verb:NAME (a control's middle) or verb@X,Y; false when w is neither.
+bool push_pointer(const std::string& w, int zoom) {
+    const size_t split = w.find_first_of(":@");
+    if (split == std::string::npos) return false;
+    const std::string verb = w.substr(0, split), where = w.substr(split + 1);
+    const auto v = std::find_if(std::begin(pointer_verbs), std::end(pointer_verbs),
+                                [&](const pointer_verb& p) { return verb == p.name; });
+    int x = 0, y = 0;
+    if (w[split] == ':') {
+        const auto row = std::find_if(std::begin(panel_table), std::end(panel_table),
+                                      [&](const panel_row& r) { return where == r.name; });
+        if (row == std::end(panel_table)) return false;
+        x = row->box.x + (row->box.w - 1) / 2;
+        y = row->box.y + (row->box.h - 1) / 2;
+    } else if (std::sscanf(where.c_str(), "%d,%d", &x, &y) != 2) {
+        return false;
+    }
+    if (v == std::end(pointer_verbs)) return false;
+    x = x * zoom + zoom - 1; // the last window pixel of the editor pixel's square
+    y = y * zoom + zoom - 1;
+    if (v->press) push_press(x, y, v->button);
+    if (v->release) push_release(x, y, v->button);
+    if (v->motion) push_motion(x, y);
+    return true;
+}
+
+void push_word(std::string w, int zoom) {
+    if (push_pointer(w, zoom)) return;
+    if (w == "quit") return push_quit();
+    if (w == "release") return push_release(0, 0);
+    int mod                                            = KMOD_NONE;
+    static const std::pair<std::string, SDLMod> mods[] = {
+        {"Shift+", KMOD_LSHIFT}, {"RShift+", KMOD_RSHIFT}, {"Ctrl+", KMOD_LCTRL}, {"RCtrl+", KMOD_RCTRL}};
+    for (bool more = true; more;) {
+        more = false;
+        for (auto& [prefix, m] : mods)
+            if (w.size() > prefix.size() && w.starts_with(prefix)) {
+                mod |= m;
+                w    = w.substr(prefix.size());
+                more = true;
+            }
+    }
+    if (const SDLKey k = named_key(w); k != SDLK_UNKNOWN) return push_key(k, static_cast<SDLMod>(mod));
+    ADD_FAILURE() << "no such script word: " << w;
+}
+
+} // namespace
+
+void push_script(const std::string& script, int zoom) {
+    std::istringstream words(script);
+    for (std::string w; words >> w;) push_word(w, zoom);
 }
 
 void push_key(SDLKey key, SDLMod mod) {

@@ -72,6 +72,22 @@ long open_descriptors();
 int open_temporary_files();
 #endif
 
+// Events queued from a script of words, the one way every test scripts its
+// events (unknown words fail the test):
+//   a key          a 0-9 a-z = - and the names Right Left Up Down Escape Enter KPEnter
+//                  Backspace Tab Space KP0-KP9, and the modifier keys themselves:
+//                  LShift RShift LCtrl RCtrl LAlt AltGr Super CapsLock NumLock
+//   MOD+key        with Shift, RShift, Ctrl or RCtrl held (Ctrl+Shift+z)
+//   click:NAME     a press and its release on the middle of a panel control
+//                  (its name in the panel table: click:x_field, click:save)
+//   press:NAME     the press alone; release: a release (at 0,0)
+//   click@X,Y      a press and release on the editor's pixel X,Y; press@X,Y,
+//   release@X,Y, motion@X,Y; rpress@X,Y, rclick@X,Y with the right button
+//   quit           the window's close
+// Positions are the editor's pixels, queued at the last window pixel of their
+// square at the given zoom.
+void push_script(const std::string& script, int zoom = 1);
+
 void push_key(SDLKey key, SDLMod mod = KMOD_NONE);
 void push_quit();
 void push_press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
@@ -99,6 +115,8 @@ struct editor_test : ::testing::Test {
         for (int i = 0; i < n; i++) editor_pass(ed);
     }
     void drain() { poll_editor_events(ed); }
+    // What a value field shows.
+    std::string field(value_field f) const { return field_text(ed, f).s; }
     SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
     // Element e at (x, y), as if last drawn w x h.
     void place(int e, int x, int y, int w = 0, int h = 0) {
@@ -106,8 +124,8 @@ struct editor_test : ::testing::Test {
         ed.model.element_sizes[e] = {w, h};
     }
     // The centre of a control's box; a press there.
-    static int cx(panel_control c) { return (panel_table[c].box.x0 + panel_table[c].box.x1) / 2; }
-    static int cy(panel_control c) { return (panel_table[c].box.y0 + panel_table[c].box.y1) / 2; }
+    static int cx(panel_control c) { return panel_table[c].box.x + (panel_table[c].box.w - 1) / 2; }
+    static int cy(panel_control c) { return panel_table[c].box.y + (panel_table[c].box.h - 1) / 2; }
     void press(panel_control c) { push_press(cx(c), cy(c)); }
     // A press and its release on the editor's pixel (x, y), queued at the
     // window's last pixel of its square; on the centre of a control.
@@ -119,9 +137,12 @@ struct editor_test : ::testing::Test {
     void click(panel_control c) { click(cx(c), cy(c)); }
 };
 
-// Every current value that differs from its home, in a fixed order: "x0=187",
-// "y0=-7" (element 0), "s7=16" (scale 7), "c3=C9FF64" (colour 3).
+// Every current value that differs from its home, in a fixed order, named as
+// the tables name them: "A Button x=187", "A Button y=-7", "B Button Icon
+// scale=16", "Rupee Icon colour=C9FF64".
 std::vector<std::string> changes(const layout& m);
+// An element's name without the spaces that centre it.
+std::string trimmed(const char* name);
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels

@@ -23,9 +23,9 @@ TEST(history, keeps_the_last_two_hundred_steps_records_only_changes_and_drops_wh
     EXPECT_EQ(m.elements[el_map].pos.x, 250 - history_steps) << "the oldest kept step is the bottom now";
     for (int i = 0; i < 3; i++) EXPECT_TRUE(redo(h, m));
     EXPECT_EQ(m.elements[el_map].pos.x, 53);
-    m.colors[2].value.g = 7; // a new step after an undo: the three steps after it are gone
+    m.colors[col_c_buttons].value.g = 7; // a new step after an undo: the three steps after it are gone
     EXPECT_TRUE(record(h, m) && !redo(h, m) && undo(h, m));
-    EXPECT_TRUE(m.elements[el_map].pos.x == 53 && m.colors[2].value.g == 160);
+    EXPECT_TRUE(m.elements[el_map].pos.x == 53 && m.colors[col_c_buttons].value.g == 160);
 }
 
 struct undo_steps : editor_test {
@@ -58,7 +58,7 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
     ed.model = imported("812114C6 00C8\n81211230 FFEC\n", ed.model);
     start_editor_state(ed);
     passes(1);
-    const std::vector<std::string> opened = {"x0=200", "x1=0"};
+    const std::vector<std::string> opened = {"A Button x=200", "B Button x=0"};
     EXPECT_EQ(changes(ed.model), opened);
     EXPECT_FALSE(unsaved_changes(ed)) << "nothing changed yet";
     struct state {
@@ -87,7 +87,7 @@ TEST_F(undo_steps, a_drag_a_held_button_a_typed_value_a_colour_pick_and_an_arrow
         EXPECT_EQ(changes(ed.model), after[i].layout) << "undone to " << i;
         EXPECT_EQ(ed.model.selected, after[i + 1].element) << "the element that step changed, selected";
     }
-    EXPECT_STREQ(ed.x_text, "00D8") << "and its values shown";
+    EXPECT_EQ(field(field_x), "00D8") << "and its values shown";
     key(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(changes(ed.model), opened) << "the layout the editor opened with stays";
     EXPECT_FALSE(unsaved_changes(ed));

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     if (!start_up(ed)) return 1;
     ed.frame_delay_ms = ed.screen_delay_ms = 0;
 
-    countdown_frame(ed); // the first count-down frame
+    countdown c;
+    countdown_frame(ed, c); // the first count-down frame
     bool ok              = save(ed.screen, dir + "/countdown.bmp");
     prompt_answer answer = answer_none;
     prompt_frame(ed, "Bg.bmp found. Use it?", answer);

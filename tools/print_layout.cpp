@@ -47,18 +47,21 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 1;
     }
+    // a box as its first and last pixel across and down
+    auto box_of = [&](const char* name, const SDL_Rect& r) {
+        box(out, name, r.x, r.x + r.w - 1, r.y, r.y + r.h - 1);
+    };
     for (const panel_row& row : panel_table) {
-        box(out, row.name, row.box.x0, row.box.x1, row.box.y0, row.box.y1);
+        box_of(row.name, row.box);
         if (row.drawing == draw_field) // the white area
             std::fprintf(out, "%s_white=(%d %d %d %d)\n", row.name, row.at.x, row.at.y, row.at.w, row.at.h);
     }
-    // the prompts count their left and top edges only
-    for (auto [name, r] : {std::pair{"yes", yes_box}, {"no", no_box}})
-        box(out, name, r.x, r.x + r.w - 1, r.y, r.y + r.h - 1);
+    box_of("yes", yes_box);
+    box_of("no", no_box);
     for (const element_row& row : element_table) {
         const std::string id = identifier(row.name);
         std::fprintf(out, "%s_home=(%d %d)\n", id.c_str(), row.home_x, row.home_y);
-        if (row.color_slot != no_slot) {
+        if (row.color_slot != no_color) {
             const color_row& c = color_table[row.color_slot];
             std::fprintf(out, "%s_color=%02X%02X%02X\n", id.c_str(), c.r, c.g, c.b);
         }

@@ -104,18 +104,15 @@ struct editor_session {
 
 inline std::string check_editor(const editor& ed, const layout& start) {
     if (unsigned(ed.model.selected) >= element_count || unsigned(ed.editing) >= field_count ||
-        ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_dir) > scale_minus ||
-        unsigned(ed.nudge) > nudge_up || unsigned(ed.picking_color) > pick_refresh ||
-        unsigned(ed.scale_button) > scale_refresh || unsigned(ed.dragging) > 1 ||
-        unsigned(ed.note) > note_failed || unsigned(ed.note_reason) >= reason_count)
+        ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_held) > scale_minus ||
+        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) > note_failed ||
+        unsigned(ed.note_reason) >= reason_count)
         return describe("the selection, an entry's field, the zoom or a mode out of range", ed.model.selected,
                         ed.zoom);
     const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
     if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
-    if (!ended(ed.entry_buf) || !ended(ed.x_text) || !ended(ed.y_text) || !ended(ed.scale_text) ||
-        !ended(ed.color_text))
-        return "a text is not terminated";
+    if (!ended(ed.entry_buf)) return "the entry is not terminated";
     // no typed value, button or undo takes a scale out of its 16-bit word
     for (int k = 0; k < scale_count; k++)
         if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)

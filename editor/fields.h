@@ -1,0 +1,39 @@
+// fields.h - the panel's four value fields: what each shows, and the entry
+// typed into one of them.
+//
+// A field shows the selected element's value as the layout holds it now -
+// what a save would write - formatted when the panel is drawn: x and y as
+// four hex digits of their 16-bit pattern (-1 shows as FFFF), the scale as
+// four digits of its low 16 bits, the colour as RRGGBB. A field the element
+// does not have (its scale or colour) is empty. Only while an entry is typed
+// does the field show the entry instead.
+//
+// An entry: a press on a field starts it with an empty text; each key takes
+// the next place - a hex digit is stored, Backspace takes one back, any other
+// key takes its place without storing anything (the byte there stays as it
+// was, which after a typed digit is the terminator) - and when all places are
+// taken (RRGGBB or four digits) the text is read as hex into the value. An
+// entry that ends before it is complete applies nothing.
+#pragma once
+
+#include <SDL.h>
+
+struct editor;
+
+// The value field being typed into.
+enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
+
+// A field's text: up to six characters and a terminator.
+struct field_string {
+    char s[9];
+};
+field_string field_text(const editor& ed, value_field f);
+// Characters an entry takes to complete: RRGGBB or four hex digits.
+unsigned field_length(value_field f);
+
+// A press on a value field: its entry starts (any other one ends).
+void start_entry(editor& ed, value_field f);
+// A key during an entry (Escape and modifier keys are not given to it).
+void entry_key(editor& ed, SDLKey k);
+// The entry ends without taking what was typed.
+void end_entry(editor& ed);
