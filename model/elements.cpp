@@ -3,8 +3,20 @@
 
 namespace {
 
-constexpr element_group drawing_groups[group_count] = {group_button, group_icon, group_number, group_status};
-constexpr element_group picking_groups[group_count] = {group_number, group_icon, group_button, group_status};
+constexpr element_group drawing_groups[] = {group_button, group_icon, group_number, group_status};
+constexpr element_group picking_groups[] = {group_number, group_icon, group_button, group_status};
+
+// Whether an order names every group once.
+constexpr bool each_group_once(const element_group (&groups)[group_count]) {
+    for (int g = 0; g < group_count; g++) {
+        int seen = 0;
+        for (element_group h : groups) seen += h == g;
+        if (seen != 1) return false;
+    }
+    return true;
+}
+static_assert(each_group_once(drawing_groups) && each_group_once(picking_groups),
+              "every group once in each order");
 
 element_order by_groups(const element_group (&groups)[group_count]) {
     element_order order{};
