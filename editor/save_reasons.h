@@ -4,6 +4,8 @@
 // saved). The full reason goes to standard error; this is its short form.
 #pragma once
 
+#include "model/table_check.h"
+
 #include <cerrno>
 
 #ifndef EDQUOT // Windows has no disk quotas of this kind
@@ -28,7 +30,7 @@ struct save_reason_row {
 };
 
 // clang-format off
-inline constexpr save_reason_row save_reasons[reason_count] = {
+inline constexpr save_reason_row save_reasons[] = {
 // reason                   window text          error numbers
 {reason_other,              "",                  {0, 0}},
 {reason_no_permission,      "NO PERMISSION",     {EACCES, EPERM}},
@@ -40,13 +42,7 @@ inline constexpr save_reason_row save_reasons[reason_count] = {
 };
 // clang-format on
 
-static_assert(
-    [] {
-        for (int r = 0; r < reason_count; r++)
-            if (save_reasons[r].reason != r) return false;
-        return true;
-    }(),
-    "save_reasons: one row per reason, in the enum's order");
+static_assert(one_row_each(save_reasons, reason_count, &save_reason_row::reason));
 
 // The reason for a save that failed with this error number.
 save_reason reason_of(int error);

@@ -18,7 +18,6 @@
 #include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/screen.h"
-#include "editor/unsaved.h"
 #include "model/file_io.h" // open_regular: the existence test of the files
 #include "model/import.h"
 
@@ -160,10 +159,6 @@ void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
     }
 }
 
-namespace {
-
-// Work kept on an earlier quit is offered when it is newer than code.txt, or
-// there is no code.txt.
 bool kept_work_is_newer(const editor& ed) {
     long long kept = 0, saved = 0;
     return modified_ns(in_folder(ed, unsaved_file).c_str(), kept) &&
@@ -173,6 +168,8 @@ bool kept_work_is_newer(const editor& ed) {
 bool kept_work_not_taken(const editor& ed) {
     return ed.unsaved_choice != answer_yes;
 }
+
+namespace {
 
 // What an import read, said on standard error: lines that hold no code, a
 // failed read.
@@ -186,16 +183,6 @@ void say_import(const import_report& r, const char* name) {
 }
 
 } // namespace
-
-// clang-format off
-const start_file_row start_files[start_file_count] = {
-// file           name              question                            answer                    asked when
-{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_is_newer},
-{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, kept_work_not_taken},
-};
-// clang-format on
-
-static_assert(start_file_count == 2, "start_files: one row per start_file");
 
 void note_unreadable(editor& ed, start_file file, int error) {
     if (!error || ed.start_file_error[file]) return;

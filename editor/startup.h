@@ -5,6 +5,8 @@
 #pragma once
 
 #include "editor/state.h"
+#include "editor/unsaved.h"
+#include "model/table_check.h"
 
 // Where "Yes" and "No" stand and where a click answers: each exactly the size
 // of its word in font 1 (3 and 2 cells of 7x16); left and top edges count.
@@ -19,6 +21,12 @@ constexpr Sint16 centre_notes         = -1;
 constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
 constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
 
+// When a layout file is asked about: work kept on an earlier quit when it is
+// newer than code.txt, or there is no code.txt; basecode.txt unless that
+// work was taken.
+bool kept_work_is_newer(const editor& ed);
+bool kept_work_not_taken(const editor& ed);
+
 // A layout file offered at start-up: its name in the editor's folder, its
 // question, where the answer goes, and when it is asked about (null: whenever
 // it is there). "Yes" imports it as the starting layout.
@@ -29,7 +37,14 @@ struct start_file_row {
     prompt_answer editor::*choice;
     bool (*asked)(const editor& ed);
 };
-extern const start_file_row start_files[start_file_count];
+// clang-format off
+inline constexpr start_file_row start_files[] = {
+// file           name              question                            answer                    asked when
+{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_is_newer},
+{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, kept_work_not_taken},
+};
+// clang-format on
+static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
 
 // Looks for the start-up files before the count-down, so that one that is
 // there but cannot be read is noted from its first frame on.
