@@ -19,8 +19,8 @@ namespace {
 // The frame as plainly as it can be drawn, the held-button steps idle: the
 // panel's texts whole, the elements in the order buttons, icons, numbers,
 // status items, each blitted with its own pos as SDL's destination. The
-// fields show the values of `shown`.
-void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
+// fields show ed's values (after the update: what a save would write).
+void plain_frame(editor& ed, layout& m, SDL_Surface* to) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
     // clip edge; SDL2 (sdl12-compat) leaves it, the program keeps classic's way
@@ -35,7 +35,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, const editor& shown) {
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
-        text(row[c].at, field_text(shown, value_field(row[c].argument)).s, font_digits);
+        text(row[c].at, field_text(ed, value_field(row[c].argument)).s, font_digits);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -88,14 +88,11 @@ struct frame : editor_test {
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = copy_of(s), *scratch = copy_of(s);
-        layout m    = ed.model;
-        editor held = ed; // the fields show the elements as held at the edges, as a save would write them
-        plain_frame(ed, held.model, scratch, ed);
-        plain_frame(ed, m, plain, held);
-        SDL_FreeSurface(scratch);
+        SDL_Surface *s = ed.screen, *plain = copy_of(s);
+        layout m = ed.model;
         update_editor(ed);
         draw_frame(ed);
+        plain_frame(ed, m, plain); // the fields from the updated layout, whose places are m's (below)
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
         EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
         EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
