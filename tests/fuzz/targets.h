@@ -7,6 +7,7 @@
 #include "editor/panel.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
+#include "editor/unsaved.h"
 #include "support.h"
 
 #include <cstdint>
@@ -99,6 +100,9 @@ struct editor_session {
         ed                 = start;
         ed.screen          = screen;
         ed.pictures        = live;
+        // code.txt as an editor starting now reads it: an earlier input's save
+        // is no other program's
+        ed.code_on_disk = look_at(in_folder(ed, code_file).c_str());
     }
 };
 
