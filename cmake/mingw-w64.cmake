@@ -3,9 +3,8 @@
 # whose C++ library has std::thread and friends). Libraries, headers and CMake
 # packages come only from the cross compiler's own root and the prefixes in
 # CMAKE_FIND_ROOT_PATH (tools/windows/build adds the ones it builds); programs
-# from the build machine.
-#
-#   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+# from the build machine. The presets windows and windows-ci (CMakePresets.json)
+# name it; tools/windows/build configures with them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(HUDWRIGHT_MINGW x86_64-w64-mingw32)

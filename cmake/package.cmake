@@ -8,35 +8,12 @@
 # run by CPack on its staging tree). Its dependencies come from the binary
 # through dpkg-shlibdeps, so it asks for whichever package gave the build
 # machine libSDL-1.2.so.0 (classic SDL 1.2 on Debian 12, sdl12-compat on
-# Debian 13). The version, maintainer and app id come from release.cmake.
+# Debian 13). The version, release date, maintainer and app id come from
+# release.cmake.
 #
 # Needs dpkg-dev (dpkg-shlibdeps) and file at packaging time, not to build.
 # Packaging a sanitizer or debug tree works but makes an odd package: the
 # install check packages a Release tree of its own.
-
-# The changelog wants the release date as "Sun, 06 Dec 2026 00:00:00 +0000".
-function(hudwright_rfc2822_date iso out)
-  string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ ${iso})
-  set(year ${CMAKE_MATCH_1})
-  set(dd ${CMAKE_MATCH_3})
-  math(EXPR m "${CMAKE_MATCH_2}")
-  math(EXPR d "${CMAKE_MATCH_3}")
-  math(EXPR i "${m} - 1")
-  # Sakamoto's day of the week, 0 = Sunday.
-  set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-  list(GET month_offsets ${i} t)
-  set(y ${year})
-  if(m LESS 3)
-    math(EXPR y "${y} - 1")
-  endif()
-  math(EXPR dow "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${t} + ${d}) % 7")
-  set(days Sun Mon Tue Wed Thu Fri Sat)
-  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-  list(GET days ${dow} day)
-  list(GET months ${i} month)
-  set(${out} "${day}, ${dd} ${month} ${year} 00:00:00 +0000" PARENT_SCOPE)
-endfunction()
-hudwright_rfc2822_date(${HUDWRIGHT_RELEASE_DATE} HUDWRIGHT_CHANGELOG_DATE)
 
 set(HUDWRIGHT_PACKAGE_DOCS ${HUDWRIGHT_GENERATED_DIR}/package)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/copyright.in ${HUDWRIGHT_PACKAGE_DOCS}/copyright @ONLY)

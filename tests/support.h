@@ -73,7 +73,7 @@ int open_temporary_files();
 #endif
 
 // Events queued from a script of words, the one way every test scripts its
-// events (unknown words fail the test):
+// events (an unknown word throws std::invalid_argument, failing the test):
 //   a key          a 0-9 a-z = - and the names Right Left Up Down Escape Enter KPEnter
 //                  Backspace Tab Space KP0-KP9, and the modifier keys themselves:
 //                  LShift RShift LCtrl RCtrl LAlt AltGr Super CapsLock NumLock
