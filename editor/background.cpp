@@ -58,18 +58,19 @@ void tell(editor& ed, const char* name, const background_read& r) {
 
 } // namespace
 
-const char* background_file() {
+const char* background_file(const std::string& folder) {
     for (const char* name : background_files) {
         std::error_code ec; // one that cannot be looked at counts as missing
-        if (std::filesystem::is_regular_file(name, ec)) return name;
+        if (std::filesystem::is_regular_file(file_in(folder, name), ec)) return name;
     }
     return nullptr;
 }
 
-background_read read_background(const char* name, SDL_Surface* built_in, bool header_only) {
+background_read read_background(const std::string& path, SDL_Surface* built_in, bool header_only) {
     background_read r{};
-    errno   = 0;
-    FILE* f = open_regular(name);
+    errno            = 0;
+    const char* name = path.c_str();
+    FILE* f          = open_regular(name);
     if (!f) {
         r.reason = errno ? std::strerror(errno) : "it cannot be opened";
         return r;
@@ -100,14 +101,15 @@ background_read read_background(const char* name, SDL_Surface* built_in, bool he
 
 void background_prompt(editor& ed) {
     ed.bg_choice     = answer_none;
-    const char* name = background_file();
+    const char* name = background_file(ed.folder);
     if (!name || !ed.running) return;
-    background_read r = read_background(name, nullptr, true);
+    const std::string path = in_folder(ed, name);
+    background_read r      = read_background(path, nullptr, true);
     if (r.reason.empty()) {
         const std::string question = title(name) + " found. Use it?";
         yes_no_prompt(ed, question.c_str(), ed.bg_choice);
         if (ed.bg_choice != answer_yes) return;
-        r = read_background(name, ed.pictures.background);
+        r = read_background(path, ed.pictures.background);
         if (r.preview) {
             replace_background(ed.pictures, r.preview);
             return;

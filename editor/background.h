@@ -34,12 +34,14 @@ struct background_read {
     std::string detail; // more for standard error: the system's or the decoder's words ("" when none)
 };
 
-// The first of background_files that is there, or nullptr.
-const char* background_file();
+// The first of background_files that is there in folder ("": the working
+// one), or nullptr.
+const char* background_file(const std::string& folder = "");
 
-// name opened and checked from its header - its kind, its size - and, unless
-// header_only, decoded and fitted over built_in (the caller frees preview).
-background_read read_background(const char* name, SDL_Surface* built_in, bool header_only = false);
+// The file at path opened and checked from its header - its kind (by the
+// name's ending), its size - and, unless header_only, decoded and fitted over
+// built_in (the caller frees preview).
+background_read read_background(const std::string& path, SDL_Surface* built_in, bool header_only = false);
 
 // The background prompt: when a background file is there (and running is
 // set), "Bg.png found. Use it?" - unless its header already rules it out -

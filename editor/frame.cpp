@@ -22,6 +22,7 @@
 #include "editor/state.h"
 #include "model/layout.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
@@ -156,18 +157,29 @@ void draw_panel(editor& ed, panel_layer layer) {
                  font_labels);
 }
 
-// The note after a save (panel.h), right-aligned in its area.
+// The note after a save (panel.h), right-aligned in its area; a failed
+// save's reason under "NOT SAVED".
 void draw_save_note(editor& ed) {
     if (ed.note == note_none) return;
-    const bool saved = ed.note == note_saved;
-    const char* t    = saved ? saved_text : failed_text;
-    const auto x     = static_cast<Sint16>(save_note_area.x + save_note_area.w -
-                                       glyph_width * static_cast<int>(std::strlen(t)));
-    if (!saved) // one white label, the space between the words included
-        fill(ed.screen,
-             SDL_Rect{x, save_note_area.y, static_cast<Uint16>(glyph_width * std::strlen(t)), glyph_height},
-             255, 255, 255);
-    text(ed, x, save_note_area.y, t, saved ? font_labels : font_digits);
+    const int right = save_note_area.x + save_note_area.w;
+    if (ed.note == note_saved) {
+        text(ed, static_cast<Sint16>(right - glyph_width * static_cast<int>(std::strlen(saved_text))),
+             save_note_area.y, saved_text, font_labels);
+        return;
+    }
+    // dark on white, the spaces between the words included; with a reason,
+    // one white block as wide as the longer line, both lines right-aligned
+    const char* why   = save_reasons[ed.note_reason].text;
+    const int lines   = *why ? 2 : 1;
+    const char* t[2]  = {failed_text, why};
+    const int width   = glyph_width * static_cast<int>(std::max(std::strlen(t[0]), std::strlen(t[1])));
+    const int top     = lines == 2 ? reason_note_y : save_note_area.y;
+    const SDL_Rect at = {static_cast<Sint16>(right - width), static_cast<Sint16>(top),
+                         static_cast<Uint16>(width), static_cast<Uint16>(glyph_height * lines)};
+    fill(ed.screen, at, 255, 255, 255);
+    for (int i = 0; i < lines; i++)
+        text(ed, static_cast<Sint16>(right - glyph_width * static_cast<int>(std::strlen(t[i]))),
+             static_cast<Sint16>(top + glyph_height * i), t[i], font_digits);
 }
 
 // ---- the frame -------------------------------------------------------------------

@@ -1,8 +1,10 @@
 // startup.cpp - the screens between opening the window and the editor: the
-// count-down over the splash picture, then a Yes/No prompt for basecode.txt
-// (whose "Yes" imports it) and one for the background picture (whose "Yes"
-// makes it the background behind the preview: editor/background.cpp, which
-// also says on a note screen why a picture is not used).
+// count-down over the splash picture, then a Yes/No prompt for each file
+// found: code.unsaved.txt and basecode.txt (whose "Yes" imports it; the
+// second is not asked once the first is taken), and the background picture
+// (whose "Yes" makes it the background behind the preview:
+// editor/background.cpp, which also says on a note screen why a picture is not
+// used).
 //
 // Enter or Space ends the count-down at once (a click does not); the other
 // events of that frame are dropped with it, so that Enter pressed twice in
@@ -10,10 +12,13 @@
 // by a click on "Yes" or "No", or by the keys Y or Enter (Yes) and N (No).
 // Escape or closing the window on any screen clears running and leaves at
 // once, and so does an end from outside (a signal, the window destroyed:
-// editor/ending.h); every later screen then is skipped. A screen is drawn whole and sent
-// when what it shows changed (the count-down's number, another prompt) or the
-// window lost its picture (editor/view.h); every frame of it pauses
-// screen_delay_ms. A basecode.txt that does not open skips its prompt.
+// editor/ending.h); every later screen then is skipped. A screen is drawn
+// whole and sent when what it shows changed (the count-down's number, another
+// prompt) or the window lost its picture (editor/view.h); every frame of it
+// pauses screen_delay_ms. A file that is not there skips its prompt; one that
+// is there but cannot be read is said (standard error, and a note on the
+// screens); lines of a layout file that hold no code are counted on standard
+// error.
 #include "editor/startup.h"
 
 #include "draw/rect.h"
@@ -22,10 +27,12 @@
 #include "editor/ending.h"
 #include "editor/screen.h"
 #include "editor/view.h"
-#include "model/file_io.h" // open_regular: the existence test of basecode.txt
+#include "model/file_io.h" // open_regular: the existence test of the files
 #include "model/import.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -52,6 +59,23 @@ void text(editor& ed, SDL_Rect at, const char* t) {
     draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
 }
 
+// The notes of start-up files that cannot be read, one line each from `at`
+// down (x centre_notes: each centred in the window).
+void draw_notes(editor& ed, SDL_Rect at) {
+    for (const start_file_row& row : start_files) {
+        if (!ed.start_file_error[row.file]) continue;
+        char note[64] = "CANNOT READ ";
+        for (size_t i = std::strlen(note), k = 0; row.name[k] && i + 1 < sizeof note; i++, k++)
+            note[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(row.name[k])));
+        const int w          = glyph_width * static_cast<int>(std::strlen(note));
+        const SDL_Rect label = {static_cast<Sint16>(at.x == centre_notes ? (320 - w) / 2 : at.x), at.y,
+                                static_cast<Uint16>(w), glyph_height};
+        SDL_FillRect(ed.screen, const_cast<SDL_Rect*>(&label), SDL_MapRGB(ed.screen->format, 255, 255, 255));
+        draw_text(label, note, ed.screen, font(ed.pictures, font_digits));
+        at.y = static_cast<Sint16>(at.y + glyph_height);
+    }
+}
+
 void pause(editor& ed) {
     if (ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
 }
@@ -67,6 +91,7 @@ void draw_countdown(editor& ed, int seconds) {
     char message[40];
     std::snprintf(message, sizeof message, "        Continuing in %d...", seconds);
     text(ed, countdown_message, message);
+    draw_notes(ed, countdown_note_pos);
     show_screen(ed);
 }
 
@@ -75,6 +100,7 @@ void draw_prompt(editor& ed, const char* question) {
     text(ed, prompt_message, question);
     text(ed, yes_box, "Yes");
     text(ed, no_box, "No");
+    draw_notes(ed, prompt_note_pos);
     show_screen(ed);
 }
 
@@ -176,19 +202,68 @@ void note_screen(editor& ed, std::initializer_list<const char*> lines) {
     }
 }
 
-void basecode_prompt(editor& ed) {
-    ed.basecode_choice = answer_none;
-    // Opened as the existence test even after a quit; the import reads this stream.
-    if (FILE* basecode = open_regular("basecode.txt")) {
-        if (ed.running) {
-            yes_no_prompt(ed, "Basecode.txt found. Use it?", ed.basecode_choice);
-            if (ed.basecode_choice == answer_yes) import_base_code(basecode, ed.model);
-        }
-        std::fclose(basecode);
+bool kept_work_is_newer(const editor& ed) {
+    long long kept = 0, saved = 0;
+    return modified_ns(in_folder(ed, unsaved_file).c_str(), kept) &&
+           (!modified_ns(in_folder(ed, code_file).c_str(), saved) || kept > saved);
+}
+
+bool kept_work_not_taken(const editor& ed) {
+    return ed.unsaved_choice != answer_yes;
+}
+
+namespace {
+
+// What an import read, said on standard error: lines that hold no code, a
+// failed read.
+void say_import(const import_report& r, const char* name) {
+    if (r.skipped == 1)
+        std::fprintf(stderr, "hudwright: skipped line %ld of %s: it holds no code\n", r.first_skipped, name);
+    else if (r.skipped > 1)
+        std::fprintf(stderr, "hudwright: skipped %ld lines of %s that hold no code, the first is line %ld\n",
+                     r.skipped, name, r.first_skipped);
+    if (r.error) std::fprintf(stderr, "hudwright: cannot read %s: %s\n", name, std::strerror(r.error));
+}
+
+} // namespace
+
+void note_unreadable(editor& ed, start_file file, int error) {
+    if (!error || ed.start_file_error[file]) return;
+    ed.start_file_error[file] = error;
+    std::fprintf(stderr, "hudwright: cannot read %s: %s\n", start_files[file].name, std::strerror(error));
+}
+
+void look_for_start_files(editor& ed) {
+    for (const start_file_row& row : start_files) {
+        if (row.asked && !row.asked(ed)) continue;
+        int error = 0;
+        if (FILE* f = open_regular(in_folder(ed, row.name).c_str(), &error)) std::fclose(f);
+        note_unreadable(ed, row.file, error);
     }
 }
 
+void layout_prompt(editor& ed, start_file file) {
+    const start_file_row& row = start_files[file];
+    prompt_answer& choice     = ed.*row.choice;
+    choice                    = answer_none;
+    if (row.asked && !row.asked(ed)) return;
+    // Opened as the existence test even after a quit; the import reads this stream.
+    int error = 0;
+    if (FILE* f = open_regular(in_folder(ed, row.name).c_str(), &error)) {
+        if (ed.running) {
+            yes_no_prompt(ed, row.question, choice);
+            if (choice == answer_yes) say_import(import_base_code(f, ed.model), row.name);
+        }
+        std::fclose(f);
+    }
+    note_unreadable(ed, file, error);
+}
+
+void basecode_prompt(editor& ed) {
+    layout_prompt(ed, file_basecode);
+}
+
 void file_prompts(editor& ed) {
-    basecode_prompt(ed);
+    for (const start_file_row& row : start_files) layout_prompt(ed, row.file);
     background_prompt(ed);
 }

@@ -1,9 +1,12 @@
-// startup.h - the count-down screen and the two Yes/No prompts that run before
-// the editor, with the basecode.txt import and the background picture
-// (editor/background.h), and the note screen that says why a file is not used.
+// startup.h - the count-down screen and the Yes/No prompts that run before
+// the editor: code.unsaved.txt (work kept on an earlier quit) and
+// basecode.txt, whose "Yes" imports the file, and the background picture
+// (editor/background.h); the note screen that says why a file is not used.
 #pragma once
 
 #include "editor/state.h"
+#include "editor/unsaved.h"
+#include "model/table_check.h"
 
 #include <initializer_list>
 
@@ -11,6 +14,45 @@
 // of its word in font 1 (3 and 2 cells of 7x16); left and top edges count.
 constexpr SDL_Rect yes_box = {30, 80, 21, 16};
 constexpr SDL_Rect no_box  = {80, 80, 14, 16};
+
+// A file offered at start-up that is there but cannot be read is said on
+// standard error and noted on every start-up screen after, one line each
+// (dark on white) from these places down: centred under the count-down, left
+// under a question.
+constexpr Sint16 centre_notes         = -1;
+constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
+constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
+
+// When a layout file is asked about: work kept on an earlier quit when it is
+// newer than code.txt, or there is no code.txt; basecode.txt unless that
+// work was taken.
+bool kept_work_is_newer(const editor& ed);
+bool kept_work_not_taken(const editor& ed);
+
+// A layout file offered at start-up: its name in the editor's folder, its
+// question, where the answer goes, and when it is asked about (null: whenever
+// it is there). "Yes" imports it as the starting layout.
+struct start_file_row {
+    start_file file;
+    const char* name;
+    const char* question;
+    prompt_answer editor::*choice;
+    bool (*asked)(const editor& ed);
+};
+// clang-format off
+inline constexpr start_file_row start_files[] = {
+// file           name              question                            answer                    asked when
+{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_is_newer},
+{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, kept_work_not_taken},
+};
+// clang-format on
+static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
+
+// Looks for the start-up files before the count-down, so that one that is
+// there but cannot be read is noted from its first frame on.
+void look_for_start_files(editor& ed);
+// Said once: file is there but cannot be read (error: its errno).
+void note_unreadable(editor& ed, start_file file, int error);
 
 // The count-down: "Continuing in 4..." down to 1, ten frames a number (the
 // first number eleven); Enter or Space ends it at once.
@@ -35,7 +77,9 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice);
 constexpr int note_frames = 30;
 void note_screen(editor& ed, std::initializer_list<const char*> lines);
 
-// The prompts for basecode.txt and the background picture, each only when its
-// file is there.
+// The prompts, each only when its file opens: code.unsaved.txt when it is
+// newer than code.txt (or there is none), then basecode.txt unless
+// code.unsaved.txt was taken, then the background picture.
 void file_prompts(editor& ed);
-void basecode_prompt(editor& ed); // "Yes" imports the file
+void layout_prompt(editor& ed, start_file file); // "Yes" imports the file
+void basecode_prompt(editor& ed);                // layout_prompt(ed, file_basecode)

@@ -1,7 +1,9 @@
 // state.cpp - the editor loop's start state.
 #include "editor/state.h"
 
+#include "editor/unsaved.h"
 #include "editor/update.h"
+#include "model/file_io.h"
 
 void start_editor_state(editor& ed) {
     ed.model.selected = el_a_button;
@@ -12,6 +14,12 @@ void start_editor_state(editor& ed) {
     // anything counts as changed
     place_elements(ed);
     start_history(ed.history, ed.model);
-    ed.saved = capture(ed.model);
+    ed.saved           = capture(ed.model);
+    ed.code_on_disk    = look_at(in_folder(ed, code_file).c_str()); // as the editor opens
+    ed.replace_offered = false;
     SDL_EnableKeyRepeat(SDL_DEFAULT_REPEAT_DELAY, SDL_DEFAULT_REPEAT_INTERVAL);
+}
+
+std::string in_folder(const editor& ed, const char* name) {
+    return file_in(ed.folder, name);
 }

@@ -11,7 +11,9 @@
 
 #include "editor/fields.h"
 #include "editor/history.h"
+#include "editor/save_reasons.h"
 #include "model/layout.h"
+#include "model/on_disk.h"
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
@@ -26,6 +28,9 @@ enum prompt_answer { answer_none, answer_yes, answer_no };
 // Why running was cleared: by the user (Escape, the window's close button) or
 // from outside (editor/ending.h).
 enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
+// The files the start-up screens offer a layout from, in the order they are
+// asked about (editor/startup.h).
+enum start_file { file_unsaved, file_basecode, start_file_count };
 // What the panel says about the last save: nothing, a good save (for about a
 // second), or a failed one (until the next press).
 enum save_note { note_none, note_saved, note_failed };
@@ -60,6 +65,7 @@ struct view_record {
     char fields[field_count][sizeof field_string::s]; // the text each value field shows
     value_field editing;                              // the field with the caret
     save_note note;
+    save_reason note_reason; // the words under NOT SAVED
     bool operator==(const view_record&) const = default;
 };
 
@@ -68,20 +74,26 @@ struct editor {
     layout model;
 
     // ---- run state ---------------------------------------------------------
+    // The folder of code.txt and the other files, a path from the root: every
+    // file is reached through it (in_folder), not through the process's
+    // current directory. Also the name of the kept work's refuge
+    // (editor/unsaved.h), when the folder is gone by then.
+    std::string folder;
     bool running; // cleared by Escape or the window's close on any screen
     SDL_Surface* screen;
 
     // ---- the run's end -------------------------------------------------------
     run_end end;
-    int end_signal;     // the signal that ended the run (end_signal)
-    std::string folder; // where code.txt lives, absolute, as at the start: the name of the kept work's
-                        // refuge (editor/unsaved.h), also when the folder is gone by then
+    int end_signal; // the signal that ended the run (end_signal)
 
     // ---- pictures ----------------------------------------------------------
     picture_store pictures;
 
     // ---- start-up answers --------------------------------------------------
-    prompt_answer basecode_choice, bg_choice;
+    prompt_answer unsaved_choice, basecode_choice, bg_choice;
+    // A start-up file that is there but cannot be read: its error number,
+    // said once on standard error and noted on the start-up screens (0: none).
+    int start_file_error[start_file_count];
 
     // ---- panel state -------------------------------------------------------
     bool dragging; // the selected element follows the pointer
@@ -103,11 +115,19 @@ struct editor {
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
     save_note note;
+    save_reason note_reason; // why the last save failed
     Uint32 note_since_ms;
 
     // ---- undo, redo and what was saved -------------------------------------------
     undo_history history; // the layout after every finished change, down to the one opened with
     layout_values saved;  // the layout as last written to code.txt (or as opened)
+    // code.txt as this editor last read or wrote it: a save that finds it
+    // otherwise is refused, unless it is pressed again within
+    // replace_window_ms of being told, with code.txt as it was then.
+    disk_copy code_on_disk;
+    bool replace_offered;
+    Uint32 replace_offered_ms;
+    disk_copy replace_seen;
 
     // ---- this frame's placing ------------------------------------------------
     element_place places[element_count];
@@ -146,3 +166,6 @@ struct editor {
 // that layout is the bottom of the undo history and counts as saved. Arrow
 // keys repeat while held.
 void start_editor_state(editor& ed);
+
+// The file name in the editor's folder.
+std::string in_folder(const editor& ed, const char* name);

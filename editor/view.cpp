@@ -16,8 +16,9 @@ view_record editor_view(const editor& ed) {
     std::copy(std::begin(ed.places), std::end(ed.places), v.places);
     for (int f = field_none + 1; f < field_count; f++)
         std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s, sizeof v.fields[f] - 1);
-    v.editing = ed.editing;
-    v.note    = ed.note;
+    v.editing     = ed.editing;
+    v.note        = ed.note;
+    v.note_reason = ed.note_reason;
     return v;
 }
 

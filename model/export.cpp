@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +45,7 @@ bool write_all(int fd, const char* data, size_t len) {
     while (len > 0) {
         ssize_t n = write(fd, data, len);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;
         if (n <= 0) return false;
         data += n;
         len -= static_cast<size_t>(n);
@@ -50,61 +53,153 @@ bool write_all(int fd, const char* data, size_t len) {
     return true;
 }
 
+// The folder part of path, with its separator ("." for a bare name).
+std::string folder_of(const std::string& path) {
+    const size_t name = static_cast<size_t>(file_name(path.c_str()) - path.c_str());
+    return name == 0 ? "." : path.substr(0, name);
+}
+
+// Whether name is prefix, a process id, "-" and a number: a temporary file of
+// a save; its process id in pid.
+template <class C>
+bool temporary_name(const std::basic_string<C>& name, const std::basic_string<C>& prefix,
+                    unsigned long& pid) {
+    if (name.compare(0, prefix.size(), prefix) != 0) return false;
+    size_t i    = prefix.size();
+    auto number = [&](unsigned long& v) {
+        const size_t from = i;
+        for (v = 0; i < name.size() && name[i] >= '0' && name[i] <= '9' && i - from < 10; i++)
+            v = v * 10 + static_cast<unsigned long>(name[i] - '0');
+        return i > from;
+    };
+    unsigned long attempt = 0;
+    return number(pid) && i < name.size() && name[i++] == '-' && number(attempt) && i == name.size();
+}
+
+// Removes what saves killed midway left beside target (TARGET.tmpPID-N): a file
+// whose process is gone, is this one (which saves one file at a time), or has
+// not changed for a minute - another editor's save in progress stays.
+void remove_leftovers(const std::string& target) {
+    namespace fs          = std::filesystem;
+    const fs::path folder = fs::path(folder_of(target));
+    const auto prefix     = fs::path(std::string(file_name(target.c_str())) + ".tmp").native();
+    const auto now        = fs::file_time_type::clock::now();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        unsigned long pid = 0;
+        std::error_code e;
+        if (!temporary_name(it->path().filename().native(), prefix, pid) || !it->is_regular_file(e)) continue;
+        const auto changed = it->last_write_time(e);
+        if (e) continue;
+        if (pid == process_id() || !process_alive(pid) || now - changed > std::chrono::minutes(1))
+            fs::remove(it->path(), e);
+    }
+}
+
+// Gives a new file its permissions and data, on the disk. False with errno set.
+bool fill(int fd, const char* data, size_t len, const struct stat* old) {
+    if (old) set_mode(fd, old->st_mode & 07777); // the permissions of the file it replaces
+    return write_all(fd, data, len) && flush_to_disk(fd);
+}
+
+// data in a new file beside target (TARGET.tmpPID-N), whole and on the disk:
+// made without a name and named only when whole where the system can, so that
+// nothing is left if the program dies meanwhile; else made under its name.
+// The name, or "" with errno set.
+std::string new_file_beside(const std::string& target, const char* data, size_t len, const struct stat* old) {
+    const std::string base = target + ".tmp" + std::to_string(process_id()) + "-";
+    if (int fd = create_unnamed_file(folder_of(target).c_str()); fd >= 0) {
+        const bool ok = fill(fd, data, len, old);
+        const int err = errno;
+        for (int attempt = 0; ok && attempt < 100; attempt++) {
+            const std::string temp = base + std::to_string(attempt);
+            if (name_new_file(fd, temp.c_str())) {
+                close(fd); // the bytes are on the disk already
+                return temp;
+            }
+            if (errno != EEXIST) break; // no /proc: named the other way
+        }
+        close(fd);
+        if (!ok) {
+            errno = err;
+            return "";
+        }
+    }
+    for (int attempt = 0; attempt < 100; attempt++) {
+        const std::string temp = base + std::to_string(attempt);
+        const int fd           = create_new_file(temp.c_str());
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return "";
+        bool ok       = fill(fd, data, len, old);
+        const int err = errno;
+        ok            = close(fd) == 0 && ok;
+        if (ok) return temp;
+        unlink(temp.c_str());
+        errno = err ? err : EIO;
+        return "";
+    }
+    errno = EEXIST;
+    return "";
+}
+
+// Writes data into what is at path as it is: a pipe or a device, or a file
+// whose folder takes no new file (then cut to the data's length). 0 or errno.
+int write_into(const std::string& path, const char* data, size_t len, bool file) {
+    const int fd = open_for_writing(path.c_str());
+    if (fd < 0) return errno;
+    bool ok = write_all(fd, data, len) &&
+              (!file || (set_length(fd, static_cast<long long>(len)) && flush_to_disk(fd)));
+    const int err = errno;
+    ok            = close(fd) == 0 && ok;
+    return ok ? 0 : err ? err : EIO;
+}
+
 } // namespace
 
 bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp) {
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; attempt++) {
-        temp = target + ".tmp" + std::to_string(process_id()) + "-" + std::to_string(attempt);
-        fd   = create_new_file(temp.c_str());
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return false;
-    // Keep the permissions of a file that was there.
-    struct stat st;
-    if (stat(target.c_str(), &st) == 0) set_mode(fd, st.st_mode & 07777);
-
-    bool ok = write_all(fd, text, len) && flush_to_disk(fd);
-    int err = errno;
-    ok      = (close(fd) == 0) && ok;
-    if (!ok) {
-        unlink(temp.c_str());
-        errno = err ? err : EIO;
-    }
-    return ok;
+    struct stat old; // the permissions of a file there are kept
+    const bool regular = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    temp               = new_file_beside(target, text, len, regular ? &old : nullptr);
+    return !temp.empty();
 }
 
 bool export_codes(const layout& m, const char* path) {
     char text[export_capacity];
-    size_t len = format_codes(m, text, sizeof text);
+    const size_t len = format_codes(m, text, sizeof text);
+    const char* name = file_name(path); // messages name the file, not its folder
 
-    // Write a fresh file beside the target, then rename it over the target, so
-    // that a failed save never leaves the old file truncated.
     std::string target = link_target(path); // where the bytes really go: a link stays a link
-    // A pipe or a device (a link to /dev/null, say) is written into as it is:
-    // renaming a file over it would replace the pipe or the device node. The
-    // open does not wait for a pipe's reader; without one the save fails.
-    // (Fix from the hostile file tests.)
-    struct stat existing;
-    if (stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
-        int fd  = open_for_writing(target.c_str());
-        bool ok = fd >= 0 && write_all(fd, text, len);
-        int err = errno;
-        if (fd >= 0) ok = (close(fd) == 0) && ok;
-        if (!ok)
-            std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err ? err : EIO));
-        return ok;
+    struct stat old;
+    const bool there   = stat(target.c_str(), &old) == 0;
+    const bool regular = there && S_ISREG(old.st_mode);
+    int err            = 0;
+    if (there && !regular && !S_ISDIR(old.st_mode)) {
+        // A pipe or a device (a link to /dev/null, say) is written into as it
+        // is: renaming a file over it would replace the pipe or the device
+        // node. The open does not wait for a pipe's reader; without one the
+        // save fails. (Fix from the hostile file tests.)
+        err = write_into(target, text, len, false);
+    } else {
+        // A fresh file beside the target, renamed over it: a failed save never
+        // leaves the old file truncated.
+        remove_leftovers(target);
+        const std::string temp = new_file_beside(target, text, len, regular ? &old : nullptr);
+        if (temp.empty()) {
+            err = errno;
+        } else if (!replace_file(temp.c_str(), target.c_str())) {
+            err = errno;
+            unlink(temp.c_str());
+        }
+        // A folder that takes no new file (someone else's, or shared) while
+        // the file itself may be written: then it is written in place.
+        if ((err == EACCES || err == EPERM) && regular && write_into(target, text, len, true) == 0) {
+            std::fprintf(stderr, "hudwright: wrote %s in place: its folder takes no new file\n", name);
+            return true;
+        }
     }
-    std::string temp;
-    if (!write_beside(target, text, len, temp)) {
-        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(errno));
-        return false;
+    if (err) {
+        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", name, std::strerror(err));
+        errno = err;
     }
-    if (!replace_file(temp.c_str(), target.c_str())) {
-        const int err = errno;
-        unlink(temp.c_str());
-        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", path, std::strerror(err));
-        return false;
-    }
-    return true;
+    return err == 0;
 }

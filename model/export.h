@@ -15,8 +15,12 @@
 constexpr size_t export_capacity = 14 * code_count + 1;
 size_t format_codes(const layout& m, char* out, size_t cap);
 
-// Writes code.txt (or the given path). Returns false, with a line on standard
-// error, when the file could not be written; the old file is then untouched.
+// Writes code.txt (or the given path): a new file beside it, renamed over it;
+// one that saves killed midway left there is removed. Where the folder takes
+// no new file but the file itself may be written, it is written in place, with
+// a line on standard error saying so. Returns false, with a line on standard
+// error naming the file (not its folder) and errno saying why, when the file
+// could not be written; the old file is then untouched.
 bool export_codes(const layout& m, const char* path = "code.txt");
 
 // The first half of a safe write: text in a new file beside target (named

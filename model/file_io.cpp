@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -30,6 +31,7 @@ int errno_of(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return ENOSPC;
     case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    case ERROR_WRITE_PROTECT: return EROFS;
     default: return EIO;
     }
 }
@@ -70,9 +72,15 @@ FILE* temp_file() {
     return f;
 }
 
-FILE* open_regular(const char* name) {
+FILE* open_regular(const char* name, int* error) {
+    if (error) *error = 0;
     int fd = _open(name, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
-    if (fd < 0) return nullptr; // a directory does not open either
+    if (fd < 0) { // a directory does not open either
+        const int e = errno;
+        struct _stat64 there;
+        if (error && _stat64(name, &there) == 0 && (there.st_mode & _S_IFMT) == _S_IFREG) *error = e;
+        return nullptr;
+    }
     struct _stat64 st;
     if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
         _close(fd);
@@ -94,6 +102,56 @@ name_kind kind_of(const char* path) {
     return type == _S_IFREG ? name_file : type == _S_IFDIR ? name_folder : name_other;
 }
 
+std::string folder_path(const char* dir) {
+    const bool absolute = dir && (dir[0] == '\\' || dir[0] == '/' ||
+                                  (dir[0] && dir[1] == ':' && (dir[2] == '\\' || dir[2] == '/')));
+    if (absolute) return dir;
+    char here[MAX_PATH + 1];
+    if (!_getcwd(here, sizeof here)) return dir ? dir : ".";
+    std::string folder = here;
+    if (!dir || !*dir || std::strcmp(dir, ".") == 0) return folder;
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder + dir;
+}
+
+std::string file_in(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    return folder + (last == '\\' || last == '/' ? "" : "\\") + name;
+}
+
+const char* file_name(const char* path) {
+    const char* name = path;
+    for (const char* c = path; *c; c++)
+        if (*c == '/' || *c == '\\' || *c == ':') name = c + 1;
+    return name;
+}
+
+bool modified_ns(const char* path, long long& ns) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+    ULARGE_INTEGER t;
+    t.LowPart  = data.ftLastWriteTime.dwLowDateTime;
+    t.HighPart = data.ftLastWriteTime.dwHighDateTime;
+    ns         = static_cast<long long>(t.QuadPart) * 100; // counted in 100 ns since 1601
+    return true;
+}
+
+bool same_file(const char* a, const char* b) {
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char* names[2] = {a, b};
+    for (int i = 0; i < 2; i++) {
+        HANDLE h = CreateFileA(names[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const bool known = GetFileInformationByHandle(h, &info[i]);
+        CloseHandle(h);
+        if (!known) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 int open_for_writing(const char* path) {
     return _open(path, _O_WRONLY | _O_BINARY | _O_NOINHERIT);
 }
@@ -111,6 +169,22 @@ bool flush_to_disk(int fd) {
 bool replace_file(const char* from, const char* to) {
     if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     errno = errno_of(GetLastError());
+    return false;
+}
+
+bool set_length(int fd, long long length) {
+    const errno_t e = _chsize_s(fd, length);
+    if (e != 0) errno = e;
+    return e == 0;
+}
+
+int create_unnamed_file(const char*) {
+    errno = ENOSYS; // Windows' delete-on-close files cannot be given a name afterwards
+    return -1;
+}
+
+bool name_new_file(int, const char*) {
+    errno = ENOSYS;
     return false;
 }
 
@@ -139,11 +213,6 @@ bool holds_exactly(const char* path, const char* bytes, size_t len) {
     return text.size() == len && text.compare(0, len, bytes, len) == 0;
 }
 
-std::string current_folder() {
-    char buf[MAX_PATH * 4];
-    return _getcwd(buf, sizeof buf) ? buf : "";
-}
-
 std::string user_state_folder() {
     const char* local = std::getenv("LOCALAPPDATA");
     return local && local[0] ? local : "";
@@ -164,18 +233,61 @@ bool make_folders(const std::string& path) {
     }
 }
 
+bool process_alive(unsigned long id) {
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!h) return GetLastError() != ERROR_INVALID_PARAMETER; // no such process
+    const bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+    CloseHandle(h);
+    return running;
+}
+
 #else // POSIX
 
+#include <csignal>
 #include <pwd.h>
 #include <unistd.h>
 
 FILE* temp_file() {
-    return std::tmpfile();
+    // TMPDIR first, then the system's folder; a file without a name where the
+    // file system has them, else one named and removed at once.
+    const char* tmpdir           = std::getenv("TMPDIR");
+    const std::string folders[2] = {tmpdir && *tmpdir ? tmpdir : "", P_tmpdir};
+    int error                    = ENOENT;
+    for (const std::string& folder : folders) {
+        if (folder.empty()) continue;
+        int fd = -1;
+#ifdef O_TMPFILE
+        fd     = open(folder.c_str(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600);
+#endif
+        if (fd < 0) {
+            std::string name = folder + "/hudwright-XXXXXX";
+            fd               = mkstemp(name.data());
+            if (fd >= 0) {
+                unlink(name.c_str());
+                fcntl(fd, F_SETFD, FD_CLOEXEC);
+            }
+        }
+        if (fd < 0) {
+            error = errno;
+            continue;
+        }
+        if (FILE* f = fdopen(fd, "w+b")) return f;
+        error = errno;
+        close(fd);
+    }
+    errno = error;
+    return nullptr;
 }
 
-FILE* open_regular(const char* name) {
+FILE* open_regular(const char* name, int* error) {
+    if (error) *error = 0;
     int fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        const int e = errno;
+        struct stat there;
+        if (error && stat(name, &there) == 0 && S_ISREG(there.st_mode)) *error = e;
+        return nullptr;
+    }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
@@ -213,6 +325,44 @@ name_kind kind_of(const char* path) {
                                  : name_other;
 }
 
+bool same_file(const char* a, const char* b) {
+    struct stat sa, sb;
+    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::string folder_path(const char* dir) {
+    if (dir && dir[0] == '/') return dir;
+    std::string here;
+    const char* pwd = std::getenv("PWD");
+    if (pwd && pwd[0] == '/' && same_file(pwd, ".")) {
+        here = pwd;
+    } else {
+        char buf[PATH_MAX];
+        if (getcwd(buf, sizeof buf)) here = buf;
+    }
+    if (here.empty()) return dir ? dir : "."; // the current directory is gone: names from it, as they come
+    if (!dir || !*dir || std::strcmp(dir, ".") == 0) return here;
+    if (here.back() != '/') here += '/';
+    return here + dir;
+}
+
+std::string file_in(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    return folder + (folder.back() == '/' ? "" : "/") + name;
+}
+
+const char* file_name(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+bool modified_ns(const char* path, long long& ns) {
+    struct stat st;
+    if (stat(path, &st) != 0) return false;
+    ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
 int open_for_writing(const char* path) {
     return open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
@@ -231,6 +381,27 @@ bool flush_to_disk(int fd) {
 
 bool replace_file(const char* from, const char* to) {
     return std::rename(from, to) == 0;
+}
+
+bool set_length(int fd, long long length) {
+    return ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
+
+int create_unnamed_file(const char* folder) {
+#ifdef O_TMPFILE
+    return open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#else
+    (void)folder;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+bool name_new_file(int fd, const char* path) {
+    // linkat with AT_EMPTY_PATH needs a privilege; the descriptor's name in
+    // /proc does not
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path, AT_SYMLINK_FOLLOW) == 0;
 }
 
 unsigned long process_id() {
@@ -273,11 +444,6 @@ bool holds_exactly(const char* path, const char* bytes, size_t len) {
     return same && text.size() == len && text.compare(0, len, bytes, len) == 0;
 }
 
-std::string current_folder() {
-    char buf[PATH_MAX];
-    return getcwd(buf, sizeof buf) ? buf : "";
-}
-
 std::string user_state_folder() {
     const char* state = std::getenv("XDG_STATE_HOME");
     if (state && state[0] == '/') return state; // a relative one is to be ignored
@@ -300,6 +466,11 @@ bool make_folders(const std::string& path) {
         if (!part.empty() && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
         if (at == std::string::npos) return true;
     }
+}
+
+bool process_alive(unsigned long id) {
+    if (id == 0 || id > static_cast<unsigned long>(INT_MAX)) return false; // no process has it
+    return kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
 }
 
 #endif

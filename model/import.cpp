@@ -1,20 +1,82 @@
-// import.cpp - the base code import: reads "%08X %04X" code lines from
-// basecode.txt and sets every layout value whose RAM offset a line names.
+// import.cpp - the base code import: reads code lines from basecode.txt and
+// sets every layout value whose RAM offset a line names.
 //
-// The scanner is the scan format's own, written out so that it can recover:
-// field 1 is up to eight hexadecimal digits after any white space, then any
-// white space (possibly none), field 2 up to four digits, then any white space.
-// An overlong field leaves its further digits to start the next field. A line
-// that cannot be read whole (a comment, a stray word, a truncated last line)
-// is skipped to its end and nothing of it is applied; every failed read moves
-// on by at least one character, so the import always ends in linear time.
-// It does not open or close the file and never writes a home.
+// The file is read line by line; a line ends at a line feed, a carriage
+// return or both. On a line, a code is the scan format "%08X %04X" written
+// out: up to eight hexadecimal digits after any blanks (field 1, the address),
+// any blanks (possibly none), up to four digits (field 2, the value). An
+// overlong field leaves its further digits to start the next field on the
+// same line, and a line may hold several codes; what follows the last code
+// that a line holds whole is dropped. A line with text but no code on it (a
+// comment, an address without its value) is skipped, counted, and never
+// joined to the next. A UTF-8 byte-order mark is dropped; a file that begins
+// with a UTF-16 one (Notepad's "Unicode") is read two bytes a character.
+// Every character is read once, so the import ends in linear time. It does
+// not open or close the file and never writes a home.
 #include "model/import.h"
+
+#include <cerrno>
+#include <utility>
 
 namespace {
 
-bool is_space(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+// A character beyond ASCII in a UTF-16 file: no digit, no blank, no line end.
+constexpr int other_character = 0x7F;
+
+// The file's characters, one at a time, in whichever form it is written.
+class text_reader {
+  public:
+    explicit text_reader(FILE* in) : in_(in) {
+        // a byte-order mark, if any: up to three bytes read ahead, and those
+        // that are no mark read again
+        auto ahead = [&] {
+            const int c = std::getc(in_);
+            if (c != EOF) start_[ahead_++] = static_cast<unsigned char>(c);
+            return c;
+        };
+        const int first = ahead();
+        if (first == 0xEF || first == 0xFF || first == 0xFE) ahead();
+        if (first == 0xEF && ahead_ == 2 && start_[1] == 0xBB) ahead();
+        if (ahead_ == 2 && first == 0xFF && start_[1] == 0xFE) form_ = utf16le, next_ = 2;
+        if (ahead_ == 2 && first == 0xFE && start_[1] == 0xFF) form_ = utf16be, next_ = 2;
+        if (ahead_ == 3 && start_[2] == 0xBF) next_ = 3; // EF BB BF: UTF-8's
+    }
+    int get() {
+        if (back_ != none) return std::exchange(back_, none);
+        if (form_ == bytes) return byte();
+        const int a = byte(), b = a == EOF ? EOF : byte();
+        if (a == EOF) return EOF;
+        if (b == EOF) return other_character; // a last odd byte
+        const int unit = form_ == utf16le ? a | b << 8 : a << 8 | b;
+        return unit < 0x80 ? unit : other_character;
+    }
+    void unget(int c) { back_ = c; }
+    int peek() {
+        back_ = get();
+        return back_;
+    }
+    int error() const { return error_; }
+
+  private:
+    static constexpr int none = -2;
+    int byte() {
+        if (next_ < ahead_) return start_[next_++];
+        const int c = std::getc(in_);
+        if (c == EOF && std::ferror(in_) && !error_) error_ = errno ? errno : EIO;
+        return c;
+    }
+    FILE* in_;
+    enum { bytes, utf16le, utf16be } form_ = bytes;
+    unsigned char start_[3]                = {};
+    int ahead_ = 0, next_ = 0, back_ = none, error_ = 0;
+};
+
+bool is_blank(int c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool is_line_end(int c) {
+    return c == '\n' || c == '\r' || c == EOF;
 }
 
 int hex_digit(int c) {
@@ -24,39 +86,41 @@ int hex_digit(int c) {
     return -1;
 }
 
-// Skips white space; the first other character stays unread.
-void skip_space(FILE* in) {
+void skip_blanks(text_reader& t) {
     int c;
-    while ((c = std::getc(in)) != EOF && is_space(c)) {
+    while (is_blank(c = t.get())) {
     }
-    if (c != EOF) std::ungetc(c, in);
+    t.unget(c);
 }
 
-// Reads up to width hexadecimal digits after any white space. False, with
-// nothing of the field consumed but white space, when no digit comes.
-bool scan_hex(FILE* in, int width, uint32_t& out) {
-    skip_space(in);
+// Up to width hexadecimal digits after any blanks. False when no digit comes;
+// the first character that is no digit stays unread.
+bool scan_hex(text_reader& t, int width, uint32_t& out) {
+    skip_blanks(t);
     uint32_t v = 0;
     int n      = 0;
-    while (n < width) {
-        int c = std::getc(in);
-        int d = hex_digit(c);
-        if (d < 0) {
-            if (c != EOF) std::ungetc(c, in);
-            break;
-        }
+    for (int d; n < width && (d = hex_digit(t.peek())) >= 0; n++) {
+        t.get();
         v = (v << 4) | static_cast<uint32_t>(d);
-        n++;
     }
     out = v;
     return n > 0;
 }
 
-// Drops the rest of the line; a carriage return ends a line too.
-void skip_line(FILE* in) {
-    int c;
-    while ((c = std::getc(in)) != EOF && c != '\n' && c != '\r') {
+// Reads one line's codes and applies them; leaves its line end unread.
+// False when the line holds text but no code.
+bool read_line(text_reader& t, layout& m) {
+    bool code = false;
+    for (;;) {
+        skip_blanks(t);
+        if (is_line_end(t.peek())) return true;
+        uint32_t address = 0, value = 0;
+        if (!scan_hex(t, 8, address) || !scan_hex(t, 4, value)) break;
+        apply_code(m, normalize_offset(address), value);
+        code = true;
     }
+    while (!is_line_end(t.peek())) t.get(); // the rest: dropped
+    return code;
 }
 
 } // namespace
@@ -73,15 +137,16 @@ void apply_code(layout& m, uint32_t offset, uint32_t value) {
         if (c.offset != 0 && static_cast<uint32_t>(c.offset) == offset) set_code_value(m, c, value);
 }
 
-void import_base_code(FILE* in, layout& m) {
-    if (!in) return;
-    while (!std::feof(in) && !std::ferror(in)) {
-        uint32_t address = 0, value = 0;
-        if (!scan_hex(in, 8, address) || !scan_hex(in, 4, value)) {
-            skip_line(in);
-            continue;
-        }
-        apply_code(m, normalize_offset(address), value);
-        skip_space(in); // the line end; meets end of file after the last line
+import_report import_base_code(FILE* in, layout& m) {
+    import_report r{};
+    if (!in) return r;
+    text_reader t(in);
+    while (t.peek() != EOF) {
+        r.lines++;
+        if (!read_line(t, m) && r.skipped++ == 0) r.first_skipped = r.lines;
+        // the line end: CR LF is one
+        if (t.get() == '\r' && t.peek() == '\n') t.get();
     }
+    r.error = t.error() ? t.error() : std::ferror(in) ? EIO : 0;
+    return r;
 }

@@ -1,5 +1,6 @@
-// import.h - reads basecode.txt: "%08X %04X" code lines whose values become
-// the starting layout. Only current values change, never a home.
+// import.h - reads basecode.txt: code lines ("%08X %04X": an address and a
+// value) whose values become the starting layout. Only current values change,
+// never a home.
 #pragma once
 
 #include "model/codes.h"
@@ -7,10 +8,19 @@
 #include <cstdint>
 #include <cstdio>
 
+// What an import met: its lines, those that hold text but no code (skipped),
+// and an error of the reading.
+struct import_report {
+    long lines;         // lines read (a last line without a line end counts)
+    long skipped;       // lines with text but no code on them
+    long first_skipped; // the first of them, counted from 1 (0: none)
+    int error;          // errno of a failed read (0: none)
+};
+
 // The RAM offset that a code address names: 81xxxxxx gives xxxxxx, 80xxxxxx
 // gives xxxxxx - 1, anything below 80000000 is the offset itself.
 uint32_t normalize_offset(uint32_t address);
 // Sets one value at every entry of the code table that holds offset.
 void apply_code(layout& m, uint32_t offset, uint32_t value);
-// Reads in to its end and applies every line that is read whole.
-void import_base_code(FILE* in, layout& m);
+// Reads in to its end, line by line, and applies every code read whole.
+import_report import_base_code(FILE* in, layout& m);

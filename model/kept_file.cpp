@@ -57,29 +57,33 @@ std::string numbered_name(const std::string& path, int n) {
     return path.substr(0, dot) + "." + std::to_string(n) + path.substr(dot);
 }
 
-bool keep_file(const std::string& folder, const char* name, const char* text, size_t len) {
-    const std::string target = folder.empty() ? name : folder + "/" + name;
-    const name_kind there    = kind_of(target.c_str());
-    if (there == name_folder) return refused(target, std::strerror(EISDIR));
-    if (there == name_other) return refused(target, "it is no regular file");
+bool keep_file(const std::string& folder, const char* name, const char* text, size_t len, bool whole_paths) {
+    const std::string target = file_in(folder, name);
+    auto shown               = [&](const std::string& path) {
+        return whole_paths ? path : std::string(file_name(path.c_str()));
+    };
+    const name_kind there = kind_of(target.c_str());
+    if (there == name_folder) return refused(shown(target), std::strerror(EISDIR));
+    if (there == name_other) return refused(shown(target), "it is no regular file");
     std::string temp, earlier, aside; // earlier: where what stood at the name went
     // the same changes kept by an earlier quit are not written again
     if (there != name_file || !holds_exactly(target.c_str(), text, len)) {
-        if (!write_beside(target, text, len, temp)) return refused(target, std::strerror(errno));
+        if (!write_beside(target, text, len, temp)) return refused(shown(target), std::strerror(errno));
         const bool taken = take_name(temp, target, earlier, aside);
         const int err    = errno;
         if (!aside.empty())
-            std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", target.c_str(), aside.c_str());
-        if (!taken) return refused(target, std::strerror(err));
+            std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
+                         shown(aside).c_str());
+        if (!taken) return refused(shown(target), std::strerror(err));
     }
     // what another editor's quit wrote a moment before may be these very changes
     if (!earlier.empty() && holds_exactly(earlier.c_str(), text, len)) {
         unlink(earlier.c_str());
     } else if (!earlier.empty()) {
         aside = put_aside(earlier, target);
-        std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", target.c_str(),
-                     (aside.empty() ? earlier : aside).c_str());
+        std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
+                     shown(aside.empty() ? earlier : aside).c_str());
     }
-    std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", target.c_str());
+    std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", shown(target).c_str());
     return true;
 }

@@ -24,6 +24,6 @@ std::string numbered_name(const std::string& path, int n);
 // Writes the len bytes of text as folder/name (folder "" is the working one),
 // as above. Says on standard error, one line each, "unsaved changes written to
 // SHOWN" and "the earlier SHOWN kept as OTHER" - or, returning false, "cannot
-// save SHOWN: reason". SHOWN is name itself in the working folder, the whole
-// path elsewhere.
-bool keep_file(const std::string& folder, const char* name, const char* text, size_t len);
+// save SHOWN: reason". SHOWN is the whole path with whole_paths (a folder the
+// user did not choose), else the file's name alone.
+bool keep_file(const std::string& folder, const char* name, const char* text, size_t len, bool whole_paths);

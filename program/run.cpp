@@ -73,9 +73,9 @@ start_failure make_window(editor& ed, int zoom) {
 
 // ---- start-up ------------------------------------------------------------------
 
-bool start_up(editor& ed, int zoom) {
+bool start_up(editor& ed, int zoom, const char* folder) {
     ed        = editor{};
-    ed.folder = current_folder();
+    ed.folder = folder ? folder : folder_path(nullptr);
     start_layout(ed.model); // every value at the game's own
     start_failure failed = make_pictures(ed);
     if (!failed.what) failed = start_sdl();
@@ -92,8 +92,9 @@ bool start_up(editor& ed, int zoom) {
 // ---- start-up screens ----------------------------------------------------------
 
 void start_screens(editor& ed) {
+    look_for_start_files(ed); // a file that cannot be read is noted from the first frame on
     countdown_screen(ed);
-    file_prompts(ed); // opens both files even after a quit, to close them again
+    file_prompts(ed); // opens the files even after a quit, to close them again
 }
 
 // ---- editor loop ---------------------------------------------------------------
@@ -133,8 +134,11 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     case mode_misuse: print_misuse(o, stderr); return exit_misuse;
     case mode_run: break;
     }
-    // DIR becomes the working directory: the files keep their plain names,
-    // also in messages, where code.txt then is DIR's.
+    // The files are reached through DIR's path (from the root), not through
+    // the directory the process is in: a DIR removed and made anew is found
+    // again. Messages name them plainly (code.txt). DIR also becomes the
+    // working directory, which tells whether it can be entered.
+    const std::string folder = folder_path(o.dir);
     if (o.dir && chdir(o.dir) != 0) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
@@ -142,7 +146,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     // Before SDL starts, which then leaves these signals alone.
     catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
-    if (!start_up(ed, o.zoom)) return exit_failure;
+    if (!start_up(ed, o.zoom, folder.c_str())) return exit_failure;
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);

@@ -10,9 +10,11 @@ struct editor;
 // (editor/screen.h) with the opaque pictures brought into its pixel format.
 // Returns false (after printing one line to standard error and releasing
 // what was made) when there is no display, or SDL, the window or a temporary
-// file could not be had.
-bool start_up(editor& ed, int zoom = 1);
-// Count-down, the basecode.txt prompt and import, the bg.bmp prompt.
+// file could not be had. The files are those in folder (a path from the
+// root), or else in the current directory.
+bool start_up(editor& ed, int zoom = 1, const char* folder = nullptr);
+// Count-down, the prompts for code.unsaved.txt and basecode.txt with the
+// import, the bg.bmp prompt.
 void start_screens(editor& ed);
 // The editor start state and the loop, while running is set. Then, after
 // tear_down, finish_run (editor/ending.h) keeps the changes not saved.

@@ -9,10 +9,13 @@
 #include "model/import.h"
 #include "support.h"
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/resource.h>
 #endif
 
@@ -20,12 +23,24 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(import, each_text_sets_exactly_its_fields) {
+// The same text as a file in UTF-8 with its byte-order mark, and in UTF-16
+// (little and big end first) with theirs, as Notepad writes them; the text's
+// bytes beyond ASCII stand for characters beyond it there too.
+std::vector<std::string> encodings(const std::string& text) {
+    std::string utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
+    for (char c : text) {
+        utf16le += {c, '\0'};
+        utf16be += {'\0', c};
+    }
+    return {"\xEF\xBB\xBF" + text, utf16le, utf16be};
+}
+
+TEST(import, each_text_sets_exactly_its_fields_in_any_encoding_and_counts_the_lines_without_a_code) {
     const std::string junk = "# my layout\n81211258 0010\n; moved the map\n812117DE 0030  trailing words\n"
                              "hello world 812114C6 00C8\n812114C4 zz\n-1 5\n0x812114C6 0001\nG1211258 0001\n"
                              "812114C4 FFF9\n// the last line is truncated\n81211240";
     // clang-format off
-    const struct { std::string text; std::vector<std::string> want; } rows[] = {
+    const struct { std::string text; std::vector<std::string> want; long skipped = 0, first = 0; } rows[] = {
         {"81211258 0010\n002114C6 00C8\n8008AAFB 0007\n812117DE 0030\n81211258 0020\n", // the later line wins
          {"A Button x=200", "Map x=48", "B Button Icon scale=32", "Rupee Icon colour=07FF64"}},
         {"81211506 0100\n812114C4 FFF9\n812119B2 8000\n81211238 7FFF\n",
@@ -34,24 +49,37 @@ TEST(import, each_text_sets_exactly_its_fields) {
          {"A Button scale=65535", "C-Right Icon scale=0", "Map colour=0000FF", "Magic Meter colour=00C8FF"}},
         {"8108AB55 0003\n", {"Rupee Icon x=3"}}, {"810BF3D2 0004\n", {"Rupee Icon x=4"}}, // the Rupee Icon's x in sections A and C
         {"81000000 1234\n80000001 1234\n00000000 1234\n80000000 1234\nD0211258 0010\n82211258 0010\n"
-         "01211258 0010\n812114C7 0001\n", {}},
+         "01211258 0010\n812114C7 0001\n", {}},                        // codes of no field are codes all the same
         {"\t 812114c6\t\t00c8 \n\n\n   812114C4  00Ab\n", {"A Button x=200", "A Button y=171"}},
-        // no separator; the separator may be a line end; short fields, no line end
-        {"812114C600C9\n81211258\n0030\n812117E0 7", {"A Button x=201", "Map y=7", "B Button Icon scale=48"}},
-        {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"A Button x=202", "B Button Icon scale=18"}},
-        {junk, {"A Button y=-7", "Map x=48", "B Button Icon scale=16"}}, // lines not read whole are skipped
-        {"8121125800010\n", {"B Button Icon scale=1"}},       // nine digits: the ninth starts field 2, cut at its fourth
-        // five digits in field 2: the fifth starts the next field 1, which
-        // takes the next line's address as its value
-        {"81211258 00105\n812114C6 00C8\n", {"B Button Icon scale=16"}},
+        // no separator; short fields, no line end; several codes on a line, and after them what is none is dropped
+        {"812114C600C9\n812117E0 7\n81211258 0030 812114C4 FFF9 8121\n", {"A Button x=201", "A Button y=-7", "Map y=7", "B Button Icon scale=48"}},
+        // an address without its value is skipped, not joined to the next line
+        {"812114C6\n812114C4 0001\n81211258\n0030\n", {"A Button y=1"}, 3, 1},
+        {"# old Mac file\r81211258 0012\rjunk\r812114C6 00CA\r", {"A Button x=202", "B Button Icon scale=18"}, 2, 1},
+        {"812114C6 00CA\r\n\r\n\r\n-\r\n", {"A Button x=202"}, 1, 4}, // CR LF is one line end
+        {junk, {"A Button y=-7", "Map x=48", "B Button Icon scale=16"}, 9, 1},           // lines with no code on them are skipped
+        {"8121125800010\n", {"B Button Icon scale=1"}},                       // nine digits: the ninth starts field 2, cut at its fourth
+        {"81211258 00105\n812114C6 00C8\n", {"A Button x=200", "B Button Icon scale=16"}}, // a fifth digit is dropped with its line
         {"\0\0\0\n81211258 0010\n8121\0"s + "1240 0001\n" + std::string(1000, '\0') + "\n812114C6 00C8\n",
-         {"A Button x=200", "B Button Icon scale=16"}}, // NUL bytes
-        // a line of digits pairs them as address and value along the line;
-        // 999996 (twelve times n) leave the pairing of the next line as it was
-        {"812114C6 00C8\n" + std::string(999996, '7') + "\n812114C4 FFF9\n", {"A Button x=200", "A Button y=-7"}},
+         {"A Button x=200", "B Button Icon scale=16"}, 3, 1}, // NUL bytes
+        // a line of digits pairs them as address and value along the line
+        {"812114C6 00C8\n" + std::string(999997, '7') + "\n812114C4 FFF9\n", {"A Button x=200", "A Button y=-7"}},
+        {"\xEF\xBB\xBF"s, {}}, {"\xEF\xBB"s, {}, 1, 1}, {"\xFF"s, {}, 1, 1}, {"", {}},
     };
     // clang-format on
-    for (auto& r : rows) EXPECT_EQ(changes(imported(r.text)), r.want) << r.text.substr(0, 200);
+    for (auto& r : rows) {
+        // the rows as written, then in UTF-8 with a byte-order mark and in UTF-16
+        std::vector<std::string> texts = {r.text};
+        if (r.text.rfind("\xEF\xBB", 0) != 0 && r.text.rfind("\xFF", 0) != 0) texts = encodings(r.text);
+        texts.insert(texts.begin(), r.text);
+        for (const std::string& text : texts) {
+            import_report report{};
+            EXPECT_EQ(changes(imported(text, home_layout(), &report)), r.want) << text.substr(0, 200);
+            EXPECT_TRUE(report.skipped == r.skipped && report.first_skipped == r.first && report.error == 0)
+                << text.substr(0, 80) << ": " << report.skipped << " lines skipped from "
+                << report.first_skipped;
+        }
+    }
 }
 
 TEST(import, exported_code_reads_back_to_the_same_layout) {
@@ -216,6 +244,87 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";
     EXPECT_TRUE(fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
+#endif
+}
+
+// A folder that takes no new file while code.txt may be written: code.txt is
+// written in place (cut to its new length) and the save says so. A save killed
+// midway leaves nothing where the file system has files without a name, and
+// what earlier killed saves left (TARGET.tmpPID-N) goes at the next save when
+// its process is gone, is this one, or it is a minute old.
+TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_left_goes) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: permissions, fork, signals and process ids";
+#else
+    temp_dir dir;
+    layout m            = home_layout();
+    m.elements[0].pos.x = 187; // 812114C6 00BB
+    const uid_t nobody  = geteuid() == 0 ? 65534 : geteuid();
+    fs::create_directory("shut");
+    write_file("shut/code.txt", "a longer old text, cut\n");
+    write_file("said", "");
+    for (const char* f : {"shut", "shut/code.txt", "said"}) EXPECT_EQ(chown(f, nobody, nobody), 0);
+    chmod("shut", 0555);
+    chmod(".", 0755);
+    struct stat before {
+    }, after{};
+    stat("shut/code.txt", &before);
+    EXPECT_EQ(in_child([&] {
+                  if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(3);
+                  if (!std::freopen("said", "w", stderr)) _exit(4);
+                  const bool saved = export_codes(m, "shut/code.txt");
+                  std::fflush(stderr);
+                  _exit(saved ? 0 : 1);
+              }),
+              0);
+    stat("shut/code.txt", &after);
+    EXPECT_EQ(read_file("shut/code.txt"), "812114C6 00BB\n");
+    EXPECT_EQ(read_file("said"), "hudwright: wrote code.txt in place: its folder takes no new file\n");
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a new one";
+    chmod("shut", 0755);
+
+    // a save killed by the file size limit while it writes
+    const rlimit tiny{5, 5};
+    EXPECT_EQ(in_child([&] {
+                  setrlimit(RLIMIT_FSIZE, &tiny);
+                  export_codes(m);
+              }),
+              100 + SIGXFSZ);
+    auto leftovers = [] {
+        std::vector<std::string> names;
+        for (auto& e : fs::directory_iterator("."))
+            if (e.path().filename().string().starts_with("code.txt.tmp"))
+                names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const int unnamed = open(".", O_TMPFILE | O_WRONLY, 0600);
+    EXPECT_EQ(leftovers().empty(), unnamed >= 0) << "files without a name leave nothing";
+    if (unnamed >= 0) close(unnamed);
+
+    const pid_t ended = fork(); // a process id that is no longer in use
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string gone = std::to_string(ended), self = std::to_string(getpid()),
+                      alive = std::to_string(getppid()); // the test's parent runs
+    // clang-format off
+    const struct { std::string name; bool old, directory, removed; } files[] = {
+        {"code.txt.tmp" + gone + "-0", false, false, true},   {"code.txt.tmp" + self + "-7", false, false, true},
+        {"code.txt.tmp" + alive + "-0", false, false, false}, {"code.txt.tmp" + alive + "-1", true, false, true},
+        {"code.txt.tmp" + gone + "-1", false, true, false},   {"code.txt.tmp" + gone + "-0x", false, false, false},
+        {"code.txt.tmpx-0", true, false, false},              {"other.txt.tmp" + gone + "-0", true, false, false},
+    };
+    // clang-format on
+    for (auto& f : files) {
+        f.directory ? (void)fs::create_directory(f.name) : write_file(f.name, "left\n");
+        if (f.old) fs::last_write_time(f.name, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    ASSERT_TRUE(export_codes(m));
+    EXPECT_EQ(read_file("code.txt"), "812114C6 00BB\n");
+    for (auto& f : files) EXPECT_EQ(fs::exists(f.name), !f.removed) << f.name;
+    EXPECT_EQ(leftovers(),
+              (std::vector<std::string>{"code.txt.tmp" + alive + "-0", "code.txt.tmp" + gone + "-0x",
+                                        "code.txt.tmp" + gone + "-1", "code.txt.tmpx-0"}));
 #endif
 }
 

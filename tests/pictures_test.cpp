@@ -1,11 +1,13 @@
 // pictures_test.cpp - the stored form, the alpha set-up and the screen's
 // format; the rules the built-in pictures follow; start-up out of file handles
-// and the streams it makes (a stream that leaves memory behind is LeakSanitizer's).
+// and the streams it makes (a stream that leaves memory behind is LeakSanitizer's),
+// and the folder they lie in.
 #include "draw/bmp_input.h"
 #include "model/color_walk.h"
 #include "model/elements.h"
 #include "pictures/image_store.h"
 #include "pictures/picture_store.h"
+#include "model/file_io.h"
 #include "support.h"
 
 #include <cstring>
@@ -16,7 +18,8 @@
 
 namespace {
 
-using bytes = std::vector<unsigned char>;
+namespace fs = std::filesystem;
+using bytes  = std::vector<unsigned char>;
 
 TEST(image_store, the_stored_form_is_the_file_back_to_front_with_its_bytes_raised) {
     // read back to front, less 95 and 128 by turns; with an odd length the
@@ -124,6 +127,42 @@ TEST(image_store, start_up_without_temporary_files_says_so_and_releases_everythi
     }
     EXPECT_TRUE(spare >= 12 && spare < 64) << "eleven streams kept open and a loaded picture: " << spare;
     EXPECT_EQ(open_temporary_files(), before);
+#endif
+}
+
+// The built-in pictures' temporary files lie in TMPDIR when it is set and
+// usable, else in the system's folder; each is without a name (or removed at
+// once), so none is left in either.
+TEST(image_store, the_temporary_files_lie_in_tmpdir_and_else_in_the_systems_folder) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: TMPDIR and /proc (Windows' temp folder is GetTempPath's)";
+#else
+    temp_dir dir;
+    const char* was        = std::getenv("TMPDIR");
+    const std::string kept = was ? was : "", here = fs::current_path().string();
+    fs::create_directory("tmp");
+    write_file("a file", "");
+    // clang-format off
+    const struct { const char* tmpdir; std::string folder; } rows[] = {
+        {"tmp", here + "/tmp"}, {"a file", P_tmpdir}, {"gone", P_tmpdir}, {"", P_tmpdir}, {nullptr, P_tmpdir},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        r.tmpdir ? setenv("TMPDIR", r.tmpdir, 1) : unsetenv("TMPDIR");
+        editor ed;
+        ASSERT_TRUE(start_headless(ed)) << r.tmpdir;
+        int in_folder = 0;
+        std::error_code ec;
+        for (auto& e : fs::directory_iterator("/proc/self/fd")) {
+            const std::string target = fs::read_symlink(e.path(), ec).string();
+            in_folder +=
+                target.starts_with(fs::canonical(r.folder).string() + "/") && target.ends_with(" (deleted)");
+        }
+        EXPECT_GE(in_folder, first_kept_picture) << (r.tmpdir ? r.tmpdir : "unset");
+        tear_down(ed);
+    }
+    EXPECT_TRUE(fs::is_empty("tmp"));
+    was ? setenv("TMPDIR", kept.c_str(), 1) : unsetenv("TMPDIR");
 #endif
 }
 

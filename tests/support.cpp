@@ -80,9 +80,10 @@ layout home_layout() {
     return m;
 }
 
-layout imported(const std::string& text, layout m) {
+layout imported(const std::string& text, layout m, import_report* report) {
     if (FILE* f = bytes_stream(text)) {
-        import_base_code(f, m);
+        const import_report r = import_base_code(f, m);
+        if (report) *report = r;
         std::fclose(f);
     }
     return m;

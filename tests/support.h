@@ -7,6 +7,7 @@
 #include "editor/input.h"
 #include "editor/panel.h"
 #include "editor/state.h"
+#include "model/import.h"
 #include "program/run.h"
 
 #include <SDL.h>
@@ -32,9 +33,9 @@ struct temp_dir {
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& text);
 // A layout with every value at its home; text imported through a real stream
-// (NUL bytes and all) into a layout.
+// (NUL bytes and all) into a layout, and what the import met.
 layout home_layout();
-layout imported(const std::string& text, layout m = home_layout());
+layout imported(const std::string& text, layout m = home_layout(), import_report* report = nullptr);
 // What body writes to standard error.
 template <class Body> std::string stderr_of(Body body) {
     testing::internal::CaptureStderr();

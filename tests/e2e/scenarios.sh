@@ -273,8 +273,10 @@ hex4() { printf %04X $(($1)); }
 # and colours: input_test, undo_test). Left held for a second and a half repeats
 # (more than 5 pixels), and Escape with that change not saved writes
 # code.unsaved.txt in code.txt's form and says so (Escape with no change since a
-# save writes nothing: the other scenarios' save_and_quit); basecode.txt and
-# bg.bmp stay untouched.
+# save writes nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
+# stay untouched. Started again, the editor offers code.unsaved.txt first (newer
+# than code.txt); Enter takes it, basecode.txt is not asked about, and a save
+# writes code.unsaved.txt's lines to code.txt; code.unsaved.txt stays.
 scenario_keys() {
     put_files
     before=$(md5sum "$work/basecode.txt" "$work/bg.bmp")
@@ -311,6 +313,11 @@ scenario_keys() {
     [ "$(grep -v ^812114C6 "$work/code.txt")" = "$(grep -v ^812114C6 "$work/code.unsaved.txt")" ] ||
         fail "code.unsaved.txt: $(cat "$work/code.unsaved.txt")"
     [ "$(md5sum "$work/basecode.txt" "$work/bg.bmp")" = "$before" ] || fail "basecode.txt or bg.bmp changed"
+    launch
+    wait_screen unsaved-prompt && keys Return && wait_screen bg-prompt && keys n && wait_screen editor
+    save_and_quit
+    diff "$work/code.unsaved.txt" "$work/code.txt" >&2 || fail "code.txt is not code.unsaved.txt"
+    only basecode.txt bg.bmp code.txt code.unsaved.txt
 }
 
 # ---- the window's zoom and the command line -------------------------------------

@@ -12,6 +12,7 @@
 #include "editor/panel.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
+#include "editor/unsaved.h"
 #include "support.h"
 
 #include <algorithm>
@@ -43,12 +44,19 @@ inline std::string same_tables(const layout& a, const layout& b) {
     return "";
 }
 // Base code import: whatever the bytes, it ends, changes no table and not the
-// selection, sets scales within 16 bits, and its layout survives an export
-// and a second import unchanged.
+// selection, sets scales within 16 bits, counts no more lines skipped than it
+// read, and its layout survives an export and a second import unchanged. The
+// same bytes behind a UTF-8 byte-order mark, or as UTF-16 (each byte one
+// character) behind its mark, give the same layout and the same count.
 inline std::string import_one(std::string_view bytes) {
-    const layout fresh = home_layout(), m = imported(std::string(bytes));
+    const layout fresh = home_layout();
+    import_report r{};
+    const layout m = imported(std::string(bytes), fresh, &r);
     if (std::string s = same_tables(m, fresh); !s.empty()) return s;
     if (m.selected != fresh.selected) return "the import changed the selection";
+    if (r.skipped < 0 || r.skipped > r.lines || (r.skipped > 0) != (r.first_skipped > 0) ||
+        r.first_skipped > r.lines || r.error != 0)
+        return describe("the import's count of lines is off", r.skipped, r.lines);
     for (int k = 0; k < scale_count; k++)
         if (m.scales[k].value != m.scales[k].home && (m.scales[k].value < 0 || m.scales[k].value > 0xFFFF))
             return describe("an imported scale is outside 0-FFFF", k, m.scales[k].value);
@@ -57,6 +65,21 @@ inline std::string import_one(std::string_view bytes) {
     if (len >= sizeof text || text[len] != '\0') return describe("the export overran its buffer", long(len));
     if (changes(imported(std::string(text, len))) != changes(m))
         return "export and import again: the values differ";
+    const bool marked =
+        bytes.starts_with("\xEF\xBB") || bytes.starts_with("\xFF") || bytes.starts_with("\xFE");
+    if (marked || bytes.size() > 4096) return ""; // a mark of its own; long inputs: once is enough
+    std::string other[3] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}; // UTF-8, UTF-16 LE and BE
+    other[0] += bytes;
+    for (char c : bytes) {
+        other[1] += {c, '\0'};
+        other[2] += {'\0', c};
+    }
+    for (int i = 0; i < 3; i++) {
+        import_report o{};
+        if (changes(imported(other[i], fresh, &o)) != changes(m) || o.skipped != r.skipped ||
+            o.first_skipped != r.first_skipped || o.lines != r.lines)
+            return describe("the same text in another encoding reads otherwise", i);
+    }
     return "";
 }
 
@@ -129,13 +152,17 @@ struct editor_session {
         ed                 = start;
         ed.screen          = screen;
         ed.pictures        = live;
+        // code.txt as an editor starting now reads it: an earlier input's save
+        // is no other program's
+        ed.code_on_disk = look_at(in_folder(ed, code_file).c_str());
     }
 };
 
 inline std::string check_editor(const editor& ed, const layout& start) {
     if (unsigned(ed.model.selected) >= element_count || unsigned(ed.editing) >= field_count ||
         ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_held) > scale_minus ||
-        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) > note_failed)
+        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) > note_failed ||
+        unsigned(ed.note_reason) >= reason_count)
         return describe("the selection, an entry's field, the zoom or a mode out of range", ed.model.selected,
                         ed.zoom);
     const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
