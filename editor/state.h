@@ -64,6 +64,7 @@ struct view_record {
     element_place places[element_count];
     char fields[field_count][sizeof field_string::s]; // the text each value field shows
     value_field editing;                              // the field with the caret
+    int caret;                                        // where the caret stands in it
     save_note note;
     save_reason note_reason; // the words under NOT SAVED
     bool operator==(const view_record&) const = default;

@@ -17,6 +17,7 @@ view_record editor_view(const editor& ed) {
     for (int f = field_none + 1; f < field_count; f++)
         std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s, sizeof v.fields[f] - 1);
     v.editing     = ed.editing;
+    v.caret       = caret_place(ed, ed.editing); // a key that is no digit takes a place and shows none
     v.note        = ed.note;
     v.note_reason = ed.note_reason;
     return v;

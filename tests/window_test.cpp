@@ -123,6 +123,8 @@ TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_w
         {"let go",                                     "release@137,256",                    1, 45, 0},
         {"a value field pressed: its text goes",       "click:x_field",                      1, 45, 1},
         {"a digit typed",                              "4",                                  1, 45, 1},
+        {"a key past f: no digit, the caret on",       "g",                                  1, 45, 1},
+        {"taken back",                                 "Backspace",                          1, 45, 1},
         {"a modifier key",                             "LCtrl",                              1, 45, 0},
         {"Backspace",                                  "Backspace",                          1, 45, 1},
         {"a whole value in one pass",                  "0 0 6 0",                            2, 45, 1},
