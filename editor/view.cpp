@@ -15,7 +15,8 @@ view_record editor_view(const editor& ed) {
     v.selected = ed.model.selected;
     std::copy(std::begin(ed.places), std::end(ed.places), v.places);
     for (int f = field_none + 1; f < field_count; f++)
-        std::strncpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s, sizeof v.fields[f] - 1);
+        std::memcpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s,
+                    sizeof v.fields[f]); // zero-padded
     v.editing     = ed.editing;
     v.caret       = caret_place(ed, ed.editing); // a key that is no digit takes a place and shows none
     v.note        = ed.note;
