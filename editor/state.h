@@ -56,8 +56,8 @@ enum view_kind { view_none, view_countdown, view_prompt, view_editor };
 // The built-in pictures and the background do not change while a screen runs.
 struct view_record {
     view_kind kind;
-    int countdown;        // the count-down's number
-    const char* question; // the prompt's question
+    int countdown;     // the count-down's number
+    char question[48]; // the prompt's question (a note's first line): more than the window shows
     // the editor's frame
     layout_values values;
     int32_t selected; // its name, and whose values the fields show

@@ -5,6 +5,7 @@
 #include "editor/fields.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -33,8 +34,8 @@ view_record countdown_view(int countdown) {
 
 view_record prompt_view(const char* question) {
     view_record v{};
-    v.kind     = view_prompt;
-    v.question = question;
+    v.kind = view_prompt;
+    std::snprintf(v.question, sizeof v.question, "%s", question); // the words, not where they are kept
     return v;
 }
 
