@@ -66,12 +66,11 @@ void reset_to_home(editor& ed, bool whole_layout) {
 }
 
 // What a key of the key table does.
-void act_on_key(editor& ed, const key_row& row) {
+void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     switch (row.action) {
     case key_nudge:
-    case key_nudge_set:
-        nudge_selected(ed, static_cast<nudge_direction>(row.argument), row.pixels,
-                       row.action == key_nudge_set);
+        nudge_selected(ed, static_cast<nudge_direction>(row.argument),
+                       mod & KMOD_SHIFT ? shift_arrow_pixels : 1, mod & KMOD_CTRL);
         ed.arrow_run = true;
         break;
     case key_reset: reset_to_home(ed, row.argument == reset_layout); break;
@@ -95,8 +94,8 @@ void on_key(editor& ed, const SDL_keysym& key) {
         return;
     }
     const key_row* row = key_for(k, key.mod);
-    if (!row || (row->action != key_nudge && row->action != key_nudge_set)) end_arrow_run(ed);
-    if (row) act_on_key(ed, *row);
+    if (!row || row->action != key_nudge) end_arrow_run(ed);
+    if (row) act_on_key(ed, *row, key.mod);
 }
 
 // The element's centre follows the pointer; in a Ctrl drag the rest of its

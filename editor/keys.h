@@ -17,14 +17,14 @@
 
 // What a key does; the row's argument says which way.
 enum key_action {
-    key_nudge,     // the selected element moves; argument: a nudge_direction (pixels: the row's)
-    key_nudge_set, // the same, and the rest of its set with it (Ctrl)
-    key_reset,     // argument: reset_element or reset_layout, back to the game's own values
-    key_undo,      // Ctrl+Z
-    key_redo,      // Ctrl+Y, Ctrl+Shift+Z
-    key_select,    // argument: +1 or -1, the next or previous element (as the selector)
-    key_save,      // as the save button, with its note
-    key_zoom,      // argument: +1 or -1, one zoom step (editor/screen.h)
+    key_nudge,  // argument: a nudge_direction; the selected element moves a pixel, with Shift
+                // shift_arrow_pixels, with Ctrl the rest of its set with it
+    key_reset,  // argument: reset_element_only or reset_layout, back to the game's own values
+    key_undo,   // Ctrl+Z
+    key_redo,   // Ctrl+Y, Ctrl+Shift+Z
+    key_select, // argument: +1 or -1, the next or previous element (as the selector)
+    key_save,   // as the save button, with its note
+    key_zoom,   // argument: +1 or -1, one zoom step (editor/screen.h)
 };
 
 enum reset_scope { reset_element_only, reset_layout };
@@ -37,44 +37,31 @@ struct key_row {
     modifier_want ctrl, shift;
     key_action action;
     int argument;
-    int pixels; // key_nudge: how far
 };
 
 constexpr int shift_arrow_pixels = 8;
 
 // clang-format off
 inline constexpr key_row key_table[] = {
-// key          Ctrl     Shift    action      argument     pixels
-{SDLK_LEFT,     mod_off, mod_off, key_nudge,     nudge_left,  1},
-{SDLK_RIGHT,    mod_off, mod_off, key_nudge,     nudge_right, 1},
-{SDLK_UP,       mod_off, mod_off, key_nudge,     nudge_up,    1},
-{SDLK_DOWN,     mod_off, mod_off, key_nudge,     nudge_down,  1},
-{SDLK_LEFT,     mod_off, mod_on,  key_nudge,     nudge_left,  shift_arrow_pixels},
-{SDLK_RIGHT,    mod_off, mod_on,  key_nudge,     nudge_right, shift_arrow_pixels},
-{SDLK_UP,       mod_off, mod_on,  key_nudge,     nudge_up,    shift_arrow_pixels},
-{SDLK_DOWN,     mod_off, mod_on,  key_nudge,     nudge_down,  shift_arrow_pixels},
-{SDLK_LEFT,     mod_on,  mod_off, key_nudge_set, nudge_left,  1},
-{SDLK_RIGHT,    mod_on,  mod_off, key_nudge_set, nudge_right, 1},
-{SDLK_UP,       mod_on,  mod_off, key_nudge_set, nudge_up,    1},
-{SDLK_DOWN,     mod_on,  mod_off, key_nudge_set, nudge_down,  1},
-{SDLK_LEFT,     mod_on,  mod_on,  key_nudge_set, nudge_left,  shift_arrow_pixels},
-{SDLK_RIGHT,    mod_on,  mod_on,  key_nudge_set, nudge_right, shift_arrow_pixels},
-{SDLK_UP,       mod_on,  mod_on,  key_nudge_set, nudge_up,    shift_arrow_pixels},
-{SDLK_DOWN,     mod_on,  mod_on,  key_nudge_set, nudge_down,  shift_arrow_pixels},
-{SDLK_r,        mod_off, mod_off, key_reset,     reset_element_only, 0},
-{SDLK_r,        mod_off, mod_on,  key_reset,     reset_layout, 0},
-{SDLK_z,        mod_on,  mod_off, key_undo,   0,           0},
-{SDLK_z,        mod_on,  mod_on,  key_redo,   0,           0},
-{SDLK_y,        mod_on,  mod_any, key_redo,   0,           0},
-{SDLK_TAB,      mod_off, mod_off, key_select, +1,          0},
-{SDLK_TAB,      mod_off, mod_on,  key_select, -1,          0},
-{SDLK_s,        mod_on,  mod_off, key_save,   0,           0},
+// key          Ctrl     Shift    action         argument
+{SDLK_LEFT,     mod_any, mod_any, key_nudge,     nudge_left},
+{SDLK_RIGHT,    mod_any, mod_any, key_nudge,     nudge_right},
+{SDLK_UP,       mod_any, mod_any, key_nudge,     nudge_up},
+{SDLK_DOWN,     mod_any, mod_any, key_nudge,     nudge_down},
+{SDLK_r,        mod_off, mod_off, key_reset,     reset_element_only},
+{SDLK_r,        mod_off, mod_on,  key_reset,     reset_layout},
+{SDLK_z,        mod_on,  mod_off, key_undo,      0},
+{SDLK_z,        mod_on,  mod_on,  key_redo,      0},
+{SDLK_y,        mod_on,  mod_any, key_redo,      0},
+{SDLK_TAB,      mod_off, mod_off, key_select,    +1},
+{SDLK_TAB,      mod_off, mod_on,  key_select,    -1},
+{SDLK_s,        mod_on,  mod_off, key_save,      0},
 // Ctrl++ is Ctrl+Shift+= on most keyboards
-{SDLK_EQUALS,   mod_on,  mod_any, key_zoom,   +1,          0},
-{SDLK_PLUS,     mod_on,  mod_any, key_zoom,   +1,          0},
-{SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,   +1,          0},
-{SDLK_MINUS,    mod_on,  mod_any, key_zoom,   -1,          0},
-{SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,   -1,          0},
+{SDLK_EQUALS,   mod_on,  mod_any, key_zoom,      +1},
+{SDLK_PLUS,     mod_on,  mod_any, key_zoom,      +1},
+{SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,      +1},
+{SDLK_MINUS,    mod_on,  mod_any, key_zoom,      -1},
+{SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,      -1},
 };
 // clang-format on
 

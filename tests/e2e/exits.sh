@@ -87,14 +87,7 @@ ex_shows() {
 # ex_moved NAME: the X field shows another value than before the click.
 ex_moved() { ex_shot "$1" moved && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
 # ex_poll WHAT COMMAND...: poll, at a pace that leaves the machine to the programs.
-ex_poll() {
-    local what=$1 deadline=$((SECONDS + wait_limit))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || fail "waited for $what"
-        sleep 0.3
-    done
-}
+ex_poll() { poll_pause=0.3 poll "$@"; }
 
 # ex_ready NAME PHASE PREP: waits until it shows its phase; in the editor, X + clicked
 # (twice for twin2) and seen.

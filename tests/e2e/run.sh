@@ -48,13 +48,13 @@ fail() {
     exit 1
 }
 
-# poll WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds.
+# poll WHAT COMMAND...: runs COMMAND every 50 ms (poll_pause seconds) until it succeeds.
 poll() {
     local what=$1 deadline=$((SECONDS + wait_limit))
     shift
     until "$@"; do
         [ $SECONDS -lt $deadline ] || fail "waited for $what"
-        sleep 0.05
+        sleep "${poll_pause:-0.05}"
     done
 }
 
