@@ -157,29 +157,30 @@ void draw_panel(editor& ed, panel_layer layer) {
                  font_labels);
 }
 
-// The note after a save (panel.h), right-aligned in its area; a failed
-// save's reason under "NOT SAVED".
-void draw_save_note(editor& ed) {
-    if (ed.note == note_none) return;
+// The panel's note (panel.h), right-aligned in its area; a failed save's
+// reason under "NOT SAVED".
+void draw_note(editor& ed) {
+    const panel_note_row& row = panel_notes[ed.note];
+    if (!*row.text) return;
     const int right = save_note_area.x + save_note_area.w;
-    if (ed.note == note_saved) {
-        text(ed, static_cast<Sint16>(right - glyph_width * static_cast<int>(std::strlen(saved_text))),
-             save_note_area.y, saved_text, font_labels);
+    auto width      = [](const char* t) { return glyph_width * static_cast<int>(std::strlen(t)); };
+    if (row.look == look_plain) {
+        text(ed, static_cast<Sint16>(right - width(row.text)), save_note_area.y, row.text, font_labels);
         return;
     }
     // dark on white, the spaces between the words included; with a reason,
     // one white block as wide as the longer line, both lines right-aligned
-    const char* why   = save_reasons[ed.note_reason].text;
+    const char* why   = row.with_reason ? save_reasons[ed.note_reason].text : "";
     const int lines   = *why ? 2 : 1;
-    const char* t[2]  = {failed_text, why};
-    const int width   = glyph_width * static_cast<int>(std::max(std::strlen(t[0]), std::strlen(t[1])));
+    const char* t[2]  = {row.text, why};
+    const int w       = std::max(width(t[0]), width(t[1]));
     const int top     = lines == 2 ? reason_note_y : save_note_area.y;
-    const SDL_Rect at = {static_cast<Sint16>(right - width), static_cast<Sint16>(top),
-                         static_cast<Uint16>(width), static_cast<Uint16>(glyph_height * lines)};
+    const SDL_Rect at = {static_cast<Sint16>(right - w), static_cast<Sint16>(top), static_cast<Uint16>(w),
+                         static_cast<Uint16>(glyph_height * lines)};
     fill(ed.screen, at, 255, 255, 255);
     for (int i = 0; i < lines; i++)
-        text(ed, static_cast<Sint16>(right - glyph_width * static_cast<int>(std::strlen(t[i]))),
-             static_cast<Sint16>(top + glyph_height * i), t[i], font_digits);
+        text(ed, static_cast<Sint16>(right - width(t[i])), static_cast<Sint16>(top + glyph_height * i), t[i],
+             font_digits);
 }
 
 // ---- the frame -------------------------------------------------------------------
@@ -197,6 +198,6 @@ void draw_frame(editor& ed) {
     }
     draw_selection(ed);
     draw_panel(ed, layer_top);
-    draw_save_note(ed);
+    draw_note(ed);
     show_screen(ed);
 }

@@ -192,7 +192,7 @@ void pick_element(editor& ed, int px, int py) {
 void on_press(editor& ed, int px, int py) {
     end_arrow_run(ed);
     end_entry(ed);
-    if (ed.note == note_failed) ed.note = note_none; // shown until the next press
+    if (panel_notes[ed.note].lasts_ms == 0) ed.note = note_none; // shown until the next press
     // 1. the save button; the press goes on to the panel all the same
     if (const panel_row* row = hit(stage_save, px, py)) act(ed, *row);
     // 2. the panel's controls; a press on none of them lets go of the held ones

@@ -125,17 +125,36 @@ constexpr Uint8 strike_red = 224;
 constexpr SDL_Rect caret_bar    = {1, 2, 2, 12};
 constexpr SDL_Color caret_color = {16, 20, 28, 0};
 
-// The note after a save, in the selector row between "+" and the save
-// button, over anything moved into the panel: "SAVED" in font 1 for
-// saved_note_ms after a good save, "NOT SAVED" in font 0 (dark on white)
-// after a failed one, until the next press. Both end at the area's right edge.
+// The panel's note (a save's result), in the selector row between "+" and the
+// save button, over anything moved into the panel, ending at the area's right
+// edge: one row per note, its words, how they are drawn, and how long they
+// stay (0: until the next press).
+//
 // A failed save with a reason (editor/save_reasons.h) shows two lines there
 // instead, "NOT SAVED" above the reason, from the row below the boxes of the
 // Y field and its signs (reason_note_y) to the window's bottom, which cuts off
 // the empty last row of the reason's glyphs: the longest reason, 15
 // characters, starts right of the selector's "+".
 constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
-constexpr const char* saved_text  = "SAVED";
-constexpr const char* failed_text = "NOT SAVED";
-constexpr Uint32 saved_note_ms    = 1000;
 constexpr int reason_note_y       = 289;
+
+enum note_look {
+    look_plain,         // font 1, light on the panel's black
+    look_dark_on_white, // font 0 on a white block
+};
+struct panel_note_row {
+    panel_note note;
+    const char* text; // "" for none
+    note_look look;
+    Uint32 lasts_ms;  // 0: until the next press
+    bool with_reason; // a failed save's reason (save_reasons.h) on a line under it
+};
+// clang-format off
+inline constexpr panel_note_row panel_notes[] = {
+// note         text         look                 lasts  reason under it
+{note_none,     "",          look_plain,          0,     false},
+{note_saved,    "SAVED",     look_plain,          1000,  false},
+{note_failed,   "NOT SAVED", look_dark_on_white,  0,     true},
+};
+// clang-format on
+static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));

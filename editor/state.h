@@ -31,9 +31,9 @@ enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // The files the start-up screens offer a layout from, in the order they are
 // asked about (editor/startup.h).
 enum start_file { file_unsaved, file_basecode, start_file_count };
-// What the panel says about the last save: nothing, a good save (for about a
-// second), or a failed one (until the next press).
-enum save_note { note_none, note_saved, note_failed };
+// What the panel's note says: nothing, a good save (for about a second), or a
+// failed one (until the next press); one row each in editor/panel.h.
+enum panel_note { note_none, note_saved, note_failed, note_count };
 
 // Where this frame draws an element: decided by the update, drawn by the frame.
 struct element_place {
@@ -65,7 +65,7 @@ struct view_record {
     char fields[field_count][sizeof field_string::s]; // the text each value field shows
     value_field editing;                              // the field with the caret
     int caret;                                        // where the caret stands in it
-    save_note note;
+    panel_note note;
     save_reason note_reason; // the words under NOT SAVED
     bool operator==(const view_record&) const = default;
 };
@@ -115,7 +115,7 @@ struct editor {
     Uint32 held_since_ms;
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
-    save_note note;
+    panel_note note;
     save_reason note_reason; // why the last save failed
     Uint32 note_since_ms;
 

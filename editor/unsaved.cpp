@@ -13,7 +13,7 @@
 
 namespace {
 
-void note(editor& ed, save_note n, save_reason why) {
+void note(editor& ed, panel_note n, save_reason why) {
     ed.note          = n;
     ed.note_reason   = why;
     ed.note_since_ms = ed.now_ms;

@@ -51,7 +51,8 @@ void scale_step(editor& ed) {
 }
 
 void note_step(editor& ed) {
-    if (ed.note == note_saved && ed.now_ms - ed.note_since_ms >= saved_note_ms) ed.note = note_none;
+    const Uint32 lasts = panel_notes[ed.note].lasts_ms;
+    if (lasts && ed.now_ms - ed.note_since_ms >= lasts) ed.note = note_none;
 }
 
 void place_elements(editor& ed) {

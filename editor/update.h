@@ -25,7 +25,7 @@ void nudge_step(editor& ed);
 // While a Scale button is held: the steps due by the time held (repeat.h),
 // the press's own included, each within the limits of scale_limits.h.
 void scale_step(editor& ed);
-// A good save's note goes after saved_note_ms.
+// A note that lasts a while (a good save's) goes after its time (editor/panel.h).
 void note_step(editor& ed);
 
 // Where each element is drawn this frame (places), and its drawn size

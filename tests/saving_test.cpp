@@ -52,7 +52,7 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
     passes(1);
     const int saved = note_pixels();
     EXPECT_GT(saved, 0);
-    ed.now_ms += saved_note_ms - 1;
+    ed.now_ms += panel_notes[note_saved].lasts_ms - 1;
     passes(1);
     EXPECT_EQ(note_pixels(), saved);
     ed.now_ms += 1;

@@ -161,7 +161,7 @@ struct editor_session {
 inline std::string check_editor(const editor& ed, const layout& start) {
     if (unsigned(ed.model.selected) >= element_count || unsigned(ed.editing) >= field_count ||
         ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_held) > scale_minus ||
-        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) > note_failed ||
+        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) >= note_count ||
         unsigned(ed.note_reason) >= reason_count)
         return describe("the selection, an entry's field, the zoom or a mode out of range", ed.model.selected,
                         ed.zoom);
