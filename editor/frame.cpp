@@ -158,7 +158,7 @@ void draw_panel(editor& ed, panel_layer layer) {
 }
 
 // The note after a save (panel.h), right-aligned in its area; a failed
-// save's reason under "NOT SAVED".
+// save's reason under "NOT SAVED" (or under its own heading).
 void draw_save_note(editor& ed) {
     if (ed.note == note_none) return;
     const int right = save_note_area.x + save_note_area.w;
@@ -169,9 +169,10 @@ void draw_save_note(editor& ed) {
     }
     // dark on white, the spaces between the words included; with a reason,
     // one white block as wide as the longer line, both lines right-aligned
-    const char* why   = save_reasons[ed.note_reason].text;
-    const int lines   = *why ? 2 : 1;
-    const char* t[2]  = {failed_text, why};
+    const save_reason_row& row = save_reasons[ed.note_reason];
+    const char* why            = row.text;
+    const int lines            = *why ? 2 : 1;
+    const char* t[2]           = {row.heading ? row.heading : failed_text, why};
     const int width   = glyph_width * static_cast<int>(std::max(std::strlen(t[0]), std::strlen(t[1])));
     const int top     = lines == 2 ? reason_note_y : save_note_area.y;
     const SDL_Rect at = {static_cast<Sint16>(right - width), static_cast<Sint16>(top),

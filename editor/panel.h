@@ -130,10 +130,10 @@ constexpr SDL_Color caret_color = {16, 20, 28, 0};
 // saved_note_ms after a good save, "NOT SAVED" in font 0 (dark on white)
 // after a failed one, until the next press. Both end at the area's right edge.
 // A failed save with a reason (editor/save_reasons.h) shows two lines there
-// instead, "NOT SAVED" above the reason, from the row below the boxes of the
-// Y field and its signs (reason_note_y) to the window's bottom, which cuts off
-// the empty last row of the reason's glyphs: the longest reason, 15
-// characters, starts right of the selector's "+".
+// instead, "NOT SAVED" (or the reason's own heading) above the reason, from
+// the row below the boxes of the Y field and its signs (reason_note_y) to the
+// window's bottom, which cuts off the empty last row of the reason's glyphs:
+// the longest line, 15 characters, starts right of the selector's "+".
 constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
 constexpr const char* saved_text  = "SAVED";
 constexpr const char* failed_text = "NOT SAVED";
