@@ -4,8 +4,9 @@
 //
 // The order makes a failure of any step leave both files as they were: the
 // check against what this editor last read or wrote; the earlier code.txt
-// read; both new files made whole beside their names (model/export.h); the
-// earlier code.txt kept as code.earlier.txt; then both take their names.
+// read; both new files made whole beside their names (model/export.h); a
+// pipe or a device written into; the earlier code.txt kept as
+// code.earlier.txt; then both take their names.
 #include "editor/state.h"
 #include "editor/unsaved.h"
 
@@ -109,9 +110,11 @@ void save_layout(editor& ed) {
     }
     const std::string cheat_path = in_folder(ed, cheat_file);
     prepared_file files[2];
-    bool ok = prepare_file(path.c_str(), codes, codes_len, files[0]) &&
-              prepare_file(cheat_path.c_str(), cheat, cheat_len, files[1]) &&
-              (earlier.empty() || keep_earlier(ed, earlier)) && commit_files(files, std::size(files));
+    bool ok =
+        prepare_file(path.c_str(), codes, codes_len, files[0]) &&
+        prepare_file(cheat_path.c_str(), cheat, cheat_len, files[1]) &&
+        commit_files(files, std::size(files), true) && // a pipe or a device first: nothing to keep there
+        (earlier.empty() || keep_earlier(ed, earlier)) && commit_files(files, std::size(files));
     const int err = errno;
     for (prepared_file& f : files) discard_file(f); // what a failure left unused
     if (files[0].done) {                            // code.txt took its name, whatever came of code.cht

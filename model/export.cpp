@@ -240,7 +240,7 @@ void discard_file(prepared_file& p) {
     p.temp.clear();
 }
 
-bool commit_files(prepared_file* files, size_t count) {
+bool commit_files(prepared_file* files, size_t count, bool specials_only) {
     // those most likely to fail first: a pipe without a reader, a full
     // device; then the renames, which fail only where a new file could be made
     // but the name may not be replaced; then the writes in place
@@ -248,9 +248,10 @@ bool commit_files(prepared_file* files, size_t count) {
     int err = 0;
     for (write_way way : {write_into_special, write_by_rename, write_in_place})
         for (size_t i = 0; i < count; i++) {
-            if (files[i].way != way) continue;
-            if (ok && !commit_file(files[i])) ok = false, err = errno;
-            discard_file(files[i]); // after a failure the rest stay as they were
+            prepared_file& f = files[i];
+            if (f.way != way || f.done || (specials_only && way != write_into_special)) continue;
+            if (ok && !commit_file(f)) ok = false, err = errno;
+            if (!ok) discard_file(f); // after a failure the rest stay as they were
         }
     errno = err;
     return ok;

@@ -48,9 +48,10 @@ struct prepared_file {
 // naming the file and errno saying why, when it cannot be written; nothing is
 // then left behind.
 bool prepare_file(const char* path, const char* text, size_t len, prepared_file& p);
-// Every prepared file takes its name, those most likely to fail first; after
-// a failure (said as above, errno set) the rest are discarded and stay as
-// they were. Each that took its name is done.
-bool commit_files(prepared_file* files, size_t count);
+// Every prepared file not done yet takes its name, those most likely to fail
+// first (with specials_only, only the pipes and devices, which hold nothing
+// to keep); after a failure (said as above, errno set) the rest are discarded
+// and stay as they were. Each that took its name is done.
+bool commit_files(prepared_file* files, size_t count, bool specials_only = false);
 // The new file removed, unused.
 void discard_file(prepared_file& p);
