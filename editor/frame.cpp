@@ -158,7 +158,7 @@ void draw_panel(editor& ed, panel_layer layer) {
 }
 
 // The panel's note (panel.h), right-aligned in its area; a failed save's
-// reason under "NOT SAVED".
+// reason under "NOT SAVED" (or under the reason's own heading).
 void draw_note(editor& ed) {
     const panel_note_row& row = panel_notes[ed.note];
     if (!*row.text) return;
@@ -170,11 +170,12 @@ void draw_note(editor& ed) {
     }
     // dark on white, the spaces between the words included; with a reason,
     // one white block as wide as the longer line, both lines right-aligned
-    const char* why   = row.with_reason ? save_reasons[ed.note_reason].text : "";
-    const int lines   = *why ? 2 : 1;
-    const char* t[2]  = {row.text, why};
-    const int w       = std::max(width(t[0]), width(t[1]));
-    const int top     = lines == 2 ? reason_note_y : save_note_area.y;
+    const save_reason_row& reason = save_reasons[ed.note_reason];
+    const char* why               = row.with_reason ? reason.text : "";
+    const int lines               = *why ? 2 : 1;
+    const char* t[2]              = {row.with_reason && reason.heading ? reason.heading : row.text, why};
+    const int w                   = std::max(width(t[0]), width(t[1]));
+    const int top                 = lines == 2 ? reason_note_y : save_note_area.y;
     const SDL_Rect at = {static_cast<Sint16>(right - w), static_cast<Sint16>(top), static_cast<Uint16>(w),
                          static_cast<Uint16>(glyph_height * lines)};
     fill(ed.screen, at, 255, 255, 255);

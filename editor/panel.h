@@ -131,10 +131,10 @@ constexpr SDL_Color caret_color = {16, 20, 28, 0};
 // stay (0: until the next press).
 //
 // A failed save with a reason (editor/save_reasons.h) shows two lines there
-// instead, "NOT SAVED" above the reason, from the row below the boxes of the
-// Y field and its signs (reason_note_y) to the window's bottom, which cuts off
-// the empty last row of the reason's glyphs: the longest reason, 15
-// characters, starts right of the selector's "+".
+// instead, "NOT SAVED" (or the reason's own heading) above the reason, from
+// the row below the boxes of the Y field and its signs (reason_note_y) to the
+// window's bottom, which cuts off the empty last row of the reason's glyphs:
+// the longest line, 15 characters, starts right of the selector's "+".
 constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
 constexpr int reason_note_y       = 289;
 

@@ -1,7 +1,8 @@
 // save_reasons.h - why a save failed, in the few words the panel shows after
 // "NOT SAVED": one row per reason, found from the system's error number, or
 // the editor's own reason (code.txt changed on disk since it was read or
-// saved). The full reason goes to standard error; this is its short form.
+// saved, which a second save replaces: its note says so in place of "NOT
+// SAVED"). The full reason goes to standard error; this is its short form.
 #pragma once
 
 #include "model/table_check.h"
@@ -25,20 +26,21 @@ enum save_reason {
 
 struct save_reason_row {
     save_reason reason;
-    const char* text; // in the window, under NOT SAVED ("" for none)
-    int errors[2];    // the error numbers that give it (0: none)
+    const char* heading; // the note's first line (null: NOT SAVED)
+    const char* text;    // in the window, under it ("" for none)
+    int errors[2];       // the error numbers that give it (0: none)
 };
 
 // clang-format off
 inline constexpr save_reason_row save_reasons[] = {
-// reason                   window text          error numbers
-{reason_other,              "",                  {0, 0}},
-{reason_no_permission,      "NO PERMISSION",     {EACCES, EPERM}},
-{reason_disk_full,          "DISK FULL",         {ENOSPC, EDQUOT}},
-{reason_is_folder,          "IS A FOLDER",       {EISDIR, 0}},
-{reason_read_only,          "READ-ONLY DISK",    {EROFS, 0}},
-{reason_no_folder,          "NO FOLDER",         {ENOENT, 0}}, // the folder, since code.txt need not be there
-{reason_changed_on_disk,    "CHANGED ON DISK",   {0, 0}},
+// reason                   heading            window text          error numbers
+{reason_other,              nullptr,           "",                  {0, 0}},
+{reason_no_permission,      nullptr,           "NO PERMISSION",     {EACCES, EPERM}},
+{reason_disk_full,          nullptr,           "DISK FULL",         {ENOSPC, EDQUOT}},
+{reason_is_folder,          nullptr,           "IS A FOLDER",       {EISDIR, 0}},
+{reason_read_only,          nullptr,           "READ-ONLY DISK",    {EROFS, 0}},
+{reason_no_folder,          nullptr,           "NO FOLDER",         {ENOENT, 0}}, // the folder, since code.txt need not be there
+{reason_changed_on_disk,    "CHANGED ON DISK", "SAVE TO REPLACE",   {0, 0}},      // a second save replaces it
 };
 // clang-format on
 

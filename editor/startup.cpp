@@ -1,7 +1,7 @@
 // startup.cpp - the screens between opening the window and the editor: the
 // count-down over the splash picture, then a Yes/No prompt for each file
-// found: code.unsaved.txt and basecode.txt (whose "Yes" imports it; the
-// second is not asked once the first is taken), and the background picture
+// found: code.unsaved.txt, code.txt and basecode.txt (whose "Yes" imports it;
+// none is asked once one before it is taken), and the background picture
 // (whose "Yes" makes it the background behind the preview:
 // editor/background.cpp, which also says on a note screen why a picture is not
 // used).
@@ -27,12 +27,15 @@
 #include "editor/ending.h"
 #include "editor/screen.h"
 #include "editor/view.h"
+#include "editor/unsaved.h"
+#include "model/export.h"
 #include "model/file_io.h" // open_regular: the existence test of the files
 #include "model/import.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -202,14 +205,48 @@ void note_screen(editor& ed, std::initializer_list<const char*> lines) {
     }
 }
 
-bool kept_work_is_newer(const editor& ed) {
-    long long kept = 0, saved = 0;
-    return modified_ns(in_folder(ed, unsaved_file).c_str(), kept) &&
-           (!modified_ns(in_folder(ed, code_file).c_str(), saved) || kept > saved);
+namespace {
+
+// What the layout file name holds: the codes it gives the game's own layout,
+// in code.txt's form (no line: nothing changed). Not there: missing, and
+// error 0; there but unreadable: error its errno.
+struct file_codes {
+    bool missing;
+    int error;
+    std::string codes;
+};
+
+file_codes codes_of(const editor& ed, const char* name) {
+    file_codes c{true, 0, ""};
+    FILE* f = open_regular(in_folder(ed, name).c_str(), &c.error);
+    if (!f) return c;
+    c.missing = false;
+    layout m{};
+    start_layout(m);
+    c.error = import_base_code(f, m).error;
+    std::fclose(f);
+    char text[export_capacity];
+    c.codes.assign(text, format_codes(m, text, sizeof text));
+    return c;
 }
 
-bool kept_work_not_taken(const editor& ed) {
-    return ed.unsaved_choice != answer_yes;
+} // namespace
+
+bool kept_work_differs(const editor& ed) {
+    const file_codes kept = codes_of(ed, unsaved_file);
+    if (kept.missing && !kept.error) return false;
+    const file_codes saved = codes_of(ed, code_file);
+    return kept.error || saved.missing || saved.error || kept.codes != saved.codes;
+}
+
+bool saved_design_there(const editor& ed) {
+    if (ed.unsaved_choice == answer_yes) return false;
+    const file_codes saved = codes_of(ed, code_file);
+    return saved.error || !saved.codes.empty();
+}
+
+bool no_layout_taken(const editor& ed) {
+    return ed.unsaved_choice != answer_yes && ed.code_choice != answer_yes;
 }
 
 namespace {
@@ -252,7 +289,10 @@ void layout_prompt(editor& ed, start_file file) {
     if (FILE* f = open_regular(in_folder(ed, row.name).c_str(), &error)) {
         if (ed.running) {
             yes_no_prompt(ed, row.question, choice);
-            if (choice == answer_yes) say_import(import_base_code(f, ed.model), row.name);
+            if (choice == answer_yes) {
+                say_import(import_base_code(f, ed.model), row.name);
+                ed.taken_file = look_at(in_folder(ed, row.name).c_str());
+            }
         }
         std::fclose(f);
     }

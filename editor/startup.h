@@ -1,6 +1,7 @@
 // startup.h - the count-down screen and the Yes/No prompts that run before
-// the editor: code.unsaved.txt (work kept on an earlier quit) and
-// basecode.txt, whose "Yes" imports the file, and the background picture
+// the editor: code.unsaved.txt (work kept on an earlier quit), code.txt (the
+// design saved in an earlier sitting) and basecode.txt, whose "Yes" imports
+// the file, and the background picture
 // (editor/background.h); the note screen that says why a file is not used.
 #pragma once
 
@@ -23,15 +24,18 @@ constexpr Sint16 centre_notes         = -1;
 constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
 constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
 
-// When a layout file is asked about: work kept on an earlier quit when it is
-// newer than code.txt, or there is no code.txt; basecode.txt unless that
-// work was taken.
-bool kept_work_is_newer(const editor& ed);
-bool kept_work_not_taken(const editor& ed);
+// When a layout file is asked about: work kept on an earlier quit when the
+// layout it holds differs from code.txt's, or there is no code.txt; code.txt
+// when it holds codes, unless that work was taken; basecode.txt when neither
+// was taken. A file there that cannot be read is asked about (and so noted).
+bool kept_work_differs(const editor& ed);
+bool saved_design_there(const editor& ed);
+bool no_layout_taken(const editor& ed);
 
 // A layout file offered at start-up: its name in the editor's folder, its
 // question, where the answer goes, and when it is asked about (null: whenever
-// it is there). "Yes" imports it as the starting layout.
+// it is there). "Yes" imports it as the starting layout, and the file as it
+// was then is kept in taken_file.
 struct start_file_row {
     start_file file;
     const char* name;
@@ -42,8 +46,9 @@ struct start_file_row {
 // clang-format off
 inline constexpr start_file_row start_files[] = {
 // file           name              question                            answer                    asked when
-{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_is_newer},
-{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, kept_work_not_taken},
+{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_differs},
+{file_code,     code_file,        "Code.txt found. Continue it?",     &editor::code_choice,     saved_design_there},
+{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, no_layout_taken},
 };
 // clang-format on
 static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
@@ -77,9 +82,8 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice);
 constexpr int note_frames = 30;
 void note_screen(editor& ed, std::initializer_list<const char*> lines);
 
-// The prompts, each only when its file opens: code.unsaved.txt when it is
-// newer than code.txt (or there is none), then basecode.txt unless
-// code.unsaved.txt was taken, then the background picture.
+// The prompts, each only when its file opens and is asked about (above), in
+// the table's order, then the background picture.
 void file_prompts(editor& ed);
 void layout_prompt(editor& ed, start_file file); // "Yes" imports the file
 void basecode_prompt(editor& ed);                // layout_prompt(ed, file_basecode)

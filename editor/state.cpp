@@ -14,8 +14,10 @@ void start_editor_state(editor& ed) {
     // anything counts as changed
     place_elements(ed);
     start_history(ed.history, ed.model);
-    ed.saved           = capture(ed.model);
-    ed.code_on_disk    = look_at(in_folder(ed, code_file).c_str()); // as the editor opens
+    ed.saved = capture(ed.model);
+    // as it was taken at the start (a change since is a change on disk), else as the editor opens
+    ed.code_held       = ed.code_choice == answer_yes;
+    ed.code_on_disk    = ed.code_held ? ed.taken_file : look_at(in_folder(ed, code_file).c_str());
     ed.replace_offered = false;
     SDL_EnableKeyRepeat(SDL_DEFAULT_REPEAT_DELAY, SDL_DEFAULT_REPEAT_INTERVAL);
 }

@@ -30,7 +30,7 @@ enum prompt_answer { answer_none, answer_yes, answer_no };
 enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // The files the start-up screens offer a layout from, in the order they are
 // asked about (editor/startup.h).
-enum start_file { file_unsaved, file_basecode, start_file_count };
+enum start_file { file_unsaved, file_code, file_basecode, start_file_count };
 // What the panel's note says: nothing, a good save (for about a second), or a
 // failed one (until the next press); one row each in editor/panel.h.
 enum panel_note { note_none, note_saved, note_failed, note_count };
@@ -91,7 +91,8 @@ struct editor {
     picture_store pictures;
 
     // ---- start-up answers --------------------------------------------------
-    prompt_answer unsaved_choice, basecode_choice, bg_choice;
+    prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
+    disk_copy taken_file; // the layout file "Yes" took, as it was then
     // A start-up file that is there but cannot be read: its error number,
     // said once on standard error and noted on the start-up screens (0: none).
     int start_file_error[start_file_count];
@@ -123,11 +124,13 @@ struct editor {
     undo_history history; // the layout after every finished change, down to the one opened with
     layout_values saved;  // the layout as last written to code.txt (or as opened)
     // code.txt as this editor last read or wrote it: a save that finds it
-    // otherwise is refused, unless it is pressed again within
-    // replace_window_ms of being told, with code.txt as it was then.
+    // otherwise is refused, unless it is pressed again after being told, with
+    // code.txt still as it was then (replace_seen). code_held: that code.txt
+    // is this editor's own - written by it, or the layout it started from -
+    // and a save over it keeps nothing of it aside.
     disk_copy code_on_disk;
+    bool code_held;
     bool replace_offered;
-    Uint32 replace_offered_ms;
     disk_copy replace_seen;
 
     // ---- this frame's placing ------------------------------------------------

@@ -1,4 +1,5 @@
-// unsaved.cpp - saving, and keeping the changes not saved on the way out.
+// unsaved.cpp - keeping the changes not saved on the way out (the save
+// itself: save.cpp).
 #include "editor/unsaved.h"
 #include "editor/state.h"
 
@@ -10,46 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-void note(editor& ed, panel_note n, save_reason why) {
-    ed.note          = n;
-    ed.note_reason   = why;
-    ed.note_since_ms = ed.now_ms;
-}
-
-} // namespace
-
-void save_layout(editor& ed) {
-    const std::string path = in_folder(ed, code_file);
-    // Another program or editor wrote code.txt since this one read or wrote
-    // it: that is not replaced unless the save is pressed again soon after,
-    // with code.txt still as it was when the editor said so. (A file that is
-    // not there, or is no regular file, holds nothing a save could lose.)
-    const disk_copy now = look_at(path.c_str());
-    const bool other    = (now.kind == disk_file || now.kind == disk_unreadable) && !(now == ed.code_on_disk);
-    const bool confirmed = ed.replace_offered && now == ed.replace_seen &&
-                           ed.now_ms - ed.replace_offered_ms <= replace_window_ms;
-    ed.replace_offered = false;
-    if (other && !confirmed) {
-        std::fprintf(stderr,
-                     "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
-                     "(save again within %u seconds to replace it)\n",
-                     code_file, replace_window_ms / 1000);
-        ed.replace_offered    = true;
-        ed.replace_offered_ms = ed.now_ms;
-        ed.replace_seen       = now;
-        note(ed, note_failed, reason_changed_on_disk);
-        return;
-    }
-    errno         = 0;
-    const bool ok = export_codes(ed.model, path.c_str());
-    note(ed, ok ? note_saved : note_failed, ok ? reason_other : reason_of(errno));
-    if (!ok) return;
-    ed.saved        = capture(ed.model);
-    ed.code_on_disk = look_at(path.c_str());
-}
 
 bool unsaved_changes(const editor& ed) {
     if (ed.history.count == 0) return false; // the editor has not started: nothing was changed yet
@@ -67,20 +28,52 @@ std::string refuge_folder(const std::string& folder) {
     return state + "/hudwright" + (below.empty() ? "" : "/" + below);
 }
 
-bool keep_unsaved_changes(const editor& ed) {
-    if (!unsaved_changes(ed)) return true;
-    char text[export_capacity];
-    const size_t len = format_codes(ed.model, text, sizeof text);
-    if (keep_file(ed.folder, unsaved_file, text, len, false))
-        return true; // beside code.txt; else it said why
+keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
+                                   const disk_copy* replaceable, std::string& shown) {
+    shown = name;
+    if (const keep_result r = keep_file(ed.folder, name, text, len, false, replaceable); r != keep_failed)
+        return r; // beside code.txt; else it said why
     const std::string refuge = refuge_folder(ed.folder);
-    if (refuge.empty())
+    if (refuge.empty()) {
         std::fprintf(stderr,
                      "hudwright: cannot save in the state folder: neither XDG_STATE_HOME nor HOME is set\n");
-    else if (!make_folders(refuge))
+    } else if (!make_folders(refuge)) {
         std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", refuge.c_str(), std::strerror(errno));
-    else if (keep_file(refuge, unsaved_file, text, len, true))
+    } else {
+        shown = file_in(refuge, name);
+        return keep_file(refuge, name, text, len, true);
+    }
+    return keep_failed;
+}
+
+bool keep_unsaved_changes(const editor& ed) {
+    if (ed.history.count == 0) return true; // the editor has not started: nothing was changed yet
+    // the code.unsaved.txt this sitting started from is replaced, not kept aside
+    const disk_copy* taken = ed.unsaved_choice == answer_yes ? &ed.taken_file : nullptr;
+    const bool changed     = unsaved_changes(ed);
+    if (!changed && !taken) return true;
+    char text[export_capacity];
+    const size_t len = format_codes(ed.model, text, sizeof text);
+    if (!changed) {
+        // Everything saved: the file it started from, still as it was taken,
+        // now holds the saved layout, so that the next start does not offer
+        // it as work that code.txt lacks.
+        const std::string path = in_folder(ed, unsaved_file);
+        if (kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *taken &&
+            keep_file(ed.folder, unsaved_file, text, len, false, taken) == keep_written)
+            std::fprintf(stderr, "hudwright: %s now holds the layout saved in %s\n", unsaved_file, code_file);
         return true;
+    }
+    std::string shown;
+    switch (keep_here_or_in_refuge(ed, unsaved_file, text, len, taken, shown)) {
+    case keep_written:
+        std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", shown.c_str());
+        return true;
+    case keep_there:
+        std::fprintf(stderr, "hudwright: unsaved changes already in %s\n", shown.c_str());
+        return true;
+    case keep_failed: break;
+    }
     std::fprintf(stderr, "hudwright: the changes not saved are lost: they could be written nowhere\n");
     return false;
 }

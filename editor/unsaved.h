@@ -1,8 +1,12 @@
 // unsaved.h - the save button and its result in the panel, and no work lost on the
-// way out: the layout as last saved (or as the editor opened with it) is
-// kept, and ending the run with changes since then writes them, in code.txt's
-// form, to code.unsaved.txt beside code.txt - never over code.txt itself, nor
-// over an earlier code.unsaved.txt (model/kept_file.h). Where that folder
+// way: a save writes code.txt and code.cht (model/cheat_file.h) together,
+// and the first one to replace a code.txt this editor neither wrote nor
+// started from keeps that file's other content as code.earlier.txt. The
+// layout as last saved (or as the editor opened with it) is kept, and ending
+// the run with changes since then writes them, in code.txt's form, to
+// code.unsaved.txt beside code.txt - never over code.txt itself, nor over an
+// earlier code.unsaved.txt (model/kept_file.h) but the one this sitting
+// started from, which the end brings up to the layout. Where that folder
 // takes no file (a full disk, a read-only or deleted folder, no descriptor
 // left) they go to the same name in the user's state folder, below the
 // folder's own path: ~/.local/state/hudwright/home/u/hud/code.unsaved.txt for
@@ -13,21 +17,22 @@
 #pragma once
 
 struct editor;
+struct disk_copy;
+
+#include "model/kept_file.h"
 
 #include <string>
 
 constexpr const char* code_file    = "code.txt";
+constexpr const char* cheat_file   = "code.cht";
+constexpr const char* earlier_file = "code.earlier.txt";
 constexpr const char* unsaved_file = "code.unsaved.txt";
 
-// How long after a save refused because code.txt changed on disk a second
-// save replaces it.
-constexpr unsigned replace_window_ms = 5000;
-
-// The save button: writes code.txt in the editor's folder; the panel's note
-// says how it went (and why it failed), and a good save is what later changes
-// are counted from. A code.txt that another program or editor wrote since this
-// one read or wrote it is replaced only by a second save within
-// replace_window_ms.
+// The save button: writes code.txt and code.cht in the editor's folder, both
+// or neither; the panel's note says how it went (and why it failed), and a
+// good save is what later changes are counted from. A code.txt that another
+// program or editor wrote since this one read or wrote it is replaced only by
+// a second save, as long as it stays as it was when the first was refused.
 void save_layout(editor& ed);
 // Whether code.txt would now be written differently from the last good save
 // (or, before one, from the layout the editor opened with). Never before the
@@ -38,7 +43,13 @@ bool unsaved_changes(const editor& ed);
 // ~/.local/state/hudwright/FOLDER (%LOCALAPPDATA%\hudwright\FOLDER on
 // Windows), FOLDER without its root; "" when no state folder is known.
 std::string refuge_folder(const std::string& folder);
+// Keeps text as name beside code.txt (keep_file), else in the refuge folder;
+// shown: the file as messages name it. keep_failed after the lines saying why.
+keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
+                                   const disk_copy* replaceable, std::string& shown);
 // On the way out: with unsaved changes, writes code.unsaved.txt beside
 // code.txt, else in the refuge folder, and says where in one line on standard
 // error. False, after a line saying so, only when it could be written nowhere.
+// A code.unsaved.txt this sitting started from, still as it was taken, is
+// replaced, and brought up to a layout saved since.
 bool keep_unsaved_changes(const editor& ed);

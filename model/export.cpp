@@ -163,43 +163,103 @@ bool write_beside(const std::string& target, const char* text, size_t len, std::
     return !temp.empty();
 }
 
-bool export_codes(const layout& m, const char* path) {
-    char text[export_capacity];
-    const size_t len = format_codes(m, text, sizeof text);
-    const char* name = file_name(path); // messages name the file, not its folder
+namespace {
 
-    std::string target = link_target(path); // where the bytes really go: a link stays a link
-    struct stat old;
-    const bool there   = stat(target.c_str(), &old) == 0;
-    const bool regular = there && S_ISREG(old.st_mode);
-    int err            = 0;
-    if (there && !regular && !S_ISDIR(old.st_mode)) {
-        // A pipe or a device (a link to /dev/null, say) is written into as it
-        // is: renaming a file over it would replace the pipe or the device
-        // node. The open does not wait for a pipe's reader; without one the
-        // save fails. (Fix from the hostile file tests.)
-        err = write_into(target, text, len, false);
-    } else {
-        // A fresh file beside the target, renamed over it: a failed save never
-        // leaves the old file truncated.
-        remove_leftovers(target);
-        const std::string temp = new_file_beside(target, text, len, regular ? &old : nullptr);
-        if (temp.empty()) {
-            err = errno;
-        } else if (!replace_file(temp.c_str(), target.c_str())) {
-            err = errno;
-            unlink(temp.c_str());
+bool refuse(prepared_file& p, int err) {
+    std::fprintf(stderr, "hudwright: cannot save %s: %s\n", p.shown.c_str(), std::strerror(err));
+    p.temp.clear();
+    errno = err;
+    return false;
+}
+
+// The prepared file takes its name (or is written into what is there).
+bool commit_file(prepared_file& p) {
+    int err = 0;
+    switch (p.way) {
+    case write_into_special: err = write_into(p.target, p.text.data(), p.text.size(), false); break;
+    case write_in_place: err = write_into(p.target, p.text.data(), p.text.size(), true); break;
+    case write_by_rename:
+        if (replace_file(p.temp.c_str(), p.target.c_str())) break;
+        err = errno;
+        unlink(p.temp.c_str());
+        // a file of another in a shared folder, which may be written but not replaced
+        struct stat old;
+        if ((err == EACCES || err == EPERM) && stat(p.target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+            write_into(p.target, p.text.data(), p.text.size(), true) == 0) {
+            p.way = write_in_place;
+            err   = 0;
         }
-        // A folder that takes no new file (someone else's, or shared) while
-        // the file itself may be written: then it is written in place.
-        if ((err == EACCES || err == EPERM) && regular && write_into(target, text, len, true) == 0) {
-            std::fprintf(stderr, "hudwright: wrote %s in place: its folder takes no new file\n", name);
+        break;
+    }
+    p.temp.clear();
+    if (err) return refuse(p, err);
+    if (p.way == write_in_place)
+        std::fprintf(stderr, "hudwright: wrote %s in place: its folder takes no new file\n", p.shown.c_str());
+    p.done = true;
+    return true;
+}
+
+} // namespace
+
+bool prepare_file(const char* path, const char* text, size_t len, prepared_file& p) {
+    p        = {};
+    p.shown  = file_name(path);   // messages name the file, not its folder
+    p.target = link_target(path); // where the bytes really go: a link stays a link
+    p.text.assign(text, len);
+    struct stat old;
+    const bool there   = stat(p.target.c_str(), &old) == 0;
+    const bool regular = there && S_ISREG(old.st_mode);
+    if (there && S_ISDIR(old.st_mode)) return refuse(p, EISDIR);
+    if (there && !regular) {
+        // A pipe or a device (a link to /dev/null, say) is written into as it
+        // is when the files take their names: renaming a file over it would
+        // replace the pipe or the device node. (Fix from the hostile file tests.)
+        p.way = write_into_special;
+        return true;
+    }
+    // A fresh file beside the target, renamed over it: a failed save never
+    // leaves the old file truncated.
+    remove_leftovers(p.target);
+    p.temp = new_file_beside(p.target, text, len, regular ? &old : nullptr);
+    if (!p.temp.empty()) return true;
+    const int err = errno;
+    // A folder that takes no new file (someone else's, or shared) while the
+    // file itself may be written: then it is written in place.
+    if ((err == EACCES || err == EPERM) && regular) {
+        if (const int fd = open_for_writing(p.target.c_str()); fd >= 0) {
+            close(fd);
+            p.way = write_in_place;
             return true;
         }
     }
-    if (err) {
-        std::fprintf(stderr, "hudwright: cannot save %s: %s\n", name, std::strerror(err));
-        errno = err;
-    }
-    return err == 0;
+    return refuse(p, err);
+}
+
+void discard_file(prepared_file& p) {
+    if (!p.temp.empty()) unlink(p.temp.c_str());
+    p.temp.clear();
+}
+
+bool commit_files(prepared_file* files, size_t count, bool specials_only) {
+    // those most likely to fail first: a pipe without a reader, a full
+    // device; then the renames, which fail only where a new file could be made
+    // but the name may not be replaced; then the writes in place
+    bool ok = true;
+    int err = 0;
+    for (write_way way : {write_into_special, write_by_rename, write_in_place})
+        for (size_t i = 0; i < count; i++) {
+            prepared_file& f = files[i];
+            if (f.way != way || f.done || (specials_only && way != write_into_special)) continue;
+            if (ok && !commit_file(f)) ok = false, err = errno;
+            if (!ok) discard_file(f); // after a failure the rest stay as they were
+        }
+    errno = err;
+    return ok;
+}
+
+bool export_codes(const layout& m, const char* path) {
+    char text[export_capacity];
+    const size_t len = format_codes(m, text, sizeof text);
+    prepared_file p;
+    return prepare_file(path, text, len, p) && commit_files(&p, 1);
 }

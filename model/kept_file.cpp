@@ -1,4 +1,4 @@
-// kept_file.cpp - code.unsaved.txt written without replacing another's content.
+// kept_file.cpp - kept work written without replacing another's content.
 #include "model/kept_file.h"
 
 #include "model/export.h"
@@ -11,9 +11,14 @@
 
 namespace {
 
-bool refused(const std::string& shown, const char* why) {
+keep_result refused(const std::string& shown, const char* why) {
     std::fprintf(stderr, "hudwright: cannot save %s: %s\n", shown.c_str(), why);
-    return false;
+    return keep_failed;
+}
+
+// Whether what stands at path is the regular file replaceable says.
+bool is_replaceable(const std::string& path, const disk_copy* replaceable) {
+    return replaceable && kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *replaceable;
 }
 
 // What stood at the name, now at `earlier`, under the first free numbered
@@ -29,15 +34,21 @@ std::string put_aside(const std::string& earlier, const std::string& target) {
 
 // Ours, at temp, takes the name target. What stood there goes to `earlier`
 // in the same step, or, where two names cannot be swapped, first aside
-// (`aside`). False with errno set; temp is then removed.
-bool take_name(const std::string& temp, const std::string& target, std::string& earlier, std::string& aside) {
+// (`aside`) - unless it may be replaced. False with errno set; temp is then
+// removed.
+bool take_name(const std::string& temp, const std::string& target, std::string& earlier, std::string& aside,
+               const disk_copy* replaceable) {
     if (move_to_new_name(temp.c_str(), target.c_str())) return true;
     if (errno == EEXIST && swap_files(temp.c_str(), target.c_str())) {
         earlier = temp;
         return true;
     }
     int err = errno;
-    if (err == EEXIST || err == ENOSYS || err == EINVAL || err == ENOTSUP) {
+    if ((err == EEXIST || err == ENOSYS || err == EINVAL || err == ENOTSUP) &&
+        is_replaceable(target, replaceable)) {
+        if (replace_file(temp.c_str(), target.c_str())) return true;
+        err = errno;
+    } else if (err == EEXIST || err == ENOSYS || err == EINVAL || err == ENOTSUP) {
         aside = put_aside(target, target);
         err   = errno;
         if (!aside.empty() && replace_file(temp.c_str(), target.c_str())) return true;
@@ -57,7 +68,8 @@ std::string numbered_name(const std::string& path, int n) {
     return path.substr(0, dot) + "." + std::to_string(n) + path.substr(dot);
 }
 
-bool keep_file(const std::string& folder, const char* name, const char* text, size_t len, bool whole_paths) {
+keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
+                      bool whole_paths, const disk_copy* replaceable) {
     const std::string target = file_in(folder, name);
     auto shown               = [&](const std::string& path) {
         return whole_paths ? path : std::string(file_name(path.c_str()));
@@ -65,25 +77,25 @@ bool keep_file(const std::string& folder, const char* name, const char* text, si
     const name_kind there = kind_of(target.c_str());
     if (there == name_folder) return refused(shown(target), std::strerror(EISDIR));
     if (there == name_other) return refused(shown(target), "it is no regular file");
+    // the same text kept before is not written again
+    if (there == name_file && holds_exactly(target.c_str(), text, len)) return keep_there;
     std::string temp, earlier, aside; // earlier: where what stood at the name went
-    // the same changes kept by an earlier quit are not written again
-    if (there != name_file || !holds_exactly(target.c_str(), text, len)) {
-        if (!write_beside(target, text, len, temp)) return refused(shown(target), std::strerror(errno));
-        const bool taken = take_name(temp, target, earlier, aside);
-        const int err    = errno;
-        if (!aside.empty())
-            std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
-                         shown(aside).c_str());
-        if (!taken) return refused(shown(target), std::strerror(err));
-    }
-    // what another editor's quit wrote a moment before may be these very changes
-    if (!earlier.empty() && holds_exactly(earlier.c_str(), text, len)) {
+    if (!write_beside(target, text, len, temp)) return refused(shown(target), std::strerror(errno));
+    const bool taken = take_name(temp, target, earlier, aside, replaceable);
+    const int err    = errno;
+    if (!aside.empty())
+        std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
+                     shown(aside).c_str());
+    if (!taken) return refused(shown(target), std::strerror(err));
+    // what another editor's quit wrote a moment before may be these very
+    // changes; the file that may be replaced is not kept either
+    if (!earlier.empty() &&
+        (holds_exactly(earlier.c_str(), text, len) || is_replaceable(earlier, replaceable))) {
         unlink(earlier.c_str());
     } else if (!earlier.empty()) {
         aside = put_aside(earlier, target);
         std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
                      shown(aside.empty() ? earlier : aside).c_str());
     }
-    std::fprintf(stderr, "hudwright: unsaved changes written to %s\n", shown(target).c_str());
-    return true;
+    return keep_written;
 }

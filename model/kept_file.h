@@ -1,11 +1,14 @@
 // kept_file.h - a file of kept work written so that nothing is lost on the
-// way: code.unsaved.txt, where a quit keeps the changes not saved.
+// way: code.unsaved.txt, where a quit keeps the changes not saved, and
+// code.earlier.txt, where a save keeps the code.txt it replaces.
 //
 // The text goes to a new file beside the name (the safe writer of
 // model/export.h), which then takes the name in one step. Whatever stood at
 // the name with other content - the file of an earlier quit or of another
 // editor, a link - is kept under the first free numbered name beside it
-// (code.unsaved.1.txt, code.unsaved.2.txt, ...); a link is never followed,
+// (code.unsaved.1.txt, code.unsaved.2.txt, ...) - unless it is the very file
+// the caller says may be replaced (the one this sitting started from); a
+// link is never followed,
 // so a link to code.txt, dangling or not, never gets code.txt written. Two
 // editors quitting at the same moment each keep the other's file (where the
 // file system swaps two names in one step: Linux's ext4, tmpfs, btrfs, xfs).
@@ -15,15 +18,23 @@
 // file goes when its folder refuses it is the caller's (editor/unsaved.h).
 #pragma once
 
+#include "model/on_disk.h"
+
 #include <cstddef>
 #include <string>
 
 // path with n before its extension: "code.unsaved.txt", 1 gives "code.unsaved.1.txt".
 std::string numbered_name(const std::string& path, int n);
 
+// How a keep_file went: the text written, found there already, or neither.
+enum keep_result { keep_failed, keep_written, keep_there };
+
 // Writes the len bytes of text as folder/name (folder "" is the working one),
-// as above. Says on standard error, one line each, "unsaved changes written to
-// SHOWN" and "the earlier SHOWN kept as OTHER" - or, returning false, "cannot
-// save SHOWN: reason". SHOWN is the whole path with whole_paths (a folder the
-// user did not choose), else the file's name alone.
-bool keep_file(const std::string& folder, const char* name, const char* text, size_t len, bool whole_paths);
+// as above; what stands there may be replaced without being kept when it is
+// a regular file that is as replaceable says (null: none may). Says on
+// standard error, one line each, "the earlier SHOWN kept as OTHER" - or,
+// failing, "cannot save SHOWN: reason"; what was kept is the caller's to say.
+// SHOWN is the whole path with whole_paths (a folder the user did not
+// choose), else the file's name alone.
+keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
+                      bool whole_paths, const disk_copy* replaceable = nullptr);

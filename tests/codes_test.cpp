@@ -4,7 +4,9 @@
 // give lines, in which order; a save replaces the file whole, follows links,
 // and one that fails says so and leaves everything as it was. And the round
 // trip, which also finds an offset that the two read differently. And the
-// values no save keeps, as the panel marks them.
+// values no save keeps, as the panel marks them; code.cht, the codes as one
+// RetroArch cheat.
+#include "model/cheat_file.h"
 #include "model/export.h"
 #include "model/import.h"
 #include "support.h"
@@ -131,6 +133,39 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
      }, "81211238 0014\n81211244 02BC\n812119A4 0064\n8121125A 0258\n812111FC 0000\n"},
 };
 // clang-format on
+
+// The codes as RetroArch's one enabled cheat, joined by "+"; none for an
+// unchanged layout; the longest (every value changed) whole in its capacity;
+// a short buffer cut, never overrun.
+TEST(cheat_file, the_codes_are_one_enabled_cheat_joined_by_plus_signs) {
+    layout every = home_layout();
+    for (const code_entry& c : code_table) set_code_value(every, c, code_home(every, c) ^ 0x5A5A);
+    char all[export_capacity];
+    const std::string longest(all, format_codes(every, all, sizeof all));
+    std::string joined = longest.substr(0, longest.size() - 1);
+    std::replace(joined.begin(), joined.end(), '\n', '+');
+    const std::string head = "cheats = 1\n\ncheat0_desc = \"Hudwright\"\ncheat0_code = \"",
+                      tail = "\"\ncheat0_enable = true\n";
+    // clang-format off
+    const struct { std::string codes; size_t cap; std::string want; } rows[] = {
+        {"", cheat_capacity, "cheats = 0\n"},
+        {"812114C6 00BB\n", cheat_capacity, head + "812114C6 00BB" + tail},
+        {"812114C6 00BB\n812114C8 FE90\n", cheat_capacity, head + "812114C6 00BB+812114C8 FE90" + tail},
+        {"812114C6 00BB\n812114C8 FE90\n", 20, (head + "812114C6").substr(0, 19)},
+        {"812114C6 00BB\n", 1, ""},
+        {longest, cheat_capacity, head + joined + tail},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.codes.substr(0, 30) + " in " + std::to_string(r.cap));
+        std::vector<char> out(r.cap + 8, '#'); // what lies past the capacity stays
+        const size_t n = format_cheat(r.codes.data(), r.codes.size(), out.data(), r.cap);
+        EXPECT_EQ(std::string(out.data(), n), r.want);
+        EXPECT_EQ(out[n], '\0');
+        EXPECT_EQ(std::string(out.data() + r.cap, 8), "########");
+    }
+    EXPECT_GT(std::count(longest.begin(), longest.end(), '\n'), 70) << "every code changed";
+}
 
 TEST(export, the_code_table_walks_the_games_offsets_in_their_fixed_order) {
     // sections A (x, y of elements 0-10), B (scales 0-5), C (x, y of 6-20), D (scales 6-11), E (colours)

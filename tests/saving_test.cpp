@@ -1,9 +1,11 @@
 // saving_test.cpp - the save button's note in the panel and a failed save's
-// reason there, clear of every control; a code.txt that another program wrote
-// replaced only by a second save soon after; the folder followed by its path;
-// and what quitting keeps: code.unsaved.txt holds the changes not saved,
-// written only when there are some, never over code.txt nor over other work,
-// and in the user's state folder when the folder takes no file.
+// reason there, clear of every control; code.txt and code.cht written
+// together or not at all; a code.txt that another program wrote replaced only
+// by a second save, and what a save replaces kept as code.earlier.txt; the
+// folder followed by its path; and what quitting keeps: code.unsaved.txt holds
+// the changes not saved, written only when there are some, never over
+// code.txt nor over other work but the file the sitting started from, and in
+// the user's state folder when the folder takes no file.
 #include "draw/rect.h"
 #include "editor/ending.h"
 #include "editor/unsaved.h"
@@ -14,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <map>
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -95,14 +98,14 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
         EXPECT_TRUE(!r.kept || (read_file(unsaved_file) == code && !code.empty())) << code;
     }
 
-    // A failed save is no save; the same changes kept again leave the file as it is.
+    // A failed save is no save; the same changes kept again leave the file as it is, and say so.
     fs::remove(unsaved_file);
     fs::create_directory("code.txt");
     quit_after("Right click:save");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     fs::remove("code.txt");
     write_file("code.txt", "kept\n");
-    EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes written to code.unsaved.txt\n");
+    EXPECT_EQ(quit_after("Right"), "hudwright: unsaved changes already in code.unsaved.txt\n");
     EXPECT_EQ(read_file(unsaved_file), "812114C6 00BB\n");
     EXPECT_FALSE(fs::exists("code.unsaved.1.txt"));
     // other changes kept before are kept aside (on every system: see the next test for the rest)
@@ -126,6 +129,11 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
     enum where { beside, refuge, nowhere };
     const std::string written = "hudwright: unsaved changes written to ", aside = "hudwright: the earlier ";
     const rlimit tiny{5, 5};
+    auto take = [&](const std::string& text) { // the sitting started from code.unsaved.txt holding text
+        write_file(unsaved_file, text);
+        ed.unsaved_choice = answer_yes;
+        ed.taken_file     = look_at(unsaved_file);
+    };
     // clang-format off
     const struct row {
         const char* what;
@@ -137,7 +145,13 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
     } rows[] = {
         {"nothing", [] {}, beside, written + "code.unsaved.txt\n", "", nullptr},
         {"the same changes kept before", [&] { write_file(unsaved_file, ours); }, beside,
-         written + "code.unsaved.txt\n", "", nullptr},
+         "hudwright: unsaved changes already in code.unsaved.txt\n", "", nullptr},
+        {"the file this sitting started from", [&] { take(earlier); }, beside, written + "code.unsaved.txt\n", "",
+         nullptr},
+        {"the file it started from, written again since", [&] { take(earlier); write_file(unsaved_file, "1\n"); },
+         beside, aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "1\n", nullptr},
+        {"the file it started from, all saved since", [&] { take(earlier); ed.saved = capture(ed.model); }, beside,
+         "hudwright: code.unsaved.txt now holds the layout saved in code.txt\n", "", nullptr},
         {"an earlier quit's changes", [&] { write_file(unsaved_file, earlier); }, beside,
          aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", earlier, nullptr},
         {"two earlier quits' changes", [&] { write_file(unsaved_file, earlier); write_file("code.unsaved.1.txt", "1\n"); },
@@ -210,25 +224,44 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
 #endif
 }
 
-// Each reason: made happen in a folder of its own (those that need POSIX or
-// another user in a child process, which gives its reason back), then its
-// line on standard error.
-TEST_F(saving,
-       a_failed_save_says_why_in_the_window_and_in_full_on_standard_error){// clang-format off
+// What a folder holds: each name with its file's bytes, "->" and a link's
+// target, or what else it is.
+std::map<std::string, std::string> held_in(const fs::path& folder) {
+    std::map<std::string, std::string> held;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& p           = it->path();
+        held[p.filename().string()] = fs::is_symlink(p)        ? "->" + fs::read_symlink(p).string()
+                                      : fs::is_regular_file(p) ? read_file(p.string())
+                                                               : "(no file)";
+    }
+    return held;
+}
+
+// Each reason, for either file: made happen in a folder of its own where the
+// editor opened with both files there (those that need POSIX or another user
+// in a child process, which gives its reason back), then its line on standard
+// error; the folder is left as it was.
+TEST_F(
+    saving,
+    a_failed_save_says_why_in_the_window_and_in_full_on_standard_error_and_leaves_both_files_as_they_were) { // clang-format off
     const struct { const char* what; void (*make)(const fs::path&); save_reason reason; const char* said; bool child; } rows[] = {
-        {"code.txt a folder", [](const fs::path& d) { fs::create_directory(d / "code.txt"); },
-#ifdef _WIN32
-         reason_no_permission, "Permission denied", false}, // Windows' word for it
-#else
-         reason_is_folder, "Is a directory", false},
-#endif
-        {"the folder gone", [](const fs::path& d) { fs::remove(d); }, reason_no_folder, "No such file or directory", false},
+        {"code.txt a folder", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_directory(d / "code.txt"); },
+         reason_is_folder, "code.txt: Is a directory", false},
+        {"code.cht a folder", [](const fs::path& d) { fs::remove(d / "code.cht"), fs::create_directory(d / "code.cht"); },
+         reason_is_folder, "code.cht: Is a directory", false},
+        {"the folder gone", [](const fs::path& d) { fs::remove_all(d); }, reason_no_folder,
+         "code.txt: No such file or directory", false},
         {"code.txt written by another program", [](const fs::path& d) { write_file((d / "code.txt").string(), "x\n"); },
-         reason_changed_on_disk,
-         "it changed on disk since this editor read or saved it (save again within 5 seconds to replace it)", false},
+         reason_changed_on_disk, "code.txt: it changed on disk since this editor read or saved it "
+         "(save again to replace it; it is then kept as code.earlier.txt)", false},
 #ifndef _WIN32
-        {"a full disk", [](const fs::path& d) { fs::create_symlink("/dev/full", d / "code.txt"); }, reason_disk_full,
-         "No space left on device", false},
+        {"a full disk", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_symlink("/dev/full", d / "code.txt"); },
+         reason_disk_full, "code.txt: No space left on device", false},
+        {"code.cht on a full disk", [](const fs::path& d) { fs::remove(d / "code.cht"), fs::create_symlink("/dev/full", d / "code.cht"); },
+         reason_disk_full, "code.cht: No space left on device", false},
+        {"code.cht a pipe nobody reads", [](const fs::path& d) { fs::remove(d / "code.cht"), mkfifo((d / "code.cht").c_str(), 0600); },
+         reason_other, "code.cht: No such device or address", false},
         {"a folder that may not be written", [](const fs::path& d) {
              chmod(d.c_str(), 0555);
              if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(99);
@@ -240,33 +273,80 @@ TEST_F(saving,
          }, reason_other, "", true},
 #endif
     };
-// clang-format on
-for (auto& r : rows) {
-    SCOPED_TRACE(r.what);
-    ed.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
-    fs::create_directory(ed.folder);
-    start_editor_state(ed);
-    pos(el_a_button).x++;
-    const std::string said = stderr_of([&] {
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        ed.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
+        fs::create_directory(ed.folder);
+        write_file(ed.folder + "/code.txt", "812114C4 00CA\n");
+        write_file(ed.folder + "/code.cht", "cheats = 0\n");
+        start_editor_state(ed);
+        pos(el_a_button).x++;
+        if (!r.child) r.make(ed.folder);
+        const auto before      = held_in(ed.folder);
+        const std::string said = stderr_of([&] {
 #ifndef _WIN32
-        if (r.child) {
-            EXPECT_EQ(in_child([&] {
-                          r.make(ed.folder);
-                          save_layout(ed);
-                          _exit(ed.note == note_failed ? ed.note_reason : 90);
-                      }),
-                      r.reason);
-            return;
-        }
+            if (r.child) {
+                EXPECT_EQ(in_child([&] {
+                              r.make(ed.folder);
+                              save_layout(ed);
+                              _exit(ed.note == note_failed ? ed.note_reason : 90);
+                          }),
+                          r.reason);
+                return;
+            }
 #endif
-        r.make(ed.folder);
-        click(ctl_save);
-        drain();
-    });
-    if (r.child) continue;
-    EXPECT_TRUE(ed.note == note_failed && ed.note_reason == r.reason) << ed.note << " " << ed.note_reason;
-    EXPECT_EQ(said, std::string("hudwright: cannot save code.txt: ") + r.said + "\n");
+            click(ctl_save);
+            drain();
+        });
+#ifndef _WIN32
+        chmod(ed.folder.c_str(), 0755);
+#endif
+        EXPECT_EQ(held_in(ed.folder), before);
+        if (r.child) continue;
+        EXPECT_TRUE(ed.note == note_failed && ed.note_reason == r.reason) << ed.note << " " << ed.note_reason;
+        EXPECT_EQ(said, std::string("hudwright: cannot save ") + r.said + "\n");
+    }
 }
+
+// Every save writes code.cht beside code.txt: the same codes as one enabled
+// cheat named Hudwright, or none for an unchanged layout, through a link as
+// code.txt is. The editor opens with code.txt holding the A Button's y moved
+// (other codes: the first save keeps them as code.earlier.txt) or this very
+// save's codes (nothing kept).
+TEST_F(saving, a_save_writes_code_cht_with_the_same_codes_as_one_enabled_cheat) {
+    const std::string head = "cheats = 1\n\ncheat0_desc = \"Hudwright\"\ncheat0_code = \"",
+                      tail = "\"\ncheat0_enable = true\n", earlier = "812114C4 00CA\n";
+    // clang-format off
+    const struct { const char* events; std::string code_at_open; bool link; std::string code, cheat, kept; } rows[] = {
+        {"", earlier, false, "", "cheats = 0\n", earlier},
+        {"Right", earlier, false, "812114C6 00BB\n", head + "812114C6 00BB" + tail, earlier},
+        {"Right click:scale_field f e 9 0", earlier, false, "812114C6 00BB\n812114C8 FE90\n",
+         head + "812114C6 00BB+812114C8 FE90" + tail, earlier},
+#ifndef _WIN32 // links: POSIX only
+        {"Right", earlier, true, "812114C6 00BB\n", head + "812114C6 00BB" + tail, earlier},
+#endif
+        {"Right", "812114C6 00BB\n", false, "812114C6 00BB\n", head + "812114C6 00BB" + tail, ""},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.events);
+        for (const char* f : {"code.txt", "code.cht", "code.earlier.txt"}) fs::remove(f);
+        fs::remove_all("real");
+        write_file("code.txt", r.code_at_open);
+        if (r.link) {
+            fs::create_directory("real");
+            fs::create_symlink("real/hud.cht", "code.cht");
+        }
+        restart();
+        push_script(r.events + std::string(" Ctrl+s"));
+        stderr_of([&] { passes(2); });
+        EXPECT_EQ(ed.note, note_saved);
+        EXPECT_EQ(read_file("code.txt"), r.code);
+        EXPECT_EQ(read_file("code.cht"), r.cheat);
+        EXPECT_EQ(fs::is_symlink("code.cht"), r.link);
+        EXPECT_EQ(fs::exists("code.earlier.txt") ? read_file("code.earlier.txt") : "", r.kept);
+    }
 }
 
 // Every reason's two lines (one line, NOT SAVED, without a reason) lie right
@@ -299,23 +379,31 @@ TEST_F(saving, every_reason_shows_clear_of_every_control) {
 // Steps in letters: s a save by this editor (the A Button one pixel right), b
 // one by a second editor opened at the same time in the same folder (two
 // pixels right), o and p another program writing code.txt, k one writing the
-// bytes of the last save again, r code.txt removed, w six seconds passing.
-// code.txt holds "kept" when both open.
-TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_second_save_soon_after) {
+// bytes of the last save again, r code.txt removed, w an hour passing.
+// code.txt holds "kept" when both open; the first editor started from it
+// (Yes to "Code.txt found. Continue it?") or not. What code.txt holds at the
+// end, and what the save kept: code.earlier.txt, then code.earlier.1.txt.
+TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_second_save_and_kept_beside) {
     const std::string ours = "812114C6 00BB\n", theirs = "812114C6 00BC\n";
     // clang-format off
-    const struct { const char* steps; bool saved; const std::string& code; } rows[] = {
-        {"s", true, ours}, {"os", false, "other\n"}, {"oss", true, ours},
-        {"osws", false, "other\n"}, {"oswss", true, ours},        // too late: told again, and the next save replaces
-        {"ospss", true, ours}, {"osps", false, "other again\n"},  // changed again since it was told: told again
-        {"sos", false, "other\n"}, {"sks", true, ours}, {"ors", true, ours},
-        {"bs", false, theirs}, {"bss", true, ours}, {"sb", false, ours}, {"bsb", true, theirs}, // two editors
+    const struct { const char* steps; bool from_code, saved; const std::string& code; std::vector<std::string> kept; } rows[] = {
+        {"s", false, true, ours, {"kept\n"}}, {"ss", false, true, ours, {"kept\n"}}, {"s", true, true, ours, {}},
+        {"os", false, false, "other\n", {}}, {"oss", false, true, ours, {"other\n"}}, {"oss", true, true, ours, {"other\n"}},
+        {"osws", false, true, ours, {"other\n"}},                      // however long after being told
+        {"ospss", false, true, ours, {"other again\n"}}, {"osps", false, false, "other again\n", {}}, // changed again: told again
+        {"sos", false, false, "other\n", {"kept\n"}}, {"soss", false, true, ours, {"other\n", "kept\n"}},
+        {"sks", false, true, ours, {"kept\n"}}, {"ors", false, true, ours, {}}, {"ors", true, true, ours, {}},
+        {"bs", false, false, theirs, {"kept\n"}}, {"bss", false, true, ours, {theirs, "kept\n"}}, // two editors
+        {"sb", false, false, ours, {"kept\n"}}, {"bsb", true, true, theirs, {"kept\n"}},
     };
     // clang-format on
     for (auto& r : rows) {
-        SCOPED_TRACE(r.steps);
+        SCOPED_TRACE(testing::Message() << r.steps << (r.from_code ? " from code.txt" : ""));
         restart();
+        for (const char* f : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"}) fs::remove(f);
         write_file("code.txt", "kept\n");
+        ed.code_choice = r.from_code ? answer_yes : answer_none;
+        ed.taken_file  = look_at("code.txt");
         start_editor_state(ed);
         editor second{}; // sharing nothing but the folder
         second.folder = ed.folder;
@@ -332,11 +420,15 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
                 case 'p': write_file("code.txt", "other again\n"); break;
                 case 'k': fs::remove("code.txt"), write_file("code.txt", ours); break;
                 case 'r': fs::remove("code.txt"); break;
-                case 'w': ed.now_ms += 6000, second.now_ms += 6000; break;
+                case 'w': ed.now_ms += 3600000, second.now_ms += 3600000; break;
                 }
         });
         EXPECT_EQ(last->note, r.saved ? note_saved : note_failed);
         EXPECT_EQ(read_file("code.txt"), r.code);
+        std::vector<std::string> kept;
+        for (const char* name : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"})
+            if (fs::exists(name)) kept.push_back(read_file(name));
+        EXPECT_EQ(kept, r.kept);
     }
 }
 

@@ -1,13 +1,17 @@
 // startup_test.cpp - the count-down and the prompts, headless: which events
 // end them, where clicks count, what each answer does and the pictures sent;
-// when code.unsaved.txt is offered, and what a file that cannot be read shows;
+// when code.unsaved.txt and code.txt are offered, a design continued in a
+// second sitting or kept beside, and what a file that cannot be read shows;
 // which background file is offered, and what is said of one that cannot be used.
 #include "draw/text.h"
 #include "support.h"
 #include "editor/background.h"
+#include "editor/ending.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
+#include "model/export.h"
 
+#include <algorithm>
 #include <chrono>
 #ifndef _WIN32
 #include <fcntl.h>
@@ -143,42 +147,114 @@ TEST_F(startup_test,
     SDL_FreeSurface(built_in);
 }
 
-// Work kept on a quit (code.unsaved.txt) is asked about first when it is newer
-// than code.txt or there is none; taken, basecode.txt is not asked about.
-// Each prompt gets its own events ("": a quit, which a prompt not shown leaves
-// queued, and which is then dropped).
-TEST_F(startup_test, code_unsaved_txt_newer_than_code_txt_is_offered_first_and_taken_skips_basecode_txt) {
+// Work kept on a quit (code.unsaved.txt) is asked about first when the layout
+// it holds differs from code.txt's, or there is no code.txt - whichever is
+// newer; then code.txt when it holds codes, unless that work was taken; then
+// basecode.txt when neither was taken. Each prompt gets its own events ("": a
+// quit, which a prompt not shown leaves queued, and which is then dropped).
+TEST_F(startup_test, the_kept_work_then_the_saved_design_then_basecode_txt_are_offered_by_what_they_hold) {
+    const char *kept = "812114C6 0010\n", *same = "812114c6 0010\r\n", *other = "812114C6 0020\n";
+    const std::vector<std::string> unsaved_layout = {"A Button x=16"}, code_layout = {"A Button x=32"},
+                                   base_layout = {"A Button y=-7", "B Button Icon scale=16"};
     // clang-format off
-    const struct { int code_age; const char *first, *second; bool running; int unsaved, basecode; std::vector<std::string> changed; } rows[] = {
-        // code.txt's minutes after code.unsaved.txt's (0: no code.txt); the events for each prompt; what came of it
-        {0, "press@30,80", "", true, 1, 0, {"A Button x=16"}}, {-1, "Enter", "", true, 1, 0, {"A Button x=16"}},
-        {-1, "rpress@93,95", "y", true, 2, 1, {"A Button y=-7", "B Button Icon scale=16"}}, {0, "n", "", false, 2, 0, {}},
-        {1, "", "y", true, 0, 1, {"A Button y=-7", "B Button Icon scale=16"}}, // code.txt newer: not asked
-        {0, "Escape", "", false, 0, 0, {}},                                    // Escape on it skips the rest
+    const struct { const char* code; int code_age; const char *first, *second, *third; bool running; int unsaved, code_txt, basecode; const std::vector<std::string>& changed; } rows[] = {
+        // code.txt (nullptr: none) and its minutes after code.unsaved.txt's; the events for each prompt; what came of it
+        {nullptr, 0, "press@30,80", "", "", true, 1, 0, 0, unsaved_layout}, {other, 1, "Enter", "", "", true, 1, 0, 0, unsaved_layout},
+        {other, -1, "rpress@93,95", "y", "", true, 2, 1, 0, code_layout}, {other, 1, "n", "n", "y", true, 2, 2, 1, base_layout},
+        {nullptr, 0, "n", "", "", false, 2, 0, 0, {}},
+        {same, 1, "", "y", "", true, 0, 1, 0, unsaved_layout},   // the same layout: not asked, whichever is newer
+        {same, -1, "", "n", "y", true, 0, 2, 1, base_layout},
+        {"", 1, "n", "", "y", true, 2, 0, 1, base_layout},       // an empty code.txt: nothing to continue
+        {"812114C6 00BA\njunk\n", 1, "n", "", "n", true, 2, 0, 2, {}}, // nor one whose codes change nothing
+        {other, 1, "Escape", "", "", false, 0, 0, 0, {}},        // Escape on it skips the rest
+        {other, 1, "n", "Escape", "", false, 2, 0, 0, {}},
     };
     // clang-format on
     auto events = [](const char* e) { *e ? push_script(e) : push_quit(); };
     for (auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.code_age << " " << r.first << "|" << r.second);
+        SCOPED_TRACE(testing::Message() << (r.code ? r.code : "none") << " " << r.code_age << " " << r.first
+                                        << "|" << r.second << "|" << r.third);
         restart();
         write_file("basecode.txt", "812114C4 FFF9\n81211258 0010\n");
-        write_file(unsaved_file, "812114C6 0010\n");
-        if (r.code_age) {
-            write_file("code.txt", "812114C6 0020\n");
+        write_file(unsaved_file, kept);
+        if (r.code) {
+            write_file("code.txt", r.code);
             const auto t = std::filesystem::last_write_time(unsaved_file) + std::chrono::minutes(r.code_age);
             std::filesystem::last_write_time("code.txt", t);
         }
-        for (auto [e, file] : {std::pair{r.first, file_unsaved}, {r.second, file_basecode}}) {
+        for (auto [e, file] :
+             {std::pair{r.first, file_unsaved}, {r.second, file_code}, {r.third, file_basecode}}) {
             events(e);
             layout_prompt(ed, file);
             for (SDL_Event left; SDL_PollEvent(&left);) {
             }
         }
         EXPECT_TRUE(ed.running == r.running && ed.unsaved_choice == r.unsaved &&
-                    ed.basecode_choice == r.basecode)
-            << ed.running << ed.unsaved_choice << ed.basecode_choice;
+                    ed.code_choice == r.code_txt && ed.basecode_choice == r.basecode)
+            << ed.running << ed.unsaved_choice << ed.code_choice << ed.basecode_choice;
         EXPECT_EQ(changes(ed.model), r.changed);
         EXPECT_TRUE(std::filesystem::exists(unsaved_file)) << "nothing is deleted";
+    }
+}
+
+// A design saved in one sitting, and the editor started again in its folder:
+// Yes to "Code.txt found. Continue it?" goes on from the whole design, and a
+// nudge and a save keep it all with the nudge, nothing kept aside; No starts
+// from the game's own layout, and the first save keeps the design beside as
+// code.earlier.txt (an older one there with other content as
+// code.earlier.1.txt). code.cht follows code.txt.
+TEST_F(startup_test, a_design_saved_in_one_sitting_is_continued_in_the_next_or_kept_beside) {
+    layout design = home_layout(); // every element moved, every colour changed
+    for (const element_row& row : element_table) {
+        design.elements[row.id].pos.x = Sint16(design.elements[row.id].home.x + 3 + row.id);
+        design.elements[row.id].pos.y = Sint16(design.elements[row.id].home.y + 2);
+    }
+    for (const color_row& row : color_table) design.colors[row.id].value.g ^= 0x55;
+    layout nudged = design, home_nudged = home_layout();
+    nudged.elements[el_a_button].pos.x++;
+    home_nudged.elements[el_a_button].pos.x++;
+    auto codes = [](const layout& m) {
+        char text[export_capacity];
+        return std::string(text, format_codes(m, text, sizeof text));
+    };
+    const std::string designed = codes(design);
+    ASSERT_GT(std::count(designed.begin(), designed.end(), '\n'), 40);
+    // clang-format off
+    const struct { const char* answer; bool older; const layout& saved; std::vector<std::string> kept; const char* said; } rows[] = {
+        {"y", false, nudged, {}, ""},
+        {"n", false, home_nudged, {designed}, "hudwright: the earlier code.txt kept as code.earlier.txt\n"},
+        {"n", true, home_nudged, {designed, "older\n"},
+         "hudwright: the earlier code.earlier.txt kept as code.earlier.1.txt\n"
+         "hudwright: the earlier code.txt kept as code.earlier.txt\n"},
+        {"Enter", true, nudged, {"older\n"}, ""},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.answer << (r.older ? " with an older code.earlier.txt" : ""));
+        for (const char* f : {"code.txt", "code.cht", "code.earlier.txt", "code.earlier.1.txt"})
+            std::remove(f);
+        if (r.older) write_file("code.earlier.txt", "older\n");
+        restart(); // the first sitting: the design, saved and quit
+        ed.model = design;
+        push_script("click:save Escape");
+        stderr_of([&] { editor_loop(ed), finish_run(ed); });
+        ASSERT_EQ(read_file("code.txt"), designed);
+
+        restart(); // the second, from its start-up screens
+        push_script(r.answer);
+        file_prompts(ed); // no basecode.txt, no background: the one question
+        push_script("Right click:save Escape");
+        const std::string said = stderr_of([&] { editor_loop(ed), finish_run(ed); });
+        EXPECT_EQ(said, r.said);
+        const std::string saved = codes(r.saved);
+        std::string joined      = saved.substr(0, saved.size() - 1); // the lines joined by "+"
+        std::replace(joined.begin(), joined.end(), '\n', '+');
+        EXPECT_EQ(read_file("code.txt"), saved);
+        EXPECT_NE(read_file("code.cht").find("cheat0_code = \"" + joined + "\"\n"), std::string::npos);
+        std::vector<std::string> kept;
+        for (const char* f : {"code.earlier.txt", "code.earlier.1.txt"})
+            if (std::filesystem::exists(f)) kept.push_back(read_file(f));
+        EXPECT_EQ(kept, r.kept);
     }
 }
 
@@ -195,29 +271,32 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
     };
     const uid_t nobody = geteuid() == 0 ? 65534 : geteuid();
     // clang-format off
-    const struct { const char* what; const char* unreadable; bool descriptors; const char* said; } rows[] = {
-        {"basecode.txt, no permission", "basecode.txt", false,
+    const struct { const char* what; std::vector<const char*> unreadable; bool descriptors; const char* said; } rows[] = {
+        {"basecode.txt, no permission", {"basecode.txt"}, false,
          "hudwright: cannot read basecode.txt: Permission denied\n"},
-        {"both, no permission", "both", false,
+        {"code.unsaved.txt and basecode.txt, no permission", {unsaved_file, "basecode.txt"}, false,
          "hudwright: cannot read code.unsaved.txt: Permission denied\nhudwright: cannot read basecode.txt: Permission denied\n"},
-        {"basecode.txt, no descriptor left", "basecode.txt", true,
+        {"all three, no permission", {unsaved_file, "code.txt", "basecode.txt"}, false,
+         "hudwright: cannot read code.unsaved.txt: Permission denied\nhudwright: cannot read code.txt: Permission denied\n"
+         "hudwright: cannot read basecode.txt: Permission denied\n"},
+        {"basecode.txt, no descriptor left", {"basecode.txt"}, true,
          "hudwright: cannot read basecode.txt: Too many open files\n"},
     };
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.what);
         restart();
-        for (const char* f : {"basecode.txt", unsaved_file, "said", "bg.bmp"}) std::remove(f);
-        write_file("basecode.txt", "812114C6 0010\n");
-        if (std::string(r.unreadable) == "both") write_file(unsaved_file, "812114C6 0020\n");
+        for (const char* f : {"basecode.txt", unsaved_file, "code.txt", "said", "bg.bmp"}) std::remove(f);
+        for (const char* f : r.unreadable) write_file(f, "812114C6 0010\n");
         write_file("said", "");
-        for (const char* f : {"basecode.txt", unsaved_file, "said"}) (void)chown(f, nobody, nobody);
+        for (const char* f : {"basecode.txt", unsaved_file, "code.txt", "said"})
+            (void)chown(f, nobody, nobody);
         if (!r.descriptors)
-            for (const char* f : {"basecode.txt", unsaved_file}) chmod(f, 0);
+            for (const char* f : r.unreadable) chmod(f, 0);
         const int status = in_child([&] {
             if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(99);
             if (!std::freopen("said", "w", stderr)) _exit(98);
-            const int lines = std::string(r.unreadable) == "both" ? 2 : 1;
+            const int lines = int(r.unreadable.size());
             if (r.descriptors) { // every descriptor from the lowest free one on is refused
                 const int lowest = open("/dev/null", O_RDONLY);
                 close(lowest);

@@ -138,8 +138,9 @@ differs() {
 }
 # The screen a shot shows: the editor's X, Y and scale fields are white (within
 # a pixel of their edges); the prompts are black but for "Yes", "No" and the
-# question at y 128 (the base-code one reaches x 224, the code.unsaved.txt one
-# x 252); the count-down's picture fills the upper 320x240 without a black pixel.
+# question at y 128 (the base-code one reaches x 224, the code.txt one x 231,
+# the code.unsaved.txt one x 252); the count-down's picture fills the upper
+# 320x240 without a black pixel.
 screen_of() {
     pixels "$1" | awk -v f="${x_field_white[*]} ${y_field_white[*]} ${scale_field_white[*]}" 'function r(x0, y0, w, h) {
         return x >= x0 && x < x0 + w && y >= y0 && y < y0 + h }
@@ -148,11 +149,11 @@ screen_of() {
         for (i = 1; i < n && c[2] >= 248 && c[3] >= 248 && c[4] >= 248; i += 4) # white, also on a 16-bit display
             white[i] += r(b[i] + 1, b[i + 1] + 1, b[i + 2] - 2, b[i + 3] - 2)
         if ($3 != "#000000") { yes += r(30, 80, 21, 16); no += r(80, 80, 14, 16); long += r(190, 128, 40, 16)
-            longer += r(232, 128, 20, 16)
+            code += r(224, 128, 8, 16); longer += r(232, 128, 20, 16)
             stray += r(0, 0, 320, 80) + r(0, 96, 320, 32) + r(0, 144, 320, 176) } else black += r(0, 0, 320, 240) }
     END { m = (b[3] - 2) * (b[4] - 2) * 0.4
         if (white[1] >= m && white[5] >= m && white[9] >= m) print "editor"
-        else if (yes && no && !stray) print longer ? "unsaved-prompt" : long ? "basecode-prompt" : "bg-prompt"
+        else if (yes && no && !stray) print longer ? "unsaved-prompt" : code ? "code-prompt" : long ? "basecode-prompt" : "bg-prompt"
         else if (black < 320 * 240 / 100) print "countdown"
         else print "other" }'
 }

@@ -160,7 +160,7 @@ scenario_screenshot() {
     release
     save_and_quit
     expect_code "812114C6 00BD" "81211240 0005" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
-    only code.txt
+    only code.cht code.txt
 }
 
 # On a 16-bit display: Tab selects the B Button; its X typed (with a backspace),
@@ -274,9 +274,14 @@ hex4() { printf %04X $(($1)); }
 # (more than 5 pixels), and Escape with that change not saved writes
 # code.unsaved.txt in code.txt's form and says so (Escape with no change since a
 # save writes nothing: the other scenarios' save_and_quit); basecode.txt and bg.bmp
-# stay untouched. Started again, the editor offers code.unsaved.txt first (newer
-# than code.txt); Enter takes it, basecode.txt is not asked about, and a save
-# writes code.unsaved.txt's lines to code.txt; code.unsaved.txt stays.
+# stay untouched. Started again, the editor offers code.unsaved.txt first (its
+# layout differs from code.txt's); Enter takes it, neither code.txt nor
+# basecode.txt is asked about, and a save writes code.unsaved.txt's lines to
+# code.txt, keeping the first sitting's code.txt as code.earlier.txt;
+# code.unsaved.txt stays. A third sitting is asked "Code.txt found. Continue
+# it?" (code.unsaved.txt holds what code.txt holds: not offered); Yes, one
+# pixel right and a save give code.txt with the A Button one pixel further and
+# every other line as it was, and code.cht those lines as one cheat.
 scenario_keys() {
     put_files
     before=$(md5sum "$work/basecode.txt" "$work/bg.bmp")
@@ -305,7 +310,7 @@ scenario_keys() {
     sleep 1.5 # held: the key repeats
     xdotool keyup Left
     quit
-    only basecode.txt bg.bmp code.txt code.unsaved.txt
+    only basecode.txt bg.bmp code.cht code.txt code.unsaved.txt
     grep -q "unsaved changes written to code.unsaved.txt" "$root/app.log" || fail "nothing said on standard error"
     local x
     x=$(awk '$1 == "812114C6" { print $2 }' "$work/code.unsaved.txt")
@@ -313,11 +318,24 @@ scenario_keys() {
     [ "$(grep -v ^812114C6 "$work/code.txt")" = "$(grep -v ^812114C6 "$work/code.unsaved.txt")" ] ||
         fail "code.unsaved.txt: $(cat "$work/code.unsaved.txt")"
     [ "$(md5sum "$work/basecode.txt" "$work/bg.bmp")" = "$before" ] || fail "basecode.txt or bg.bmp changed"
+    cp "$work/code.txt" "$root/first.txt"
     launch
     wait_screen unsaved-prompt && keys Return && wait_screen bg-prompt && keys n && wait_screen editor
     save_and_quit
     diff "$work/code.unsaved.txt" "$work/code.txt" >&2 || fail "code.txt is not code.unsaved.txt"
-    only basecode.txt bg.bmp code.txt code.unsaved.txt
+    diff "$root/first.txt" "$work/code.earlier.txt" >&2 || fail "the first sitting's code.txt is not kept"
+    only basecode.txt bg.bmp code.cht code.earlier.txt code.txt code.unsaved.txt
+    cp "$work/code.txt" "$root/second.txt"
+    launch
+    wait_screen code-prompt && click "${yes[@]}" && wait_screen bg-prompt && keys n && wait_screen editor
+    keys Right
+    wait_for nudged "the A Button one pixel right" differs "$(at editor)" 0 0 320 240
+    save_and_quit
+    x=$(awk '$1 == "812114C6" { print $2 }' "$root/second.txt")
+    [ "$(sed "s/^812114C6 $x\$/812114C6 $(hex4 0x$x+1)/" "$root/second.txt")" = "$(cat "$work/code.txt")" ] ||
+        fail "code.txt is not the second sitting's with the A Button one pixel right: $(cat "$work/code.txt")"
+    grep -qxF "cheat0_code = \"$(paste -sd+ "$work/code.txt")\"" "$work/code.cht" || fail "code.cht: $(cat "$work/code.cht")"
+    diff "$root/first.txt" "$work/code.earlier.txt" >&2 || fail "code.earlier.txt changed"
 }
 
 # ---- the window's zoom and the command line -------------------------------------

@@ -1,0 +1,127 @@
+// save.cpp - the save: code.txt and code.cht written together, a code.txt
+// another program wrote since refused until a second save, and the earlier
+// code.txt kept aside when this editor did not write it.
+//
+// The order makes a failure of any step leave both files as they were: the
+// check against what this editor last read or wrote; the earlier code.txt
+// read; both new files made whole beside their names (model/export.h); a
+// pipe or a device written into; the earlier code.txt kept as
+// code.earlier.txt; then both take their names.
+#include "editor/state.h"
+#include "editor/unsaved.h"
+
+#include "editor/history.h"
+#include "model/cheat_file.h"
+#include "model/export.h"
+#include "model/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+void note(editor& ed, panel_note n, save_reason why) {
+    ed.note          = n;
+    ed.note_reason   = why;
+    ed.note_since_ms = ed.now_ms;
+}
+
+void failed(editor& ed, int err) {
+    note(ed, note_failed, reason_of(err));
+}
+
+// What stands at path (read through its links), into earlier when it holds
+// something other than the codes about to be written; "" when it is empty,
+// the same, or gone. False with errno set when it cannot be read whole.
+bool read_earlier(const std::string& path, const char* codes, size_t len, std::string& earlier) {
+    earlier.clear();
+    int error = 0;
+    FILE* f   = open_regular(path.c_str(), &error);
+    if (!f) {
+        errno = error;
+        return error == 0; // gone meanwhile, or no regular file: nothing to keep
+    }
+    char buf[4096];
+    for (size_t n; earlier.size() <= disk_read_limit && (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+        earlier.append(buf, n);
+    const bool read_error = std::ferror(f);
+    std::fclose(f);
+    if (read_error || earlier.size() > disk_read_limit) {
+        errno = read_error ? EIO : EFBIG;
+        return false;
+    }
+    if (earlier.size() == len && std::memcmp(earlier.data(), codes, len) == 0) earlier.clear();
+    return true;
+}
+
+// The earlier code.txt kept as code.earlier.txt (else in the refuge folder),
+// said on standard error. False with errno set when it could be kept nowhere.
+bool keep_earlier(const editor& ed, const std::string& earlier) {
+    std::string shown;
+    errno = 0;
+    const keep_result r =
+        keep_here_or_in_refuge(ed, earlier_file, earlier.data(), earlier.size(), nullptr, shown);
+    const int err    = errno ? errno : EIO;
+    const char* verb = r == keep_written ? "kept as" : "already kept as";
+    if (r != keep_failed)
+        std::fprintf(stderr, "hudwright: the earlier %s %s %s\n", code_file, verb, shown.c_str());
+    errno = err;
+    return r != keep_failed;
+}
+
+} // namespace
+
+void save_layout(editor& ed) {
+    const std::string path = in_folder(ed, code_file);
+    // Another program or editor wrote code.txt since this one read or wrote
+    // it: that is not replaced unless the save is pressed again, with
+    // code.txt still as it was when the editor said so. (A file that is not
+    // there, or is no regular file, holds nothing a save could lose.)
+    const disk_copy now  = look_at(path.c_str());
+    const bool there     = now.kind == disk_file || now.kind == disk_unreadable;
+    const bool other     = there && !(now == ed.code_on_disk);
+    const bool confirmed = ed.replace_offered && now == ed.replace_seen;
+    ed.replace_offered   = false;
+    if (other && !confirmed) {
+        std::fprintf(stderr,
+                     "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
+                     "(save again to replace it; it is then kept as %s)\n",
+                     code_file, earlier_file);
+        ed.replace_offered = true;
+        ed.replace_seen    = now;
+        note(ed, note_failed, reason_changed_on_disk);
+        return;
+    }
+    char codes[export_capacity], cheat[cheat_capacity];
+    const size_t codes_len = format_codes(ed.model, codes, sizeof codes);
+    const size_t cheat_len = format_cheat(codes, codes_len, cheat, sizeof cheat);
+
+    // A code.txt this editor neither wrote nor started from is kept when it
+    // holds something else: the first save of a sitting, a confirmed replace.
+    std::string earlier;
+    if (there && !(ed.code_held && now == ed.code_on_disk) &&
+        !read_earlier(path, codes, codes_len, earlier)) {
+        const int err = errno;
+        std::fprintf(stderr, "hudwright: cannot save %s: the %s there cannot be read to keep it: %s\n",
+                     code_file, code_file, std::strerror(err));
+        return failed(ed, err);
+    }
+    const std::string cheat_path = in_folder(ed, cheat_file);
+    prepared_file files[2];
+    bool ok =
+        prepare_file(path.c_str(), codes, codes_len, files[0]) &&
+        prepare_file(cheat_path.c_str(), cheat, cheat_len, files[1]) &&
+        commit_files(files, std::size(files), true) && // a pipe or a device first: nothing to keep there
+        (earlier.empty() || keep_earlier(ed, earlier)) && commit_files(files, std::size(files));
+    const int err = errno;
+    for (prepared_file& f : files) discard_file(f); // what a failure left unused
+    if (files[0].done) {                            // code.txt took its name, whatever came of code.cht
+        ed.code_on_disk = look_at(path.c_str());
+        ed.code_held    = true;
+    }
+    if (!ok) return failed(ed, err);
+    note(ed, note_saved, reason_other);
+    ed.saved = capture(ed.model);
+}
