@@ -2,17 +2,17 @@
 // sets every layout value whose RAM offset a line names.
 //
 // The file is read line by line; a line ends at a line feed, a carriage
-// return or both. On a line, a code is the scan format "%08X %04X" written
-// out: up to eight hexadecimal digits after any blanks (field 1, the address),
-// any blanks (possibly none), up to four digits (field 2, the value). An
-// overlong field leaves its further digits to start the next field on the
-// same line, and a line may hold several codes; what follows the last code
-// that a line holds whole is dropped. A line with text but no code on it (a
-// comment, an address without its value) is skipped, counted, and never
-// joined to the next. A UTF-8 byte-order mark is dropped; a file that begins
-// with a UTF-16 one (Notepad's "Unicode") is read two bytes a character.
-// Every character is read once, so the import ends in linear time. It does
-// not open or close the file and never writes a home.
+// return or both. A code line is read strictly, as the export writes it:
+// exactly eight hexadecimal digits (the address), one or more blanks, exactly
+// four digits (the value), and nothing else but blanks before the line end;
+// either case. Anything else on a line - a comment, a digit too many or too
+// few, "0x", a letter past f, a second code - makes it a line with text but no
+// code: skipped, counted, and never joined to the next, for a misread digit
+// would move an element without a word. Lines of blanks are passed over. A
+// UTF-8 byte-order mark is dropped; a file that begins with a UTF-16 one
+// (Notepad's "Unicode") is read two bytes a character. Every character is
+// read once, so the import ends in linear time. It does not open or close the
+// file and never writes a home.
 #include "model/import.h"
 
 #include <cerrno>
@@ -93,10 +93,9 @@ void skip_blanks(text_reader& t) {
     t.unget(c);
 }
 
-// Up to width hexadecimal digits after any blanks. False when no digit comes;
-// the first character that is no digit stays unread.
-bool scan_hex(text_reader& t, int width, uint32_t& out) {
-    skip_blanks(t);
+// Up to width hexadecimal digits, from here; how many were read. The first
+// character that is no digit stays unread.
+int scan_hex(text_reader& t, int width, uint32_t& out) {
     uint32_t v = 0;
     int n      = 0;
     for (int d; n < width && (d = hex_digit(t.peek())) >= 0; n++) {
@@ -104,23 +103,24 @@ bool scan_hex(text_reader& t, int width, uint32_t& out) {
         v = (v << 4) | static_cast<uint32_t>(d);
     }
     out = v;
-    return n > 0;
+    return n;
 }
 
-// Reads one line's codes and applies them; leaves its line end unread.
-// False when the line holds text but no code.
-bool read_line(text_reader& t, layout& m) {
-    bool code = false;
-    for (;;) {
-        skip_blanks(t);
-        if (is_line_end(t.peek())) return true;
-        uint32_t address = 0, value = 0;
-        if (!scan_hex(t, 8, address) || !scan_hex(t, 4, value)) break;
+enum line_kind { line_blank, line_code, line_other };
+
+// Reads one line and applies its code; leaves its line end unread.
+line_kind read_line(text_reader& t, layout& m) {
+    skip_blanks(t);
+    if (is_line_end(t.peek())) return line_blank;
+    uint32_t address = 0, value = 0;
+    const bool code = scan_hex(t, 8, address) == 8 && is_blank(t.peek()) && (skip_blanks(t), true) &&
+                      scan_hex(t, 4, value) == 4 && (skip_blanks(t), is_line_end(t.peek()));
+    if (code) {
         apply_code(m, normalize_offset(address), value);
-        code = true;
+        return line_code;
     }
-    while (!is_line_end(t.peek())) t.get(); // the rest: dropped
-    return code;
+    while (!is_line_end(t.peek())) t.get(); // the rest of a line that is no code line
+    return line_other;
 }
 
 } // namespace
@@ -143,7 +143,7 @@ import_report import_base_code(FILE* in, layout& m) {
     text_reader t(in);
     while (t.peek() != EOF) {
         r.lines++;
-        if (!read_line(t, m) && r.skipped++ == 0) r.first_skipped = r.lines;
+        if (read_line(t, m) == line_other && r.skipped++ == 0) r.first_skipped = r.lines;
         // the line end: CR LF is one
         if (t.get() == '\r' && t.peek() == '\n') t.get();
     }
