@@ -1,5 +1,5 @@
 #!/bin/sh
-# package.sh - makes the Debian package the way the README says (tools/package,
+# package.sh - makes the Debian package the way docs/HACKING.md says (tools/package,
 # a Release tree of its own inside the test build: a package of the sanitizer
 # build would depend on the sanitizer runtimes), unpacks it into a scratch root
 # and checks it: its control fields, that every file is where it belongs and
