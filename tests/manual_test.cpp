@@ -20,6 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// text with every from written as to.
+std::string replaced(const std::string& text, const std::string& from, const std::string& to) {
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t next; (next = text.find(from, at)) != std::string::npos; at = next + from.size())
+        out.append(text, at, next - at).append(to);
+    return out.append(text, at);
+}
+
 // The manual's source with {plus} written out: the keys with a "+" are
 // written kbd:[Ctrl+{plus}] (a bare "++" would start a passthrough).
 std::string manual_source() {
@@ -28,9 +37,7 @@ std::string manual_source() {
 #else
     const fs::path path = test_data_dir().parent_path() / "docs" / "manual.adoc";
 #endif
-    std::string text = read_file(path.string());
-    for (std::size_t at; (at = text.find("{plus}")) != std::string::npos;) text.replace(at, 6, "+");
-    return text;
+    return replaced(read_file(path.string()), "{plus}", "+");
 }
 
 std::string help_text() {
@@ -121,8 +128,7 @@ TEST(help, names_the_manual_where_it_is) {
             fs::create_directories(std::string(f).ends_with('/') ? p : p.parent_path());
             if (!std::string(f).ends_with('/')) write_file(p.string(), "x");
         }
-        std::string want = r.says;
-        for (std::size_t at; (at = want.find('@')) != std::string::npos;) want.replace(at, 1, dir.path);
+        const std::string want = replaced(r.says, "@", dir.path);
         EXPECT_EQ(manual_place(r.program_dir ? fs::path(dir.path) / r.program_dir : fs::path()), want)
             << r.what;
     }
