@@ -28,7 +28,7 @@ for t in README.txt LICENSE.txt; do
 done
 grep -q "^Hudwright $version for Windows" "$dir/$name/README.txt" || fail "README.txt does not name version $version"
 grep -q "hudwright.html in this folder" "$dir/$name/README.txt" || fail "README.txt does not point to the manual"
-grep -q "<title>hudwright(1)" "$dir/$name/hudwright.html" && grep -q "Hudwright $version" "$dir/$name/hudwright.html" ||
+grep -q "<title>hudwright(1)" "$dir/$name/hudwright.html" && grep -q "The manual of Hudwright $version," "$dir/$name/hudwright.html" ||
     fail "hudwright.html is not the manual of version $version"
 grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$dir/$name/LICENSE.txt" || fail "LICENSE.txt lacks SDL's LGPL"
 grep -q "ALTERNATIVE A - MIT License" "$dir/$name/LICENSE.txt" || fail "LICENSE.txt lacks stb_image's licence"
