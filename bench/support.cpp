@@ -32,7 +32,7 @@ void set_largest_scales(layout& m) {
             s.value                                             = 95;
             m.scales[scale_table[row.scale_slot].partner].value = 1;
             break;
-        default: break;
+        case rule_own_size: break;
         }
     }
 }

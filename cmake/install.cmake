@@ -4,10 +4,11 @@
 #   share/applications/hudwright.desktop             its menu entry
 #   share/icons/hicolor/{32x32,48x48,128x128}/apps/hudwright.png
 #   share/man/man1/hudwright.1                       its manual page
+#   share/doc/hudwright/hudwright.html               the same manual as one page
 #   share/metainfo/<app id>.metainfo.xml             its software-centre entry
 #
-# The manual page and the metainfo are the ones release.cmake fills in with
-# the version, so include that first.
+# The metainfo is the one release.cmake fills in with the version, and the
+# manual the one manual.cmake makes: include both first.
 #
 # The icons in desktop/icons are the program's icon (editor/icon.h, drawn
 # from the built-in pictures; the window shows it too) written by the
@@ -25,6 +26,7 @@ foreach(size 32x32 48x48 128x128)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
     RENAME hudwright.png)
 endforeach()
-install(FILES ${HUDWRIGHT_GENERATED_DIR}/hudwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${HUDWRIGHT_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${HUDWRIGHT_MANUAL_HTML} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${HUDWRIGHT_GENERATED_DIR}/${HUDWRIGHT_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -9,16 +9,15 @@
 #                                        hudwright_version, then
 #                                        #include "version.h" (its folder
 #                                        holds that header alone)
-#   <build>/generated/hudwright.1        docs/hudwright.1 with its header's
-#                                        version and date filled in
 #   <build>/generated/<app id>.metainfo.xml
 #                                        the software-centre entry, from
 #                                        desktop/metainfo.xml.in
 #
-# The Debian package (cmake/package.cmake) takes its version and date from here too.
+# The Debian package (cmake/package.cmake) and the manual (cmake/manual.cmake,
+# its header) take their version and date from here too.
 # Nothing here builds anything; install.cmake installs the generated files.
 
-# The release date: as the manual page's header and the metainfo write it, and
+# The release date: as the manual's header and the metainfo write it, and
 # as the package's changelog does (RFC 2822, with its day of the week).
 set(HUDWRIGHT_RELEASE_DATE 2026-12-06)
 set(HUDWRIGHT_CHANGELOG_DATE "Sun, 06 Dec 2026 00:00:00 +0000")
@@ -57,7 +56,6 @@ string(REGEX REPLACE "\\.[^.]*$" "" HUDWRIGHT_DEVELOPER_ID ${HUDWRIGHT_APP_ID})
 
 set(HUDWRIGHT_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${HUDWRIGHT_GENERATED_DIR}/version/version.h @ONLY)
-configure_file(${CMAKE_SOURCE_DIR}/docs/hudwright.1 ${HUDWRIGHT_GENERATED_DIR}/hudwright.1 @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/desktop/metainfo.xml.in
   ${HUDWRIGHT_GENERATED_DIR}/${HUDWRIGHT_APP_ID}.metainfo.xml @ONLY)
 

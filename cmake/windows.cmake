@@ -14,7 +14,8 @@
 #   (tools/windows/hudwright.rc.in, hudwright.manifest.in; the icon drawn by
 #   make_icon at build time, into generated/windows/ in the build folder).
 # - The zip: hudwright-VERSION-windows-x86_64.zip in the build folder, with the
-#   stripped program, README.txt (docs/windows-readme.txt) and LICENSE.txt.
+#   stripped program, the manual (hudwright.html, cmake/manual.cmake), a
+#   README.txt that points to it (docs/windows-readme.txt) and LICENSE.txt.
 # - Tests run under Wine through tools/windows/wine-run (the build's emulator);
 #   GoogleTest is the one tools/windows/gtest cross-builds.
 if(NOT WIN32)
@@ -127,6 +128,10 @@ function(hudwright_windows_finish)
   file(READ ${hudwright_win_sdl}/source HUDWRIGHT_SDL_SOURCE)
   string(STRIP "${HUDWRIGHT_SDL_SOURCE}" HUDWRIGHT_SDL_SOURCE)
   configure_file(${PROJECT_SOURCE_DIR}/docs/windows-readme.txt ${stage}/README.txt @ONLY NEWLINE_STYLE CRLF)
+  add_custom_command(OUTPUT ${stage}/hudwright.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${HUDWRIGHT_MANUAL_HTML} ${stage}/hudwright.html
+    DEPENDS ${HUDWRIGHT_MANUAL_HTML}
+    VERBATIM)
   # The licences of what the program is made of: its own (when the sources
   # have one), SDL's (LGPL 2.1, linked statically), stb_image's (MIT or public
   # domain, from the end of its header) and mingw-w64's run-time.
@@ -162,7 +167,7 @@ function(hudwright_windows_finish)
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/zip
-    DEPENDS hudwright ${stage}/README.txt ${stage}/LICENSE.txt
+    DEPENDS hudwright ${stage}/README.txt ${stage}/hudwright.html ${stage}/LICENSE.txt
     COMMENT "Packing ${name}.zip"
     VERBATIM)
   add_custom_target(windows_zip ALL DEPENDS ${zip})

@@ -7,13 +7,18 @@
 // A key takes the row whose key it is and whose Ctrl and Shift wants the
 // key's modifiers meet (one at most: the build checks it); Alt, AltGr, Super,
 // Caps Lock and Num Lock are not looked at. A key no row takes does nothing but end a run of arrow keys (one
-// undo step, editor/undo.h). The README, the manual page and --help describe
-// every row.
+// undo step, editor/undo.h).
+//
+// Each row also carries what the user reads of it: the key's name and a few
+// words. --help prints them (program/options.cpp: rows in a row with the same
+// words on one line), and the manual (docs/manual.adoc) must name every row
+// as kbd:[LABEL], its label_of below, or a test fails.
 #pragma once
 
 #include "editor/state.h"
 
 #include <cstddef>
+#include <cstdio>
 
 // What a key does; the row's argument says which way.
 enum key_action {
@@ -37,31 +42,38 @@ struct key_row {
     modifier_want ctrl, shift;
     key_action action;
     int argument;
+    const char* name;  // the key as its cap reads, without the modifiers: "Left", "Z", "Keypad +"
+    const char* words; // what it does, for --help: rows in a row with the same words share one line
 };
 
 constexpr int shift_arrow_pixels = 8;
 
+inline constexpr const char nudge_words[] =
+    "move the selected element one pixel that way; with Shift, eight; with Ctrl, its whole set "
+    "(its button, icon and number), as a drag begun with Ctrl held does";
+inline constexpr const char zoom_in_words[] = "zoom the window in, as far as it fits the screen";
+
 // clang-format off
 inline constexpr key_row key_table[] = {
-// key          Ctrl     Shift    action         argument
-{SDLK_LEFT,     mod_any, mod_any, key_nudge,     nudge_left},
-{SDLK_RIGHT,    mod_any, mod_any, key_nudge,     nudge_right},
-{SDLK_UP,       mod_any, mod_any, key_nudge,     nudge_up},
-{SDLK_DOWN,     mod_any, mod_any, key_nudge,     nudge_down},
-{SDLK_r,        mod_off, mod_off, key_reset,     reset_element_only},
-{SDLK_r,        mod_off, mod_on,  key_reset,     reset_layout},
-{SDLK_z,        mod_on,  mod_off, key_undo,      0},
-{SDLK_z,        mod_on,  mod_on,  key_redo,      0},
-{SDLK_y,        mod_on,  mod_any, key_redo,      0},
-{SDLK_TAB,      mod_off, mod_off, key_select,    +1},
-{SDLK_TAB,      mod_off, mod_on,  key_select,    -1},
-{SDLK_s,        mod_on,  mod_off, key_save,      0},
+// key          Ctrl     Shift    action      argument            name        words
+{SDLK_LEFT,     mod_any, mod_any, key_nudge,  nudge_left,         "Left",     nudge_words},
+{SDLK_RIGHT,    mod_any, mod_any, key_nudge,  nudge_right,        "Right",    nudge_words},
+{SDLK_UP,       mod_any, mod_any, key_nudge,  nudge_up,           "Up",       nudge_words},
+{SDLK_DOWN,     mod_any, mod_any, key_nudge,  nudge_down,         "Down",     nudge_words},
+{SDLK_r,        mod_off, mod_off, key_reset,  reset_element_only, "R",        "put the selected element back to the game's own"},
+{SDLK_r,        mod_off, mod_on,  key_reset,  reset_layout,       "R",        "put the whole layout back to the game's own"},
+{SDLK_z,        mod_on,  mod_off, key_undo,   0,                  "Z",        "undo"},
+{SDLK_z,        mod_on,  mod_on,  key_redo,   0,                  "Z",        "redo"},
+{SDLK_y,        mod_on,  mod_any, key_redo,   0,                  "Y",        "redo"},
+{SDLK_TAB,      mod_off, mod_off, key_select, +1,                 "Tab",      "select the next element"},
+{SDLK_TAB,      mod_off, mod_on,  key_select, -1,                 "Tab",      "select the previous element"},
+{SDLK_s,        mod_on,  mod_off, key_save,   0,                  "S",        "save code.txt and code.cht, as the save button"},
 // Ctrl++ is Ctrl+Shift+= on most keyboards
-{SDLK_EQUALS,   mod_on,  mod_any, key_zoom,      +1},
-{SDLK_PLUS,     mod_on,  mod_any, key_zoom,      +1},
-{SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,      +1},
-{SDLK_MINUS,    mod_on,  mod_any, key_zoom,      -1},
-{SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,      -1},
+{SDLK_EQUALS,   mod_on,  mod_any, key_zoom,   +1,                 "=",        zoom_in_words},
+{SDLK_PLUS,     mod_on,  mod_any, key_zoom,   +1,                 "+",        zoom_in_words},
+{SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,   +1,                 "Keypad +", zoom_in_words},
+{SDLK_MINUS,    mod_on,  mod_any, key_zoom,   -1,                 "-",        "zoom the window out"},
+{SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,   -1,                 "Keypad -", "zoom the window out"},
 };
 // clang-format on
 
@@ -81,6 +93,19 @@ static_assert(one_row_a_key(key_table), "a key with its modifiers in one row at 
 
 constexpr bool meets(modifier_want want, bool held) {
     return want == mod_any || (want == mod_on) == held;
+}
+
+// What the user presses for a row, as --help and the manual write it: the
+// modifiers the row wants held, then its name ("Ctrl+Shift+Z"); a modifier
+// the row takes either way is not named.
+struct key_label {
+    char s[32];
+};
+inline key_label label_of(const key_row& row) {
+    key_label l{};
+    std::snprintf(l.s, sizeof l.s, "%s%s%s", row.ctrl == mod_on ? "Ctrl+" : "",
+                  row.shift == mod_on ? "Shift+" : "", row.name);
+    return l;
 }
 
 // The row a key takes, or null.

@@ -1,7 +1,8 @@
 // panel.h - the control panel below the preview: every control once, with
 // the box where a press counts, what is drawn there, and what a press does.
 // Hit testing, drawing, the tests and the end-to-end scripts (through
-// tools/print_layout) all read this table.
+// tools/print_layout) all read this table; the manual (docs/manual.adoc)
+// describes every row, or manual_test fails.
 //
 // Boxes are the editor's pixels, SDL rectangles tested with inside() (left
 // and top edges count); most reach one pixel right of and below what is
@@ -56,7 +57,7 @@ enum panel_layer { layer_under_background, layer_over_background, layer_top };
 
 struct panel_row {
     panel_control control;
-    const char* name; // as tools/print_layout prints it
+    const char* name; // as tools/print_layout prints it; the manual's anchor is [[panel-NAME]]
     SDL_Rect box;     // where a press counts
     press_stage stage;
     press_action action;

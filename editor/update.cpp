@@ -29,7 +29,7 @@ void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set) {
         case nudge_left: pos.x = wrap16(pos.x - pixels); break;
         case nudge_down: pos.y = wrap16(pos.y + pixels); break;
         case nudge_up: pos.y = wrap16(pos.y - pixels); break;
-        default: return;
+        case nudge_none: return;
         }
     }
 }

@@ -21,11 +21,14 @@ uint32_t value_of(const layout& m, const code_entry& c, bool home) {
         const scale_slot& s = m.scales[c.index];
         return static_cast<uint32_t>(home ? s.home : s.value);
     }
-    default: {
+    case code_red:
+    case code_green:
+    case code_blue: {
         const color_slot& s = m.colors[c.index];
         return channel(home ? s.home : s.value, c.kind);
     }
     }
+    return 0;
 }
 
 } // namespace
@@ -43,10 +46,8 @@ void set_code_value(layout& m, const code_entry& c, uint32_t value) {
     case code_x: m.elements[c.index].pos.x = wrap16(value & 0xFFFFu); return;
     case code_y: m.elements[c.index].pos.y = wrap16(value & 0xFFFFu); return;
     case code_scale: m.scales[c.index].value = static_cast<int32_t>(value & 0xFFFFu); return;
-    default: {
-        SDL_Color& v                                                  = m.colors[c.index].value;
-        (c.kind == code_red ? v.r : c.kind == code_green ? v.g : v.b) = static_cast<Uint8>(value & 0xFFu);
-        return;
-    }
+    case code_red: m.colors[c.index].value.r = static_cast<Uint8>(value & 0xFFu); return;
+    case code_green: m.colors[c.index].value.g = static_cast<Uint8>(value & 0xFFu); return;
+    case code_blue: m.colors[c.index].value.b = static_cast<Uint8>(value & 0xFFu); return;
     }
 }

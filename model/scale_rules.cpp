@@ -28,8 +28,10 @@ float element_factor(const layout& m, int e) {
     switch (row.rule) {
     case rule_inverted: return a_button_factor(v);
     case rule_pair: return a_icon_factor(v, m.scales[scale_table[row.scale_slot].partner].value);
-    default: return general_factor(v);
+    case rule_divisor: return general_factor(v);
+    case rule_own_size: break;
     }
+    return 1.0f;
 }
 
 void step_scale(layout& m, int k, int direction) {

@@ -1,7 +1,11 @@
 // options.cpp - reading the command line and the texts of --help, --version
-// and a misuse. The version is the build's (version.h, from CMakeLists.txt).
+// and a misuse. The version is the build's (version.h, from CMakeLists.txt);
+// the keys' lines are the key table's own (editor/keys.h), and the last line
+// says where the manual is: beside the program in a build folder or the
+// Windows zip, else the installed manual page.
 #include "program/options.h"
 
+#include "editor/keys.h"
 #include "editor/screen.h"
 #include "version.h"
 
@@ -9,6 +13,8 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string>
 #include <sys/stat.h>
 
 namespace {
@@ -71,43 +77,107 @@ options read_options(int argc, char* argv[]) {
 
 namespace {
 const char usage_line[] = "Usage: hudwright [--zoom N] [DIR]\n";
+
+// The keys' lines: the names of the rows that share their words, then the
+// words, wrapped at the line's width and indented to their column.
+constexpr int key_names_width = 22, help_width = 79;
+
+void print_words(FILE* out, const char* words, int column) {
+    int at = column;
+    while (*words) {
+        const char* end = std::strchr(words, ' ');
+        const int n     = end ? static_cast<int>(end - words) : static_cast<int>(std::strlen(words));
+        if (at > column && at + 1 + n > help_width) {
+            std::fprintf(out, "\n%*s", column, "");
+            at = column;
+        } else if (at > column) {
+            std::fputc(' ', out);
+            at++;
+        }
+        std::fprintf(out, "%.*s", n, words);
+        at += n;
+        words += n;
+        while (*words == ' ') words++;
+    }
+    std::fputc('\n', out);
+}
+
+void print_keys(FILE* out) {
+    const int column    = 2 + key_names_width + 2;
+    const std::size_t n = std::size(key_table);
+    for (std::size_t i = 0; i < n;) {
+        std::string names;
+        std::size_t j = i;
+        for (; j < n && std::strcmp(key_table[j].words, key_table[i].words) == 0; j++)
+            names += (j > i ? ", " : "") + std::string(label_of(key_table[j]).s);
+        if (static_cast<int>(names.size()) > key_names_width)
+            std::fprintf(out, "  %s\n%*s", names.c_str(), column, "");
+        else
+            std::fprintf(out, "  %-*s  ", key_names_width, names.c_str());
+        print_words(out, key_table[i].words, column);
+        i = j;
+    }
+    std::fprintf(out, "  %-*s  ", key_names_width, "Escape");
+    print_words(out, "quit, on any screen (changes not saved go to code.unsaved.txt)", column);
+}
+
+#ifndef _WIN32
+// The folder the running program is in, or empty where the system does not say.
+std::filesystem::path program_folder() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : self.parent_path();
+}
+#endif
+
 } // namespace
+
+std::string manual_place(const std::filesystem::path& program_dir) {
+    std::error_code ec;
+    if (!program_dir.empty() && std::filesystem::is_regular_file(program_dir / "hudwright.html", ec))
+        return "The manual (made from docs/manual.adoc in the sources):\n  " +
+               (program_dir / "hudwright.html").string() + "\n  man -l " +
+               (program_dir / "hudwright.1").string() + "\n";
+    const std::filesystem::path installed =
+        program_dir / ".." / "share" / "doc" / "hudwright" / "hudwright.html";
+    if (!program_dir.empty() && std::filesystem::is_regular_file(installed, ec))
+        return "The manual: man hudwright, or " + installed.lexically_normal().string() + "\n";
+    return "The manual: man hudwright\n";
+}
 
 void print_help(FILE* out) {
     std::fputs(usage_line, out);
-    std::fputs("Edit a console game's HUD on a picture of its screen and save it as cheat codes.\n"
+    std::fputs("Edit a console game's HUD on a picture of its screen, save it as cheat codes.\n"
                "\n"
                "  DIR        the folder to work in: code.unsaved.txt (work kept on a quit),\n"
                "             code.txt (the design saved before), basecode.txt and a background\n"
-               "             picture (bg.bmp or bg.png) are offered from there at the start, and\n"
-               "             code.txt and code.cht (the codes as a RetroArch cheat file) are\n"
-               "             written there (default: the current folder)\n"
+               "             picture (bg.bmp or bg.png) are offered from there at the start,\n"
+               "             and code.txt and code.cht (the codes as a RetroArch cheat file)\n"
+               "             are written there (default: the current folder)\n"
                "  --zoom N   show the 320x320 window N times larger, N from 1 to 4; without it,\n"
                "             the largest zoom whose window fits in 3/4 of the screen's height\n"
                "  --help     print this help and exit\n"
                "  --version  print the version and exit\n"
                "\n"
-               "Keys in the editor (while a value is typed, every key but Escape is typing):\n"
-               "  arrows           move the selected element a pixel; with Shift, eight\n"
-               "  Ctrl+arrows      move it with its set (its button, icon and number); a drag\n"
-               "                   begun with Ctrl held likewise\n"
-               "  R, Shift+R       put the element, or the whole layout, back to the game's own\n"
-               "  Tab, Shift+Tab   select the next or previous element\n"
-               "  Ctrl+S           save code.txt and code.cht, as the save button\n"
-               "  Ctrl+Z           undo; Ctrl+Y or Ctrl+Shift+Z redo\n"
-               "  Ctrl+=, Ctrl+-   zoom the window in or out (in: as far as it fits the screen)\n"
-               "  Escape           quit (changes not saved go to code.unsaved.txt)\n"
-               "Typing: click a value field and type hex digits (Backspace takes one back);\n"
+               "Keys in the editor (while a value is typed, every key but Escape is typing):\n",
+               out);
+    print_keys(out);
+    std::fputs("Typing: click a value field and type hex digits (Backspace takes one back);\n"
                "the value is taken when the field is full, and any click ends the typing.\n"
                "At start: Enter or Space ends the count-down; Y or Enter answers Yes, N No.\n"
                "A code.txt that another program changed since it was read or saved is not\n"
                "replaced (CHANGED ON DISK): save again to replace it. A save that replaces a\n"
                "code.txt this editor neither wrote nor continued keeps it as code.earlier.txt.\n"
                "\n"
-               "It needs a display: without DISPLAY or WAYLAND_DISPLAY (and with SDL_VIDEODRIVER\n"
-               "unset) it says so and exits with status 1. A misuse exits with status 2.\n"
-               "Details: man hudwright\n",
+               "It needs a display: without DISPLAY or WAYLAND_DISPLAY (and with\n"
+               "SDL_VIDEODRIVER unset) it says so and exits with status 1. A misuse exits\n"
+               "with status 2.\n",
                out);
+#ifdef _WIN32
+    std::fputs("The manual: hudwright.html, beside hudwright.exe\n", out);
+#else
+    std::fputs(manual_place(program_folder()).c_str(), out);
+#endif
 }
 
 void print_version(FILE* out) {

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 // What the command line asks for.
 enum run_mode {
@@ -30,8 +32,14 @@ struct options {
 // a DIR is checked to be a folder (that it can be entered is left to chdir).
 options read_options(int argc, char* argv[]);
 
-// --help: the usage line, "Usage: hudwright [--zoom N] [DIR]", and what each part does.
+// --help: the usage line, "Usage: hudwright [--zoom N] [DIR]", what each part
+// does, every row of the key table and where the manual is.
 void print_help(FILE* out);
+// Where the manual is for a program in program_dir (--help's last line): the
+// hudwright.html the build puts beside the program (and its manual page,
+// hudwright.1), else the installed manual page, and the HTML of an
+// installation whose share/doc/hudwright holds it.
+std::string manual_place(const std::filesystem::path& program_dir);
 // "hudwright VERSION".
 void print_version(FILE* out);
 // A misuse: its line, the usage line and where to read more; for standard error.

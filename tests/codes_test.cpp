@@ -360,10 +360,11 @@ TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_l
     ASSERT_TRUE(export_codes(m));
     EXPECT_EQ(read_file("code.txt"), "812114C6 00BB\n");
     for (auto& f : files) EXPECT_EQ(fs::exists(f.name), !f.removed) << f.name;
-    std::vector<std::string> kept; // and nothing else: the save's own file took the name
+    // and nothing else: the kept ones in the order of their names, whatever the process ids' lengths
+    std::vector<std::string> kept;
     for (auto& f : files)
         if (!f.removed && f.name.starts_with("code.txt.tmp")) kept.push_back(f.name);
-    std::sort(kept.begin(), kept.end()); // as leftovers() lists them, whatever the process ids
+    std::sort(kept.begin(), kept.end());
     EXPECT_EQ(leftovers(), kept);
 #endif
 }

@@ -16,7 +16,7 @@ add_test(NAME install_layout
 set_tests_properties(install_layout PROPERTIES LABELS install TIMEOUT 120
   ENVIRONMENT "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS}")
 
-# The Debian package: made as the README says in a Release tree of its own
+# The Debian package: made as docs/HACKING.md says in a Release tree of its own
 # (build/test/package), unpacked and checked against `cmake --install` of this
 # tree, with lintian and appstreamcli. Its build takes both cores for a few
 # seconds (PROCESSORS 2), so nothing timed runs beside it.

@@ -1,7 +1,8 @@
 # windows.cmake - the Windows build's own checks, besides the portable suite
 # and the end-to-end scenarios that run under Wine (tools/windows/ci):
 # - the test data goes beside hudwright_tests.exe (testdata/), where the tests
-#   look for it on Windows: a Linux source path means nothing there;
+#   look for it on Windows: a Linux source path means nothing there (the
+#   manual's source too, which manual_test reads);
 # - windows_zip (label windows): the zip holds the stripped program, README.txt
 #   and LICENSE.txt, and the program is a windowed one that needs no DLL but
 #   the system's;
@@ -17,6 +18,8 @@ endif()
 add_custom_command(TARGET hudwright_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/corpus $<TARGET_FILE_DIR:hudwright_tests>/testdata/corpus
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/seeds $<TARGET_FILE_DIR:hudwright_tests>/testdata/fuzz/seeds
+  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:hudwright_tests>/testdata/docs
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/manual.adoc $<TARGET_FILE_DIR:hudwright_tests>/testdata/docs/manual.adoc
   VERBATIM)
 
 add_test(NAME windows_zip COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/zip_check.sh

@@ -1,10 +1,10 @@
 #!/bin/sh
-# package.sh - makes the Debian package the way the README says (tools/package,
+# package.sh - makes the Debian package the way docs/HACKING.md says (tools/package,
 # a Release tree of its own inside the test build: a package of the sanitizer
 # build would depend on the sanitizer runtimes), unpacks it into a scratch root
 # and checks it: its control fields, that every file is where it belongs and
-# none else, that the menu entry, icons, metainfo and manual page are the very
-# ones `cmake --install` installs, that lintian finds nothing, that AppStream
+# none else, that the menu entry, icons, metainfo and manual (page and HTML)
+# are the very ones `cmake --install` installs, that lintian finds nothing, that AppStream
 # accepts the metainfo with its menu entry, and that the one version is the
 # same everywhere.
 #
@@ -33,7 +33,7 @@ arch=$(dpkg --print-architecture)
 # ... and the one release date beside it: the metainfo's, the manual page's, the changelog's.
 released=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$root"/usr/share/metainfo/*.metainfo.xml)
 [ -n "$released" ] || fail "the metainfo's release is not $version"
-gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | grep -q "^\.TH HUDWRIGHT 1 $released \"Hudwright $version\"" ||
+gzip -dc "$root/usr/share/man/man1/hudwright.1.gz" 2>/dev/null | grep -q "^\.TH \"HUDWRIGHT\" \"1\" \"$released\" \"Hudwright $version\"" ||
     fail "the manual page's header does not name version $version of $released"
 gzip -dc "$root/usr/share/doc/hudwright/changelog.gz" >"$work/changelog" 2>/dev/null
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)" = "$version" ] || fail "the changelog's version is not $version"
@@ -55,13 +55,13 @@ case "$depends" in *asan* | *ubsan*) fail "Depends names a sanitizer runtime: $d
 id=$(basename "$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)" .metainfo.xml)
 (cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
 icons="icons/hicolor/32x32/apps/hudwright.png icons/hicolor/48x48/apps/hudwright.png icons/hicolor/128x128/apps/hudwright.png"
-shared="applications/hudwright.desktop metainfo/$id.metainfo.xml $icons" # as cmake --install puts them
+shared="applications/hudwright.desktop metainfo/$id.metainfo.xml $icons doc/hudwright/hudwright.html" # as cmake --install puts them
 { echo usr/bin/hudwright; printf 'usr/share/%s\n' $shared doc/hudwright/changelog.gz doc/hudwright/copyright \
     man/man1/hudwright.1.gz; } | LC_ALL=C sort >"$work/expected"
 diff -u "$work/expected" "$work/files" >"$work/files.diff" || { fail "the package's files differ from the list:"; cat "$work/files.diff"; }
 
-# The menu entry, icons and metainfo are the bytes `cmake --install` installs;
-# the manual page is its page, compressed.
+# The menu entry, icons, metainfo and HTML manual are the bytes `cmake --install`
+# installs; the manual page is its page, compressed.
 for f in $shared; do
     cmp -s "$prefix/share/$f" "$root/usr/share/$f" || fail "share/$f differs from what cmake --install installs"
 done
