@@ -94,10 +94,11 @@ inline std::string name_one(std::string_view bytes) {
         const std::string f = fitted_name(name, cells);
         if (f.size() != std::min(cells, name.size()))
             return describe("a name fitted to another width", long(cells));
-        if (name.size() <= cells ? f != name
-                                 : cells > 3 && (f.find("...") != (cells - 3) / 2 ||
-                                                 !name.starts_with(f.substr(0, (cells - 3) / 2)) ||
-                                                 !name.ends_with(f.substr((cells - 3) / 2 + 3))))
+        const size_t start = cells > 3 ? (cells - 3) / 2 : 0; // the name's characters before "..."
+        if (name.size() <= cells
+                ? f != name
+                : cells > 3 && (f.compare(start, 3, "...") != 0 || f.compare(0, start, name, 0, start) != 0 ||
+                                !name.ends_with(f.substr(start + 3))))
             return describe("a name fitted wrongly", long(cells));
     }
     if (offer_question(name).size() > size_t(320 - 35) / glyph_width) return "a question wider than its line";
