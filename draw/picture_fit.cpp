@@ -56,6 +56,12 @@ bool screen_shaped(int w, int h) {
     return h > 0 && std::llabs(3LL * w - 4LL * h) * 100 <= 4LL * h;
 }
 
+picture_fit fit_of(int w, int h, int into_w, int into_h) {
+    const bool larger = w >= into_w && h >= into_h && (w > into_w || h > into_h);
+    if (!larger) return fit_as_is;
+    return screen_shaped(w, h) ? fit_shrunk : fit_stretched;
+}
+
 bool area_average(SDL_Surface* picture, SDL_Surface* into) {
     if (!picture || !into || into->format->BytesPerPixel != 4 || picture->w <= 0 || picture->h <= 0)
         return false;
@@ -109,8 +115,7 @@ SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h)
             : SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
     if (!shown) return nullptr;
     blit_at_corner(under, shown);
-    const bool larger = picture->w >= w && picture->h >= h && (picture->w > w || picture->h > h);
-    if (larger && screen_shaped(picture->w, picture->h)) {
+    if (fit_of(picture->w, picture->h, w, h) != fit_as_is) {
         SDL_Surface* scaled = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
         const bool done     = scaled && area_average(picture, scaled);
         if (done) blit_at_corner(scaled, shown);

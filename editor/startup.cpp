@@ -98,9 +98,10 @@ void draw_countdown(editor& ed, int seconds) {
     show_screen(ed);
 }
 
-void draw_prompt(editor& ed, const char* question) {
+void draw_prompt(editor& ed, const char* question, const char* below) {
     clear_window(ed);
     text(ed, prompt_message, question);
+    if (below) text(ed, {prompt_message.x, Sint16(prompt_message.y + glyph_height), 0, 0}, below);
     text(ed, yes_box, "Yes");
     text(ed, no_box, "No");
     draw_notes(ed, prompt_note_pos);
@@ -137,7 +138,7 @@ int countdown_screen(editor& ed) {
     return c.frame;
 }
 
-bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
+bool prompt_frame(editor& ed, const char* question, prompt_answer& choice, const char* below) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         event_to_editor(ed, e);
@@ -163,15 +164,15 @@ bool prompt_frame(editor& ed, const char* question, prompt_answer& choice) {
         return false;
     }
 
-    if (to_show(ed, prompt_view(question))) draw_prompt(ed, question);
+    if (to_show(ed, prompt_view(question, below))) draw_prompt(ed, question, below);
     // After an answer the prompt ends without a pause.
     if (choice != answer_none) return false;
     pause(ed);
     return true;
 }
 
-void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice) {
-    while (choice == answer_none && prompt_frame(ed, question, choice)) {
+void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice, const char* below) {
+    while (choice == answer_none && prompt_frame(ed, question, choice, below)) {
     }
 }
 

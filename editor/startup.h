@@ -71,10 +71,11 @@ int countdown_screen(editor& ed);
 // One frame of it; false when the screen is over (then without a frame).
 bool countdown_frame(editor& ed, countdown& c);
 
-// Shows question until "Yes", "No" or a quit (running cleared).
-void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice);
+// Shows question (and the line below under it, unless null) until "Yes",
+// "No" or a quit (running cleared).
+void yes_no_prompt(editor& ed, const char* question, prompt_answer& choice, const char* below = nullptr);
 // One frame of it; false when the prompt is over.
-bool prompt_frame(editor& ed, const char* question, prompt_answer& choice);
+bool prompt_frame(editor& ed, const char* question, prompt_answer& choice, const char* below = nullptr);
 
 // A note of a few lines where the prompts ask, the second line and those after
 // it one line lower: shown note_frames frames (about three seconds) or until

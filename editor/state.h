@@ -58,6 +58,7 @@ struct view_record {
     view_kind kind;
     int countdown;     // the count-down's number
     char question[48]; // the prompt's question (a note's first line): more than the window shows
+    char below[40];    // the line under the question ("": none)
     // the editor's frame
     layout_values values;
     int32_t selected; // its name, and whose values the fields show
@@ -89,6 +90,9 @@ struct editor {
 
     // ---- pictures ----------------------------------------------------------
     picture_store pictures;
+    // The picture named by --bg, a path from the root ("": none): taken
+    // without a question instead of one of the folder's (editor/background.h).
+    std::string bg_path;
 
     // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;

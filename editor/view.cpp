@@ -32,10 +32,11 @@ view_record countdown_view(int countdown) {
     return v;
 }
 
-view_record prompt_view(const char* question) {
+view_record prompt_view(const char* question, const char* below) {
     view_record v{};
     v.kind = view_prompt;
     std::snprintf(v.question, sizeof v.question, "%s", question); // the words, not where they are kept
+    std::snprintf(v.below, sizeof v.below, "%s", below ? below : "");
     return v;
 }
 

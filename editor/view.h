@@ -17,9 +17,10 @@
 // What the editor's frame shows after the update: the layout's values, the
 // selection, the elements' places, the value fields' texts and the save note.
 view_record editor_view(const editor& ed);
-// The count-down showing its number; a prompt showing its question.
+// The count-down showing its number; a prompt showing its question and the
+// line under it (null: none).
 view_record countdown_view(int countdown);
-view_record prompt_view(const char* question);
+view_record prompt_view(const char* question, const char* below = nullptr);
 
 // True when a picture with the record v is to be drawn and shown: v differs
 // from the record of the picture shown last, or ed.repaint is set. v then is

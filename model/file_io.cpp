@@ -137,6 +137,25 @@ bool modified_ns(const char* path, long long& ns) {
     return true;
 }
 
+std::vector<folder_file> regular_files(const std::string& folder) {
+    std::vector<folder_file> files;
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA(file_in(folder, "*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return files;
+    do {
+        // a name the system's code page cannot spell comes with "?", which no name holds: not openable
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE) ||
+            std::strchr(found.cFileName, '?'))
+            continue;
+        ULARGE_INTEGER t;
+        t.LowPart  = found.ftLastWriteTime.dwLowDateTime;
+        t.HighPart = found.ftLastWriteTime.dwHighDateTime;
+        files.push_back({found.cFileName, static_cast<long long>(t.QuadPart) * 100}); // as modified_ns
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+    return files;
+}
+
 bool same_file(const char* a, const char* b) {
     BY_HANDLE_FILE_INFORMATION info[2];
     const char* names[2] = {a, b};
@@ -244,6 +263,7 @@ bool process_alive(unsigned long id) {
 #else // POSIX
 
 #include <csignal>
+#include <dirent.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -361,6 +381,20 @@ bool modified_ns(const char* path, long long& ns) {
     if (stat(path, &st) != 0) return false;
     ns = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
     return true;
+}
+
+std::vector<folder_file> regular_files(const std::string& folder) {
+    std::vector<folder_file> files;
+    DIR* d = opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return files;
+    while (const dirent* e = readdir(d)) {
+        struct stat st;
+        if (stat(file_in(folder, e->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            files.push_back({e->d_name, static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL +
+                                            st.st_mtim.tv_nsec}); // as modified_ns
+    }
+    closedir(d);
+    return files;
 }
 
 int open_for_writing(const char* path) {

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // A new temporary file for reading and writing, removed when it is closed or
 // the process ends; nullptr (errno set) when none can be made. It lies in
@@ -43,6 +44,16 @@ const char* file_name(const char* path);
 // When the file at path was last modified, in nanoseconds from any fixed
 // point; false when it is not there.
 bool modified_ns(const char* path, long long& ns);
+
+// A regular file of a folder, and when it was last modified (as modified_ns).
+struct folder_file {
+    std::string name;
+    long long modified_ns;
+};
+// The regular files in folder ("": the current one), links followed (Windows
+// has none: every file that is no folder or device), in the order the system
+// lists them; none when the folder cannot be read.
+std::vector<folder_file> regular_files(const std::string& folder);
 
 // Where a chain of symbolic links from path ends, the links read one by one
 // (at most 40); path itself where there is no link, and always on Windows.

@@ -58,6 +58,11 @@ options read_options(int argc, char* argv[]) {
                 if (!n) return misuse(o, "hudwright: --zoom wants a number from 1 to 4");
                 if (!read_zoom(n, o.zoom))
                     return misuse(o, "hudwright: --zoom wants a number from 1 to 4, not '%s'", n);
+            } else if (std::strcmp(a, "--bg") == 0 || std::strncmp(a, "--bg=", 5) == 0) {
+                const char* file = a[4] == '=' ? a + 5 : i + 1 < argc ? argv[++i] : nullptr;
+                if (!file || !*file) return misuse(o, "hudwright: --bg wants a picture file");
+                if (o.bg) return misuse(o, "hudwright: one --bg only, not '%s' and '%s'", o.bg, file);
+                o.bg = file;
             } else {
                 return misuse(o, "hudwright: unknown option '%s'", a);
             }
@@ -76,7 +81,7 @@ options read_options(int argc, char* argv[]) {
 }
 
 namespace {
-const char usage_line[] = "Usage: hudwright [--zoom N] [DIR]\n";
+const char usage_line[] = "Usage: hudwright [--zoom N] [--bg FILE] [DIR]\n";
 
 // The keys' lines: the names of the rows that share their words, then the
 // words, wrapped at the line's width and indented to their column.
@@ -151,11 +156,15 @@ void print_help(FILE* out) {
                "\n"
                "  DIR        the folder to work in: code.unsaved.txt (work kept on a quit),\n"
                "             code.txt (the design saved before), basecode.txt and a background\n"
-               "             picture (bg.bmp or bg.png) are offered from there at the start,\n"
-               "             and code.txt and code.cht (the codes as a RetroArch cheat file)\n"
-               "             are written there (default: the current folder)\n"
+               "             picture (bg.png or bg.bmp, any case; else the newest PNG or BMP\n"
+               "             there) are offered from there at the start, and code.txt and\n"
+               "             code.cht (the codes as a RetroArch cheat file) are written there\n"
+               "             (default: the current folder)\n"
                "  --zoom N   show the 320x320 window N times larger, N from 1 to 4; without it,\n"
                "             the largest zoom whose window fits in 3/4 of the screen's height\n"
+               "  --bg FILE  the picture behind the preview (a PNG or BMP of any name), taken\n"
+               "             without a question; one larger than 320x240 is scaled to it,\n"
+               "             stretched when it is not 4:3 (said so)\n"
                "  --help     print this help and exit\n"
                "  --version  print the version and exit\n"
                "\n"

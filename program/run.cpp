@@ -138,7 +138,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     // the directory the process is in: a DIR removed and made anew is found
     // again. Messages name them plainly (code.txt). DIR also becomes the
     // working directory, which tells whether it can be entered.
-    const std::string folder = folder_path(o.dir);
+    const std::string folder = folder_path(o.dir), bg = o.bg ? folder_path(o.bg) : "";
     if (o.dir && chdir(o.dir) != 0) {
         std::fprintf(stderr, "hudwright: cannot work in %s: %s\n", o.dir, std::strerror(errno));
         return exit_failure;
@@ -147,6 +147,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
     if (!start_up(ed, o.zoom, folder.c_str())) return exit_failure;
+    ed.bg_path = bg; // --bg FILE, named from where the program was started
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);

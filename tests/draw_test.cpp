@@ -131,21 +131,28 @@ TEST(text, each_character_draws_its_cell_at_most_255_and_clipped_glyphs_do_not_s
 }
 
 // Blue with its last column and row red, fitted over green: at the
-// preview's last pixel a shrunk picture shows some red, one put at the corner
-// blue (larger), red (320x240) or green (smaller: the picture under it).
-TEST(fit_picture, shrinks_screenshots_of_the_4_to_3_shape_within_1_percent_and_puts_the_rest_at_the_corner) {
+// preview's last pixel a picture scaled down (shrunk, or stretched when it
+// is not 4:3) shows some red (all red when a side is the preview's), one put
+// at the corner red (320x240) or green (smaller in a side: the picture under it).
+TEST(fit_picture,
+     scales_larger_pictures_to_the_preview_stretching_those_not_4_to_3_and_puts_the_rest_at_the_corner) {
     SDL_Surface* green = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 24, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(green, nullptr, 0x00FF00);
     // clang-format off
-    const struct { int w, h; const char* last; } rows[] = {
-        {640, 480, "shrunk"}, {960, 720, "shrunk"}, {1440, 1080, "shrunk"}, {2560, 1920, "shrunk"},
-        {645, 480, "shrunk"}, {640, 484, "shrunk"},   // 0.78 % and 0.83 % off the shape
-        {321, 241, "red"},                            // shrunk: its red edge covers the last pixel all but 1/321
-        {648, 480, "blue"}, {640, 486, "blue"}, {340, 250, "blue"}, {1920, 1080, "blue"}, // 1.25 %, 1.25 %, 2 % off
-        {400, 240, "red"}, {320, 480, "red"}, {320, 240, "red"}, // at the corner, its last row or column in the preview
-        {160, 120, "green"}, {319, 240, "green"}};
+    const struct { int w, h; const char* last; picture_fit fit; } rows[] = {
+        {640, 480, "scaled", fit_shrunk}, {960, 720, "scaled", fit_shrunk}, {1440, 1080, "scaled", fit_shrunk},
+        {2560, 1920, "scaled", fit_shrunk},
+        {645, 480, "scaled", fit_shrunk}, {640, 484, "scaled", fit_shrunk},   // 0.78 % and 0.83 % off the shape
+        {321, 241, "red", fit_shrunk},                 // its red edge covers the last pixel all but 1/321
+        {648, 480, "scaled", fit_stretched}, {640, 486, "scaled", fit_stretched}, // 1.25 % off
+        {340, 250, "scaled", fit_stretched}, {1920, 1080, "scaled", fit_stretched}, {854, 480, "scaled", fit_stretched},
+        {1280, 800, "scaled", fit_stretched}, {330, 240, "red", fit_stretched},
+        {400, 240, "red", fit_stretched}, {320, 480, "red", fit_stretched}, // a side the preview's: its last row or column whole
+        {320, 240, "red", fit_as_is}, {1000, 239, "green", fit_as_is}, // no larger in one side: at the corner
+        {160, 120, "green", fit_as_is}, {319, 240, "green", fit_as_is}};
     // clang-format on
-    for (auto [w, h, last] : rows) {
+    for (auto [w, h, last, fit] : rows) {
+        EXPECT_EQ(fit_of(w, h, 320, 240), fit) << w << "x" << h;
         SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
         SDL_FillRect(p, nullptr, 0x0000FF);
         SDL_Rect column = {Sint16(w - 1), 0, 1, Uint16(h)}, row = {0, Sint16(h - 1), Uint16(w), 1};
@@ -157,7 +164,7 @@ TEST(fit_picture, shrinks_screenshots_of_the_4_to_3_shape_within_1_percent_and_p
         const std::string got = v == 0xFF0000                                        ? "red"
                                 : v == 0x0000FF                                      ? "blue"
                                 : v == 0x00FF00                                      ? "green"
-                                : v >> 16 > 0 && (v & 0xFF) > 0 && (v & 0xFF00) == 0 ? "shrunk"
+                                : v >> 16 > 0 && (v & 0xFF) > 0 && (v & 0xFF00) == 0 ? "scaled"
                                                                                      : "other";
         EXPECT_EQ(got, last) << w << "x" << h << std::hex << " shows " << v;
         EXPECT_EQ(blue, 0x0000FFu) << w << "x" << h;

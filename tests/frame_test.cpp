@@ -216,22 +216,37 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
     for (int y = 0; y < bg->h; y++)
         for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, 1440, 1080, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-    for (int y = 0; y < shot->h; y++)
-        for (int x = 0; x < shot->w; x++) {
-            Uint8* p = static_cast<Uint8*>(shot->pixels) + y * shot->pitch + 3 * x;
-            p[0] = Uint8(x * 7 ^ y), p[1] = Uint8(x + y * 3), p[2] = Uint8((x / 9) * (y / 5));
-        }
-    SDL_Surface* shrunk = box_shrunk(shot, 320, 240);
+    auto screenshot = [](int w, int h) {
+        SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+        for (int y = 0; y < shot->h; y++)
+            for (int x = 0; x < shot->w; x++) {
+                Uint8* p = static_cast<Uint8*>(shot->pixels) + y * shot->pitch + 3 * x;
+                p[0] = Uint8(x * 7 ^ y), p[1] = Uint8(x + y * 3), p[2] = Uint8((x / 9) * (y / 5));
+            }
+        return shot;
+    };
+    // 4:3 shrunk; 16:9, 16:10 and one a pixel wider than the preview stretched, each axis on its own; one
+    // wider but lower than the preview drawn as it is
+    SDL_Surface *shot = screenshot(1440, 1080), *wide = screenshot(854, 480), *tall = screenshot(1280, 800),
+                *near = screenshot(321, 240), *low = screenshot(400, 200);
+    SDL_Surface *shrunk = box_shrunk(shot, 320, 240), *wide_plain = box_shrunk(wide, 320, 240),
+                *tall_plain = box_shrunk(tall, 320, 240), *near_plain = box_shrunk(near, 320, 240);
     start_scales(m);
     start_elements(m);
-    for (auto [picture, plain, what] :
-         {std::tuple{bg, bg, "over a paletted picture"}, {shot, shrunk, "over a screenshot"}}) {
+    for (auto [picture, plain, what] : {std::tuple{bg, bg, "over a paletted picture"},
+                                        {shot, shrunk, "over a screenshot"},
+                                        {wide, wide_plain, "over a 16:9 screenshot"},
+                                        {tall, tall_plain, "over a 16:10 screenshot"},
+                                        {near, near_plain, "over a picture a pixel wider"},
+                                        {low, low, "over a picture wider and lower"}}) {
         replace_background(ed.pictures, fit_picture(picture, background, 320, 240));
         over = plain;
         same_frame(what);
     }
-    for (SDL_Surface* p : {bg, shot, shrunk, background}) SDL_FreeSurface(p);
+    for (SDL_Surface* p : {bg, wide, tall, near, low, wide_plain, tall_plain, near_plain}) SDL_FreeSurface(p);
+    replace_background(ed.pictures,
+                       fit_picture(shot, background, 320, 240)); // the screenshot, for what follows
+    for (SDL_Surface* p : {shot, shrunk, background}) SDL_FreeSurface(p);
     background = over = nullptr;
     m.selected        = el_hearts; // its place and colour struck through, its outline at the corner
     same_frame("the Hearts over the screenshot");

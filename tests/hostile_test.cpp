@@ -61,7 +61,8 @@ TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: named pipes, links to devices and fork";
 #else
-    for (const char* name : {"basecode.txt", "bg.bmp", "bg.png", "bg.jpg", "bg.jpeg"}) {
+    for (const char* name :
+         {"basecode.txt", "bg.bmp", "bg.png", "bg.jpg", "bg.jpeg", "BG.PNG", "Shot 1.png"}) {
         // a pipe nobody writes to (opening it would wait), an endless device
         // behind a link (reading it would never end), a directory
         for (int kind = 0; kind < 3; kind++) {
@@ -71,7 +72,8 @@ TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
             if (kind == 2) fs::create_directory(name);
             EXPECT_EQ(in_child([&] { accept(name); }), 0) << name << " " << kind;
             EXPECT_TRUE(fs::is_fifo(name) || fs::is_symlink(name) || fs::is_directory(name));
-            EXPECT_EQ(background_file(), nullptr) << name << " " << kind << ": counts as missing";
+            EXPECT_EQ(background_file() + newest_picture(), "")
+                << name << " " << kind << ": counts as missing";
         }
     }
 #endif
@@ -81,13 +83,14 @@ TEST(hostile, prompt_files_that_are_no_regular_file_neither_hang_nor_crash) {
 // size is not 0) and read as the background over a grey built-in one: the
 // picture's own size ("WxH") or the reason it is not used, and the colour the
 // preview shows at (5, 120) (0: none).
-std::pair<std::string, Uint32> read_bg(const char* name, const std::string& bytes, uintmax_t size = 0) {
+std::pair<std::string, Uint32> read_bg(const char* name, const std::string& bytes, uintmax_t size = 0,
+                                       kind_from from = kind_from_name) {
     temp_dir dir;
     write_file(name, bytes);
     if (size) fs::resize_file(name, size);
     SDL_Surface* grey = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(grey, nullptr, 0x808080);
-    const background_read r = read_background(name, grey);
+    const background_read r = read_background(name, grey, false, from);
     SDL_FreeSurface(grey);
     if (!r.preview) return {r.reason, 0};
     const Uint32 shown = pixel_at(r.preview, 5, 120) & 0xFFFFFF;
@@ -112,7 +115,7 @@ TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one
     const std::string too_large = "more than 8192 pixels a side", broken_png = "a PNG that cannot be decoded";
     // clang-format off
     const struct { const char* what; const char* name; std::string file; std::string said; bool shown;
-                   uintmax_t size = 0; } cases[] = {
+                   uintmax_t size = 0; kind_from from = kind_from_name; } cases[] = {
         {"cut short in its pixels", "bg.bmp", good.substr(0, 5000), "a BMP that cannot be decoded", false},
         {"a header claiming 0 by 0", "bg.bmp", bmp_file(0, 0, 24, ""), "a BMP that cannot be decoded", false},
         {"not a BMP at all", "bg.bmp", "BM this is not a picture\n", "a BMP that cannot be decoded", false},
@@ -139,10 +142,20 @@ TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one
         {"a JPEG named bg.png", "bg.png", jpeg, "a JPEG picture - not a PNG", false},
         {"a JPEG, known and not read", "bg.jpg", jpeg, "JPEG is not read - save it as PNG", false},
         {"a BMP named bg.jpeg", "bg.jpeg", good, "a BMP picture - not a JPEG", false},
+        {"a name in upper case", "BG.PNG", png, "320x240", true},
+        // named with --bg: the kind by the first bytes, whatever the name
+        {"a BMP named .png", "x.png", good, "320x240", true, 0, kind_from_bytes},
+        {"a PNG without an ending", "x", png, "320x240", true, 0, kind_from_bytes},
+        {"empty", "x.png", "", "not a PNG or BMP picture", false, 0, kind_from_bytes},
+        {"text", "x.bmp", "81211258 0010\n", "not a PNG or BMP picture", false, 0, kind_from_bytes},
+        {"a BMP's first bytes only", "x", "BM", "a BMP that cannot be decoded", false, 0, kind_from_bytes},
+        {"a PNG's signature only", "x", png.substr(0, 8), "a PNG that cannot be decoded", false, 0, kind_from_bytes},
+        {"a JPEG", "x.png", jpeg, "JPEG is not read - save it as PNG", false, 0, kind_from_bytes},
+        {"a PNG claiming 16000x16000", "x", png_sized(16000, 16000), too_large, false, 0, kind_from_bytes},
     };
     // clang-format on
     for (auto& c : cases) {
-        auto [said, shown] = read_bg(c.name, c.file, c.size);
+        auto [said, shown] = read_bg(c.name, c.file, c.size, c.from);
         EXPECT_EQ(said, c.said) << c.what;
         // widened to 8 bits as SDL scales the channels (31 -> 248 or 255); (5, 120) lies outside a 1x1
         // picture

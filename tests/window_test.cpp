@@ -222,7 +222,8 @@ std::string outcome(std::vector<std::string> args) {
     argv.push_back(nullptr);
     const options o        = read_options(static_cast<int>(args.size() + 1), argv.data());
     const std::string zoom = o.zoom == zoom_fit ? "fit" : std::to_string(o.zoom);
-    if (o.mode == mode_run) return "run " + zoom + " " + (o.dir ? o.dir : "-");
+    if (o.mode == mode_run)
+        return "run " + zoom + " " + (o.dir ? o.dir : "-") + (o.bg ? " bg " + std::string(o.bg) : "");
     return o.mode == mode_help ? "help" : o.mode == mode_version ? "version" : o.problem;
 }
 
@@ -244,7 +245,12 @@ TEST(options, each_form_is_read_and_each_misuse_says_what_is_wrong) {
         {{"--zoom", "-hud"}, "hudwright: --zoom wants a number from 1 to 4, not '-hud'"},
         {{"notes.txt"}, "hudwright: cannot work in notes.txt: not a folder"},
         {{"nowhere"}, "hudwright: cannot work in nowhere: No such file or directory"},
-        {{"hud", "."}, "hudwright: one folder only, not 'hud' and '.'"}, {{"-hud"}, "hudwright: unknown option '-hud'"}};
+        {{"hud", "."}, "hudwright: one folder only, not 'hud' and '.'"}, {{"-hud"}, "hudwright: unknown option '-hud'"},
+        // --bg's FILE is any name, not looked at: a missing one is said at start-up
+        {{"--bg", "-hud", "hud"}, "run fit hud bg -hud"}, {{"--bg=shots/x", "--zoom=2"}, "run 2 - bg shots/x"},
+        {{"--bg", "--zoom"}, "run fit - bg --zoom"},
+        {{"hud", "--bg"}, "hudwright: --bg wants a picture file"}, {{"--bg="}, "hudwright: --bg wants a picture file"},
+        {{"--bg", "a.png", "--bg=b.png"}, "hudwright: one --bg only, not 'a.png' and 'b.png'"}};
     // clang-format on
     for (const auto& [args, want] : rows) EXPECT_EQ(outcome(args), want);
 }

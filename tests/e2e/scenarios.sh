@@ -219,6 +219,63 @@ scenario_accepted() {
     only hud
 }
 
+# put_wide FILE: an 854x480 PNG, an emulator's screenshot of a game stretched to a 16:9
+# window, in four quarters: #FF00FE, #01FE02 above, #0100FE, #FE8001 below. Stretched
+# to the preview, each fills a quarter of it exactly (427 to 160, 240 to 120).
+put_wide() {
+    convert -size 854x480 xc:#FF00FE -fill "#01FE02" -draw "rectangle 427,0 853,239" -fill "#0100FE" \
+        -draw "rectangle 0,240 426,479" -fill "#FE8001" -draw "rectangle 427,240 853,479" -type TrueColor "PNG24:$1"
+}
+# quarters SHOT: each quarter of the preview more than half in its colour of put_wide's
+# (drawn unscaled from the corner, the upper left one would fill the preview).
+quarters() {
+    [ "$(count "$1" 0 0 160 120 FF00FE)" -gt 9600 ] && [ "$(count "$1" 160 0 160 120 01FE02)" -gt 9600 ] &&
+        [ "$(count "$1" 0 120 160 120 0100FE)" -gt 9600 ] && [ "$(count "$1" 160 120 160 120 FE8001)" -gt 9600 ]
+}
+# offered_long SHOT: a prompt whose question reaches the line's right end (x 308 on),
+# a line under it (y 144) and nothing lower.
+offered_long() {
+    [ "$(count "$1" 30 80 21 16 000000)" -lt 336 ] && [ "$(count "$1" 308 128 12 16 000000)" -lt 192 ] &&
+        [ "$(count "$1" 0 144 320 16 000000)" -lt 5120 ] && [ "$(count "$1" 0 160 320 160 000000)" = 51200 ]
+}
+
+# Screenshots as emulators write them. A bg.PNG (upper case) is offered and, taken,
+# shows scaled down (a 640x480 one). Without it, the newest PNG of the folder - an
+# 854x480 screenshot under the emulator's own name, beside an older one - is offered
+# by its name (too long for the line: shortened in its middle, the question reaching
+# the line's end) with a line under the question that says it is stretched; taken, it
+# fills the preview stretched, and standard error says so. Then --bg names it from
+# the folder the program starts in, DIR another one: taken without a question, the
+# same preview. (The words on the screens: startup_test.)
+scenario_screenshots() {
+    local shot="Legend of Zelda-201207-183512.png"
+    put_screenshot "$work"
+    mv "$work/bg.png" "$work/bg.PNG"
+    put_wide "$work/$shot"
+    convert -size 640x480 xc:#123456 "$work/Legend of Zelda-201207-183001.png"
+    touch -d "2012-12-07 18:30:01" "$work/Legend of Zelda-201207-183001.png"
+    launch
+    wait_screen bg-prompt && click "${yes[@]}" && wait_screen editor
+    [ "$(count "$(at editor)" 0 0 160 240 8000FE)" -gt 19200 ] && [ "$(count "$(at editor)" 160 0 160 240 01FE02)" -gt 19200 ] ||
+        fail "bg.PNG does not show, scaled down (see $(at editor))"
+    quit
+    rm "$work/bg.PNG"
+    launch
+    wait_for offer "the screenshot offered by its name" offered_long
+    click "${yes[@]}" && wait_screen editor
+    quarters "$(at editor)" || fail "the screenshot does not fill the preview, stretched (see $(at editor))"
+    noted "hudwright: $shot: 854x480 is not 4:3, stretched to 320x240" || fail "no line on standard error"
+    quit
+    mkdir "$work/hud"
+    args=(--bg "$shot" hud)
+    launch
+    wait_screen editor
+    wait_for named "the picture named with --bg, stretched" quarters
+    noted "854x480 is not 4:3, stretched to 320x240" || fail "no line on standard error"
+    save_and_quit
+    [ -f "$work/hud/code.txt" ] || fail "code.txt is not in hud"
+}
+
 # countdown_skipped: Space and a shot, again and again for eight seconds after the window
 # opened (it takes keys only a moment after it shows, and Space answers no prompt), then
 # the shots sorted out: the first prompt was seen less than four seconds (the count-down)
@@ -407,7 +464,7 @@ cli() {
     [ ${#runner[@]} -eq 0 ] || sed -i 's/\r$//' "$root/out" "$root/err" # CR LF from Windows
     [ "$status" = "$want" ] || fail "hudwright $*: status $status, not $want: $(cat "$root/err")"
 }
-usage_line="Usage: hudwright [--zoom N] [DIR]"
+usage_line="Usage: hudwright [--zoom N] [--bg FILE] [DIR]"
 # refused LINE...: the last cli run wrote nothing on standard output and these lines on standard error.
 refused() { [ ! -s "$root/out" ] && [ "$(cat "$root/err")" = "$(printf '%s\n' "$@")" ] || fail "it said: $(cat "$root/err")"; }
 
@@ -425,6 +482,8 @@ scenario_command_line() {
     refused "hudwright: unknown option '--colour'" "$usage_line" "Try 'hudwright --help' for more."
     cli 2 nowhere
     refused "hudwright: cannot work in nowhere: No such file or directory" "$usage_line" "Try 'hudwright --help' for more."
+    cli 2 --bg
+    refused "hudwright: --bg wants a picture file" "$usage_line" "Try 'hudwright --help' for more."
     if [ ${#runner[@]} -eq 0 ]; then
         cli 1
         refused "hudwright: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"

@@ -8,6 +8,7 @@
 #include "draw/picture_input.h"
 #include "draw/text.h"
 #include "model/export.h"
+#include "editor/background.h"
 #include "editor/frame.h"
 #include "editor/panel.h"
 #include "editor/screen.h"
@@ -83,11 +84,33 @@ inline std::string import_one(std::string_view bytes) {
     return "";
 }
 
+// The bytes as the name of a file offered at start-up (up to a NUL, as a
+// folder lists it): fitted to any width, it is the name whole when that fits,
+// else its start and its end around "..." and never wider; the question that
+// offers it fits the prompt's line beside its margin.
+inline std::string name_one(std::string_view bytes) {
+    const std::string name(bytes.substr(0, std::min(bytes.find('\0'), size_t(255))));
+    for (size_t cells = 0; cells <= name.size() + 1; cells++) {
+        const std::string f = fitted_name(name, cells);
+        if (f.size() != std::min(cells, name.size()))
+            return describe("a name fitted to another width", long(cells));
+        const size_t start = cells > 3 ? (cells - 3) / 2 : 0; // the name's characters before "..."
+        if (name.size() <= cells
+                ? f != name
+                : cells > 3 && (f.compare(start, 3, "...") != 0 || f.compare(0, start, name, 0, start) != 0 ||
+                                !name.ends_with(f.substr(start + 3))))
+            return describe("a name fitted wrongly", long(cells));
+    }
+    if (offer_question(name).size() > size_t(320 - 35) / glyph_width) return "a question wider than its line";
+    return "";
+}
+
 // A background picture: the bytes read as each kind (a BMP, a PNG, a JPEG) and
 // what is read fitted over a 320x240 picture. Whatever the bytes, a refusal
 // has a reason the start-up screens can draw; a picture read is within the
-// size limit, opaque, and fits.
+// size limit, opaque, and fits. The bytes as a name too (name_one).
 inline std::string picture_one(std::string_view bytes) {
+    if (std::string broken = name_one(bytes); !broken.empty()) return broken;
     for (picture_kind kind : {picture_bmp, picture_png, picture_jpeg}) {
         // SDL 2 (under sdl12-compat) makes no stream of an empty buffer; an
         // empty file is a stream of its own, as the program opens it.
