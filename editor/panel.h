@@ -125,7 +125,7 @@ constexpr Uint8 strike_red = 224;
 constexpr SDL_Rect caret_bar    = {1, 2, 2, 12};
 constexpr SDL_Color caret_color = {16, 20, 28, 0};
 
-// The panel's note (a save's result), in the selector row between "+" and the
+// The panel's note (how a save or a copy went), in the selector row between "+" and the
 // save button, over anything moved into the panel, ending at the area's right
 // edge: one row per note, its words, how they are drawn, and how long they
 // stay (0: until the next press).
@@ -151,10 +151,14 @@ struct panel_note_row {
 };
 // clang-format off
 inline constexpr panel_note_row panel_notes[] = {
-// note         text         look                 lasts  reason under it
-{note_none,     "",          look_plain,          0,     false},
-{note_saved,    "SAVED",     look_plain,          1000,  false},
-{note_failed,   "NOT SAVED", look_dark_on_white,  0,     true},
+// note             text            look                 lasts  reason under it
+{note_none,         "",             look_plain,          0,     false},
+{note_saved,        "SAVED",        look_plain,          1000,  false},
+{note_failed,       "NOT SAVED",    look_dark_on_white,  0,     true},
+{note_copied,       "COPIED",       look_plain,          1000,  false},
+// Ctrl+C with no line to copy: the clipboard keeps what it holds
+{note_no_codes,     "NO CODES",     look_plain,          1000,  false},
+{note_no_clipboard, "NO CLIPBOARD", look_dark_on_white,  0,     false},
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
