@@ -9,9 +9,12 @@
 // it, 17 rows high.
 #pragma once
 
+#include "draw/text.h"
 #include "editor/fields.h"
 #include "editor/state.h"
 #include "model/table_check.h"
+
+#include <string>
 
 enum panel_control {
     ctl_save,
@@ -135,7 +138,7 @@ constexpr SDL_Color caret_color = {16, 20, 28, 0};
 // Y field and its signs (reason_note_y) to the window's bottom, which cuts off
 // the empty last row of the reason's glyphs: the longest reason, 15
 // characters, starts right of the selector's "+".
-constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
+constexpr SDL_Rect save_note_area = {184, 296, 84, 16}; // 12 glyphs: NO CLIPBOARD
 constexpr int reason_note_y       = 289;
 
 enum note_look {
@@ -162,3 +165,10 @@ inline constexpr panel_note_row panel_notes[] = {
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
+constexpr bool notes_fit_their_area() {
+    for (const panel_note_row& row : panel_notes)
+        if (glyph_width * static_cast<int>(std::char_traits<char>::length(row.text)) > save_note_area.w)
+            return false;
+    return true;
+}
+static_assert(notes_fit_their_area(), "every note's first line within save_note_area");
