@@ -77,9 +77,6 @@ std::u16string windows_text(const char* text, size_t length);
 // The system's part (clipboard_x11.cpp, clipboard_windows.cpp): ed.clip's
 // text onto the clipboard; null, or why it could not be.
 const char* put_on_clipboard(editor& ed);
-#ifdef _WIN32
-// The text, in Windows' form, onto the clipboard, owned by window (an HWND).
-const char* put_on_windows_clipboard(void* window, const char* text, size_t length);
-#endif
+
 // The connection closed and let go of (nothing where there is none).
 void close_clipboard(editor& ed);

@@ -22,11 +22,7 @@ const char* put_on_clipboard(editor& ed) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || !info.window) return "the program has no window";
-    return put_on_windows_clipboard(info.window, ed.clip.text, ed.clip.length);
-}
-
-const char* put_on_windows_clipboard(void* window, const char* codes, size_t length) {
-    const std::u16string text = windows_text(codes, length);
+    const std::u16string text = windows_text(ed.clip.text, ed.clip.length);
     const size_t bytes        = (text.size() + 1) * sizeof(char16_t);
     HGLOBAL memory            = GlobalAlloc(GMEM_MOVEABLE, bytes);
     void* at                  = memory ? GlobalLock(memory) : nullptr;
@@ -37,8 +33,7 @@ const char* put_on_windows_clipboard(void* window, const char* codes, size_t len
     std::memcpy(at, text.c_str(), bytes);
     GlobalUnlock(memory);
     bool open = false;
-    for (int i = 0; i < open_tries && !(open = OpenClipboard(static_cast<HWND>(window))); i++)
-        Sleep(open_try_ms);
+    for (int i = 0; i < open_tries && !(open = OpenClipboard(info.window)); i++) Sleep(open_try_ms);
     if (!open) {
         GlobalFree(memory);
         return "another program holds the clipboard";

@@ -1,7 +1,8 @@
 # codes.sh - the code view and the clipboard in a real window, sourced by
 # run.sh after scenarios.sh. The clipboard is read by another program, xclip;
 # the hand-over at the end by a small clipboard manager of the suite's own
-# (clipboard_manager.cpp, Linux only: Windows keeps the text itself). The
+# (clipboard_manager.cpp, Linux only: Windows keeps the text itself); under
+# Wine also by a Windows program (read_clipboard.cpp), CR LF and all. The
 # view's layout, its paging, its keys and the notes are checked in-process
 # (code_view_test).
 
@@ -72,6 +73,10 @@ scenario_codes() {
 
     keys ctrl+c
     poll "xclip to read code.txt from the clipboard" clipboard_is "$work/code.txt"
+    if [ -z "$linux" ]; then # Windows' own text: CR LF (Wine hands X11 programs LF)
+        "${runner[@]}" "${HUDWRIGHT_E2E_READ_CLIPBOARD:?}" >"$root/windows-clipboard" || fail "no text on Windows' clipboard"
+        sed 's/$/\r/' "$work/code.txt" | cmp -s - "$root/windows-clipboard" || fail "Windows' clipboard is not code.txt with CR LF"
+    fi
     for target in STRING TEXT; do clipboard_is "$work/code.txt" $target || fail "the clipboard as $target differs"; done
     xclip -o -selection clipboard -t TARGETS >"$root/targets" || fail "no TARGETS"
     for target in UTF8_STRING STRING TEXT; do grep -qx $target "$root/targets" || fail "TARGETS lacks $target"; done
