@@ -113,13 +113,15 @@ ex_ready() {
     [ "$3" != copied ] || ex_copy "$1"
 }
 
-# ex_copy NAME: Ctrl+C in its window (the pointer is there) opens its
-# clipboard's own connection to the X server: one socket more.
+# ex_copy NAME: Ctrl+C in its window (given the focus: SDL2 gives it to the
+# window it opened last) opens its clipboard's own connection to the X server:
+# one socket more.
 ex_sockets() { find "/proc/${ex_pid[$1]}/fd" -lname 'socket:*' 2>/dev/null | wc -l; }
 ex_more_sockets() { [ "$(ex_sockets "$1")" -gt "$2" ]; } # ex_more_sockets NAME THAN
 ex_copy() {
     local before
     before=$(ex_sockets "$1")
+    timeout 10 xdotool windowfocus --sync "${ex_win[$1]}" || true
     xdotool key ctrl+c
     ex_poll "$1's clipboard connection" ex_more_sockets "$1" "$before"
 }
