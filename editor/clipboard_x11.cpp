@@ -252,7 +252,7 @@ const char* connect(editor& ed) {
     Display* d = x.open_display(DisplayString(info.info.x11.display));
     if (!d) {
         dlclose(lib);
-        return "cannot connect to the X server";
+        return "the X server took no second connection";
     }
     c.library = lib;
     c.display = d;

@@ -77,6 +77,7 @@ void draw_codes(editor& ed) {
         const int page = std::clamp(ed.code_page, 0, p.pages - 1);
         std::snprintf(head, sizeof head, "PAGE %d OF %d", page + 1, p.pages);
         text(ed, code_right - glyph_width * static_cast<int>(std::strlen(head)), 0, head);
+        if (page + 1 < p.pages) text(ed, code_next_x, 0, code_next);
     }
     SDL_Rect rule = {code_left, code_rule_y, code_right - code_left, 1};
     SDL_FillRect(s, &rule, SDL_MapRGB(s->format, caret_color.r, caret_color.g, caret_color.b));

@@ -14,13 +14,13 @@
 // The view record (view.h) holds whether it shows and its page; the lines
 // follow from the layout's values, which the record holds too.
 //
-// How a page is laid out: a header row (the count, and "PAGE 2 OF 3" when
-// there are several) above a rule, then the page's lines down columns of
-// equal length - as few columns as hold them, at most code_columns of
-// code_rows lines - in reading order: down the first column, then the next.
-// Lines stand code_pitch rows apart: the glyphs' ink fills rows 3 to 11 of
-// their 16-row cells, so each cell's blank top covers the blank bottom of the
-// one above.
+// How a page is laid out: a header row (the count; when there are several
+// pages "PAGE 2 OF 3", and "C - NEXT PAGE" while there is a next one) above a
+// rule, then the page's lines down columns of equal length - as few columns
+// as hold them, at most code_columns of code_rows lines - in reading order:
+// down the first column, then the next. Lines stand code_pitch rows apart:
+// the glyphs' ink fills rows 3 to 11 of their 16-row cells, so each cell's
+// blank top covers the blank bottom of the one above.
 #pragma once
 
 #include "editor/state.h"
@@ -35,6 +35,8 @@ constexpr int code_left         = 9;   // the first column and the header
 constexpr int code_right        = 310; // the last column's and the page number's end
 constexpr int code_rule_y       = 14;  // the rule under the header
 constexpr int code_top          = 16;  // the first line's cell
+constexpr char code_next[]      = "C - NEXT PAGE";
+constexpr int code_next_x       = 104; // centred between "74 CODES" and "PAGE 1 OF 2"
 static_assert(code_left + (code_columns - 1) * code_column_pitch + code_line_chars * 7 == code_right);
 static_assert(code_top + (code_rows - 1) * code_pitch + 16 <= 240, "every cell within the preview");
 

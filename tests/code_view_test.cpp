@@ -159,6 +159,7 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
             EXPECT_EQ(header(code_left, int(head.size())), head);
             const std::string of = r.pages > 1 ? "PAGE " + std::to_string(page + 1) + " OF 2" : "           ";
             EXPECT_EQ(header(code_right - 11 * glyph_width, 11), of);
+            EXPECT_EQ(header(code_next_x, 13), page + 1 < r.pages ? "C - NEXT PAGE" : "             ");
             shown += lines_shown();
             if (saved.empty()) {
                 EXPECT_EQ(read_text(ed, code_left, code_top, 31), "A SAVE WRITES AN EMPTY CODE.TXT");
