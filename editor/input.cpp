@@ -1,8 +1,9 @@
 // input.cpp - the editor's event drain: keys with the typed hexadecimal entry,
 // the key table's keys (arrows, with Ctrl the element's set; reset, undo, the
-// selection, save, zoom), dragging (a set with Ctrl), the three-stage press
-// (save button, panel controls, selector and element pick), release, quit and
-// resize.
+// selection, save, zoom, the code view, the copy), dragging (a set with Ctrl),
+// the three-stage press (save button, panel controls, selector and element
+// pick), release, quit and resize. While the code view shows, it takes every
+// key and press; the clipboard's requests are served in every drain.
 //
 // Every hit box comes from the panel table, every key from the key table.
 // Every press acts at once, however soon it is released: a +/- button takes
