@@ -95,6 +95,12 @@ void guard_display(editor& ed) {
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
+void guard_connection(editor& ed, void* display) {
+    const xlib_calls x = loaded_xlib();
+    if (x.set_io_error_exit_handler)
+        x.set_io_error_exit_handler(static_cast<Display*>(display), on_display_lost, &ed);
+}
+
 bool window_destroyed(const SDL_Event& e) {
     if (e.type != SDL_SYSWMEVENT || !e.syswm.msg || e.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
     const XEvent& x = e.syswm.msg->event.xevent;
@@ -109,6 +115,8 @@ bool window_destroyed(const SDL_Event& e) {
 void guard_x11_errors() {}
 
 void guard_display(editor&) {}
+
+void guard_connection(editor&, void*) {}
 
 bool window_destroyed(const SDL_Event&) {
     return false;

@@ -27,5 +27,9 @@ void guard_x11_errors();
 // After every window SDL makes: the handlers set again, the lost
 // connection's handler given the editor, the DestroyNotify events asked for.
 void guard_display(editor& ed);
+// A connection of the editor's own to the same display (an Xlib Display: the
+// clipboard's, editor/clipboard.h): its loss ends the program as the
+// window's does, whichever connection notices first.
+void guard_connection(editor& ed, void* display);
 // Whether e says that the editor's window (the one it has now) was destroyed.
 bool window_destroyed(const SDL_Event& e);

@@ -1,6 +1,7 @@
 // ending.cpp - the run ended from outside: said, kept, and the exit status.
 #include "editor/ending.h"
 
+#include "editor/clipboard.h"
 #include "editor/display_guard.h"
 #include "editor/signals.h"
 #include "editor/unsaved.h"
@@ -41,8 +42,9 @@ void notice_window_event(editor& ed, const SDL_Event& e) {
     if (window_destroyed(e)) end_run(ed, end_window_destroyed);
 }
 
-int finish_run(const editor& ed) {
-    const bool kept = keep_unsaved_changes(ed);
+int finish_run(editor& ed) {
+    const bool kept = keep_unsaved_changes(ed); // the work first
+    hand_over_clipboard(ed);
     if (ed.end == end_signal) end_as_signalled(ed.end_signal);
     return kept && ed.end == end_asked ? 0 : 1;
 }

@@ -17,6 +17,7 @@
 #include "draw/outline.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
+#include "editor/code_view.h"
 #include "editor/fields.h"
 #include "editor/screen.h"
 #include "editor/state.h"
@@ -200,5 +201,6 @@ void draw_frame(editor& ed) {
     draw_selection(ed);
     draw_panel(ed, layer_top);
     draw_note(ed);
+    draw_codes(ed); // the code view over the preview, when it shows
     show_screen(ed);
 }

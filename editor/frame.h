@@ -1,7 +1,8 @@
 // frame.h - draws one editor frame from the state the update left: the panel
 // under the background, the background, the panel over it, the 21 elements at
 // their places (decoded, recoloured and scaled afresh), the selected one's
-// outline, the save button; then flips the screen. It changes no state; with
+// outline, the save button, the note, the code view over the preview when it
+// shows (editor/code_view.h); then flips the screen. It changes no state; with
 // no screen it draws nothing.
 #pragma once
 

@@ -1,8 +1,9 @@
 // input.cpp - the editor's event drain: keys with the typed hexadecimal entry,
 // the key table's keys (arrows, with Ctrl the element's set; reset, undo, the
-// selection, save, zoom), dragging (a set with Ctrl), the three-stage press
-// (save button, panel controls, selector and element pick), release, quit and
-// resize.
+// selection, save, zoom, the code view, the copy), dragging (a set with Ctrl),
+// the three-stage press (save button, panel controls, selector and element
+// pick), release, quit and resize. While the code view shows, it takes every
+// key and press; the clipboard's requests are served in every drain.
 //
 // Every hit box comes from the panel table, every key from the key table.
 // Every press acts at once, however soon it is released: a +/- button takes
@@ -13,6 +14,8 @@
 #include "editor/state.h"
 
 #include "draw/rect.h"
+#include "editor/clipboard.h"
+#include "editor/code_view.h"
 #include "editor/color_bar.h"
 #include "editor/ending.h"
 #include "editor/fields.h"
@@ -54,6 +57,8 @@ void select_element(editor& ed, int step) {
 
 // ---- event handlers ----------------------------------------------------------
 
+void on_release(editor& ed);
+
 // R puts the selected element back to the game's own place, scale and
 // colour, Shift+R the whole layout: one step of its own either way.
 void reset_to_home(editor& ed, bool whole_layout) {
@@ -79,7 +84,20 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_select: select_element(ed, row.argument); break;
     case key_save: save_layout(ed); break;
     case key_zoom: zoom_step(ed, row.argument); break;
+    case key_codes:
+        on_release(ed); // nothing changes under the view: every held button and a drag let go
+        show_codes(ed);
+        break;
+    case key_copy: copy_codes(ed); break;
     }
+}
+
+// While the code view shows it takes every key: C turns its page, any other
+// closes it (Escape does not quit) and does nothing else, but Ctrl+C copies too.
+void key_in_code_view(editor& ed, const SDL_keysym& key) {
+    const key_row* row = key_for(key.sym, key.mod);
+    if (!row || row->action != key_codes) hide_codes(ed);
+    if (row && (row->action == key_codes || row->action == key_copy)) act_on_key(ed, *row, key.mod);
 }
 
 // Outside an entry a key does what its row in the key table says; any other
@@ -87,6 +105,7 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
 // meaning for the entry (Ctrl+Z is a z there, and r a key that takes a place).
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
+    if (ed.codes_shown && !modifier_key(k)) return key_in_code_view(ed, key);
     if (k == SDLK_ESCAPE) ed.running = false;
     if (modifier_key(k)) return;
     if (ed.editing != field_none) {
@@ -190,6 +209,7 @@ void pick_element(editor& ed, int px, int py) {
 // Every press ends an entry without taking it (a press on a field starts
 // one there).
 void on_press(editor& ed, int px, int py) {
+    if (ed.codes_shown) return hide_codes(ed); // a press closes the code view, and does nothing else
     end_arrow_run(ed);
     end_entry(ed);
     if (panel_notes[ed.note].lasts_ms == 0) ed.note = note_none; // shown until the next press
@@ -223,6 +243,7 @@ void on_release(editor& ed) {
 
 void poll_editor_events(editor& ed) {
     if (!ed.manual_clock) ed.now_ms = SDL_GetTicks();
+    serve_clipboard(ed); // nothing before the first copy
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
         event_to_editor(ed, ev);

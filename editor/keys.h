@@ -1,7 +1,8 @@
 // keys.h - what each key does in the editor outside an entry: one row per key
 // and the modifiers it wants, read by the event drain (editor/input.cpp).
-// During an entry every key is the entry's (editor/fields.h), and Escape quits
-// on every screen; neither is here. Shift, Ctrl and the other modifier keys
+// During an entry every key is the entry's (editor/fields.h), while the code
+// view shows the view's (editor/code_view.h); elsewhere Escape quits on every
+// screen. None of that is here. Shift, Ctrl and the other modifier keys
 // pressed alone do nothing.
 //
 // A key takes the row whose key it is and whose Ctrl and Shift wants the
@@ -30,6 +31,8 @@ enum key_action {
     key_select, // argument: +1 or -1, the next or previous element (as the selector)
     key_save,   // as the save button, with its note
     key_zoom,   // argument: +1 or -1, one zoom step (editor/screen.h)
+    key_codes,  // the code view over the preview; while it shows, its next page (editor/code_view.h)
+    key_copy,   // the lines a save would write, onto the system's clipboard (editor/clipboard.h)
 };
 
 enum reset_scope { reset_element_only, reset_layout };
@@ -74,6 +77,9 @@ inline constexpr key_row key_table[] = {
 {SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,   +1,                 "Keypad +", zoom_in_words},
 {SDLK_MINUS,    mod_on,  mod_any, key_zoom,   -1,                 "-",        "zoom the window out"},
 {SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,   -1,                 "Keypad -", "zoom the window out"},
+// C shows the code view; Ctrl+C copies, and so does Ctrl+Shift+C, as in a terminal
+{SDLK_c,        mod_off, mod_any, key_codes,  0,                  "C",        "show the codes a save writes, a page at a time (C again: the next page)"},
+{SDLK_c,        mod_on,  mod_any, key_copy,   0,                  "C",        "copy the codes a save writes to the clipboard"},
 };
 // clang-format on
 

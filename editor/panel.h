@@ -10,9 +10,12 @@
 // it, 17 rows high.
 #pragma once
 
+#include "draw/text.h"
 #include "editor/fields.h"
 #include "editor/state.h"
 #include "model/table_check.h"
+
+#include <string>
 
 enum panel_control {
     ctl_save,
@@ -126,7 +129,7 @@ constexpr Uint8 strike_red = 224;
 constexpr SDL_Rect caret_bar    = {1, 2, 2, 12};
 constexpr SDL_Color caret_color = {16, 20, 28, 0};
 
-// The panel's note (a save's result), in the selector row between "+" and the
+// The panel's note (how a save or a copy went), in the selector row between "+" and the
 // save button, over anything moved into the panel, ending at the area's right
 // edge: one row per note, its words, how they are drawn, and how long they
 // stay (0: until the next press).
@@ -136,7 +139,7 @@ constexpr SDL_Color caret_color = {16, 20, 28, 0};
 // the row below the boxes of the Y field and its signs (reason_note_y) to the
 // window's bottom, which cuts off the empty last row of the reason's glyphs:
 // the longest line, 15 characters, starts right of the selector's "+".
-constexpr SDL_Rect save_note_area = {205, 296, 63, 16};
+constexpr SDL_Rect save_note_area = {184, 296, 84, 16}; // 12 glyphs: NO CLIPBOARD
 constexpr int reason_note_y       = 289;
 
 enum note_look {
@@ -152,10 +155,21 @@ struct panel_note_row {
 };
 // clang-format off
 inline constexpr panel_note_row panel_notes[] = {
-// note         text         look                 lasts  reason under it
-{note_none,     "",          look_plain,          0,     false},
-{note_saved,    "SAVED",     look_plain,          1000,  false},
-{note_failed,   "NOT SAVED", look_dark_on_white,  0,     true},
+// note             text            look                 lasts  reason under it
+{note_none,         "",             look_plain,          0,     false},
+{note_saved,        "SAVED",        look_plain,          1000,  false},
+{note_failed,       "NOT SAVED",    look_dark_on_white,  0,     true},
+{note_copied,       "COPIED",       look_plain,          1000,  false},
+// Ctrl+C with no line to copy: the clipboard keeps what it holds
+{note_no_codes,     "NO CODES",     look_plain,          1000,  false},
+{note_no_clipboard, "NO CLIPBOARD", look_dark_on_white,  0,     false},
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
+constexpr bool notes_fit_their_area() {
+    for (const panel_note_row& row : panel_notes)
+        if (glyph_width * static_cast<int>(std::char_traits<char>::length(row.text)) > save_note_area.w)
+            return false;
+    return true;
+}
+static_assert(notes_fit_their_area(), "every note's first line within save_note_area");

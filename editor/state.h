@@ -4,11 +4,12 @@
 //
 // Sections: layout model / run state / the run's end / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
-// pacing / window / what the window shows. What the panel shows is not kept
+// pacing / window / what the window shows / the code view and the clipboard. What the panel shows is not kept
 // here: the frame formats it from the layout (editor/fields.h); only the entry
 // being typed is state.
 #pragma once
 
+#include "editor/clipboard.h"
 #include "editor/fields.h"
 #include "editor/history.h"
 #include "editor/save_reasons.h"
@@ -31,9 +32,18 @@ enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // The files the start-up screens offer a layout from, in the order they are
 // asked about (editor/startup.h).
 enum start_file { file_unsaved, file_code, file_basecode, start_file_count };
-// What the panel's note says: nothing, a good save (for about a second), or a
-// failed one (until the next press); one row each in editor/panel.h.
-enum panel_note { note_none, note_saved, note_failed, note_count };
+// What the panel's note says: nothing, a good save (for about a second), a
+// failed one (until the next press), how a copy went; one row each in
+// editor/panel.h.
+enum panel_note {
+    note_none,
+    note_saved,
+    note_failed,
+    note_copied,
+    note_no_codes,
+    note_no_clipboard,
+    note_count
+};
 
 // Where this frame draws an element: decided by the update, drawn by the frame.
 struct element_place {
@@ -68,6 +78,9 @@ struct view_record {
     int caret;                                        // where the caret stands in it
     panel_note note;
     save_reason note_reason; // the words under NOT SAVED
+    // the code view over the preview (editor/code_view.h): its lines follow from values
+    bool codes_shown;
+    int code_page;
     bool operator==(const view_record&) const = default;
 };
 
@@ -167,6 +180,11 @@ struct editor {
 
     // ---- what the window shows (editor/view.h) -------------------------------------
     view_record on_screen; // the record of the picture drawn last
+
+    // ---- the code view and the clipboard (editor/code_view.h, editor/clipboard.h) -----
+    bool codes_shown; // over the preview, at code_page (from 0)
+    int code_page;
+    clipboard clip;
 };
 
 // The state the editor loop starts from: element 0 selected, no field being

@@ -22,6 +22,8 @@ view_record editor_view(const editor& ed) {
     v.caret       = caret_place(ed, ed.editing); // a key that is no digit takes a place and shows none
     v.note        = ed.note;
     v.note_reason = ed.note_reason;
+    v.codes_shown = ed.codes_shown;
+    v.code_page   = ed.code_page;
     return v;
 }
 

@@ -123,7 +123,10 @@ void print_keys(FILE* out) {
         i = j;
     }
     std::fprintf(out, "  %-*s  ", key_names_width, "Escape");
-    print_words(out, "quit, on any screen (changes not saved go to code.unsaved.txt)", column);
+    print_words(out,
+                "quit, on any screen (changes not saved go to code.unsaved.txt); while the codes show, only "
+                "back to the editor",
+                column);
 }
 
 #ifndef _WIN32

@@ -349,15 +349,21 @@ TEST_F(saving, a_save_writes_code_cht_with_the_same_codes_as_one_enabled_cheat) 
     }
 }
 
-// Every reason's two lines (one line, NOT SAVED, without a reason) lie right
-// of the selector's "+", in no control's box, and each shows.
+// Every reason's two lines (one line, NOT SAVED, without a reason), and every
+// other note, lie right of the selector's "+", in no control's box, and each
+// shows.
 TEST_F(saving, every_reason_shows_clear_of_every_control) {
     passes(1);
     SDL_Surface* plain = copy_of(ed.screen);
     std::vector<SDL_Surface*> shown;
     const SDL_Rect& plus = panel_table[ctl_selector_plus].box;
-    for (const save_reason_row& row : save_reasons) {
-        ed.note        = note_failed;
+    std::vector<std::pair<panel_note, save_reason_row>> notes;
+    for (const save_reason_row& row : save_reasons) notes.push_back({note_failed, row});
+    for (const panel_note_row& row : panel_notes)
+        if (row.note != note_none && row.note != note_failed)
+            notes.push_back({row.note, {reason_other, nullptr, "", {0, 0}}}); // the note alone, in its area
+    for (const auto& [n, row] : notes) {
+        ed.note        = n;
         ed.note_reason = row.reason;
         passes(1);
         int changed = 0, outside = 0;

@@ -13,7 +13,9 @@
 // meter_bar=(X Y W H), the Magic Meter's bar from its corner,
 // save_note=(X Y W H), where the panel says how a save went, and
 // caret_bar=(X Y W H), caret_color=RRGGBB and glyph_width=N: the caret of an
-// entry, from the corner of the glyph cell after the places typed.
+// entry, from the corner of the glyph cell after the places typed, and
+// code_offsets=(OOOOOO ...) and code_homes=(VVVV ...), every offset code.txt
+// can hold, in its order, and the game's own value there.
 #include "draw/text.h"
 #include "editor/panel.h"
 #include "editor/startup.h"
@@ -75,5 +77,17 @@ int main(int argc, char** argv) {
     std::fprintf(out, "caret_bar=(%d %d %d %d)\ncaret_color=%02X%02X%02X\nglyph_width=%d\n", caret_bar.x,
                  caret_bar.y, caret_bar.w, caret_bar.h, caret_color.r, caret_color.g, caret_color.b,
                  glyph_width);
+    layout home{};
+    start_layout(home);
+    std::string offsets, homes;
+    char item[16];
+    for (const code_entry& c : code_table) {
+        if (!c.written) continue;
+        std::snprintf(item, sizeof item, " %06X", static_cast<unsigned>(c.offset));
+        offsets += item;
+        std::snprintf(item, sizeof item, " %04X", static_cast<unsigned>(code_home(home, c) & 0xFFFFu));
+        homes += item;
+    }
+    std::fprintf(out, "code_offsets=(%s)\ncode_homes=(%s)\n", offsets.c_str() + 1, homes.c_str() + 1);
     return std::fclose(out) == 0 ? 0 : 1;
 }

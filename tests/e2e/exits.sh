@@ -8,7 +8,8 @@
 
 # name, phase (editor: the A Button moved one pixel by X +, the second twin's two;
 # prompt: basecode.txt there; countdown), what it has first (few: no descriptor
-# left once it is in the editor - the probe's `ulimit -n 17` on classic SDL), how it ends (a
+# left once it is in the editor - the probe's `ulimit -n 17` on classic SDL;
+# copied: Ctrl+C pressed, its clipboard's connection open), how it ends (a
 # signal; destroy: xdotool windowclose; kill: xdotool windowkill, the server drops
 # the client; lost: the X server killed), its status and what it says, the lines
 # after "hudwright: " joined by "|" (KEPT: "unsaved changes written to
@@ -23,6 +24,8 @@ rt          editor     -     RTMIN+2    164  ended by SIGRTMIN+2 (Real-time sign
 pipe        editor     -     PIPE,TERM  143  ended by SIGTERM (Terminated)|KEPT
 destroyed   editor     -     destroy    1    ended: the window was destroyed from outside|KEPT
 killed      editor     -     kill       1    ended: the connection to the display was lost|KEPT
+copied-hup  editor     copied HUP       129  ended by SIGHUP (Hangup)|KEPT
+copied-kill editor     copied kill      1    ended: the connection to the display was lost|KEPT
 twin1       editor     -     HUP        129  -
 twin2       editor     -     HUP        129  -
 cd-hup      countdown  -     HUP        129  ended by SIGHUP (Hangup)
@@ -30,6 +33,7 @@ cd-gone     countdown  -     destroy    1    ended: the window was destroyed fro
 pr-term     prompt     -     TERM       143  ended by SIGTERM (Terminated)
 pr-gone     prompt     -     destroy    1    ended: the window was destroyed from outside
 lost        editor     few   lost       1    ended: the connection to the display was lost|KEPT
+copied-lost editor     copied lost      1    ended: the connection to the display was lost|KEPT
 pr-lost     prompt     -     lost       1    ended: the connection to the display was lost
 cd-lost     countdown  -     lost       1    ended: the connection to the display was lost
 EOF
@@ -106,6 +110,20 @@ ex_ready() {
     countdown) ex_shows "$1" other || fail "$1 is past the count-down" ;;
     esac
     [ "$3" != few ] || ex_no_descriptor_left "$1"
+    [ "$3" != copied ] || ex_copy "$1"
+}
+
+# ex_copy NAME: Ctrl+C in its window (given the focus: SDL2 gives it to the
+# window it opened last) opens its clipboard's own connection to the X server:
+# one socket more.
+ex_sockets() { find "/proc/${ex_pid[$1]}/fd" -lname 'socket:*' 2>/dev/null | wc -l; }
+ex_more_sockets() { [ "$(ex_sockets "$1")" -gt "$2" ]; } # ex_more_sockets NAME THAN
+ex_copy() {
+    local before
+    before=$(ex_sockets "$1")
+    timeout 10 xdotool windowfocus --sync "${ex_win[$1]}" || true
+    xdotool key ctrl+c
+    ex_poll "$1's clipboard connection" ex_more_sockets "$1" "$before"
 }
 
 # ex_no_descriptor_left NAME: its limit on descriptors set to the lowest number not

@@ -186,6 +186,8 @@ quit() { keys Escape && wait_exit; }
 . "$here/scenarios.sh"
 # shellcheck source=exits.sh
 . "$here/exits.sh"
+# shellcheck source=codes.sh
+. "$here/codes.sh"
 declare -F "scenario_$1" >/dev/null || { echo "no scenario $1" >&2; exit 2; }
 "scenario_$1"
 echo "PASS: $1"

@@ -9,6 +9,7 @@
 #include "draw/text.h"
 #include "model/export.h"
 #include "editor/background.h"
+#include "editor/code_view.h"
 #include "editor/frame.h"
 #include "editor/panel.h"
 #include "editor/screen.h"
@@ -200,6 +201,10 @@ inline std::string check_editor(const editor& ed, const layout& start) {
     if (h.count < 1 || h.count > history_steps + 1 || h.at < 0 || h.at >= h.count || h.first < 0 ||
         h.first > history_steps)
         return describe("the history's ring is out of range", h.count, h.at);
+    // the code view: a page it has, and nothing held under it
+    if (ed.codes_shown && (ed.code_page >= page_of_codes(code_line_count(ed.model), 0).pages || ed.dragging ||
+                           ed.picking_color || ed.scale_held != scale_none || ed.nudge != nudge_none))
+        return describe("the code view past its pages or over a held button", ed.code_page);
     // every finished change is a step: the layout is where the history is
     if (!change_going_on(ed) && !(capture(ed.model) == current(h)))
         return "a finished change was not recorded";
