@@ -12,7 +12,7 @@
 #include "draw/picture_fit.h"
 #include "draw/picture_input.h"
 #include "draw/text.h"
-#include "editor/startup.h"
+#include "editor/screens.h"
 #include "model/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
 
 #include <algorithm>

@@ -9,6 +9,7 @@
 // scenario exits, tests/e2e/exits.sh.)
 #include "editor/signals.h"
 #include "editor/ending.h"
+#include "editor/screens.h"
 #include "editor/startup.h"
 #include "support.h"
 

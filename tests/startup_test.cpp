@@ -7,6 +7,7 @@
 #include "support.h"
 #include "editor/background.h"
 #include "editor/ending.h"
+#include "editor/screens.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
 #include "model/export.h"

@@ -6,6 +6,7 @@
 #include "draw/picture_input.h"
 #include "editor/input.h"
 #include "editor/panel.h"
+#include "editor/start_state.h"
 #include "editor/state.h"
 #include "model/import.h"
 #include "program/run.h"
