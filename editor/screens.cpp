@@ -136,7 +136,7 @@ bool over_before_frame(start_screen& s, const screen_input& in) {
         if (in.answer != answer_none) *s.choice = in.answer; // drawn once, then over
         return false;
     case screen_note: return (s.frames > 0 && in.key_or_click) || s.frames == note_frames;
-    case screen_working: return s.work.over(s.work.work, 0);
+    case screen_working: return s.frames > 0 && s.work.over(s.work.work, 0); // shown once at least
     }
     return true;
 }

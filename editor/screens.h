@@ -22,8 +22,9 @@
 //   ends without a pause;
 // - a note: note_frames frames (about three seconds), or a click or a key -
 //   not one that came before it (a key held on from a question);
-// - a note beside work: until the work is over, waiting on it in place of the
-//   pause. A quit tells the work to stop and waits until it has.
+// - a note beside work: one frame at least, then until the work is over,
+//   waiting on it in place of the pause. A quit tells the work to stop and
+//   waits until it has.
 //
 // A file offered at start-up that is there but cannot be read is noted on the
 // count-down and the questions (ed.unreadable), one line each.
