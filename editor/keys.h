@@ -1,7 +1,8 @@
 // keys.h - what each key does in the editor outside an entry: one row per key
 // and the modifiers it wants, read by the event drain (editor/input.cpp).
-// During an entry every key is the entry's (editor/fields.h), and Escape quits
-// on every screen; neither is here. Shift, Ctrl and the other modifier keys
+// During an entry every key is the entry's (editor/fields.h) but Escape,
+// which ends the entry without taking it; outside one Escape quits, as on
+// every screen. Neither is here. Shift, Ctrl and the other modifier keys
 // pressed alone do nothing.
 //
 // A key takes the row whose key it is and whose Ctrl and Shift wants the
@@ -25,6 +26,7 @@ enum key_action {
     key_select, // argument: +1 or -1, the next or previous element (as the selector)
     key_save,   // as the save button, with its note
     key_zoom,   // argument: +1 or -1, one zoom step (editor/screen.h)
+    key_grid,   // G: the grid over the background shown or hidden (editor/marks.h)
 };
 
 enum reset_scope { reset_element_only, reset_layout };
@@ -62,6 +64,7 @@ inline constexpr key_row key_table[] = {
 {SDLK_KP_PLUS,  mod_on,  mod_any, key_zoom,      +1},
 {SDLK_MINUS,    mod_on,  mod_any, key_zoom,      -1},
 {SDLK_KP_MINUS, mod_on,  mod_any, key_zoom,      -1},
+{SDLK_g,        mod_off, mod_any, key_grid,      0},
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 // it, 17 rows high.
 #pragma once
 
+#include "draw/text.h"
 #include "editor/fields.h"
 #include "editor/state.h"
 #include "model/table_check.h"
@@ -155,6 +156,25 @@ inline constexpr panel_note_row panel_notes[] = {
 {note_none,     "",          look_plain,          0,     false},
 {note_saved,    "SAVED",     look_plain,          1000,  false},
 {note_failed,   "NOT SAVED", look_dark_on_white,  0,     true},
+// a value tried that the game keeps (editor/move_rules.h); longer than the
+// area, from the selector's "+" on
+{note_fixed_value, "FIXED BY GAME", look_plain,   1500,  false},
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
+
+// The selected element's drawn width and height, four hex digits each as the
+// fields show values ("W001D H001D"), right of the colour field: clear of
+// every control and of the notes.
+constexpr SDL_Rect size_label = {243, 248, 11 * glyph_width, glyph_height};
+constexpr bool clear_of(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
+}
+constexpr bool size_label_clear() {
+    for (const panel_row& row : panel_table)
+        if (!clear_of(size_label, row.box)) return false;
+    // the notes: the save note's row, and a failed save's two lines from reason_note_y
+    return clear_of(size_label, {0, reason_note_y, 320, 2 * glyph_height}) &&
+           clear_of(size_label, save_note_area) && size_label.x + size_label.w <= panel_area.x + panel_area.w;
+}
+static_assert(size_label_clear(), "the size clear of the controls and the notes, within the panel");

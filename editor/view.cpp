@@ -3,6 +3,7 @@
 #include "editor/view.h"
 
 #include "editor/fields.h"
+#include "editor/marks.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,10 @@ view_record editor_view(const editor& ed) {
     v.caret       = caret_place(ed, ed.editing); // a key that is no digit takes a place and shows none
     v.note        = ed.note;
     v.note_reason = ed.note_reason;
+    v.hover       = ed.hover;
+    v.guides      = ed.guides;
+    v.grid        = ed.grid;
+    std::memcpy(v.size_text, size_text(ed).s, sizeof v.size_text);
     return v;
 }
 
