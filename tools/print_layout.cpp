@@ -13,13 +13,18 @@
 // meter_bar=(X Y W H), the Magic Meter's bar from its corner,
 // save_note=(X Y W H), where the panel says how a save went, and
 // caret_bar=(X Y W H), caret_color=RRGGBB and glyph_width=N: the caret of an
-// entry, from the corner of the glyph cell after the places typed.
+// entry, from the corner of the glyph cell after the places typed;
+// fixed_note=(X Y W H), where the note on a value the game keeps fixed
+// stands, and hover_color=RRGGBB, guide_color=RRGGBB, the light dashes of the
+// hover outline and of a drag's guides.
 #include "draw/text.h"
+#include "editor/marks.h"
 #include "editor/panel.h"
 #include "editor/startup.h"
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -75,5 +80,10 @@ int main(int argc, char** argv) {
     std::fprintf(out, "caret_bar=(%d %d %d %d)\ncaret_color=%02X%02X%02X\nglyph_width=%d\n", caret_bar.x,
                  caret_bar.y, caret_bar.w, caret_bar.h, caret_color.r, caret_color.g, caret_color.b,
                  glyph_width);
+    const int fixed_w = glyph_width * static_cast<int>(std::strlen(panel_notes[note_fixed_value].text));
+    std::fprintf(out, "fixed_note=(%d %d %d %d)\n", save_note_area.x + save_note_area.w - fixed_w,
+                 save_note_area.y, fixed_w, save_note_area.h);
+    std::fprintf(out, "hover_color=%02X%02X%02X\nguide_color=%02X%02X%02X\n", hover_light.r, hover_light.g,
+                 hover_light.b, guide_light.r, guide_light.g, guide_light.b);
     return std::fclose(out) == 0 ? 0 : 1;
 }
