@@ -32,17 +32,20 @@ a_still_editor() {
 # (x0, y0; the pointer jumps to its centre), moves the pointer DX DY on and waits
 # until the bar follows, the button held (Wine would merge a quick move with the
 # jump or with the next move); then moves it below the preview (ignored: the bar
-# stays) and lets go. The still window, shot NAME, shows the bar at bx, by: DX DY
+# stays) and lets go. Shift is held meanwhile: nothing snaps (snapping: the
+# precision scenario). The still window, shot NAME, shows the bar at bx, by: DX DY
 # from x0, y0.
 drag_meter() {
     bar $meter "$1"
     x0=$bx y0=$by
     press $((bx + 2)) $((by + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
+    xdotool keydown shift
     move $((px + $2)) $((py + $3))
     wait_for "$4.moving" "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
     move $((px + $2)) 241
     release
+    xdotool keyup shift
     wait_for "$4" "a still window" same "$(at "$4.moving")" 0 0 320 320
     bar $meter "$(at "$4")"
     [ "$bx $by" = "$((x0 + $2)) $((y0 + $3))" ] || fail "the bar is at $bx $by, not $((x0 + $2)) $((y0 + $3))"
@@ -324,8 +327,9 @@ scenario_keys() {
 
 # --zoom 2 on a screen where the zoom would be 1 without it: a 640x640 window
 # showing the untouched window (drawn in-process, as in the screenshot scenario)
-# in 2x2 squares. A typed X and a drag of the Magic Meter by 40, 30 land where
-# they land at zoom 1. Then the Magic Meter's y typed (0050): Ctrl+Z undoes the
+# in 2x2 squares. A typed X and a drag of the Magic Meter by 40, 30 (Shift held:
+# nothing snaps) land where they land at zoom 1. Then the Magic Meter's y typed
+# (0050): Ctrl+Z undoes the
 # typed y and the drag, one step each; Ctrl+Y and Ctrl+Shift+Z redo them, and
 # code.txt gives the typed place (undo's depth and merging: undo_test). Hidden and
 # shown, the window is drawn anew. Ctrl+= leaves the window at 640x640, the
