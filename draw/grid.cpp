@@ -39,18 +39,22 @@ void shade_grid(SDL_Surface* surface, const SDL_Rect& area, int spacing) {
     const int top = std::max<int>(area.y, 0), bottom = std::min<int>(area.y + area.h, surface->h);
     const int cx = area.x + area.w / 2, cy = area.y + area.h / 2;
     if (left >= right || top >= bottom || SDL_LockSurface(surface) != 0) return;
+    // the first column of a line at or right of the left edge
+    const int first = left + (spacing - (left - area.x) % spacing) % spacing;
     for (int y = top; y < bottom; y++) {
-        Uint8* row          = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
-        const bool row_line = (y - area.y) % spacing == 0;
-        for (int x = left; x < right; x++) {
-            const bool strong = x == cx || y == cy;
-            if (!strong && !row_line && (x - area.x) % spacing != 0) continue;
+        Uint8* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+        auto shade = [&](int x, int amount) {
             Uint32 pixel = 0; // the machine's byte order, as SDL keeps it
             std::memcpy(&pixel, row + x * bpp, bpp);
-            const int amount = strong ? grid_strong : grid_faint;
-            pixel            = direct ? shaded32(pixel, f, amount) : shaded(pixel, f, amount);
+            pixel = direct ? shaded32(pixel, f, amount) : shaded(pixel, f, amount);
             std::memcpy(row + x * bpp, &pixel, bpp);
+        };
+        if (y == cy || (y - area.y) % spacing == 0) { // a row of the grid: every pixel of it
+            for (int x = left; x < right; x++) shade(x, y == cy || x == cx ? grid_strong : grid_faint);
+            continue;
         }
+        for (int x = first; x < right; x += spacing) shade(x, x == cx ? grid_strong : grid_faint);
+        if (cx >= left && cx < right && (cx - area.x) % spacing != 0) shade(cx, grid_strong);
     }
     SDL_UnlockSurface(surface);
 }
