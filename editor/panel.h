@@ -156,12 +156,23 @@ inline constexpr panel_note_row panel_notes[] = {
 {note_none,     "",          look_plain,          0,     false},
 {note_saved,    "SAVED",     look_plain,          1000,  false},
 {note_failed,   "NOT SAVED", look_dark_on_white,  0,     true},
-// a value tried that the game keeps (editor/move_rules.h); longer than the
-// area, from the selector's "+" on
+// a value the game keeps fixed was tried (editor/move_rules.h); wider than
+// the area, it reaches left toward the selector's "+"
 {note_fixed_value, "FIXED BY GAME", look_plain,   1500,  false},
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
+// Every note's first line, right-aligned in the area, stays right of the selector's "+".
+constexpr bool notes_clear_of_selector() {
+    const SDL_Rect& plus = panel_table[ctl_selector_plus].box;
+    for (const panel_note_row& n : panel_notes) {
+        int length = 0;
+        while (n.text[length]) length++;
+        if (save_note_area.x + save_note_area.w - length * glyph_width < plus.x + plus.w) return false;
+    }
+    return true;
+}
+static_assert(notes_clear_of_selector(), "a note clear of the selector");
 
 // The selected element's drawn width and height, four hex digits each as the
 // fields show values ("W001D H001D"), right of the colour field: clear of
