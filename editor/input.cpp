@@ -82,7 +82,10 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_redo: redo_change(ed); break;
     case key_select: select_element(ed, row.argument); break;
     case key_save: save_layout(ed); break;
-    case key_zoom: zoom_step(ed, row.argument); break;
+    case key_zoom:
+        zoom_step(ed, row.argument);
+        ed.pointer_in = false; // where the pointer is in the new window is known at its next motion
+        break;
     case key_grid: ed.grid = !ed.grid; break;
     }
 }
@@ -298,6 +301,7 @@ void poll_editor_events(editor& ed) {
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
             resize_screen(ed, ev.resize.w, ev.resize.h);
+            ed.pointer_in = false;
             break;
         default: break;
         }
