@@ -111,9 +111,7 @@ struct editor {
     // moved as far as the element itself.
     bool drag_set;
     SDL_Rect drag_from[element_count];
-    // The pointer has moved the element since the press (until then nothing
-    // snaps), and the guides of the lines it snapped to.
-    bool drag_moved;
+    // The guides of the lines the dragged element snapped to (editor/snap.h).
     guide_lines guides;
     bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
     scale_direction scale_held; // the Scale button held
