@@ -428,6 +428,7 @@ guide_at() {
 }
 no_guide() { [ "$(bbox "$1" "$guide_color")" = none ]; }
 fixed_noted() { [ "$(count "$1" "${fixed_note[@]}" 000000)" != $((fixed_note[2] * fixed_note[3])) ]; }
+no_note() { ! fixed_noted "$1"; } # neither that note nor SAVED, which stands within it
 # has_code LINE...: code.txt holds these lines (among others)
 has_code() { local l; for l in "$@"; do grep -qx "$l" "$work/code.txt" 2>/dev/null || return 1; done; }
 saved_with() { click "${save[@]}" && poll "code.txt to hold $*" has_code "$@"; }
@@ -483,6 +484,7 @@ scenario_precision() {
     wait_for centred "the Magic Meter centred" outline_at "103 113 114 14"
     saved_with "81211506 0067" "81211508 0071"
 
+    wait_for saved_gone "the saved note gone" no_note # a still window is one without a passing note
     a_still_editor before_grid
     keys g
     wait_for grid "the grid" differs "$(at before_grid)" 0 0 320 240
@@ -500,6 +502,7 @@ scenario_precision() {
     wait_for hearts_still "the Hearts outlined where the game draws them" outline_at "0 0 120 17"
     no_guide "$(at hearts_still)" || fail "a guide after the drag (see $(at hearts_still))"
 
+    wait_for fixed_gone "the note gone" no_note
     keys Tab # the Map
     a_still_editor map
     click "${x_field[@]}"
