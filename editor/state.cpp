@@ -10,6 +10,9 @@ void start_editor_state(editor& ed) {
     ed.editing        = field_none;
     ed.arrow_run      = false;
     ed.note           = note_none;
+    ed.hover          = -1; // until the pointer is seen
+    ed.guides         = {};
+    ed.cycle          = {};
     // an imported corner beyond the window's edge is held there before
     // anything counts as changed
     place_elements(ed);

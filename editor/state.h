@@ -12,7 +12,9 @@
 #include "editor/clipboard.h"
 #include "editor/fields.h"
 #include "editor/history.h"
+#include "editor/pick.h"
 #include "editor/save_reasons.h"
+#include "editor/snap.h"
 #include "model/layout.h"
 #include "model/on_disk.h"
 #include "pictures/picture_store.h"
@@ -33,8 +35,8 @@ enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // asked about (editor/startup.h).
 enum start_file { file_unsaved, file_code, file_basecode, start_file_count };
 // What the panel's note says: nothing, a good save (for about a second), a
-// failed one (until the next press), how a copy went; one row each in
-// editor/panel.h.
+// failed one (until the next press), how a copy went, or that the game keeps
+// a value tried fixed (for a while); one row each in editor/panel.h.
 enum panel_note {
     note_none,
     note_saved,
@@ -42,6 +44,7 @@ enum panel_note {
     note_copied,
     note_no_codes,
     note_no_clipboard,
+    note_fixed_value,
     note_count
 };
 
@@ -81,6 +84,11 @@ struct view_record {
     // the code view over the preview (editor/code_view.h): its lines follow from values
     bool codes_shown;
     int code_page;
+    // the marks for placing (editor/marks.h)
+    int32_t hover;      // the element a press would take (-1: none)
+    guide_lines guides; // a drag's guides
+    bool grid;          // the grid shown
+    char size_text[20]; // the selected element's drawn size (editor/marks.h)
     bool operator==(const view_record&) const = default;
 };
 
@@ -121,18 +129,29 @@ struct editor {
     // moved as far as the element itself.
     bool drag_set;
     SDL_Rect drag_from[element_count];
+    // The guides of the lines the dragged element snapped to (editor/snap.h).
+    guide_lines guides;
     bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
     scale_direction scale_held; // the Scale button held
     nudge_direction nudge;      // the X or Y button held
     value_field editing;        // the field being typed into, or field_none
     char entry_buf[8];          // what has been typed (see editor/fields.h)
     Uint8 entry_len;
-    Uint16 pointer_x; // x of the latest mouse event, for the colour bar
+    Uint16 pointer_x, pointer_y; // the pointer at the latest mouse event (x: for the colour bar)
+    bool pointer_in;             // it is in the window (not since it left)
+    Uint8 buttons_down;          // the mouse buttons held, a bit each (SDL_BUTTON)
     // When the held +/- button was pressed, and the Scale steps taken since
     // (the one at the press included): the buttons repeat by time (repeat.h).
     Uint32 held_since_ms;
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
+    bool grid;      // G: the grid over the background
+    // Picking (editor/pick.h): where the last press left the pointer, the
+    // element a press would take now (-1: none, or a button held), and which
+    // pixels of the pictures show.
+    press_cycle cycle;
+    int32_t hover;
+    pick_masks masks;
     panel_note note;
     save_reason note_reason; // why the last save failed
     Uint32 note_since_ms;

@@ -283,6 +283,8 @@ bool push_window(const std::string& w) {
         e.active = {SDL_ACTIVEEVENT, Uint8(w == "shown"), SDL_APPACTIVE};
     else if (w == "focus")
         e.active = {SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    else if (w == "leave")
+        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPMOUSEFOCUS};
     else if (std::sscanf(w.c_str(), "resize@%d,%d", &width, &height) == 2)
         e.resize = {SDL_VIDEORESIZE, width, height};
     else

@@ -86,8 +86,9 @@ int open_temporary_files();
 //   click@X,Y      a press and release on the editor's pixel X,Y; press@X,Y,
 //   release@X,Y, motion@X,Y; rpress@X,Y, rclick@X,Y with the right button
 //   quit           the window's close
-//   expose, shown, hidden, focus, resize@W,H   the window exposed, shown again
-//                  (restored), hidden (minimised), given the keyboard, resized
+//   expose, shown, hidden, focus, leave, resize@W,H   the window exposed, shown
+//                  again (restored), hidden (minimised), given the keyboard, left
+//                  by the pointer, resized
 // Positions are the editor's pixels, queued at the last window pixel of their
 // square at the given zoom.
 void push_script(const std::string& script, int zoom = 1);

@@ -197,6 +197,18 @@ inline std::string check_editor(const editor& ed, const layout& start) {
     for (int k = 0; k < scale_count; k++)
         if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)
             return describe("a scale is outside 0000-FFFF", k, ed.model.scales[k].value);
+    // the values no save keeps stay as the game has them (the selection decides which fields are looked at)
+    for (int e = 0; e < element_count; e++) {
+        const hud_element& el = ed.model.elements[e];
+        const scale_id k      = scale_slot_of(e);
+        const color_id c      = color_slot_of(e);
+        if ((never_saved(e, field_x) && el.pos.x != el.home.x) ||
+            (never_saved(e, field_y) && el.pos.y != el.home.y) ||
+            (never_saved(e, field_scale) && ed.model.scales[k].value != ed.model.scales[k].home) ||
+            (never_saved(e, field_color) &&
+             std::memcmp(&ed.model.colors[c].value, &ed.model.colors[c].home, 3)))
+            return describe("a value the game keeps fixed was changed", e);
+    }
     const undo_history& h = ed.history;
     if (h.count < 1 || h.count > history_steps + 1 || h.at < 0 || h.at >= h.count || h.first < 0 ||
         h.first > history_steps)
