@@ -10,7 +10,7 @@
 #include "draw/picture_input.h"
 #include "draw/text.h"
 #include "editor/startup.h"
-#include "model/file_io.h" // open_regular: no waiting on a pipe, no directory or device
+#include "files/file_io.h" // open_regular: no waiting on a pipe, no directory or device
 
 #include <cctype>
 #include <cerrno>

@@ -4,16 +4,17 @@
 //
 // The order makes a failure of any step leave both files as they were: the
 // check against what this editor last read or wrote; the earlier code.txt
-// read; both new files made whole beside their names (model/export.h); a
+// read; both new files made whole beside their names (files/safe_write.h); a
 // pipe or a device written into; the earlier code.txt kept as
 // code.earlier.txt; then both take their names.
 #include "editor/state.h"
 #include "editor/unsaved.h"
 
 #include "editor/history.h"
+#include "files/file_io.h"
+#include "files/safe_write.h"
 #include "model/cheat_file.h"
 #include "model/export.h"
-#include "model/file_io.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -79,11 +80,11 @@ void save_layout(editor& ed) {
     // it: that is not replaced unless the save is pressed again, with
     // code.txt still as it was when the editor said so. (A file that is not
     // there, or is no regular file, holds nothing a save could lose.)
-    const disk_copy now  = look_at(path.c_str());
-    const bool there     = now.kind == disk_file || now.kind == disk_unreadable;
-    const bool other     = there && !(now == ed.code_on_disk);
-    const bool confirmed = ed.replace_offered && now == ed.replace_seen;
-    ed.replace_offered   = false;
+    const fingerprint now = fingerprint_of(path.c_str());
+    const bool there      = now.kind == disk_file || now.kind == disk_unreadable;
+    const bool other      = there && !(now == ed.code_on_disk);
+    const bool confirmed  = ed.replace_offered && now == ed.replace_seen;
+    ed.replace_offered    = false;
     if (other && !confirmed) {
         std::fprintf(stderr,
                      "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
@@ -118,7 +119,7 @@ void save_layout(editor& ed) {
     const int err = errno;
     for (prepared_file& f : files) discard_file(f); // what a failure left unused
     if (files[0].done) {                            // code.txt took its name, whatever came of code.cht
-        ed.code_on_disk = look_at(path.c_str());
+        ed.code_on_disk = fingerprint_of(path.c_str());
         ed.code_held    = true;
     }
     if (!ok) return failed(ed, err);

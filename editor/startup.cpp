@@ -26,10 +26,10 @@
 #include "editor/background.h"
 #include "editor/ending.h"
 #include "editor/screen.h"
-#include "editor/view.h"
 #include "editor/unsaved.h"
+#include "editor/view.h"
+#include "files/file_io.h" // open_regular: the existence test of the files
 #include "model/export.h"
-#include "model/file_io.h" // open_regular: the existence test of the files
 #include "model/import.h"
 
 #include <cctype>
@@ -291,7 +291,7 @@ void layout_prompt(editor& ed, start_file file) {
             yes_no_prompt(ed, row.question, choice);
             if (choice == answer_yes) {
                 say_import(import_base_code(f, ed.model), row.name);
-                ed.taken_file = look_at(in_folder(ed, row.name).c_str());
+                ed.taken_file = fingerprint_of(in_folder(ed, row.name).c_str());
             }
         }
         std::fclose(f);

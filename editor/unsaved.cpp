@@ -4,9 +4,9 @@
 #include "editor/state.h"
 
 #include "editor/history.h"
+#include "files/file_io.h"
+#include "files/kept_file.h"
 #include "model/export.h"
-#include "model/file_io.h"
-#include "model/kept_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -29,7 +29,7 @@ std::string refuge_folder(const std::string& folder) {
 }
 
 keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
-                                   const disk_copy* replaceable, std::string& shown) {
+                                   const fingerprint* replaceable, std::string& shown) {
     shown = name;
     if (const keep_result r = keep_file(ed.folder, name, text, len, false, replaceable); r != keep_failed)
         return r; // beside code.txt; else it said why
@@ -49,8 +49,8 @@ keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const cha
 bool keep_unsaved_changes(const editor& ed) {
     if (ed.history.count == 0) return true; // the editor has not started: nothing was changed yet
     // the code.unsaved.txt this sitting started from is replaced, not kept aside
-    const disk_copy* taken = ed.unsaved_choice == answer_yes ? &ed.taken_file : nullptr;
-    const bool changed     = unsaved_changes(ed);
+    const fingerprint* taken = ed.unsaved_choice == answer_yes ? &ed.taken_file : nullptr;
+    const bool changed       = unsaved_changes(ed);
     if (!changed && !taken) return true;
     char text[export_capacity];
     const size_t len = format_codes(ed.model, text, sizeof text);
@@ -59,7 +59,7 @@ bool keep_unsaved_changes(const editor& ed) {
         // now holds the saved layout, so that the next start does not offer
         // it as work that code.txt lacks.
         const std::string path = in_folder(ed, unsaved_file);
-        if (kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *taken &&
+        if (kind_of(path.c_str()) == name_file && fingerprint_of(path.c_str()) == *taken &&
             keep_file(ed.folder, unsaved_file, text, len, false, taken) == keep_written)
             std::fprintf(stderr, "hudwright: %s now holds the layout saved in %s\n", unsaved_file, code_file);
         return true;

@@ -5,7 +5,7 @@
 // layout as last saved (or as the editor opened with it) is kept, and ending
 // the run with changes since then writes them, in code.txt's form, to
 // code.unsaved.txt beside code.txt - never over code.txt itself, nor over an
-// earlier code.unsaved.txt (model/kept_file.h) but the one this sitting
+// earlier code.unsaved.txt (files/kept_file.h) but the one this sitting
 // started from, which the end brings up to the layout. Where that folder
 // takes no file (a full disk, a read-only or deleted folder, no descriptor
 // left) they go to the same name in the user's state folder, below the
@@ -17,9 +17,9 @@
 #pragma once
 
 struct editor;
-struct disk_copy;
+struct fingerprint;
 
-#include "model/kept_file.h"
+#include "files/kept_file.h"
 
 #include <string>
 
@@ -46,7 +46,7 @@ std::string refuge_folder(const std::string& folder);
 // Keeps text as name beside code.txt (keep_file), else in the refuge folder;
 // shown: the file as messages name it. keep_failed after the lines saying why.
 keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
-                                   const disk_copy* replaceable, std::string& shown);
+                                   const fingerprint* replaceable, std::string& shown);
 // On the way out: with unsaved changes, writes code.unsaved.txt beside
 // code.txt, else in the refuge folder, and says where in one line on standard
 // error. False, after a line saying so, only when it could be written nowhere.

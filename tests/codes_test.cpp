@@ -6,6 +6,7 @@
 // trip, which also finds an offset that the two read differently. And the
 // values no save keeps, as the panel marks them; code.cht, the codes as one
 // RetroArch cheat.
+#include "files/safe_write.h"
 #include "model/cheat_file.h"
 #include "model/export.h"
 #include "model/import.h"

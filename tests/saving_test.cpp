@@ -10,7 +10,7 @@
 #include "editor/ending.h"
 #include "editor/unsaved.h"
 #include "model/export.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "support.h"
 
 #include <fcntl.h>
@@ -132,7 +132,7 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
     auto take = [&](const std::string& text) { // the sitting started from code.unsaved.txt holding text
         write_file(unsaved_file, text);
         ed.unsaved_choice = answer_yes;
-        ed.taken_file     = look_at(unsaved_file);
+        ed.taken_file     = fingerprint_of(unsaved_file);
     };
     // clang-format off
     const struct row {
@@ -403,13 +403,13 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
         for (const char* f : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"}) fs::remove(f);
         write_file("code.txt", "kept\n");
         ed.code_choice = r.from_code ? answer_yes : answer_none;
-        ed.taken_file  = look_at("code.txt");
+        ed.taken_file  = fingerprint_of("code.txt");
         start_editor_state(ed);
         editor second{}; // sharing nothing but the folder
         second.folder = ed.folder;
         second.model  = ed.model;
         second.model.elements[el_a_button].pos.x += 2;
-        second.code_on_disk = look_at(in_folder(second, code_file).c_str());
+        second.code_on_disk = fingerprint_of(in_folder(second, code_file).c_str());
         pos(el_a_button).x++;
         editor* last = &ed;
         stderr_of([&] {

@@ -2,7 +2,7 @@
 #include "support.h"
 
 #include "model/hex.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "model/import.h"
 
 #include <algorithm>

@@ -154,7 +154,7 @@ struct editor_session {
         ed.pictures        = live;
         // code.txt as an editor starting now reads it: an earlier input's save
         // is no other program's
-        ed.code_on_disk = look_at(in_folder(ed, code_file).c_str());
+        ed.code_on_disk = fingerprint_of(in_folder(ed, code_file).c_str());
     }
 };
 

@@ -7,8 +7,10 @@
 // symbolic links here, keeps no POSIX permissions and has no named pipes in a
 // folder; rename there does not replace a file, so replace_file does it its own
 // way. Not for anything else: the formats and the save's sequence of steps are
-// the callers' (model/export.cpp, pictures/image_store.cpp, editor/startup.cpp,
-// editor/unsaved.cpp).
+// the callers' (files/safe_write.cpp, pictures/image_store.cpp,
+// editor/startup.cpp, editor/unsaved.cpp). Declared once here, written once
+// per system: files/posix/file_io.cpp and files/windows/file_io.cpp, of which
+// CMake builds the one for the system built for.
 #pragma once
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 // kept_file.cpp - kept work written without replacing another's content.
-#include "model/kept_file.h"
+#include "files/kept_file.h"
 
-#include "model/export.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
+#include "files/safe_write.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,8 +17,8 @@ keep_result refused(const std::string& shown, const char* why) {
 }
 
 // Whether what stands at path is the regular file replaceable says.
-bool is_replaceable(const std::string& path, const disk_copy* replaceable) {
-    return replaceable && kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *replaceable;
+bool is_replaceable(const std::string& path, const fingerprint* replaceable) {
+    return replaceable && kind_of(path.c_str()) == name_file && fingerprint_of(path.c_str()) == *replaceable;
 }
 
 // What stood at the name, now at `earlier`, under the first free numbered
@@ -37,7 +37,7 @@ std::string put_aside(const std::string& earlier, const std::string& target) {
 // (`aside`) - unless it may be replaced. False with errno set; temp is then
 // removed.
 bool take_name(const std::string& temp, const std::string& target, std::string& earlier, std::string& aside,
-               const disk_copy* replaceable) {
+               const fingerprint* replaceable) {
     if (move_to_new_name(temp.c_str(), target.c_str())) return true;
     if (errno == EEXIST && swap_files(temp.c_str(), target.c_str())) {
         earlier = temp;
@@ -69,7 +69,7 @@ std::string numbered_name(const std::string& path, int n) {
 }
 
 keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
-                      bool whole_paths, const disk_copy* replaceable) {
+                      bool whole_paths, const fingerprint* replaceable) {
     const std::string target = file_in(folder, name);
     auto shown               = [&](const std::string& path) {
         return whole_paths ? path : std::string(file_name(path.c_str()));

@@ -1,7 +1,7 @@
-// on_disk.cpp - a file's kind, length and bytes' hash (see on_disk.h).
-#include "model/on_disk.h"
+// fingerprint.cpp - a file's kind, length and bytes' hash (see fingerprint.h).
+#include "files/fingerprint.h"
 
-#include "model/file_io.h"
+#include "files/file_io.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -18,20 +18,20 @@ constexpr uint64_t hash_start = 0xCBF29CE484222325ull;
 
 } // namespace
 
-disk_copy look_at(const char* path) {
+fingerprint fingerprint_of(const char* path) {
     struct stat st;
     if (stat(path, &st) != 0) return {disk_missing, 0, 0};
     if (!S_ISREG(st.st_mode)) return {disk_other, 0, 0};
-    long long ns          = 0;
-    const bool timed      = modified_ns(path, ns);
-    const uint64_t id[2]  = {static_cast<uint64_t>(timed ? ns : 0), static_cast<uint64_t>(st.st_ino)};
-    const uint64_t size   = static_cast<uint64_t>(st.st_size);
-    const disk_copy by_id = {disk_unreadable, size,
-                             hash_bytes(hash_start, reinterpret_cast<const unsigned char*>(id), sizeof id)};
+    long long ns            = 0;
+    const bool timed        = modified_ns(path, ns);
+    const uint64_t id[2]    = {static_cast<uint64_t>(timed ? ns : 0), static_cast<uint64_t>(st.st_ino)};
+    const uint64_t size     = static_cast<uint64_t>(st.st_size);
+    const fingerprint by_id = {disk_unreadable, size,
+                               hash_bytes(hash_start, reinterpret_cast<const unsigned char*>(id), sizeof id)};
     if (size > disk_read_limit) return by_id;
     FILE* f = open_regular(path);
     if (!f) return by_id;
-    disk_copy c = {disk_file, 0, hash_start};
+    fingerprint c = {disk_file, 0, hash_start};
     unsigned char buf[4096];
     for (size_t n; c.size <= disk_read_limit && (n = std::fread(buf, 1, sizeof buf, f)) > 0; c.size += n)
         c.hash = hash_bytes(c.hash, buf, n);
