@@ -32,7 +32,7 @@ out=$(man --warnings -E UTF-8 -l "$share/man/man1/hudwright.1" 2>&1 >/dev/null) 
 # Every message of the program stands in the manual page: each "cannot ..."
 # and each other "hudwright: ..." text, up to its first printf conversion or
 # its line end.
-missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*\|"hudwright: [^"%]*' "$src"/model/*.cpp "$src"/draw/*.cpp "$src"/pictures/*.cpp "$src"/editor/*.cpp "$src"/program/*.cpp |
+missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*\|"hudwright: [^"%]*' "$src"/model/*.cpp "$src"/files/*.cpp "$src"/files/*/*.cpp "$src"/draw/*.cpp "$src"/pictures/*.cpp "$src"/editor/*.cpp "$src"/program/*.cpp |
     sed 's/^"//; s/^hudwright: //; s/\\n$//; s/ *$//' | grep -v '^$' | sort -u | while read -r m; do
         sed 's/\\-/-/g' "$src/docs/hudwright.1" | grep -qF "hudwright: $m" || echo "$m"
     done)
