@@ -6,11 +6,14 @@
 #include "editor/history.h"
 #include "files/file_io.h"
 #include "files/kept_file.h"
+#include "files/refuge.h"
+#include "files/refusals.h"
 #include "model/export.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 bool unsaved_changes(const editor& ed) {
     if (ed.history.count == 0) return false; // the editor has not started: nothing was changed yet
@@ -21,11 +24,23 @@ bool unsaved_changes(const editor& ed) {
     return n != format_codes(saved, then, sizeof then) || std::memcmp(now, then, n) != 0;
 }
 
-std::string refuge_folder(const std::string& folder) {
-    const std::string state = user_state_folder();
-    if (state.empty()) return "";
-    const std::string below = without_root(folder);
-    return state + "/hudwright" + (below.empty() ? "" : "/" + below);
+keep_result keep_in_refuge(const editor& ed, const char* name, const char* text, size_t len, bool replace,
+                           std::string& shown) {
+    const std::vector<refuge> refuges = refuges_of(ed.folder);
+    if (refuges.empty())
+        std::fprintf(stderr, "hudwright: cannot save in the state folder: no state folder is known\n");
+    for (const refuge& r : refuges) {
+        if (!make_refuge(r)) { // a file of that name, a folder that may not be written: the next one
+            std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", r.folder.c_str(), error_text(errno));
+            continue;
+        }
+        shown                   = file_in(r.folder, name);
+        const fingerprint there = fingerprint_of(shown.c_str());
+        if (const keep_result k = keep_file(r.folder, name, text, len, true, replace ? &there : nullptr);
+            k != keep_failed)
+            return k;
+    }
+    return keep_failed;
 }
 
 keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
@@ -33,17 +48,7 @@ keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const cha
     shown = name;
     if (const keep_result r = keep_file(ed.folder, name, text, len, false, replaceable); r != keep_failed)
         return r; // beside code.txt; else it said why
-    const std::string refuge = refuge_folder(ed.folder);
-    if (refuge.empty()) {
-        std::fprintf(stderr,
-                     "hudwright: cannot save in the state folder: neither XDG_STATE_HOME nor HOME is set\n");
-    } else if (!make_folders(refuge)) {
-        std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", refuge.c_str(), std::strerror(errno));
-    } else {
-        shown = file_in(refuge, name);
-        return keep_file(refuge, name, text, len, true);
-    }
-    return keep_failed;
+    return keep_in_refuge(ed, name, text, len, false, shown);
 }
 
 bool keep_unsaved_changes(const editor& ed) {

@@ -4,7 +4,6 @@
 #include "files/file_io.h"
 
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -19,13 +18,13 @@ constexpr uint64_t hash_start = 0xCBF29CE484222325ull;
 } // namespace
 
 fingerprint fingerprint_of(const char* path) {
-    struct stat st;
-    if (stat(path, &st) != 0) return {disk_missing, 0, 0};
-    if (!S_ISREG(st.st_mode)) return {disk_other, 0, 0};
+    file_facts there;
+    if (!facts_of(path, there)) return {disk_missing, 0, 0};
+    if (there.kind != name_file) return {disk_other, 0, 0};
     long long ns            = 0;
     const bool timed        = modified_ns(path, ns);
-    const uint64_t id[2]    = {static_cast<uint64_t>(timed ? ns : 0), static_cast<uint64_t>(st.st_ino)};
-    const uint64_t size     = static_cast<uint64_t>(st.st_size);
+    const uint64_t id[2]    = {static_cast<uint64_t>(timed ? ns : 0), there.id};
+    const uint64_t size     = there.size;
     const fingerprint by_id = {disk_unreadable, size,
                                hash_bytes(hash_start, reinterpret_cast<const unsigned char*>(id), sizeof id)};
     if (size > disk_read_limit) return by_id;

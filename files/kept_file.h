@@ -38,3 +38,13 @@ enum keep_result { keep_failed, keep_written, keep_there };
 // choose), else the file's name alone.
 keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
                       bool whole_paths, const fingerprint* replaceable = nullptr);
+
+// What a keep_file cut short left beside folder/name (NAME.tmpPID-N: a quit
+// killed after its file was written but before it took the name, or while
+// what stood there was moved aside), the user's own and its process gone:
+// the very text the name holds is removed; other text takes the name when it
+// is free (and is then offered at the next start as the name is), else the
+// first free numbered name. Each said on standard error, "hudwright:
+// code.unsaved.txt.tmp4242-0, left by an end cut short, kept as
+// code.unsaved.txt".
+void recover_leftovers(const std::string& folder, const char* name);

@@ -3,17 +3,14 @@
 #include "files/safe_write.h"
 
 #include "files/file_io.h"
+#include "files/refusals.h"
 #include "model/export.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,10 +27,27 @@ bool write_all(int fd, const char* data, size_t len) {
     return true;
 }
 
-// The folder part of path, with its separator ("." for a bare name).
+// The folder part of path, with its separator ("" for a bare name).
+std::string folder_part(const std::string& path) {
+    return path.substr(0, static_cast<size_t>(file_name(path.c_str()) - path.c_str()));
+}
+
+// The folder of path, to list or to make files in ("." for a bare name).
 std::string folder_of(const std::string& path) {
-    const size_t name = static_cast<size_t>(file_name(path.c_str()) - path.c_str());
-    return name == 0 ? "." : path.substr(0, name);
+    const std::string part = folder_part(path);
+    return part.empty() ? "." : part;
+}
+
+// The longest name a folder takes (NAME_MAX on POSIX, Windows' too), and the
+// most a temporary name adds: ".tmp", a process id, "-" and an attempt.
+constexpr size_t longest_name = 255, suffix_room = 4 + 10 + 1 + 2;
+
+// What the temporary files of target are named by: TARGET.tmp, the name cut
+// where the whole would be longer than a folder takes.
+std::string temporary_prefix(const std::string& target) {
+    std::string name = file_name(target.c_str());
+    if (name.size() + suffix_room > longest_name) name.resize(longest_name - suffix_room);
+    return name + ".tmp";
 }
 
 // Whether name is prefix, a process id, "-" and a number: a temporary file of
@@ -53,29 +67,9 @@ bool temporary_name(const std::basic_string<C>& name, const std::basic_string<C>
     return number(pid) && i < name.size() && name[i++] == '-' && number(attempt) && i == name.size();
 }
 
-// Removes what saves killed midway left beside target (TARGET.tmpPID-N): a file
-// whose process is gone, is this one (which saves one file at a time), or has
-// not changed for a minute - another editor's save in progress stays.
-void remove_leftovers(const std::string& target) {
-    namespace fs          = std::filesystem;
-    const fs::path folder = fs::path(folder_of(target));
-    const auto prefix     = fs::path(std::string(file_name(target.c_str())) + ".tmp").native();
-    const auto now        = fs::file_time_type::clock::now();
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        unsigned long pid = 0;
-        std::error_code e;
-        if (!temporary_name(it->path().filename().native(), prefix, pid) || !it->is_regular_file(e)) continue;
-        const auto changed = it->last_write_time(e);
-        if (e) continue;
-        if (pid == process_id() || !process_alive(pid) || now - changed > std::chrono::minutes(1))
-            fs::remove(it->path(), e);
-    }
-}
-
 // Gives a new file its permissions and data, on the disk. False with errno set.
-bool fill(int fd, const char* data, size_t len, const struct stat* old) {
-    if (old) set_mode(fd, old->st_mode & 07777); // the permissions of the file it replaces
+bool fill(int fd, const char* data, size_t len, const file_facts* old) {
+    if (old) set_mode(fd, old->mode); // the permissions of the file it replaces
     return write_all(fd, data, len) && flush_to_disk(fd);
 }
 
@@ -83,8 +77,9 @@ bool fill(int fd, const char* data, size_t len, const struct stat* old) {
 // made without a name and named only when whole where the system can, so that
 // nothing is left if the program dies meanwhile; else made under its name.
 // The name, or "" with errno set.
-std::string new_file_beside(const std::string& target, const char* data, size_t len, const struct stat* old) {
-    const std::string base = target + ".tmp" + std::to_string(process_id()) + "-";
+std::string new_file_beside(const std::string& target, const char* data, size_t len, const file_facts* old) {
+    const std::string base =
+        folder_part(target) + temporary_prefix(target) + std::to_string(process_id()) + "-";
     if (int fd = create_unnamed_file(folder_of(target).c_str()); fd >= 0) {
         const bool ok = fill(fd, data, len, old);
         const int err = errno;
@@ -111,7 +106,7 @@ std::string new_file_beside(const std::string& target, const char* data, size_t 
         const int err = errno;
         ok            = close(fd) == 0 && ok;
         if (ok) return temp;
-        unlink(temp.c_str());
+        remove_file(temp.c_str());
         errno = err ? err : EIO;
         return "";
     }
@@ -119,31 +114,52 @@ std::string new_file_beside(const std::string& target, const char* data, size_t 
     return "";
 }
 
-// Writes data into what is at path as it is: a pipe or a device, or a file
-// whose folder takes no new file (then cut to the data's length). 0 or errno.
-int write_into(const std::string& path, const char* data, size_t len, bool file) {
+// Writes data into what is at path as it is: a pipe or a device. 0 or errno.
+int write_into(const std::string& path, const char* data, size_t len) {
     const int fd = open_for_writing(path.c_str());
     if (fd < 0) return errno;
-    bool ok = write_all(fd, data, len) &&
-              (!file || (set_length(fd, static_cast<long long>(len)) && flush_to_disk(fd)));
+    bool ok       = write_all(fd, data, len);
     const int err = errno;
     ok            = close(fd) == 0 && ok;
     return ok ? 0 : err ? err : EIO;
 }
 
+// Removes what saves killed midway left beside target.
+void remove_leftovers(const std::string& target) {
+    for (const std::string& left : leftovers_of(target)) remove_file(left.c_str());
+}
+
 } // namespace
 
 bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp) {
-    struct stat old; // the permissions of a file there are kept
-    const bool regular = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    file_facts old; // the permissions of a file there are kept
+    const bool regular = facts_of(target.c_str(), old) && old.kind == name_file;
     temp               = new_file_beside(target, text, len, regular ? &old : nullptr);
     return !temp.empty();
+}
+
+std::vector<std::string> leftovers_of(const std::string& target) {
+    namespace fs          = std::filesystem;
+    const std::string dir = folder_of(target);
+    const auto prefix     = fs::path(temporary_prefix(target)).native();
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        unsigned long pid = 0;
+        if (!temporary_name(it->path().filename().native(), prefix, pid)) continue;
+        const std::string path = folder_part(target) + it->path().filename().string();
+        file_facts left;
+        if (facts_of(path.c_str(), left, false) && left.kind == name_file && left.owner == user_id() &&
+            (pid == process_id() || !process_alive(pid)))
+            found.push_back(path);
+    }
+    return found;
 }
 
 namespace {
 
 bool refuse(prepared_file& p, int err) {
-    std::fprintf(stderr, "hudwright: cannot save %s: %s\n", p.shown.c_str(), std::strerror(err));
+    std::fprintf(stderr, "hudwright: cannot save %s: %s\n", p.shown.c_str(), error_text(err));
     p.temp.clear();
     errno = err;
     return false;
@@ -153,25 +169,20 @@ bool refuse(prepared_file& p, int err) {
 bool commit_file(prepared_file& p) {
     int err = 0;
     switch (p.way) {
-    case write_into_special: err = write_into(p.target, p.text.data(), p.text.size(), false); break;
-    case write_in_place: err = write_into(p.target, p.text.data(), p.text.size(), true); break;
+    case write_into_special: err = write_into(p.target, p.text.data(), p.text.size()); break;
+    case write_in_place: err = rewrite_in_place(p.target.c_str(), p.text.data(), p.text.size()); break;
     case write_by_rename:
         if (replace_file(p.temp.c_str(), p.target.c_str())) break;
         err = errno;
-        unlink(p.temp.c_str());
-        // a file of another in a shared folder, which may be written but not replaced
-        struct stat old;
-        if ((err == EACCES || err == EPERM) && stat(p.target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
-            write_into(p.target, p.text.data(), p.text.size(), true) == 0) {
-            p.way = write_in_place;
-            err   = 0;
-        }
+        remove_file(p.temp.c_str());
         break;
     }
     p.temp.clear();
     if (err) return refuse(p, err);
     if (p.way == write_in_place)
-        std::fprintf(stderr, "hudwright: wrote %s in place: its folder takes no new file\n", p.shown.c_str());
+        std::fprintf(stderr, "hudwright: wrote %s in place: %s\n", p.shown.c_str(),
+                     p.shared ? "its shared folder lets it be written but not replaced"
+                              : "its folder takes no new file");
     p.done = true;
     return true;
 }
@@ -179,14 +190,16 @@ bool commit_file(prepared_file& p) {
 } // namespace
 
 bool prepare_file(const char* path, const char* text, size_t len, prepared_file& p) {
-    p        = {};
-    p.shown  = file_name(path);   // messages name the file, not its folder
-    p.target = link_target(path); // where the bytes really go: a link stays a link
+    p       = {};
+    p.shown = file_name(path); // messages name the file, not its folder
     p.text.assign(text, len);
-    struct stat old;
-    const bool there   = stat(p.target.c_str(), &old) == 0;
-    const bool regular = there && S_ISREG(old.st_mode);
-    if (there && S_ISDIR(old.st_mode)) return refuse(p, EISDIR);
+    // where the bytes really go: a link stays a link, and one another user
+    // made is not followed (it would have the save write the user's own files)
+    if (const int refusal = trusted_target(path, p.target)) return refuse(p, refusal);
+    file_facts old;
+    const bool there   = facts_of(p.target.c_str(), old);
+    const bool regular = there && old.kind == name_file;
+    if (there && old.kind == name_folder) return refuse(p, EISDIR);
     if (there && !regular) {
         // A pipe or a device (a link to /dev/null, say) is written into as it
         // is when the files take their names: renaming a file over it would
@@ -198,22 +211,31 @@ bool prepare_file(const char* path, const char* text, size_t len, prepared_file&
     // leaves the old file truncated.
     remove_leftovers(p.target);
     p.temp = new_file_beside(p.target, text, len, regular ? &old : nullptr);
-    if (!p.temp.empty()) return true;
+    if (!p.temp.empty()) {
+        if (!regular) return true;
+        if (!may_write(p.target.c_str())) {
+            discard_file(p);
+            return refuse(p, error_read_only_file); // replacing it would undo what its mark says
+        }
+        if (replace_forbidden(p.target.c_str())) { // another's file in a shared folder: written, not replaced
+            discard_file(p);
+            p.way    = write_in_place;
+            p.shared = true;
+        }
+        return true;
+    }
     const int err = errno;
     // A folder that takes no new file (someone else's, or shared) while the
     // file itself may be written: then it is written in place.
-    if ((err == EACCES || err == EPERM) && regular) {
-        if (const int fd = open_for_writing(p.target.c_str()); fd >= 0) {
-            close(fd);
-            p.way = write_in_place;
-            return true;
-        }
+    if ((err == EACCES || err == EPERM) && regular && may_write(p.target.c_str())) {
+        p.way = write_in_place;
+        return true;
     }
     return refuse(p, err);
 }
 
 void discard_file(prepared_file& p) {
-    if (!p.temp.empty()) unlink(p.temp.c_str());
+    if (!p.temp.empty()) remove_file(p.temp.c_str());
     p.temp.clear();
 }
 

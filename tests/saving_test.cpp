@@ -9,8 +9,9 @@
 #include "draw/rect.h"
 #include "editor/ending.h"
 #include "editor/unsaved.h"
-#include "model/export.h"
 #include "files/file_io.h"
+#include "files/refuge.h"
+#include "model/export.h"
 #include "support.h"
 
 #include <fcntl.h>
@@ -118,17 +119,31 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
 // The editor ends with the A Button one pixel right and this in its folder:
 // where its changes go, what becomes of what stood at code.unsaved.txt and of
 // code.txt, what it says and its status. Each quit in a child process of its
-// own, in a folder of its own, after the teardown as in the program; so is
-// the state folder (XDG_STATE_HOME).
+// own, in a folder of its own, after the teardown as in the program; so are
+// the state folder (XDG_STATE_HOME), the home (HOME) and the temporary folder
+// (TMPDIR), whose refuges {0}, {1} and {2} are tried in turn.
 TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder_and_never_over_other_work) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: links, permissions, resource limits and fork";
 #else
     const std::string ours = "812114C6 00BB\n", earlier = "812114C4 00CA\n";
     ed.model.elements[el_a_button].pos.x = 187;
-    enum where { beside, refuge, nowhere };
+    enum where { beside, state_refuge, home_refuge, last_refuge, nowhere };
     const std::string written = "hudwright: unsaved changes written to ", aside = "hudwright: the earlier ";
     const rlimit tiny{5, 5};
+    auto as_nobody = [] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    };
+    auto no_state = [] { // XDG_STATE_HOME names a file
+        fs::remove_all(std::getenv("XDG_STATE_HOME"));
+        write_file(std::getenv("XDG_STATE_HOME"), "x\n");
+    };
+    auto no_home = [] { // nor is there a home to keep state in
+        fs::remove_all(std::getenv("HOME"));
+        write_file(std::getenv("HOME"), "x\n");
+    };
+    const std::string is_folder  = "hudwright: cannot save code.unsaved.txt: Is a directory\n",
+                      not_folder = ": Not a directory\n";
     auto take = [&](const std::string& text) { // the sitting started from code.unsaved.txt holding text
         write_file(unsaved_file, text);
         ed.unsaved_choice = answer_yes;
@@ -139,7 +154,7 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         const char* what;
         std::function<void()> before;  // in the folder, in the child
         where kept;
-        std::string said;               // REFUGE stands for the state folder's file
+        std::string said;               // {N}: the folder of refuge N
         std::string then;               // what code.unsaved.1.txt holds then ("->x": a link to x; "": none)
         const char* code;               // what code.txt holds then (nullptr: none)
     } rows[] = {
@@ -161,14 +176,34 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
          "kept\n"},
         {"a dangling link to code.txt", [] { fs::create_symlink("code.txt", unsaved_file); }, beside,
          aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "->code.txt", nullptr},
-        {"a folder of that name", [] { fs::create_directory(unsaved_file); }, refuge,
-         "hudwright: cannot save code.unsaved.txt: Is a directory\n" + written + "REFUGE\n", "", nullptr},
-        {"a folder only others may write", [] {
+        {"a folder of that name", [] { fs::create_directory(unsaved_file); }, state_refuge,
+         is_folder + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"a folder only others may write", [&] { chmod(".", 0555); as_nobody(); }, state_refuge,
+         "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"the folder deleted", [] { fs::remove(fs::current_path()); }, state_refuge,
+         "hudwright: cannot save code.unsaved.txt: No such file or directory\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        // the state folder unusable: ~/.local/state, then the last place
+        {"XDG_STATE_HOME a file", [&] { no_state(); fs::create_directory(unsaved_file); }, home_refuge,
+         is_folder + "hudwright: cannot save in {0}" + not_folder + written + "{1}/code.unsaved.txt\n", "", nullptr},
+        {"XDG_STATE_HOME a folder only others may write", [&] {
+             chmod(std::getenv("XDG_STATE_HOME"), 0755);
              chmod(".", 0555);
-             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-         }, refuge, "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "REFUGE\n", "", nullptr},
-        {"the folder deleted", [] { fs::remove(fs::current_path()); }, refuge,
-         "hudwright: cannot save code.unsaved.txt: No such file or directory\n" + written + "REFUGE\n", "", nullptr},
+             as_nobody();
+         }, geteuid() == 0 ? home_refuge : state_refuge, geteuid() == 0
+             ? "hudwright: cannot save code.unsaved.txt: Permission denied\nhudwright: cannot save in {0}: Permission denied\n" +
+               written + "{1}/code.unsaved.txt\n"
+             : "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"neither XDG_STATE_HOME nor HOME usable", [&] { no_state(); no_home(); fs::create_directory(unsaved_file); },
+         last_refuge, is_folder + "hudwright: cannot save in {0}" + not_folder + "hudwright: cannot save in {1}" + not_folder +
+         written + "{2}/code.unsaved.txt\n", "", nullptr},
+        {"the last place open to others", [&] {
+             no_state(); no_home(); fs::create_directory(unsaved_file);
+             const std::string last = refuges_of("/")[2].base;
+             fs::create_directory(last);
+             chmod(last.c_str(), 0777); // anyone could read or replace the work there
+         }, nowhere, is_folder + "hudwright: cannot save in {0}" + not_folder + "hudwright: cannot save in {1}" + not_folder +
+         "hudwright: cannot save in {2}: it is not the user's own folder alone\n"
+         "hudwright: the changes not saved are lost: they could be written nowhere\n", "", nullptr},
         {"no descriptor left while it ran", [] {
              const rlimit few{64, 64};
              setrlimit(RLIMIT_NOFILE, &few);
@@ -176,19 +211,25 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
              }
          }, beside, written + "code.unsaved.txt\n", "", nullptr},
         {"a full disk everywhere", [&] { std::signal(SIGXFSZ, SIG_IGN); setrlimit(RLIMIT_FSIZE, &tiny); }, nowhere,
-         "hudwright: cannot save code.unsaved.txt: File too large\nhudwright: cannot save REFUGE: File too large\n"
+         "hudwright: cannot save code.unsaved.txt: File too large\nhudwright: cannot save {0}/code.unsaved.txt: File too large\n"
+         "hudwright: cannot save {1}/code.unsaved.txt: File too large\nhudwright: cannot save {2}/code.unsaved.txt: File too large\n"
          "hudwright: the changes not saved are lost: they could be written nowhere\n", "", nullptr},
     };
     // clang-format on
+    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR"});
     for (size_t i = 0; i < std::size(rows); i++) {
         const row& r = rows[i];
         SCOPED_TRACE(r.what);
-        const std::string folder = dir.path + "/" + std::to_string(i), state = folder + ".state";
+        const std::string folder = dir.path + "/" + std::to_string(i);
         fs::create_directory(folder);
-        fs::create_directory(state);
-        chmod(state.c_str(), 0777); // for the unprivileged user too
-        setenv("XDG_STATE_HOME", state.c_str(), 1);
-        const std::string kept_there = refuge_folder(fs::canonical(folder).string()) + "/" + unsaved_file;
+        for (const char* place : {"XDG_STATE_HOME", "HOME", "TMPDIR"}) {
+            const std::string made = folder + "." + place;
+            fs::create_directory(made);
+            chmod(made.c_str(), 0777); // for the unprivileged user too
+            setenv(place, made.c_str(), 1);
+        }
+        const std::vector<refuge> refuges = refuges_of(fs::canonical(folder).string());
+        ASSERT_EQ(refuges.size(), 3u);
         int said_pipe[2]; // what it says, past any limit on file sizes
         ASSERT_EQ(pipe(said_pipe), 0);
         const int status = in_child([&] {
@@ -206,12 +247,17 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         chmod(folder.c_str(), 0755);
         EXPECT_EQ(status, r.kept == nowhere ? 1 : 0);
         std::string said = r.said;
-        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
-        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
+        for (size_t at; (at = said.find('{')) != std::string::npos;)
+            said.replace(at, 3, refuges[size_t(said[at + 1] - '0')].folder);
         EXPECT_EQ(std::string(buf, n > 0 ? size_t(n) : 0), said);
         const std::string there = folder + "/" + unsaved_file;
         EXPECT_EQ(r.kept == beside ? read_file(there) : "", r.kept == beside ? ours : "");
-        EXPECT_EQ(fs::exists(kept_there) ? read_file(kept_there) : "-", r.kept == refuge ? ours : "-");
+        for (int k = 0; k < 3; k++) { // the work in the one refuge it went to
+            const std::string kept_there = refuges[size_t(k)].folder + "/" + unsaved_file;
+            EXPECT_EQ(fs::is_regular_file(kept_there) ? read_file(kept_there) : "-",
+                      r.kept == state_refuge + k ? ours : "-")
+                << k;
+        }
         const fs::path one = folder + "/code.unsaved.1.txt", two = folder + "/code.unsaved.2.txt";
         const std::string then = fs::is_symlink(one) ? "->" + fs::read_symlink(one).string()
                                  : fs::exists(two)   ? read_file(two.string())
@@ -220,7 +266,6 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         EXPECT_EQ(fs::exists(folder + "/code.txt") ? read_file(folder + "/code.txt") : "none",
                   r.code ? r.code : "none");
     }
-    unsetenv("XDG_STATE_HOME");
 #endif
 }
 
@@ -244,8 +289,10 @@ std::map<std::string, std::string> held_in(const fs::path& folder) {
 // error; the folder is left as it was.
 TEST_F(
     saving,
-    a_failed_save_says_why_in_the_window_and_in_full_on_standard_error_and_leaves_both_files_as_they_were) { // clang-format off
-    const struct { const char* what; void (*make)(const fs::path&); save_reason reason; const char* said; bool child; } rows[] = {
+    a_failed_save_says_why_in_the_window_and_in_full_on_standard_error_and_leaves_both_files_as_they_were) {
+    constexpr fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    // clang-format off
+    const struct { const char* what; void (*make)(const fs::path&); save_reason reason; const char* said; bool child; bool root = false; } rows[] = {
         {"code.txt a folder", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_directory(d / "code.txt"); },
          reason_is_folder, "code.txt: Is a directory", false},
         {"code.cht a folder", [](const fs::path& d) { fs::remove(d / "code.cht"), fs::create_directory(d / "code.cht"); },
@@ -255,6 +302,10 @@ TEST_F(
         {"code.txt written by another program", [](const fs::path& d) { write_file((d / "code.txt").string(), "x\n"); },
          reason_changed_on_disk, "code.txt: it changed on disk since this editor read or saved it "
          "(save again to replace it; it is then kept as code.earlier.txt)", false},
+        {"code.txt read-only", [](const fs::path& d) { fs::permissions(d / "code.txt", read_only); },
+         reason_read_only_file, "code.txt: it is read-only", false},
+        {"code.cht read-only", [](const fs::path& d) { fs::permissions(d / "code.cht", read_only); },
+         reason_read_only_file, "code.cht: it is read-only", false},
 #ifndef _WIN32
         {"a full disk", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_symlink("/dev/full", d / "code.txt"); },
          reason_disk_full, "code.txt: No space left on device", false},
@@ -266,6 +317,22 @@ TEST_F(
              chmod(d.c_str(), 0555);
              if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(99);
          }, reason_no_permission, "", true},
+        // in a shared folder another user makes code.txt a link to the user's own file (as root: to
+        // another user, whose link root does not follow either); with the same codes, so that it is no
+        // change on disk
+        {"code.txt a link another user made", [](const fs::path& d) {
+             chmod(d.c_str(), 01777);
+             write_file((d / "own.txt").string(), "812114C4 00CA\n");
+             fs::remove(d / "code.txt");
+             fs::create_symlink("own.txt", d / "code.txt");
+             if (lchown((d / "code.txt").c_str(), 65533, 65533) != 0) std::abort();
+         }, reason_untrusted_link, "code.txt: it is a link that another user made, which is not followed", false, true},
+        {"code.cht a link another user made to a link of the user's", [](const fs::path& d) {
+             fs::create_symlink("/dev/null", d / "null");
+             fs::remove(d / "code.cht");
+             fs::create_symlink("null", d / "code.cht");
+             if (lchown((d / "null").c_str(), 65533, 65533) != 0) std::abort();
+         }, reason_untrusted_link, "code.cht: it is a link that another user made, which is not followed", false, true},
         {"any other reason (a file size limit)", [](const fs::path&) {
              const rlimit tiny{5, 5};
              std::signal(SIGXFSZ, SIG_IGN);
@@ -276,6 +343,9 @@ TEST_F(
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.what);
+#ifndef _WIN32
+        if (r.root && geteuid() != 0) continue; // another user's link: made by root only
+#endif
         ed.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
         fs::create_directory(ed.folder);
         write_file(ed.folder + "/code.txt", "812114C4 00CA\n");
@@ -303,6 +373,10 @@ TEST_F(
         chmod(ed.folder.c_str(), 0755);
 #endif
         EXPECT_EQ(held_in(ed.folder), before);
+        for (const char* f : {"/code.txt", "/code.cht"}) {
+            std::error_code ec; // writable again, to be removed on every system
+            fs::permissions(ed.folder + f, fs::perms::owner_write, fs::perm_options::add, ec);
+        }
         if (r.child) continue;
         EXPECT_TRUE(ed.note == note_failed && ed.note_reason == r.reason) << ed.note << " " << ed.note_reason;
         EXPECT_EQ(said, std::string("hudwright: cannot save ") + r.said + "\n");

@@ -3,6 +3,7 @@
 // files/posix/file_io.cpp, and CMake builds one of the two (files/CMakeLists.txt).
 #include "files/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -88,8 +89,9 @@ FILE* open_regular(const char* name, int* error) {
     return f;
 }
 
-std::string link_target(const char* path) {
-    return path;
+int trusted_target(const char* path, std::string& target) {
+    target = path; // no links here
+    return 0;
 }
 
 name_kind kind_of(const char* path) {
@@ -97,6 +99,31 @@ name_kind kind_of(const char* path) {
     if (_stat64(path, &st) != 0) return name_missing;
     const int type = st.st_mode & _S_IFMT;
     return type == _S_IFREG ? name_file : type == _S_IFDIR ? name_folder : name_other;
+}
+
+bool facts_of(const char* path, file_facts& facts, bool) {
+    struct _stat64 st;
+    if (_stat64(path, &st) != 0) return false;
+    const int type = st.st_mode & _S_IFMT;
+    facts          = {type == _S_IFREG   ? name_file
+                      : type == _S_IFDIR ? name_folder
+                                         : name_other,
+             static_cast<uint64_t>(st.st_size), 0, 0, (st.st_mode & _S_IWRITE) ? 0666u : 0444u};
+    return true;
+}
+
+unsigned user_id() {
+    return 0;
+}
+
+bool may_write(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY) &&
+           _access(path, 2) == 0;
+}
+
+bool replace_forbidden(const char*) {
+    return false;
 }
 
 std::string folder_path(const char* dir) {
@@ -169,10 +196,26 @@ bool replace_file(const char* from, const char* to) {
     return false;
 }
 
-bool set_length(int fd, long long length) {
-    const errno_t e = _chsize_s(fd, length);
-    if (e != 0) errno = e;
-    return e == 0;
+int rewrite_in_place(const char* path, const char* data, size_t len) {
+    // As on POSIX, the new text and line ends as far as the old text went,
+    // then the cut; Windows makes no promise that a write is not cut short.
+    constexpr long long page = 4096;
+    const int fd             = _open(path, _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) return errno;
+    const long long old = _lseeki64(fd, 0, SEEK_END);
+    int err             = old < 0 ? errno : 0;
+    std::string block(data, len);
+    if (!err && old <= page && static_cast<long long>(block.size()) < old)
+        block.append(static_cast<size_t>(old) - block.size(), '\n');
+    if (!err && old > page) err = _chsize_s(fd, 0);
+    if (!err && _lseeki64(fd, 0, SEEK_SET) != 0) err = errno;
+    if (!err &&
+        _write(fd, block.data(), static_cast<unsigned>(block.size())) != static_cast<int>(block.size()))
+        err = errno ? errno : EIO;
+    if (!err) err = _chsize_s(fd, static_cast<long long>(len));
+    if (!err && _commit(fd) != 0) err = errno;
+    if (_close(fd) != 0 && !err) err = errno;
+    return err;
 }
 
 int create_unnamed_file(const char*) {
@@ -200,6 +243,12 @@ bool swap_files(const char*, const char*) {
     return false;
 }
 
+bool remove_file(const char* path) {
+    if (DeleteFileA(path)) return true;
+    errno = errno_of(GetLastError());
+    return false;
+}
+
 bool holds_exactly(const char* path, const char* bytes, size_t len) {
     FILE* f = open_regular(path);
     if (!f) return false;
@@ -210,24 +259,58 @@ bool holds_exactly(const char* path, const char* bytes, size_t len) {
     return text.size() == len && text.compare(0, len, bytes, len) == 0;
 }
 
-std::string user_state_folder() {
+std::vector<std::string> user_state_folders() {
+    std::vector<std::string> places;
     const char* local = std::getenv("LOCALAPPDATA");
-    return local && local[0] ? local : "";
+    if (local && local[0]) places.push_back(local);
+    char temp[MAX_PATH + 1];
+    const DWORD n = GetTempPathA(MAX_PATH + 1, temp);
+    if (n > 0 && n <= MAX_PATH) {
+        const std::string last = file_in(temp, "hudwright");
+        if (std::find(places.begin(), places.end(), last) == places.end()) places.push_back(last);
+    }
+    return places;
 }
 
-std::string without_root(const std::string& path) {
+bool make_private_folder(const std::string& path) {
+    return make_folders(path); // the user's temp folder is the user's alone already
+}
+
+std::string plain_without_root(const std::string& path) {
     std::string rest = path;
-    if (rest.size() >= 2 && rest[1] == ':') rest.erase(1, 1); // C:\x: C\x
-    const size_t start = rest.find_first_not_of("\\/");       // \\server\share: server\share
-    return start == std::string::npos ? "" : rest.substr(start);
+    if (rest.size() >= 2 && rest[1] == ':') rest.erase(1, 1); // C:\x: C\x (\\server\share: server\share)
+    std::vector<std::string> parts;
+    for (size_t from = 0; from <= rest.size();) {
+        size_t to = rest.find_first_of("\\/", from);
+        if (to == std::string::npos) to = rest.size();
+        const std::string part = rest.substr(from, to - from);
+        if (part == "..") {
+            if (parts.size() > 1) parts.pop_back(); // never past the drive
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        from = to + 1;
+    }
+    std::string plain;
+    for (const std::string& part : parts) plain += (plain.empty() ? "" : "\\") + part;
+    return plain;
+}
+
+size_t longest_path() {
+    return MAX_PATH;
 }
 
 bool make_folders(const std::string& path) {
     for (size_t at = path.find_first_of("\\/", 1);; at = path.find_first_of("\\/", at + 1)) {
         const std::string part = path.substr(0, at);
         if (!part.empty() && part.back() != ':' && _mkdir(part.c_str()) != 0 && errno != EEXIST) return false;
-        if (at == std::string::npos) return true;
+        if (at == std::string::npos) break;
     }
+    struct _stat64 st; // a file of that name is no folder to keep anything in
+    if (_stat64(path.c_str(), &st) != 0) return false;
+    if ((st.st_mode & _S_IFMT) == _S_IFDIR) return true;
+    errno = ENOTDIR;
+    return false;
 }
 
 bool process_alive(unsigned long id) {
