@@ -22,10 +22,34 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
+#ifdef __linux__
+#include <cstddef>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef __linux__
+// From here on this process is killed, as by SIGKILL, the moment it makes the
+// system call nr (the filter lets every other one through).
+void killed_at(long nr) {
+    sock_filter code[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(nr), 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog filter = {static_cast<unsigned short>(std::size(code)), code};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+        prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) != 0)
+        _exit(97);
+}
+#endif
 
 struct saving : editor_test {
     // Pixels of the save note's area that are not black, in the last frame.
@@ -383,6 +407,107 @@ TEST_F(
     }
 }
 
+// code.txt in a folder the user may not write (or, in a shared folder with
+// the sticky bit, another user's file the user may write but not replace),
+// saved in place by the editor, the A Button one pixel right; code.txt was
+// the editor's own (held) or not. The save is killed at the write or at the
+// cut of a write in place, or the file size limit would cut the write: what
+// code.txt holds then, what the refuge {0} holds as code.before.txt, what
+// was said, and how the save ended (0: SAVED, 100 + a signal: killed, else
+// 10 + the reason of NOT SAVED).
+TEST_F(saving, a_save_in_place_keeps_what_code_txt_held_in_the_state_folder_and_a_kill_leaves_it_whole) {
+#ifndef __linux__
+    GTEST_SKIP()
+        << "Linux only: permissions, fork and seccomp, which kills a process at a chosen system call";
+#else
+    const std::string
+        ours         = "812114C6 00BB\n",
+        four         = "812114C4 00CA\n812114C6 00BA\n812114C8 FE90\n812114D0 00FF\n",
+        large        = "# my design\n" + std::string(5000, '#') + "\n" + four,
+        in_place     = "hudwright: wrote code.txt in place: ",
+        cht_in_place = "hudwright: wrote code.cht in place: ",
+        kept = "hudwright: what code.txt held is kept as {0}/code.before.txt before it is written in place\n",
+        shut = "its folder takes no new file\n",
+        shared       = "its shared folder lets it be written but not replaced\n";
+    const bool root  = geteuid() == 0;
+    const int killed = 100 + SIGSYS;
+    // clang-format off
+    const struct {
+        const char* what; std::string before; bool held, shared; long kill; rlim_t limit;
+        std::string after; int status; std::string said;
+    } rows[] = {
+        {"saved", four, true, false, 0, RLIM_INFINITY, ours, 0, kept + in_place + shut + cht_in_place + shut},
+        {"another's code.txt saved", four, false, false, 0, RLIM_INFINITY, ours, 0,
+         "hudwright: cannot save code.earlier.txt: Permission denied\nhudwright: the earlier code.txt kept as {0}/code.earlier.txt\n" +
+         kept + in_place + shut + cht_in_place + shut},
+        {"killed at the write", four, true, false, SYS_pwrite64, RLIM_INFINITY, four, killed, kept},
+        {"killed at the cut: the new text, then blank lines", four, true, false, SYS_ftruncate, RLIM_INFINITY,
+         ours + std::string(four.size() - ours.size(), '\n'), killed, kept},
+        {"a shorter one killed at the cut", "x\n", true, false, SYS_ftruncate, RLIM_INFINITY, ours, killed, kept},
+        {"more than a page, killed as it is cut to nothing", large, true, false, SYS_ftruncate, RLIM_INFINITY, large, killed, kept},
+        {"more than a page, killed at the write", large, true, false, SYS_pwrite64, RLIM_INFINITY, "", killed, kept},
+        {"a write the file size limit would cut", "x\n", true, false, 0, 10, "x\n", 10 + reason_other,
+         kept + "hudwright: cannot save code.txt: File too large\n"},
+        {"another user's file in a shared folder", four, true, true, 0, RLIM_INFINITY, ours, 0,
+         kept + in_place + shared + cht_in_place + shared},
+    };
+    // clang-format on
+    const environment_kept kept_env({"XDG_STATE_HOME"});
+    for (size_t i = 0; i < std::size(rows); i++) {
+        const auto& r = rows[i];
+        SCOPED_TRACE(r.what);
+        if (r.shared && !root) continue; // another user's file: made by root only
+        const std::string folder = dir.path + "/" + std::to_string(i), state = folder + ".state";
+        const uid_t user = root ? 65534 : geteuid(), owner = r.shared ? 65533 : user;
+        fs::create_directory(folder);
+        fs::create_directory(state);
+        chmod(state.c_str(), 0777);
+        setenv("XDG_STATE_HOME", state.c_str(), 1);
+        const std::string code = folder + "/code.txt", cheat = folder + "/code.cht";
+        write_file(code, r.before);
+        write_file(cheat, "cheats = 0\n");
+        for (const std::string& f : {code, cheat}) (void)chown(f.c_str(), owner, owner);
+        chmod(code.c_str(), r.shared ? 0666 : 0644);
+        chmod(cheat.c_str(), 0666);
+        if (r.shared) {
+            chmod(folder.c_str(), 01777);
+        } else {
+            (void)chown(folder.c_str(), user, user);
+            chmod(folder.c_str(), 0555);
+        }
+        const std::string refuge = refuges_of(folder)[0].folder;
+        int said_pipe[2];
+        ASSERT_EQ(pipe(said_pipe), 0);
+        const int status = in_child([&] {
+            dup2(said_pipe[1], 2);
+            if (root && (setgid(user) != 0 || setuid(user) != 0)) _exit(98);
+            ed.folder       = folder;
+            ed.code_on_disk = fingerprint_of(code.c_str());
+            ed.code_held    = r.held;
+            pos(el_a_button).x++;
+            const rlimit most{r.limit, r.limit};
+            setrlimit(RLIMIT_FSIZE, &most);
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (r.kill) killed_at(r.kill);
+            save_layout(ed);
+            _exit(ed.note == note_saved ? 0 : 10 + ed.note_reason);
+        });
+        close(said_pipe[1]);
+        char buf[4096];
+        const ssize_t n = read(said_pipe[0], buf, sizeof buf);
+        close(said_pipe[0]);
+        chmod(folder.c_str(), 0755);
+        std::string said = r.said;
+        for (size_t at; (at = said.find("{0}")) != std::string::npos;) said.replace(at, 3, refuge);
+        EXPECT_EQ(status, r.status);
+        EXPECT_EQ(read_file(code), r.after);
+        EXPECT_EQ(changes(imported(read_file(code))), changes(imported(r.after))) << "the layout it holds";
+        EXPECT_EQ(read_file(refuge + "/code.before.txt"), r.before);
+        EXPECT_EQ(std::string(buf, n > 0 ? size_t(n) : 0), said);
+    }
+#endif
+}
+
 // Every save writes code.cht beside code.txt: the same codes as one enabled
 // cheat named Hudwright, or none for an unchanged layout, through a link as
 // code.txt is. The editor opens with code.txt holding the A Button's y moved
@@ -504,6 +629,70 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
             if (fs::exists(name)) kept.push_back(read_file(name));
         EXPECT_EQ(kept, r.kept);
     }
+}
+
+// The refuges of a folder: below each state folder in turn, the last place
+// last, by the folder's path made plain - no ".." leads out of hudwright/ -
+// and a path too long for that by its hash. The environment: STATE for
+// XDG_STATE_HOME, HOME and TMPDIR as the test sets them ("": not set).
+TEST(refuge, the_refuges_lie_below_each_state_folder_in_turn_by_the_folders_plain_path) {
+    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR", "LOCALAPPDATA"});
+#ifdef _WIN32
+    const std::string state = "C:\\state", home = "", temp = fs::temp_directory_path().string();
+    const std::string last = temp + (temp.back() == '\\' ? "" : "\\") + "hudwright", sep = "\\";
+    _putenv_s("LOCALAPPDATA", state.c_str());
+    // clang-format off
+    const struct { std::string folder, below; } rows[] = {
+        {"C:\\Users\\u\\hud", "C\\Users\\u\\hud"}, {"C:\\Users\\u\\hud\\", "C\\Users\\u\\hud"},
+        {"C:\\Users\\.\\u\\\\hud", "C\\Users\\u\\hud"}, {"C:\\Users\\u\\..\\..\\..\\..\\X\\dd", "C\\X\\dd"},
+        {"\\\\server\\share\\hud", "server\\share\\hud"},
+    };
+    // clang-format on
+    const size_t count = 2;
+#else
+    const std::string state = "/s/state", home = "/h/home", temp = "/t/temp";
+    const std::string last = temp + "/hudwright-" + std::to_string(geteuid()), sep = "/";
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
+    setenv("HOME", home.c_str(), 1);
+    setenv("TMPDIR", temp.c_str(), 1);
+    // clang-format off
+    const struct { std::string folder, below; } rows[] = {
+        {"/home/u/hud", "home/u/hud"}, {"/home/u/hud/", "home/u/hud"}, {"/home/./u//hud", "home/u/hud"},
+        {"/home/u/../../../../../../../X/dd", "X/dd"}, {"/home/u/x/../../v/./w/..", "home/v"},
+        {"/", ""}, {"/a/..", ""}, {"/..", ""},
+    };
+    // clang-format on
+    const size_t count = 3;
+#endif
+    const std::string bases[] = {state, home + sep + ".local" + sep + "state", last};
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.folder);
+        const std::vector<refuge> refuges = refuges_of(r.folder);
+        ASSERT_EQ(refuges.size(), count);
+        for (size_t i = 0, b = 0; i < count; i++, b++) {
+            if (home.empty() && b == 1) b++; // no home of that kind on Windows
+            EXPECT_EQ(refuges[i].base, bases[b]);
+            EXPECT_EQ(refuges[i].folder,
+                      bases[b] + sep + "hudwright" + (r.below.empty() ? "" : sep + r.below));
+            EXPECT_EQ(refuges[i].last_place, i + 1 == count);
+        }
+    }
+    // A path that would make the refuges' too long is named by its hash: the
+    // same path by the same name, another by another.
+    std::string deep = "", deeper;
+    while (deep.size() < longest_path() - 40) deep += sep + std::string(50, 'd');
+    deeper                = deep + sep + "e";
+    const std::string top = state + sep + "hudwright" + sep + "long" + sep;
+    const std::string a = refuges_of(deep)[0].folder, b = refuges_of(deeper)[0].folder;
+    EXPECT_TRUE(a.rfind(top, 0) == 0 && b.rfind(top, 0) == 0 && a.size() == top.size() + 16) << a;
+    EXPECT_TRUE(a != b && a == refuges_of(deep)[0].folder);
+#ifndef _WIN32
+    // a relative XDG_STATE_HOME is passed over, and a place is not tried twice
+    setenv("XDG_STATE_HOME", "relative/state", 1);
+    EXPECT_EQ(refuges_of("/hud").size(), 2u);
+    setenv("XDG_STATE_HOME", (home + "/.local/state").c_str(), 1);
+    EXPECT_EQ(refuges_of("/hud").size(), 2u);
+#endif
 }
 
 // The files are reached by the folder's path: removed and made again, it is
