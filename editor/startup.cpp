@@ -32,7 +32,6 @@
 #include "editor/unsaved.h"
 #include "editor/view.h"
 #include "files/code_read.h" // open_code_file: the existence test of the files
-#include "files/file_io.h"
 #include "files/kept_file.h"
 #include "files/refusals.h"
 #include "model/export.h"

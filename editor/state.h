@@ -93,8 +93,9 @@ struct editor {
     // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
     fingerprint taken_file; // the layout file "Yes" took, as it was then
-    // A start-up file that is there but cannot be read: its error number,
-    // said once on standard error and noted on the start-up screens (0: none).
+    // A start-up file that is there but cannot be read: its error number (or
+    // error_too_long, files/refusals.h), said once on standard error and noted
+    // on the start-up screens (0: none).
     int start_file_error[start_file_count];
 
     // ---- panel state -------------------------------------------------------

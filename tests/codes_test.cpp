@@ -106,7 +106,10 @@ TEST(import, a_code_file_is_refused_from_its_size_and_read_a_chunk_at_a_time_unt
         {0, 0, 0, 0, 0, 0}, {chunk - 1, 1, 0, 0, chunk - 1, 0}, {chunk, 0, 0, 0, chunk, 1},
         {3 * chunk + 5, 0, 0, 0, 3 * chunk + 5, 3}, {3 * chunk + 5, 1, 0, ECANCELED, chunk, 1},
         {3 * chunk + 5, 2, 0, ECANCELED, 2 * chunk, 2}, {code_file_limit, 0, 0, 0, code_file_limit, 64},
-        {code_file_limit + 1, 1, 0, error_too_long, 0, 0}, {uint64_t(1) << 40, 1, 0, error_too_long, 0, 0},
+        {code_file_limit + 1, 1, 0, error_too_long, 0, 0},
+#ifndef _WIN32 // a hole of 1 TiB: Windows would make the file whole
+        {uint64_t(1) << 40, 1, 0, error_too_long, 0, 0},
+#endif
         {10, 0, code_file_limit, error_too_long, code_file_limit + 10, 64},
     };
     // clang-format on

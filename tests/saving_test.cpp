@@ -636,11 +636,12 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
 // and a path too long for that by its hash. The environment: STATE for
 // XDG_STATE_HOME, HOME and TMPDIR as the test sets them ("": not set).
 TEST(refuge, the_refuges_lie_below_each_state_folder_in_turn_by_the_folders_plain_path) {
-    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR", "LOCALAPPDATA"});
+    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR", "LOCALAPPDATA", "TMP"});
 #ifdef _WIN32
-    const std::string state = "C:\\state", home = "", temp = fs::temp_directory_path().string();
-    const std::string last = temp + (temp.back() == '\\' ? "" : "\\") + "hudwright", sep = "\\";
+    const std::string state = "C:\\state", home = "", temp = "C:\\t\\temp";
+    const std::string last = temp + "\\hudwright", sep = "\\";
     _putenv_s("LOCALAPPDATA", state.c_str());
+    _putenv_s("TMP", temp.c_str()); // the user's temp folder, as GetTempPath finds it
     // clang-format off
     const struct { std::string folder, below; } rows[] = {
         {"C:\\Users\\u\\hud", "C\\Users\\u\\hud"}, {"C:\\Users\\u\\hud\\", "C\\Users\\u\\hud"},
