@@ -13,7 +13,7 @@
 #include "draw/picture_input.h"
 #include "draw/text.h"
 #include "editor/startup.h"
-#include "model/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
+#include "files/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
 
 #include <algorithm>
 #include <cctype>

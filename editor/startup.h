@@ -18,8 +18,9 @@ constexpr SDL_Rect no_box  = {80, 80, 14, 16};
 
 // A file offered at start-up that is there but cannot be read is said on
 // standard error and noted on every start-up screen after, one line each
-// (dark on white) from these places down: centred under the count-down, left
-// under a question.
+// (dark on white: CANNOT READ BASECODE.TXT, or BASECODE.TXT IS TOO LARGE)
+// from these places down: centred under the count-down, left under a
+// question.
 constexpr Sint16 centre_notes         = -1;
 constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
 constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
@@ -28,9 +29,10 @@ constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};
 // layout it holds differs from code.txt's, or there is no code.txt; code.txt
 // when it holds codes, unless that work was taken; basecode.txt when neither
 // was taken. A file there that cannot be read is asked about (and so noted).
-bool kept_work_differs(const editor& ed);
-bool saved_design_there(const editor& ed);
-bool no_layout_taken(const editor& ed);
+// Reading a file to tell drains the events as an import does (import_ended).
+bool kept_work_differs(editor& ed);
+bool saved_design_there(editor& ed);
+bool no_layout_taken(editor& ed);
 
 // A layout file offered at start-up: its name in the editor's folder, its
 // question, where the answer goes, and when it is asked about (null: whenever
@@ -41,7 +43,7 @@ struct start_file_row {
     const char* name;
     const char* question;
     prompt_answer editor::*choice;
-    bool (*asked)(const editor& ed);
+    bool (*asked)(editor& ed);
 };
 // clang-format off
 inline constexpr start_file_row start_files[] = {
@@ -54,10 +56,19 @@ inline constexpr start_file_row start_files[] = {
 static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
 
 // Looks for the start-up files before the count-down, so that one that is
-// there but cannot be read is noted from its first frame on.
+// there but cannot be read (or is longer than any code file:
+// files/code_read.h) is noted from its first frame on; first, what a quit cut
+// short left of code.unsaved.txt and code.earlier.txt is kept under their
+// names (files/kept_file.h, recover_leftovers), so that it is offered.
 void look_for_start_files(editor& ed);
-// Said once: file is there but cannot be read (error: its errno).
+// Said once: file is there but cannot be read (error: its errno, or
+// error_too_long: files/refusals.h).
 void note_unreadable(editor& ed, start_file file, int error);
+// The way out of a long import, asked between its chunks: the events that
+// came meanwhile drained as on every start-up screen - Escape, the window's
+// close, a signal or the window destroyed end the run, the others are
+// dropped. Whether the run ended.
+bool import_ended(editor& ed);
 
 // The count-down: "Continuing in 4..." down to 1, ten frames a number (the
 // first number eleven); Enter or Space ends it at once.

@@ -15,8 +15,8 @@
 #include "editor/pick.h"
 #include "editor/save_reasons.h"
 #include "editor/snap.h"
+#include "files/fingerprint.h"
 #include "model/layout.h"
-#include "model/on_disk.h"
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
@@ -117,9 +117,10 @@ struct editor {
 
     // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
-    disk_copy taken_file; // the layout file "Yes" took, as it was then
-    // A start-up file that is there but cannot be read: its error number,
-    // said once on standard error and noted on the start-up screens (0: none).
+    fingerprint taken_file; // the layout file "Yes" took, as it was then
+    // A start-up file that is there but cannot be read: its error number (or
+    // error_too_long, files/refusals.h), said once on standard error and noted
+    // on the start-up screens (0: none).
     int start_file_error[start_file_count];
 
     // ---- panel state -------------------------------------------------------
@@ -164,10 +165,10 @@ struct editor {
     // code.txt still as it was then (replace_seen). code_held: that code.txt
     // is this editor's own - written by it, or the layout it started from -
     // and a save over it keeps nothing of it aside.
-    disk_copy code_on_disk;
+    fingerprint code_on_disk;
     bool code_held;
     bool replace_offered;
-    disk_copy replace_seen;
+    fingerprint replace_seen;
 
     // ---- this frame's placing ------------------------------------------------
     element_place places[element_count];

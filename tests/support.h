@@ -30,10 +30,17 @@ struct temp_dir {
     ~temp_dir();
 };
 
+// The environment variables named, as they were, put back at the end of the scope.
+struct environment_kept {
+    std::vector<std::pair<std::string, std::string>> was; // "\x01": not set
+    explicit environment_kept(std::initializer_list<const char*> names);
+    ~environment_kept();
+};
+
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& text);
-// A layout with every value at its home; text imported through a real stream
-// (NUL bytes and all) into a layout, and what the import met.
+// A layout with every value at its home; text imported (NUL bytes and all)
+// into a layout, and what the import met.
 layout home_layout();
 layout imported(const std::string& text, layout m = home_layout(), import_report* report = nullptr);
 // What body writes to standard error.

@@ -10,7 +10,7 @@
 #include "editor/frame.h"
 #include "editor/icon.h"
 #include "editor/screen.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "pictures/picture_store.h"
 #include "program/options.h"
 #include "program/video.h"

@@ -57,7 +57,7 @@ inline std::string import_one(std::string_view bytes) {
     if (std::string s = same_tables(m, fresh); !s.empty()) return s;
     if (m.selected != fresh.selected) return "the import changed the selection";
     if (r.skipped < 0 || r.skipped > r.lines || (r.skipped > 0) != (r.first_skipped > 0) ||
-        r.first_skipped > r.lines || r.error != 0)
+        r.first_skipped > r.lines)
         return describe("the import's count of lines is off", r.skipped, r.lines);
     for (int k = 0; k < scale_count; k++)
         if (m.scales[k].value != m.scales[k].home && (m.scales[k].value < 0 || m.scales[k].value > 0xFFFF))
@@ -178,7 +178,7 @@ struct editor_session {
         ed.pictures        = live;
         // code.txt as an editor starting now reads it: an earlier input's save
         // is no other program's
-        ed.code_on_disk = look_at(in_folder(ed, code_file).c_str());
+        ed.code_on_disk = fingerprint_of(in_folder(ed, code_file).c_str());
     }
 };
 
