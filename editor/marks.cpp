@@ -23,7 +23,7 @@ size_string size_text(const editor& ed) {
     const int e = ed.model.selected;
     if (e < 0 || e >= element_count || !ed.places[e].drawn) return t;
     const element_size& s = ed.model.element_sizes[e];
-    std::snprintf(t.s, sizeof t.s, "W%s H%s", hex_string(static_cast<uint32_t>(s.w), 4).s,
+    std::snprintf(t.s, sizeof t.s, "%sx%s", hex_string(static_cast<uint32_t>(s.w), 4).s,
                   hex_string(static_cast<uint32_t>(s.h), 4).s);
     return t;
 }

@@ -25,7 +25,7 @@ constexpr SDL_Color hover_dark  = {96, 56, 0, 0};
 constexpr SDL_Color guide_light = {255, 64, 255, 0};
 constexpr SDL_Color guide_dark  = {48, 0, 96, 0};
 
-// The text of the selected element's drawn size ("W001D H001D"); empty while
+// The text of the selected element's drawn size ("001Dx001D": width x height); empty while
 // it is not drawn.
 struct size_string {
     char s[20]; // room for eight digits each, as hex_string may give

@@ -188,9 +188,10 @@ constexpr bool notes_clear_of_selector() {
 static_assert(notes_clear_of_selector(), "a note clear of the selector");
 
 // The selected element's drawn width and height, four hex digits each as the
-// fields show values ("W001D H001D"), right of the colour field: clear of
-// every control and of the notes.
-constexpr SDL_Rect size_label = {243, 248, 11 * glyph_width, glyph_height};
+// fields show values, width x height ("001Dx001D", the x drawn as the font's
+// X), a glyph's width right of the colour field: clear of every control and
+// of the notes.
+constexpr SDL_Rect size_label = {250, 248, 9 * glyph_width, glyph_height};
 constexpr bool clear_of(const SDL_Rect& a, const SDL_Rect& b) {
     return a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
 }

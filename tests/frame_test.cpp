@@ -97,8 +97,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
                     *zo = o ? zoom_surface(o, 1, element_factor(m, e)) : nullptr;
         if (zp && (!o || zo)) {
             char size[16];
-            std::snprintf(size, sizeof size, "W%04X H%04X", zp->w, zp->h);
-            text({243, 248, 0, 0}, size, font_labels);
+            std::snprintf(size, sizeof size, "%04Xx%04X", zp->w, zp->h);
+            text({250, 248, 0, 0}, size, font_labels);
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q);
     }
