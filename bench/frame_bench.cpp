@@ -1,6 +1,7 @@
 // frame_bench.cpp - one editor frame (the update and draw_frame) at the home
-// layout, with a bg.bmp background, and with every element at its largest
-// drawn size; and the floor of each: the same fills, texts, blits and outline from
+// layout, with a bg.bmp background, with every element at its largest drawn
+// size, and at home with the grid and a hover outline (the marks for
+// placing); and the floor of each: the same fills, texts, blits, marks and outline from
 // pictures decoded, recoloured and scaled once and kept (the parts of them
 // that are seen), so that the gap between the two is what the per-frame
 // decoding, recolouring and scaling cost. Beside them an idle pass: the
@@ -9,6 +10,7 @@
 
 #include "draw/surface_ops.h"
 #include "editor/frame.h"
+#include "editor/marks.h"
 #include "editor/update.h"
 #include "editor/view.h"
 #include "program/run.h"
@@ -19,7 +21,7 @@
 
 namespace {
 
-enum class scene { home, home_bg, largest, largest_bg };
+enum class scene { home, home_bg, largest, largest_bg, home_marks };
 
 struct bench_editor {
     editor ed;
@@ -30,6 +32,12 @@ struct bench_editor {
         if (!ok) return;
         if (s == scene::largest || s == scene::largest_bg) set_largest_scales(ed.model);
         if (s == scene::home_bg || s == scene::largest_bg) bg_dir = use_bg_bmp(ed);
+        if (s == scene::home_marks) { // the grid, and the pointer on the C-Left Icon: its hover outline
+            ed.grid       = true;
+            ed.pointer_in = true;
+            ed.pointer_x  = 231;
+            ed.pointer_y  = 22;
+        }
         update_editor(ed); // the first pass fills the value texts
         draw_frame(ed);
     }
@@ -126,7 +134,9 @@ std::vector<kept_draw> keep_pictures(editor& ed) {
 void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
     SDL_Surface* s = ed.screen;
     draw_panel(ed, layer_under_background);
+    draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
+    draw_grid(ed);
     draw_panel(ed, layer_over_background);
     for (const kept_draw& k : kept) {
         SDL_Rect r = k.at;
@@ -135,7 +145,9 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
         else
             SDL_FillRect(s, &r, k.fill);
     }
+    draw_hover(ed);
     draw_selection(ed);
+    draw_guides(ed);
     draw_panel(ed, layer_top);
     SDL_Flip(s);
 }
@@ -160,3 +172,5 @@ BENCHMARK_CAPTURE(frame, largest, scene::largest)->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(floor, largest, scene::largest)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(frame, largest_bg, scene::largest_bg)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(floor, largest_bg, scene::largest_bg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(frame, home_marks, scene::home_marks)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(floor, home_marks, scene::home_marks)->Unit(benchmark::kMillisecond);

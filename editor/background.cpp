@@ -5,7 +5,7 @@
 // (so that a picture of another kind, or too large to read, is not offered,
 // and a stretch is said under the question), and whole when "Yes" decodes
 // it. Both open it anew; the answer may come much later. The folder is
-// listed (model/file_io's regular_files) only when a name is not there in
+// listed (files/file_io's regular_files) only when a name is not there in
 // lower case. The whole read runs on an SDL thread (std::thread is not there
 // in mingw-w64's win32 thread model), which the screen's thread always waits
 // for before it goes on: to its end, or stopped at a quit.
@@ -15,7 +15,7 @@
 #include "draw/picture_input.h"
 #include "draw/text.h"
 #include "editor/screens.h"
-#include "model/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
+#include "files/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
 
 #include <SDL_thread.h>
 #include <algorithm>

@@ -93,7 +93,11 @@ field_string field_text(const editor& ed, value_field f) {
 }
 
 bool field_never_saved(const layout& m, value_field f) {
-    const int e = m.selected;
+    return never_saved(m.selected, f);
+}
+
+bool never_saved(int e, value_field f) {
+    if (e < 0 || e >= element_count) return false;
     switch (f) {
     case field_x: return !saved_in_code(code_x, e);
     case field_y: return !saved_in_code(code_y, e);

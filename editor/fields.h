@@ -21,11 +21,14 @@
 #include <SDL.h>
 
 field_string field_text(const editor& ed, value_field f);
-// Whether the value field f shows for the selected element has no place in
-// the game's memory, so that no save keeps it (saved_in_code, model/codes.h):
-// the Hearts' X, Y and colour, the Rupee Number's colour, the C-Up Button's
-// and C-Up Icon's scale. The panel strikes such a field through. A field the
-// element does not have (empty) is not marked.
+// Whether the value field f shows for an element has no place in the game's
+// memory, so that no save keeps it (saved_in_code, model/codes.h): the
+// Hearts' X, Y and colour, the Rupee Number's colour, the C-Up Button's and
+// C-Up Icon's scale. The editor leaves such a value as the game has it
+// (editor/move_rules.h), and the panel strikes its field through. A field
+// the element does not have (empty) is not marked.
+bool never_saved(int element, value_field f);
+// The same for the selected element.
 bool field_never_saved(const layout& m, value_field f);
 // Characters an entry takes to complete: RRGGBB or four hex digits.
 unsigned field_length(value_field f);

@@ -1,10 +1,11 @@
 // frame.cpp - one editor frame, in a fixed order: the panel under the
 // background (value fields and their texts, an entry's caret, a field whose
 // value no save keeps struck through, the X and Y signs, the selector), the
-// background, the colour bar and the Scale signs, the elements in drawing
-// order, the selected element's outline over them, the save button, the note
-// after a save; then
-// the flip.
+// background, the selected element's size, the background, the grid, the
+// colour bar and the Scale signs, the elements in drawing order, the outline
+// of the element a press would take, the selected element's outline over
+// them, a drag's guides, the save button, the note after a save; then the
+// flip.
 //
 // Element pictures are never kept recoloured or scaled: each is decoded afresh
 // from its stream, changed, drawn and freed within the frame (a picture drawn
@@ -19,6 +20,7 @@
 #include "draw/text.h"
 #include "editor/code_view.h"
 #include "editor/fields.h"
+#include "editor/marks.h"
 #include "editor/screen.h"
 #include "editor/state.h"
 #include "model/layout.h"
@@ -191,14 +193,18 @@ void draw_frame(editor& ed) {
     SDL_Surface* s = ed.screen;
     if (!s) return;
     draw_panel(ed, layer_under_background);
+    draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
+    draw_grid(ed);
     draw_panel(ed, layer_over_background);
     {
         frame_pictures shared;
         for (element_id e : draw_order)
             if (ed.places[e].drawn) draw_element(ed, shared, e);
     }
+    draw_hover(ed);
     draw_selection(ed);
+    draw_guides(ed);
     draw_panel(ed, layer_top);
     draw_note(ed);
     draw_codes(ed); // the code view over the preview, when it shows

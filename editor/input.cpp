@@ -1,9 +1,11 @@
-// input.cpp - the editor's event drain: keys with the typed hexadecimal entry,
-// the key table's keys (arrows, with Ctrl the element's set; reset, undo, the
-// selection, save, zoom, the code view, the copy), dragging (a set with Ctrl),
-// the three-stage press (save button, panel controls, selector and element
-// pick), release, quit and resize. While the code view shows, it takes every
-// key and press; the clipboard's requests are served in every drain.
+// input.cpp - the editor's event drain: keys with the typed hexadecimal entry
+// (Escape ends it), the key table's keys (arrows, with Ctrl the element's
+// set; reset, undo, the selection, save, zoom, the grid, the code view, the
+// copy), dragging (a set with Ctrl; snapping to other elements and the
+// preview unless Shift is held), the three-stage press (save button, panel
+// controls, selector and element pick), release, the pointer's place, quit
+// and resize. While the code view shows, it takes every key and press; the
+// clipboard's requests are served in every drain.
 //
 // Every hit box comes from the panel table, every key from the key table.
 // Every press acts at once, however soon it is released: a +/- button takes
@@ -20,8 +22,11 @@
 #include "editor/ending.h"
 #include "editor/fields.h"
 #include "editor/keys.h"
+#include "editor/move_rules.h"
 #include "editor/panel.h"
+#include "editor/pick.h"
 #include "editor/screen.h"
+#include "editor/snap.h"
 #include "editor/undo.h"
 #include "editor/unsaved.h"
 #include "editor/update.h"
@@ -83,7 +88,11 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_redo: redo_change(ed); break;
     case key_select: select_element(ed, row.argument); break;
     case key_save: save_layout(ed); break;
-    case key_zoom: zoom_step(ed, row.argument); break;
+    case key_zoom:
+        zoom_step(ed, row.argument);
+        ed.pointer_in = false; // where the pointer is in the new window is known at its next motion
+        break;
+    case key_grid: ed.grid = !ed.grid; break;
     case key_codes:
         on_release(ed); // nothing changes under the view: every held button and a drag let go
         show_codes(ed);
@@ -101,11 +110,14 @@ void key_in_code_view(editor& ed, const SDL_keysym& key) {
 }
 
 // Outside an entry a key does what its row in the key table says; any other
-// key than an arrow ends a run of arrow keys. During one, every key keeps its
-// meaning for the entry (Ctrl+Z is a z there, and r a key that takes a place).
+// key than an arrow ends a run of arrow keys, and Escape quits. During one,
+// every key keeps its meaning for the entry (Ctrl+Z is a z there, and r a key
+// that takes a place) but Escape, which ends the entry without taking it:
+// the field shows its value again.
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
     if (ed.codes_shown && !modifier_key(k)) return key_in_code_view(ed, key);
+    if (k == SDLK_ESCAPE && ed.editing != field_none) return end_entry(ed);
     if (k == SDLK_ESCAPE) ed.running = false;
     if (modifier_key(k)) return;
     if (ed.editing != field_none) {
@@ -117,24 +129,49 @@ void on_key(editor& ed, const SDL_keysym& key) {
     if (row) act_on_key(ed, *row, key.mod);
 }
 
-// The element's centre follows the pointer; in a Ctrl drag the rest of its
-// set keeps its offsets to the element as they were at the press (an element
-// the edge held since goes back to its offset as the set moves out again).
+// The boxes a dragged element snaps to: the preview, and the drawn box of
+// every other element drawn this frame but those of its set in a Ctrl drag,
+// which move with it.
+int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) {
+    int n   = 0;
+    to[n++] = {preview_area.x, preview_area.y, preview_area.w, preview_area.h};
+    for (int other = 0; other < element_count; other++) {
+        if (other == e || (ed.drag_set && moves_with(other, e)) || !ed.places[other].drawn) continue;
+        const SDL_Rect& at    = ed.places[other].at;
+        const element_size& s = ed.model.element_sizes[other];
+        to[n++]               = {at.x, at.y, s.w, s.h};
+    }
+    return n;
+}
+
+// The element's centre follows the pointer, its drawn box snapped to the
+// nearest line of another within snap_distance (editor/snap.h) unless Shift
+// is held or the pointer is still where the press put it; in a Ctrl drag the
+// rest of its set keeps its offsets to the element as they were at the
+// press, and the set stops where one of it meets its edge
+// (editor/move_rules.h). A guide shows only where the element lands on it.
 void on_motion(editor& ed, int px, int py) {
     if (!ed.dragging || py > drag_limit_y) return;
-    layout& m             = ed.model;
-    const int e           = m.selected;
-    const element_size& s = m.element_sizes[e];
-    const int64_t x = static_cast<int64_t>(px) - s.w / 2, y = static_cast<int64_t>(py) - s.h / 2;
-    m.elements[e].pos.x = wrap16(x);
-    m.elements[e].pos.y = wrap16(y);
-    if (!ed.drag_set) return;
-    const int64_t dx = x - ed.drag_from[e].x, dy = y - ed.drag_from[e].y;
-    for (int other = 0; other < element_count; other++)
-        if (other != e && moves_with(other, e)) {
-            m.elements[other].pos.x = wrap16(ed.drag_from[other].x + dx);
-            m.elements[other].pos.y = wrap16(ed.drag_from[other].y + dy);
-        }
+    const int e           = ed.model.selected;
+    const element_size& s = ed.model.element_sizes[e];
+    const SDL_Rect& from  = ed.drag_from[e];
+    int64_t dx = int64_t{px} - s.w / 2 - from.x, dy = int64_t{py} - s.h / 2 - from.y;
+    ed.guides = {};
+    if (!ed.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.places[e].drawn) {
+        outline_box targets[element_count + 1];
+        const int n = snap_targets(ed, e, targets);
+        const int inset =
+            element_table[e].inset; // the box where it is drawn (a pointer's 16 bits off at most)
+        const snap_result r =
+            snap({static_cast<int>(from.x + inset + dx), static_cast<int>(from.y + inset + dy), s.w, s.h},
+                 targets, n);
+        dx += r.dx;
+        dy += r.dy;
+        ed.guides = r.guides;
+    }
+    const move_result taken = move_elements(ed, e, ed.drag_set, ed.drag_from, dx, dy);
+    ed.guides.down          = ed.guides.down && taken.dx == dx && !taken.fixed_tried;
+    ed.guides.across        = ed.guides.across && taken.dy == dy && !taken.fixed_tried;
 }
 
 // A press on a +/- button: its first step at once; the update repeats it
@@ -149,11 +186,12 @@ void act(editor& ed, const panel_row& row) {
     switch (row.action) {
     case press_save: save_layout(ed); break;
     case press_pick_color:
+        if (refuse_fixed(ed, field_color)) break;
         ed.picking_color = true;
         pick_color(ed);
         break;
     case press_scale:
-        if (scale_slot_of(ed.model.selected) != no_scale) {
+        if (scale_slot_of(ed.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
             ed.scale_held = static_cast<scale_direction>(row.argument);
             press_held_button(ed);
             scale_step(ed);
@@ -164,7 +202,10 @@ void act(editor& ed, const panel_row& row) {
         press_held_button(ed);
         nudge_selected(ed, ed.nudge, 1);
         break;
-    case press_edit: start_entry(ed, static_cast<value_field>(row.argument)); break;
+    case press_edit:
+        if (!refuse_fixed(ed, static_cast<value_field>(row.argument)))
+            start_entry(ed, static_cast<value_field>(row.argument));
+        break;
     case press_select: select_element(ed, row.argument); break;
     }
 }
@@ -176,34 +217,28 @@ const panel_row* hit(press_stage stage, int px, int py) {
     return nullptr;
 }
 
-// An element's picking box reaches one pixel right of and below its drawn size.
-bool in_element_box(const layout& m, int e, int px, int py) {
-    const SDL_Rect& p     = m.elements[e].pos;
-    const element_size& s = m.element_sizes[e];
-    const int64_t x = p.x, y = p.y;
-    return x <= px && px < x + s.w + 1 && y <= py && py < y + s.h + 1;
-}
-
-// A press in the preview picks the first element whose box holds it, the
-// numbers before the icons before the rest, and starts dragging it; with
-// Ctrl held at the press (SDL's modifier state: a press carries none of its
-// own) its set with it, until the release, whatever Ctrl does meanwhile.
+// A press in the preview picks the element editor/pick.h says, and starts
+// dragging it; the pointer jumps to its centre. With Ctrl held at the press
+// (SDL's modifier state: a press carries none of its own) its set with it,
+// until the release, whatever Ctrl does meanwhile.
 void pick_element(editor& ed, int px, int py) {
     if (ed.dragging) return; // a second button during a drag
-    layout& m = ed.model;
-    for (element_id e : pick_order) {
-        if (!in_element_box(m, e, px, py)) continue;
-        const SDL_Rect& p     = m.elements[e].pos;
-        const element_size& s = m.element_sizes[e];
-        ed.dragging           = true;
-        ed.drag_set           = SDL_GetModState() & KMOD_CTRL;
-        for (int other = 0; other < element_count; other++) ed.drag_from[other] = m.elements[other].pos;
-        // each coordinate taken as an unsigned 16-bit one
-        move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
-                     static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
-        m.selected = e;
-        return;
-    }
+    const int e = element_at(ed, px, py);
+    if (e < 0) return;
+    layout& m             = ed.model;
+    const SDL_Rect& p     = m.elements[e].pos;
+    const element_size& s = m.element_sizes[e];
+    ed.dragging           = true;
+    ed.drag_set           = SDL_GetModState() & KMOD_CTRL;
+    ed.guides             = {};
+    for (int other = 0; other < element_count; other++) ed.drag_from[other] = m.elements[other].pos;
+    // each coordinate taken as an unsigned 16-bit one
+    const pointer_place at = move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
+                                          static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
+    ed.pointer_x           = static_cast<Uint16>(at.x);
+    ed.pointer_y           = static_cast<Uint16>(at.y);
+    took_element(ed, e, at.x, at.y);
+    m.selected = e;
 }
 
 // Every press ends an entry without taking it (a press on a field starts
@@ -230,11 +265,27 @@ void on_press(editor& ed, int px, int py) {
 }
 
 void on_release(editor& ed) {
+    ed.guides        = {};
     ed.picking_color = false;
     ed.scale_held    = scale_none;
     ed.dragging      = false;
     ed.drag_set      = false;
     ed.nudge         = nudge_none;
+}
+
+// The pointer is at (x, y): the latest mouse event's place. A motion there
+// (not a press or release, which may be queued before the jump a press made)
+// ends a run of presses at one place.
+void pointer_to(editor& ed, Uint16 x, Uint16 y, bool motion) {
+    ed.pointer_x  = x;
+    ed.pointer_y  = y;
+    ed.pointer_in = true;
+    if (motion) pointer_at(ed, x, y);
+}
+
+// A mouse button's bit among the eight kept in buttons_down (none for a higher one).
+Uint8 button_bit(Uint8 button) {
+    return button >= 1 && button <= 8 ? static_cast<Uint8>(1u << (button - 1)) : 0;
 }
 
 } // namespace
@@ -250,16 +301,21 @@ void poll_editor_events(editor& ed) {
         switch (ev.type) {
         case SDL_KEYDOWN: on_key(ed, ev.key.keysym); break;
         case SDL_MOUSEMOTION:
-            ed.pointer_x = ev.motion.x;
+            pointer_to(ed, ev.motion.x, ev.motion.y, true);
             on_motion(ed, ev.motion.x, ev.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            ed.pointer_x = ev.button.x;
+            pointer_to(ed, ev.button.x, ev.button.y, false);
+            ed.buttons_down |= button_bit(ev.button.button);
             on_press(ed, ev.button.x, ev.button.y);
             break;
         case SDL_MOUSEBUTTONUP:
-            ed.pointer_x = ev.button.x;
+            pointer_to(ed, ev.button.x, ev.button.y, false);
+            ed.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
             on_release(ed);
+            break;
+        case SDL_ACTIVEEVENT: // the pointer left the window
+            if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.pointer_in = false;
             break;
         case SDL_QUIT: ed.running = false; break;
         case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
@@ -267,6 +323,7 @@ void poll_editor_events(editor& ed) {
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
             resize_screen(ed, ev.resize.w, ev.resize.h);
+            ed.pointer_in = false;
             break;
         default: break;
         }

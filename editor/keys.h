@@ -1,8 +1,9 @@
 // keys.h - what each key does in the editor outside an entry: one row per key
 // and the modifiers it wants, read by the event drain (editor/input.cpp).
-// During an entry every key is the entry's (editor/fields.h), while the code
-// view shows the view's (editor/code_view.h); elsewhere Escape quits on every
-// screen. None of that is here. Shift, Ctrl and the other modifier keys
+// During an entry every key is the entry's (editor/fields.h) but Escape,
+// which ends the entry without taking it; while the code view shows, the
+// view's (editor/code_view.h); elsewhere Escape quits, as on every screen.
+// None of that is here. Shift, Ctrl and the other modifier keys
 // pressed alone do nothing.
 //
 // A key takes the row whose key it is and whose Ctrl and Shift wants the
@@ -33,6 +34,7 @@ enum key_action {
     key_zoom,   // argument: +1 or -1, one zoom step (editor/screen.h)
     key_codes,  // the code view over the preview; while it shows, its next page (editor/code_view.h)
     key_copy,   // the lines a save would write, onto the system's clipboard (editor/clipboard.h)
+    key_grid,   // G: the grid over the background shown or hidden (editor/marks.h)
 };
 
 enum reset_scope { reset_element_only, reset_layout };
@@ -80,6 +82,7 @@ inline constexpr key_row key_table[] = {
 // C shows the code view; Ctrl+C copies, and so does Ctrl+Shift+C, as in a terminal
 {SDLK_c,        mod_off, mod_any, key_codes,  0,                  "C",        "show the codes a save writes, a page at a time (C again: the next page)"},
 {SDLK_c,        mod_on,  mod_any, key_copy,   0,                  "C",        "copy the codes a save writes to the clipboard"},
+{SDLK_g,        mod_off, mod_any, key_grid,   0,                  "G",        "show or hide the grid"},
 };
 // clang-format on
 

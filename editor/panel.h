@@ -139,7 +139,7 @@ constexpr SDL_Color caret_color = {16, 20, 28, 0};
 // the row below the boxes of the Y field and its signs (reason_note_y) to the
 // window's bottom, which cuts off the empty last row of the reason's glyphs:
 // the longest line, 15 characters, starts right of the selector's "+".
-constexpr SDL_Rect save_note_area = {184, 296, 84, 16}; // 12 glyphs: NO CLIPBOARD
+constexpr SDL_Rect save_note_area = {177, 296, 91, 16}; // 13 glyphs: FIXED BY GAME
 constexpr int reason_note_y       = 289;
 
 enum note_look {
@@ -163,6 +163,8 @@ inline constexpr panel_note_row panel_notes[] = {
 // Ctrl+C with no line to copy: the clipboard keeps what it holds
 {note_no_codes,     "NO CODES",     look_plain,          1000,  false},
 {note_no_clipboard, "NO CLIPBOARD", look_dark_on_white,  0,     false},
+// a value the game keeps fixed was tried (editor/move_rules.h)
+{note_fixed_value,  "FIXED BY GAME", look_plain,         1500,  false},
 };
 // clang-format on
 static_assert(one_row_each(panel_notes, note_count, &panel_note_row::note));
@@ -173,3 +175,31 @@ constexpr bool notes_fit_their_area() {
     return true;
 }
 static_assert(notes_fit_their_area(), "every note's first line within save_note_area");
+// Every note's first line, right-aligned in the area, stays right of the selector's "+".
+constexpr bool notes_clear_of_selector() {
+    const SDL_Rect& plus = panel_table[ctl_selector_plus].box;
+    for (const panel_note_row& n : panel_notes) {
+        int length = 0;
+        while (n.text[length]) length++;
+        if (save_note_area.x + save_note_area.w - length * glyph_width < plus.x + plus.w) return false;
+    }
+    return true;
+}
+static_assert(notes_clear_of_selector(), "a note clear of the selector");
+
+// The selected element's drawn width and height, four hex digits each as the
+// fields show values, width x height ("001Dx001D", the x drawn as the font's
+// X), a glyph's width right of the colour field: clear of every control and
+// of the notes.
+constexpr SDL_Rect size_label = {250, 248, 9 * glyph_width, glyph_height};
+constexpr bool clear_of(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
+}
+constexpr bool size_label_clear() {
+    for (const panel_row& row : panel_table)
+        if (!clear_of(size_label, row.box)) return false;
+    // the notes: the save note's row, and a failed save's two lines from reason_note_y
+    return clear_of(size_label, {0, reason_note_y, 320, 2 * glyph_height}) &&
+           clear_of(size_label, save_note_area) && size_label.x + size_label.w <= panel_area.x + panel_area.w;
+}
+static_assert(size_label_clear(), "the size clear of the controls and the notes, within the panel");

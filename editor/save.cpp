@@ -1,19 +1,24 @@
 // save.cpp - the save: code.txt and code.cht written together, a code.txt
-// another program wrote since refused until a second save, and the earlier
-// code.txt kept aside when this editor did not write it.
+// another program wrote since refused until a second save, the earlier
+// code.txt kept aside when this editor did not write it, and what code.txt
+// holds kept in the state folder before it is written in place.
 //
 // The order makes a failure of any step leave both files as they were: the
-// check against what this editor last read or wrote; the earlier code.txt
-// read; both new files made whole beside their names (model/export.h); a
-// pipe or a device written into; the earlier code.txt kept as
-// code.earlier.txt; then both take their names.
+// check against what this editor last read or wrote; both new files made
+// whole beside their names (files/safe_write.h, which also refuses a link of
+// another user and a read-only file); the earlier code.txt read (only then,
+// so that nothing behind a refused link is read); a pipe or a device written
+// into; the earlier code.txt kept as code.earlier.txt, and, for a write in
+// place, as code.before.txt in the refuge; then both take their names.
 #include "editor/state.h"
 #include "editor/unsaved.h"
 
 #include "editor/history.h"
+#include "files/file_io.h"
+#include "files/refusals.h"
+#include "files/safe_write.h"
 #include "model/cheat_file.h"
 #include "model/export.h"
-#include "model/file_io.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -71,6 +76,22 @@ bool keep_earlier(const editor& ed, const std::string& earlier) {
     return r != keep_failed;
 }
 
+// What code.txt holds, kept in the refuge as code.before.txt (replacing the
+// one an earlier such save kept) before code.txt is written in place: where a
+// write in place cannot be promised to be one step, this is what it held.
+// False with errno set when it could be kept nowhere.
+bool keep_before_in_place(const editor& ed, const std::string& before) {
+    std::string shown;
+    errno               = 0;
+    const keep_result r = keep_in_refuge(ed, before_file, before.data(), before.size(), true, shown);
+    const int err       = errno ? errno : EIO;
+    if (r != keep_failed)
+        std::fprintf(stderr, "hudwright: what %s held is kept as %s before it is written in place\n",
+                     code_file, shown.c_str());
+    errno = err;
+    return r != keep_failed;
+}
+
 } // namespace
 
 void save_layout(editor& ed) {
@@ -79,11 +100,11 @@ void save_layout(editor& ed) {
     // it: that is not replaced unless the save is pressed again, with
     // code.txt still as it was when the editor said so. (A file that is not
     // there, or is no regular file, holds nothing a save could lose.)
-    const disk_copy now  = look_at(path.c_str());
-    const bool there     = now.kind == disk_file || now.kind == disk_unreadable;
-    const bool other     = there && !(now == ed.code_on_disk);
-    const bool confirmed = ed.replace_offered && now == ed.replace_seen;
-    ed.replace_offered   = false;
+    const fingerprint now = fingerprint_of(path.c_str());
+    const bool there      = now.kind == disk_file || now.kind == disk_unreadable;
+    const bool other      = there && !(now == ed.code_on_disk);
+    const bool confirmed  = ed.replace_offered && now == ed.replace_seen;
+    ed.replace_offered    = false;
     if (other && !confirmed) {
         std::fprintf(stderr,
                      "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
@@ -98,27 +119,32 @@ void save_layout(editor& ed) {
     const size_t codes_len = format_codes(ed.model, codes, sizeof codes);
     const size_t cheat_len = format_cheat(codes, codes_len, cheat, sizeof cheat);
 
-    // A code.txt this editor neither wrote nor started from is kept when it
-    // holds something else: the first save of a sitting, a confirmed replace.
-    std::string earlier;
-    if (there && !(ed.code_held && now == ed.code_on_disk) &&
-        !read_earlier(path, codes, codes_len, earlier)) {
-        const int err = errno;
-        std::fprintf(stderr, "hudwright: cannot save %s: the %s there cannot be read to keep it: %s\n",
-                     code_file, code_file, std::strerror(err));
-        return failed(ed, err);
-    }
     const std::string cheat_path = in_folder(ed, cheat_file);
     prepared_file files[2];
-    bool ok =
-        prepare_file(path.c_str(), codes, codes_len, files[0]) &&
-        prepare_file(cheat_path.c_str(), cheat, cheat_len, files[1]) &&
-        commit_files(files, std::size(files), true) && // a pipe or a device first: nothing to keep there
-        (earlier.empty() || keep_earlier(ed, earlier)) && commit_files(files, std::size(files));
+    bool ok = prepare_file(path.c_str(), codes, codes_len, files[0]) &&
+              prepare_file(cheat_path.c_str(), cheat, cheat_len, files[1]);
+    // A code.txt this editor neither wrote nor started from is kept when it
+    // holds something else: the first save of a sitting, a confirmed replace;
+    // and what code.txt holds, whoever wrote it, before it is written in place.
+    const bool others = there && !(ed.code_held && now == ed.code_on_disk);
+    const bool over   = files[0].way == write_in_place;
+    std::string earlier;
+    if (ok && (others || over) && !read_earlier(path, codes, codes_len, earlier)) {
+        const int err = errno;
+        std::fprintf(stderr, "hudwright: cannot save %s: the %s there cannot be read to keep it: %s\n",
+                     code_file, code_file, error_text(err));
+        ok    = false;
+        errno = err;
+    }
+    ok = ok &&
+         commit_files(files, std::size(files), true) && // a pipe or a device first: nothing to keep there
+         (!others || earlier.empty() || keep_earlier(ed, earlier)) &&
+         (!over || earlier.empty() || keep_before_in_place(ed, earlier)) &&
+         commit_files(files, std::size(files));
     const int err = errno;
     for (prepared_file& f : files) discard_file(f); // what a failure left unused
     if (files[0].done) {                            // code.txt took its name, whatever came of code.cht
-        ed.code_on_disk = look_at(path.c_str());
+        ed.code_on_disk = fingerprint_of(path.c_str());
         ed.code_held    = true;
     }
     if (!ok) return failed(ed, err);

@@ -2,9 +2,11 @@
 // "NOT SAVED": one row per reason, found from the system's error number, or
 // the editor's own reason (code.txt changed on disk since it was read or
 // saved, which a second save replaces: its note says so in place of "NOT
-// SAVED"). The full reason goes to standard error; this is its short form.
+// SAVED"), or the files' own refusals (files/refusals.h). The full reason
+// goes to standard error; this is its short form.
 #pragma once
 
+#include "files/refusals.h"
 #include "model/table_check.h"
 
 #include <cerrno>
@@ -21,6 +23,8 @@ enum save_reason {
     reason_read_only,
     reason_no_folder,
     reason_changed_on_disk,
+    reason_untrusted_link,
+    reason_read_only_file,
     reason_count
 };
 
@@ -41,6 +45,8 @@ inline constexpr save_reason_row save_reasons[] = {
 {reason_read_only,          nullptr,           "READ-ONLY DISK",    {EROFS, 0}},
 {reason_no_folder,          nullptr,           "NO FOLDER",         {ENOENT, 0}}, // the folder, since code.txt need not be there
 {reason_changed_on_disk,    "CHANGED ON DISK", "SAVE TO REPLACE",   {0, 0}},      // a second save replaces it
+{reason_untrusted_link,     nullptr,           "LINK NOT YOURS",    {error_untrusted_link, 0}}, // another user's link on the way
+{reason_read_only_file,     nullptr,           "READ-ONLY FILE",    {error_read_only_file, 0}},
 };
 // clang-format on
 

@@ -237,11 +237,13 @@ void event_to_editor(editor& ed, SDL_Event& e) {
     }
 }
 
-void move_pointer(editor& ed, int x, int y) {
+pointer_place move_pointer(editor& ed, int x, int y) {
     const int zoom = current_zoom(ed);
     if (zoom == zoom_min) {
-        SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
-        return;
+        const Uint16 wx = static_cast<Uint16>(x), wy = static_cast<Uint16>(y);
+        SDL_WarpMouse(wx, wy);
+        if (!ed.screen) return {wx, wy};
+        return {std::min<int>(wx, ed.screen->w - 1), std::min<int>(wy, ed.screen->h - 1)};
     }
     // The middle of the pixel's square. Beyond the window's edge the pointer
     // stops at the edge, where SDL stops it at zoom 1.
@@ -250,6 +252,7 @@ void move_pointer(editor& ed, int x, int y) {
     const long wx    = std::clamp(static_cast<long>(x) * zoom + zoom / 2, 0L, right);
     const long wy    = std::clamp(static_cast<long>(y) * zoom + zoom / 2, 0L, lower);
     SDL_WarpMouse(static_cast<Uint16>(wx), static_cast<Uint16>(wy));
+    return {static_cast<int>(wx / zoom), static_cast<int>(wy / zoom)};
 }
 
 void resize_screen(editor& ed, int w, int h) {

@@ -60,8 +60,12 @@ void show_screen(editor& ed);
 // ed.repaint: the next picture is drawn and sent whole, as after opening,
 // zooming or resizing the window.
 void event_to_editor(editor& ed, SDL_Event& e);
-// Moves the pointer to (x, y) in the editor's own pixels.
-void move_pointer(editor& ed, int x, int y);
+// Moves the pointer to (x, y) in the editor's own pixels, and says where it
+// lands in them: SDL stops it at the window's last column and row.
+struct pointer_place {
+    int x, y;
+};
+pointer_place move_pointer(editor& ed, int x, int y);
 // A resize event: the window is made anew at that size (no window when SDL
 // refuses it). At zoom 1 the editor draws on it; above, the picture is shown
 // in its upper left corner, cut at its edges.

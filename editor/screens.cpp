@@ -7,11 +7,12 @@
 #include "editor/ending.h"
 #include "editor/screen.h"
 #include "editor/view.h"
+#include "files/refusals.h" // error_too_long
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 namespace {
 
@@ -59,14 +60,14 @@ void text(editor& ed, SDL_Rect at, const char* t) {
 void draw_notes(editor& ed, SDL_Rect at) {
     for (const unreadable_file& file : ed.unreadable) {
         if (!file.name) continue;
-        char note[64] = "CANNOT READ ";
-        for (size_t i = std::strlen(note), k = 0; file.name[k] && i + 1 < sizeof note; i++, k++)
-            note[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(file.name[k])));
-        const int w          = glyph_width * static_cast<int>(std::strlen(note));
+        std::string note = file.error == error_too_long ? std::string(file.name) + " is too large"
+                                                        : std::string("cannot read ") + file.name;
+        for (char& c : note) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const int w          = glyph_width * static_cast<int>(note.size());
         const SDL_Rect label = {static_cast<Sint16>(at.x == centre_notes ? (320 - w) / 2 : at.x), at.y,
                                 static_cast<Uint16>(w), glyph_height};
         SDL_FillRect(ed.screen, const_cast<SDL_Rect*>(&label), SDL_MapRGB(ed.screen->format, 255, 255, 255));
-        draw_text(label, note, ed.screen, font(ed.pictures, font_digits));
+        draw_text(label, note.c_str(), ed.screen, font(ed.pictures, font_digits));
         at.y = static_cast<Sint16>(at.y + glyph_height);
     }
 }

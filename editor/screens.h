@@ -39,8 +39,9 @@
 constexpr SDL_Rect yes_box = {30, 80, 21, 16};
 constexpr SDL_Rect no_box  = {80, 80, 14, 16};
 
-// The notes of files that cannot be read, dark on white, one line each from
-// these places down: centred under the count-down, left under a question.
+// The notes of files that cannot be read, dark on white, one line each
+// (CANNOT READ BASECODE.TXT, or BASECODE.TXT IS TOO LARGE) from these places
+// down: centred under the count-down, left under a question.
 constexpr Sint16 centre_notes         = -1;
 constexpr SDL_Rect countdown_note_pos = {centre_notes, 280, 0, 0};
 constexpr SDL_Rect prompt_note_pos    = {35, 160, 0, 0};

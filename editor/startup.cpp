@@ -4,18 +4,24 @@
 // is asked once one before it is taken) - and then the background picture
 // (editor/background.cpp). The questions are start-up screens
 // (editor/screens.h): after a quit every later one is skipped. A file that is
-// not there skips its question; one that is there but cannot be read is said
-// (standard error, and a note on the screens); lines of a layout file that
-// hold no code are counted on standard error.
+// not there skips its question; one that is there but cannot be read, or is
+// longer than any code file, is said (standard error, and a note on the
+// screens); lines of a layout file that hold no code are counted on standard
+// error. A layout file is read in chunks (files/code_read.h), and between
+// them the events are drained as on every screen (import_ended), so that
+// Escape, the window's close or a signal ends even a slow import.
 #include "editor/startup.h"
 
 #include "editor/background.h"
 #include "editor/screens.h"
 #include "editor/unsaved.h"
+#include "files/code_read.h" // open_code_file: the existence test of the files
+#include "files/kept_file.h"
+#include "files/refusals.h"
 #include "model/export.h"
-#include "model/file_io.h" // open_regular: the existence test of the files
 #include "model/import.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -31,15 +37,17 @@ struct file_codes {
     std::string codes;
 };
 
-file_codes codes_of(const editor& ed, const char* name) {
+file_codes codes_of(editor& ed, const char* name) {
     file_codes c{true, 0, ""};
-    FILE* f = open_regular(in_folder(ed, name).c_str(), &c.error);
+    FILE* f = open_code_file(in_folder(ed, name).c_str(), &c.error);
     if (!f) return c;
     c.missing = false;
+    std::string bytes;
+    c.error = read_code_file(f, bytes, [&] { return import_ended(ed); });
+    std::fclose(f);
     layout m{};
     start_layout(m);
-    c.error = import_base_code(f, m).error;
-    std::fclose(f);
+    import_base_code(bytes.data(), bytes.size(), m);
     char text[export_capacity];
     c.codes.assign(text, format_codes(m, text, sizeof text));
     return c;
@@ -47,34 +55,37 @@ file_codes codes_of(const editor& ed, const char* name) {
 
 } // namespace
 
-bool kept_work_differs(const editor& ed) {
+bool import_ended(editor& ed) {
+    drain_screen_events(ed); // what else came is dropped
+    return !ed.running;
+}
+
+bool kept_work_differs(editor& ed) {
     const file_codes kept = codes_of(ed, unsaved_file);
     if (kept.missing && !kept.error) return false;
     const file_codes saved = codes_of(ed, code_file);
     return kept.error || saved.missing || saved.error || kept.codes != saved.codes;
 }
 
-bool saved_design_there(const editor& ed) {
+bool saved_design_there(editor& ed) {
     if (ed.unsaved_choice == answer_yes) return false;
     const file_codes saved = codes_of(ed, code_file);
     return saved.error || !saved.codes.empty();
 }
 
-bool no_layout_taken(const editor& ed) {
+bool no_layout_taken(editor& ed) {
     return ed.unsaved_choice != answer_yes && ed.code_choice != answer_yes;
 }
 
 namespace {
 
-// What an import read, said on standard error: lines that hold no code, a
-// failed read.
+// What an import read, said on standard error: lines that hold no code.
 void say_import(const import_report& r, const char* name) {
     if (r.skipped == 1)
         std::fprintf(stderr, "hudwright: skipped line %ld of %s: it holds no code\n", r.first_skipped, name);
     else if (r.skipped > 1)
         std::fprintf(stderr, "hudwright: skipped %ld lines of %s that hold no code, the first is line %ld\n",
                      r.skipped, name, r.first_skipped);
-    if (r.error) std::fprintf(stderr, "hudwright: cannot read %s: %s\n", name, std::strerror(r.error));
 }
 
 } // namespace
@@ -82,14 +93,15 @@ void say_import(const import_report& r, const char* name) {
 void note_unreadable(editor& ed, start_file file, int error) {
     if (!error || ed.unreadable[file].name) return;
     ed.unreadable[file] = {start_files[file].name, error};
-    std::fprintf(stderr, "hudwright: cannot read %s: %s\n", start_files[file].name, std::strerror(error));
+    std::fprintf(stderr, "hudwright: cannot read %s: %s\n", start_files[file].name, error_text(error));
 }
 
 void look_for_start_files(editor& ed) {
+    for (const char* kept : {unsaved_file, earlier_file}) recover_leftovers(ed.folder, kept);
     for (const start_file_row& row : start_files) {
         if (row.asked && !row.asked(ed)) continue;
         int error = 0;
-        if (FILE* f = open_regular(in_folder(ed, row.name).c_str(), &error)) std::fclose(f);
+        if (FILE* f = open_code_file(in_folder(ed, row.name).c_str(), &error)) std::fclose(f);
         note_unreadable(ed, row.file, error);
     }
 }
@@ -101,13 +113,16 @@ void layout_prompt(editor& ed, start_file file) {
     if (row.asked && !row.asked(ed)) return;
     // Opened as the existence test even after a quit; the import reads this stream.
     int error = 0;
-    if (FILE* f = open_regular(in_folder(ed, row.name).c_str(), &error)) {
-        if (ed.running) {
-            yes_no_prompt(ed, row.question, choice);
-            if (choice == answer_yes) {
-                say_import(import_base_code(f, ed.model), row.name);
-                ed.taken_file = look_at(in_folder(ed, row.name).c_str());
-            }
+    if (FILE* f = open_code_file(in_folder(ed, row.name).c_str(), &error)) {
+        if (ed.running) yes_no_prompt(ed, row.question, choice);
+        std::string bytes;
+        if (choice == answer_yes) error = read_code_file(f, bytes, [&] { return import_ended(ed); });
+        if (choice == answer_yes && error == 0) {
+            say_import(import_base_code(bytes.data(), bytes.size(), ed.model), row.name);
+            ed.taken_file = fingerprint_of(in_folder(ed, row.name).c_str());
+        } else if (choice == answer_yes) {
+            choice = answer_none; // not taken: a quit meanwhile, or a file that failed part-way, is no layout
+            if (error == ECANCELED) error = 0;
         }
         std::fclose(f);
     }

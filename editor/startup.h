@@ -14,9 +14,10 @@
 // layout it holds differs from code.txt's, or there is no code.txt; code.txt
 // when it holds codes, unless that work was taken; basecode.txt when neither
 // was taken. A file there that cannot be read is asked about (and so noted).
-bool kept_work_differs(const editor& ed);
-bool saved_design_there(const editor& ed);
-bool no_layout_taken(const editor& ed);
+// Reading a file to tell drains the events as an import does (import_ended).
+bool kept_work_differs(editor& ed);
+bool saved_design_there(editor& ed);
+bool no_layout_taken(editor& ed);
 
 // A layout file offered at start-up: its name in the editor's folder, its
 // question, where the answer goes, and when it is asked about (null: whenever
@@ -27,7 +28,7 @@ struct start_file_row {
     const char* name;
     const char* question;
     prompt_answer editor::*choice;
-    bool (*asked)(const editor& ed);
+    bool (*asked)(editor& ed);
 };
 // clang-format off
 inline constexpr start_file_row start_files[] = {
@@ -40,11 +41,20 @@ inline constexpr start_file_row start_files[] = {
 static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
 
 // Looks for the start-up files before the count-down, so that one that is
-// there but cannot be read is noted from its first frame on.
+// there but cannot be read (or is longer than any code file:
+// files/code_read.h) is noted from its first frame on; first, what a quit cut
+// short left of code.unsaved.txt and code.earlier.txt is kept under their
+// names (files/kept_file.h, recover_leftovers), so that it is offered.
 void look_for_start_files(editor& ed);
-// A file there that cannot be read (error: its errno): said once on standard
-// error, and noted on every start-up screen after (ed.unreadable).
+// A file there that cannot be read (error: its errno, or error_too_long:
+// files/refusals.h): said once on standard error, and noted on every start-up
+// screen after (ed.unreadable).
 void note_unreadable(editor& ed, start_file file, int error);
+// The way out of a long import, asked between its chunks: the events that
+// came meanwhile drained as on every start-up screen (drain_screen_events,
+// editor/screens.h) - Escape, the window's close, a signal or the window
+// destroyed end the run, the others are dropped. Whether the run ended.
+bool import_ended(editor& ed);
 
 // The prompts, each only when its file opens and is asked about (above), in
 // the table's order, then the background picture.

@@ -3,7 +3,7 @@
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
 // It is the bottom of editor/: the records it holds are defined here or in
 // headers that include nothing of editor/ above them (history.h,
-// save_reasons.h), and every other file of editor/ is built on it.
+// save_reasons.h, snap.h), and every other file of editor/ is built on it.
 //
 // Sections: layout model / run state / the run's end / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
@@ -14,13 +14,16 @@
 
 #include "editor/history.h"
 #include "editor/save_reasons.h"
+#include "editor/snap.h"
+#include "files/fingerprint.h"
 #include "model/export.h"
 #include "model/layout.h"
-#include "model/on_disk.h"
+#include "model/picture_names.h"
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
 #include <string>
+#include <vector>
 
 // The Scale button held: none, "+" or "-".
 enum scale_direction { scale_none, scale_plus, scale_minus };
@@ -35,8 +38,8 @@ enum run_end { end_asked, end_signal, end_window_destroyed, end_display_lost };
 // asked about (editor/startup.h).
 enum start_file { file_unsaved, file_code, file_basecode, start_file_count };
 // What the panel's note says: nothing, a good save (for about a second), a
-// failed one (until the next press), how a copy went; one row each in
-// editor/panel.h.
+// failed one (until the next press), how a copy went, or that the game keeps
+// a value tried fixed (for a while); one row each in editor/panel.h.
 enum panel_note {
     note_none,
     note_saved,
@@ -44,6 +47,7 @@ enum panel_note {
     note_copied,
     note_no_codes,
     note_no_clipboard,
+    note_fixed_value,
     note_count
 };
 
@@ -84,8 +88,27 @@ struct clipboard {
     size_t length;
 };
 
+// Which pixels of a picture show, row by row (an opaque picture: all of
+// them): worked out once for each built-in picture (editor/pick.h).
+struct picture_mask {
+    int w = 0, h = 0;
+    std::vector<Uint8> shows;
+};
+struct pick_masks {
+    bool made = false;
+    picture_mask of[picture_count];
+};
+
+// Where the last press in the preview left the pointer, and what it took
+// (editor/pick.h).
+struct press_cycle {
+    bool on; // no motion since
+    int x, y;
+    int32_t last;
+};
+
 // A start-up file there that cannot be read: its name (null: none noted) and
-// the error number that said why.
+// the error number that said why (or error_too_long, files/refusals.h).
 struct unreadable_file {
     const char* name;
     int error;
@@ -127,6 +150,11 @@ struct view_record {
     // the code view over the preview (editor/code_view.h): its lines follow from values
     bool codes_shown;
     int code_page;
+    // the marks for placing (editor/marks.h)
+    int32_t hover;      // the element a press would take (-1: none)
+    guide_lines guides; // a drag's guides
+    bool grid;          // the grid shown
+    char size_text[20]; // the selected element's drawn size (editor/marks.h)
     bool operator==(const view_record&) const = default;
 };
 
@@ -155,7 +183,7 @@ struct editor {
 
     // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
-    disk_copy taken_file; // the layout file "Yes" took, as it was then
+    fingerprint taken_file; // the layout file "Yes" took, as it was then
     // A start-up file that is there but cannot be read (editor/startup.h):
     // said once on standard error and noted on every start-up screen after
     // (editor/screens.h).
@@ -168,18 +196,29 @@ struct editor {
     // moved as far as the element itself.
     bool drag_set;
     SDL_Rect drag_from[element_count];
+    // The guides of the lines the dragged element snapped to (editor/snap.h).
+    guide_lines guides;
     bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
     scale_direction scale_held; // the Scale button held
     nudge_direction nudge;      // the X or Y button held
     value_field editing;        // the field being typed into, or field_none
     char entry_buf[8];          // what has been typed (see editor/fields.h)
     Uint8 entry_len;
-    Uint16 pointer_x; // x of the latest mouse event, for the colour bar
+    Uint16 pointer_x, pointer_y; // the pointer at the latest mouse event (x: for the colour bar)
+    bool pointer_in;             // it is in the window (not since it left)
+    Uint8 buttons_down;          // the mouse buttons held, a bit each (SDL_BUTTON)
     // When the held +/- button was pressed, and the Scale steps taken since
     // (the one at the press included): the buttons repeat by time (repeat.h).
     Uint32 held_since_ms;
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
+    bool grid;      // G: the grid over the background
+    // Picking (editor/pick.h): where the last press left the pointer, the
+    // element a press would take now (-1: none, or a button held), and which
+    // pixels of the pictures show.
+    press_cycle cycle;
+    int32_t hover;
+    pick_masks masks;
     panel_note note;
     save_reason note_reason; // why the last save failed
     Uint32 note_since_ms;
@@ -192,10 +231,10 @@ struct editor {
     // code.txt still as it was then (replace_seen). code_held: that code.txt
     // is this editor's own - written by it, or the layout it started from -
     // and a save over it keeps nothing of it aside.
-    disk_copy code_on_disk;
+    fingerprint code_on_disk;
     bool code_held;
     bool replace_offered;
-    disk_copy replace_seen;
+    fingerprint replace_seen;
 
     // ---- this frame's placing ------------------------------------------------
     element_place places[element_count];

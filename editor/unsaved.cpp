@@ -4,13 +4,16 @@
 #include "editor/state.h"
 
 #include "editor/history.h"
+#include "files/file_io.h"
+#include "files/kept_file.h"
+#include "files/refuge.h"
+#include "files/refusals.h"
 #include "model/export.h"
-#include "model/file_io.h"
-#include "model/kept_file.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 bool unsaved_changes(const editor& ed) {
     if (ed.history.count == 0) return false; // the editor has not started: nothing was changed yet
@@ -21,36 +24,38 @@ bool unsaved_changes(const editor& ed) {
     return n != format_codes(saved, then, sizeof then) || std::memcmp(now, then, n) != 0;
 }
 
-std::string refuge_folder(const std::string& folder) {
-    const std::string state = user_state_folder();
-    if (state.empty()) return "";
-    const std::string below = without_root(folder);
-    return state + "/hudwright" + (below.empty() ? "" : "/" + below);
+keep_result keep_in_refuge(const editor& ed, const char* name, const char* text, size_t len, bool replace,
+                           std::string& shown) {
+    const std::vector<refuge> refuges = refuges_of(ed.folder);
+    if (refuges.empty())
+        std::fprintf(stderr, "hudwright: cannot save in the state folder: no state folder is known\n");
+    for (const refuge& r : refuges) {
+        if (!make_refuge(r)) { // a file of that name, a folder that may not be written: the next one
+            std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", r.folder.c_str(), error_text(errno));
+            continue;
+        }
+        shown                   = file_in(r.folder, name);
+        const fingerprint there = fingerprint_of(shown.c_str());
+        if (const keep_result k = keep_file(r.folder, name, text, len, true, replace ? &there : nullptr);
+            k != keep_failed)
+            return k;
+    }
+    return keep_failed;
 }
 
 keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
-                                   const disk_copy* replaceable, std::string& shown) {
+                                   const fingerprint* replaceable, std::string& shown) {
     shown = name;
     if (const keep_result r = keep_file(ed.folder, name, text, len, false, replaceable); r != keep_failed)
         return r; // beside code.txt; else it said why
-    const std::string refuge = refuge_folder(ed.folder);
-    if (refuge.empty()) {
-        std::fprintf(stderr,
-                     "hudwright: cannot save in the state folder: neither XDG_STATE_HOME nor HOME is set\n");
-    } else if (!make_folders(refuge)) {
-        std::fprintf(stderr, "hudwright: cannot save in %s: %s\n", refuge.c_str(), std::strerror(errno));
-    } else {
-        shown = file_in(refuge, name);
-        return keep_file(refuge, name, text, len, true);
-    }
-    return keep_failed;
+    return keep_in_refuge(ed, name, text, len, false, shown);
 }
 
 bool keep_unsaved_changes(const editor& ed) {
     if (ed.history.count == 0) return true; // the editor has not started: nothing was changed yet
     // the code.unsaved.txt this sitting started from is replaced, not kept aside
-    const disk_copy* taken = ed.unsaved_choice == answer_yes ? &ed.taken_file : nullptr;
-    const bool changed     = unsaved_changes(ed);
+    const fingerprint* taken = ed.unsaved_choice == answer_yes ? &ed.taken_file : nullptr;
+    const bool changed       = unsaved_changes(ed);
     if (!changed && !taken) return true;
     char text[export_capacity];
     const size_t len = format_codes(ed.model, text, sizeof text);
@@ -59,7 +64,7 @@ bool keep_unsaved_changes(const editor& ed) {
         // now holds the saved layout, so that the next start does not offer
         // it as work that code.txt lacks.
         const std::string path = in_folder(ed, unsaved_file);
-        if (kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *taken &&
+        if (kind_of(path.c_str()) == name_file && fingerprint_of(path.c_str()) == *taken &&
             keep_file(ed.folder, unsaved_file, text, len, false, taken) == keep_written)
             std::fprintf(stderr, "hudwright: %s now holds the layout saved in %s\n", unsaved_file, code_file);
         return true;

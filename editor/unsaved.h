@@ -5,21 +5,22 @@
 // layout as last saved (or as the editor opened with it) is kept, and ending
 // the run with changes since then writes them, in code.txt's form, to
 // code.unsaved.txt beside code.txt - never over code.txt itself, nor over an
-// earlier code.unsaved.txt (model/kept_file.h) but the one this sitting
+// earlier code.unsaved.txt (files/kept_file.h) but the one this sitting
 // started from, which the end brings up to the layout. Where that folder
 // takes no file (a full disk, a read-only or deleted folder, no descriptor
 // left) they go to the same name in the user's state folder, below the
 // folder's own path: ~/.local/state/hudwright/home/u/hud/code.unsaved.txt for
-// /home/u/hud.
+// /home/u/hud - or, where that takes none, in the next refuge
+// (files/refuge.h).
 //
 // A change counts when code.txt would be written differently: a value the
 // game does not keep (the Hearts' place, say) is no saved work.
 #pragma once
 
 struct editor;
-struct disk_copy;
+struct fingerprint;
 
-#include "model/kept_file.h"
+#include "files/kept_file.h"
 
 #include <string>
 
@@ -27,6 +28,7 @@ constexpr const char* code_file    = "code.txt";
 constexpr const char* cheat_file   = "code.cht";
 constexpr const char* earlier_file = "code.earlier.txt";
 constexpr const char* unsaved_file = "code.unsaved.txt";
+constexpr const char* before_file  = "code.before.txt"; // in the refuge: code.txt before a write in place
 
 // The save button: writes code.txt and code.cht in the editor's folder, both
 // or neither; the panel's note says how it went (and why it failed), and a
@@ -38,15 +40,17 @@ void save_layout(editor& ed);
 // (or, before one, from the layout the editor opened with). Never before the
 // editor has started: the start-up screens change nothing to keep.
 bool unsaved_changes(const editor& ed);
-// Where the changes not saved of the absolute folder go when that folder
-// takes no file: $XDG_STATE_HOME/hudwright/FOLDER, else
-// ~/.local/state/hudwright/FOLDER (%LOCALAPPDATA%\hudwright\FOLDER on
-// Windows), FOLDER without its root; "" when no state folder is known.
-std::string refuge_folder(const std::string& folder);
-// Keeps text as name beside code.txt (keep_file), else in the refuge folder;
-// shown: the file as messages name it. keep_failed after the lines saying why.
+// Keeps text as name beside code.txt (keep_file), else in the first refuge
+// that takes it (files/refuge.h); shown: the file as messages name it.
+// keep_failed after the lines saying why.
 keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
-                                   const disk_copy* replaceable, std::string& shown);
+                                   const fingerprint* replaceable, std::string& shown);
+// Keeps text as name in the first refuge of the editor's folder that takes
+// it; a regular file of that name there is replaced when replace is set,
+// else kept aside as keep_file keeps it. keep_failed after the lines saying
+// why.
+keep_result keep_in_refuge(const editor& ed, const char* name, const char* text, size_t len, bool replace,
+                           std::string& shown);
 // On the way out: with unsaved changes, writes code.unsaved.txt beside
 // code.txt, else in the refuge folder, and says where in one line on standard
 // error. False, after a line saying so, only when it could be written nowhere.

@@ -1,11 +1,15 @@
 // update.cpp - the update of one editor pass: the held-button steps (by the
 // editor's clock), the save note's time, the placing of every element for the
-// frame, and the undo step of a change that has ended.
+// frame, the element a press would take, and the undo step of a change that
+// has ended.
 #include "editor/update.h"
 #include "editor/state.h"
 
+#include "draw/rect.h"
 #include "editor/color_bar.h"
+#include "editor/move_rules.h"
 #include "editor/panel.h"
+#include "editor/pick.h"
 #include "editor/repeat.h"
 #include "editor/scale_limits.h"
 #include "editor/undo.h"
@@ -20,18 +24,11 @@ Sint16 held(Sint16 v, int edge) {
 } // namespace
 
 void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set) {
-    const int selected = ed.model.selected;
-    for (int e = 0; e < element_count; e++) {
-        if (e != selected && !(whole_set && moves_with(e, selected))) continue;
-        SDL_Rect& pos = ed.model.elements[e].pos;
-        switch (d) {
-        case nudge_right: pos.x = wrap16(pos.x + pixels); break;
-        case nudge_left: pos.x = wrap16(pos.x - pixels); break;
-        case nudge_down: pos.y = wrap16(pos.y + pixels); break;
-        case nudge_up: pos.y = wrap16(pos.y - pixels); break;
-        case nudge_none: return;
-        }
-    }
+    SDL_Rect from[element_count];
+    for (int e = 0; e < element_count; e++) from[e] = ed.model.elements[e].pos;
+    const int dx = d == nudge_right ? pixels : d == nudge_left ? -pixels : 0;
+    const int dy = d == nudge_down ? pixels : d == nudge_up ? -pixels : 0;
+    if (dx || dy) move_elements(ed, ed.model.selected, whole_set, from, dx, dy);
 }
 
 void nudge_step(editor& ed) {
@@ -80,6 +77,11 @@ void place_elements(editor& ed) {
     }
 }
 
+void hover_step(editor& ed) {
+    const bool over = ed.pointer_in && inside(preview_area, ed.pointer_x, ed.pointer_y);
+    ed.hover = over && !ed.buttons_down && !ed.dragging ? element_at(ed, ed.pointer_x, ed.pointer_y) : -1;
+}
+
 void update_editor(editor& ed) {
     fit_pictures_to_screen(ed.pictures, ed.screen);
     color_pick_step(ed);
@@ -87,5 +89,6 @@ void update_editor(editor& ed) {
     scale_step(ed);
     note_step(ed);
     place_elements(ed);
+    hover_step(ed);
     record_change(ed);
 }

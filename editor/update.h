@@ -10,13 +10,14 @@ struct editor;
 enum nudge_direction : int;
 
 // One pass's update: the opaque pictures brought into the screen's format,
-// color_pick_step, nudge_step, scale_step, note_step, place_elements, and
-// then a finished change recorded for undo (editor/undo.h).
+// color_pick_step, nudge_step, scale_step, note_step, place_elements,
+// hover_step, and then a finished change recorded for undo (editor/undo.h).
 void update_editor(editor& ed);
 
 // The selected element moves by pixels in direction d (nudge_left: x less,
 // nudge_down: y more); with whole_set, the rest of its set (moves_with) too,
-// each by the same pixels (the edge holds each one on its own).
+// by the same pixels or as far as the set can go (editor/move_rules.h). A
+// value the game keeps fixed does not move.
 void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set = false);
 // While an X or Y button is held: from repeat_delay_ms after its press (which
 // moved the element itself), one pixel a pass (X "-" left, X "+" right,
@@ -34,3 +35,6 @@ void note_step(editor& ed);
 // window is held at the edge from the next frame on: its corner (less its
 // inset) becomes 0 there. With no screen nothing is placed or held.
 void place_elements(editor& ed);
+// The element a press would take (editor/pick.h), outlined while the pointer
+// is over the preview and no button is held: ed.hover, else -1.
+void hover_step(editor& ed);

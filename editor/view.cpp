@@ -3,6 +3,7 @@
 #include "editor/view.h"
 
 #include "editor/fields.h"
+#include "editor/marks.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,6 +25,10 @@ view_record editor_view(const editor& ed) {
     v.note_reason = ed.note_reason;
     v.codes_shown = ed.codes_shown;
     v.code_page   = ed.code_page;
+    v.hover       = ed.hover;
+    v.guides      = ed.guides;
+    v.grid        = ed.grid;
+    std::memcpy(v.size_text, size_text(ed).s, sizeof v.size_text);
     return v;
 }
 

@@ -15,7 +15,8 @@
 #include "editor/state.h"
 
 // What the editor's frame shows after the update: the layout's values, the
-// selection, the elements' places, the value fields' texts and the save note.
+// selection, the elements' places, the value fields' texts, the save note,
+// and the marks for placing (editor/marks.h).
 view_record editor_view(const editor& ed);
 // The count-down showing its number; a prompt showing its question and the
 // line under it (null: none).

@@ -1,57 +1,13 @@
-// export.h - writes code.txt: one "81%06X %04X" line per changed value that has
-// a RAM offset, in the order of the code table (codes.h).
-//
-// The file is replaced whole and atomically: a save that fails leaves the old
-// file as it was. Nothing in the model is changed.
+// export.h - the text of code.txt: one "81%06X %04X" line per changed value
+// that has a RAM offset, in the order of the code table (codes.h). Nothing in
+// the model is changed; writing the text to a file is files/safe_write.h's.
 #pragma once
 
 #include "model/codes.h"
 
 #include <cstddef>
-#include <string>
 
 // The text of code.txt for the model, into out (capacity cap, NUL-terminated).
 // Returns the length written. A line of 14 characters for every entry fits.
 constexpr size_t export_capacity = 14 * code_count + 1;
 size_t format_codes(const layout& m, char* out, size_t cap);
-
-// Writes code.txt (or the given path) alone: a new file beside it, renamed over it;
-// one that saves killed midway left there is removed. Where the folder takes
-// no new file but the file itself may be written, it is written in place, with
-// a line on standard error saying so. Returns false, with a line on standard
-// error naming the file (not its folder) and errno saying why, when the file
-// could not be written; the old file is then untouched.
-bool export_codes(const layout& m, const char* path = "code.txt");
-
-// The first half of a safe write: text in a new file beside target (named
-// target.tmpPID-N, with target's permissions when it is there), waited for
-// until it is on the disk; its name in temp. The caller renames it into place.
-// False with errno set, and nothing left behind.
-bool write_beside(const std::string& target, const char* text, size_t len, std::string& temp);
-
-// A save of several files (code.txt and code.cht) in two steps, so that a
-// failure of any leaves every one as it was: each new file made whole beside
-// its target first (prepare_file), and only when all are ready do they take
-// their names (commit_files). A target that is a pipe or a device is written
-// into as it is, and one whose folder takes no new file is written in place,
-// when the files take their names.
-enum write_way { write_by_rename, write_into_special, write_in_place };
-struct prepared_file {
-    std::string shown;  // the file's name, which messages give
-    std::string target; // where the bytes go: the end of the path's links
-    std::string temp;   // the new file beside target ("": none)
-    std::string text;   // the bytes
-    write_way way = write_by_rename;
-    bool done     = false; // it has taken its name
-};
-// The new file for path made ready. False, with a line on standard error
-// naming the file and errno saying why, when it cannot be written; nothing is
-// then left behind.
-bool prepare_file(const char* path, const char* text, size_t len, prepared_file& p);
-// Every prepared file not done yet takes its name, those most likely to fail
-// first (with specials_only, only the pipes and devices, which hold nothing
-// to keep); after a failure (said as above, errno set) the rest are discarded
-// and stay as they were. Each that took its name is done.
-bool commit_files(prepared_file* files, size_t count, bool specials_only = false);
-// The new file removed, unused.
-void discard_file(prepared_file& p);

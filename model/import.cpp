@@ -11,42 +11,38 @@
 // would move an element without a word. Lines of blanks are passed over. A
 // UTF-8 byte-order mark is dropped; a file that begins with a UTF-16 one
 // (Notepad's "Unicode") is read two bytes a character. Every character is
-// read once, so the import ends in linear time. It does not open or close the
-// file and never writes a home.
+// read once, so the import ends in linear time. It reads bytes the caller
+// read (no file is opened here) and never writes a home.
 #include "model/import.h"
 
-#include <cerrno>
 #include <utility>
 
 namespace {
 
 // A character beyond ASCII in a UTF-16 file: no digit, no blank, no line end.
 constexpr int other_character = 0x7F;
+constexpr int end_of_text     = -1;
 
 // The file's characters, one at a time, in whichever form it is written.
 class text_reader {
   public:
-    explicit text_reader(FILE* in) : in_(in) {
-        // a byte-order mark, if any: up to three bytes read ahead, and those
-        // that are no mark read again
-        auto ahead = [&] {
-            const int c = std::getc(in_);
-            if (c != EOF) start_[ahead_++] = static_cast<unsigned char>(c);
-            return c;
-        };
-        const int first = ahead();
-        if (first == 0xEF || first == 0xFF || first == 0xFE) ahead();
-        if (first == 0xEF && ahead_ == 2 && start_[1] == 0xBB) ahead();
-        if (ahead_ == 2 && first == 0xFF && start_[1] == 0xFE) form_ = utf16le, next_ = 2;
-        if (ahead_ == 2 && first == 0xFE && start_[1] == 0xFF) form_ = utf16be, next_ = 2;
-        if (ahead_ == 3 && start_[2] == 0xBF) next_ = 3; // EF BB BF: UTF-8's
+    text_reader(const char* text, size_t len)
+        : at_(reinterpret_cast<const unsigned char*>(text)), end_(at_ + len) {
+        // a byte-order mark, if any
+        const size_t n = len;
+        if (n >= 3 && at_[0] == 0xEF && at_[1] == 0xBB && at_[2] == 0xBF)
+            at_ += 3; // UTF-8's
+        else if (n >= 2 && at_[0] == 0xFF && at_[1] == 0xFE)
+            form_ = utf16le, at_ += 2;
+        else if (n >= 2 && at_[0] == 0xFE && at_[1] == 0xFF)
+            form_ = utf16be, at_ += 2;
     }
     int get() {
         if (back_ != none) return std::exchange(back_, none);
         if (form_ == bytes) return byte();
-        const int a = byte(), b = a == EOF ? EOF : byte();
-        if (a == EOF) return EOF;
-        if (b == EOF) return other_character; // a last odd byte
+        const int a = byte(), b = a == end_of_text ? end_of_text : byte();
+        if (a == end_of_text) return end_of_text;
+        if (b == end_of_text) return other_character; // a last odd byte
         const int unit = form_ == utf16le ? a | b << 8 : a << 8 | b;
         return unit < 0x80 ? unit : other_character;
     }
@@ -55,20 +51,13 @@ class text_reader {
         back_ = get();
         return back_;
     }
-    int error() const { return error_; }
 
   private:
     static constexpr int none = -2;
-    int byte() {
-        if (next_ < ahead_) return start_[next_++];
-        const int c = std::getc(in_);
-        if (c == EOF && std::ferror(in_) && !error_) error_ = errno ? errno : EIO;
-        return c;
-    }
-    FILE* in_;
+    int byte() { return at_ < end_ ? *at_++ : end_of_text; }
+    const unsigned char *at_, *end_;
     enum { bytes, utf16le, utf16be } form_ = bytes;
-    unsigned char start_[3]                = {};
-    int ahead_ = 0, next_ = 0, back_ = none, error_ = 0;
+    int back_                              = none;
 };
 
 bool is_blank(int c) {
@@ -76,7 +65,7 @@ bool is_blank(int c) {
 }
 
 bool is_line_end(int c) {
-    return c == '\n' || c == '\r' || c == EOF;
+    return c == '\n' || c == '\r' || c == end_of_text;
 }
 
 int hex_digit(int c) {
@@ -137,16 +126,14 @@ void apply_code(layout& m, uint32_t offset, uint32_t value) {
         if (c.offset != 0 && static_cast<uint32_t>(c.offset) == offset) set_code_value(m, c, value);
 }
 
-import_report import_base_code(FILE* in, layout& m) {
+import_report import_base_code(const char* text, size_t len, layout& m) {
     import_report r{};
-    if (!in) return r;
-    text_reader t(in);
-    while (t.peek() != EOF) {
+    text_reader t(text, len);
+    while (t.peek() != end_of_text) {
         r.lines++;
         if (read_line(t, m) == line_other && r.skipped++ == 0) r.first_skipped = r.lines;
         // the line end: CR LF is one
         if (t.get() == '\r' && t.peek() == '\n') t.get();
     }
-    r.error = t.error() ? t.error() : std::ferror(in) ? EIO : 0;
     return r;
 }

@@ -5,16 +5,14 @@
 
 #include "model/codes.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
-// What an import met: its lines, those that hold text but no code (skipped),
-// and an error of the reading.
+// What an import met: its lines and those that hold text but no code (skipped).
 struct import_report {
     long lines;         // lines read (a last line without a line end counts)
     long skipped;       // lines with text but no code on them
     long first_skipped; // the first of them, counted from 1 (0: none)
-    int error;          // errno of a failed read (0: none)
 };
 
 // The RAM offset that a code address names: 81xxxxxx gives xxxxxx, 80xxxxxx
@@ -22,5 +20,6 @@ struct import_report {
 uint32_t normalize_offset(uint32_t address);
 // Sets one value at every entry of the code table that holds offset.
 void apply_code(layout& m, uint32_t offset, uint32_t value);
-// Reads in to its end, line by line, and applies every code read whole.
-import_report import_base_code(FILE* in, layout& m);
+// Reads the len bytes of text (a file's, read by the caller: files/code_read.h)
+// line by line, and applies every code read whole.
+import_report import_base_code(const char* text, size_t len, layout& m);

@@ -11,7 +11,7 @@
 #include "pictures/image_store.h"
 #include "draw/surface_ops.h"
 
-#include "model/file_io.h" // temp_file: in the temp folder on Windows too
+#include "files/file_io.h" // temp_file: in the temp folder on Windows too
 
 #include <cstdlib>
 #include <cstring>

@@ -4,7 +4,7 @@
 
 #ifdef _WIN32
 
-#include "model/file_io.h"
+#include "files/file_io.h"
 
 #include <cstdio>
 #include <io.h>

@@ -174,8 +174,11 @@ void print_help(FILE* out) {
                "Keys in the editor (while a value is typed, every key but Escape is typing):\n",
                out);
     print_keys(out);
-    std::fputs("Typing: click a value field and type hex digits (Backspace takes one back);\n"
-               "the value is taken when the field is full, and any click ends the typing.\n"
+    std::fputs("A drag snaps to other elements' and the preview's edges and centres within 3\n"
+               "pixels; hold Shift not to. A second click at one place takes the next element\n"
+               "under the pointer. The Hearts' place and the values struck through stay fixed.\n"
+               "Typing: click a value field and type hex digits (Backspace takes one back);\n"
+               "the value is taken when the field is full; Escape or any click ends the typing.\n"
                "At start: Enter or Space ends the count-down; Y or Enter answers Yes, N No.\n"
                "A code.txt that another program changed since it was read or saved is not\n"
                "replaced (CHANGED ON DISK): save again to replace it. A save that replaces a\n"

@@ -22,7 +22,7 @@
 #include "editor/update.h"
 #include "editor/view.h"
 #include "program/options.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "program/video.h"
 #include "program/window_icon.h"
 

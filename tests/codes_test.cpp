@@ -6,6 +6,10 @@
 // trip, which also finds an offset that the two read differently. And the
 // values no save keeps, as the panel marks them; code.cht, the codes as one
 // RetroArch cheat.
+#include "files/code_read.h"
+#include "files/kept_file.h"
+#include "files/refusals.h"
+#include "files/safe_write.h"
 #include "model/cheat_file.h"
 #include "model/export.h"
 #include "model/import.h"
@@ -13,6 +17,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
@@ -80,10 +86,51 @@ TEST(import, each_text_sets_exactly_its_fields_in_any_encoding_and_counts_the_li
         for (const std::string& text : texts) {
             import_report report{};
             EXPECT_EQ(changes(imported(text, home_layout(), &report)), r.want) << text.substr(0, 200);
-            EXPECT_TRUE(report.skipped == r.skipped && report.first_skipped == r.first && report.error == 0)
+            EXPECT_TRUE(report.skipped == r.skipped && report.first_skipped == r.first)
                 << text.substr(0, 80) << ": " << report.skipped << " lines skipped from "
                 << report.first_skipped;
         }
+    }
+}
+
+// A code file is read whole, a chunk (64 KiB) at a time, the way out asked
+// before each chunk after the first; one longer than any code file (4 MiB)
+// is refused from its size before anything is read, and one that grows past
+// that while it is read is refused too.
+TEST(import, a_code_file_is_refused_from_its_size_and_read_a_chunk_at_a_time_until_the_way_out) {
+    temp_dir dir;
+    const size_t chunk = 64 << 10;
+    // clang-format off
+    const struct { uint64_t size; int end_at; uint64_t grow; int result; size_t read; int asked; } rows[] = {
+        // bytes, the ask that ends it (0: none), bytes added once it is open; what came of it
+        {0, 0, 0, 0, 0, 0}, {chunk - 1, 1, 0, 0, chunk - 1, 0}, {chunk, 0, 0, 0, chunk, 1},
+        {3 * chunk + 5, 0, 0, 0, 3 * chunk + 5, 3}, {3 * chunk + 5, 1, 0, ECANCELED, chunk, 1},
+        {3 * chunk + 5, 2, 0, ECANCELED, 2 * chunk, 2}, {code_file_limit, 0, 0, 0, code_file_limit, 64},
+        {code_file_limit + 1, 1, 0, error_too_long, 0, 0},
+#ifndef _WIN32 // a hole of 1 TiB: Windows would make the file whole
+        {uint64_t(1) << 40, 1, 0, error_too_long, 0, 0},
+#endif
+        {10, 0, code_file_limit, error_too_long, code_file_limit + 10, 64},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << r.size << " bytes, ended at ask " << r.end_at << ", grown by " << r.grow);
+        write_file("basecode.txt", std::string(std::min<uint64_t>(r.size, 1 << 20), '7'));
+        std::filesystem::resize_file("basecode.txt", r.size); // beyond 1 MiB: a hole
+        int error = 0, asked = 0;
+        FILE* f = open_code_file("basecode.txt", &error);
+        EXPECT_EQ(f == nullptr, r.result == error_too_long && !r.grow);
+        if (!f) {
+            EXPECT_EQ(error, r.result);
+            continue;
+        }
+        if (r.grow) std::filesystem::resize_file("basecode.txt", r.size + r.grow);
+        std::string bytes;
+        EXPECT_EQ(read_code_file(f, bytes, [&] { return ++asked == r.end_at; }), r.result);
+        std::fclose(f);
+        EXPECT_EQ(bytes.size(), r.read);
+        EXPECT_EQ(asked, r.asked);
     }
 }
 
@@ -285,11 +332,113 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
 #endif
 }
 
+// In a shared folder with the sticky bit (/tmp), a save follows code.txt's
+// links only when each was made by the user or by root, as the kernel
+// follows links there: another user's link to the user's own file (or a
+// dangling one, which would make a file where that user chose) is refused
+// and nothing is written. The user: nobody, in a child; the other user 65533.
+TEST(export, a_link_is_followed_only_when_the_user_or_root_made_it) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: links, owners and fork";
+#else
+    if (geteuid() != 0) GTEST_SKIP() << "links of other users are made by root only";
+    temp_dir dir;
+    layout m            = home_layout();
+    m.elements[0].pos.x = 187; // 812114C6 00BB
+    const uid_t user = 65534, other = 65533, root = 0;
+    const std::string refused = ": it is a link that another user made, which is not followed\n";
+    // clang-format off
+    const struct { std::vector<uid_t> links; bool dangling; bool saved; } rows[] = {
+        {{user}, false, true}, {{root}, false, true}, {{user, root}, false, true},
+        {{other}, false, false}, {{user, other}, false, false}, {{other}, true, false},
+    };
+    // clang-format on
+    chmod(".", 01777);
+    for (size_t i = 0; i < std::size(rows); i++) {
+        const auto& r = rows[i];
+        SCOPED_TRACE(i);
+        const std::string own = "own" + std::to_string(i) + ".txt";
+        if (!r.dangling) write_file(own, "kept\n");
+        (void)chown(own.c_str(), user, user);
+        // code.txt -> link 1 -> ... -> own.txt, link k made by links[k]
+        std::string next = own;
+        for (size_t k = r.links.size(); k-- > 0;) {
+            const std::string name = k == 0 ? "code" + std::to_string(i) + ".txt"
+                                            : "hop" + std::to_string(i) + "-" + std::to_string(k);
+            fs::create_symlink(next, name);
+            ASSERT_EQ(lchown(name.c_str(), r.links[k], r.links[k]), 0);
+            next = name;
+        }
+        write_file("said", "");
+        (void)chown("said", user, user);
+        const int status = in_child([&] {
+            if (setgid(user) != 0 || setuid(user) != 0) _exit(3);
+            if (!std::freopen("said", "w", stderr)) _exit(4);
+            const bool saved = export_codes(m, next.c_str());
+            std::fflush(stderr);
+            _exit(saved ? 0 : 1);
+        });
+        EXPECT_EQ(status, r.saved ? 0 : 1);
+        EXPECT_EQ(fs::exists(own) ? read_file(own) : "none", r.saved      ? "812114C6 00BB\n"
+                                                             : r.dangling ? "none"
+                                                                          : "kept\n");
+        EXPECT_EQ(read_file("said"), r.saved ? "" : "hudwright: cannot save " + next + refused);
+        EXPECT_TRUE(fs::is_symlink(next)) << "a link stays a link";
+    }
+#endif
+}
+
+// A temporary name is longer than the file's own: a save, and a kept file,
+// never fail on that where the file's own name fits - a folder whose path
+// leaves just room for code.unsaved.txt, a link to a name as long as a
+// folder takes.
+TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: paths of 4096 bytes and links";
+#else
+    temp_dir dir;
+    layout m            = home_layout();
+    m.elements[0].pos.x = 187;      // 812114C6 00BB
+    std::string deep    = dir.path; // then its path is one byte short of PATH_MAX with "/code.unsaved.txt"
+    const size_t room   = std::strlen("/code.unsaved.txt") + 1;
+    while (deep.size() + room < PATH_MAX)
+        deep += "/" + std::string(std::min<size_t>(200, PATH_MAX - room - deep.size() - 1), 'd');
+    ASSERT_EQ(deep.size() + room, size_t(PATH_MAX));
+    fs::create_directories(deep);
+    fs::create_symlink(std::string(255, 'n'), "code.txt"); // the longest name: no room for ".tmpPID-N"
+    // clang-format off
+    const struct { std::string path, target; } rows[] = {
+        {deep + "/code.txt", deep + "/code.txt"}, {"code.txt", std::string(255, 'n')},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.target.size());
+        for (int save = 0; save < 2; save++) { // made, then replaced
+            EXPECT_EQ(stderr_of([&] { EXPECT_TRUE(export_codes(m, r.path.c_str())); }), "");
+            EXPECT_EQ(read_file(r.target), "812114C6 00BB\n");
+        }
+        for (auto& e : fs::directory_iterator(
+                 fs::path(r.target).parent_path().empty() ? "." : fs::path(r.target).parent_path()))
+            EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos)
+                << "a temporary file is left";
+    }
+    EXPECT_TRUE(fs::is_symlink("code.txt"));
+    fs::current_path(deep); // the test reads the files by their names alone: their paths are too long
+    for (int quit = 0; quit < 2; quit++) { // made, then kept aside for other work
+        const std::string text = quit ? "812114C4 00CA\n" : "812114C6 00BB\n";
+        EXPECT_EQ(keep_file(deep, "code.unsaved.txt", text.data(), text.size(), false), keep_written);
+        EXPECT_EQ(read_file("code.unsaved.txt"), text);
+    }
+    EXPECT_EQ(read_file("code.unsaved.1.txt"), "812114C6 00BB\n") << "a numbered name fits too";
+#endif
+}
+
 // A folder that takes no new file while code.txt may be written: code.txt is
 // written in place (cut to its new length) and the save says so. A save killed
 // midway leaves nothing where the file system has files without a name, and
 // what earlier killed saves left (TARGET.tmpPID-N) goes at the next save when
-// its process is gone, is this one, or it is a minute old.
+// it is the user's own and its process is gone or is this one - however old
+// another's, or one of a process that runs, is.
 TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_left_goes) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: permissions, fork, signals and process ids";
@@ -346,16 +495,21 @@ TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_l
     const std::string gone = std::to_string(ended), self = std::to_string(getpid()),
                       alive = std::to_string(getppid()); // the test's parent runs
     // clang-format off
-    const struct { std::string name; bool old, directory, removed; } files[] = {
-        {"code.txt.tmp" + gone + "-0", false, false, true},   {"code.txt.tmp" + self + "-7", false, false, true},
-        {"code.txt.tmp" + alive + "-0", false, false, false}, {"code.txt.tmp" + alive + "-1", true, false, true},
-        {"code.txt.tmp" + gone + "-1", false, true, false},   {"code.txt.tmp" + gone + "-0x", false, false, false},
-        {"code.txt.tmpx-0", true, false, false},              {"other.txt.tmp" + gone + "-0", true, false, false},
+    const bool root = geteuid() == 0; // only root can give a file to another user
+    const struct { std::string name; bool old, directory, another, removed; } files[] = {
+        {"code.txt.tmp" + gone + "-0", false, false, false, true},   {"code.txt.tmp" + self + "-7", false, false, false, true},
+        {"code.txt.tmp" + alive + "-0", false, false, false, false}, {"code.txt.tmp" + alive + "-1", true, false, false, false},
+        {"code.txt.tmp" + gone + "-1", false, true, false, false},   {"code.txt.tmp" + gone + "-0x", false, false, false, false},
+        {"code.txt.tmpx-0", true, false, false, false},              {"other.txt.tmp" + gone + "-0", true, false, false, false},
+        {"code.txt.tmp" + gone + "-2", true, false, true, !root},    // another user's: never
     };
     // clang-format on
     for (auto& f : files) {
         f.directory ? (void)fs::create_directory(f.name) : write_file(f.name, "left\n");
-        if (f.old) fs::last_write_time(f.name, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        if (f.old) fs::last_write_time(f.name, fs::file_time_type::clock::now() - std::chrono::hours(24));
+        if (f.another && root) {
+            EXPECT_EQ(lchown(f.name.c_str(), 65533, 65533), 0);
+        }
     }
     ASSERT_TRUE(export_codes(m));
     EXPECT_EQ(read_file("code.txt"), "812114C6 00BB\n");

@@ -9,7 +9,7 @@ add_custom_target(e2e_layout ALL DEPENDS ${layout_file})
 # screenshot's reference on either library (tests/e2e/home_frame.cpp).
 add_executable(e2e_home_frame ${CMAKE_CURRENT_SOURCE_DIR}/e2e/home_frame.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support.cpp)
 target_link_libraries(e2e_home_frame PRIVATE hudwright_program hudwright_stb GTest::gtest)
-set(scenarios screenshot typed accepted keys zoom command_line screenshots codes)
+set(scenarios screenshot typed accepted keys zoom command_line screenshots codes precision)
 set(e2e_environment "LSAN_OPTIONS=${HUDWRIGHT_LSAN_OPTIONS};HUDWRIGHT_E2E_HOME_FRAME=$<TARGET_FILE:e2e_home_frame>")
 if(NOT WIN32)
   list(APPEND scenarios exits) # signals and X's own ends (tests/e2e/exits.sh)

@@ -1,12 +1,15 @@
 // frame_test.cpp - the update and draw_frame against a plain rendering of the
 // same frame (every picture decoded afresh, recoloured, scaled whole and
 // blitted whole with SDL, which writes the clipped corner back; the selected
-// element's outline and the struck fields pixel by pixel): the same screen,
-// positions and sizes. Then skipped elements and a refused resize.
+// element's outline, the struck fields, the grid, the hover outline and a
+// drag's guides pixel by pixel): the same screen, positions and sizes. Then
+// skipped elements and a refused resize.
 #include "draw/picture_fit.h"
 #include "draw/surface_ops.h"
 #include "draw/text.h"
+#include "draw/grid.h"
 #include "editor/frame.h"
+#include "editor/marks.h"
 #include "editor/panel.h"
 #include "editor/repeat.h"
 #include "editor/update.h"
@@ -49,13 +52,17 @@ SDL_Surface* box_shrunk(SDL_Surface* picture, int w, int h) {
 }
 
 // The frame as plainly as it can be drawn, the held-button steps idle: the
-// panel's texts whole (with a caret in a field being typed into, and a field
-// no save keeps struck through in red on its eighth row), the background (and
-// `over` on it, cut at the preview's edges), the elements in the order
-// buttons, icons, numbers, status items, each blitted with its own pos as
-// SDL's destination, then the selected one's drawn box outlined pixel by
-// pixel in white and black dashes of two, within the preview. The fields show
-// ed's values (after the update: what a save would write).
+// panel's texts whole (with a caret in a field being typed into, a field no
+// save keeps struck through in red on its eighth row, and the selected
+// element's drawn size right of the colour field), the background (and `over`
+// on it, cut at the preview's edges; with the grid, every eighth row and
+// column shaded toward black where light and toward white where dark, the
+// centre column and row more), the elements in the order buttons, icons,
+// numbers, status items, each blitted with its own pos as SDL's destination,
+// then the pixels round the box of the element ed.hover in their dashes of
+// two, the selected one's drawn box outlined pixel by pixel in white and
+// black dashes of two and ed.guides' column and row, all within the preview.
+// The fields show ed's values (after the update: what a save would write).
 void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background, SDL_Surface* over) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
     // classic SDL 1.2 moves the corner of a blit clipped away wholly to the
@@ -68,9 +75,9 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     };
     auto text = [&](SDL_Rect at, const char* t, font_id f) { draw_text(at, t, to, font(ed.pictures, f)); };
     const panel_row* row = panel_table;
-    struct {
+    struct box_of {
         int x, y, w, h;
-    } outline{}; // the selected element's drawn box
+    } outline{}, hover{}; // the selected element's drawn box, the hovered one's
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
@@ -80,6 +87,20 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
             box({Sint16(row[c].at.x + 7 * ed.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);
         if (field_never_saved(ed.model, value_field(row[c].argument)))
             box({row[c].at.x, Sint16(row[c].at.y + 7), row[c].at.w, 1}, 0xE00000);
+    }
+    { // the selected element's drawn size, when it is drawn (its overlay too, for a button)
+        const int e    = m.selected;
+        SDL_Surface* p = fresh_picture(ed.pictures, element_table[e].picture, true);
+        SDL_Surface* o =
+            e <= el_c_right_button ? fresh_picture(ed.pictures, element_table[e].overlay, true) : nullptr;
+        SDL_Surface *zp = zoom_surface(p, 1, element_factor(m, e)),
+                    *zo = o ? zoom_surface(o, 1, element_factor(m, e)) : nullptr;
+        if (zp && (!o || zo)) {
+            char size[16];
+            std::snprintf(size, sizeof size, "%04Xx%04X", zp->w, zp->h);
+            text({250, 248, 0, 0}, size, font_labels);
+        }
+        for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q);
     }
     text(row[ctl_x_minus].at, "- X +", font_labels);
     text(row[ctl_y_minus].at, "- Y +", font_labels);
@@ -96,6 +117,16 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
         blit(over, &(corner = {0, 0, 0, 0}));
         SDL_SetClipRect(to, nullptr);
     }
+    for (int y = 0; ed.grid && y < 240; y++)
+        for (int x = 0; x < 320; x++) {
+            const int by = x == 160 || y == 120 ? grid_strong : x % 8 == 0 || y % 8 == 0 ? grid_faint : 0;
+            if (!by) continue;
+            Uint8 c[3];
+            SDL_GetRGB(pixel_at(to, x, y), to->format, c, c + 1, c + 2);
+            const bool light = c[0] * 2 + c[1] * 5 + c[2] >= 1024;
+            for (Uint8& v : c) v = Uint8(light ? v - v * by / 256 : v + (255 - v) * by / 256);
+            box({Sint16(x), Sint16(y), 1, 1}, SDL_MapRGB(to->format, c[0], c[1], c[2]));
+        }
     blit(kept_picture(ed.pictures, pic_color_picker), &bar);
     text(row[ctl_scale_minus].at, "- Scale +", font_labels);
 
@@ -124,6 +155,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
             pos.x = Sint16(pos.x + in);
             pos.y = Sint16(pos.y + in);
             if (e == m.selected) outline = {pos.x, pos.y, zp->w, zp->h};
+            if (e == ed.hover) hover = {pos.x - 1, pos.y - 1, zp->w + 2, zp->h + 2};
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -131,13 +163,20 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
         }
         for (SDL_Surface* q : {p, o, zp, zo}) SDL_FreeSurface(q); // which takes null
     }
-    auto dot = [&](int x, int y, int along) {
-        if (x >= 0 && x < 320 && y >= 0 && y < 240)
-            box({Sint16(x), Sint16(y), 1, 1}, along / 2 % 2 ? 0 : 0xFFFFFF);
+    // a frame of dashes two pixels long, light first along each side from the upper left corner
+    auto dashes = [&](box_of b, SDL_Color light, SDL_Color dark) {
+        auto dot = [&](int x, int y, int along) {
+            const SDL_Color c = along / 2 % 2 ? dark : light;
+            if (x >= 0 && x < 320 && y >= 0 && y < 240)
+                box({Sint16(x), Sint16(y), 1, 1}, SDL_MapRGB(to->format, c.r, c.g, c.b));
+        };
+        for (int i = 0; i < b.w; i++) dot(b.x + i, b.y, i), dot(b.x + i, b.y + b.h - 1, i);
+        for (int i = 0; i < b.h; i++) dot(b.x, b.y + i, i), dot(b.x + b.w - 1, b.y + i, i);
     };
-    const auto [ox, oy, ow, oh] = outline;
-    for (int i = 0; i < ow; i++) dot(ox + i, oy, i), dot(ox + i, oy + oh - 1, i);
-    for (int i = 0; i < oh; i++) dot(ox, oy + i, i), dot(ox + ow - 1, oy + i, i);
+    dashes(hover, hover_light, hover_dark);
+    dashes(outline, {255, 255, 255, 0}, {0, 0, 0, 0});
+    if (ed.guides.down) dashes({ed.guides.x, 0, 1, 240}, guide_light, guide_dark);
+    if (ed.guides.across) dashes({0, ed.guides.y, 320, 1}, guide_light, guide_dark);
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
@@ -162,8 +201,27 @@ struct frame : editor_test {
 };
 
 TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
+    SDL_ShowCursor(
+        SDL_DISABLE); // the dummy driver's own, drawn where the pointer jumps to, is not the editor's
     passes(1);
     same_frame("home");
+    // the marks for placing: the grid and the outline of the element a press would take (the C-Left
+    // Icon's pixel inside the A Button Icon's box); a drag's guides, where the Rupee Icon's left
+    // meets the Magic Meter's and its top the Rupee Number's; the hover outline alone; none in the panel
+    // clang-format off
+    const struct { const char* script; int hover; guide_lines guides; } marks[] = {
+        {"g motion@231,22",                 el_c_left_icon, {}},
+        {"press@30,210",                    -1,             {}},                    // held: no hover outline
+        {"motion@28,214",                   -1,             {true, true, 18, 206}},
+        {"release@28,214 g motion@100,48",  el_magic_meter, {}},
+        {"motion@150,300",                  -1,             {}}};
+    // clang-format on
+    for (auto& r : marks) {
+        push_script(r.script);
+        drain();
+        same_frame(r.script);
+        EXPECT_TRUE(ed.hover == r.hover && ed.guides == r.guides) << r.script;
+    }
     for (const char* typing : {"click:y_field", "click:color_field 1 g a b c", "click:x_field 1 2"}) {
         push_script(typing);
         drain();

@@ -1,8 +1,10 @@
 // input_test.cpp - the editor's event handling driven through SDL's queue:
-// picking and dragging, every control pressed and released at once, the +/-
-// buttons paced by a stopped clock and their scale limits, typed entry with
-// modifier keys, the arrow keys, Tab and Ctrl+S, the selector; the colour bar;
-// a set moved with Ctrl by the keys and by a drag.
+// picking (by the pixels that show, by boxes, a second press) and dragging
+// (snapped to lines, or not), every control pressed and released at once, the
+// +/- buttons paced by a stopped clock and their scale limits, typed entry
+// with modifier keys and Escape, the arrow keys, Tab and Ctrl+S, the
+// selector; the colour bar; a set moved with Ctrl by the keys and by a drag;
+// the values the game keeps fixed.
 #include "model/hex.h"
 #include "support.h"
 #include "editor/color_bar.h"
@@ -47,8 +49,11 @@ struct input : editor_test {
 };
 
 // At every zoom: a press on the first window pixel of the editor pixel's
-// square, a motion on its last.
-TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_and_drags_by_editor_pixels) {
+// square, a motion on its last. No element drawn this frame shows a pixel:
+// the boxes decide.
+TEST_F(
+    input,
+    where_no_pixel_shows_a_press_picks_numbers_icons_then_the_rest_by_inclusive_boxes_and_drags_by_editor_pixels) {
     for (int z : {1, 2, 4}) {
         SCOPED_TRACE(z);
         restart(z);
@@ -65,6 +70,7 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
         place(el_c_down_button, -10, -10, 20, 20);
         for (int e : {el_b_button, el_b_button_icon, el_c_left_number}) place(e, 50, 50, 41, 30);
+        for (element_place& p : ed.places) p.drawn = false;
         EXPECT_EQ(pick(10, 10), el_c_down_button) << "the far corner, both ends included";
         push_release(0, 0);
         EXPECT_TRUE(pick(11, 10) == el_c_down_button && ed.dragging == 0) << "one past the box picks nothing";
@@ -93,6 +99,90 @@ TEST_F(input, a_press_picks_numbers_then_icons_then_the_rest_in_inclusive_boxes_
         EXPECT_EQ(pick(305, 55), el_b_button);
         EXPECT_TRUE(pos(el_b_button).x == 319 - 100 && pos(el_b_button).y == 50);
     }
+}
+
+// At the game's own layout, each step's events drained in a pass of their
+// own (the pointer's jump after a press comes before the next): the element
+// each press took, and the one outlined for the next press where the pointer
+// is then. The A Button Icon's picture is 48x32 around its lettering
+// (x 11-33, y 16-27); the C-Left Icon (227, 18) lies partly inside that box;
+// a press jumps the pointer to the centre of the element it took.
+TEST_F(input, a_press_takes_the_first_element_showing_a_pixel_there_and_a_second_press_the_next) {
+    // clang-format off
+    const struct { std::vector<const char*> steps; int selected, hover; } rows[] = {
+        {{"motion@207,19"},                    el_a_button,       el_a_button},      // the button's circle, no lettering
+        {{"click@207,19"},                     el_a_button,       el_a_button},      // the only one at its centre
+        {{"motion@206,30"},                    el_a_button,       el_a_button_icon}, // the lettering
+        {{"motion@231,22"},                    el_a_button,       el_c_left_icon},   // by the A Button Icon's box it took that
+        {{"click@231,22"},                     el_c_left_icon,    el_c_left_button}, // a second press there takes the button
+        {{"click@231,22", "click@239,30"},     el_c_left_button,  el_c_left_icon},   // and round again
+        {{"click@231,22", "motion@200,200", "motion@239,30", "click@239,30"}, el_c_left_icon, el_c_left_button}, // moved between
+        {{"click@186,9"},                      el_a_button_icon,  el_a_button},      // no pixel shows: by the boxes, the icon first
+        {{"click@165,40"},                     el_b_button_number, el_b_button_icon}, // an opaque picture: a number before all
+        {{"click@60,48"},                      el_magic_meter,    el_magic_meter},   // the Magic Meter's bar
+        {{"motion@231,22", "press@231,22"},    el_c_left_icon,    -1},               // a button held: no outline
+        {{"motion@231,22", "motion@150,241"},  el_a_button,       -1},               // below the preview
+        {{"motion@231,22", "leave"},           el_a_button,       -1},               // out of the window
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.steps.back() << " after " << r.steps.size() - 1);
+        restart();
+        passes(1);
+        for (const char* step : r.steps) {
+            push_script(step);
+            passes(2);
+        }
+        EXPECT_EQ(ed.model.selected, r.selected);
+        EXPECT_EQ(ed.hover, r.hover);
+        EXPECT_TRUE(changes(ed.model).empty()) << "a press moves nothing";
+    }
+}
+
+// A drag of an element by (dx, dy) from its centre (where the press puts the
+// pointer), with Ctrl or Shift held, at the game's own layout: where it lands
+// and the guides it shows before the release. Keys and typed values never
+// snap.
+TEST_F(input, a_drag_snaps_to_the_nearest_line_within_three_pixels_unless_shift_is_held) {
+    // clang-format off
+    const struct { element_id grabbed; SDLMod mod; int dx, dy; std::vector<std::string> changed; guide_lines guides; } drags[] = {
+// the Rupee Icon's left 2 px from the Magic Meter's (x 18), its top on the Rupee Number's (y 206)
+{el_rupee_icon,      KMOD_NONE,   -6,  0, {"Rupee Icon x=18"},                                      {true, true, 18, 206}},
+{el_rupee_icon,      KMOD_LSHIFT, -6,  0, {"Rupee Icon x=20"},                                      {}},
+// the Magic Meter (114x14) a pixel from the preview's centre both ways: (320 - 114) / 2 = 103
+{el_magic_meter,     KMOD_NONE,   86, 71, {"Magic Meter x=103", "Magic Meter y=113"},               {true, true, 160, 120}},
+// a Ctrl drag snaps by the element dragged: the B Button Number's right to the A Button Icon's left
+// (186), its top on the C-Up Button's bottom (y 35, the button's last row 34) and the C-Left Number's
+// top, the first of them; its button and icon are no lines, they move with it
+{el_b_button_number, KMOD_LCTRL,   9,  0, {"B Button x=171", "B Button Icon x=171", "B Button Number x=173"}, {true, true, 186, 34}},
+// pressed without a move: 2 px from its icon's left, it stays
+{el_b_button_number, KMOD_NONE,    0,  0, {},                                                       {}},
+    };
+    // clang-format on
+    for (auto& r : drags) {
+        SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << " " << r.dx << "," << r.dy);
+        restart();
+        passes(1);
+        const SDL_Rect p      = pos(r.grabbed);
+        const element_size& s = ed.model.element_sizes[r.grabbed];
+        SDL_SetModState(r.mod);
+        push_press(p.x + 1, p.y + 1);
+        passes(1); // the pick and the pointer's jump to the centre
+        push_motion(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
+        passes(1);
+        EXPECT_EQ(ed.guides, r.guides);
+        push_release(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
+        passes(1);
+        SDL_SetModState(KMOD_NONE);
+        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_FALSE(ed.guides.down || ed.guides.across) << "no guide after the release";
+    }
+    // the arrow keys and a typed value take the Rupee Icon to 20 and 19, not to the Magic Meter's 18
+    ed.model.selected = el_rupee_icon;
+    script("Shift+Left click:x_plus click:x_plus Right");
+    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"Rupee Icon x=21"});
+    script("Left click:x_field 0 0 1 3");
+    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"Rupee Icon x=19"});
 }
 
 // A touchpad tap: the press and its release reach the editor in one drain.
@@ -179,7 +269,7 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     int32_t ends[element_count][control_count] = {}; // where each button stopped
     for (int e = 0; e < element_count; e++) {
         const scale_id k = element_table[e].scale_slot;
-        if (k == no_scale) continue;
+        if (k == no_scale || never_saved(e, field_scale)) continue; // the buttons leave that alone
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
             start_scales(ed.model);
@@ -196,8 +286,6 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     EXPECT_EQ(ends[el_b_button][ctl_scale_minus], 16864) << "527/16865 leaves nothing of 32 px";
     EXPECT_EQ(ends[el_a_button][ctl_scale_plus], 0xFFFB);
     EXPECT_EQ(ends[el_a_button_icon][ctl_scale_minus], 48) << "below 48 it is not drawn";
-    // drawn at its own size: only the word's ends
-    EXPECT_TRUE(ends[el_c_up_icon][ctl_scale_plus] == 0 && ends[el_c_up_icon][ctl_scale_minus] == 0xFFFF);
 
     // From a typed value that is not drawn the buttons go only toward the slot's home (and from
     // 20000 into the drawn range and on to its end).
@@ -243,6 +331,9 @@ TEST_F(input,
 {el_a_button,   "click:color_field 1 click@8,250 Left",                           field_color, "FF0000", {"A Button x=185", "A Button colour=FF0000"}},
 {el_a_button,   "click:x_field f f f f",                                          field_x,     "FFFF", {"A Button x=-1"}},    // the key f as a digit
 {el_a_button,   "click:y_field 0 f 0 f",                                          field_y,     "0F0F", {"A Button y=3855"}},
+// Escape ends an entry without taking it: the value again, and the keys act as keys
+{el_a_button,   "click:x_field 0 0 Escape Right",                                 field_x,     "00BB", {"A Button x=187"}},
+{el_a_button,   "click:color_field 1 2 Escape 3 Backspace",                       field_color, "5A5AFF", {}},
 // the X and Y fields answer on all they draw, from its first column; left of it nothing starts
 {el_a_button,   "click@173,272 0 0 b b",                                          field_x,     "00BB", {"A Button x=187"}},
 {el_a_button,   "click@273,288 0 0 1 0",                                          field_y,     "0010", {"A Button y=16"}},
@@ -259,7 +350,13 @@ TEST_F(input,
         script(r.script);
         EXPECT_EQ(field(r.field), r.shown);
         EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_TRUE(ed.running) << "still running";
     }
+    restart();
+    script("click:y_field 1 Escape");
+    EXPECT_TRUE(ed.running && field(field_y) == "0009" && caret_place(ed, field_y) == -1);
+    script("Escape");
+    EXPECT_FALSE(ed.running) << "the next Escape quits";
     // the caret during an entry: after the places taken, a key that stores nothing included
     script("click:color_field 1 g");
     EXPECT_TRUE(field(field_color) == "1" && caret_place(ed, field_color) == 2 &&
@@ -322,9 +419,11 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
 }
 
 // Ctrl moves the selected element's set - a button with its icon and number -
-// by the arrow keys and by a drag; each element is held at the left and top
-// edge on its own. A drag reads Ctrl at its press (SDL's modifier state).
-TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edge_on_its_own) {
+// by the arrow keys and by a drag, all of it by one offset: it stops where
+// one of it meets the left or top edge, or the end of its 16-bit coordinate.
+// A drag reads Ctrl at its press (SDL's modifier state); Shift, held through
+// the drags here, keeps them from snapping.
+TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where_one_of_it_meets_its_edge) {
     struct corner {
         element_id e;
         int x, y;
@@ -336,9 +435,13 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edg
 {el_c_up_icon,       {}, "RCtrl+Right",     {"C-Up Button x=255", "C-Up Icon x=248"}}, // C-Up has no number
 {el_map,             {}, "Ctrl+Up",         {"Map y=149"}},                            // a status item alone
 {el_c_left_icon,     {}, "Left",            {"C-Left Icon x=226"}},                    // no Ctrl: the element alone
-// the C-Left Button at the edge stays there, its icon and number move
-{el_c_left_number, {{el_c_left_button, 0, 18}}, "Ctrl+Left", {"C-Left Button x=0", "C-Left Icon x=226", "C-Left Number x=226"}},
-{el_a_button_icon, {{el_a_button_icon, 2, 5}}, "Ctrl+Shift+Left Ctrl+Shift+Up", {"A Button x=178", "A Button y=1", "A Button Icon x=0", "A Button Icon y=0"}},
+// the C-Left Button at the edge holds its icon and number
+{el_c_left_number, {{el_c_left_button, 0, 18}}, "Ctrl+Left", {"C-Left Button x=0"}},
+// eight pixels asked, two and five taken: the A Button (drawn 7 px in) would have gone on
+{el_a_button_icon, {{el_a_button_icon, 2, 5}}, "Ctrl+Shift+Left Ctrl+Shift+Up", {"A Button x=184", "A Button y=4", "A Button Icon x=0", "A Button Icon y=0"}},
+{el_a_button,        {}, "Ctrl+Shift+Up Ctrl+Shift+Up", {"A Button y=0", "A Button Icon y=0"}},
+// the B Button Number at the end of its coordinate: seven pixels of eight
+{el_b_button, {{el_b_button_number, 32760, 35}}, "Ctrl+Shift+Right", {"B Button x=167", "B Button Icon x=167", "B Button Number x=32767"}},
     };
     // clang-format on
     for (auto& r : keys) {
@@ -360,9 +463,10 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edg
 // Ctrl let go during the drag: the set still follows; pressed during it: the element alone
 {el_b_button_number, true,  false, {{20, 10}}, {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}},
 {el_b_button_number, false, true,  {{20, 10}}, {"B Button Number x=182", "B Button Number y=45"}},
-// past the left edge, where the button and icon are held at 0, and back: the offsets as at the press
+// toward the left edge: it stops where the button and icon meet it; and back
+{el_b_button_number, true,  true,  {{-161, 0}}, {"B Button x=0", "B Button Icon x=0", "B Button Number x=2"}},
 {el_b_button_number, true,  true,  {{-161, 0}, {-150, 0}}, {"B Button x=10", "B Button Icon x=10", "B Button Number x=12"}},
-{el_c_right_icon,    true,  true,  {{0, -25}}, {"C-Right Button y=0", "C-Right Icon y=0", "C-Right Number y=10"}},
+{el_c_right_icon,    true,  true,  {{0, -25}}, {"C-Right Button y=0", "C-Right Icon y=0", "C-Right Number y=17"}},
 {el_map,             true,  true,  {{-5, 5}},  {"Map x=211", "Map y=155"}},
     };
     // clang-format on
@@ -375,7 +479,7 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edg
         SDL_SetModState(r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE);
         push_press(p.x + 1, p.y + 1);
         passes(1); // the pick and the pointer's jump to the centre
-        SDL_SetModState(r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE);
+        SDL_SetModState(SDLMod(KMOD_LSHIFT | (r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE)));
         const int cx = p.x + s.w / 2, cy = p.y + s.h / 2;
         int x = cx, y = cy;
         for (auto [dx, dy] : r.moves) {
@@ -387,6 +491,44 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_each_held_at_the_edg
         SDL_SetModState(KMOD_NONE);
         EXPECT_EQ(ed.model.selected, r.grabbed);
         EXPECT_EQ(changes(ed.model), r.changed);
+    }
+}
+
+// A value no line of code.txt can hold stays as the game has it, whatever
+// tries to change it - a drag, keys, the X and Y buttons, typing, the colour
+// bar, the Scale buttons - and the panel says so for a while; the values
+// beside it that a save keeps change as ever. No step is made for undo.
+TEST_F(input, a_value_the_game_keeps_fixed_is_not_changed_and_a_try_is_noted) {
+    // clang-format off
+    const struct { element_id selected; const char* script; std::vector<std::string> changed; bool noted; } rows[] = {
+{el_hearts,       "Right Shift+Down Ctrl+Left Ctrl+Shift+Up",  {},                          true},
+{el_hearts,       "click:x_plus click:y_minus",               {},                          true},
+{el_hearts,       "press@10,10 motion@60,80 release@60,80",   {},                          true}, // on a heart, dragged
+{el_hearts,       "click:x_field 1 2 3 4",                     {},                          true}, // no entry
+{el_hearts,       "click:color_field",                        {},                          true},
+{el_hearts,       "click@100,250",                            {},                          true}, // the colour bar
+{el_hearts,       "r Shift+r press@10,10 release@10,10",      {},                          false}, // nothing tried
+{el_rupee_number, "click@100,250 click:color_field a b c d e f", {},                       true},
+{el_rupee_number, "Right",                                    {"Rupee Number x=43"},       false}, // its place is kept
+{el_c_up_button,  "click:scale_plus click:scale_field 0 0 1 0", {},                        true},
+{el_c_up_button,  "Ctrl+Right",                               {"C-Up Button x=255", "C-Up Icon x=248"}, false},
+{el_c_up_icon,    "click:scale_minus",                        {},                          true},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.script);
+        restart();
+        passes(1);
+        ed.model.selected = r.selected;
+        push_script(r.script);
+        passes(3);
+        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(ed.note == note_fixed_value, r.noted);
+        EXPECT_EQ(ed.editing, field_none);
+        EXPECT_TRUE(!r.changed.empty() || ed.history.count == 1) << "no step to undo";
+        ed.now_ms += panel_notes[note_fixed_value].lasts_ms;
+        passes(1);
+        EXPECT_EQ(ed.note, note_none) << "the note goes after a while";
     }
 }
 

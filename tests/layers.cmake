@@ -10,10 +10,15 @@
 set(layer_probes
   # name                  built on            includes              compiles
   "model_own              hudwright_model     model/layout.h        yes"
+  "files_model            hudwright_files     model/layout.h        yes"
   "editor_model           hudwright_editor    model/layout.h        yes"
+  "editor_files           hudwright_editor    files/file_io.h       yes"
   "program_pictures       hudwright_program   pictures/picture_store.h yes"
   "model_draw             hudwright_model     draw/text.h           no"
   "model_editor           hudwright_model     editor/state.h        no"
+  "model_files            hudwright_model     files/file_io.h       no"
+  "files_editor           hudwright_files     editor/state.h        no"
+  "draw_files             hudwright_draw      files/file_io.h       no"
   "draw_model             hudwright_draw      model/layout.h        no"
   "pictures_editor        hudwright_pictures  editor/state.h        no"
   "editor_program         hudwright_editor    program/run.h         no")

@@ -7,7 +7,7 @@
 #include "model/elements.h"
 #include "pictures/image_store.h"
 #include "pictures/picture_store.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "support.h"
 
 #include <cstring>

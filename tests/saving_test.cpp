@@ -9,8 +9,9 @@
 #include "draw/rect.h"
 #include "editor/ending.h"
 #include "editor/unsaved.h"
+#include "files/file_io.h"
+#include "files/refuge.h"
 #include "model/export.h"
-#include "model/file_io.h"
 #include "support.h"
 
 #include <fcntl.h>
@@ -21,10 +22,34 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
+#ifdef __linux__
+#include <cstddef>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef __linux__
+// From here on this process is killed, as by SIGKILL, the moment it makes the
+// system call nr (the filter lets every other one through).
+void killed_at(long nr) {
+    sock_filter code[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(nr), 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog filter = {static_cast<unsigned short>(std::size(code)), code};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+        prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) != 0)
+        _exit(97);
+}
+#endif
 
 struct saving : editor_test {
     // Pixels of the save note's area that are not black, in the last frame.
@@ -118,28 +143,42 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
 // The editor ends with the A Button one pixel right and this in its folder:
 // where its changes go, what becomes of what stood at code.unsaved.txt and of
 // code.txt, what it says and its status. Each quit in a child process of its
-// own, in a folder of its own, after the teardown as in the program; so is
-// the state folder (XDG_STATE_HOME).
+// own, in a folder of its own, after the teardown as in the program; so are
+// the state folder (XDG_STATE_HOME), the home (HOME) and the temporary folder
+// (TMPDIR), whose refuges {0}, {1} and {2} are tried in turn.
 TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder_and_never_over_other_work) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: links, permissions, resource limits and fork";
 #else
     const std::string ours = "812114C6 00BB\n", earlier = "812114C4 00CA\n";
     ed.model.elements[el_a_button].pos.x = 187;
-    enum where { beside, refuge, nowhere };
+    enum where { beside, state_refuge, home_refuge, last_refuge, nowhere };
     const std::string written = "hudwright: unsaved changes written to ", aside = "hudwright: the earlier ";
     const rlimit tiny{5, 5};
+    auto as_nobody = [] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    };
+    auto no_state = [] { // XDG_STATE_HOME names a file
+        fs::remove_all(std::getenv("XDG_STATE_HOME"));
+        write_file(std::getenv("XDG_STATE_HOME"), "x\n");
+    };
+    auto no_home = [] { // nor is there a home to keep state in
+        fs::remove_all(std::getenv("HOME"));
+        write_file(std::getenv("HOME"), "x\n");
+    };
+    const std::string is_folder  = "hudwright: cannot save code.unsaved.txt: Is a directory\n",
+                      not_folder = ": Not a directory\n";
     auto take = [&](const std::string& text) { // the sitting started from code.unsaved.txt holding text
         write_file(unsaved_file, text);
         ed.unsaved_choice = answer_yes;
-        ed.taken_file     = look_at(unsaved_file);
+        ed.taken_file     = fingerprint_of(unsaved_file);
     };
     // clang-format off
     const struct row {
         const char* what;
         std::function<void()> before;  // in the folder, in the child
         where kept;
-        std::string said;               // REFUGE stands for the state folder's file
+        std::string said;               // {N}: the folder of refuge N
         std::string then;               // what code.unsaved.1.txt holds then ("->x": a link to x; "": none)
         const char* code;               // what code.txt holds then (nullptr: none)
     } rows[] = {
@@ -161,14 +200,34 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
          "kept\n"},
         {"a dangling link to code.txt", [] { fs::create_symlink("code.txt", unsaved_file); }, beside,
          aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "->code.txt", nullptr},
-        {"a folder of that name", [] { fs::create_directory(unsaved_file); }, refuge,
-         "hudwright: cannot save code.unsaved.txt: Is a directory\n" + written + "REFUGE\n", "", nullptr},
-        {"a folder only others may write", [] {
+        {"a folder of that name", [] { fs::create_directory(unsaved_file); }, state_refuge,
+         is_folder + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"a folder only others may write", [&] { chmod(".", 0555); as_nobody(); }, state_refuge,
+         "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"the folder deleted", [] { fs::remove(fs::current_path()); }, state_refuge,
+         "hudwright: cannot save code.unsaved.txt: No such file or directory\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        // the state folder unusable: ~/.local/state, then the last place
+        {"XDG_STATE_HOME a file", [&] { no_state(); fs::create_directory(unsaved_file); }, home_refuge,
+         is_folder + "hudwright: cannot save in {0}" + not_folder + written + "{1}/code.unsaved.txt\n", "", nullptr},
+        {"XDG_STATE_HOME a folder only others may write", [&] {
+             chmod(std::getenv("XDG_STATE_HOME"), 0755);
              chmod(".", 0555);
-             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-         }, refuge, "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "REFUGE\n", "", nullptr},
-        {"the folder deleted", [] { fs::remove(fs::current_path()); }, refuge,
-         "hudwright: cannot save code.unsaved.txt: No such file or directory\n" + written + "REFUGE\n", "", nullptr},
+             as_nobody();
+         }, geteuid() == 0 ? home_refuge : state_refuge, geteuid() == 0
+             ? "hudwright: cannot save code.unsaved.txt: Permission denied\nhudwright: cannot save in {0}: Permission denied\n" +
+               written + "{1}/code.unsaved.txt\n"
+             : "hudwright: cannot save code.unsaved.txt: Permission denied\n" + written + "{0}/code.unsaved.txt\n", "", nullptr},
+        {"neither XDG_STATE_HOME nor HOME usable", [&] { no_state(); no_home(); fs::create_directory(unsaved_file); },
+         last_refuge, is_folder + "hudwright: cannot save in {0}" + not_folder + "hudwright: cannot save in {1}" + not_folder +
+         written + "{2}/code.unsaved.txt\n", "", nullptr},
+        {"the last place open to others", [&] {
+             no_state(); no_home(); fs::create_directory(unsaved_file);
+             const std::string last = refuges_of("/")[2].base;
+             fs::create_directory(last);
+             chmod(last.c_str(), 0777); // anyone could read or replace the work there
+         }, nowhere, is_folder + "hudwright: cannot save in {0}" + not_folder + "hudwright: cannot save in {1}" + not_folder +
+         "hudwright: cannot save in {2}: it is not the user's own folder alone\n"
+         "hudwright: the changes not saved are lost: they could be written nowhere\n", "", nullptr},
         {"no descriptor left while it ran", [] {
              const rlimit few{64, 64};
              setrlimit(RLIMIT_NOFILE, &few);
@@ -176,19 +235,25 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
              }
          }, beside, written + "code.unsaved.txt\n", "", nullptr},
         {"a full disk everywhere", [&] { std::signal(SIGXFSZ, SIG_IGN); setrlimit(RLIMIT_FSIZE, &tiny); }, nowhere,
-         "hudwright: cannot save code.unsaved.txt: File too large\nhudwright: cannot save REFUGE: File too large\n"
+         "hudwright: cannot save code.unsaved.txt: File too large\nhudwright: cannot save {0}/code.unsaved.txt: File too large\n"
+         "hudwright: cannot save {1}/code.unsaved.txt: File too large\nhudwright: cannot save {2}/code.unsaved.txt: File too large\n"
          "hudwright: the changes not saved are lost: they could be written nowhere\n", "", nullptr},
     };
     // clang-format on
+    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR"});
     for (size_t i = 0; i < std::size(rows); i++) {
         const row& r = rows[i];
         SCOPED_TRACE(r.what);
-        const std::string folder = dir.path + "/" + std::to_string(i), state = folder + ".state";
+        const std::string folder = dir.path + "/" + std::to_string(i);
         fs::create_directory(folder);
-        fs::create_directory(state);
-        chmod(state.c_str(), 0777); // for the unprivileged user too
-        setenv("XDG_STATE_HOME", state.c_str(), 1);
-        const std::string kept_there = refuge_folder(fs::canonical(folder).string()) + "/" + unsaved_file;
+        for (const char* place : {"XDG_STATE_HOME", "HOME", "TMPDIR"}) {
+            const std::string made = folder + "." + place;
+            fs::create_directory(made);
+            chmod(made.c_str(), 0777); // for the unprivileged user too
+            setenv(place, made.c_str(), 1);
+        }
+        const std::vector<refuge> refuges = refuges_of(fs::canonical(folder).string());
+        ASSERT_EQ(refuges.size(), 3u);
         int said_pipe[2]; // what it says, past any limit on file sizes
         ASSERT_EQ(pipe(said_pipe), 0);
         const int status = in_child([&] {
@@ -206,12 +271,17 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         chmod(folder.c_str(), 0755);
         EXPECT_EQ(status, r.kept == nowhere ? 1 : 0);
         std::string said = r.said;
-        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
-        if (const size_t at = said.find("REFUGE"); at != std::string::npos) said.replace(at, 6, kept_there);
+        for (size_t at; (at = said.find('{')) != std::string::npos;)
+            said.replace(at, 3, refuges[size_t(said[at + 1] - '0')].folder);
         EXPECT_EQ(std::string(buf, n > 0 ? size_t(n) : 0), said);
         const std::string there = folder + "/" + unsaved_file;
         EXPECT_EQ(r.kept == beside ? read_file(there) : "", r.kept == beside ? ours : "");
-        EXPECT_EQ(fs::exists(kept_there) ? read_file(kept_there) : "-", r.kept == refuge ? ours : "-");
+        for (int k = 0; k < 3; k++) { // the work in the one refuge it went to
+            const std::string kept_there = refuges[size_t(k)].folder + "/" + unsaved_file;
+            EXPECT_EQ(fs::is_regular_file(kept_there) ? read_file(kept_there) : "-",
+                      r.kept == state_refuge + k ? ours : "-")
+                << k;
+        }
         const fs::path one = folder + "/code.unsaved.1.txt", two = folder + "/code.unsaved.2.txt";
         const std::string then = fs::is_symlink(one) ? "->" + fs::read_symlink(one).string()
                                  : fs::exists(two)   ? read_file(two.string())
@@ -220,7 +290,6 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         EXPECT_EQ(fs::exists(folder + "/code.txt") ? read_file(folder + "/code.txt") : "none",
                   r.code ? r.code : "none");
     }
-    unsetenv("XDG_STATE_HOME");
 #endif
 }
 
@@ -244,8 +313,10 @@ std::map<std::string, std::string> held_in(const fs::path& folder) {
 // error; the folder is left as it was.
 TEST_F(
     saving,
-    a_failed_save_says_why_in_the_window_and_in_full_on_standard_error_and_leaves_both_files_as_they_were) { // clang-format off
-    const struct { const char* what; void (*make)(const fs::path&); save_reason reason; const char* said; bool child; } rows[] = {
+    a_failed_save_says_why_in_the_window_and_in_full_on_standard_error_and_leaves_both_files_as_they_were) {
+    constexpr fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    // clang-format off
+    const struct { const char* what; void (*make)(const fs::path&); save_reason reason; const char* said; bool child; bool root = false; } rows[] = {
         {"code.txt a folder", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_directory(d / "code.txt"); },
          reason_is_folder, "code.txt: Is a directory", false},
         {"code.cht a folder", [](const fs::path& d) { fs::remove(d / "code.cht"), fs::create_directory(d / "code.cht"); },
@@ -255,6 +326,10 @@ TEST_F(
         {"code.txt written by another program", [](const fs::path& d) { write_file((d / "code.txt").string(), "x\n"); },
          reason_changed_on_disk, "code.txt: it changed on disk since this editor read or saved it "
          "(save again to replace it; it is then kept as code.earlier.txt)", false},
+        {"code.txt read-only", [](const fs::path& d) { fs::permissions(d / "code.txt", read_only); },
+         reason_read_only_file, "code.txt: it is read-only", false},
+        {"code.cht read-only", [](const fs::path& d) { fs::permissions(d / "code.cht", read_only); },
+         reason_read_only_file, "code.cht: it is read-only", false},
 #ifndef _WIN32
         {"a full disk", [](const fs::path& d) { fs::remove(d / "code.txt"), fs::create_symlink("/dev/full", d / "code.txt"); },
          reason_disk_full, "code.txt: No space left on device", false},
@@ -266,6 +341,22 @@ TEST_F(
              chmod(d.c_str(), 0555);
              if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(99);
          }, reason_no_permission, "", true},
+        // in a shared folder another user makes code.txt a link to the user's own file (as root: to
+        // another user, whose link root does not follow either); with the same codes, so that it is no
+        // change on disk
+        {"code.txt a link another user made", [](const fs::path& d) {
+             chmod(d.c_str(), 01777);
+             write_file((d / "own.txt").string(), "812114C4 00CA\n");
+             fs::remove(d / "code.txt");
+             fs::create_symlink("own.txt", d / "code.txt");
+             if (lchown((d / "code.txt").c_str(), 65533, 65533) != 0) std::abort();
+         }, reason_untrusted_link, "code.txt: it is a link that another user made, which is not followed", false, true},
+        {"code.cht a link another user made to a link of the user's", [](const fs::path& d) {
+             fs::create_symlink("/dev/null", d / "null");
+             fs::remove(d / "code.cht");
+             fs::create_symlink("null", d / "code.cht");
+             if (lchown((d / "null").c_str(), 65533, 65533) != 0) std::abort();
+         }, reason_untrusted_link, "code.cht: it is a link that another user made, which is not followed", false, true},
         {"any other reason (a file size limit)", [](const fs::path&) {
              const rlimit tiny{5, 5};
              std::signal(SIGXFSZ, SIG_IGN);
@@ -276,6 +367,9 @@ TEST_F(
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.what);
+#ifndef _WIN32
+        if (r.root && geteuid() != 0) continue; // another user's link: made by root only
+#endif
         ed.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
         fs::create_directory(ed.folder);
         write_file(ed.folder + "/code.txt", "812114C4 00CA\n");
@@ -303,10 +397,115 @@ TEST_F(
         chmod(ed.folder.c_str(), 0755);
 #endif
         EXPECT_EQ(held_in(ed.folder), before);
+        for (const char* f : {"/code.txt", "/code.cht"}) {
+            std::error_code ec; // writable again, to be removed on every system
+            fs::permissions(ed.folder + f, fs::perms::owner_write, fs::perm_options::add, ec);
+        }
         if (r.child) continue;
         EXPECT_TRUE(ed.note == note_failed && ed.note_reason == r.reason) << ed.note << " " << ed.note_reason;
         EXPECT_EQ(said, std::string("hudwright: cannot save ") + r.said + "\n");
     }
+}
+
+// code.txt in a folder the user may not write (or, in a shared folder with
+// the sticky bit, another user's file the user may write but not replace),
+// saved in place by the editor, the A Button one pixel right; code.txt was
+// the editor's own (held) or not. The save is killed at the write or at the
+// cut of a write in place, or the file size limit would cut the write: what
+// code.txt holds then, what the refuge {0} holds as code.before.txt, what
+// was said, and how the save ended (0: SAVED, 100 + a signal: killed, else
+// 10 + the reason of NOT SAVED).
+TEST_F(saving, a_save_in_place_keeps_what_code_txt_held_in_the_state_folder_and_a_kill_leaves_it_whole) {
+#ifndef __linux__
+    GTEST_SKIP()
+        << "Linux only: permissions, fork and seccomp, which kills a process at a chosen system call";
+#else
+    const std::string
+        ours         = "812114C6 00BB\n",
+        four         = "812114C4 00CA\n812114C6 00BA\n812114C8 FE90\n812114D0 00FF\n",
+        large        = "# my design\n" + std::string(5000, '#') + "\n" + four,
+        in_place     = "hudwright: wrote code.txt in place: ",
+        cht_in_place = "hudwright: wrote code.cht in place: ",
+        kept = "hudwright: what code.txt held is kept as {0}/code.before.txt before it is written in place\n",
+        shut = "its folder takes no new file\n",
+        shared       = "its shared folder lets it be written but not replaced\n";
+    const bool root  = geteuid() == 0;
+    const int killed = 100 + SIGSYS;
+    // clang-format off
+    const struct {
+        const char* what; std::string before; bool held, shared; long kill; rlim_t limit;
+        std::string after; int status; std::string said;
+    } rows[] = {
+        {"saved", four, true, false, 0, RLIM_INFINITY, ours, 0, kept + in_place + shut + cht_in_place + shut},
+        {"another's code.txt saved", four, false, false, 0, RLIM_INFINITY, ours, 0,
+         "hudwright: cannot save code.earlier.txt: Permission denied\nhudwright: the earlier code.txt kept as {0}/code.earlier.txt\n" +
+         kept + in_place + shut + cht_in_place + shut},
+        {"killed at the write", four, true, false, SYS_pwrite64, RLIM_INFINITY, four, killed, kept},
+        {"killed at the cut: the new text, then blank lines", four, true, false, SYS_ftruncate, RLIM_INFINITY,
+         ours + std::string(four.size() - ours.size(), '\n'), killed, kept},
+        {"a shorter one killed at the cut", "x\n", true, false, SYS_ftruncate, RLIM_INFINITY, ours, killed, kept},
+        {"more than a page, killed as it is cut to nothing", large, true, false, SYS_ftruncate, RLIM_INFINITY, large, killed, kept},
+        {"more than a page, killed at the write", large, true, false, SYS_pwrite64, RLIM_INFINITY, "", killed, kept},
+        {"a write the file size limit would cut", "x\n", true, false, 0, 10, "x\n", 10 + reason_other,
+         kept + "hudwright: cannot save code.txt: File too large\n"},
+        {"another user's file in a shared folder", four, true, true, 0, RLIM_INFINITY, ours, 0,
+         kept + in_place + shared + cht_in_place + shared},
+    };
+    // clang-format on
+    const environment_kept kept_env({"XDG_STATE_HOME"});
+    for (size_t i = 0; i < std::size(rows); i++) {
+        const auto& r = rows[i];
+        SCOPED_TRACE(r.what);
+        if (r.shared && !root) continue; // another user's file: made by root only
+        const std::string folder = dir.path + "/" + std::to_string(i), state = folder + ".state";
+        const uid_t user = root ? 65534 : geteuid(), owner = r.shared ? 65533 : user;
+        fs::create_directory(folder);
+        fs::create_directory(state);
+        chmod(state.c_str(), 0777);
+        setenv("XDG_STATE_HOME", state.c_str(), 1);
+        const std::string code = folder + "/code.txt", cheat = folder + "/code.cht";
+        write_file(code, r.before);
+        write_file(cheat, "cheats = 0\n");
+        for (const std::string& f : {code, cheat}) (void)chown(f.c_str(), owner, owner);
+        chmod(code.c_str(), r.shared ? 0666 : 0644);
+        chmod(cheat.c_str(), 0666);
+        if (r.shared) {
+            chmod(folder.c_str(), 01777);
+        } else {
+            (void)chown(folder.c_str(), user, user);
+            chmod(folder.c_str(), 0555);
+        }
+        const std::string refuge = refuges_of(folder)[0].folder;
+        int said_pipe[2];
+        ASSERT_EQ(pipe(said_pipe), 0);
+        const int status = in_child([&] {
+            dup2(said_pipe[1], 2);
+            if (root && (setgid(user) != 0 || setuid(user) != 0)) _exit(98);
+            ed.folder       = folder;
+            ed.code_on_disk = fingerprint_of(code.c_str());
+            ed.code_held    = r.held;
+            pos(el_a_button).x++;
+            const rlimit most{r.limit, r.limit};
+            setrlimit(RLIMIT_FSIZE, &most);
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (r.kill) killed_at(r.kill);
+            save_layout(ed);
+            _exit(ed.note == note_saved ? 0 : 10 + ed.note_reason);
+        });
+        close(said_pipe[1]);
+        char buf[4096];
+        const ssize_t n = read(said_pipe[0], buf, sizeof buf);
+        close(said_pipe[0]);
+        chmod(folder.c_str(), 0755);
+        std::string said = r.said;
+        for (size_t at; (at = said.find("{0}")) != std::string::npos;) said.replace(at, 3, refuge);
+        EXPECT_EQ(status, r.status);
+        EXPECT_EQ(read_file(code), r.after);
+        EXPECT_EQ(changes(imported(read_file(code))), changes(imported(r.after))) << "the layout it holds";
+        EXPECT_EQ(read_file(refuge + "/code.before.txt"), r.before);
+        EXPECT_EQ(std::string(buf, n > 0 ? size_t(n) : 0), said);
+    }
+#endif
 }
 
 // Every save writes code.cht beside code.txt: the same codes as one enabled
@@ -409,13 +608,13 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
         for (const char* f : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"}) fs::remove(f);
         write_file("code.txt", "kept\n");
         ed.code_choice = r.from_code ? answer_yes : answer_none;
-        ed.taken_file  = look_at("code.txt");
+        ed.taken_file  = fingerprint_of("code.txt");
         start_editor_state(ed);
         editor second{}; // sharing nothing but the folder
         second.folder = ed.folder;
         second.model  = ed.model;
         second.model.elements[el_a_button].pos.x += 2;
-        second.code_on_disk = look_at(in_folder(second, code_file).c_str());
+        second.code_on_disk = fingerprint_of(in_folder(second, code_file).c_str());
         pos(el_a_button).x++;
         editor* last = &ed;
         stderr_of([&] {
@@ -436,6 +635,71 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
             if (fs::exists(name)) kept.push_back(read_file(name));
         EXPECT_EQ(kept, r.kept);
     }
+}
+
+// The refuges of a folder: below each state folder in turn, the last place
+// last, by the folder's path made plain - no ".." leads out of hudwright/ -
+// and a path too long for that by its hash. The environment: STATE for
+// XDG_STATE_HOME, HOME and TMPDIR as the test sets them ("": not set).
+TEST(refuge, the_refuges_lie_below_each_state_folder_in_turn_by_the_folders_plain_path) {
+    const environment_kept kept_env({"XDG_STATE_HOME", "HOME", "TMPDIR", "LOCALAPPDATA", "TMP"});
+#ifdef _WIN32
+    const std::string state = "C:\\state", home = "", temp = "C:\\t\\temp";
+    const std::string last = temp + "\\hudwright", sep = "\\";
+    _putenv_s("LOCALAPPDATA", state.c_str());
+    _putenv_s("TMP", temp.c_str()); // the user's temp folder, as GetTempPath finds it
+    // clang-format off
+    const struct { std::string folder, below; } rows[] = {
+        {"C:\\Users\\u\\hud", "C\\Users\\u\\hud"}, {"C:\\Users\\u\\hud\\", "C\\Users\\u\\hud"},
+        {"C:\\Users\\.\\u\\\\hud", "C\\Users\\u\\hud"}, {"C:\\Users\\u\\..\\..\\..\\..\\X\\dd", "C\\X\\dd"},
+        {"\\\\server\\share\\hud", "server\\share\\hud"},
+    };
+    // clang-format on
+    const size_t count = 2;
+#else
+    const std::string state = "/s/state", home = "/h/home", temp = "/t/temp";
+    const std::string last = temp + "/hudwright-" + std::to_string(geteuid()), sep = "/";
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
+    setenv("HOME", home.c_str(), 1);
+    setenv("TMPDIR", temp.c_str(), 1);
+    // clang-format off
+    const struct { std::string folder, below; } rows[] = {
+        {"/home/u/hud", "home/u/hud"}, {"/home/u/hud/", "home/u/hud"}, {"/home/./u//hud", "home/u/hud"},
+        {"/home/u/../../../../../../../X/dd", "X/dd"}, {"/home/u/x/../../v/./w/..", "home/v"},
+        {"/", ""}, {"/a/..", ""}, {"/..", ""},
+    };
+    // clang-format on
+    const size_t count = 3;
+#endif
+    const std::string bases[] = {state, home + sep + ".local" + sep + "state", last};
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.folder);
+        const std::vector<refuge> refuges = refuges_of(r.folder);
+        ASSERT_EQ(refuges.size(), count);
+        for (size_t i = 0, b = 0; i < count; i++, b++) {
+            if (home.empty() && b == 1) b++; // no home of that kind on Windows
+            EXPECT_EQ(refuges[i].base, bases[b]);
+            EXPECT_EQ(refuges[i].folder,
+                      bases[b] + sep + "hudwright" + (r.below.empty() ? "" : sep + r.below));
+            EXPECT_EQ(refuges[i].last_place, i + 1 == count);
+        }
+    }
+    // A path that would make the refuges' too long is named by its hash: the
+    // same path by the same name, another by another.
+    std::string deep = "", deeper;
+    while (deep.size() < longest_path() - 40) deep += sep + std::string(50, 'd');
+    deeper                = deep + sep + "e";
+    const std::string top = state + sep + "hudwright" + sep + "long" + sep;
+    const std::string a = refuges_of(deep)[0].folder, b = refuges_of(deeper)[0].folder;
+    EXPECT_TRUE(a.rfind(top, 0) == 0 && b.rfind(top, 0) == 0 && a.size() == top.size() + 16) << a;
+    EXPECT_TRUE(a != b && a == refuges_of(deep)[0].folder);
+#ifndef _WIN32
+    // a relative XDG_STATE_HOME is passed over, and a place is not tried twice
+    setenv("XDG_STATE_HOME", "relative/state", 1);
+    EXPECT_EQ(refuges_of("/hud").size(), 2u);
+    setenv("XDG_STATE_HOME", (home + "/.local/state").c_str(), 1);
+    EXPECT_EQ(refuges_of("/hud").size(), 2u);
+#endif
 }
 
 // The files are reached by the folder's path: removed and made again, it is

@@ -11,6 +11,7 @@
 #include "editor/signals.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
+#include "files/kept_file.h"
 #include "model/export.h"
 
 #include <algorithm>
@@ -571,7 +572,8 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
     };
     const uid_t nobody = geteuid() == 0 ? 65534 : geteuid();
     // clang-format off
-    const struct { const char* what; std::vector<const char*> unreadable; bool descriptors; const char* said; } rows[] = {
+    const std::string too_long = ": a file of more than 4 MiB, longer than any code file\n";
+    const struct { const char* what; std::vector<const char*> unreadable; bool descriptors; std::string said; uintmax_t size = 0; } rows[] = {
         {"basecode.txt, no permission", {"basecode.txt"}, false,
          "hudwright: cannot read basecode.txt: Permission denied\n"},
         {"code.unsaved.txt and basecode.txt, no permission", {unsaved_file, "basecode.txt"}, false,
@@ -581,6 +583,10 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
          "hudwright: cannot read basecode.txt: Permission denied\n"},
         {"basecode.txt, no descriptor left", {"basecode.txt"}, true,
          "hudwright: cannot read basecode.txt: Too many open files\n"},
+        // a sparse file of 1 TiB, refused from its size: read, it would hold the screens for hours
+        {"all three of 1 TiB", {unsaved_file, "code.txt", "basecode.txt"}, false,
+         "hudwright: cannot read code.unsaved.txt" + too_long + "hudwright: cannot read code.txt" + too_long +
+         "hudwright: cannot read basecode.txt" + too_long, uintmax_t(1) << 40},
     };
     // clang-format on
     for (auto& r : rows) {
@@ -588,10 +594,12 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
         restart();
         for (const char* f : {"basecode.txt", unsaved_file, "code.txt", "said", "bg.bmp"}) std::remove(f);
         for (const char* f : r.unreadable) write_file(f, "812114C6 0010\n");
+        for (const char* f : r.unreadable)
+            if (r.size) std::filesystem::resize_file(f, r.size);
         write_file("said", "");
         for (const char* f : {"basecode.txt", unsaved_file, "code.txt", "said"})
             (void)chown(f, nobody, nobody);
-        if (!r.descriptors)
+        if (!r.descriptors && !r.size)
             for (const char* f : r.unreadable) chmod(f, 0);
         const int status = in_child([&] {
             if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(99);
@@ -621,6 +629,94 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
         EXPECT_EQ(read_file("said"), r.said);
     }
 #endif
+}
+
+// What a quit cut short left beside the folder's kept files (a quit killed
+// after its file was written, before it took its name): at the next start,
+// the user's own whose process is gone is kept under the name when that is
+// free - and then offered - else under the first free numbered one; the very
+// text the name holds goes. Another user's, or one of a process that runs,
+// stays as it is.
+TEST_F(startup_test, what_a_quit_cut_short_left_is_kept_under_its_name_and_offered) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: fork, process ids and owners";
+#else
+    const pid_t ended = fork(); // a process id that is no longer in use
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string gone = std::to_string(ended), alive = std::to_string(getppid());
+    const std::string work = "812114C6 0010\n", other = "812114C6 0020\n", said = "hudwright: ";
+    const bool root = geteuid() == 0;
+    // clang-format off
+    const struct {
+        const char* name; std::string pid; bool another; std::string there; // what the name held ("": nothing)
+        std::string at_name, at_one; bool left; std::string told; bool offered;
+    } rows[] = {
+        {unsaved_file, gone, false, "", work, "", false, "kept as code.unsaved.txt", true},
+        {unsaved_file, gone, false, other, other, work, false, "kept as code.unsaved.1.txt", true},
+        {unsaved_file, gone, false, work, work, "", false, "", true},
+        {unsaved_file, alive, false, "", "", "", true, "", false},
+        {unsaved_file, gone, true, "", root ? "" : work, "", root, root ? "" : "kept as code.unsaved.txt", !root},
+        {earlier_file, gone, false, other, other, work, false, "kept as code.earlier.1.txt", false},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        const std::string left = std::string(r.name) + ".tmp" + r.pid + "-0";
+        SCOPED_TRACE(left + (r.another ? " of another user" : "") + " beside " +
+                     (r.there.empty() ? "nothing" : r.there));
+        for (const char* f :
+             {unsaved_file, "code.unsaved.1.txt", earlier_file, "code.earlier.1.txt", "code.txt"})
+            std::remove(f);
+        if (!r.there.empty()) write_file(r.name, r.there);
+        write_file(left, work);
+        if (r.another && root) {
+            ASSERT_EQ(chown(left.c_str(), 65533, 65533), 0);
+        }
+        restart();
+        const std::string told = stderr_of([&] { look_for_start_files(ed); });
+        EXPECT_EQ(told, r.told.empty() ? "" : said + left + ", left by an end cut short, " + r.told + "\n");
+        EXPECT_EQ(read_file(r.name), r.at_name);
+        EXPECT_EQ(read_file(numbered_name(r.name, 1)), r.at_one);
+        EXPECT_EQ(std::filesystem::exists(left), r.left);
+        EXPECT_EQ(kept_work_differs(ed), r.offered) << "Code.unsaved.txt found. Use it?";
+        std::remove(left.c_str());
+    }
+#endif
+}
+
+// The way out of a long import, asked between its chunks: the events of the
+// meanwhile drained as on every screen - Escape, the window's close and a
+// signal end the run, a click or a key does not (and is dropped).
+TEST_F(startup_test, an_import_is_ended_by_escape_the_windows_close_or_a_signal) {
+    // clang-format off
+    const struct { const char* events; int signal; bool ended; } rows[] = {
+        {"", 0, false}, {"a Enter click@35,85", 0, false}, {"Escape", 0, true}, {"quit", 0, true},
+        {"y Escape n", 0, true},
+#ifndef _WIN32
+        {"", SIGTERM, true}, {"a", SIGHUP, true},
+#endif
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.events << " " << r.signal);
+        restart();
+        push_script(r.events);
+#ifndef _WIN32
+        if (r.signal) { // in a child: the program's handlers are set once for a process
+            EXPECT_EQ(in_child([&] {
+                          catch_ending_signals();
+                          raise(r.signal); // recorded, and seen by the next drain
+                          _exit(import_ended(ed) && !ed.running && ed.end == end_signal ? 0 : 1);
+                      }),
+                      0);
+            continue;
+        }
+#endif
+        EXPECT_EQ(import_ended(ed), r.ended);
+        EXPECT_EQ(ed.running, !r.ended);
+        SDL_Event left;
+        EXPECT_EQ(SDL_PollEvent(&left), 0) << "the events are drained";
+    }
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "support.h"
 
 #include "model/hex.h"
-#include "model/file_io.h"
 #include "model/import.h"
 
 #include <algorithm>
@@ -58,6 +57,23 @@ temp_dir::~temp_dir() {
     fs::remove_all(path, ec);
 }
 
+environment_kept::environment_kept(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        was.emplace_back(name, value ? value : "\x01");
+    }
+}
+
+environment_kept::~environment_kept() {
+    for (auto& [name, value] : was) {
+#ifdef _WIN32
+        _putenv_s(name.c_str(), value == "\x01" ? "" : value.c_str());
+#else
+        value == "\x01" ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+#endif
+    }
+}
+
 std::string read_file(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), {}};
@@ -67,18 +83,6 @@ void write_file(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// The bytes of text as a file to read, NUL bytes and all, as the program's own
-// temporary files are made (closed with fclose).
-static FILE* bytes_stream(const std::string& text) {
-    FILE* f = temp_file();
-    if (f &&
-        (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fseek(f, 0, SEEK_SET) != 0)) {
-        std::fclose(f);
-        f = nullptr;
-    }
-    return f;
-}
-
 layout home_layout() {
     layout m{};
     start_layout(m);
@@ -86,11 +90,8 @@ layout home_layout() {
 }
 
 layout imported(const std::string& text, layout m, import_report* report) {
-    if (FILE* f = bytes_stream(text)) {
-        const import_report r = import_base_code(f, m);
-        if (report) *report = r;
-        std::fclose(f);
-    }
+    const import_report r = import_base_code(text.data(), text.size(), m);
+    if (report) *report = r;
     return m;
 }
 
@@ -410,6 +411,8 @@ bool push_window(const std::string& w) {
         e.active = {SDL_ACTIVEEVENT, Uint8(w == "shown"), SDL_APPACTIVE};
     else if (w == "focus")
         e.active = {SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    else if (w == "leave")
+        e.active = {SDL_ACTIVEEVENT, 0, SDL_APPMOUSEFOCUS};
     else if (std::sscanf(w.c_str(), "resize@%d,%d", &width, &height) == 2)
         e.resize = {SDL_VIDEORESIZE, width, height};
     else

@@ -31,10 +31,17 @@ struct temp_dir {
     ~temp_dir();
 };
 
+// The environment variables named, as they were, put back at the end of the scope.
+struct environment_kept {
+    std::vector<std::pair<std::string, std::string>> was; // "\x01": not set
+    explicit environment_kept(std::initializer_list<const char*> names);
+    ~environment_kept();
+};
+
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& text);
-// A layout with every value at its home; text imported through a real stream
-// (NUL bytes and all) into a layout, and what the import met.
+// A layout with every value at its home; text imported (NUL bytes and all)
+// into a layout, and what the import met.
 layout home_layout();
 layout imported(const std::string& text, layout m = home_layout(), import_report* report = nullptr);
 // What body writes to standard error.
@@ -93,8 +100,9 @@ long peak_memory_growth(const std::function<void()>& body);
 //   click@X,Y      a press and release on the editor's pixel X,Y; press@X,Y,
 //   release@X,Y, motion@X,Y; rpress@X,Y, rclick@X,Y with the right button
 //   quit           the window's close
-//   expose, shown, hidden, focus, resize@W,H   the window exposed, shown again
-//                  (restored), hidden (minimised), given the keyboard, resized
+//   expose, shown, hidden, focus, leave, resize@W,H   the window exposed, shown
+//                  again (restored), hidden (minimised), given the keyboard, left
+//                  by the pointer, resized
 // Positions are the editor's pixels, queued at the last window pixel of their
 // square at the given zoom.
 void push_script(const std::string& script, int zoom = 1);

@@ -10,7 +10,7 @@
 #include "editor/frame.h"
 #include "editor/icon.h"
 #include "editor/screen.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
 #include "pictures/picture_store.h"
 #include "program/options.h"
 #include "program/video.h"
@@ -106,17 +106,23 @@ TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_w
     const struct { const char* what; std::string script; int passes; Uint32 ms_apart, sent; } rows[] = {
         {"the first pass",                             "",                                   1, 45, 1},
         {"left alone",                                 "",                                  30, 45, 0},
-        {"what changes nothing shown",                 "LShift Ctrl+z Ctrl+y click@150,300 motion@50,50 hidden focus", 3, 45, 0},
+        {"what changes nothing shown",                 "LShift Ctrl+z Ctrl+y click@150,300 motion@150,100 hidden focus", 3, 45, 0},
+        {"the pointer onto an element: its hover outline", "motion@100,48",                  1, 45, 1},
+        {"moved over it",                              "motion@60,50 motion@61,50",          2, 45, 0},
+        {"onto another",                               "motion@30,214",                      1, 45, 1},
+        {"off them, into the panel",                   "motion@150,300",                     1, 45, 1},
+        {"the grid shown",                             "g",                                  1, 45, 1},
+        {"and hidden",                                 "g",                                  1, 45, 1},
         {"an arrow key",                               "Right",                              1, 45, 1},
         {"Shift and an arrow key",                     "Shift+Down",                         1, 45, 1},
         {"X + pressed: its step",                      "press:x_plus",                       1, 45, 1},
         {"held, before it repeats",                    "",                                   8, 45, 0},
         {"held: a pixel a pass",                       "",                                   4, 45, 4},
-        {"let go",                                     "release",                            3, 45, 0},
+        {"let go",                                     "release@161,280",                    3, 45, 0},
         {"Scale + pressed: its step",                  "press:scale_plus",                   1, 45, 1},
         {"held, before it repeats",                    "",                                   3, 100, 0},
         {"held: steps due every pass",                 "",                                   3, 200, 3},
-        {"let go",                                     "release",                            2, 45, 0},
+        {"let go",                                     "release@69,280",                     2, 45, 0},
         {"the colour bar pressed",                     "press:color_bar",                    1, 45, 1},
         {"held still",                                 "",                                   3, 45, 0},
         {"held and moved along",                       "motion@137,256",                     1, 45, 1},
@@ -130,7 +136,8 @@ TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_w
         {"a whole value in one pass",                  "0 0 6 0",                            2, 45, 1},
         {"the selected element pressed",               "press@100,25",                       2, 45, 0},
         {"and dragged",                                "motion@100,100",                     1, 45, 1},
-        {"let go",                                     "release@100,100",                    1, 45, 0},
+        {"let go: it has the hover outline",           "release@100,100",                    1, 45, 1},
+        {"the pointer left the window",                "leave",                               1, 45, 1},
         {"the next element selected",                  "click:selector_plus",                1, 45, 1},
         {"undo",                                       "Ctrl+z",                             1, 45, 1},
         {"redo",                                       "Ctrl+y",                             1, 45, 1},

@@ -13,15 +13,20 @@
 // meter_bar=(X Y W H), the Magic Meter's bar from its corner,
 // save_note=(X Y W H), where the panel says how a save went, and
 // caret_bar=(X Y W H), caret_color=RRGGBB and glyph_width=N: the caret of an
-// entry, from the corner of the glyph cell after the places typed, and
+// entry, from the corner of the glyph cell after the places typed,
 // code_offsets=(OOOOOO ...) and code_homes=(VVVV ...), every offset code.txt
-// can hold, in its order, and the game's own value there.
+// can hold, in its order, and the game's own value there;
+// fixed_note=(X Y W H), where the note on a value the game keeps fixed
+// stands, and hover_color=RRGGBB, guide_color=RRGGBB, the light dashes of the
+// hover outline and of a drag's guides.
 #include "draw/text.h"
+#include "editor/marks.h"
 #include "editor/panel.h"
 #include "editor/startup.h"
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -89,5 +94,10 @@ int main(int argc, char** argv) {
         homes += item;
     }
     std::fprintf(out, "code_offsets=(%s)\ncode_homes=(%s)\n", offsets.c_str() + 1, homes.c_str() + 1);
+    const int fixed_w = glyph_width * static_cast<int>(std::strlen(panel_notes[note_fixed_value].text));
+    std::fprintf(out, "fixed_note=(%d %d %d %d)\n", save_note_area.x + save_note_area.w - fixed_w,
+                 save_note_area.y, fixed_w, save_note_area.h);
+    std::fprintf(out, "hover_color=%02X%02X%02X\nguide_color=%02X%02X%02X\n", hover_light.r, hover_light.g,
+                 hover_light.b, guide_light.r, guide_light.g, guide_light.b);
     return std::fclose(out) == 0 ? 0 : 1;
 }

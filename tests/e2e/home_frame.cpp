@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #ifdef main
 #undef main // SDL's header renames it on Windows; this main is the program's own
@@ -29,8 +30,11 @@ int main(int argc, char** argv) {
     if (argc == 4) {
         std::FILE* codes = std::fopen(argv[2], "rb");
         if (!codes) return 1;
-        import_base_code(codes, ed.model);
+        std::string text;
+        char chunk[4096];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, codes)) > 0;) text.append(chunk, n);
         std::fclose(codes);
+        import_base_code(text.data(), text.size(), ed.model);
         ed.codes_shown = true;
         ed.code_page   = std::atoi(argv[3]) - 1;
     }

@@ -32,17 +32,20 @@ a_still_editor() {
 # (x0, y0; the pointer jumps to its centre), moves the pointer DX DY on and waits
 # until the bar follows, the button held (Wine would merge a quick move with the
 # jump or with the next move); then moves it below the preview (ignored: the bar
-# stays) and lets go. The still window, shot NAME, shows the bar at bx, by: DX DY
+# stays) and lets go. Shift is held meanwhile: nothing snaps (snapping: the
+# precision scenario). The still window, shot NAME, shows the bar at bx, by: DX DY
 # from x0, y0.
 drag_meter() {
     bar $meter "$1"
     x0=$bx y0=$by
     press $((bx + 2)) $((by + 2))
     poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
+    xdotool keydown shift
     move $((px + $2)) $((py + $3))
     wait_for "$4.moving" "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
     move $((px + $2)) 241
     release
+    xdotool keyup shift
     wait_for "$4" "a still window" same "$(at "$4.moving")" 0 0 320 320
     bar $meter "$(at "$4")"
     [ "$bx $by" = "$((x0 + $2)) $((y0 + $3))" ] || fail "the bar is at $bx $by, not $((x0 + $2)) $((y0 + $3))"
@@ -399,8 +402,9 @@ scenario_keys() {
 
 # --zoom 2 on a screen where the zoom would be 1 without it: a 640x640 window
 # showing the untouched window (drawn in-process, as in the screenshot scenario)
-# in 2x2 squares. A typed X and a drag of the Magic Meter by 40, 30 land where
-# they land at zoom 1. Then the Magic Meter's y typed (0050): Ctrl+Z undoes the
+# in 2x2 squares. A typed X and a drag of the Magic Meter by 40, 30 (Shift held:
+# nothing snaps) land where they land at zoom 1. Then the Magic Meter's y typed
+# (0050): Ctrl+Z undoes the
 # typed y and the drag, one step each; Ctrl+Y and Ctrl+Shift+Z redo them, and
 # code.txt gives the typed place (undo's depth and merging: undo_test). Hidden and
 # shown, the window is drawn anew. Ctrl+= leaves the window at 640x640, the
@@ -489,4 +493,104 @@ scenario_command_line() {
         refused "hudwright: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"
     fi
     only
+}
+
+# ---- placing with precision -------------------------------------------------------
+
+# box_is COLOUR "X Y W H" SHOT: the preview's pixels of COLOUR have that box.
+box_is() { [ "$(bbox "$3" "$1")" = "$2" ]; }
+# guide_at down|across N SHOT: a guide's light dashes on column (down) or row (across) N of the preview.
+guide_at() {
+    if [ "$1" = down ]; then [ "$(count "$3" "$2" 0 1 240 "$guide_color")" -gt 0 ]; else [ "$(count "$3" 0 "$2" 320 1 "$guide_color")" -gt 0 ]; fi
+}
+no_guide() { [ "$(bbox "$1" "$guide_color")" = none ]; }
+fixed_noted() { [ "$(count "$1" "${fixed_note[@]}" 000000)" != $((fixed_note[2] * fixed_note[3])) ]; }
+no_note() { ! fixed_noted "$1"; } # neither that note nor SAVED, which stands within it
+# has_code LINE...: code.txt holds these lines (among others)
+has_code() { local l; for l in "$@"; do grep -qx "$l" "$work/code.txt" 2>/dev/null || return 1; done; }
+saved_with() { click "${save[@]}" && poll "code.txt to hold $*" has_code "$@"; }
+# drag_to X Y "BOX" X2 Y2 NAME WHAT COMMAND...: presses on X Y and waits until the element taken is
+# outlined at BOX (the press is taken and the pointer has jumped to its centre: a move before would
+# be undone by the jump), moves the pointer to X2 Y2 with the button held, waits until shot NAME
+# shows WHAT (COMMAND, given the shot), and lets go.
+drag_to() {
+    press "$1" "$2"
+    wait_for "$6.pressed" "the press taken" outline_at "$3"
+    move "$4" "$5"
+    wait_for "$6" "$7" "${@:8}"
+    release
+}
+
+# In the empty folder, at the game's own layout: the pointer over the C-Left Icon's pixel inside the
+# A Button Icon's 48x32 box outlines the icon (24x24 at its home) for the next press, which takes it:
+# the selection's outline goes round it. The Rupee Icon dragged until its left is 2 px from the Magic
+# Meter's shows the guide on that line meanwhile and lands on it (x 0012); undone, the same drag with
+# Shift held shows no guide and lands where it was let go (0014). The Magic Meter dragged a pixel from
+# the preview's centre both ways lands centred, (320 - 114) / 2 = 0067 across, 0071 down, both
+# guides shown on the way. G shows the grid over the preview and G again takes it away, pixel for
+# pixel. The A Button, taken by its circle and moved with its icon by Ctrl+Shift+Up twice, stops where
+# the icon meets the top: both at 0000, the set's shape kept. The Hearts, pressed and dragged, and
+# then Right, stay at the game's place while the window says so. Escape while a value is typed ends
+# the typing: the field shows the value again, the next key moves the element, and the next Escape
+# quits. (Lines, distances, ties, sets and fixed values one by one: input_test; the pixels of every
+# mark: frame_test.)
+scenario_precision() {
+    launch
+    a_still_editor still
+    local ix=${c_left_icon_home[0]} iy=${c_left_icon_home[1]} rx=${rupee_icon_home[0]} ry=${rupee_icon_home[1]}
+    local mx=${magic_meter_home[0]} my=${magic_meter_home[1]}
+    move 231 22
+    wait_for hover "the C-Left Icon's hover outline" box_is "$hover_color" "$((ix - 1)) $((iy - 1)) 26 26"
+    click 231 22
+    wait_for picked "the C-Left Icon outlined" outline_at "$ix $iy 24 24"
+
+    drag_to $((rx + 8)) $((ry + 8)) "$rx $ry 16 16" $((rx + 2)) $((ry + 8)) snapping "the guide on the Magic Meter's left" guide_at down "$mx"
+    wait_for snapped "the Rupee Icon on the Magic Meter's left" outline_at "$mx $ry 16 16"
+    saved_with "810BF3D2 $(hex4 mx)"
+    keys ctrl+z
+    wait_for undone "the Rupee Icon back home" outline_at "$rx $ry 16 16"
+    xdotool keydown shift
+    drag_to $((rx + 8)) $((ry + 8)) "$rx $ry 16 16" $((rx + 2)) $((ry + 8)) free "the Rupee Icon following, with Shift" outline_at "$((rx - 6)) $ry 16 16"
+    xdotool keyup shift
+    no_guide "$(at free)" || fail "a guide with Shift held (see $(at free))"
+    saved_with "810BF3D2 $(hex4 rx-6)"
+
+    drag_to $((mx + 57)) $((my + 7)) "$mx $my 114 14" $((mx + 57 + 86)) $((my + 7 + 71)) centring "both centre lines' guides" \
+        guide_at down 160
+    guide_at across 120 "$(at centring)" || fail "no guide on the centre row (see $(at centring))"
+    wait_for centred "the Magic Meter centred" outline_at "103 113 114 14"
+    saved_with "81211506 0067" "81211508 0071"
+
+    wait_for saved_gone "the saved note gone" no_note # a still window is one without a passing note
+    a_still_editor before_grid
+    keys g
+    wait_for grid "the grid" differs "$(at before_grid)" 0 0 320 240
+    keys g
+    wait_for no_grid "the grid gone" same "$(at before_grid)" 0 0 320 240 # the note may be gone
+
+    click 207 19
+    wait_for a_button "the A Button outlined" outline_at "$((a_button_home[0] + 7)) $((a_button_home[1] + 7)) 29 29"
+    keys ctrl+shift+Up ctrl+shift+Up
+    wait_for a_set "the A Button at the top" outline_at "$((a_button_home[0] + 7)) 7 29 29"
+    saved_with "812114C4 0000" "812114CA 0000"
+
+    drag_to 10 10 "0 0 120 17" 60 80 hearts "the note on the Hearts" fixed_noted
+    keys Right
+    wait_for hearts_still "the Hearts outlined where the game draws them" outline_at "0 0 120 17"
+    no_guide "$(at hearts_still)" || fail "a guide after the drag (see $(at hearts_still))"
+
+    wait_for fixed_gone "the note gone" no_note
+    keys Tab # the Map
+    a_still_editor map
+    click "${x_field[@]}"
+    keys 0 0
+    wait_for typing "the caret after 00" caret_after x_field 2
+    keys Escape
+    wait_for typed_away "the Map's x again" same "$(at map)" "${x_field_white[@]}"
+    alive || fail "Escape during the typing quit"
+    keys Right
+    saved_with "812117DE $(hex4 map_home[0]+1)"
+    quit
+    expect_code "812114C4 0000" "812117DE $(hex4 map_home[0]+1)" "81211506 0067" "81211508 0071" \
+        "810BF3D2 $(hex4 rx-6)" "812117DE $(hex4 map_home[0]+1)" "81211506 0067" "81211508 0071" "812114CA 0000"
 }

@@ -57,7 +57,7 @@ inline std::string import_one(std::string_view bytes) {
     if (std::string s = same_tables(m, fresh); !s.empty()) return s;
     if (m.selected != fresh.selected) return "the import changed the selection";
     if (r.skipped < 0 || r.skipped > r.lines || (r.skipped > 0) != (r.first_skipped > 0) ||
-        r.first_skipped > r.lines || r.error != 0)
+        r.first_skipped > r.lines)
         return describe("the import's count of lines is off", r.skipped, r.lines);
     for (int k = 0; k < scale_count; k++)
         if (m.scales[k].value != m.scales[k].home && (m.scales[k].value < 0 || m.scales[k].value > 0xFFFF))
@@ -181,7 +181,7 @@ struct editor_session {
         ed.pictures        = live;
         // code.txt as an editor starting now reads it: an earlier input's save
         // is no other program's
-        ed.code_on_disk = look_at(in_folder(ed, code_file).c_str());
+        ed.code_on_disk = fingerprint_of(in_folder(ed, code_file).c_str());
     }
 };
 
@@ -200,6 +200,18 @@ inline std::string check_editor(const editor& ed, const layout& start) {
     for (int k = 0; k < scale_count; k++)
         if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)
             return describe("a scale is outside 0000-FFFF", k, ed.model.scales[k].value);
+    // the values no save keeps stay as the game has them (the selection decides which fields are looked at)
+    for (int e = 0; e < element_count; e++) {
+        const hud_element& el = ed.model.elements[e];
+        const scale_id k      = scale_slot_of(e);
+        const color_id c      = color_slot_of(e);
+        if ((never_saved(e, field_x) && el.pos.x != el.home.x) ||
+            (never_saved(e, field_y) && el.pos.y != el.home.y) ||
+            (never_saved(e, field_scale) && ed.model.scales[k].value != ed.model.scales[k].home) ||
+            (never_saved(e, field_color) &&
+             std::memcmp(&ed.model.colors[c].value, &ed.model.colors[c].home, 3)))
+            return describe("a value the game keeps fixed was changed", e);
+    }
     const undo_history& h = ed.history;
     if (h.count < 1 || h.count > history_steps + 1 || h.at < 0 || h.at >= h.count || h.first < 0 ||
         h.first > history_steps)

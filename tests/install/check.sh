@@ -39,7 +39,7 @@ grep -q 'Last updated' "$html" && fail "the HTML manual says when it was made"
 # Every message of the program stands in the manual's source (docs/manual.adoc):
 # each "cannot ..." and each other "hudwright: ..." text, up to its first
 # printf conversion or its line end, on one line there.
-missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*\|"hudwright: [^"%]*' "$src"/model/*.cpp "$src"/draw/*.cpp "$src"/pictures/*.cpp "$src"/editor/*.cpp "$src"/program/*.cpp |
+missing=$(grep -ho '"\(hudwright: \)*cannot [^":%]*\|"hudwright: [^"%]*' "$src"/model/*.cpp "$src"/files/*.cpp "$src"/files/*/*.cpp "$src"/draw/*.cpp "$src"/pictures/*.cpp "$src"/editor/*.cpp "$src"/program/*.cpp |
     sed 's/^"//; s/^hudwright: //; s/\\n$//; s/ *$//' | grep -v '^$' | sort -u | while read -r m; do
         grep -qF "hudwright: $m" "$src/docs/manual.adoc" || echo "$m"
     done)

@@ -1,5 +1,6 @@
-// on_disk.h - what a file is on the disk now, so that a save can tell whether
-// another program or editor wrote it since this one last read or wrote it.
+// fingerprint.h - a file's fingerprint: what it is on the disk now, so that a
+// save can tell whether another program or editor wrote it since this one
+// last read or wrote it.
 //
 // A regular file is known by its length and a hash of its bytes (read whole:
 // code.txt is small), so that a file written again with the same bytes counts
@@ -16,13 +17,13 @@ enum disk_kind {
     disk_other,      // a directory, a pipe, a device
 };
 
-struct disk_copy {
+struct fingerprint {
     disk_kind kind;
     uint64_t size, hash;
-    bool operator==(const disk_copy&) const = default;
+    bool operator==(const fingerprint&) const = default;
 };
 
 // Files longer than this are known by their time and id.
 constexpr uint64_t disk_read_limit = 1 << 20;
 
-disk_copy look_at(const char* path);
+fingerprint fingerprint_of(const char* path);

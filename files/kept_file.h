@@ -3,7 +3,7 @@
 // code.earlier.txt, where a save keeps the code.txt it replaces.
 //
 // The text goes to a new file beside the name (the safe writer of
-// model/export.h), which then takes the name in one step. Whatever stood at
+// files/safe_write.h), which then takes the name in one step. Whatever stood at
 // the name with other content - the file of an earlier quit or of another
 // editor, a link - is kept under the first free numbered name beside it
 // (code.unsaved.1.txt, code.unsaved.2.txt, ...) - unless it is the very file
@@ -14,11 +14,11 @@
 // file system swaps two names in one step: Linux's ext4, tmpfs, btrfs, xfs).
 // A folder or a special file of that name is not touched: nothing is written.
 //
-// Not for code.txt, which a save replaces (model/export.h); where the kept
+// Not for code.txt, which a save replaces (files/safe_write.h); where the kept
 // file goes when its folder refuses it is the caller's (editor/unsaved.h).
 #pragma once
 
-#include "model/on_disk.h"
+#include "files/fingerprint.h"
 
 #include <cstddef>
 #include <string>
@@ -37,4 +37,14 @@ enum keep_result { keep_failed, keep_written, keep_there };
 // SHOWN is the whole path with whole_paths (a folder the user did not
 // choose), else the file's name alone.
 keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
-                      bool whole_paths, const disk_copy* replaceable = nullptr);
+                      bool whole_paths, const fingerprint* replaceable = nullptr);
+
+// What a keep_file cut short left beside folder/name (NAME.tmpPID-N: a quit
+// killed after its file was written but before it took the name, or while
+// what stood there was moved aside), the user's own and its process gone:
+// the very text the name holds is removed; other text takes the name when it
+// is free (and is then offered at the next start as the name is), else the
+// first free numbered name. Each said on standard error, "hudwright:
+// code.unsaved.txt.tmp4242-0, left by an end cut short, kept as
+// code.unsaved.txt".
+void recover_leftovers(const std::string& folder, const char* name);

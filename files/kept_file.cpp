@@ -1,13 +1,12 @@
 // kept_file.cpp - kept work written without replacing another's content.
-#include "model/kept_file.h"
+#include "files/kept_file.h"
 
-#include "model/export.h"
-#include "model/file_io.h"
+#include "files/file_io.h"
+#include "files/safe_write.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -17,8 +16,8 @@ keep_result refused(const std::string& shown, const char* why) {
 }
 
 // Whether what stands at path is the regular file replaceable says.
-bool is_replaceable(const std::string& path, const disk_copy* replaceable) {
-    return replaceable && kind_of(path.c_str()) == name_file && look_at(path.c_str()) == *replaceable;
+bool is_replaceable(const std::string& path, const fingerprint* replaceable) {
+    return replaceable && kind_of(path.c_str()) == name_file && fingerprint_of(path.c_str()) == *replaceable;
 }
 
 // What stood at the name, now at `earlier`, under the first free numbered
@@ -37,7 +36,7 @@ std::string put_aside(const std::string& earlier, const std::string& target) {
 // (`aside`) - unless it may be replaced. False with errno set; temp is then
 // removed.
 bool take_name(const std::string& temp, const std::string& target, std::string& earlier, std::string& aside,
-               const disk_copy* replaceable) {
+               const fingerprint* replaceable) {
     if (move_to_new_name(temp.c_str(), target.c_str())) return true;
     if (errno == EEXIST && swap_files(temp.c_str(), target.c_str())) {
         earlier = temp;
@@ -54,7 +53,7 @@ bool take_name(const std::string& temp, const std::string& target, std::string& 
         if (!aside.empty() && replace_file(temp.c_str(), target.c_str())) return true;
         if (!aside.empty()) err = errno;
     }
-    unlink(temp.c_str());
+    remove_file(temp.c_str());
     errno = err;
     return false;
 }
@@ -69,7 +68,7 @@ std::string numbered_name(const std::string& path, int n) {
 }
 
 keep_result keep_file(const std::string& folder, const char* name, const char* text, size_t len,
-                      bool whole_paths, const disk_copy* replaceable) {
+                      bool whole_paths, const fingerprint* replaceable) {
     const std::string target = file_in(folder, name);
     auto shown               = [&](const std::string& path) {
         return whole_paths ? path : std::string(file_name(path.c_str()));
@@ -91,11 +90,34 @@ keep_result keep_file(const std::string& folder, const char* name, const char* t
     // changes; the file that may be replaced is not kept either
     if (!earlier.empty() &&
         (holds_exactly(earlier.c_str(), text, len) || is_replaceable(earlier, replaceable))) {
-        unlink(earlier.c_str());
+        remove_file(earlier.c_str());
     } else if (!earlier.empty()) {
         aside = put_aside(earlier, target);
         std::fprintf(stderr, "hudwright: the earlier %s kept as %s\n", shown(target).c_str(),
                      shown(aside.empty() ? earlier : aside).c_str());
     }
     return keep_written;
+}
+
+void recover_leftovers(const std::string& folder, const char* name) {
+    const std::string target = file_in(folder, name);
+    for (const std::string& left : leftovers_of(target)) {
+        std::string text; // a kept file is small: one larger is kept aside unread
+        if (FILE* f = open_regular(left.c_str())) {
+            char buf[4096];
+            for (size_t n; text.size() <= (1u << 20) && (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+                text.append(buf, n);
+            std::fclose(f);
+        }
+        if (holds_exactly(target.c_str(), text.data(), text.size())) {
+            remove_file(left.c_str()); // the very work the name holds
+            continue;
+        }
+        std::string kept = target;
+        if (!move_to_new_name(left.c_str(), target.c_str()))
+            kept = errno == EEXIST ? put_aside(left, target) : "";
+        if (!kept.empty())
+            std::fprintf(stderr, "hudwright: %s, left by an end cut short, kept as %s\n",
+                         file_name(left.c_str()), file_name(kept.c_str()));
+    }
 }
