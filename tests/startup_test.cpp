@@ -1,5 +1,7 @@
-// startup_test.cpp - the count-down and the prompts, headless: which events
-// end them, where clicks count, what each answer does and the pictures sent;
+// startup_test.cpp - the count-down, the prompts and the notes, headless:
+// which events end them (every way a run ends, on every screen), where clicks
+// count, what each answer does and the pictures sent; the note while a
+// picture is read, and a read given up when the run ends meanwhile;
 // when code.unsaved.txt and code.txt are offered, a design continued in a
 // second sitting or kept beside, and what a file that cannot be read shows;
 // which background file is offered, and what is said of one that cannot be used.
