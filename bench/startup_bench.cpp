@@ -5,7 +5,7 @@
 #include "support.h"
 
 #include "editor/icon.h"
-#include "editor/startup.h"
+#include "editor/screens.h"
 #include "program/run.h"
 
 #include <benchmark/benchmark.h>

@@ -3,6 +3,7 @@
 
 #include "program/run.h"
 #include "editor/background.h"
+#include "editor/start_state.h"
 #include "editor/startup.h"
 
 #include <cstdio>

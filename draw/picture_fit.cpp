@@ -62,7 +62,7 @@ picture_fit fit_of(int w, int h, int into_w, int into_h) {
     return screen_shaped(w, h) ? fit_shrunk : fit_stretched;
 }
 
-bool area_average(SDL_Surface* picture, SDL_Surface* into) {
+bool area_average(SDL_Surface* picture, SDL_Surface* into, const std::atomic<bool>* stop) {
     if (!picture || !into || into->format->BytesPerPixel != 4 || picture->w <= 0 || picture->h <= 0)
         return false;
     const int sw = picture->w, sh = picture->h, dw = into->w, dh = into->h;
@@ -75,6 +75,7 @@ bool area_average(SDL_Surface* picture, SDL_Surface* into) {
     const uint64_t whole = uint64_t(sw) * uint64_t(sh);
     size_t down_share    = 0;
     for (int dy = 0; dy < dh; dy++) {
+        if (stop && stop->load()) break; // a row of an 8K picture's is 18 source rows
         std::fill(total.begin(), total.end(), 0);
         for (int k = 0; k < down.count[dy]; k++) {
             SDL_Rect part = {0, static_cast<Sint16>(down.first[dy] + k), static_cast<Uint16>(sw), 1};
@@ -103,10 +104,11 @@ bool area_average(SDL_Surface* picture, SDL_Surface* into) {
         }
     }
     SDL_FreeSurface(row);
-    return true;
+    return !(stop && stop->load());
 }
 
-SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h) {
+SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h,
+                         const std::atomic<bool>* stop) {
     if (!picture || !under) return nullptr;
     const SDL_PixelFormat* f = under->format;
     SDL_Surface* shown =
@@ -117,7 +119,7 @@ SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h)
     blit_at_corner(under, shown);
     if (fit_of(picture->w, picture->h, w, h) != fit_as_is) {
         SDL_Surface* scaled = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
-        const bool done     = scaled && area_average(picture, scaled);
+        const bool done     = scaled && area_average(picture, scaled, stop);
         if (done) blit_at_corner(scaled, shown);
         if (scaled) SDL_FreeSurface(scaled);
         if (!done) {

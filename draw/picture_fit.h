@@ -12,6 +12,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <atomic>
 
 // Whether w x h has the game screen's 4:3 shape, within 1 % of the height:
 // |3w - 4h| <= 4h / 100. 640x480, 960x720, 1440x1080 and 645x480 have it,
@@ -30,11 +31,14 @@ picture_fit fit_of(int w, int h, int into_w, int into_h);
 // the picture's pixels wholly inside counting whole and those across its edges
 // by the share inside, rounded to the nearest level. picture is read as SDL
 // blits it (any depth, a palette too) and must be opaque. False, into
-// untouched, when a working row cannot be made.
-bool area_average(SDL_Surface* picture, SDL_Surface* into);
+// untouched, when a working row cannot be made; false too, into part done,
+// once *stop is set (from another thread: a read given up, editor/background).
+bool area_average(SDL_Surface* picture, SDL_Surface* into, const std::atomic<bool>* stop = nullptr);
 
 // A new w x h surface in under's pixel format (32 bits when that has a
 // palette) holding under's upper left part and, over it, the picture:
 // area-averaged to w x h when it is larger than that (fit_of: shrunk or
-// stretched), else blitted unscaled at the corner. nullptr when a surface cannot be made.
-SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h);
+// stretched), else blitted unscaled at the corner. nullptr when a surface cannot be made,
+// or area_average was stopped.
+SDL_Surface* fit_picture(SDL_Surface* picture, SDL_Surface* under, int w, int h,
+                         const std::atomic<bool>* stop = nullptr);

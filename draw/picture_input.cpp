@@ -3,6 +3,7 @@
 #include "draw/picture_input.h"
 
 #include "draw/bmp_input.h"
+#include "draw/stb_memory.h"
 
 #include <cstdint>
 #include <cstring>
@@ -35,13 +36,68 @@ std::string cannot_decode(picture_kind kind) {
     return std::string("a ") + picture_kind_name(kind) + " that cannot be decoded";
 }
 
-// A claimed size within 1 to picture_side_limit a side.
-bool usable_size(picture_kind kind, int64_t w, int64_t h, picture_problem& why) {
+// A claimed size within 1 to picture_side_limit a side and picture_pixel_limit
+// in all; of 16 bits a channel (PNG), within deep_png_pixel_limit.
+bool usable_size(picture_kind kind, int64_t w, int64_t h, int bits, picture_problem& why) {
     if (w > picture_side_limit || h > picture_side_limit)
         return refuse(why, "more than " + std::to_string(picture_side_limit) + " pixels a side",
                       size_text(w, h));
     if (w <= 0 || h <= 0) return refuse(why, cannot_decode(kind), "a size of " + size_text(w, h));
+    if (w * h > picture_pixel_limit)
+        return refuse(why, "more pixels than " + size_text(picture_pixels_w, picture_pixels_h),
+                      size_text(w, h));
+    if (bits == 16 && w * h > deep_png_pixel_limit)
+        return refuse(why, "a 16-bit PNG over " + size_text(deep_png_pixels_w, deep_png_pixels_h) + " pixels",
+                      size_text(w, h) + "; with 8 bits a channel up to " +
+                          size_text(picture_pixels_w, picture_pixels_h) + " is read");
     return true;
+}
+
+// ---- a stream that another thread may stop ----------------------------------------------
+
+// A stream that reads from the one under it until *stop is set, then
+// nothing, and seeks in it. Closing it leaves the stream under it open.
+struct stoppable_source {
+    SDL_RWops* under;
+    const std::atomic<bool>* stop;
+};
+
+stoppable_source& source_of(SDL_RWops* rw) {
+    return *static_cast<stoppable_source*>(rw->hidden.unknown.data1);
+}
+
+int stoppable_read(SDL_RWops* rw, void* to, int size, int count) {
+    const stoppable_source& s = source_of(rw);
+    return s.stop->load() ? 0 : SDL_RWread(s.under, to, size, count);
+}
+
+int stoppable_seek(SDL_RWops* rw, int offset, int whence) {
+    return SDL_RWseek(source_of(rw).under, offset, whence);
+}
+
+int no_write(SDL_RWops*, const void*, int, int) {
+    return -1;
+}
+
+int stoppable_close(SDL_RWops* rw) {
+    delete &source_of(rw);
+    SDL_FreeRW(rw);
+    return 0;
+}
+
+SDL_RWops* stoppable(SDL_RWops* under, const std::atomic<bool>* stop) {
+    SDL_RWops* rw = SDL_AllocRW();
+    if (!rw) return nullptr;
+    rw->read                 = stoppable_read;
+    rw->seek                 = stoppable_seek;
+    rw->write                = no_write;
+    rw->close                = stoppable_close;
+    rw->hidden.unknown.data1 = new stoppable_source{under, stop};
+    return rw;
+}
+
+bool stopped(const std::atomic<bool>* stop) {
+    return stop && stop->load();
 }
 
 // ---- stb_image (PNG) reading through an SDL_RWops -------------------------------------
@@ -74,67 +130,71 @@ bool open_source(SDL_RWops* rw, int start, rw_source& s) {
     return s.end >= start && SDL_RWseek(rw, start, RW_SEEK_SET) == start;
 }
 
-// A PNG's size from its header chunk, which must come first: the signature,
-// the chunk's length (13) and "IHDR", then width and height, big-endian.
-bool png_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h) {
-    Uint8 b[24];
+// A PNG's size and bits a channel from its header chunk, which must come
+// first: the signature, the chunk's length (13) and "IHDR", then width and
+// height, big-endian, and the bits.
+bool png_claimed_size(SDL_RWops* rw, int64_t* w, int64_t* h, int* bits) {
+    Uint8 b[25];
     if (peek(rw, b, sizeof b) != sizeof b || std::memcmp(b + 12, "IHDR", 4) != 0) return false;
     auto u32 = [](const Uint8* p) { return int64_t(p[0]) << 24 | int64_t(p[1]) << 16 | p[2] << 8 | p[3]; };
     *w       = u32(b + 16);
     *h       = u32(b + 20);
+    *bits    = b[24];
     return true;
 }
 
-// An 8-bit RGB picture from stb_image as a 24-bit surface with the same bytes.
-SDL_Surface* rgb_surface(const stbi_uc* pixels, int w, int h) {
-    const bool little = SDL_BYTEORDER == SDL_LIL_ENDIAN;
-    SDL_Surface* s    = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, little ? 0x0000FF : 0xFF0000, 0x00FF00,
-                                          little ? 0xFF0000 : 0x0000FF, 0);
-    if (!s) return nullptr;
-    for (int y = 0; y < h; y++)
-        std::memcpy(static_cast<Uint8*>(s->pixels) + y * s->pitch, pixels + size_t(y) * w * 3, size_t(w) * 3);
-    return s;
-}
-
-SDL_Surface* read_bmp(SDL_RWops* rw, picture_problem& why) {
+decoded_picture read_bmp(SDL_RWops* rw, picture_problem& why) {
     if (!bmp_fits_its_file(rw)) {
         refuse(why, cannot_decode(picture_bmp), "cut short, compressed or of an unknown depth");
-        return nullptr;
+        return {};
     }
     // the fourth bytes of a 32-bit picture are never its alpha: a background has nothing behind it
     SDL_Surface* picture = without_alpha(SDL_LoadBMP_RW(rw, 0));
     if (!picture) {
         refuse(why, cannot_decode(picture_bmp), SDL_GetError());
-        return nullptr;
+        return {};
     }
     // SDL decodes some depths (48 or 64 bits) that no blit can draw
     if (picture->format->BytesPerPixel < 1 || picture->format->BytesPerPixel > 4) {
         refuse(why, cannot_decode(picture_bmp),
                std::to_string(picture->format->BitsPerPixel) + " bits a pixel");
         SDL_FreeSurface(picture);
-        return nullptr;
+        return {};
     }
-    return picture;
+    return {picture, nullptr};
 }
 
-SDL_Surface* read_stb(SDL_RWops* rw, picture_kind kind, picture_problem& why) {
+// Decoded by stb_image within png_memory_limit into 8-bit RGB, shown by a
+// 24-bit surface over the decoder's own pixels.
+decoded_picture read_stb(SDL_RWops* rw, picture_kind kind, picture_problem& why,
+                         const std::atomic<bool>* stop) {
     const std::string broken = cannot_decode(kind);
     rw_source s{};
     if (!open_source(rw, SDL_RWtell(rw), s)) {
         refuse(why, broken, "the file cannot be read");
-        return nullptr;
+        return {};
     }
     int w = 0, h = 0, channels = 0;
-    stbi_uc* pixels = stbi_load_from_callbacks(&source_callbacks, &s, &w, &h, &channels, 3);
+    stb_memory memory{png_memory_limit, stop};
+    stbi_uc* pixels = nullptr;
+    {
+        stb_memory_scope counted(memory);
+        pixels = stbi_load_from_callbacks(&source_callbacks, &s, &w, &h, &channels, 3);
+    }
     if (!pixels) {
         const char* said = stbi_failure_reason();
         refuse(why, broken, said ? said : "");
-        return nullptr;
+        return {};
     }
-    SDL_Surface* picture = rgb_surface(pixels, w, h);
-    stbi_image_free(pixels);
-    if (!picture) refuse(why, "out of memory", SDL_GetError());
-    return picture;
+    const bool little    = SDL_BYTEORDER == SDL_LIL_ENDIAN;
+    SDL_Surface* picture = SDL_CreateRGBSurfaceFrom(pixels, w, h, 24, w * 3, little ? 0x0000FF : 0xFF0000,
+                                                    0x00FF00, little ? 0xFF0000 : 0x0000FF, 0);
+    if (!picture) {
+        stbi_image_free(pixels);
+        refuse(why, "out of memory", SDL_GetError());
+        return {};
+    }
+    return {picture, pixels};
 }
 
 } // namespace
@@ -165,24 +225,40 @@ bool claimed_picture_size(SDL_RWops* rw, picture_kind kind, int* w, int* h, pict
     if (found != kind)
         return refuse(why, std::string("a ") + picture_kind_name(found) + " picture - not a " + name);
     int64_t cw = 0, ch = 0;
+    int bits = 8;
     switch (kind) {
     case picture_bmp:
         if (!bmp_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no header SDL reads");
         break;
     case picture_png:
-        if (!png_claimed_size(rw, &cw, &ch)) return refuse(why, cannot_decode(kind), "no header");
+        if (!png_claimed_size(rw, &cw, &ch, &bits)) return refuse(why, cannot_decode(kind), "no header");
         break;
     case picture_jpeg: return refuse(why, "JPEG is not read - save it as PNG"); // see stb_image.cpp
     case picture_unknown: return refuse(why, "not a picture");
     }
-    if (!usable_size(kind, cw, ch, why)) return false;
+    if (!usable_size(kind, cw, ch, bits, why)) return false;
     *w = static_cast<int>(cw);
     *h = static_cast<int>(ch);
     return true;
 }
 
-SDL_Surface* read_picture(SDL_RWops* rw, picture_kind kind, picture_problem& why) {
+void free_picture(decoded_picture& p) {
+    if (p.surface) SDL_FreeSurface(p.surface);
+    if (p.pixels) stbi_image_free(p.pixels);
+    p = {};
+}
+
+decoded_picture read_picture(SDL_RWops* rw, picture_kind kind, picture_problem& why,
+                             const std::atomic<bool>* stop) {
     int w = 0, h = 0;
-    if (!rw || !claimed_picture_size(rw, kind, &w, &h, why)) return nullptr;
-    return kind == picture_bmp ? read_bmp(rw, why) : read_stb(rw, kind, why);
+    if (!rw || !claimed_picture_size(rw, kind, &w, &h, why)) return {};
+    SDL_RWops* from = stop ? stoppable(rw, stop) : rw;
+    if (!from) {
+        refuse(why, "out of memory", SDL_GetError());
+        return {};
+    }
+    decoded_picture p = kind == picture_bmp ? read_bmp(from, why) : read_stb(from, kind, why, stop);
+    if (from != rw) SDL_RWclose(from);
+    if (!p.surface && stopped(stop)) why = {"stopped", ""}; // whatever the decoder made of reading nothing
+    return p;
 }

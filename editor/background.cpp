@@ -5,16 +5,19 @@
 // (so that a picture of another kind, or too large to read, is not offered,
 // and a stretch is said under the question), and whole when "Yes" decodes
 // it. Both open it anew; the answer may come much later. The folder is
-// listed (model/file_io's regular_files) only when a name is not there in
-// lower case.
+// listed (files/file_io's regular_files) only when a name is not there in
+// lower case. The whole read runs on an SDL thread (std::thread is not there
+// in mingw-w64's win32 thread model), which the screen's thread always waits
+// for before it goes on: to its end, or stopped at a quit.
 #include "editor/background.h"
 
 #include "draw/picture_fit.h"
 #include "draw/picture_input.h"
 #include "draw/text.h"
-#include "editor/startup.h"
+#include "editor/screens.h"
 #include "files/file_io.h" // open_regular: no waiting on a pipe, no directory or device; regular_files
 
+#include <SDL_thread.h>
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -98,7 +101,8 @@ bool regular(const std::string& path) {
 void take_named(editor& ed) {
     const std::string& path = ed.bg_path;
     const std::string name  = file_name(path.c_str());
-    background_read r       = read_background(path, ed.pictures.background, false, kind_from_bytes);
+    background_read r       = read_background_shown(ed, path, name, kind_from_bytes);
+    if (!ed.running) return;
     if (!r.preview) return tell(ed, name, path, r);
     replace_background(ed.pictures, r.preview);
     ed.bg_choice = answer_yes;
@@ -108,6 +112,41 @@ void take_named(editor& ed) {
     const std::string heading = drawable(fitted_name(title(name), line_cells - (sizeof ending - 1)) + ending),
                       line    = stretched_line(r.w, r.h) + ".";
     note_screen(ed, {heading.c_str(), line.c_str()});
+}
+
+// A read on a thread of its own, and the screen's hold on it. The screen's
+// thread makes it and lets go of it only after the thread has ended; the
+// thread reads from its own file and its own copy of the built-in
+// background, and writes only result before it posts done.
+struct reading {
+    std::string path;
+    kind_from kind;
+    SDL_Surface* under     = nullptr; // the built-in background, the thread's own copy
+    background_read result = {};      // the thread's, until it has ended
+    std::atomic<bool> stop = false;
+    SDL_sem* done          = nullptr;
+    SDL_Thread* thread     = nullptr;
+    bool over              = false; // done was taken: the thread is ending
+};
+
+int read_on_thread(void* data) {
+    reading& r = *static_cast<reading*>(data);
+    r.result   = read_background(r.path, r.under, false, r.kind, &r.stop);
+    SDL_SemPost(r.done);
+    return 0;
+}
+
+bool reading_over(void* data, Uint32 wait_ms) {
+    reading& r = *static_cast<reading*>(data);
+    if (!r.over) r.over = (wait_ms ? SDL_SemWaitTimeout(r.done, wait_ms) : SDL_SemTryWait(r.done)) == 0;
+    return r.over;
+}
+
+void stop_reading(void* data) {
+    reading& r = *static_cast<reading*>(data);
+    r.stop     = true;
+    SDL_WaitThread(r.thread, nullptr);
+    r.thread = nullptr;
 }
 
 } // namespace
@@ -140,7 +179,7 @@ std::string newest_picture(const std::string& folder) {
 }
 
 background_read read_background(const std::string& path, SDL_Surface* built_in, bool header_only,
-                                kind_from from) {
+                                kind_from from, const std::atomic<bool>* stop) {
     background_read r{};
     errno            = 0;
     const char* name = path.c_str();
@@ -161,10 +200,12 @@ background_read read_background(const std::string& path, SDL_Surface* built_in, 
     } else if (from == kind_from_bytes && (kind = picture_kind_of(rw)) == picture_unknown) {
         why = {"not a PNG or BMP picture", ""};
     } else if (claimed_picture_size(rw, kind, &r.w, &r.h, why) && !header_only) {
-        if (SDL_Surface* picture = read_picture(rw, kind, why)) {
-            r.preview = fit_picture(picture, built_in, preview_width, preview_height);
-            SDL_FreeSurface(picture);
-            if (!r.preview) why = {"out of memory", SDL_GetError()};
+        if (decoded_picture picture = read_picture(rw, kind, why, stop); picture.surface) {
+            r.preview = fit_picture(picture.surface, built_in, preview_width, preview_height, stop);
+            free_picture(picture);
+            if (!r.preview)
+                why = stop && stop->load() ? picture_problem{"stopped", ""}
+                                           : picture_problem{"out of memory", SDL_GetError()};
         }
     }
     if (rw) SDL_RWclose(rw); // the file stays open: closed here
@@ -188,6 +229,35 @@ std::string offer_question(const std::string& name) {
     return fitted_name(title(name), line_cells - (sizeof ending - 1)) + ending;
 }
 
+std::string reading_line(const std::string& name) {
+    const char start[] = "Reading ", ending[] = "...";
+    return drawable(start + fitted_name(name, line_cells - (sizeof start - 1) - (sizeof ending - 1)) +
+                    ending);
+}
+
+background_read read_background_shown(editor& ed, const std::string& path, const std::string& name,
+                                      kind_from kind) {
+    SDL_Surface* built_in = ed.pictures.background;
+    reading r{path, kind};
+    r.under  = built_in ? SDL_ConvertSurface(built_in, built_in->format, SDL_SWSURFACE) : nullptr;
+    r.done   = SDL_CreateSemaphore(0);
+    r.thread = r.done && (r.under || !built_in) ? SDL_CreateThread(read_on_thread, &r) : nullptr;
+    if (r.thread) {
+        const std::string line = reading_line(name);
+        working_screen(ed, line.c_str(), {reading_over, stop_reading, &r});
+        if (r.thread) SDL_WaitThread(r.thread, nullptr); // it has posted done
+    } else {                                             // no thread to be had: read here
+        r.result = read_background(path, built_in, false, kind);
+    }
+    if (r.under) SDL_FreeSurface(r.under);
+    if (r.done) SDL_DestroySemaphore(r.done);
+    if (!ed.running && r.result.preview) { // ended meanwhile: the picture is not used
+        SDL_FreeSurface(r.result.preview);
+        r.result.preview = nullptr;
+    }
+    return r.result;
+}
+
 std::string stretched_line(int w, int h) {
     return std::to_string(w) + "x" + std::to_string(h) + " - stretched to " + std::to_string(preview_width) +
            "x" + std::to_string(preview_height);
@@ -206,7 +276,11 @@ void background_prompt(editor& ed) {
         const std::string question = offer_question(name), below = stretched_line(r.w, r.h);
         yes_no_prompt(ed, question.c_str(), ed.bg_choice, stretched(r) ? below.c_str() : nullptr);
         if (ed.bg_choice != answer_yes) return;
-        r = read_background(path, ed.pictures.background);
+        r = read_background_shown(ed, path, name);
+        if (!ed.running) { // a quit outweighs the answer, as on the question itself
+            ed.bg_choice = answer_none;
+            return;
+        }
         if (r.preview) {
             replace_background(ed.pictures, r.preview);
             say_stretched(name, r);

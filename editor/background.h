@@ -21,10 +21,19 @@
 //
 // A picture named with --bg may have any name: it is read as the kind its
 // first bytes show, and taken without a question (the user asked for it).
+//
+// A picture taken is read - decoded and fitted - on a thread of its own
+// while the window shows "Reading NAME..." (a start-up screen, editor/
+// screens.h): Escape, the window's close and the signals end the run there
+// as on every start-up screen, the read stopped (draw/picture_input.h) and
+// waited for. The thread owns what it reads from - the file, a copy of the
+// built-in background - and writes only its result, which the screen's
+// thread takes once the thread has ended; nothing of it outlives the screen.
 #pragma once
 
 #include "editor/state.h"
 
+#include <atomic>
 #include <string>
 
 // The preview the background fills, from the window's upper left corner.
@@ -61,9 +70,17 @@ std::string newest_picture(const std::string& folder = "");
 
 // The file at path opened and checked from its header - its kind (by the
 // name's ending, or by its first bytes), its size - and, unless header_only,
-// decoded and fitted over built_in (the caller frees preview).
+// decoded and fitted over built_in (the caller frees preview). Once *stop is
+// set (from another thread) the read gives up soon, with the reason "stopped".
 background_read read_background(const std::string& path, SDL_Surface* built_in, bool header_only = false,
-                                kind_from kind = kind_from_name);
+                                kind_from kind = kind_from_name, const std::atomic<bool>* stop = nullptr);
+// read_background of path over the built-in background on a thread of its
+// own, while the window shows "Reading NAME..." (name as the screens name the
+// file); no preview, and nothing said, when the run ended meanwhile.
+background_read read_background_shown(editor& ed, const std::string& path, const std::string& name,
+                                      kind_from kind = kind_from_name);
+// The note's line while name is read: "Reading Legend of Z...-183512.png...".
+std::string reading_line(const std::string& name);
 
 // At most `cells` characters of name: the whole name when it fits, else its
 // start and end with "..." between them, the end the longer by one when they

@@ -24,44 +24,13 @@
 //   NO CLIPBOARD.
 #pragma once
 
-#include "model/export.h"
+#include "editor/state.h" // the clipboard record, ed.clip
 
 #include <cstddef>
 #include <string>
 
-struct editor;
-
 // How long the end of the run waits for a clipboard manager to take the text.
 constexpr unsigned hand_over_ms = 2000;
-
-// The atoms the X11 clipboard speaks, named in clipboard_x11.cpp.
-enum clip_atom {
-    atom_clipboard,
-    atom_targets,
-    atom_multiple,
-    atom_timestamp,
-    atom_utf8_string,
-    atom_text,
-    atom_atom_pair,
-    atom_manager,      // CLIPBOARD_MANAGER
-    atom_save_targets, // SAVE_TARGETS
-    atom_time_mark,    // a property of the program's window, changed to learn the server's time
-    atom_save_list,    // a property of its window: the targets a manager is asked to save
-    clip_atom_count
-};
-
-// The clipboard's part of the editor's state.
-struct clipboard {
-    void* library;        // libX11, held while the connection is open (X11)
-    void* display;        // the program's own connection (an Xlib Display), null before the first copy
-    unsigned long window; // its unmapped window, which owns the selection
-    unsigned long atoms[clip_atom_count];
-    unsigned long since; // the server's time when the window took the selection
-    bool owned;          // the window owns CLIPBOARD now
-    bool said;           // a failed copy was said on standard error
-    char text[export_capacity];
-    size_t length;
-};
 
 // Ctrl+C: the lines onto the clipboard, with the panel's note.
 void copy_codes(editor& ed);

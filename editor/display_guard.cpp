@@ -2,7 +2,7 @@
 // display lost (see display_guard.h).
 #include "editor/display_guard.h"
 
-#include "editor/ending.h"
+#include "editor/unsaved.h"
 
 #include <SDL_syswm.h>
 
@@ -56,11 +56,17 @@ int on_io_error(Display*) {
     return 0;
 }
 
+// Must not return: the changes not saved are kept (the layout is all in
+// memory) and the program ends with status 1 at once, without SDL - also when
+// the run was ending already: it ends otherwise now.
 void on_display_lost(Display* display, void* ed) {
     // The dead connection's descriptor is let go: the process may have no
     // other left for the file.
     close(ConnectionNumber(display));
-    finish_run_at_once(*static_cast<editor*>(ed), end_display_lost);
+    std::fprintf(stderr, "hudwright: ended: the connection to the display was lost\n");
+    keep_unsaved_changes(*static_cast<editor*>(ed));
+    std::fflush(nullptr);
+    _exit(1);
 }
 
 bool x11_info(SDL_SysWMinfo& info) {

@@ -7,7 +7,6 @@
 #include "editor/unsaved.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -18,9 +17,7 @@ void say_why(run_end why, int sig) {
     case end_window_destroyed:
         std::fprintf(stderr, "hudwright: ended: the window was destroyed from outside\n");
         break;
-    case end_display_lost:
-        std::fprintf(stderr, "hudwright: ended: the connection to the display was lost\n");
-        break;
+    case end_display_lost: break; // said by display_guard.cpp, which ends the program there
     }
 }
 
@@ -47,11 +44,4 @@ int finish_run(editor& ed) {
     hand_over_clipboard(ed);
     if (ed.end == end_signal) end_as_signalled(ed.end_signal);
     return kept && ed.end == end_asked ? 0 : 1;
-}
-
-void finish_run_at_once(editor& ed, run_end why) {
-    say_why(why, 0); // also when the run was ending already: it ends otherwise now
-    keep_unsaved_changes(ed);
-    std::fflush(nullptr);
-    _exit(1);
 }

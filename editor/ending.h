@@ -22,9 +22,8 @@ void notice_window_event(editor& ed, const SDL_Event& e);
 // After the run and its teardown: keeps the changes not saved, then hands the
 // copied codes to a clipboard manager (editor/clipboard.h: a short, bounded
 // wait), and returns the exit status - 0 for a quit the user asked for, 1
-// when the display or window ended it or when the changes could be written
-// nowhere. A run a signal ended ends here as the signal would have (signals.h).
+// when the window ended it or when the changes could be written nowhere. A
+// run a signal ended ends here as the signal would have (signals.h). (The
+// display lost ends the program at once, from Xlib's handler:
+// editor/display_guard.h.)
 int finish_run(editor& ed);
-// For the lost display, whose handler must not return: keeps the changes not
-// saved and ends the program with status 1 at once, without SDL.
-[[noreturn]] void finish_run_at_once(editor& ed, run_end why);

@@ -1,7 +1,6 @@
 // fields.cpp - the value fields' texts and the typed entry.
 #include "editor/fields.h"
 
-#include "editor/state.h"
 #include "model/codes.h"
 #include "model/hex.h"
 

@@ -16,18 +16,10 @@
 // entry that ends before it is complete applies nothing.
 #pragma once
 
+#include "editor/state.h" // value_field, field_string
+
 #include <SDL.h>
 
-struct editor;
-struct layout;
-
-// The value field being typed into.
-enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
-
-// A field's text: up to six characters and a terminator.
-struct field_string {
-    char s[9];
-};
 field_string field_text(const editor& ed, value_field f);
 // Whether the value field f shows for an element has no place in the game's
 // memory, so that no save keeps it (saved_in_code, model/codes.h): the

@@ -17,33 +17,12 @@
 // is asked for, and kept for the run (the pictures never change).
 #pragma once
 
-#include "model/picture_names.h"
+#include "editor/state.h" // pick_masks, press_cycle
 
 #include <SDL.h>
-#include <cstdint>
-#include <vector>
-
-struct editor;
 
 // A pixel this opaque or more shows.
 constexpr Uint8 shows_from_alpha = 64;
-
-// Which pixels of a picture show, row by row (an opaque picture: all of them).
-struct picture_mask {
-    int w = 0, h = 0;
-    std::vector<Uint8> shows;
-};
-struct pick_masks {
-    bool made = false;
-    picture_mask of[picture_count];
-};
-
-// Where the last press in the preview left the pointer, and what it took.
-struct press_cycle {
-    bool on; // no motion since
-    int x, y;
-    int32_t last;
-};
 
 // The element a press at (x, y) in the editor's pixels would take, or -1.
 int element_at(editor& ed, int x, int y);

@@ -1,6 +1,9 @@
 // state.h - the editor's whole state: one plain struct that SDL_main owns for
 // the run and passes by reference to every phase, so that the same procedures
 // run in the program, the tests and the benchmarks. Nothing lives outside it.
+// It is the bottom of editor/: the records it holds are defined here or in
+// headers that include nothing of editor/ above them (history.h,
+// save_reasons.h, snap.h), and every other file of editor/ is built on it.
 //
 // Sections: layout model / run state / the run's end / pictures / start-up answers / panel
 // state / undo, redo and what was saved / this frame's placing / clock and
@@ -9,18 +12,18 @@
 // being typed is state.
 #pragma once
 
-#include "editor/clipboard.h"
-#include "editor/fields.h"
 #include "editor/history.h"
-#include "editor/pick.h"
 #include "editor/save_reasons.h"
 #include "editor/snap.h"
 #include "files/fingerprint.h"
+#include "model/export.h"
 #include "model/layout.h"
+#include "model/picture_names.h"
 #include "pictures/picture_store.h"
 
 #include <SDL.h>
 #include <string>
+#include <vector>
 
 // The Scale button held: none, "+" or "-".
 enum scale_direction { scale_none, scale_plus, scale_minus };
@@ -46,6 +49,69 @@ enum panel_note {
     note_no_clipboard,
     note_fixed_value,
     note_count
+};
+
+// The value field being typed into (editor/fields.h).
+enum value_field { field_none, field_color, field_scale, field_x, field_y, field_count };
+
+// A field's text: up to six characters and a terminator.
+struct field_string {
+    char s[9];
+};
+
+// The atoms the X11 clipboard speaks, named in clipboard_x11.cpp.
+enum clip_atom {
+    atom_clipboard,
+    atom_targets,
+    atom_multiple,
+    atom_timestamp,
+    atom_utf8_string,
+    atom_text,
+    atom_atom_pair,
+    atom_manager,      // CLIPBOARD_MANAGER
+    atom_save_targets, // SAVE_TARGETS
+    atom_time_mark,    // a property of the program's window, changed to learn the server's time
+    atom_save_list,    // a property of its window: the targets a manager is asked to save
+    clip_atom_count
+};
+
+// The clipboard's part of the editor's state (editor/clipboard.h).
+struct clipboard {
+    void* library;        // libX11, held while the connection is open (X11)
+    void* display;        // the program's own connection (an Xlib Display), null before the first copy
+    unsigned long window; // its unmapped window, which owns the selection
+    unsigned long atoms[clip_atom_count];
+    unsigned long since; // the server's time when the window took the selection
+    bool owned;          // the window owns CLIPBOARD now
+    bool said;           // a failed copy was said on standard error
+    char text[export_capacity];
+    size_t length;
+};
+
+// Which pixels of a picture show, row by row (an opaque picture: all of
+// them): worked out once for each built-in picture (editor/pick.h).
+struct picture_mask {
+    int w = 0, h = 0;
+    std::vector<Uint8> shows;
+};
+struct pick_masks {
+    bool made = false;
+    picture_mask of[picture_count];
+};
+
+// Where the last press in the preview left the pointer, and what it took
+// (editor/pick.h).
+struct press_cycle {
+    bool on; // no motion since
+    int x, y;
+    int32_t last;
+};
+
+// A start-up file there that cannot be read: its name (null: none noted) and
+// the error number that said why (or error_too_long, files/refusals.h).
+struct unreadable_file {
+    const char* name;
+    int error;
 };
 
 // Where this frame draws an element: decided by the update, drawn by the frame.
@@ -118,10 +184,10 @@ struct editor {
     // ---- start-up answers --------------------------------------------------
     prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
     fingerprint taken_file; // the layout file "Yes" took, as it was then
-    // A start-up file that is there but cannot be read: its error number (or
-    // error_too_long, files/refusals.h), said once on standard error and noted
-    // on the start-up screens (0: none).
-    int start_file_error[start_file_count];
+    // A start-up file that is there but cannot be read (editor/startup.h):
+    // said once on standard error and noted on every start-up screen after
+    // (editor/screens.h).
+    unreadable_file unreadable[start_file_count];
 
     // ---- panel state -------------------------------------------------------
     bool dragging; // the selected element follows the pointer
@@ -206,12 +272,6 @@ struct editor {
     int code_page;
     clipboard clip;
 };
-
-// The state the editor loop starts from: element 0 selected, no field being
-// typed into. The elements are placed as the first frame will draw them, and
-// that layout is the bottom of the undo history and counts as saved. Arrow
-// keys repeat while held.
-void start_editor_state(editor& ed);
 
 // The file name in the editor's folder.
 std::string in_folder(const editor& ed, const char* name);

@@ -1,14 +1,15 @@
 // exits_test.cpp - the run ended from outside by a real signal, sent by another
 // process: every signal whose own action ends the program is caught, on the
-// count-down, at a prompt and in the editor; one line says why, the editor's
-// changes are kept as a quit keeps them, and the program then ends as the
-// signal would have (SIGQUIT, SIGXCPU and SIGXFSZ with status 128 + N, without
-// a core dump). SIGPIPE is ignored, and so is a signal ignored at the start;
-// the signals of a crash are left alone.
+// count-down, at a prompt, while a picture is read and in the editor; one
+// line says why, the editor's changes are kept as a quit keeps them, and the
+// program then ends as the signal would have (SIGQUIT, SIGXCPU and SIGXFSZ
+// with status 128 + N, without a core dump). SIGPIPE is ignored, and so is a
+// signal ignored at the start; the signals of a crash are left alone.
 // (The window destroyed and the display lost need an X server: the e2e
 // scenario exits, tests/e2e/exits.sh.)
 #include "editor/signals.h"
 #include "editor/ending.h"
+#include "editor/screens.h"
 #include "editor/startup.h"
 #include "support.h"
 
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 
 #ifndef _WIN32
 
-enum phase { countdown, prompt, editing };
+enum phase { countdown, prompt, reading, editing };
 
 // The editor as the program runs it, in a child process, on `at`: in the
 // editor the A Button is moved one pixel first; the signal `ignored` is
@@ -46,11 +47,13 @@ std::pair<std::string, std::string> signalled(phase at, std::initializer_list<in
             editor_pass(ed);
         } else if (at == prompt) {
             write_file("basecode.txt", "812114C6 00C8\n");
+        } else if (at == reading) { // an 8K screenshot named with --bg, read for a second or so
+            ed.bg_path = fs::absolute("8k.png").string();
         }
         if (write(ready[1], "!", 1) != 1) _exit(91);
         // then as SDL_main: the screens, the loop, the teardown, the end
         if (at == countdown) countdown_screen(ed);
-        if (at == prompt) file_prompts(ed);
+        if (at == prompt || at == reading) file_prompts(ed);
         if (at == editing)
             while (ed.running) editor_pass(ed);
         else
@@ -90,6 +93,7 @@ TEST(exits, every_signal_that_would_end_the_program_keeps_the_work_and_says_why)
     GTEST_SKIP() << "POSIX only: signals and fork (Windows' closes come as SDL_QUIT)";
 #else
     temp_dir dir;
+    write_file("8k.png", flat_png(7680, 4320, 8, false, 0x00FF80));
     const std::string kept = "hudwright: unsaved changes written to code.unsaved.txt\n";
     auto by                = [](int sig) { return "signal " + std::to_string(sig); };
     auto status            = [](int sig) { return "status " + std::to_string(128 + sig); };
@@ -123,6 +127,7 @@ TEST(exits, every_signal_that_would_end_the_program_keeps_the_work_and_says_why)
         {{SIGABRT}, "", by(SIGABRT)},                          // a crash: nothing kept, nothing said
         {{SIGHUP}, "SIGHUP (Hangup)", by(SIGHUP), countdown},  // no work yet
         {{SIGTERM}, "SIGTERM (Terminated)", by(SIGTERM), prompt},
+        {{SIGINT}, "SIGINT (Interrupt)", by(SIGINT), reading}, // the read stopped, nothing said of the picture
     };
     // clang-format on
     for (auto& r : rows) {

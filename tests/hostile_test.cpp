@@ -5,6 +5,7 @@
 // same on classic SDL 1.2 and sdl12-compat (junk base codes and code.txt are
 // codes_test's and corpus_test's; random pictures the fuzzer's).
 #include "draw/bmp_input.h"
+#include "draw/picture_fit.h"
 #include "support.h"
 #include "editor/background.h"
 #include "editor/startup.h"
@@ -165,7 +166,89 @@ TEST(hostile, a_background_shows_when_it_decodes_and_else_keeps_the_built_in_one
     }
 }
 
+// A read stopped (its flag set from another thread when the run ends) gives
+// up at its next read or block, and the fit between rows: nothing comes back.
+TEST(hostile, a_read_stopped_gives_up_and_says_so) {
+    std::atomic<bool> stop = true;
+    auto pink              = [](int, int) { return 0xFF00FEu; };
+    // clang-format off
+    const struct { picture_kind kind; std::string file; } rows[] = {
+        {picture_png, picture_file(picture_png, 640, 480, pink)},
+        {picture_png, flat_png(640, 480, 16, true, 0xFF00FE)},
+        {picture_bmp, picture_file(picture_bmp, 640, 480, pink)},
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SDL_RWops* rw = SDL_RWFromConstMem(r.file.data(), int(r.file.size()));
+        picture_problem why;
+        decoded_picture p = read_picture(rw, r.kind, why, &stop);
+        EXPECT_TRUE(!p.surface && why.reason == "stopped") << picture_kind_name(r.kind) << ": " << why.reason;
+        free_picture(p);
+        stop = false; // read whole, then fitted with the flag set
+        SDL_RWseek(rw, 0, RW_SEEK_SET);
+        p = read_picture(rw, r.kind, why, &stop);
+        SDL_RWclose(rw);
+        ASSERT_TRUE(p.surface);
+        stop               = true;
+        SDL_Surface* under = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        EXPECT_EQ(fit_picture(p.surface, under, 320, 240, &stop), nullptr);
+        SDL_FreeSurface(under);
+        free_picture(p);
+    }
+}
+
 #ifndef _WIN32
+// The largest picture a user brings is an 8K screenshot: more pixels are
+// refused from the header, before anything is decoded, and one within that
+// is read holding at most a few times its 8-bit picture (7680x4320x3 bytes)
+// at once - a PNG of 16 bits a channel up to a 4K one's pixels. Each row read
+// in a child process, its memory counted there.
+TEST(hostile,
+     a_background_beyond_an_8k_screenshot_is_refused_from_its_header_and_one_within_read_in_bounded_memory) {
+    const long picture_8k = 7680L * 4320 * 3, few = 3 * picture_8k;
+    const std::string more = "more pixels than 7680x4320", deep = "a 16-bit PNG over 3840x2160 pixels";
+    // an uncompressed 32-bit BMP of w x h whose pixels are a hole of zeros: black
+    auto sparse_bmp = [](int32_t w, int32_t h) {
+        return std::pair{bmp_file(w, h, 32, "").substr(0, 54), 54 + uintmax_t(w) * h * 4};
+    };
+    // clang-format off
+    const struct { const char* what; const char* name; std::pair<std::string, uintmax_t> file; std::string said;
+                   Uint32 shown; long most; } rows[] = {
+        // what                                 name      file (bytes, size)                               said        (5,120)    most held
+        {"a 16-bit RGBA 8192x8192 (1 GiB before)", "bg.png", {flat_png(8192, 8192, 16, true, 0xFF00FE), 0}, more,   0,         1 << 20},
+        {"an 8000x8000 of one colour",            "bg.png", {flat_png(8000, 8000, 8, false, 0xFF00FE), 0}, more,    0,         1 << 20},
+        {"an 8K screenshot and a column",         "bg.png", {flat_png(7681, 4320, 8, false, 0xFF00FE), 0}, more,    0,         1 << 20},
+        {"an 8K screenshot",                      "bg.png", {flat_png(7680, 4320, 8, false, 0xFF00FE), 0}, "7680x4320", 0xFF00FE, few},
+        {"an 8K screenshot with alpha",           "bg.png", {flat_png(7680, 4320, 8, true, 0x00FF80), 0},  "7680x4320", 0x00FF80, few},
+        {"a 16-bit RGBA 4K screenshot",           "bg.png", {flat_png(3840, 2160, 16, true, 0xFF00FE), 0}, "3840x2160", 0xFF00FE, few},
+        {"a 16-bit 4K screenshot and a column",   "bg.png", {flat_png(3841, 2160, 16, false, 0xFF00FE), 0}, deep,   0,         1 << 20},
+        {"an 8K 32-bit BMP",                      "bg.bmp", sparse_bmp(7680, 4320),                         "7680x4320", 0x000000, few},
+        {"an 8K BMP and a row",                   "bg.bmp", sparse_bmp(7680, 4321),                         more,    0,         1 << 20},
+    };
+    // clang-format on
+    temp_dir dir;
+    SDL_Surface* grey = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(grey, nullptr, 0x808080);
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        write_file(r.name, r.file.first);
+        if (r.file.second) fs::resize_file(r.name, r.file.second);
+        std::remove("said");
+        const int status = in_child([&] {
+            background_read b{};
+            const long most        = peak_memory_growth([&] { b = read_background(r.name, grey); });
+            const std::string said = b.preview ? std::to_string(b.w) + "x" + std::to_string(b.h) : b.reason;
+            const Uint32 shown     = b.preview ? pixel_at(b.preview, 5, 120) & 0xFFFFFF : 0;
+            write_file("said", said + "\n" + std::to_string(most));
+            _exit((said == r.said ? 0 : 1) | (shown == r.shown ? 0 : 2) |
+                  (most >= 0 && most <= r.most ? 0 : 4));
+        });
+        EXPECT_EQ(status, 0) << read_file("said") << " bytes held at most, " << r.most << " allowed";
+        std::remove(r.name);
+    }
+    SDL_FreeSurface(grey);
+}
+
 // With no descriptor left the file is there but cannot be opened: said, not skipped.
 TEST(hostile, a_background_that_cannot_be_opened_is_said) {
     temp_dir dir;

@@ -1,7 +1,8 @@
 # layers.cmake - proves that the layers are enforced by the build: a file of a
 # layer that includes a header of its own layer or of one it is built on
 # compiles; one that includes a header of a higher layer (or of a layer beside
-# it that it is not built on) does not. Label layers.
+# it that it is not built on) does not; and that within a folder no files
+# include each other in a circle (include_cycles). Label layers.
 #
 # Each probe is an object library built on request only; the test builds them
 # one after another in this build tree.
@@ -37,3 +38,8 @@ endforeach()
 
 add_test(NAME layers COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/layers/check.sh ${CMAKE_BINARY_DIR} ${probe_targets})
 set_tests_properties(layers PROPERTIES LABELS layers TIMEOUT 300 RUN_SERIAL TRUE)
+
+# No folder's files include each other in a circle (a .cpp and its own .h one
+# unit): tools/include-cycles on the sources, after showing that it finds one.
+add_test(NAME include_cycles COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/layers/cycles.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(include_cycles PROPERTIES LABELS layers TIMEOUT 60)

@@ -1,5 +1,7 @@
-// startup_test.cpp - the count-down and the prompts, headless: which events
-// end them, where clicks count, what each answer does and the pictures sent;
+// startup_test.cpp - the count-down, the prompts and the notes, headless:
+// which events end them (every way a run ends, on every screen), where clicks
+// count, what each answer does and the pictures sent; the note while a
+// picture is read, and a read given up when the run ends meanwhile;
 // when code.unsaved.txt and code.txt are offered, a design continued in a
 // second sitting or kept beside, and what a file that cannot be read shows;
 // which background file is offered, and what is said of one that cannot be used.
@@ -7,6 +9,7 @@
 #include "support.h"
 #include "editor/background.h"
 #include "editor/ending.h"
+#include "editor/screens.h"
 #include "editor/signals.h"
 #include "editor/startup.h"
 #include "editor/unsaved.h"
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -46,20 +50,21 @@ TEST_F(
         int frames;                      // the count-down's: 41, or none when a key ended it
         int running, basecode_choice, bg_choice;
         std::vector<std::string> changed;
-        Uint32 sent; // pictures shown: one for each number of the count-down, one for each prompt drawn
+        Uint32 sent; // pictures shown: one for each number of the count-down, one for each prompt drawn, one
+                     // for the picture being read
     } rows[] = {
         {base, "", "", yes + right_of_no, 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}, 5},    // "Yes" imports
         {base, "", yes, no + right_of_yes + below_yes, 41, 1, 2, 0, {}, 5},                   // "No" keeps the built-in layout
         {base, bmp, "", yes + "quit " + yes, 41, 0, 0, 0, {}, 4},                   // a quit skips the import and the second prompt
         {base, bmp, "Escape", "", 0, 0, 0, 0, {}, 0},                     // Escape in the count-down skips both prompts
-        {"", bmp, "", yes, 41, 1, 0, 1, {}, 5},                       // "Yes" makes the picture the background
+        {"", bmp, "", yes, 41, 1, 0, 1, {}, 6},                       // "Yes" makes the picture the background
         {base, "", "", "y", 41, 1, 1, 0, {"A Button y=-7", "B Button Icon scale=16"}, 5},      // the keys: Y, Enter and the keypad's Enter are "Yes"
-        {"", bmp, "", "Enter", 41, 1, 0, 1, {}, 5}, {"", bmp, "", "KPEnter", 41, 1, 0, 1, {}, 5},
+        {"", bmp, "", "Enter", 41, 1, 0, 1, {}, 6}, {"", bmp, "", "KPEnter", 41, 1, 0, 1, {}, 6},
         {base, "", "", "n", 41, 1, 2, 0, {}, 5},                      // N is "No"
         {base, "", "", "a quit", 41, 0, 0, 0, {}, 4},                    // other keys answer nothing
         // Enter, the keypad's Enter or Space end the count-down at once, before it is drawn; what came with them is dropped
         {base, "", "a Enter y", "n", 0, 1, 2, 0, {}, 1}, {base, "", "KPEnter", "n", 0, 1, 2, 0, {}, 1},
-        {"", bmp, "Space Enter", yes, 0, 1, 0, 1, {}, 1}};
+        {"", bmp, "Space Enter", yes, 0, 1, 0, 1, {}, 2}};
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.before << "|" << r.after);
@@ -134,15 +139,16 @@ TEST_F(startup_test,
     const struct {
         std::vector<aged_file> files;
         const char* events;             // a script (push_script)
-        std::vector<std::string> shown; // lines on the last screen (the question, or the note's)
+        std::vector<std::string> shown; // lines on the last screen (the question, a note's, or after Yes the
+                                        // line while the picture was read)
         const char* below;              // the line under the question (null: that line is black)
         std::string said;               // the start of what standard error says
         Uint32 at_10_10;                // the preview there (0: the built-in background's)
         bool case_pair = false;         // names that differ only in case (not on Windows, which keeps one)
     } rows[] = {
-        {{{"bg.png", png}, {"bg.bmp", picture_file(picture_bmp, 32, 24, pink)}}, "y", {"Bg.bmp found. Use it?"},
+        {{{"bg.png", png}, {"bg.bmp", picture_file(picture_bmp, 32, 24, pink)}}, "y", {"Reading bg.bmp..."},
          nullptr, "", 0xFF00FE},
-        {{{"bg.jpeg", png}, {"bg.png", shot}}, "y", {"Bg.png found. Use it?"}, nullptr, "", 0x8000FF},
+        {{{"bg.jpeg", png}, {"bg.png", shot}}, "y", {"Reading bg.png..."}, nullptr, "", 0x8000FF},
         {{{"bg.png", png}}, "n", {"Bg.png found. Use it?"}, nullptr, "", 0},
         {{{"bg.jpeg", picture_file(picture_jpeg, 8, 8, pink)}}, "",
          {"Bg.jpeg cannot be used.", "JPEG is not read - save it as PNG.", "The built-in background stays."},
@@ -154,21 +160,22 @@ TEST_F(startup_test,
         {{{"bg.png", png}}, "quit", {}, nullptr, "", 0}, // a quit ends the prompt before it is drawn
         // bg.* in any case, the kinds in their order whatever the case; of names alike but for case, the one in
         // lower case, else the first in byte order
-        {{{"BG.PNG", shot}}, "y", {"BG.PNG found. Use it?"}, nullptr, "", 0x8000FF},
-        {{{"bg.PNG", shot}, {"Bg.Bmp", picture_file(picture_bmp, 32, 24, pink)}}, "y", {"Bg.Bmp found. Use it?"},
+        {{{"BG.PNG", shot}}, "n", {"BG.PNG found. Use it?"}, nullptr, "", 0},
+        {{{"BG.PNG", shot}}, "y", {"Reading BG.PNG..."}, nullptr, "", 0x8000FF},
+        {{{"bg.PNG", shot}, {"Bg.Bmp", picture_file(picture_bmp, 32, 24, pink)}}, "y", {"Reading Bg.Bmp..."},
          nullptr, "", 0xFF00FE},
-        {{{"BG.PNG", png}, {"bg.png", shot}}, "y", {"Bg.png found. Use it?"}, nullptr, "", 0x8000FF, true},
-        {{{"bG.png", png}, {"Bg.png", png}, {"BG.PNG", shot}}, "y", {"BG.PNG found. Use it?"}, nullptr, "", 0x8000FF,
+        {{{"BG.PNG", png}, {"bg.png", shot}}, "y", {"Reading bg.png..."}, nullptr, "", 0x8000FF, true},
+        {{{"bG.png", png}, {"Bg.png", png}, {"BG.PNG", shot}}, "y", {"Reading BG.PNG..."}, nullptr, "", 0x8000FF,
          true},
         // else the newest PNG or BMP by its own name, stretched to the preview when it is not 4:3 (said under the
         // question, and once taken); JPEGs and hidden files are passed over, and bg.* outranks it
-        {{{zelda, wide}}, "y", {"Legend of Z...-183512.png found. Use it?"}, "854x480 - stretched to 320x240",
+        {{{zelda, wide}}, "y", {"Reading Legend of Zel...07-183512.png..."}, nullptr,
          "hudwright: " + zelda + ": 854x480 is not 4:3, stretched to 320x240\n", 0x8000FF},
         {{{zelda, wide}}, "n", {"Legend of Z...-183512.png found. Use it?"}, "854x480 - stretched to 320x240", "", 0},
         {{{"old.png", png, 60}, {"new.BMP", picture_file(picture_bmp, 640, 480, squares), 1}, {"older.png", png, 120},
           {"holiday.jpg", picture_file(picture_jpeg, 8, 8, pink)}, {".hidden.png", png}, {"notes.txt", "x"}},
-         "y", {"New.BMP found. Use it?"}, nullptr, "", 0x8000FF},
-        {{{"b.png", png, 5}, {"a.png", shot, 5}}, "y", {"A.png found. Use it?"}, nullptr, "", 0x8000FF}, // a tie
+         "y", {"Reading new.BMP..."}, nullptr, "", 0x8000FF},
+        {{{"b.png", png, 5}, {"a.png", shot, 5}}, "n", {"A.png found. Use it?"}, nullptr, "", 0}, // a tie
         {{{"holiday.jpg", picture_file(picture_jpeg, 8, 8, pink)}, {"._x.png", png}}, "", {}, nullptr, "", 0},
         {{{"bg.jpg", picture_file(picture_jpeg, 8, 8, pink), 10}, {"shot.png", shot}}, "", {"Bg.jpg cannot be used."},
          nullptr, "hudwright: cannot use bg.jpg: JPEG is not read", 0},
@@ -222,12 +229,12 @@ TEST_F(startup_test, a_picture_named_on_the_command_line_is_taken_without_a_ques
     // clang-format off
     const struct {
         const char* name; std::string bytes; // no file written when bytes is empty
-        std::vector<std::string> shown;      // the note's lines (none: no note)
+        std::vector<std::string> shown;      // the last note's lines: while it was read, or after
         std::string said;                    // the start of standard error's line, {} the path
         Uint32 at_10_10;                     // 0: the built-in background's
     } rows[] = {
-        {"shots/screen", picture_file(picture_png, 640, 480, squares), {}, "", 0x8000FF},
-        {"shots/lying.png", picture_file(picture_bmp, 32, 24, pink), {}, "", 0xFF00FE}, // a BMP under a PNG's name
+        {"shots/screen", picture_file(picture_png, 640, 480, squares), {"Reading screen..."}, "", 0x8000FF},
+        {"shots/lying.png", picture_file(picture_bmp, 32, 24, pink), {"Reading lying.png..."}, "", 0xFF00FE}, // a BMP under a PNG's name
         {"shots/Wide Shot.dat", picture_file(picture_png, 1280, 720, squares),
          {"Wide Shot.dat is used.", "1280x720 - stretched to 320x240."},
          "hudwright: {}: 1280x720 is not 4:3, stretched to 320x240\n", 0x8000FF},
@@ -251,7 +258,8 @@ TEST_F(startup_test, a_picture_named_on_the_command_line_is_taken_without_a_ques
         const std::string said = stderr_of([&] { background_prompt(ed); });
         for (size_t i = 0; i < r.shown.size(); i++)
             EXPECT_TRUE(shows(ed, 35, 128 + 16 * int(i + (i > 0)), r.shown[i].c_str())) << r.shown[i];
-        EXPECT_EQ(ed.on_screen.kind == view_prompt, !r.shown.empty()) << "a note, never a question";
+        EXPECT_EQ(ed.on_screen.kind, view_prompt) << "a note, never a question";
+        EXPECT_TRUE(black_line(ed, yes_box.y)) << "no Yes or No";
         std::string want = r.said;
         if (const size_t at = want.find("{}"); at != std::string::npos) want.replace(at, 2, ed.bg_path);
         EXPECT_EQ(said.substr(0, want.size()), want);
@@ -375,6 +383,182 @@ TEST_F(startup_test, a_design_saved_in_one_sitting_is_continued_in_the_next_or_k
             if (std::filesystem::exists(f)) kept.push_back(read_file(f));
         EXPECT_EQ(kept, r.kept);
     }
+}
+
+// Work beside a note (editor/screens.h) as a test drives it: asked whether it
+// is over, it queues `events` (or raises `sig`) at its ask number `at`, and
+// is over from its ask number `over_at` on (0: never); told to stop, it counts.
+struct scripted_work {
+    const char* events = "";
+    int sig = 0, at = 0, over_at = 0;
+    int asked = 0, stopped = 0, asked_after_stop = 0;
+    static bool over(void* w, Uint32) {
+        auto& s = *static_cast<scripted_work*>(w);
+        s.asked++;
+        s.asked_after_stop += s.stopped;
+        if (s.asked == s.at) s.sig ? (void)std::raise(s.sig) : push_script(s.events);
+        return s.over_at && s.asked >= s.over_at;
+    }
+    static void stop(void* w) { static_cast<scripted_work*>(w)->stopped++; }
+    screen_work work() { return {over, stop, this}; }
+};
+
+// Every way a run ends ends each start-up screen at once - before its first
+// frame when it was there before it - whichever screen it is: a question
+// keeps no answer, work beside a note is stopped. (The window destroyed needs
+// an X server: e2e_exits.)
+TEST_F(startup_test, every_start_up_screen_ends_at_once_on_each_way_a_run_ends) {
+    // clang-format off
+    const struct { const char* what; const char* events; int sig; run_end end; } ways[] = {
+        {"Escape", "Escape", 0, end_asked},
+        {"the window's close", "quit", 0, end_asked},
+        {"Escape after a key and a click", "Right press@40,85 Escape", 0, end_asked},
+#ifndef _WIN32
+        {"SIGTERM", "", SIGTERM, end_signal},
+        {"SIGHUP", "", SIGHUP, end_signal},
+#endif
+    };
+    // clang-format on
+    for (auto& way : ways)
+        for (screen_kind kind : {screen_countdown, screen_question, screen_note, screen_working}) {
+            SCOPED_TRACE(testing::Message() << way.what << " on screen " << int(kind));
+            ed.running           = true;
+            ed.end               = end_asked;
+            ed.on_screen         = {};
+            const Uint32 sent    = ed.pictures_sent;
+            prompt_answer answer = answer_none;
+            scripted_work work;
+            start_screen s = kind == screen_countdown  ? countdown_state()
+                             : kind == screen_question ? question_state("Bg.png found. Use it?", answer)
+                             : kind == screen_note     ? note_state({"Bg.png cannot be used."})
+                                                       : working_state("Reading bg.png...", work.work());
+            // 1: still running, 2: another end, 4: a frame drawn, 8: an answer kept, 16: the work not stopped
+            // once
+            auto run = [&] {
+                run_screen(ed, s);
+                return (ed.running ? 1 : 0) | (ed.end == way.end ? 0 : 2) |
+                       (ed.pictures_sent == sent ? 0 : 4) | (answer == answer_none ? 0 : 8) |
+                       (work.stopped == (kind == screen_working ? 1 : 0) && !work.asked_after_stop ? 0 : 16);
+            };
+#ifndef _WIN32
+            if (way.sig) {
+                EXPECT_EQ(in_child([&] {
+                              catch_ending_signals();
+                              std::raise(way.sig);
+                              stderr_of([&] { _exit(run()); }); // "hudwright: ended by ..."
+                          }),
+                          0);
+                continue;
+            }
+#endif
+            push_script(way.events);
+            EXPECT_EQ(run(), 0);
+        }
+}
+
+// A note beside work (a picture read) shows its line from its first frame
+// until the work is over, asking it at every frame, and answers as every
+// start-up screen: an expose sends it again, other keys and clicks do nothing,
+// and a quit or a signal that comes meanwhile ends the run and stops the work,
+// which is then asked no more.
+TEST_F(startup_test, a_note_beside_work_shows_until_the_work_is_over_and_a_quit_or_a_signal_stops_it) {
+    // clang-format off
+    const struct { const char* what; scripted_work work; bool running; int stopped; Uint32 sent; } rows[] = {
+        {"over at the third ask", {"", 0, 0, 3}, true, 0, 1},
+        {"over at once: shown once all the same", {"", 0, 0, 1}, true, 0, 1},
+        {"keys and clicks meanwhile", {"y n Enter Space a press@30,80 press@80,80", 0, 1, 4}, true, 0, 1},
+        {"exposed meanwhile", {"expose", 0, 1, 4}, true, 0, 2},
+        {"Escape meanwhile", {"Escape", 0, 1}, false, 1, 1},
+        {"the window's close meanwhile", {"quit", 0, 3}, false, 1, 1},
+#ifndef _WIN32
+        {"SIGTERM meanwhile", {"", SIGTERM, 1}, false, 1, 1},
+        {"SIGUSR1 meanwhile", {"", SIGUSR1, 2}, false, 1, 1},
+#endif
+    };
+    // clang-format on
+    for (auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        ed.running         = true;
+        ed.end             = end_asked;
+        ed.on_screen       = {};
+        const Uint32 sent  = ed.pictures_sent;
+        scripted_work work = r.work;
+        auto run           = [&] {
+            working_screen(ed, "Reading Legend of Zel...07-183512.png...", work.work());
+            // 1: running otherwise, 2: stopped otherwise, 4: asked after the stop, 8: other pictures, 16: no
+            // line
+            return (ed.running == r.running ? 0 : 1) | (work.stopped == r.stopped ? 0 : 2) |
+                   (work.asked_after_stop ? 4 : 0) | (ed.pictures_sent - sent == r.sent ? 0 : 8) |
+                   (shows(ed, 35, 128, "Reading Legend of Zel...07-183512.png...") ? 0 : 16);
+        };
+#ifndef _WIN32
+        if (r.work.sig) {
+            EXPECT_EQ(in_child([&] {
+                          catch_ending_signals();
+                          stderr_of([&] { _exit(run()); });
+                      }),
+                      0);
+            continue;
+        }
+#endif
+        EXPECT_EQ(run(), 0);
+        for (SDL_Event left; SDL_PollEvent(&left);) {
+        }
+    }
+}
+
+// A picture being read when the run ends - Escape, the window's close, a
+// signal - is given up: the read stopped and waited for, the built-in
+// background kept, nothing said of the picture. An 8K screenshot, so that the
+// end most likely finds it mid-way (and a BMP, read by SDL), named with --bg.
+TEST_F(startup_test, a_picture_being_read_when_the_run_ends_is_given_up_and_nothing_said_of_it) {
+    write_file("8k.png", flat_png(7680, 4320, 8, false, 0x00FF80));
+    write_file("8k.bmp", picture_file(picture_bmp, 1920, 1440, [](int, int) { return 0x00FF80u; }));
+    // clang-format off
+    const struct { const char* file; const char* events; int sig; const char* said; } rows[] = {
+        {"8k.png", "Escape", 0, ""},
+        {"8k.bmp", "quit", 0, ""},
+#ifndef _WIN32
+        {"8k.png", "", SIGTERM, "hudwright: ended by SIGTERM (Terminated)\n"},
+#endif
+    };
+    // clang-format on
+    ed.screen_delay_ms    = 0;
+    SDL_Surface* built_in = copy_of(ed.pictures.background);
+    for (auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.file << " " << r.events << r.sig);
+        ed.running = true;
+        ed.bg_path = std::filesystem::absolute(r.file).string();
+        // 1: still running, 2: taken, 4: another background
+        auto run = [&] {
+            background_prompt(ed);
+            return (ed.running ? 1 : 0) | (ed.bg_choice == answer_none ? 0 : 2) |
+                   (same_pixels(ed.pictures.background, built_in) ? 0 : 4);
+        };
+#ifndef _WIN32
+        if (r.sig) {
+            write_file("said", "");
+            EXPECT_EQ(in_child([&] {
+                          catch_ending_signals();
+                          std::raise(r.sig);
+                          std::string said;
+                          const int broken = [&] {
+                              int b = 0;
+                              said  = stderr_of([&] { b = run(); });
+                              return b;
+                          }();
+                          write_file("said", said);
+                          _exit(broken);
+                      }),
+                      0);
+            EXPECT_EQ(read_file("said"), r.said);
+            continue;
+        }
+#endif
+        push_script(r.events);
+        EXPECT_EQ(stderr_of([&] { EXPECT_EQ(run(), 0); }), r.said);
+    }
+    SDL_FreeSurface(built_in);
 }
 
 TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_start_up_screen) {

@@ -16,10 +16,12 @@
 #include <fstream>
 #include <random>
 #include <iterator>
+#include <atomic>
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <malloc.h>
+#include <sys/resource.h>
 #endif
 
 #define STBI_WRITE_NO_STDIO
@@ -31,6 +33,9 @@
 #endif
 #if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
 extern "C" size_t __sanitizer_get_current_allocated_bytes(); // not every compiler ships its header
+extern "C" size_t __sanitizer_get_allocated_size(const volatile void* p);
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*on_malloc)(const volatile void*, size_t),
+                                                         void (*on_free)(const volatile void*));
 #define HUDWRIGHT_ASAN 1
 #endif
 
@@ -96,6 +101,43 @@ long live_heap_bytes() {
     return static_cast<long>(__sanitizer_get_current_allocated_bytes());
 #else
     return static_cast<long>(mallinfo2().uordblks);
+#endif
+}
+
+namespace {
+
+#ifdef HUDWRIGHT_ASAN
+// The bytes of the blocks taken since the hooks were installed, less those
+// freed since (older blocks freed bring it below 0), and its most.
+std::atomic<long> held{0}, most_held{0};
+
+void on_malloc(const volatile void*, size_t n) {
+    const long now = held += long(n);
+    for (long most = most_held; now > most && !most_held.compare_exchange_weak(most, now);) {
+    }
+}
+
+void on_free(const volatile void* p) {
+    held -= long(__sanitizer_get_allocated_size(p)); // still allocated while the hook runs
+}
+#endif
+
+} // namespace
+
+long peak_memory_growth(const std::function<void()>& body) {
+#ifdef HUDWRIGHT_ASAN
+    static bool hooked = __sanitizer_install_malloc_and_free_hooks(on_malloc, on_free) != 0;
+    if (!hooked) return -1;
+    const long start = held;
+    most_held        = start;
+    body();
+    return most_held - start;
+#else
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    body();
+    getrusage(RUSAGE_SELF, &after);
+    return (after.ru_maxrss - before.ru_maxrss) * 1024;
 #endif
 }
 
@@ -195,6 +237,91 @@ std::string picture_file(picture_kind kind, int w, int h, const std::function<Ui
     case picture_unknown: break;
     }
     return out;
+}
+
+namespace {
+
+// Bits into bytes from the lowest bit up, as deflate writes them.
+struct bit_writer {
+    std::string bytes;
+    unsigned pending = 0;
+    int count        = 0;
+    void put(unsigned bits, int n) {
+        for (int i = 0; i < n; i++) {
+            pending |= (bits >> i & 1) << count;
+            if (++count == 8) bytes += char(pending), pending = 0, count = 0;
+        }
+    }
+    void code(unsigned c, int n) { // a Huffman code: its highest bit first
+        for (int i = n - 1; i >= 0; i--) put(c >> i & 1, 1);
+    }
+    void literal(unsigned v) { v < 144 ? code(0x30 + v, 8) : code(0x190 + v - 144, 9); }
+    // length bytes (3 to 258) copied from one byte back
+    void repeat(int length) {
+        static const int base[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                   31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+        int k                   = 28;
+        while (base[k] > length) k--;
+        const int symbol = 257 + k, extra = k < 8 || k == 28 ? 0 : (k - 4) / 4;
+        symbol < 280 ? code(symbol - 256, 7) : code(0xC0 + symbol - 280, 8);
+        put(unsigned(length - base[k]), extra);
+        code(0, 5); // distance 1
+    }
+};
+
+void put32(std::string& s, uint32_t v) {
+    for (int shift : {24, 16, 8, 0}) s += char(v >> shift);
+}
+
+std::string chunk(const char* type, const std::string& data) {
+    uint32_t table[256];
+    for (uint32_t n = 0; n < 256; n++) {
+        uint32_t c = n;
+        for (int k = 0; k < 8; k++) c = c & 1 ? 0xEDB88320u ^ c >> 1 : c >> 1;
+        table[n] = c;
+    }
+    std::string s, body = type + data;
+    put32(s, uint32_t(data.size()));
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char b : body) crc = table[(crc ^ uint8_t(b)) & 0xFF] ^ crc >> 8;
+    put32(body, crc ^ 0xFFFFFFFFu);
+    return s + body;
+}
+
+} // namespace
+
+std::string flat_png(int w, int h, int bits, bool alpha, Uint32 colour) {
+    const int channels = alpha ? 4 : 3, bytes = bits / 8;
+    std::string pixel; // the first pixel of a row, big-endian
+    for (int c = 0; c < channels; c++)
+        for (int b = 0; b < bytes; b++) pixel += char(c == 3 ? 0xFF : colour >> (16 - 8 * c));
+    const long zeros = long(w - 1) * channels * bytes;
+    bit_writer z;
+    z.put(1, 1); // the last block,
+    z.put(1, 2); // of fixed Huffman codes
+    uint32_t a = 1, b = 0;
+    for (int y = 0; y < h; y++) {
+        const std::string start = '\x01' + pixel; // the filter: the difference from the left
+        for (char c : start) z.literal(uint8_t(c)), a = (a + uint8_t(c)) % 65521, b = (b + a) % 65521;
+        b         = uint32_t((b + uint64_t(zeros % 65521) * a) % 65521);
+        long left = zeros;
+        if (left > 0) z.literal(0), left--;
+        while (left >= 3) {
+            int n = int(std::min(left, 258L));
+            if (left - n > 0 && left - n < 3) n -= 3; // never 1 or 2 left behind
+            z.repeat(n);
+            left -= n;
+        }
+        while (left-- > 0) z.literal(0);
+    }
+    z.code(0, 7); // the block's end
+    if (z.count) z.bytes += char(z.pending);
+    std::string header, deflated = "\x78\x01" + z.bytes;
+    put32(deflated, b << 16 | a);
+    put32(header, uint32_t(w));
+    put32(header, uint32_t(h));
+    header += {char(bits), char(alpha ? 6 : 2), 0, 0, 0};
+    return "\x89PNG\r\n\x1A\n" + chunk("IHDR", header) + chunk("IDAT", deflated) + chunk("IEND", "");
 }
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y) {

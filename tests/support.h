@@ -6,6 +6,7 @@
 #include "draw/picture_input.h"
 #include "editor/input.h"
 #include "editor/panel.h"
+#include "editor/start_state.h"
 #include "editor/state.h"
 #include "model/import.h"
 #include "program/run.h"
@@ -79,6 +80,12 @@ template <class Body> int in_child(Body body) {
 long live_heap_bytes();
 long open_descriptors();
 int open_temporary_files();
+// The most memory body held at once beyond what was held when it began, in
+// bytes, all threads together: each block counted by the sanitizer's
+// allocator hooks where there is one (its quarantine of freed blocks, which
+// stays resident, not counted), else the growth of the peak resident size.
+// For a child process only (in_child): the hooks stay installed.
+long peak_memory_growth(const std::function<void()>& body);
 #endif
 
 // Events queued from a script of words, the one way every test scripts its
@@ -159,6 +166,12 @@ std::string trimmed(const char* name);
 // A picture file's bytes, w x h pixels of colour(x, y) (0xRRGGBB): a 24-bit
 // BMP, a PNG or a JPEG of quality 95, written by stb_image_write.
 std::string picture_file(picture_kind kind, int w, int h, const std::function<Uint32(int, int)>& colour);
+// A PNG of w x h pixels all of one colour (0xRRGGBB, opaque), of 8 or 16
+// bits a channel, RGB or RGBA: each row filtered as the difference from its
+// left neighbour, so that all but its first pixel are zero bytes, which a
+// few bits each of fixed-Huffman deflate repeat. A 16-bit 8192x8192 RGBA
+// picture (512 MiB unpacked) takes 3 MB.
+std::string flat_png(int w, int h, int bits, bool alpha, Uint32 colour);
 
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels

@@ -10,7 +10,8 @@
 // prompt.bmp (the bg.bmp prompt). Everything is drawn by the editor itself, on
 // SDL's dummy video driver.
 #include "editor/frame.h"
-#include "editor/startup.h"
+#include "editor/start_state.h"
+#include "editor/screens.h"
 #include "editor/update.h"
 #include "program/run.h"
 

@@ -109,7 +109,7 @@ inline std::string name_one(std::string_view bytes) {
 // A background picture: the bytes read as each kind (a BMP, a PNG, a JPEG) and
 // what is read fitted over a 320x240 picture. Whatever the bytes, a refusal
 // has a reason the start-up screens can draw; a picture read is within the
-// size limit, opaque, and fits. The bytes as a name too (name_one).
+// size limits, opaque, and fits. The bytes as a name too (name_one).
 inline std::string picture_one(std::string_view bytes) {
     if (std::string broken = name_one(bytes); !broken.empty()) return broken;
     for (picture_kind kind : {picture_bmp, picture_png, picture_jpeg}) {
@@ -120,8 +120,9 @@ inline std::string picture_one(std::string_view bytes) {
             empty ? SDL_RWFromFP(empty, SDL_TRUE) : SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
         if (!rw) return "no stream for the bytes: " + std::string(SDL_GetError());
         picture_problem why;
-        SDL_Surface* p = read_picture(rw, kind, why);
+        decoded_picture picture = read_picture(rw, kind, why);
         SDL_RWclose(rw);
+        SDL_Surface* p = picture.surface;
         if (!p) {
             if (why.reason.empty() || why.reason.size() > 38)
                 return describe("a reason empty or too long", kind);
@@ -130,7 +131,8 @@ inline std::string picture_one(std::string_view bytes) {
             continue;
         }
         std::string broken;
-        if (p->w < 1 || p->h < 1 || p->w > picture_side_limit || p->h > picture_side_limit)
+        if (p->w < 1 || p->h < 1 || p->w > picture_side_limit || p->h > picture_side_limit ||
+            1LL * p->w * p->h > picture_pixel_limit)
             broken = describe("a picture of a size refused", p->w, p->h);
         else if (p->format->Amask != 0 || (p->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)))
             broken = "a picture not opaque";
@@ -138,7 +140,8 @@ inline std::string picture_one(std::string_view bytes) {
         SDL_Surface* shown = broken.empty() ? fit_picture(p, under, 320, 240) : nullptr;
         if (broken.empty() && (!shown || shown->w != 320 || shown->h != 240))
             broken = "no 320x240 picture fitted";
-        for (SDL_Surface* s : {p, under, shown})
+        free_picture(picture);
+        for (SDL_Surface* s : {under, shown})
             if (s) SDL_FreeSurface(s);
         if (!broken.empty()) return broken;
     }
