@@ -4,7 +4,7 @@
 // pictures alone; the icon alone.
 #include "support.h"
 
-#include "editor/icon.h"
+#include "pictures/icon.h"
 #include "editor/screens.h"
 #include "program/run.h"
 

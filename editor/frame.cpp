@@ -21,7 +21,7 @@
 #include "editor/code_view.h"
 #include "editor/fields.h"
 #include "editor/marks.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/state.h"
 #include "model/layout.h"
 
@@ -162,7 +162,7 @@ void draw_panel(editor& ed, panel_layer layer) {
 
 // The panel's note (panel.h), right-aligned in its area; a failed save's
 // reason under "NOT SAVED" (or under the reason's own heading).
-void draw_note(editor& ed) {
+void draw_panel_note(editor& ed) {
     const panel_note_row& row = panel_notes[ed.note];
     if (!*row.text) return;
     const int right = save_note_area.x + save_note_area.w;
@@ -206,7 +206,7 @@ void draw_frame(editor& ed) {
     draw_selection(ed);
     draw_guides(ed);
     draw_panel(ed, layer_top);
-    draw_note(ed);
+    draw_panel_note(ed);
     draw_codes(ed); // the code view over the preview, when it shows
     show_screen(ed);
 }

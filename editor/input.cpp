@@ -25,10 +25,10 @@
 #include "editor/move_rules.h"
 #include "editor/panel.h"
 #include "editor/pick.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/snap.h"
 #include "editor/undo.h"
-#include "editor/unsaved.h"
+#include "editor/save.h"
 #include "editor/update.h"
 
 namespace {

@@ -10,10 +10,12 @@
 // so that nothing behind a refused link is read); a pipe or a device written
 // into; the earlier code.txt kept as code.earlier.txt, and, for a write in
 // place, as code.before.txt in the refuge; then both take their names.
+#include "editor/save.h"
 #include "editor/state.h"
-#include "editor/unsaved.h"
 
+#include "editor/file_names.h"
 #include "editor/history.h"
+#include "editor/unsaved.h"
 #include "files/file_io.h"
 #include "files/refusals.h"
 #include "files/safe_write.h"

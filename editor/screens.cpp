@@ -5,7 +5,7 @@
 #include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/ending.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/view.h"
 #include "files/refusals.h" // error_too_long
 

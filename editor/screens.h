@@ -90,7 +90,7 @@ struct screen_input {
     prompt_answer answer; // the last answer pressed: a click on Yes or No, Y or Enter, N
 };
 // Every pending event: mapped to the editor's pixels (an expose noted,
-// editor/screen.h), Escape or the window's close clearing running, a
+// editor/window.h), Escape or the window's close clearing running, a
 // destroyed window or a caught signal ending the run (editor/ending.h). The
 // drain of every start-up screen, and of work at start-up that polls between
 // its parts; such work goes on only while ed.running.

@@ -1,7 +1,7 @@
 // start_state.cpp - the editor loop's start state. See start_state.h.
 #include "editor/start_state.h"
 
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "editor/update.h"
 #include "files/file_io.h"
 

@@ -14,7 +14,6 @@
 
 #include "editor/background.h"
 #include "editor/screens.h"
-#include "editor/unsaved.h"
 #include "files/code_read.h" // open_code_file: the existence test of the files
 #include "files/kept_file.h"
 #include "files/refusals.h"

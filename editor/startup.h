@@ -7,7 +7,7 @@
 
 #include "editor/screens.h"
 #include "editor/state.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "model/table_check.h"
 
 // When a layout file is asked about: work kept on an earlier quit when the

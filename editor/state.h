@@ -248,7 +248,7 @@ struct editor {
     Uint32 frame_delay_ms  = 45;  // in the editor
     Uint32 screen_delay_ms = 100; // on the start-up screens
 
-    // ---- window (editor/screen.h) -------------------------------------------
+    // ---- window (editor/window.h) -------------------------------------------
     // The window shows screen zoom times larger. At zoom 1 screen is the
     // window's surface and window is not used; above, screen is a 320x320
     // surface of the editor's own, window the window's (null: SDL refused it)

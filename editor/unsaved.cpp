@@ -3,6 +3,7 @@
 #include "editor/unsaved.h"
 #include "editor/state.h"
 
+#include "editor/file_names.h"
 #include "editor/history.h"
 #include "files/file_io.h"
 #include "files/kept_file.h"

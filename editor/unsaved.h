@@ -1,17 +1,14 @@
-// unsaved.h - the save button and its result in the panel, and no work lost on the
-// way: a save writes code.txt and code.cht (model/cheat_file.h) together,
-// and the first one to replace a code.txt this editor neither wrote nor
-// started from keeps that file's other content as code.earlier.txt. The
-// layout as last saved (or as the editor opened with it) is kept, and ending
-// the run with changes since then writes them, in code.txt's form, to
-// code.unsaved.txt beside code.txt - never over code.txt itself, nor over an
-// earlier code.unsaved.txt (files/kept_file.h) but the one this sitting
-// started from, which the end brings up to the layout. Where that folder
-// takes no file (a full disk, a read-only or deleted folder, no descriptor
-// left) they go to the same name in the user's state folder, below the
-// folder's own path: ~/.local/state/hudwright/home/u/hud/code.unsaved.txt for
-// /home/u/hud - or, where that takes none, in the next refuge
-// (files/refuge.h).
+// unsaved.h - no work lost on the way out: ending the run with changes
+// since the last good save (editor/save.h; or since the layout the editor
+// opened with) writes them, in code.txt's form, to code.unsaved.txt beside
+// code.txt - never over code.txt itself, nor over an earlier code.unsaved.txt
+// (files/kept_file.h) but the one this sitting started from, which the end
+// brings up to the layout. Where that folder takes no file (a full disk, a
+// read-only or deleted folder, no descriptor left) they go to the same name
+// in the user's state folder, below the folder's own path:
+// ~/.local/state/hudwright/home/u/hud/code.unsaved.txt for /home/u/hud - or,
+// where that takes none, in the next refuge (files/refuge.h). The save keeps
+// the earlier code.txt by the same writers.
 //
 // A change counts when code.txt would be written differently: a value the
 // game does not keep (the Hearts' place, say) is no saved work.
@@ -24,18 +21,6 @@ struct fingerprint;
 
 #include <string>
 
-constexpr const char* code_file    = "code.txt";
-constexpr const char* cheat_file   = "code.cht";
-constexpr const char* earlier_file = "code.earlier.txt";
-constexpr const char* unsaved_file = "code.unsaved.txt";
-constexpr const char* before_file  = "code.before.txt"; // in the refuge: code.txt before a write in place
-
-// The save button: writes code.txt and code.cht in the editor's folder, both
-// or neither; the panel's note says how it went (and why it failed), and a
-// good save is what later changes are counted from. A code.txt that another
-// program or editor wrote since this one read or wrote it is replaced only by
-// a second save, as long as it stays as it was when the first was refused.
-void save_layout(editor& ed);
 // Whether code.txt would now be written differently from the last good save
 // (or, before one, from the layout the editor opened with). Never before the
 // editor has started: the start-up screens change nothing to keep.

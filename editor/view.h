@@ -2,7 +2,7 @@
 // prompts, the editor's pass) makes the record of what its picture would show
 // (view_record, state.h), and draws and sends the picture only when that
 // record differs from the one of the picture shown last, or when the window
-// has lost its picture (ed.repaint, editor/screen.h). An editor left alone
+// has lost its picture (ed.repaint, editor/window.h). An editor left alone
 // then sends nothing, and a pass still polls, updates and pauses as always.
 //
 // Not here: the drawing itself (editor/frame, editor/startup), which changes

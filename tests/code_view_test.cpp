@@ -8,7 +8,6 @@
 #include "draw/text.h"
 #include "editor/clipboard.h"
 #include "editor/code_view.h"
-#include "editor/unsaved.h"
 #include "model/export.h"
 #include "support.h"
 

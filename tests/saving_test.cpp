@@ -8,6 +8,8 @@
 // the user's state folder when the folder takes no file.
 #include "draw/rect.h"
 #include "editor/ending.h"
+#include "editor/file_names.h"
+#include "editor/save.h"
 #include "editor/unsaved.h"
 #include "files/file_io.h"
 #include "files/refuge.h"

@@ -12,7 +12,7 @@
 #include "editor/screens.h"
 #include "editor/signals.h"
 #include "editor/startup.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "files/kept_file.h"
 #include "model/export.h"
 

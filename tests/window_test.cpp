@@ -8,8 +8,8 @@
 // accepted and command_line (its icon: screenshot; the icon's pixels are the
 // desktop icons', which the install check compares).
 #include "editor/frame.h"
-#include "editor/icon.h"
-#include "editor/screen.h"
+#include "pictures/icon.h"
+#include "editor/window.h"
 #include "files/file_io.h"
 #include "pictures/picture_store.h"
 #include "program/options.h"

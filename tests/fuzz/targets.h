@@ -12,9 +12,9 @@
 #include "editor/code_view.h"
 #include "editor/frame.h"
 #include "editor/panel.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/undo.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "support.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// screen.h - the window the editor draws in, seen from the editor: opening it,
+// window.h - the window the editor draws in, seen from the editor: opening it,
 // showing a finished frame, the pointer's place in the editor's own 320x320
 // pixels, moving the pointer, resizing, and the zoom. Every frame and every
 // event's pointer goes through here, so that the window may show the picture

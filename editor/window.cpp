@@ -1,7 +1,7 @@
-// screen.cpp - the editor's window: opened at a zoom, the editor's 320x320
+// window.cpp - the editor's window: opened at a zoom, the editor's 320x320
 // picture shown in it pixel for pixel (zoom 1) or in N x N squares, pointer
 // positions mapped between the two.
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/state.h"
 
 #include "editor/display_guard.h"
