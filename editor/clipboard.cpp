@@ -10,16 +10,16 @@
 namespace {
 
 void note(editor& ed, panel_note n) {
-    ed.note          = n;
-    ed.note_since_ms = ed.now_ms;
+    ed.note.shown    = n;
+    ed.note.since_ms = ed.clock.now_ms;
 }
 
 } // namespace
 
 void copy_codes(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     char text[export_capacity];
-    const size_t n = format_codes(ed.model, text, sizeof text);
+    const size_t n = format_codes(ed.design.model, text, sizeof text);
     if (n == 0) { // an empty text would only wipe out what the clipboard holds
         note(ed, note_no_codes);
         return;

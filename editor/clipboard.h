@@ -24,7 +24,7 @@
 //   NO CLIPBOARD.
 #pragma once
 
-#include "editor/state.h" // the clipboard record, ed.clip
+#include "editor/state.h" // the clipboard record, ed.codes.clip
 
 #include <cstddef>
 #include <string>
@@ -43,7 +43,7 @@ void hand_over_clipboard(editor& ed);
 // The text as Windows programs expect it: UTF-16 with CR LF line ends.
 std::u16string windows_text(const char* text, size_t length);
 
-// The system's part (clipboard_x11.cpp, clipboard_windows.cpp): ed.clip's
+// The system's part (clipboard_x11.cpp, clipboard_windows.cpp): ed.codes.clip's
 // text onto the clipboard; null, or why it could not be.
 const char* put_on_clipboard(editor& ed);
 

@@ -22,7 +22,7 @@ const char* put_on_clipboard(editor& ed) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || !info.window) return "the program has no window";
-    const std::u16string text = windows_text(ed.clip.text, ed.clip.length);
+    const std::u16string text = windows_text(ed.codes.clip.text, ed.codes.clip.length);
     const size_t bytes        = (text.size() + 1) * sizeof(char16_t);
     HGLOBAL memory            = GlobalAlloc(GMEM_MOVEABLE, bytes);
     void* at                  = memory ? GlobalLock(memory) : nullptr;

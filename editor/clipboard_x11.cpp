@@ -238,7 +238,7 @@ Time server_time(const xlib& x, clipboard& c) {
 
 // The connection and its window, at the first copy; null, or why not.
 const char* connect(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display)
@@ -270,7 +270,7 @@ const char* connect(editor& ed) {
 } // namespace
 
 const char* put_on_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     if (!c.display)
         if (const char* why = connect(ed)) return why;
     const xlib x = calls(c.library);
@@ -284,14 +284,14 @@ const char* put_on_clipboard(editor& ed) {
 }
 
 void serve_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     if (!c.display) return;
     const xlib x = calls(c.library);
     serve_until(x, c, 0, [](const XEvent&) { return false; });
 }
 
 void hand_over_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     if (c.display && c.owned) {
         const xlib x = calls(c.library);
         Display* d   = display_of(c);
@@ -311,7 +311,7 @@ void hand_over_clipboard(editor& ed) {
 }
 
 void close_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     if (!c.display) return;
     calls(c.library).close_display(display_of(c));
     dlclose(c.library);

@@ -6,10 +6,10 @@
 #include "model/color_walk.h"
 
 void pick_color(editor& ed) {
-    const color_id k = color_slot_of(ed.model.selected);
+    const color_id k = color_slot_of(ed.design.model.selected);
     if (k != no_color) {
-        rgb c           = color_walk(static_cast<int>(ed.pointer_x) - panel_table[ctl_color_bar].box.x);
-        SDL_Color& slot = ed.model.colors[k].value;
+        rgb c           = color_walk(static_cast<int>(ed.input.pointer_x) - panel_table[ctl_color_bar].box.x);
+        SDL_Color& slot = ed.design.model.colors[k].value;
         slot.r          = static_cast<Uint8>(c.r);
         slot.g          = static_cast<Uint8>(c.g);
         slot.b          = static_cast<Uint8>(c.b);
@@ -17,5 +17,5 @@ void pick_color(editor& ed) {
 }
 
 void color_pick_step(editor& ed) {
-    if (ed.picking_color) pick_color(ed);
+    if (ed.input.picking_color) pick_color(ed);
 }

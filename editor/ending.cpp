@@ -24,10 +24,10 @@ void say_why(run_end why, int sig) {
 } // namespace
 
 void end_run(editor& ed, run_end why, int sig) {
-    if (!ed.running) return; // the run is ending already: the first reason stands
-    ed.running    = false;
-    ed.end        = why;
-    ed.end_signal = sig;
+    if (!ed.run.running) return; // the run is ending already: the first reason stands
+    ed.run.running = false;
+    ed.run.end     = why;
+    ed.run.signal  = sig;
     say_why(why, sig);
 }
 
@@ -42,6 +42,6 @@ void notice_window_event(editor& ed, const SDL_Event& e) {
 int finish_run(editor& ed) {
     const bool kept = keep_unsaved_changes(ed); // the work first
     hand_over_clipboard(ed);
-    if (ed.end == end_signal) end_as_signalled(ed.end_signal);
-    return kept && ed.end == end_asked ? 0 : 1;
+    if (ed.run.end == end_signal) end_as_signalled(ed.run.signal);
+    return kept && ed.run.end == end_asked ? 0 : 1;
 }

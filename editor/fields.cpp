@@ -62,7 +62,7 @@ char hex_key(SDLKey k) {
 // What has been typed: the entry's places up to its first terminator.
 field_string entry_text(const editor& ed) {
     field_string t{};
-    if (ed.entry_len > 0) std::memcpy(t.s, ed.entry_buf, field_length(ed.editing));
+    if (ed.input.entry_len > 0) std::memcpy(t.s, ed.input.entry_buf, field_length(ed.input.editing));
     return t;
 }
 
@@ -89,7 +89,7 @@ void apply_entry(layout& m, value_field f, int32_t v) {
 } // namespace
 
 field_string field_text(const editor& ed, value_field f) {
-    return f == ed.editing ? entry_text(ed) : value_text(ed.model, f);
+    return f == ed.input.editing ? entry_text(ed) : value_text(ed.design.model, f);
 }
 
 bool field_never_saved(const layout& m, value_field f) {
@@ -119,38 +119,38 @@ unsigned field_length(value_field f) {
 }
 
 int caret_place(const editor& ed, value_field f) {
-    return f != field_none && f == ed.editing ? ed.entry_len : -1;
+    return f != field_none && f == ed.input.editing ? ed.input.entry_len : -1;
 }
 
 // The entry buffer keeps its bytes from the last entry; only the count restarts.
 void start_entry(editor& ed, value_field f) {
     end_entry(ed);
-    if (!field_exists(ed.model, f)) return;
-    ed.editing   = f;
-    ed.entry_len = 0;
+    if (!field_exists(ed.design.model, f)) return;
+    ed.input.editing   = f;
+    ed.input.entry_len = 0;
 }
 
 void entry_key(editor& ed, SDLKey k) {
-    const value_field f = ed.editing;
+    const value_field f = ed.input.editing;
     const unsigned len  = field_length(f);
     if (f == field_none) return;
     if (k == SDLK_BACKSPACE) {
-        if (ed.entry_len == 0) return; // nothing to take back
-        ed.entry_len--;
-        ed.entry_buf[ed.entry_len] = '\0';
+        if (ed.input.entry_len == 0) return; // nothing to take back
+        ed.input.entry_len--;
+        ed.input.entry_buf[ed.input.entry_len] = '\0';
         return;
     }
-    if (ed.entry_len >= len) return; // a full entry has already completed
-    if (const char c = hex_key(k)) ed.entry_buf[ed.entry_len] = c;
-    ed.entry_buf[ed.entry_len + 1] = '\0';
-    ed.entry_len++;
-    if (ed.entry_len == len) {
+    if (ed.input.entry_len >= len) return; // a full entry has already completed
+    if (const char c = hex_key(k)) ed.input.entry_buf[ed.input.entry_len] = c;
+    ed.input.entry_buf[ed.input.entry_len + 1] = '\0';
+    ed.input.entry_len++;
+    if (ed.input.entry_len == len) {
         const field_string typed = entry_text(ed);
-        ed.editing               = field_none;
-        apply_entry(ed.model, f, hex_value(typed.s));
+        ed.input.editing         = field_none;
+        apply_entry(ed.design.model, f, hex_value(typed.s));
     }
 }
 
 void end_entry(editor& ed) {
-    ed.editing = field_none;
+    ed.input.editing = field_none;
 }

@@ -56,8 +56,8 @@ bool modifier_key(SDLKey k) {
 
 // The previous (-1) or next (+1) element; after the last comes the first.
 void select_element(editor& ed, int step) {
-    const int n       = ed.model.selected + step;
-    ed.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
+    const int n              = ed.design.model.selected + step;
+    ed.design.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
 }
 
 // ---- event handlers ----------------------------------------------------------
@@ -69,9 +69,9 @@ void on_release(editor& ed);
 void reset_to_home(editor& ed, bool whole_layout) {
     end_change(ed);
     if (whole_layout)
-        reset_values(ed.model);
+        reset_values(ed.design.model);
     else
-        reset_element(ed.model, ed.model.selected);
+        reset_element(ed.design.model, ed.design.model.selected);
     end_change(ed);
 }
 
@@ -81,7 +81,7 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_nudge:
         nudge_selected(ed, static_cast<nudge_direction>(row.argument),
                        mod & KMOD_SHIFT ? shift_arrow_pixels : 1, mod & KMOD_CTRL);
-        ed.arrow_run = true;
+        ed.input.arrow_run = true;
         break;
     case key_reset: reset_to_home(ed, row.argument == reset_layout); break;
     case key_undo: undo_change(ed); break;
@@ -90,9 +90,9 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_save: save_layout(ed); break;
     case key_zoom:
         zoom_step(ed, row.argument);
-        ed.pointer_in = false; // where the pointer is in the new window is known at its next motion
+        ed.input.pointer_in = false; // where the pointer is in the new window is known at its next motion
         break;
-    case key_grid: ed.grid = !ed.grid; break;
+    case key_grid: ed.window.grid = !ed.window.grid; break;
     case key_codes:
         on_release(ed); // nothing changes under the view: every held button and a drag let go
         show_codes(ed);
@@ -116,11 +116,11 @@ void key_in_code_view(editor& ed, const SDL_keysym& key) {
 // the field shows its value again.
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
-    if (ed.codes_shown && !modifier_key(k)) return key_in_code_view(ed, key);
-    if (k == SDLK_ESCAPE && ed.editing != field_none) return end_entry(ed);
-    if (k == SDLK_ESCAPE) ed.running = false;
+    if (ed.codes.shown && !modifier_key(k)) return key_in_code_view(ed, key);
+    if (k == SDLK_ESCAPE && ed.input.editing != field_none) return end_entry(ed);
+    if (k == SDLK_ESCAPE) ed.run.running = false;
     if (modifier_key(k)) return;
-    if (ed.editing != field_none) {
+    if (ed.input.editing != field_none) {
         entry_key(ed, k);
         return;
     }
@@ -136,9 +136,10 @@ int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) 
     int n   = 0;
     to[n++] = {preview_area.x, preview_area.y, preview_area.w, preview_area.h};
     for (int other = 0; other < element_count; other++) {
-        if (other == e || (ed.drag_set && moves_with(other, e)) || !ed.places[other].drawn) continue;
-        const SDL_Rect& at    = ed.places[other].at;
-        const element_size& s = ed.model.element_sizes[other];
+        if (other == e || (ed.input.drag_set && moves_with(other, e)) || !ed.design.places[other].drawn)
+            continue;
+        const SDL_Rect& at    = ed.design.places[other].at;
+        const element_size& s = ed.design.model.element_sizes[other];
         to[n++]               = {at.x, at.y, s.w, s.h};
     }
     return n;
@@ -151,13 +152,13 @@ int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) 
 // press, and the set stops where one of it meets its edge
 // (editor/move_rules.h). A guide shows only where the element lands on it.
 void on_motion(editor& ed, int px, int py) {
-    if (!ed.dragging || py > drag_limit_y) return;
-    const int e           = ed.model.selected;
-    const element_size& s = ed.model.element_sizes[e];
-    const SDL_Rect& from  = ed.drag_from[e];
+    if (!ed.input.dragging || py > drag_limit_y) return;
+    const int e           = ed.design.model.selected;
+    const element_size& s = ed.design.model.element_sizes[e];
+    const SDL_Rect& from  = ed.input.drag_from[e];
     int64_t dx = int64_t{px} - s.w / 2 - from.x, dy = int64_t{py} - s.h / 2 - from.y;
-    ed.guides = {};
-    if (!ed.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.places[e].drawn) {
+    ed.input.guides = {};
+    if (!ed.input.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.design.places[e].drawn) {
         outline_box targets[element_count + 1];
         const int n = snap_targets(ed, e, targets);
         const int inset =
@@ -167,18 +168,18 @@ void on_motion(editor& ed, int px, int py) {
                  targets, n);
         dx += r.dx;
         dy += r.dy;
-        ed.guides = r.guides;
+        ed.input.guides = r.guides;
     }
-    const move_result taken = move_elements(ed, e, ed.drag_set, ed.drag_from, dx, dy);
-    ed.guides.down          = ed.guides.down && taken.dx == dx && !taken.fixed_tried;
-    ed.guides.across        = ed.guides.across && taken.dy == dy && !taken.fixed_tried;
+    const move_result taken = move_elements(ed, e, ed.input.drag_set, ed.input.drag_from, dx, dy);
+    ed.input.guides.down    = ed.input.guides.down && taken.dx == dx && !taken.fixed_tried;
+    ed.input.guides.across  = ed.input.guides.across && taken.dy == dy && !taken.fixed_tried;
 }
 
 // A press on a +/- button: its first step at once; the update repeats it
 // while the button is held.
 void press_held_button(editor& ed) {
-    ed.held_since_ms     = ed.now_ms;
-    ed.scale_steps_taken = 0;
+    ed.input.held_since_ms     = ed.clock.now_ms;
+    ed.input.scale_steps_taken = 0;
 }
 
 // What a press on a control does.
@@ -187,20 +188,20 @@ void act(editor& ed, const panel_row& row) {
     case press_save: save_layout(ed); break;
     case press_pick_color:
         if (refuse_fixed(ed, field_color)) break;
-        ed.picking_color = true;
+        ed.input.picking_color = true;
         pick_color(ed);
         break;
     case press_scale:
-        if (scale_slot_of(ed.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
-            ed.scale_held = static_cast<scale_direction>(row.argument);
+        if (scale_slot_of(ed.design.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
+            ed.input.scale_held = static_cast<scale_direction>(row.argument);
             press_held_button(ed);
             scale_step(ed);
         }
         break;
     case press_nudge:
-        ed.nudge = static_cast<nudge_direction>(row.argument);
+        ed.input.nudge_held = static_cast<nudge_direction>(row.argument);
         press_held_button(ed);
-        nudge_selected(ed, ed.nudge, 1);
+        nudge_selected(ed, ed.input.nudge_held, 1);
         break;
     case press_edit:
         if (!refuse_fixed(ed, static_cast<value_field>(row.argument)))
@@ -222,21 +223,21 @@ const panel_row* hit(press_stage stage, int px, int py) {
 // (SDL's modifier state: a press carries none of its own) its set with it,
 // until the release, whatever Ctrl does meanwhile.
 void pick_element(editor& ed, int px, int py) {
-    if (ed.dragging) return; // a second button during a drag
+    if (ed.input.dragging) return; // a second button during a drag
     const int e = element_at(ed, px, py);
     if (e < 0) return;
-    layout& m             = ed.model;
+    layout& m             = ed.design.model;
     const SDL_Rect& p     = m.elements[e].pos;
     const element_size& s = m.element_sizes[e];
-    ed.dragging           = true;
-    ed.drag_set           = SDL_GetModState() & KMOD_CTRL;
-    ed.guides             = {};
-    for (int other = 0; other < element_count; other++) ed.drag_from[other] = m.elements[other].pos;
+    ed.input.dragging     = true;
+    ed.input.drag_set     = SDL_GetModState() & KMOD_CTRL;
+    ed.input.guides       = {};
+    for (int other = 0; other < element_count; other++) ed.input.drag_from[other] = m.elements[other].pos;
     // each coordinate taken as an unsigned 16-bit one
     const pointer_place at = move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
                                           static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
-    ed.pointer_x           = static_cast<Uint16>(at.x);
-    ed.pointer_y           = static_cast<Uint16>(at.y);
+    ed.input.pointer_x     = static_cast<Uint16>(at.x);
+    ed.input.pointer_y     = static_cast<Uint16>(at.y);
     took_element(ed, e, at.x, at.y);
     m.selected = e;
 }
@@ -244,18 +245,18 @@ void pick_element(editor& ed, int px, int py) {
 // Every press ends an entry without taking it (a press on a field starts
 // one there).
 void on_press(editor& ed, int px, int py) {
-    if (ed.codes_shown) return hide_codes(ed); // a press closes the code view, and does nothing else
+    if (ed.codes.shown) return hide_codes(ed); // a press closes the code view, and does nothing else
     end_arrow_run(ed);
     end_entry(ed);
-    if (panel_notes[ed.note].lasts_ms == 0) ed.note = note_none; // shown until the next press
+    if (panel_notes[ed.note.shown].lasts_ms == 0) ed.note.shown = note_none; // shown until the next press
     // 1. the save button; the press goes on to the panel all the same
     if (const panel_row* row = hit(stage_save, px, py)) act(ed, *row);
     // 2. the panel's controls; a press on none of them lets go of the held ones
     if (const panel_row* row = hit(stage_panel, px, py)) {
         act(ed, *row);
     } else {
-        ed.scale_held    = scale_none;
-        ed.picking_color = false;
+        ed.input.scale_held    = scale_none;
+        ed.input.picking_color = false;
     }
     // 3. the selector, else the preview
     if (const panel_row* row = hit(stage_selector, px, py))
@@ -265,21 +266,21 @@ void on_press(editor& ed, int px, int py) {
 }
 
 void on_release(editor& ed) {
-    ed.guides        = {};
-    ed.picking_color = false;
-    ed.scale_held    = scale_none;
-    ed.dragging      = false;
-    ed.drag_set      = false;
-    ed.nudge         = nudge_none;
+    ed.input.guides        = {};
+    ed.input.picking_color = false;
+    ed.input.scale_held    = scale_none;
+    ed.input.dragging      = false;
+    ed.input.drag_set      = false;
+    ed.input.nudge_held    = nudge_none;
 }
 
 // The pointer is at (x, y): the latest mouse event's place. A motion there
 // (not a press or release, which may be queued before the jump a press made)
 // ends a run of presses at one place.
 void pointer_to(editor& ed, Uint16 x, Uint16 y, bool motion) {
-    ed.pointer_x  = x;
-    ed.pointer_y  = y;
-    ed.pointer_in = true;
+    ed.input.pointer_x  = x;
+    ed.input.pointer_y  = y;
+    ed.input.pointer_in = true;
     if (motion) pointer_at(ed, x, y);
 }
 
@@ -293,7 +294,7 @@ Uint8 button_bit(Uint8 button) {
 // ---- the drain -----------------------------------------------------------------------
 
 void poll_editor_events(editor& ed) {
-    if (!ed.manual_clock) ed.now_ms = SDL_GetTicks();
+    if (!ed.clock.manual_clock) ed.clock.now_ms = SDL_GetTicks();
     serve_clipboard(ed); // nothing before the first copy
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
@@ -306,24 +307,24 @@ void poll_editor_events(editor& ed) {
             break;
         case SDL_MOUSEBUTTONDOWN:
             pointer_to(ed, ev.button.x, ev.button.y, false);
-            ed.buttons_down |= button_bit(ev.button.button);
+            ed.input.buttons_down |= button_bit(ev.button.button);
             on_press(ed, ev.button.x, ev.button.y);
             break;
         case SDL_MOUSEBUTTONUP:
             pointer_to(ed, ev.button.x, ev.button.y, false);
-            ed.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
+            ed.input.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
             on_release(ed);
             break;
         case SDL_ACTIVEEVENT: // the pointer left the window
-            if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.pointer_in = false;
+            if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.input.pointer_in = false;
             break;
-        case SDL_QUIT: ed.running = false; break;
+        case SDL_QUIT: ed.run.running = false; break;
         case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
             resize_screen(ed, ev.resize.w, ev.resize.h);
-            ed.pointer_in = false;
+            ed.input.pointer_in = false;
             break;
         default: break;
         }

@@ -20,35 +20,35 @@ Uint32 mapped(const SDL_Surface* s, SDL_Color c) {
 
 size_string size_text(const editor& ed) {
     size_string t{};
-    const int e = ed.model.selected;
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return t;
-    const element_size& s = ed.model.element_sizes[e];
+    const int e = ed.design.model.selected;
+    if (e < 0 || e >= element_count || !ed.design.places[e].drawn) return t;
+    const element_size& s = ed.design.model.element_sizes[e];
     std::snprintf(t.s, sizeof t.s, "%sx%s", hex_string(static_cast<uint32_t>(s.w), 4).s,
                   hex_string(static_cast<uint32_t>(s.h), 4).s);
     return t;
 }
 
 void draw_grid(editor& ed) {
-    if (ed.grid) shade_grid(ed.screen, preview_area, grid_spacing);
+    if (ed.window.grid) shade_grid(ed.window.screen, preview_area, grid_spacing);
 }
 
 void draw_hover(editor& ed) {
-    const int e = ed.hover;
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return;
-    const SDL_Rect& at    = ed.places[e].at;
-    const element_size& s = ed.model.element_sizes[e];
-    dashed_outline(ed.screen, {at.x - 1, at.y - 1, s.w + 2, s.h + 2}, preview_area,
-                   mapped(ed.screen, hover_light), mapped(ed.screen, hover_dark));
+    const int e = ed.input.hover;
+    if (e < 0 || e >= element_count || !ed.design.places[e].drawn) return;
+    const SDL_Rect& at    = ed.design.places[e].at;
+    const element_size& s = ed.design.model.element_sizes[e];
+    dashed_outline(ed.window.screen, {at.x - 1, at.y - 1, s.w + 2, s.h + 2}, preview_area,
+                   mapped(ed.window.screen, hover_light), mapped(ed.window.screen, hover_dark));
 }
 
 void draw_guides(editor& ed) {
-    const guide_lines& g = ed.guides;
+    const guide_lines& g = ed.input.guides;
     const SDL_Rect& p    = preview_area;
-    const Uint32 light = mapped(ed.screen, guide_light), dark = mapped(ed.screen, guide_dark);
-    if (g.down) dashed_outline(ed.screen, {g.x, p.y, 1, p.h}, p, light, dark);
-    if (g.across) dashed_outline(ed.screen, {p.x, g.y, p.w, 1}, p, light, dark);
+    const Uint32 light = mapped(ed.window.screen, guide_light), dark = mapped(ed.window.screen, guide_dark);
+    if (g.down) dashed_outline(ed.window.screen, {g.x, p.y, 1, p.h}, p, light, dark);
+    if (g.across) dashed_outline(ed.window.screen, {p.x, g.y, p.w, 1}, p, light, dark);
 }
 
 void draw_size(editor& ed) {
-    draw_text(size_label, size_text(ed).s, ed.screen, font(ed.pictures, font_labels));
+    draw_text(size_label, size_text(ed).s, ed.window.screen, font(ed.pictures, font_labels));
 }

@@ -30,9 +30,9 @@
 namespace {
 
 void note(editor& ed, panel_note n, save_reason why) {
-    ed.note          = n;
-    ed.note_reason   = why;
-    ed.note_since_ms = ed.now_ms;
+    ed.note.shown    = n;
+    ed.note.reason   = why;
+    ed.note.since_ms = ed.clock.now_ms;
 }
 
 void failed(editor& ed, int err) {
@@ -102,23 +102,23 @@ void save_layout(editor& ed) {
     // it: that is not replaced unless the save is pressed again, with
     // code.txt still as it was when the editor said so. (A file that is not
     // there, or is no regular file, holds nothing a save could lose.)
-    const fingerprint now = fingerprint_of(path.c_str());
-    const bool there      = now.kind == disk_file || now.kind == disk_unreadable;
-    const bool other      = there && !(now == ed.code_on_disk);
-    const bool confirmed  = ed.replace_offered && now == ed.replace_seen;
-    ed.replace_offered    = false;
+    const fingerprint now    = fingerprint_of(path.c_str());
+    const bool there         = now.kind == disk_file || now.kind == disk_unreadable;
+    const bool other         = there && !(now == ed.files.code_on_disk);
+    const bool confirmed     = ed.files.replace_offered && now == ed.files.replace_seen;
+    ed.files.replace_offered = false;
     if (other && !confirmed) {
         std::fprintf(stderr,
                      "hudwright: cannot save %s: it changed on disk since this editor read or saved it "
                      "(save again to replace it; it is then kept as %s)\n",
                      code_file, earlier_file);
-        ed.replace_offered = true;
-        ed.replace_seen    = now;
+        ed.files.replace_offered = true;
+        ed.files.replace_seen    = now;
         note(ed, note_failed, reason_changed_on_disk);
         return;
     }
     char codes[export_capacity], cheat[cheat_capacity];
-    const size_t codes_len = format_codes(ed.model, codes, sizeof codes);
+    const size_t codes_len = format_codes(ed.design.model, codes, sizeof codes);
     const size_t cheat_len = format_cheat(codes, codes_len, cheat, sizeof cheat);
 
     const std::string cheat_path = in_folder(ed, cheat_file);
@@ -128,7 +128,7 @@ void save_layout(editor& ed) {
     // A code.txt this editor neither wrote nor started from is kept when it
     // holds something else: the first save of a sitting, a confirmed replace;
     // and what code.txt holds, whoever wrote it, before it is written in place.
-    const bool others = there && !(ed.code_held && now == ed.code_on_disk);
+    const bool others = there && !(ed.files.code_held && now == ed.files.code_on_disk);
     const bool over   = files[0].way == write_in_place;
     std::string earlier;
     if (ok && (others || over) && !read_earlier(path, codes, codes_len, earlier)) {
@@ -146,10 +146,10 @@ void save_layout(editor& ed) {
     const int err = errno;
     for (prepared_file& f : files) discard_file(f); // what a failure left unused
     if (files[0].done) {                            // code.txt took its name, whatever came of code.cht
-        ed.code_on_disk = fingerprint_of(path.c_str());
-        ed.code_held    = true;
+        ed.files.code_on_disk = fingerprint_of(path.c_str());
+        ed.files.code_held    = true;
     }
     if (!ok) return failed(ed, err);
     note(ed, note_saved, reason_other);
-    ed.saved = capture(ed.model);
+    ed.design.saved = capture(ed.design.model);
 }

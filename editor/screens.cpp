@@ -48,17 +48,17 @@ prompt_answer answer_of(const SDL_Event& e) {
 
 void clear_window(editor& ed) {
     SDL_Rect window = {0, 0, 320, 320};
-    SDL_FillRect(ed.screen, &window, 0);
+    SDL_FillRect(ed.window.screen, &window, 0);
 }
 
 void text(editor& ed, SDL_Rect at, const char* t) {
-    draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
+    draw_text(at, t, ed.window.screen, font(ed.pictures, font_labels));
 }
 
 // The notes of start-up files that cannot be read, one line each from `at`
 // down (x centre_notes: each centred in the window).
 void draw_notes(editor& ed, SDL_Rect at) {
-    for (const unreadable_file& file : ed.unreadable) {
+    for (const unreadable_file& file : ed.files.unreadable) {
         if (!file.name) continue;
         std::string note = file.error == error_too_long ? std::string(file.name) + " is too large"
                                                         : std::string("cannot read ") + file.name;
@@ -66,8 +66,9 @@ void draw_notes(editor& ed, SDL_Rect at) {
         const int w          = glyph_width * static_cast<int>(note.size());
         const SDL_Rect label = {static_cast<Sint16>(at.x == centre_notes ? (320 - w) / 2 : at.x), at.y,
                                 static_cast<Uint16>(w), glyph_height};
-        SDL_FillRect(ed.screen, const_cast<SDL_Rect*>(&label), SDL_MapRGB(ed.screen->format, 255, 255, 255));
-        draw_text(label, note.c_str(), ed.screen, font(ed.pictures, font_digits));
+        SDL_FillRect(ed.window.screen, const_cast<SDL_Rect*>(&label),
+                     SDL_MapRGB(ed.window.screen->format, 255, 255, 255));
+        draw_text(label, note.c_str(), ed.window.screen, font(ed.pictures, font_digits));
         at.y = static_cast<Sint16>(at.y + glyph_height);
     }
 }
@@ -77,7 +78,7 @@ void draw_countdown(editor& ed, int seconds) {
     clear_window(ed);
     if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
         SDL_Rect corner = {0, 0, 0, 0};
-        SDL_BlitSurface(splash, nullptr, ed.screen, &corner);
+        SDL_BlitSurface(splash, nullptr, ed.window.screen, &corner);
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
@@ -148,11 +149,11 @@ bool pause_after_frame(editor& ed, start_screen& s) {
     case screen_question:
         if (*s.choice != answer_none) return false;
         break;
-    case screen_working: s.work.over(s.work.work, ed.screen_delay_ms); return true;
+    case screen_working: s.work.over(s.work.work, ed.clock.screen_delay_ms); return true;
     case screen_countdown:
     case screen_note: break;
     }
-    if (ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+    if (ed.clock.screen_delay_ms) SDL_Delay(ed.clock.screen_delay_ms);
     return true;
 }
 
@@ -218,7 +219,7 @@ screen_input drain_screen_events(editor& ed) {
     while (SDL_PollEvent(&e)) {
         event_to_editor(ed, e); // an expose; a click's place
         if (quits(e)) {
-            ed.running = false;
+            ed.run.running = false;
         } else if (const prompt_answer a = answer_of(e); a != answer_none) {
             in.answer = a;
         }
@@ -232,7 +233,7 @@ screen_input drain_screen_events(editor& ed) {
 
 bool screen_frame(editor& ed, start_screen& s) {
     const screen_input in = drain_screen_events(ed);
-    if (!ed.running) {
+    if (!ed.run.running) {
         leave(s);
         return false;
     }

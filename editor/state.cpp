@@ -4,5 +4,5 @@
 #include "files/file_io.h"
 
 std::string in_folder(const editor& ed, const char* name) {
-    return file_in(ed.folder, name);
+    return file_in(ed.files.folder, name);
 }

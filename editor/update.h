@@ -36,5 +36,5 @@ void note_step(editor& ed);
 // inset) becomes 0 there. With no screen nothing is placed or held.
 void place_elements(editor& ed);
 // The element a press would take (editor/pick.h), outlined while the pointer
-// is over the preview and no button is held: ed.hover, else -1.
+// is over the preview and no button is held: ed.input.hover, else -1.
 void hover_step(editor& ed);

@@ -20,7 +20,7 @@ int clamp_zoom(int zoom) {
 }
 
 int current_zoom(const editor& ed) {
-    return ed.zoom > zoom_min ? ed.zoom : zoom_min;
+    return ed.window.zoom > zoom_min ? ed.window.zoom : zoom_min;
 }
 
 // SDL's window, w x h; then the display guarded again (SDL 1.2 makes its
@@ -89,27 +89,27 @@ void magnify_row(const SDL_Surface* from, SDL_Surface* to, int zoom, int y) {
         std::memcpy(first + k * to->pitch, first, static_cast<size_t>(wide) * bpp);
 }
 
-// ed.screen into the window, zoom times larger; false when the window shows
-// it already. Only the rows that differ from ed.shown (what the window shows)
+// ed.window.screen into the window, zoom times larger; false when the window shows
+// it already. Only the rows that differ from ed.window.shown (what the window shows)
 // are drawn anew: an idle editor redraws an unchanged picture 22 times a
 // second, and magnifying and sending it whole each time would cost as much
 // as everything else the editor does.
 bool magnify(editor& ed) {
-    SDL_Surface *from = ed.screen, *to = ed.window;
+    SDL_Surface *from = ed.window.screen, *to = ed.window.surface;
     if (SDL_LockSurface(to) != 0) return false;
-    const bool fresh = !ed.shown;
-    if (fresh && !(ed.shown = own_screen(from))) {
+    const bool fresh = !ed.window.shown;
+    if (fresh && !(ed.window.shown = own_screen(from))) {
         SDL_UnlockSurface(to);
         return false;
     }
-    bool changed           = fresh;
-    const int rows         = std::min(static_cast<int>(from->h), (to->h + ed.zoom - 1) / ed.zoom);
+    bool changed   = fresh;
+    const int rows = std::min(static_cast<int>(from->h), (to->h + ed.window.zoom - 1) / ed.window.zoom);
     const size_t row_bytes = static_cast<size_t>(from->w) * from->format->BytesPerPixel;
     for (int y = 0; y < rows; y++) {
         const Uint8* now = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
-        Uint8* was       = static_cast<Uint8*>(ed.shown->pixels) + y * ed.shown->pitch;
+        Uint8* was       = static_cast<Uint8*>(ed.window.shown->pixels) + y * ed.window.shown->pitch;
         if (!fresh && std::memcmp(now, was, row_bytes) == 0) continue;
-        magnify_row(from, to, ed.zoom, y);
+        magnify_row(from, to, ed.window.zoom, y);
         std::memcpy(was, now, row_bytes);
         changed = true;
     }
@@ -119,14 +119,14 @@ bool magnify(editor& ed) {
 
 // A new window, or none: what it shows is to be drawn anew, whole.
 void forget_shown(editor& ed) {
-    if (ed.shown) SDL_FreeSurface(ed.shown);
-    ed.shown = nullptr;
+    if (ed.window.shown) SDL_FreeSurface(ed.window.shown);
+    ed.window.shown = nullptr;
 }
 
 // The window has lost its picture: the next show sends it whole.
 void lose_picture(editor& ed) {
     forget_shown(ed);
-    ed.repaint = true;
+    ed.window.repaint = true;
 }
 
 } // namespace
@@ -146,74 +146,74 @@ int largest_zoom(int w, int h) {
 
 bool open_window(editor& ed, int zoom) {
     const SDL_VideoInfo* screen = SDL_GetVideoInfo(); // the desktop's size, before the first window
-    ed.desktop_w                = screen ? screen->current_w : 0;
-    ed.desktop_h                = screen ? screen->current_h : 0;
-    if (zoom == zoom_fit) zoom = fitting_zoom(ed.desktop_w, ed.desktop_h);
+    ed.window.desktop_w         = screen ? screen->current_w : 0;
+    ed.window.desktop_h         = screen ? screen->current_h : 0;
+    if (zoom == zoom_fit) zoom = fitting_zoom(ed.window.desktop_w, ed.window.desktop_h);
     zoom                = clamp_zoom(zoom);
     SDL_Surface* window = window_mode(ed, zoom);
     if (!window) return false;
-    ed.zoom    = zoom;
-    ed.repaint = true;
-    ed.window  = zoom > zoom_min ? window : nullptr;
-    ed.screen  = zoom > zoom_min ? own_screen(window) : window;
-    return ed.screen != nullptr;
+    ed.window.zoom    = zoom;
+    ed.window.repaint = true;
+    ed.window.surface = zoom > zoom_min ? window : nullptr;
+    ed.window.screen  = zoom > zoom_min ? own_screen(window) : window;
+    return ed.window.screen != nullptr;
 }
 
 bool set_zoom(editor& ed, int zoom) {
     const int old = current_zoom(ed);
     zoom          = clamp_zoom(zoom);
-    if (zoom == old || !ed.screen) return zoom == old;
+    if (zoom == old || !ed.window.screen) return zoom == old;
     // the picture so far, kept through the new window
-    SDL_Surface* kept = ed.screen;
+    SDL_Surface* kept = ed.window.screen;
     if (old == zoom_min) {
-        kept = own_screen(ed.screen);
+        kept = own_screen(ed.window.screen);
         if (!kept) return false;
-        copy_picture(ed.screen, kept);
+        copy_picture(ed.window.screen, kept);
     }
     const int wanted = zoom;
     lose_picture(ed);
     SDL_Surface* window = window_mode(ed, zoom);
     if (!window) window = window_mode(ed, zoom = old);
-    ed.zoom = zoom;
+    ed.window.zoom = zoom;
     if (zoom == zoom_min) { // the editor draws on the window again
         if (window) copy_picture(kept, window);
         SDL_FreeSurface(kept);
-        ed.screen = window;
-        ed.window = nullptr;
+        ed.window.screen  = window;
+        ed.window.surface = nullptr;
     } else {
         if (window && !same_format(kept, window)) { // not seen: SDL keeps 32 bits in one layout
             SDL_Surface* converted = SDL_ConvertSurface(kept, window->format, SDL_SWSURFACE);
             if (converted) std::swap(kept, converted);
             SDL_FreeSurface(converted);
         }
-        ed.screen = kept;
-        ed.window = window;
+        ed.window.screen  = kept;
+        ed.window.surface = window;
     }
     return zoom == wanted && window != nullptr;
 }
 
 void close_window(editor& ed) {
     forget_shown(ed);
-    if (ed.zoom > zoom_min && ed.screen) SDL_FreeSurface(ed.screen);
-    ed.screen = nullptr;
-    ed.window = nullptr;
+    if (ed.window.zoom > zoom_min && ed.window.screen) SDL_FreeSurface(ed.window.screen);
+    ed.window.screen  = nullptr;
+    ed.window.surface = nullptr;
 }
 
 void zoom_step(editor& ed, int step) {
     const int zoom = current_zoom(ed) + step;
-    if (step > 0 && zoom > largest_zoom(ed.desktop_w, ed.desktop_h)) return; // it would not fit
+    if (step > 0 && zoom > largest_zoom(ed.window.desktop_w, ed.window.desktop_h)) return; // it would not fit
     set_zoom(ed, zoom);
 }
 
 void show_screen(editor& ed) {
     const bool zoomed = current_zoom(ed) > zoom_min;
-    SDL_Surface* to   = zoomed ? ed.window : ed.screen;
-    if (!ed.screen || !to) return;
+    SDL_Surface* to   = zoomed ? ed.window.surface : ed.window.screen;
+    if (!ed.window.screen || !to) return;
     if (!zoomed || magnify(ed)) {
         SDL_Flip(to);
-        ed.pictures_sent++;
+        ed.window.pictures_sent++;
     }
-    ed.repaint = zoomed && !ed.shown; // zoomed, nothing is sent until the copy is made
+    ed.window.repaint = zoomed && !ed.window.shown; // zoomed, nothing is sent until the copy is made
 }
 
 void event_to_editor(editor& ed, SDL_Event& e) {
@@ -242,13 +242,13 @@ pointer_place move_pointer(editor& ed, int x, int y) {
     if (zoom == zoom_min) {
         const Uint16 wx = static_cast<Uint16>(x), wy = static_cast<Uint16>(y);
         SDL_WarpMouse(wx, wy);
-        if (!ed.screen) return {wx, wy};
-        return {std::min<int>(wx, ed.screen->w - 1), std::min<int>(wy, ed.screen->h - 1)};
+        if (!ed.window.screen) return {wx, wy};
+        return {std::min<int>(wx, ed.window.screen->w - 1), std::min<int>(wy, ed.window.screen->h - 1)};
     }
     // The middle of the pixel's square. Beyond the window's edge the pointer
     // stops at the edge, where SDL stops it at zoom 1.
-    const long right = ed.window ? ed.window->w - 1 : side(zoom) - 1;
-    const long lower = ed.window ? ed.window->h - 1 : side(zoom) - 1;
+    const long right = ed.window.surface ? ed.window.surface->w - 1 : side(zoom) - 1;
+    const long lower = ed.window.surface ? ed.window.surface->h - 1 : side(zoom) - 1;
     const long wx    = std::clamp(static_cast<long>(x) * zoom + zoom / 2, 0L, right);
     const long wy    = std::clamp(static_cast<long>(y) * zoom + zoom / 2, 0L, lower);
     SDL_WarpMouse(static_cast<Uint16>(wx), static_cast<Uint16>(wy));
@@ -259,7 +259,7 @@ void resize_screen(editor& ed, int w, int h) {
     lose_picture(ed);
     SDL_Surface* window = new_window(ed, w, h);
     if (current_zoom(ed) == zoom_min)
-        ed.screen = window;
+        ed.window.screen = window;
     else
-        ed.window = window;
+        ed.window.surface = window;
 }

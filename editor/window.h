@@ -4,10 +4,10 @@
 // event's pointer goes through here, so that the window may show the picture
 // other than pixel for pixel without the editor knowing.
 //
-// The zoom: the editor always draws on a 320x320 ed.screen - the same pixels,
+// The zoom: the editor always draws on a 320x320 ed.window.screen - the same pixels,
 // hit boxes and codes at every zoom. At zoom 1 that is the window's own
 // surface. At zoom N it is a surface of its own, and show_screen copies it
-// into the window (ed.window, 320N x 320N) N times larger, each pixel an N x N
+// into the window (ed.window.surface, 320N x 320N) N times larger, each pixel an N x N
 // square; pointer positions are divided by N on the way in and the pointer's
 // jumps multiplied by N on the way out.
 //
@@ -35,9 +35,9 @@ constexpr int window_margin = 96;
 int largest_zoom(int w, int h);
 
 // Opens the window at zoom 1 to 4, or at zoom_fit: fitting_zoom of the screen
-// as SDL reports it before the first window (kept in ed.desktop_w and
-// desktop_h: SDL reports the window's size after). Sets ed.screen, ed.window
-// and ed.zoom. False when SDL refuses the window (SDL_GetError says why).
+// as SDL reports it before the first window (kept in ed.window.desktop_w and
+// desktop_h: SDL reports the window's size after). Sets ed.window.screen, ed.window.surface
+// and ed.window.zoom. False when SDL refuses the window (SDL_GetError says why).
 bool open_window(editor& ed, int zoom);
 // The window at another zoom (kept within 1 to 4); the picture drawn so far is
 // kept. When SDL refuses the new size the old one is asked for again; false then.
@@ -50,14 +50,14 @@ void close_window(editor& ed);
 // screen read when the window opened: the window never grows past the screen.
 void zoom_step(editor& ed, int step);
 
-// Shows what was drawn on ed.screen (after a frame or a start-up screen) and
-// counts it in ed.pictures_sent. Zoomed, a picture the window shows already
+// Shows what was drawn on ed.window.screen (after a frame or a start-up screen) and
+// counts it in ed.window.pictures_sent. Zoomed, a picture the window shows already
 // is not sent again. Whether anything is drawn at all is decided before
 // (editor/view.h).
 void show_screen(editor& ed);
 // Brings a mouse event's x and y into the editor's own pixels; other events
 // are left as they are. An expose or the window shown again (restored) sets
-// ed.repaint: the next picture is drawn and sent whole, as after opening,
+// ed.window.repaint: the next picture is drawn and sent whole, as after opening,
 // zooming or resizing the window.
 void event_to_editor(editor& ed, SDL_Event& e);
 // Moves the pointer to (x, y) in the editor's own pixels, and says where it

@@ -58,7 +58,7 @@ start_failure start_sdl() {
     return {"cannot start SDL", SDL_GetError()};
 }
 
-// The window, 320x320 times the zoom (the editor draws on ed.screen, 320x320),
+// The window, 320x320 times the zoom (the editor draws on ed.window.screen, 320x320),
 // with the program's icon (given before the window opens, the only time SDL
 // takes it) and the fonts and the other opaque pictures in the screen's
 // format, so that drawing them is a plain copy.
@@ -66,7 +66,7 @@ start_failure make_window(editor& ed, int zoom) {
     set_window_icon(ed.pictures);
     if (!open_window(ed, zoom)) return {"cannot open the window", SDL_GetError()};
     SDL_WM_SetCaption("Hudwright", nullptr);
-    fit_pictures_to_screen(ed.pictures, ed.screen);
+    fit_pictures_to_screen(ed.pictures, ed.window.screen);
     return {};
 }
 
@@ -75,9 +75,9 @@ start_failure make_window(editor& ed, int zoom) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed, int zoom, const char* folder) {
-    ed        = editor{};
-    ed.folder = folder ? folder : folder_path(nullptr);
-    start_layout(ed.model); // every value at the game's own
+    ed              = editor{};
+    ed.files.folder = folder ? folder : folder_path(nullptr);
+    start_layout(ed.design.model); // every value at the game's own
     start_failure failed = make_pictures(ed);
     if (!failed.what) failed = start_sdl();
     if (!failed.what) failed = make_window(ed, zoom);
@@ -86,7 +86,7 @@ bool start_up(editor& ed, int zoom, const char* folder) {
         tear_down(ed);
         return false;
     }
-    ed.running = true;
+    ed.run.running = true;
     return true;
 }
 
@@ -106,12 +106,12 @@ void editor_pass(editor& ed) {
     // a frame that would show what the window shows is neither drawn nor sent
     if (to_show(ed, editor_view(ed))) draw_frame(ed);
     // the last frame is not waited for
-    if (ed.running && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
+    if (ed.run.running && ed.clock.frame_delay_ms != 0) SDL_Delay(ed.clock.frame_delay_ms);
 }
 
 void editor_loop(editor& ed) {
     start_editor_state(ed);
-    while (ed.running) editor_pass(ed);
+    while (ed.run.running) editor_pass(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------
@@ -122,7 +122,7 @@ void tear_down(editor& ed) {
     // SDL2 (under sdl12-compat) waits for a window it hides to be unmapped,
     // for ever when the window was destroyed from outside: the end of the
     // process closes the display's connection instead.
-    if (ed.end != end_window_destroyed) SDL_Quit();
+    if (ed.run.end != end_window_destroyed) SDL_Quit();
 }
 
 // ---- the program ---------------------------------------------------------------
@@ -148,7 +148,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
     if (!start_up(ed, o.zoom, folder.c_str())) return exit_failure;
-    ed.bg_path = bg; // --bg FILE, named from where the program was started
+    ed.files.bg_path = bg; // --bg FILE, named from where the program was started
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);
