@@ -61,10 +61,10 @@ void frame(benchmark::State& st, scene s) {
 void idle_pass(benchmark::State& st, scene s) {
     bench_editor b(s);
     if (!b.ok) return st.SkipWithError("start-up failed");
-    to_show(b.ed, editor_view(b.ed));
+    to_show(b.ed.window, editor_view(b.ed));
     for (auto _ : st) {
         update_editor(b.ed);
-        if (to_show(b.ed, editor_view(b.ed))) return st.SkipWithError("a frame to draw");
+        if (to_show(b.ed.window, editor_view(b.ed))) return st.SkipWithError("a frame to draw");
     }
 }
 
@@ -136,7 +136,7 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
     draw_panel(ed, layer_under_background);
     draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
-    draw_grid(ed);
+    draw_grid(ed.window);
     draw_panel(ed, layer_over_background);
     for (const kept_draw& k : kept) {
         SDL_Rect r = k.at;
@@ -146,8 +146,8 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
             SDL_FillRect(s, &r, k.fill);
     }
     draw_hover(ed);
-    draw_selection(ed);
-    draw_guides(ed);
+    draw_selection(ed.design, ed.window);
+    draw_guides(ed.window, ed.input.guides);
     draw_panel(ed, layer_top);
     SDL_Flip(s);
 }

@@ -270,7 +270,7 @@ void background_prompt(editor& ed) {
     std::string name = background_file(ed.files.folder);
     if (name.empty()) name = newest_picture(ed.files.folder);
     if (name.empty()) return;
-    const std::string path = in_folder(ed, name.c_str());
+    const std::string path = in_folder(ed.files, name.c_str());
     background_read r      = read_background(path, nullptr, true);
     if (r.reason.empty()) {
         const std::string question = offer_question(name), below = stretched_line(r.w, r.h);

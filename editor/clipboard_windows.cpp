@@ -48,8 +48,8 @@ const char* put_on_clipboard(editor& ed) {
     return nullptr;
 }
 
-void serve_clipboard(editor&) {}
-void hand_over_clipboard(editor&) {}
-void close_clipboard(editor&) {}
+void serve_clipboard(clipboard&) {}
+void hand_over_clipboard(clipboard&) {}
+void close_clipboard(clipboard&) {}
 
 #endif

@@ -43,18 +43,18 @@ int code_line_count(const layout& m) {
     return static_cast<int>(format_codes(m, codes, sizeof codes) / line_bytes);
 }
 
-void show_codes(editor& ed) {
-    if (!ed.codes.shown) {
-        ed.codes.shown = true;
-        ed.codes.page  = 0;
-    } else if (++ed.codes.page >= page_of_codes(code_line_count(ed.design.model), 0).pages) {
-        hide_codes(ed);
+void show_codes(codes_state& codes, const layout& m) {
+    if (!codes.shown) {
+        codes.shown = true;
+        codes.page  = 0;
+    } else if (++codes.page >= page_of_codes(code_line_count(m), 0).pages) {
+        hide_codes(codes);
     }
 }
 
-void hide_codes(editor& ed) {
-    ed.codes.shown = false;
-    ed.codes.page  = 0;
+void hide_codes(codes_state& codes) {
+    codes.shown = false;
+    codes.page  = 0;
 }
 
 void draw_codes(editor& ed) {

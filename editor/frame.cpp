@@ -118,13 +118,13 @@ void draw_element(editor& ed, frame_pictures& shared, int e) {
 
 // ---- the selection -------------------------------------------------------------
 
-void draw_selection(editor& ed) {
-    const int e = ed.design.model.selected;
-    if (e < 0 || e >= element_count || !ed.design.places[e].drawn) return;
-    const SDL_Rect& at       = ed.design.places[e].at;
-    const element_size& s    = ed.design.model.element_sizes[e];
-    const SDL_PixelFormat* f = ed.window.screen->format;
-    dashed_outline(ed.window.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
+void draw_selection(const design_state& design, const window_state& window) {
+    const int e = design.model.selected;
+    if (e < 0 || e >= element_count || !design.places[e].drawn) return;
+    const SDL_Rect& at       = design.places[e].at;
+    const element_size& s    = design.model.element_sizes[e];
+    const SDL_PixelFormat* f = window.screen->format;
+    dashed_outline(window.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
                    SDL_MapRGB(f, 0, 0, 0));
 }
 
@@ -141,8 +141,8 @@ void draw_panel(editor& ed, panel_layer layer) {
         case draw_field: {
             const auto field = static_cast<value_field>(row.argument);
             fill(s, row.at, 255, 255, 255);
-            text(ed, row.at.x, row.at.y, field_text(ed, field).s, font_digits);
-            if (const int n = caret_place(ed, field); n >= 0)
+            text(ed, row.at.x, row.at.y, field_text(ed.input, ed.design.model, field).s, font_digits);
+            if (const int n = caret_place(ed.input, field); n >= 0)
                 fill(s,
                      SDL_Rect{static_cast<Sint16>(row.at.x + n * glyph_width + caret_bar.x),
                               static_cast<Sint16>(row.at.y + caret_bar.y), caret_bar.w, caret_bar.h},
@@ -195,7 +195,7 @@ void draw_frame(editor& ed) {
     draw_panel(ed, layer_under_background);
     draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
-    draw_grid(ed);
+    draw_grid(ed.window);
     draw_panel(ed, layer_over_background);
     {
         frame_pictures shared;
@@ -203,10 +203,10 @@ void draw_frame(editor& ed) {
             if (ed.design.places[e].drawn) draw_element(ed, shared, e);
     }
     draw_hover(ed);
-    draw_selection(ed);
-    draw_guides(ed);
+    draw_selection(ed.design, ed.window);
+    draw_guides(ed.window, ed.input.guides);
     draw_panel(ed, layer_top);
     draw_panel_note(ed);
     draw_codes(ed); // the code view over the preview, when it shows
-    show_screen(ed);
+    show_screen(ed.window);
 }

@@ -55,24 +55,24 @@ bool modifier_key(SDLKey k) {
 }
 
 // The previous (-1) or next (+1) element; after the last comes the first.
-void select_element(editor& ed, int step) {
-    const int n              = ed.design.model.selected + step;
-    ed.design.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
+void select_element(layout& m, int step) {
+    const int n = m.selected + step;
+    m.selected  = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
 }
 
 // ---- event handlers ----------------------------------------------------------
 
-void on_release(editor& ed);
+void on_release(input_state& input);
 
 // R puts the selected element back to the game's own place, scale and
 // colour, Shift+R the whole layout: one step of its own either way.
-void reset_to_home(editor& ed, bool whole_layout) {
-    end_change(ed);
+void reset_to_home(design_state& design, input_state& input, bool whole_layout) {
+    end_change(design, input);
     if (whole_layout)
-        reset_values(ed.design.model);
+        reset_values(design.model);
     else
-        reset_element(ed.design.model, ed.design.model.selected);
-    end_change(ed);
+        reset_element(design.model, design.model.selected);
+    end_change(design, input);
 }
 
 // What a key of the key table does.
@@ -83,10 +83,10 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
                        mod & KMOD_SHIFT ? shift_arrow_pixels : 1, mod & KMOD_CTRL);
         ed.input.arrow_run = true;
         break;
-    case key_reset: reset_to_home(ed, row.argument == reset_layout); break;
-    case key_undo: undo_change(ed); break;
-    case key_redo: redo_change(ed); break;
-    case key_select: select_element(ed, row.argument); break;
+    case key_reset: reset_to_home(ed.design, ed.input, row.argument == reset_layout); break;
+    case key_undo: undo_change(ed.design, ed.input); break;
+    case key_redo: redo_change(ed.design, ed.input); break;
+    case key_select: select_element(ed.design.model, row.argument); break;
     case key_save: save_layout(ed); break;
     case key_zoom:
         zoom_step(ed, row.argument);
@@ -94,8 +94,8 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
         break;
     case key_grid: ed.window.grid = !ed.window.grid; break;
     case key_codes:
-        on_release(ed); // nothing changes under the view: every held button and a drag let go
-        show_codes(ed);
+        on_release(ed.input); // nothing changes under the view: every held button and a drag let go
+        show_codes(ed.codes, ed.design.model);
         break;
     case key_copy: copy_codes(ed); break;
     }
@@ -105,7 +105,7 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
 // closes it (Escape does not quit) and does nothing else, but Ctrl+C copies too.
 void key_in_code_view(editor& ed, const SDL_keysym& key) {
     const key_row* row = key_for(key.sym, key.mod);
-    if (!row || row->action != key_codes) hide_codes(ed);
+    if (!row || row->action != key_codes) hide_codes(ed.codes);
     if (row && (row->action == key_codes || row->action == key_copy)) act_on_key(ed, *row, key.mod);
 }
 
@@ -117,29 +117,28 @@ void key_in_code_view(editor& ed, const SDL_keysym& key) {
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
     if (ed.codes.shown && !modifier_key(k)) return key_in_code_view(ed, key);
-    if (k == SDLK_ESCAPE && ed.input.editing != field_none) return end_entry(ed);
+    if (k == SDLK_ESCAPE && ed.input.editing != field_none) return end_entry(ed.input);
     if (k == SDLK_ESCAPE) ed.run.running = false;
     if (modifier_key(k)) return;
     if (ed.input.editing != field_none) {
-        entry_key(ed, k);
+        entry_key(ed.input, ed.design.model, k);
         return;
     }
     const key_row* row = key_for(k, key.mod);
-    if (!row || row->action != key_nudge) end_arrow_run(ed);
+    if (!row || row->action != key_nudge) end_arrow_run(ed.design, ed.input);
     if (row) act_on_key(ed, *row, key.mod);
 }
 
 // The boxes a dragged element snaps to: the preview, and the drawn box of
 // every other element drawn this frame but those of its set in a Ctrl drag,
 // which move with it.
-int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) {
+int snap_targets(const design_state& design, bool drag_set, int e, outline_box (&to)[element_count + 1]) {
     int n   = 0;
     to[n++] = {preview_area.x, preview_area.y, preview_area.w, preview_area.h};
     for (int other = 0; other < element_count; other++) {
-        if (other == e || (ed.input.drag_set && moves_with(other, e)) || !ed.design.places[other].drawn)
-            continue;
-        const SDL_Rect& at    = ed.design.places[other].at;
-        const element_size& s = ed.design.model.element_sizes[other];
+        if (other == e || (drag_set && moves_with(other, e)) || !design.places[other].drawn) continue;
+        const SDL_Rect& at    = design.places[other].at;
+        const element_size& s = design.model.element_sizes[other];
         to[n++]               = {at.x, at.y, s.w, s.h};
     }
     return n;
@@ -160,7 +159,7 @@ void on_motion(editor& ed, int px, int py) {
     ed.input.guides = {};
     if (!ed.input.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.design.places[e].drawn) {
         outline_box targets[element_count + 1];
-        const int n = snap_targets(ed, e, targets);
+        const int n = snap_targets(ed.design, ed.input.drag_set, e, targets);
         const int inset =
             element_table[e].inset; // the box where it is drawn (a pointer's 16 bits off at most)
         const snap_result r =
@@ -177,9 +176,9 @@ void on_motion(editor& ed, int px, int py) {
 
 // A press on a +/- button: its first step at once; the update repeats it
 // while the button is held.
-void press_held_button(editor& ed) {
-    ed.input.held_since_ms     = ed.clock.now_ms;
-    ed.input.scale_steps_taken = 0;
+void press_held_button(input_state& input, Uint32 now_ms) {
+    input.held_since_ms     = now_ms;
+    input.scale_steps_taken = 0;
 }
 
 // What a press on a control does.
@@ -189,25 +188,25 @@ void act(editor& ed, const panel_row& row) {
     case press_pick_color:
         if (refuse_fixed(ed, field_color)) break;
         ed.input.picking_color = true;
-        pick_color(ed);
+        pick_color(ed.design.model, ed.input);
         break;
     case press_scale:
         if (scale_slot_of(ed.design.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
             ed.input.scale_held = static_cast<scale_direction>(row.argument);
-            press_held_button(ed);
+            press_held_button(ed.input, ed.clock.now_ms);
             scale_step(ed);
         }
         break;
     case press_nudge:
         ed.input.nudge_held = static_cast<nudge_direction>(row.argument);
-        press_held_button(ed);
+        press_held_button(ed.input, ed.clock.now_ms);
         nudge_selected(ed, ed.input.nudge_held, 1);
         break;
     case press_edit:
         if (!refuse_fixed(ed, static_cast<value_field>(row.argument)))
-            start_entry(ed, static_cast<value_field>(row.argument));
+            start_entry(ed.input, ed.design.model, static_cast<value_field>(row.argument));
         break;
-    case press_select: select_element(ed, row.argument); break;
+    case press_select: select_element(ed.design.model, row.argument); break;
     }
 }
 
@@ -234,20 +233,20 @@ void pick_element(editor& ed, int px, int py) {
     ed.input.guides       = {};
     for (int other = 0; other < element_count; other++) ed.input.drag_from[other] = m.elements[other].pos;
     // each coordinate taken as an unsigned 16-bit one
-    const pointer_place at = move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
+    const pointer_place at = move_pointer(ed.window, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
                                           static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
     ed.input.pointer_x     = static_cast<Uint16>(at.x);
     ed.input.pointer_y     = static_cast<Uint16>(at.y);
-    took_element(ed, e, at.x, at.y);
+    took_element(ed.input, e, at.x, at.y);
     m.selected = e;
 }
 
 // Every press ends an entry without taking it (a press on a field starts
 // one there).
 void on_press(editor& ed, int px, int py) {
-    if (ed.codes.shown) return hide_codes(ed); // a press closes the code view, and does nothing else
-    end_arrow_run(ed);
-    end_entry(ed);
+    if (ed.codes.shown) return hide_codes(ed.codes); // a press closes the code view, and does nothing else
+    end_arrow_run(ed.design, ed.input);
+    end_entry(ed.input);
     if (panel_notes[ed.note.shown].lasts_ms == 0) ed.note.shown = note_none; // shown until the next press
     // 1. the save button; the press goes on to the panel all the same
     if (const panel_row* row = hit(stage_save, px, py)) act(ed, *row);
@@ -265,23 +264,23 @@ void on_press(editor& ed, int px, int py) {
         pick_element(ed, px, py);
 }
 
-void on_release(editor& ed) {
-    ed.input.guides        = {};
-    ed.input.picking_color = false;
-    ed.input.scale_held    = scale_none;
-    ed.input.dragging      = false;
-    ed.input.drag_set      = false;
-    ed.input.nudge_held    = nudge_none;
+void on_release(input_state& input) {
+    input.guides        = {};
+    input.picking_color = false;
+    input.scale_held    = scale_none;
+    input.dragging      = false;
+    input.drag_set      = false;
+    input.nudge_held    = nudge_none;
 }
 
 // The pointer is at (x, y): the latest mouse event's place. A motion there
 // (not a press or release, which may be queued before the jump a press made)
 // ends a run of presses at one place.
-void pointer_to(editor& ed, Uint16 x, Uint16 y, bool motion) {
-    ed.input.pointer_x  = x;
-    ed.input.pointer_y  = y;
-    ed.input.pointer_in = true;
-    if (motion) pointer_at(ed, x, y);
+void pointer_to(input_state& input, Uint16 x, Uint16 y, bool motion) {
+    input.pointer_x  = x;
+    input.pointer_y  = y;
+    input.pointer_in = true;
+    if (motion) pointer_at(input, x, y);
 }
 
 // A mouse button's bit among the eight kept in buttons_down (none for a higher one).
@@ -295,31 +294,31 @@ Uint8 button_bit(Uint8 button) {
 
 void poll_editor_events(editor& ed) {
     if (!ed.clock.manual_clock) ed.clock.now_ms = SDL_GetTicks();
-    serve_clipboard(ed); // nothing before the first copy
+    serve_clipboard(ed.codes.clip); // nothing before the first copy
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
-        event_to_editor(ed, ev);
+        event_to_editor(ed.window, ev);
         switch (ev.type) {
         case SDL_KEYDOWN: on_key(ed, ev.key.keysym); break;
         case SDL_MOUSEMOTION:
-            pointer_to(ed, ev.motion.x, ev.motion.y, true);
+            pointer_to(ed.input, ev.motion.x, ev.motion.y, true);
             on_motion(ed, ev.motion.x, ev.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            pointer_to(ed, ev.button.x, ev.button.y, false);
+            pointer_to(ed.input, ev.button.x, ev.button.y, false);
             ed.input.buttons_down |= button_bit(ev.button.button);
             on_press(ed, ev.button.x, ev.button.y);
             break;
         case SDL_MOUSEBUTTONUP:
-            pointer_to(ed, ev.button.x, ev.button.y, false);
+            pointer_to(ed.input, ev.button.x, ev.button.y, false);
             ed.input.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
-            on_release(ed);
+            on_release(ed.input);
             break;
         case SDL_ACTIVEEVENT: // the pointer left the window
             if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.input.pointer_in = false;
             break;
         case SDL_QUIT: ed.run.running = false; break;
-        case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
+        case SDL_SYSWMEVENT: notice_window_event(ed.run, ev); break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
@@ -329,5 +328,5 @@ void poll_editor_events(editor& ed) {
         default: break;
         }
     }
-    notice_signal(ed);
+    notice_signal(ed.run);
 }

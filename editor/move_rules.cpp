@@ -58,17 +58,12 @@ move_result move_elements(editor& ed, int e, bool whole_set, const SDL_Rect (&fr
         if (!fixed_x) pos.x = wrap16(int64_t{from[m].x} + r.dx);
         if (!fixed_y) pos.y = wrap16(int64_t{from[m].y} + r.dy);
     }
-    if (r.fixed_tried) note_fixed(ed);
+    if (r.fixed_tried) show_note(ed.note, note_fixed_value, ed.clock.now_ms);
     return r;
-}
-
-void note_fixed(editor& ed) {
-    ed.note.shown    = note_fixed_value;
-    ed.note.since_ms = ed.clock.now_ms;
 }
 
 bool refuse_fixed(editor& ed, value_field f) {
     if (!never_saved(ed.design.model.selected, f)) return false;
-    note_fixed(ed);
+    show_note(ed.note, note_fixed_value, ed.clock.now_ms);
     return true;
 }

@@ -21,7 +21,7 @@ void start_editor_state(editor& ed) {
     // as it was taken at the start (a change since is a change on disk), else as the editor opens
     ed.files.code_held = ed.files.code_choice == answer_yes;
     ed.files.code_on_disk =
-        ed.files.code_held ? ed.files.taken_file : fingerprint_of(in_folder(ed, code_file).c_str());
+        ed.files.code_held ? ed.files.taken_file : fingerprint_of(in_folder(ed.files, code_file).c_str());
     ed.files.replace_offered = false;
     SDL_EnableKeyRepeat(SDL_DEFAULT_REPEAT_DELAY, SDL_DEFAULT_REPEAT_INTERVAL);
 }

@@ -48,8 +48,8 @@ static_assert(one_row_each(start_files, start_file_count, &start_file_row::file)
 void look_for_start_files(editor& ed);
 // A file there that cannot be read (error: its errno, or error_too_long:
 // files/refusals.h): said once on standard error, and noted on every start-up
-// screen after (ed.files.unreadable).
-void note_unreadable(editor& ed, start_file file, int error);
+// screen after (files.unreadable).
+void note_unreadable(files_state& files, start_file file, int error);
 // The way out of a long import, asked between its chunks: the events that
 // came meanwhile drained as on every start-up screen (drain_screen_events,
 // editor/screens.h) - Escape, the window's close, a signal or the window

@@ -306,5 +306,8 @@ struct editor {
     run_state run;
 };
 
+// The panel's note n shows from now_ms on; why: a failed save's reason.
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why = reason_other);
+
 // The file name in the editor's folder.
-std::string in_folder(const editor& ed, const char* name);
+std::string in_folder(const files_state& files, const char* name);

@@ -14,7 +14,9 @@
 // game does not keep (the Hearts' place, say) is no saved work.
 #pragma once
 
+struct design_state;
 struct editor;
+struct files_state;
 struct fingerprint;
 
 #include "files/kept_file.h"
@@ -24,18 +26,18 @@ struct fingerprint;
 // Whether code.txt would now be written differently from the last good save
 // (or, before one, from the layout the editor opened with). Never before the
 // editor has started: the start-up screens change nothing to keep.
-bool unsaved_changes(const editor& ed);
+bool unsaved_changes(const design_state& design);
 // Keeps text as name beside code.txt (keep_file), else in the first refuge
 // that takes it (files/refuge.h); shown: the file as messages name it.
 // keep_failed after the lines saying why.
-keep_result keep_here_or_in_refuge(const editor& ed, const char* name, const char* text, size_t len,
+keep_result keep_here_or_in_refuge(const files_state& files, const char* name, const char* text, size_t len,
                                    const fingerprint* replaceable, std::string& shown);
 // Keeps text as name in the first refuge of the editor's folder that takes
 // it; a regular file of that name there is replaced when replace is set,
 // else kept aside as keep_file keeps it. keep_failed after the lines saying
 // why.
-keep_result keep_in_refuge(const editor& ed, const char* name, const char* text, size_t len, bool replace,
-                           std::string& shown);
+keep_result keep_in_refuge(const files_state& files, const char* name, const char* text, size_t len,
+                           bool replace, std::string& shown);
 // On the way out: with unsaved changes, writes code.unsaved.txt beside
 // code.txt, else in the refuge folder, and says where in one line on standard
 // error. False, after a line saying so, only when it could be written nowhere.

@@ -47,9 +47,9 @@ void scale_step(editor& ed) {
         }
 }
 
-void note_step(editor& ed) {
-    const Uint32 lasts = panel_notes[ed.note.shown].lasts_ms;
-    if (lasts && ed.clock.now_ms - ed.note.since_ms >= lasts) ed.note.shown = note_none;
+void note_step(panel_note_state& note, Uint32 now_ms) {
+    const Uint32 lasts = panel_notes[note.shown].lasts_ms;
+    if (lasts && now_ms - note.since_ms >= lasts) note.shown = note_none;
 }
 
 void place_elements(editor& ed) {
@@ -86,11 +86,11 @@ void hover_step(editor& ed) {
 
 void update_editor(editor& ed) {
     fit_pictures_to_screen(ed.pictures, ed.window.screen);
-    color_pick_step(ed);
+    color_pick_step(ed.design.model, ed.input);
     nudge_step(ed);
     scale_step(ed);
-    note_step(ed);
+    note_step(ed.note, ed.clock.now_ms);
     place_elements(ed);
     hover_step(ed);
-    record_change(ed);
+    record_change(ed.design, ed.input);
 }

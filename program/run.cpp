@@ -41,9 +41,9 @@ struct start_failure {
 
 // The built-in pictures unpacked into their temporary files and the kept ones
 // decoded (no temporary file, a full disk: errno says why, else SDL).
-start_failure make_pictures(editor& ed) {
+start_failure make_pictures(picture_store& pictures) {
     errno = 0;
-    if (unpack_pictures(ed.pictures) && load_pictures(ed.pictures)) return {};
+    if (unpack_pictures(pictures) && load_pictures(pictures)) return {};
     return {"cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError()};
 }
 
@@ -78,7 +78,7 @@ bool start_up(editor& ed, int zoom, const char* folder) {
     ed              = editor{};
     ed.files.folder = folder ? folder : folder_path(nullptr);
     start_layout(ed.design.model); // every value at the game's own
-    start_failure failed = make_pictures(ed);
+    start_failure failed = make_pictures(ed.pictures);
     if (!failed.what) failed = start_sdl();
     if (!failed.what) failed = make_window(ed, zoom);
     if (failed.what) {
@@ -104,7 +104,7 @@ void editor_pass(editor& ed) {
     poll_editor_events(ed);
     update_editor(ed);
     // a frame that would show what the window shows is neither drawn nor sent
-    if (to_show(ed, editor_view(ed))) draw_frame(ed);
+    if (to_show(ed.window, editor_view(ed))) draw_frame(ed);
     // the last frame is not waited for
     if (ed.run.running && ed.clock.frame_delay_ms != 0) SDL_Delay(ed.clock.frame_delay_ms);
 }
@@ -118,7 +118,7 @@ void editor_loop(editor& ed) {
 
 void tear_down(editor& ed) {
     free_pictures(ed.pictures);
-    close_window(ed);
+    close_window(ed.window);
     // SDL2 (under sdl12-compat) waits for a window it hides to be unmapped,
     // for ever when the window was destroyed from outside: the end of the
     // process closes the display's connection instead.

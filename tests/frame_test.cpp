@@ -81,7 +81,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
-        text(row[c].at, field_text(ed, value_field(row[c].argument)).s, font_digits);
+        text(row[c].at, field_text(ed.input, ed.design.model, value_field(row[c].argument)).s, font_digits);
         // the caret, 2 x 12 from a column into the cell after the places typed and two rows down
         if (ed.input.editing == row[c].argument)
             box({Sint16(row[c].at.x + 7 * ed.input.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);

@@ -358,15 +358,15 @@ TEST_F(input,
     }
     restart();
     script("click:y_field 1 Escape");
-    EXPECT_TRUE(ed.run.running && field(field_y) == "0009" && caret_place(ed, field_y) == -1);
+    EXPECT_TRUE(ed.run.running && field(field_y) == "0009" && caret_place(ed.input, field_y) == -1);
     script("Escape");
     EXPECT_FALSE(ed.run.running) << "the next Escape quits";
     // the caret during an entry: after the places taken, a key that stores nothing included
     script("click:color_field 1 g");
-    EXPECT_TRUE(field(field_color) == "1" && caret_place(ed, field_color) == 2 &&
-                caret_place(ed, field_x) == -1);
+    EXPECT_TRUE(field(field_color) == "1" && caret_place(ed.input, field_color) == 2 &&
+                caret_place(ed.input, field_x) == -1);
     script("Backspace Backspace");
-    EXPECT_EQ(caret_place(ed, field_color), 0);
+    EXPECT_EQ(caret_place(ed.input, field_color), 0);
 }
 
 // Outside an entry Tab and Shift+Tab select as the selector does, Ctrl+S saves as the save button

@@ -617,7 +617,7 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
         second.files.folder = ed.files.folder;
         second.design.model = ed.design.model;
         second.design.model.elements[el_a_button].pos.x += 2;
-        second.files.code_on_disk = fingerprint_of(in_folder(second, code_file).c_str());
+        second.files.code_on_disk = fingerprint_of(in_folder(second.files, code_file).c_str());
         pos(el_a_button).x++;
         editor* last = &ed;
         stderr_of([&] {

@@ -135,7 +135,7 @@ struct editor_test : ::testing::Test {
     }
     void drain() { poll_editor_events(ed); }
     // What a value field shows.
-    std::string field(value_field f) const { return field_text(ed, f).s; }
+    std::string field(value_field f) const { return field_text(ed.input, ed.design.model, f).s; }
     SDL_Rect& pos(int e) { return ed.design.model.elements[e].pos; }
     // Element e at (x, y), as if last drawn w x h.
     void place(int e, int x, int y, int w = 0, int h = 0) {

@@ -61,7 +61,7 @@ TEST_F(undo_steps,
     passes(1);
     const std::vector<std::string> opened = {"A Button x=200", "B Button x=0"};
     EXPECT_EQ(changes(ed.design.model), opened);
-    EXPECT_FALSE(unsaved_changes(ed)) << "nothing changed yet";
+    EXPECT_FALSE(unsaved_changes(ed.design)) << "nothing changed yet";
     struct state {
         std::vector<std::string> layout;
         int element; // the element the step changed
@@ -98,7 +98,7 @@ TEST_F(undo_steps,
     EXPECT_EQ(field(field_x), "00D8") << "and its values shown";
     key(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(changes(ed.design.model), opened) << "the layout the editor opened with stays";
-    EXPECT_FALSE(unsaved_changes(ed));
+    EXPECT_FALSE(unsaved_changes(ed.design));
     for (int i = 1; i <= 7; i++) {
         key(i % 2 ? SDLK_y : SDLK_z, i % 2 ? KMOD_RCTRL : KMOD_LCTRL | KMOD_RSHIFT); // Ctrl+Y, Ctrl+Shift+Z
         EXPECT_EQ(changes(ed.design.model), after[i].layout) << "redone to " << i;

@@ -181,7 +181,7 @@ struct editor_session {
         ed.pictures        = live;
         // code.txt as an editor starting now reads it: an earlier input's save
         // is no other program's
-        ed.files.code_on_disk = fingerprint_of(in_folder(ed, code_file).c_str());
+        ed.files.code_on_disk = fingerprint_of(in_folder(ed.files, code_file).c_str());
     }
 };
 
@@ -224,7 +224,7 @@ inline std::string check_editor(const editor& ed, const layout& start) {
          ed.input.picking_color || ed.input.scale_held != scale_none || ed.input.nudge_held != nudge_none))
         return describe("the code view past its pages or over a held button", ed.codes.page);
     // every finished change is a step: the layout is where the history is
-    if (!change_going_on(ed) && !(capture(ed.design.model) == current(h)))
+    if (!change_going_on(ed.input) && !(capture(ed.design.model) == current(h)))
         return "a finished change was not recorded";
     return same_tables(ed.design.model, start);
 }
