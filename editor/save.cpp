@@ -140,6 +140,6 @@ void save_layout(editor& ed) {
         ed.files.code_held    = true;
     }
     if (!ok) return show_note(ed.note, note_failed, ed.clock.now_ms, reason_of(err));
-    show_note(ed.note, note_saved, ed.clock.now_ms);
+    show_note(ed.note, note_saved, ed.clock.now_ms, reason_other);
     ed.design.saved = capture(ed.design.model);
 }

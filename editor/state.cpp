@@ -3,10 +3,14 @@
 
 #include "files/file_io.h"
 
-void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why) {
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms) {
     note.shown    = n;
-    note.reason   = why;
     note.since_ms = now_ms;
+}
+
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why) {
+    show_note(note, n, now_ms);
+    note.reason = why;
 }
 
 std::string in_folder(const files_state& files, const char* name) {

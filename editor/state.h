@@ -306,8 +306,10 @@ struct editor {
     run_state run;
 };
 
-// The panel's note n shows from now_ms on; why: a failed save's reason.
-void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why = reason_other);
+// The panel's note n shows from now_ms on; the second form, a save's, sets
+// the reason too (reason_other after a good one).
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms);
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why);
 
 // The file name in the editor's folder.
 std::string in_folder(const files_state& files, const char* name);
