@@ -30,13 +30,13 @@ struct bench_editor {
     explicit bench_editor(scene s) {
         ok = start_bench_editor(ed);
         if (!ok) return;
-        if (s == scene::largest || s == scene::largest_bg) set_largest_scales(ed.model);
+        if (s == scene::largest || s == scene::largest_bg) set_largest_scales(ed.design.model);
         if (s == scene::home_bg || s == scene::largest_bg) bg_dir = use_bg_bmp(ed);
         if (s == scene::home_marks) { // the grid, and the pointer on the C-Left Icon: its hover outline
-            ed.grid       = true;
-            ed.pointer_in = true;
-            ed.pointer_x  = 231;
-            ed.pointer_y  = 22;
+            ed.window.grid      = true;
+            ed.input.pointer_in = true;
+            ed.input.pointer_x  = 231;
+            ed.input.pointer_y  = 22;
         }
         update_editor(ed); // the first pass fills the value texts
         draw_frame(ed);
@@ -61,10 +61,10 @@ void frame(benchmark::State& st, scene s) {
 void idle_pass(benchmark::State& st, scene s) {
     bench_editor b(s);
     if (!b.ok) return st.SkipWithError("start-up failed");
-    to_show(b.ed, editor_view(b.ed));
+    to_show(b.ed.window, editor_view(b.ed));
     for (auto _ : st) {
         update_editor(b.ed);
-        if (to_show(b.ed, editor_view(b.ed))) return st.SkipWithError("a frame to draw");
+        if (to_show(b.ed.window, editor_view(b.ed))) return st.SkipWithError("a frame to draw");
     }
 }
 
@@ -102,11 +102,11 @@ SDL_Surface* scaled(SDL_Surface* p, float f, const SDL_Surface* screen, SDL_Rect
 
 // The frame's element pictures, finished once, in the frame's drawing order.
 std::vector<kept_draw> keep_pictures(editor& ed) {
-    layout& m = ed.model;
+    layout& m = ed.design.model;
     std::vector<kept_draw> d;
     for (element_id e : draw_order) {
         const element_row& row     = element_table[e];
-        const element_place& place = ed.places[e];
+        const element_place& place = ed.design.places[e];
         if (!place.drawn) continue;
         const SDL_Color& c = m.colors[row.color_slot == no_color ? 0 : row.color_slot].value;
         if (row.tint == tint_bar)
@@ -118,25 +118,25 @@ std::vector<kept_draw> keep_pictures(editor& ed) {
         if (row.tint == tint_picture) recolor(p, c.r, c.g, c.b, 255);
         const bool scale = row.rule != rule_own_size;
         SDL_Rect at = place.at, held = place.held_at;
-        d.push_back({scale ? scaled(p, place.factor, ed.screen, &at) : p, at, 0});
+        d.push_back({scale ? scaled(p, place.factor, ed.window.screen, &at) : p, at, 0});
         if (row.overlay == pic_none) continue;
         SDL_Surface* o = is_stream(row.overlay)
                              ? fresh_picture(ed.pictures, row.overlay, true)
                              : SDL_ConvertSurface(kept_picture(ed.pictures, row.overlay),
                                                   kept_picture(ed.pictures, row.overlay)->format,
                                                   kept_picture(ed.pictures, row.overlay)->flags);
-        d.push_back({scale ? scaled(o, place.factor, ed.screen, &held) : o, held, 0});
+        d.push_back({scale ? scaled(o, place.factor, ed.window.screen, &held) : o, held, 0});
     }
     return d;
 }
 
 // draw_frame's drawing with the element pictures taken from kept.
 void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
-    SDL_Surface* s = ed.screen;
+    SDL_Surface* s = ed.window.screen;
     draw_panel(ed, layer_under_background);
     draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
-    draw_grid(ed);
+    draw_grid(ed.window);
     draw_panel(ed, layer_over_background);
     for (const kept_draw& k : kept) {
         SDL_Rect r = k.at;
@@ -146,8 +146,8 @@ void floor_frame(editor& ed, const std::vector<kept_draw>& kept) {
             SDL_FillRect(s, &r, k.fill);
     }
     draw_hover(ed);
-    draw_selection(ed);
-    draw_guides(ed);
+    draw_selection(ed.design, ed.window);
+    draw_guides(ed.window, ed.input.guides);
     draw_panel(ed, layer_top);
     SDL_Flip(s);
 }

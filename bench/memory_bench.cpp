@@ -16,7 +16,7 @@ void editor_memory(benchmark::State& st, bool largest) {
     for (auto _ : st) {
         editor ed;
         if (!start_bench_editor(ed)) return st.SkipWithError("start-up failed");
-        if (largest) set_largest_scales(ed.model);
+        if (largest) set_largest_scales(ed.design.model);
         st.counters["rss_start_MiB"] = static_cast<double>(resident_kib()) / mib;
         for (int frame = 1; frame <= 10000; frame++) {
             editor_pass(ed);

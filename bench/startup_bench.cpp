@@ -4,7 +4,7 @@
 // pictures alone; the icon alone.
 #include "support.h"
 
-#include "editor/icon.h"
+#include "pictures/icon.h"
 #include "editor/screens.h"
 #include "program/run.h"
 
@@ -19,7 +19,7 @@ void startup_to_first_countdown_frame(benchmark::State& st) {
     for (auto _ : st) {
         editor ed;
         if (!start_up(ed)) return st.SkipWithError("start-up failed");
-        ed.screen_delay_ms = 0;
+        ed.clock.screen_delay_ms = 0;
         countdown c;
         countdown_frame(ed, c);
         st.PauseTiming();

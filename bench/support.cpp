@@ -16,8 +16,8 @@ bool start_bench_editor(editor& ed) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!start_up(ed)) return false;
-    ed.frame_delay_ms  = 0;
-    ed.screen_delay_ms = 0;
+    ed.clock.frame_delay_ms  = 0;
+    ed.clock.screen_delay_ms = 0;
     start_editor_state(ed);
     return true;
 }

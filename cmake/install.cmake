@@ -10,7 +10,7 @@
 # The metainfo is the one release.cmake fills in with the version, and the
 # manual the one manual.cmake makes: include both first.
 #
-# The icons in desktop/icons are the program's icon (editor/icon.h, drawn
+# The icons in desktop/icons are the program's icon (pictures/icon.h, drawn
 # from the built-in pictures; the window shows it too) written by the
 # make_icon tool, and committed; redraw them after changing the button
 # artwork or the drawing with `cmake --build build/test --target make_icon &&

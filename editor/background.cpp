@@ -99,13 +99,13 @@ bool regular(const std::string& path) {
 
 // The picture named with --bg, taken without a question.
 void take_named(editor& ed) {
-    const std::string& path = ed.bg_path;
+    const std::string& path = ed.files.bg_path;
     const std::string name  = file_name(path.c_str());
     background_read r       = read_background_shown(ed, path, name, kind_from_bytes);
-    if (!ed.running) return;
+    if (!ed.run.running) return;
     if (!r.preview) return tell(ed, name, path, r);
     replace_background(ed.pictures, r.preview);
-    ed.bg_choice = answer_yes;
+    ed.files.bg_choice = answer_yes;
     say_stretched(path, r);
     if (!stretched(r)) return;
     const char ending[]       = " is used.";
@@ -251,7 +251,7 @@ background_read read_background_shown(editor& ed, const std::string& path, const
     }
     if (r.under) SDL_FreeSurface(r.under);
     if (r.done) SDL_DestroySemaphore(r.done);
-    if (!ed.running && r.result.preview) { // ended meanwhile: the picture is not used
+    if (!ed.run.running && r.result.preview) { // ended meanwhile: the picture is not used
         SDL_FreeSurface(r.result.preview);
         r.result.preview = nullptr;
     }
@@ -264,21 +264,21 @@ std::string stretched_line(int w, int h) {
 }
 
 void background_prompt(editor& ed) {
-    ed.bg_choice = answer_none;
-    if (!ed.running) return;
-    if (!ed.bg_path.empty()) return take_named(ed);
-    std::string name = background_file(ed.folder);
-    if (name.empty()) name = newest_picture(ed.folder);
+    ed.files.bg_choice = answer_none;
+    if (!ed.run.running) return;
+    if (!ed.files.bg_path.empty()) return take_named(ed);
+    std::string name = background_file(ed.files.folder);
+    if (name.empty()) name = newest_picture(ed.files.folder);
     if (name.empty()) return;
-    const std::string path = in_folder(ed, name.c_str());
+    const std::string path = in_folder(ed.files, name.c_str());
     background_read r      = read_background(path, nullptr, true);
     if (r.reason.empty()) {
         const std::string question = offer_question(name), below = stretched_line(r.w, r.h);
-        yes_no_prompt(ed, question.c_str(), ed.bg_choice, stretched(r) ? below.c_str() : nullptr);
-        if (ed.bg_choice != answer_yes) return;
+        yes_no_prompt(ed, question.c_str(), ed.files.bg_choice, stretched(r) ? below.c_str() : nullptr);
+        if (ed.files.bg_choice != answer_yes) return;
         r = read_background_shown(ed, path, name);
-        if (!ed.running) { // a quit outweighs the answer, as on the question itself
-            ed.bg_choice = answer_none;
+        if (!ed.run.running) { // a quit outweighs the answer, as on the question itself
+            ed.files.bg_choice = answer_none;
             return;
         }
         if (r.preview) {

@@ -93,10 +93,10 @@ std::string offer_question(const std::string& name);
 // The line that says a w x h picture is stretched: "854x480 - stretched to 320x240".
 std::string stretched_line(int w, int h);
 
-// The background prompt: the picture named with --bg (ed.bg_path) taken as
+// The background prompt: the picture named with --bg (ed.files.bg_path) taken as
 // it is; else, when a background file or a screenshot is there (and running
 // is set), "Bg.png found. Use it?" - unless its header already rules it out
 // - and on "Yes" the picture replaces the background. A file that cannot be
 // used is said (standard error, then a note screen); the choice is
-// ed.bg_choice (answer_yes for a --bg picture taken).
+// ed.files.bg_choice (answer_yes for a --bg picture taken).
 void background_prompt(editor& ed);

@@ -7,27 +7,18 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-void note(editor& ed, panel_note n) {
-    ed.note          = n;
-    ed.note_since_ms = ed.now_ms;
-}
-
-} // namespace
-
 void copy_codes(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     char text[export_capacity];
-    const size_t n = format_codes(ed.model, text, sizeof text);
+    const size_t n = format_codes(ed.design.model, text, sizeof text);
     if (n == 0) { // an empty text would only wipe out what the clipboard holds
-        note(ed, note_no_codes);
+        show_note(ed.note, note_no_codes, ed.clock.now_ms);
         return;
     }
     std::memcpy(c.text, text, n + 1);
     c.length        = n;
     const char* why = put_on_clipboard(ed);
-    note(ed, why ? note_no_clipboard : note_copied);
+    show_note(ed.note, why ? note_no_clipboard : note_copied, ed.clock.now_ms);
     if (why && !c.said) {
         std::fprintf(stderr, "hudwright: cannot copy the codes: %s\n", why);
         c.said = true;

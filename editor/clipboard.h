@@ -24,7 +24,7 @@
 //   NO CLIPBOARD.
 #pragma once
 
-#include "editor/state.h" // the clipboard record, ed.clip
+#include "editor/state.h" // the clipboard record, ed.codes.clip
 
 #include <cstddef>
 #include <string>
@@ -35,17 +35,19 @@ constexpr unsigned hand_over_ms = 2000;
 // Ctrl+C: the lines onto the clipboard, with the panel's note.
 void copy_codes(editor& ed);
 // In every event drain: the connection's requests answered (X11).
-void serve_clipboard(editor& ed);
+void serve_clipboard(clipboard& c);
 // At the end of the run: the text handed to a clipboard manager (X11), then
 // the connection closed.
-void hand_over_clipboard(editor& ed);
+void hand_over_clipboard(clipboard& c);
 
 // The text as Windows programs expect it: UTF-16 with CR LF line ends.
 std::u16string windows_text(const char* text, size_t length);
 
-// The system's part (clipboard_x11.cpp, clipboard_windows.cpp): ed.clip's
-// text onto the clipboard; null, or why it could not be.
+// The system's part (clipboard_x11.cpp, clipboard_windows.cpp): ed.codes.clip's
+// text onto the clipboard; null, or why it could not be. It takes the editor:
+// the connection X11 opens at the first copy keeps the editor's work when it
+// is lost (editor/display_guard.h).
 const char* put_on_clipboard(editor& ed);
 
 // The connection closed and let go of (nothing where there is none).
-void close_clipboard(editor& ed);
+void close_clipboard(clipboard& c);

@@ -22,7 +22,7 @@ const char* put_on_clipboard(editor& ed) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || !info.window) return "the program has no window";
-    const std::u16string text = windows_text(ed.clip.text, ed.clip.length);
+    const std::u16string text = windows_text(ed.codes.clip.text, ed.codes.clip.length);
     const size_t bytes        = (text.size() + 1) * sizeof(char16_t);
     HGLOBAL memory            = GlobalAlloc(GMEM_MOVEABLE, bytes);
     void* at                  = memory ? GlobalLock(memory) : nullptr;
@@ -48,8 +48,8 @@ const char* put_on_clipboard(editor& ed) {
     return nullptr;
 }
 
-void serve_clipboard(editor&) {}
-void hand_over_clipboard(editor&) {}
-void close_clipboard(editor&) {}
+void serve_clipboard(clipboard&) {}
+void hand_over_clipboard(clipboard&) {}
+void close_clipboard(clipboard&) {}
 
 #endif

@@ -238,7 +238,7 @@ Time server_time(const xlib& x, clipboard& c) {
 
 // The connection and its window, at the first copy; null, or why not.
 const char* connect(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display)
@@ -270,7 +270,7 @@ const char* connect(editor& ed) {
 } // namespace
 
 const char* put_on_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+    clipboard& c = ed.codes.clip;
     if (!c.display)
         if (const char* why = connect(ed)) return why;
     const xlib x = calls(c.library);
@@ -283,15 +283,13 @@ const char* put_on_clipboard(editor& ed) {
     return c.owned ? nullptr : "the X server gave the clipboard to another program";
 }
 
-void serve_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+void serve_clipboard(clipboard& c) {
     if (!c.display) return;
     const xlib x = calls(c.library);
     serve_until(x, c, 0, [](const XEvent&) { return false; });
 }
 
-void hand_over_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+void hand_over_clipboard(clipboard& c) {
     if (c.display && c.owned) {
         const xlib x = calls(c.library);
         Display* d   = display_of(c);
@@ -307,11 +305,10 @@ void hand_over_clipboard(editor& ed) {
             });
         }
     }
-    close_clipboard(ed);
+    close_clipboard(c);
 }
 
-void close_clipboard(editor& ed) {
-    clipboard& c = ed.clip;
+void close_clipboard(clipboard& c) {
     if (!c.display) return;
     calls(c.library).close_display(display_of(c));
     dlclose(c.library);
@@ -326,8 +323,8 @@ void close_clipboard(editor& ed) {
 const char* put_on_clipboard(editor&) {
     return "this build knows no clipboard";
 }
-void serve_clipboard(editor&) {}
-void hand_over_clipboard(editor&) {}
-void close_clipboard(editor&) {}
+void serve_clipboard(clipboard&) {}
+void hand_over_clipboard(clipboard&) {}
+void close_clipboard(clipboard&) {}
 
 #endif

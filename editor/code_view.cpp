@@ -15,7 +15,7 @@ namespace {
 constexpr int line_bytes = code_line_chars + 1;
 
 void text(editor& ed, int x, int y, const char* t) {
-    draw_text(SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0}, t, ed.screen,
+    draw_text(SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0}, t, ed.window.screen,
               font(ed.pictures, font_digits));
 }
 
@@ -43,26 +43,26 @@ int code_line_count(const layout& m) {
     return static_cast<int>(format_codes(m, codes, sizeof codes) / line_bytes);
 }
 
-void show_codes(editor& ed) {
-    if (!ed.codes_shown) {
-        ed.codes_shown = true;
-        ed.code_page   = 0;
-    } else if (++ed.code_page >= page_of_codes(code_line_count(ed.model), 0).pages) {
-        hide_codes(ed);
+void show_codes(codes_state& codes, const layout& m) {
+    if (!codes.shown) {
+        codes.shown = true;
+        codes.page  = 0;
+    } else if (++codes.page >= page_of_codes(code_line_count(m), 0).pages) {
+        hide_codes(codes);
     }
 }
 
-void hide_codes(editor& ed) {
-    ed.codes_shown = false;
-    ed.code_page   = 0;
+void hide_codes(codes_state& codes) {
+    codes.shown = false;
+    codes.page  = 0;
 }
 
 void draw_codes(editor& ed) {
-    if (!ed.codes_shown || !ed.screen) return;
+    if (!ed.codes.shown || !ed.window.screen) return;
     char codes[export_capacity];
-    const int n         = static_cast<int>(format_codes(ed.model, codes, sizeof codes) / line_bytes);
-    const code_page p   = page_of_codes(n, ed.code_page);
-    SDL_Surface* s      = ed.screen;
+    const int n         = static_cast<int>(format_codes(ed.design.model, codes, sizeof codes) / line_bytes);
+    const code_page p   = page_of_codes(n, ed.codes.page);
+    SDL_Surface* s      = ed.window.screen;
     SDL_Rect area       = preview_area;
     const Uint32 ground = SDL_MapRGB(s->format, 255, 255, 255);
     SDL_FillRect(s, &area, ground);
@@ -74,7 +74,7 @@ void draw_codes(editor& ed) {
         std::snprintf(head, sizeof head, "%d CODE%s", n, n == 1 ? "" : "S");
     text(ed, code_left, 0, head);
     if (p.pages > 1) {
-        const int page = std::clamp(ed.code_page, 0, p.pages - 1);
+        const int page = std::clamp(ed.codes.page, 0, p.pages - 1);
         std::snprintf(head, sizeof head, "PAGE %d OF %d", page + 1, p.pages);
         text(ed, code_right - glyph_width * static_cast<int>(std::strlen(head)), 0, head);
         if (page + 1 < p.pages) text(ed, code_next_x, 0, code_next);

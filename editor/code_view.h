@@ -57,8 +57,8 @@ int code_line_count(const layout& m);
 
 // C: the view shows at its first page; while it shows, the next page, and
 // after the last it closes.
-void show_codes(editor& ed);
-void hide_codes(editor& ed);
+void show_codes(codes_state& codes, const layout& m);
+void hide_codes(codes_state& codes);
 // The view over the preview, when it shows (after the rest of the frame).
 // Changes no state.
 void draw_codes(editor& ed);

@@ -5,9 +5,11 @@
 // changed. The press and release are input's.
 #pragma once
 
-struct editor;
+struct input_state;
+struct layout;
 
 // The selected element's colour (if it has one) becomes the colour under
 // the pointer's x; the colour and position texts show it.
-void pick_color(editor& ed);
-void color_pick_step(editor& ed);
+void pick_color(layout& m, const input_state& input);
+// The same while a press on the bar is held.
+void color_pick_step(layout& m, const input_state& input);

@@ -23,25 +23,25 @@ void say_why(run_end why, int sig) {
 
 } // namespace
 
-void end_run(editor& ed, run_end why, int sig) {
-    if (!ed.running) return; // the run is ending already: the first reason stands
-    ed.running    = false;
-    ed.end        = why;
-    ed.end_signal = sig;
+void end_run(run_state& run, run_end why, int sig) {
+    if (!run.running) return; // the run is ending already: the first reason stands
+    run.running = false;
+    run.end     = why;
+    run.signal  = sig;
     say_why(why, sig);
 }
 
-void notice_signal(editor& ed) {
-    if (const int sig = caught_signal()) end_run(ed, end_signal, sig);
+void notice_signal(run_state& run) {
+    if (const int sig = caught_signal()) end_run(run, end_signal, sig);
 }
 
-void notice_window_event(editor& ed, const SDL_Event& e) {
-    if (window_destroyed(e)) end_run(ed, end_window_destroyed);
+void notice_window_event(run_state& run, const SDL_Event& e) {
+    if (window_destroyed(e)) end_run(run, end_window_destroyed);
 }
 
 int finish_run(editor& ed) {
     const bool kept = keep_unsaved_changes(ed); // the work first
-    hand_over_clipboard(ed);
-    if (ed.end == end_signal) end_as_signalled(ed.end_signal);
-    return kept && ed.end == end_asked ? 0 : 1;
+    hand_over_clipboard(ed.codes.clip);
+    if (ed.run.end == end_signal) end_as_signalled(ed.run.signal);
+    return kept && ed.run.end == end_asked ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 // also says why, in one line on standard error, and gives a status that is
 // not 0.
 //
-//   poll: notice_signal(ed); notice_window_event(ed, e);  // in every drain
+//   poll: notice_signal(ed.run); notice_window_event(ed.run, e);  // in every drain
 //   after the loops and teardown: return finish_run(ed);
 #pragma once
 
@@ -13,11 +13,11 @@
 
 // Ends the run from outside: running cleared, and one line saying why -
 // "hudwright: ended by SIGHUP (Hangup)". The first reason stands.
-void end_run(editor& ed, run_end why, int sig = 0);
+void end_run(run_state& run, run_end why, int sig = 0);
 // A signal caught since the program started ends the run.
-void notice_signal(editor& ed);
+void notice_signal(run_state& run);
 // An SDL_SYSWMEVENT telling that the editor's window was destroyed ends it.
-void notice_window_event(editor& ed, const SDL_Event& e);
+void notice_window_event(run_state& run, const SDL_Event& e);
 
 // After the run and its teardown: keeps the changes not saved, then hands the
 // copied codes to a clipboard manager (editor/clipboard.h: a short, bounded

@@ -60,9 +60,9 @@ char hex_key(SDLKey k) {
 }
 
 // What has been typed: the entry's places up to its first terminator.
-field_string entry_text(const editor& ed) {
+field_string entry_text(const input_state& input) {
     field_string t{};
-    if (ed.entry_len > 0) std::memcpy(t.s, ed.entry_buf, field_length(ed.editing));
+    if (input.entry_len > 0) std::memcpy(t.s, input.entry_buf, field_length(input.editing));
     return t;
 }
 
@@ -88,8 +88,8 @@ void apply_entry(layout& m, value_field f, int32_t v) {
 
 } // namespace
 
-field_string field_text(const editor& ed, value_field f) {
-    return f == ed.editing ? entry_text(ed) : value_text(ed.model, f);
+field_string field_text(const input_state& input, const layout& m, value_field f) {
+    return f == input.editing ? entry_text(input) : value_text(m, f);
 }
 
 bool field_never_saved(const layout& m, value_field f) {
@@ -118,39 +118,39 @@ unsigned field_length(value_field f) {
     return f == field_color ? 6u : 4u;
 }
 
-int caret_place(const editor& ed, value_field f) {
-    return f != field_none && f == ed.editing ? ed.entry_len : -1;
+int caret_place(const input_state& input, value_field f) {
+    return f != field_none && f == input.editing ? input.entry_len : -1;
 }
 
 // The entry buffer keeps its bytes from the last entry; only the count restarts.
-void start_entry(editor& ed, value_field f) {
-    end_entry(ed);
-    if (!field_exists(ed.model, f)) return;
-    ed.editing   = f;
-    ed.entry_len = 0;
+void start_entry(input_state& input, const layout& m, value_field f) {
+    end_entry(input);
+    if (!field_exists(m, f)) return;
+    input.editing   = f;
+    input.entry_len = 0;
 }
 
-void entry_key(editor& ed, SDLKey k) {
-    const value_field f = ed.editing;
+void entry_key(input_state& input, layout& m, SDLKey k) {
+    const value_field f = input.editing;
     const unsigned len  = field_length(f);
     if (f == field_none) return;
     if (k == SDLK_BACKSPACE) {
-        if (ed.entry_len == 0) return; // nothing to take back
-        ed.entry_len--;
-        ed.entry_buf[ed.entry_len] = '\0';
+        if (input.entry_len == 0) return; // nothing to take back
+        input.entry_len--;
+        input.entry_buf[input.entry_len] = '\0';
         return;
     }
-    if (ed.entry_len >= len) return; // a full entry has already completed
-    if (const char c = hex_key(k)) ed.entry_buf[ed.entry_len] = c;
-    ed.entry_buf[ed.entry_len + 1] = '\0';
-    ed.entry_len++;
-    if (ed.entry_len == len) {
-        const field_string typed = entry_text(ed);
-        ed.editing               = field_none;
-        apply_entry(ed.model, f, hex_value(typed.s));
+    if (input.entry_len >= len) return; // a full entry has already completed
+    if (const char c = hex_key(k)) input.entry_buf[input.entry_len] = c;
+    input.entry_buf[input.entry_len + 1] = '\0';
+    input.entry_len++;
+    if (input.entry_len == len) {
+        const field_string typed = entry_text(input);
+        input.editing            = field_none;
+        apply_entry(m, f, hex_value(typed.s));
     }
 }
 
-void end_entry(editor& ed) {
-    ed.editing = field_none;
+void end_entry(input_state& input) {
+    input.editing = field_none;
 }

@@ -20,7 +20,9 @@
 
 #include <SDL.h>
 
-field_string field_text(const editor& ed, value_field f);
+// What value field f shows: the entry being typed into it, else the
+// selected element's value in m.
+field_string field_text(const input_state& input, const layout& m, value_field f);
 // Whether the value field f shows for an element has no place in the game's
 // memory, so that no save keeps it (saved_in_code, model/codes.h): the
 // Hearts' X, Y and colour, the Rupee Number's colour, the C-Up Button's and
@@ -34,12 +36,13 @@ bool field_never_saved(const layout& m, value_field f);
 unsigned field_length(value_field f);
 // Where the caret stands in field f: after this many places (the places a key
 // that stores nothing took included), or -1 when f is not being typed into.
-int caret_place(const editor& ed, value_field f);
+int caret_place(const input_state& input, value_field f);
 
 // A press on a value field: its entry starts (any other one ends); on a field
 // the selected element does not have, none does.
-void start_entry(editor& ed, value_field f);
-// A key during an entry (Escape and modifier keys are not given to it).
-void entry_key(editor& ed, SDLKey k);
+void start_entry(input_state& input, const layout& m, value_field f);
+// A key during an entry (Escape and modifier keys are not given to it); the
+// entry's last key sets the value in m.
+void entry_key(input_state& input, layout& m, SDLKey k);
 // The entry ends without taking what was typed.
-void end_entry(editor& ed);
+void end_entry(input_state& input);

@@ -21,7 +21,7 @@
 #include "editor/code_view.h"
 #include "editor/fields.h"
 #include "editor/marks.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/state.h"
 #include "model/layout.h"
 
@@ -36,7 +36,7 @@ void fill(SDL_Surface* screen, SDL_Rect r, Uint8 red, Uint8 green, Uint8 blue) {
 }
 
 void text(editor& ed, Sint16 x, Sint16 y, const char* t, font_id f) {
-    draw_text(SDL_Rect{x, y, 0, 0}, t, ed.screen, font(ed.pictures, f));
+    draw_text(SDL_Rect{x, y, 0, 0}, t, ed.window.screen, font(ed.pictures, f));
 }
 
 // ---- elements ------------------------------------------------------------------
@@ -74,10 +74,10 @@ struct frame_pictures {
 
 void draw_element(editor& ed, frame_pictures& shared, int e) {
     const element_row& row     = element_table[e];
-    const element_place& place = ed.places[e];
-    const SDL_Color& color     = ed.model.colors[row.color_slot == no_color ? 0 : row.color_slot].value;
-    SDL_Surface* screen        = ed.screen;
-    const bool scaled          = row.rule != rule_own_size;
+    const element_place& place = ed.design.places[e];
+    const SDL_Color& color = ed.design.model.colors[row.color_slot == no_color ? 0 : row.color_slot].value;
+    SDL_Surface* screen    = ed.window.screen;
+    const bool scaled      = row.rule != rule_own_size;
 
     if (row.tint == tint_bar) { // the bar lies under the picture at a fixed size, whatever the picture's
         const SDL_Rect& at = place.at;
@@ -118,20 +118,20 @@ void draw_element(editor& ed, frame_pictures& shared, int e) {
 
 // ---- the selection -------------------------------------------------------------
 
-void draw_selection(editor& ed) {
-    const int e = ed.model.selected;
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return;
-    const SDL_Rect& at       = ed.places[e].at;
-    const element_size& s    = ed.model.element_sizes[e];
-    const SDL_PixelFormat* f = ed.screen->format;
-    dashed_outline(ed.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
+void draw_selection(const design_state& design, const window_state& window) {
+    const int e = design.model.selected;
+    if (e < 0 || e >= element_count || !design.places[e].drawn) return;
+    const SDL_Rect& at       = design.places[e].at;
+    const element_size& s    = design.model.element_sizes[e];
+    const SDL_PixelFormat* f = window.screen->format;
+    dashed_outline(window.screen, {at.x, at.y, s.w, s.h}, preview_area, SDL_MapRGB(f, 255, 255, 255),
                    SDL_MapRGB(f, 0, 0, 0));
 }
 
 // ---- panel -------------------------------------------------------------------
 
 void draw_panel(editor& ed, panel_layer layer) {
-    SDL_Surface* s = ed.screen;
+    SDL_Surface* s = ed.window.screen;
     if (layer == layer_under_background) fill(s, panel_area, 0, 0, 0);
     for (const panel_row& row : panel_table) {
         if (row.layer != layer) continue;
@@ -141,13 +141,13 @@ void draw_panel(editor& ed, panel_layer layer) {
         case draw_field: {
             const auto field = static_cast<value_field>(row.argument);
             fill(s, row.at, 255, 255, 255);
-            text(ed, row.at.x, row.at.y, field_text(ed, field).s, font_digits);
-            if (const int n = caret_place(ed, field); n >= 0)
+            text(ed, row.at.x, row.at.y, field_text(ed.input, ed.design.model, field).s, font_digits);
+            if (const int n = caret_place(ed.input, field); n >= 0)
                 fill(s,
                      SDL_Rect{static_cast<Sint16>(row.at.x + n * glyph_width + caret_bar.x),
                               static_cast<Sint16>(row.at.y + caret_bar.y), caret_bar.w, caret_bar.h},
                      caret_color.r, caret_color.g, caret_color.b);
-            if (field_never_saved(ed.model, field))
+            if (field_never_saved(ed.design.model, field))
                 fill(s, SDL_Rect{row.at.x, static_cast<Sint16>(row.at.y + strike.y), row.at.w, strike.h},
                      strike_red, 0, 0);
             break;
@@ -156,14 +156,14 @@ void draw_panel(editor& ed, panel_layer layer) {
     }
     for (const panel_label& label : panel_labels)
         if (label.layer == layer)
-            text(ed, label.x, label.y, label.text ? label.text : element_table[ed.model.selected].name,
+            text(ed, label.x, label.y, label.text ? label.text : element_table[ed.design.model.selected].name,
                  font_labels);
 }
 
 // The panel's note (panel.h), right-aligned in its area; a failed save's
 // reason under "NOT SAVED" (or under the reason's own heading).
-void draw_note(editor& ed) {
-    const panel_note_row& row = panel_notes[ed.note];
+void draw_panel_note(editor& ed) {
+    const panel_note_row& row = panel_notes[ed.note.shown];
     if (!*row.text) return;
     const int right = save_note_area.x + save_note_area.w;
     auto width      = [](const char* t) { return glyph_width * static_cast<int>(std::strlen(t)); };
@@ -173,7 +173,7 @@ void draw_note(editor& ed) {
     }
     // dark on white, the spaces between the words included; with a reason,
     // one white block as wide as the longer line, both lines right-aligned
-    const save_reason_row& reason = save_reasons[ed.note_reason];
+    const save_reason_row& reason = save_reasons[ed.note.reason];
     const char* why               = row.with_reason ? reason.text : "";
     const int lines               = *why ? 2 : 1;
     const char* t[2]              = {row.with_reason && reason.heading ? reason.heading : row.text, why};
@@ -181,7 +181,7 @@ void draw_note(editor& ed) {
     const int top                 = lines == 2 ? reason_note_y : save_note_area.y;
     const SDL_Rect at = {static_cast<Sint16>(right - w), static_cast<Sint16>(top), static_cast<Uint16>(w),
                          static_cast<Uint16>(glyph_height * lines)};
-    fill(ed.screen, at, 255, 255, 255);
+    fill(ed.window.screen, at, 255, 255, 255);
     for (int i = 0; i < lines; i++)
         text(ed, static_cast<Sint16>(right - width(t[i])), static_cast<Sint16>(top + glyph_height * i), t[i],
              font_digits);
@@ -190,23 +190,23 @@ void draw_note(editor& ed) {
 // ---- the frame -------------------------------------------------------------------
 
 void draw_frame(editor& ed) {
-    SDL_Surface* s = ed.screen;
+    SDL_Surface* s = ed.window.screen;
     if (!s) return;
     draw_panel(ed, layer_under_background);
     draw_size(ed);
     blit_opaque(ed.pictures.background, s, 0, 0);
-    draw_grid(ed);
+    draw_grid(ed.window);
     draw_panel(ed, layer_over_background);
     {
         frame_pictures shared;
         for (element_id e : draw_order)
-            if (ed.places[e].drawn) draw_element(ed, shared, e);
+            if (ed.design.places[e].drawn) draw_element(ed, shared, e);
     }
     draw_hover(ed);
-    draw_selection(ed);
-    draw_guides(ed);
+    draw_selection(ed.design, ed.window);
+    draw_guides(ed.window, ed.input.guides);
     draw_panel(ed, layer_top);
-    draw_note(ed);
+    draw_panel_note(ed);
     draw_codes(ed); // the code view over the preview, when it shows
-    show_screen(ed);
+    show_screen(ed.window);
 }

@@ -19,4 +19,4 @@ void draw_panel(editor& ed, panel_layer layer);
 // shows also where another covers it, and only within the preview: the part
 // of an element beyond the window's edge or over the panel has none. An
 // element not drawn this frame has none.
-void draw_selection(editor& ed);
+void draw_selection(const design_state& design, const window_state& window);

@@ -25,10 +25,10 @@
 #include "editor/move_rules.h"
 #include "editor/panel.h"
 #include "editor/pick.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/snap.h"
 #include "editor/undo.h"
-#include "editor/unsaved.h"
+#include "editor/save.h"
 #include "editor/update.h"
 
 namespace {
@@ -55,24 +55,24 @@ bool modifier_key(SDLKey k) {
 }
 
 // The previous (-1) or next (+1) element; after the last comes the first.
-void select_element(editor& ed, int step) {
-    const int n       = ed.model.selected + step;
-    ed.model.selected = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
+void select_element(layout& m, int step) {
+    const int n = m.selected + step;
+    m.selected  = n < 0 ? element_count - 1 : n >= element_count ? 0 : n;
 }
 
 // ---- event handlers ----------------------------------------------------------
 
-void on_release(editor& ed);
+void on_release(input_state& input);
 
 // R puts the selected element back to the game's own place, scale and
 // colour, Shift+R the whole layout: one step of its own either way.
-void reset_to_home(editor& ed, bool whole_layout) {
-    end_change(ed);
+void reset_to_home(design_state& design, input_state& input, bool whole_layout) {
+    end_change(design, input);
     if (whole_layout)
-        reset_values(ed.model);
+        reset_values(design.model);
     else
-        reset_element(ed.model, ed.model.selected);
-    end_change(ed);
+        reset_element(design.model, design.model.selected);
+    end_change(design, input);
 }
 
 // What a key of the key table does.
@@ -81,21 +81,21 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
     case key_nudge:
         nudge_selected(ed, static_cast<nudge_direction>(row.argument),
                        mod & KMOD_SHIFT ? shift_arrow_pixels : 1, mod & KMOD_CTRL);
-        ed.arrow_run = true;
+        ed.input.arrow_run = true;
         break;
-    case key_reset: reset_to_home(ed, row.argument == reset_layout); break;
-    case key_undo: undo_change(ed); break;
-    case key_redo: redo_change(ed); break;
-    case key_select: select_element(ed, row.argument); break;
+    case key_reset: reset_to_home(ed.design, ed.input, row.argument == reset_layout); break;
+    case key_undo: undo_change(ed.design, ed.input); break;
+    case key_redo: redo_change(ed.design, ed.input); break;
+    case key_select: select_element(ed.design.model, row.argument); break;
     case key_save: save_layout(ed); break;
     case key_zoom:
         zoom_step(ed, row.argument);
-        ed.pointer_in = false; // where the pointer is in the new window is known at its next motion
+        ed.input.pointer_in = false; // where the pointer is in the new window is known at its next motion
         break;
-    case key_grid: ed.grid = !ed.grid; break;
+    case key_grid: ed.window.grid = !ed.window.grid; break;
     case key_codes:
-        on_release(ed); // nothing changes under the view: every held button and a drag let go
-        show_codes(ed);
+        on_release(ed.input); // nothing changes under the view: every held button and a drag let go
+        show_codes(ed.codes, ed.design.model);
         break;
     case key_copy: copy_codes(ed); break;
     }
@@ -105,7 +105,7 @@ void act_on_key(editor& ed, const key_row& row, SDLMod mod) {
 // closes it (Escape does not quit) and does nothing else, but Ctrl+C copies too.
 void key_in_code_view(editor& ed, const SDL_keysym& key) {
     const key_row* row = key_for(key.sym, key.mod);
-    if (!row || row->action != key_codes) hide_codes(ed);
+    if (!row || row->action != key_codes) hide_codes(ed.codes);
     if (row && (row->action == key_codes || row->action == key_copy)) act_on_key(ed, *row, key.mod);
 }
 
@@ -116,29 +116,29 @@ void key_in_code_view(editor& ed, const SDL_keysym& key) {
 // the field shows its value again.
 void on_key(editor& ed, const SDL_keysym& key) {
     const SDLKey k = key.sym;
-    if (ed.codes_shown && !modifier_key(k)) return key_in_code_view(ed, key);
-    if (k == SDLK_ESCAPE && ed.editing != field_none) return end_entry(ed);
-    if (k == SDLK_ESCAPE) ed.running = false;
+    if (ed.codes.shown && !modifier_key(k)) return key_in_code_view(ed, key);
+    if (k == SDLK_ESCAPE && ed.input.editing != field_none) return end_entry(ed.input);
+    if (k == SDLK_ESCAPE) ed.run.running = false;
     if (modifier_key(k)) return;
-    if (ed.editing != field_none) {
-        entry_key(ed, k);
+    if (ed.input.editing != field_none) {
+        entry_key(ed.input, ed.design.model, k);
         return;
     }
     const key_row* row = key_for(k, key.mod);
-    if (!row || row->action != key_nudge) end_arrow_run(ed);
+    if (!row || row->action != key_nudge) end_arrow_run(ed.design, ed.input);
     if (row) act_on_key(ed, *row, key.mod);
 }
 
 // The boxes a dragged element snaps to: the preview, and the drawn box of
 // every other element drawn this frame but those of its set in a Ctrl drag,
 // which move with it.
-int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) {
+int snap_targets(const design_state& design, bool drag_set, int e, outline_box (&to)[element_count + 1]) {
     int n   = 0;
     to[n++] = {preview_area.x, preview_area.y, preview_area.w, preview_area.h};
     for (int other = 0; other < element_count; other++) {
-        if (other == e || (ed.drag_set && moves_with(other, e)) || !ed.places[other].drawn) continue;
-        const SDL_Rect& at    = ed.places[other].at;
-        const element_size& s = ed.model.element_sizes[other];
+        if (other == e || (drag_set && moves_with(other, e)) || !design.places[other].drawn) continue;
+        const SDL_Rect& at    = design.places[other].at;
+        const element_size& s = design.model.element_sizes[other];
         to[n++]               = {at.x, at.y, s.w, s.h};
     }
     return n;
@@ -151,15 +151,15 @@ int snap_targets(const editor& ed, int e, outline_box (&to)[element_count + 1]) 
 // press, and the set stops where one of it meets its edge
 // (editor/move_rules.h). A guide shows only where the element lands on it.
 void on_motion(editor& ed, int px, int py) {
-    if (!ed.dragging || py > drag_limit_y) return;
-    const int e           = ed.model.selected;
-    const element_size& s = ed.model.element_sizes[e];
-    const SDL_Rect& from  = ed.drag_from[e];
+    if (!ed.input.dragging || py > drag_limit_y) return;
+    const int e           = ed.design.model.selected;
+    const element_size& s = ed.design.model.element_sizes[e];
+    const SDL_Rect& from  = ed.input.drag_from[e];
     int64_t dx = int64_t{px} - s.w / 2 - from.x, dy = int64_t{py} - s.h / 2 - from.y;
-    ed.guides = {};
-    if (!ed.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.places[e].drawn) {
+    ed.input.guides = {};
+    if (!ed.input.cycle.on && !(SDL_GetModState() & KMOD_SHIFT) && ed.design.places[e].drawn) {
         outline_box targets[element_count + 1];
-        const int n = snap_targets(ed, e, targets);
+        const int n = snap_targets(ed.design, ed.input.drag_set, e, targets);
         const int inset =
             element_table[e].inset; // the box where it is drawn (a pointer's 16 bits off at most)
         const snap_result r =
@@ -167,18 +167,18 @@ void on_motion(editor& ed, int px, int py) {
                  targets, n);
         dx += r.dx;
         dy += r.dy;
-        ed.guides = r.guides;
+        ed.input.guides = r.guides;
     }
-    const move_result taken = move_elements(ed, e, ed.drag_set, ed.drag_from, dx, dy);
-    ed.guides.down          = ed.guides.down && taken.dx == dx && !taken.fixed_tried;
-    ed.guides.across        = ed.guides.across && taken.dy == dy && !taken.fixed_tried;
+    const move_result taken = move_elements(ed, e, ed.input.drag_set, ed.input.drag_from, dx, dy);
+    ed.input.guides.down    = ed.input.guides.down && taken.dx == dx && !taken.fixed_tried;
+    ed.input.guides.across  = ed.input.guides.across && taken.dy == dy && !taken.fixed_tried;
 }
 
 // A press on a +/- button: its first step at once; the update repeats it
 // while the button is held.
-void press_held_button(editor& ed) {
-    ed.held_since_ms     = ed.now_ms;
-    ed.scale_steps_taken = 0;
+void press_held_button(input_state& input, Uint32 now_ms) {
+    input.held_since_ms     = now_ms;
+    input.scale_steps_taken = 0;
 }
 
 // What a press on a control does.
@@ -187,26 +187,26 @@ void act(editor& ed, const panel_row& row) {
     case press_save: save_layout(ed); break;
     case press_pick_color:
         if (refuse_fixed(ed, field_color)) break;
-        ed.picking_color = true;
-        pick_color(ed);
+        ed.input.picking_color = true;
+        pick_color(ed.design.model, ed.input);
         break;
     case press_scale:
-        if (scale_slot_of(ed.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
-            ed.scale_held = static_cast<scale_direction>(row.argument);
-            press_held_button(ed);
+        if (scale_slot_of(ed.design.model.selected) != no_scale && !refuse_fixed(ed, field_scale)) {
+            ed.input.scale_held = static_cast<scale_direction>(row.argument);
+            press_held_button(ed.input, ed.clock.now_ms);
             scale_step(ed);
         }
         break;
     case press_nudge:
-        ed.nudge = static_cast<nudge_direction>(row.argument);
-        press_held_button(ed);
-        nudge_selected(ed, ed.nudge, 1);
+        ed.input.nudge_held = static_cast<nudge_direction>(row.argument);
+        press_held_button(ed.input, ed.clock.now_ms);
+        nudge_selected(ed, ed.input.nudge_held, 1);
         break;
     case press_edit:
         if (!refuse_fixed(ed, static_cast<value_field>(row.argument)))
-            start_entry(ed, static_cast<value_field>(row.argument));
+            start_entry(ed.input, ed.design.model, static_cast<value_field>(row.argument));
         break;
-    case press_select: select_element(ed, row.argument); break;
+    case press_select: select_element(ed.design.model, row.argument); break;
     }
 }
 
@@ -222,40 +222,40 @@ const panel_row* hit(press_stage stage, int px, int py) {
 // (SDL's modifier state: a press carries none of its own) its set with it,
 // until the release, whatever Ctrl does meanwhile.
 void pick_element(editor& ed, int px, int py) {
-    if (ed.dragging) return; // a second button during a drag
+    if (ed.input.dragging) return; // a second button during a drag
     const int e = element_at(ed, px, py);
     if (e < 0) return;
-    layout& m             = ed.model;
+    layout& m             = ed.design.model;
     const SDL_Rect& p     = m.elements[e].pos;
     const element_size& s = m.element_sizes[e];
-    ed.dragging           = true;
-    ed.drag_set           = SDL_GetModState() & KMOD_CTRL;
-    ed.guides             = {};
-    for (int other = 0; other < element_count; other++) ed.drag_from[other] = m.elements[other].pos;
+    ed.input.dragging     = true;
+    ed.input.drag_set     = SDL_GetModState() & KMOD_CTRL;
+    ed.input.guides       = {};
+    for (int other = 0; other < element_count; other++) ed.input.drag_from[other] = m.elements[other].pos;
     // each coordinate taken as an unsigned 16-bit one
-    const pointer_place at = move_pointer(ed, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
+    const pointer_place at = move_pointer(ed.window, static_cast<Uint16>(static_cast<int64_t>(p.x) + s.w / 2),
                                           static_cast<Uint16>(static_cast<int64_t>(p.y) + s.h / 2));
-    ed.pointer_x           = static_cast<Uint16>(at.x);
-    ed.pointer_y           = static_cast<Uint16>(at.y);
-    took_element(ed, e, at.x, at.y);
+    ed.input.pointer_x     = static_cast<Uint16>(at.x);
+    ed.input.pointer_y     = static_cast<Uint16>(at.y);
+    took_element(ed.input, e, at.x, at.y);
     m.selected = e;
 }
 
 // Every press ends an entry without taking it (a press on a field starts
 // one there).
 void on_press(editor& ed, int px, int py) {
-    if (ed.codes_shown) return hide_codes(ed); // a press closes the code view, and does nothing else
-    end_arrow_run(ed);
-    end_entry(ed);
-    if (panel_notes[ed.note].lasts_ms == 0) ed.note = note_none; // shown until the next press
+    if (ed.codes.shown) return hide_codes(ed.codes); // a press closes the code view, and does nothing else
+    end_arrow_run(ed.design, ed.input);
+    end_entry(ed.input);
+    if (panel_notes[ed.note.shown].lasts_ms == 0) ed.note.shown = note_none; // shown until the next press
     // 1. the save button; the press goes on to the panel all the same
     if (const panel_row* row = hit(stage_save, px, py)) act(ed, *row);
     // 2. the panel's controls; a press on none of them lets go of the held ones
     if (const panel_row* row = hit(stage_panel, px, py)) {
         act(ed, *row);
     } else {
-        ed.scale_held    = scale_none;
-        ed.picking_color = false;
+        ed.input.scale_held    = scale_none;
+        ed.input.picking_color = false;
     }
     // 3. the selector, else the preview
     if (const panel_row* row = hit(stage_selector, px, py))
@@ -264,23 +264,23 @@ void on_press(editor& ed, int px, int py) {
         pick_element(ed, px, py);
 }
 
-void on_release(editor& ed) {
-    ed.guides        = {};
-    ed.picking_color = false;
-    ed.scale_held    = scale_none;
-    ed.dragging      = false;
-    ed.drag_set      = false;
-    ed.nudge         = nudge_none;
+void on_release(input_state& input) {
+    input.guides        = {};
+    input.picking_color = false;
+    input.scale_held    = scale_none;
+    input.dragging      = false;
+    input.drag_set      = false;
+    input.nudge_held    = nudge_none;
 }
 
 // The pointer is at (x, y): the latest mouse event's place. A motion there
 // (not a press or release, which may be queued before the jump a press made)
 // ends a run of presses at one place.
-void pointer_to(editor& ed, Uint16 x, Uint16 y, bool motion) {
-    ed.pointer_x  = x;
-    ed.pointer_y  = y;
-    ed.pointer_in = true;
-    if (motion) pointer_at(ed, x, y);
+void pointer_to(input_state& input, Uint16 x, Uint16 y, bool motion) {
+    input.pointer_x  = x;
+    input.pointer_y  = y;
+    input.pointer_in = true;
+    if (motion) pointer_at(input, x, y);
 }
 
 // A mouse button's bit among the eight kept in buttons_down (none for a higher one).
@@ -293,40 +293,40 @@ Uint8 button_bit(Uint8 button) {
 // ---- the drain -----------------------------------------------------------------------
 
 void poll_editor_events(editor& ed) {
-    if (!ed.manual_clock) ed.now_ms = SDL_GetTicks();
-    serve_clipboard(ed); // nothing before the first copy
+    if (!ed.clock.manual_clock) ed.clock.now_ms = SDL_GetTicks();
+    serve_clipboard(ed.codes.clip); // nothing before the first copy
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
-        event_to_editor(ed, ev);
+        event_to_editor(ed.window, ev);
         switch (ev.type) {
         case SDL_KEYDOWN: on_key(ed, ev.key.keysym); break;
         case SDL_MOUSEMOTION:
-            pointer_to(ed, ev.motion.x, ev.motion.y, true);
+            pointer_to(ed.input, ev.motion.x, ev.motion.y, true);
             on_motion(ed, ev.motion.x, ev.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            pointer_to(ed, ev.button.x, ev.button.y, false);
-            ed.buttons_down |= button_bit(ev.button.button);
+            pointer_to(ed.input, ev.button.x, ev.button.y, false);
+            ed.input.buttons_down |= button_bit(ev.button.button);
             on_press(ed, ev.button.x, ev.button.y);
             break;
         case SDL_MOUSEBUTTONUP:
-            pointer_to(ed, ev.button.x, ev.button.y, false);
-            ed.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
-            on_release(ed);
+            pointer_to(ed.input, ev.button.x, ev.button.y, false);
+            ed.input.buttons_down &= static_cast<Uint8>(~button_bit(ev.button.button));
+            on_release(ed.input);
             break;
         case SDL_ACTIVEEVENT: // the pointer left the window
-            if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.pointer_in = false;
+            if ((ev.active.state & SDL_APPMOUSEFOCUS) && !ev.active.gain) ed.input.pointer_in = false;
             break;
-        case SDL_QUIT: ed.running = false; break;
-        case SDL_SYSWMEVENT: notice_window_event(ed, ev); break;
+        case SDL_QUIT: ed.run.running = false; break;
+        case SDL_SYSWMEVENT: notice_window_event(ed.run, ev); break;
         case SDL_VIDEORESIZE:
             // A mode SDL refuses leaves no screen; the frame then draws nothing
             // until a later resize succeeds.
             resize_screen(ed, ev.resize.w, ev.resize.h);
-            ed.pointer_in = false;
+            ed.input.pointer_in = false;
             break;
         default: break;
         }
     }
-    notice_signal(ed);
+    notice_signal(ed.run);
 }

@@ -31,7 +31,7 @@ enum key_action {
     key_redo,   // Ctrl+Y, Ctrl+Shift+Z
     key_select, // argument: +1 or -1, the next or previous element (as the selector)
     key_save,   // as the save button, with its note
-    key_zoom,   // argument: +1 or -1, one zoom step (editor/screen.h)
+    key_zoom,   // argument: +1 or -1, one zoom step (editor/window.h)
     key_codes,  // the code view over the preview; while it shows, its next page (editor/code_view.h)
     key_copy,   // the lines a save would write, onto the system's clipboard (editor/clipboard.h)
     key_grid,   // G: the grid over the background shown or hidden (editor/marks.h)

@@ -18,37 +18,37 @@ Uint32 mapped(const SDL_Surface* s, SDL_Color c) {
 
 } // namespace
 
-size_string size_text(const editor& ed) {
+size_string size_text(const design_state& design) {
     size_string t{};
-    const int e = ed.model.selected;
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return t;
-    const element_size& s = ed.model.element_sizes[e];
+    const int e = design.model.selected;
+    if (e < 0 || e >= element_count || !design.places[e].drawn) return t;
+    const element_size& s = design.model.element_sizes[e];
     std::snprintf(t.s, sizeof t.s, "%sx%s", hex_string(static_cast<uint32_t>(s.w), 4).s,
                   hex_string(static_cast<uint32_t>(s.h), 4).s);
     return t;
 }
 
-void draw_grid(editor& ed) {
-    if (ed.grid) shade_grid(ed.screen, preview_area, grid_spacing);
+void draw_grid(const window_state& window) {
+    if (window.grid) shade_grid(window.screen, preview_area, grid_spacing);
 }
 
 void draw_hover(editor& ed) {
-    const int e = ed.hover;
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return;
-    const SDL_Rect& at    = ed.places[e].at;
-    const element_size& s = ed.model.element_sizes[e];
-    dashed_outline(ed.screen, {at.x - 1, at.y - 1, s.w + 2, s.h + 2}, preview_area,
-                   mapped(ed.screen, hover_light), mapped(ed.screen, hover_dark));
+    const int e = ed.input.hover;
+    if (e < 0 || e >= element_count || !ed.design.places[e].drawn) return;
+    const SDL_Rect& at    = ed.design.places[e].at;
+    const element_size& s = ed.design.model.element_sizes[e];
+    dashed_outline(ed.window.screen, {at.x - 1, at.y - 1, s.w + 2, s.h + 2}, preview_area,
+                   mapped(ed.window.screen, hover_light), mapped(ed.window.screen, hover_dark));
 }
 
-void draw_guides(editor& ed) {
-    const guide_lines& g = ed.guides;
-    const SDL_Rect& p    = preview_area;
-    const Uint32 light = mapped(ed.screen, guide_light), dark = mapped(ed.screen, guide_dark);
-    if (g.down) dashed_outline(ed.screen, {g.x, p.y, 1, p.h}, p, light, dark);
-    if (g.across) dashed_outline(ed.screen, {p.x, g.y, p.w, 1}, p, light, dark);
+void draw_guides(const window_state& window, const guide_lines& g) {
+    const SDL_Rect& p  = preview_area;
+    SDL_Surface* s     = window.screen;
+    const Uint32 light = mapped(s, guide_light), dark = mapped(s, guide_dark);
+    if (g.down) dashed_outline(s, {g.x, p.y, 1, p.h}, p, light, dark);
+    if (g.across) dashed_outline(s, {p.x, g.y, p.w, 1}, p, light, dark);
 }
 
 void draw_size(editor& ed) {
-    draw_text(size_label, size_text(ed).s, ed.screen, font(ed.pictures, font_labels));
+    draw_text(size_label, size_text(ed.design).s, ed.window.screen, font(ed.pictures, font_labels));
 }

@@ -17,7 +17,10 @@
 
 #include <SDL.h>
 
+struct design_state;
 struct editor;
+struct guide_lines;
+struct window_state;
 
 constexpr int grid_spacing      = 8;
 constexpr SDL_Color hover_light = {255, 224, 64, 0};
@@ -30,9 +33,11 @@ constexpr SDL_Color guide_dark  = {48, 0, 96, 0};
 struct size_string {
     char s[20]; // room for eight digits each, as hex_string may give
 };
-size_string size_text(const editor& ed);
+size_string size_text(const design_state& design);
 
-void draw_grid(editor& ed);
+// The grid, when window.grid is set; a drag's guides.
+void draw_grid(const window_state& window);
+void draw_guides(const window_state& window, const guide_lines& guides);
+// The hover outline (ed.input.hover) and the size (in its label's place).
 void draw_hover(editor& ed);
-void draw_guides(editor& ed);
 void draw_size(editor& ed);

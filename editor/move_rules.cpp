@@ -28,8 +28,8 @@ range set_range(const editor& ed, int e, const SDL_Rect (&from)[element_count], 
         const int64_t at = across ? from[m].x : from[m].y, inset = element_table[m].inset;
         r.lo = std::max(r.lo, -32768 - at);
         r.hi = std::min(r.hi, 32767 - inset - at);
-        if (ed.screen && ed.places[m].drawn) {
-            const int64_t edge = across ? ed.screen->clip_rect.x : ed.screen->clip_rect.y;
+        if (ed.window.screen && ed.design.places[m].drawn) {
+            const int64_t edge = across ? ed.window.screen->clip_rect.x : ed.window.screen->clip_rect.y;
             r.lo               = std::max(r.lo, edge - inset - at);
         }
     }
@@ -54,21 +54,16 @@ move_result move_elements(editor& ed, int e, bool whole_set, const SDL_Rect (&fr
     }
     for (int m = 0; m < element_count; m++) {
         if (m != e && !(whole_set && moves_with(m, e))) continue;
-        SDL_Rect& pos = ed.model.elements[m].pos;
+        SDL_Rect& pos = ed.design.model.elements[m].pos;
         if (!fixed_x) pos.x = wrap16(int64_t{from[m].x} + r.dx);
         if (!fixed_y) pos.y = wrap16(int64_t{from[m].y} + r.dy);
     }
-    if (r.fixed_tried) note_fixed(ed);
+    if (r.fixed_tried) show_note(ed.note, note_fixed_value, ed.clock.now_ms);
     return r;
 }
 
-void note_fixed(editor& ed) {
-    ed.note          = note_fixed_value;
-    ed.note_since_ms = ed.now_ms;
-}
-
 bool refuse_fixed(editor& ed, value_field f) {
-    if (!never_saved(ed.model.selected, f)) return false;
-    note_fixed(ed);
+    if (!never_saved(ed.design.model.selected, f)) return false;
+    show_note(ed.note, note_fixed_value, ed.clock.now_ms);
     return true;
 }

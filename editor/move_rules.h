@@ -3,7 +3,7 @@
 //
 // - a value that no line of code.txt can hold (the Hearts' place; see
 //   never_saved, editor/fields.h) is not moved: the game draws it where it
-//   always does. A try shows the panel's note_fixed for a while instead.
+//   always does. A try shows the panel's note_fixed_value for a while instead.
 // - a set moved whole (Ctrl) moves by one offset or not at all: the offset
 //   stops where any drawn member would pass the window's left or top edge
 //   (where the update would hold that one alone) or where any member's corner
@@ -34,8 +34,6 @@ struct move_result {
 move_result move_elements(editor& ed, int e, bool whole_set, const SDL_Rect (&from)[element_count],
                           int64_t dx, int64_t dy);
 
-// A try to change a value the game keeps fixed: the panel says so for a while.
-void note_fixed(editor& ed);
-// Whether field f of the selected element holds such a value; if so, the
-// try is noted (true: leave the value alone).
+// Whether field f of the selected element holds a value the game keeps fixed;
+// if so, the panel says so for a while (true: leave the value alone).
 bool refuse_fixed(editor& ed, value_field f);

@@ -34,15 +34,13 @@ picture_mask mask_of(SDL_Surface* s) {
 }
 
 // The masks of every built-in picture an element draws, made once.
-const pick_masks& masks(editor& ed) {
-    pick_masks& k = ed.masks;
+const pick_masks& masks(pick_masks& k, picture_store& pictures) {
     if (k.made) return k;
     for (const element_row& row : element_table)
         for (picture_id id : {row.picture, row.overlay}) {
             if (id == pic_none || !k.of[id].shows.empty()) continue;
-            SDL_Surface* s =
-                is_stream(id) ? fresh_picture(ed.pictures, id, true) : kept_picture(ed.pictures, id);
-            k.of[id] = mask_of(s);
+            SDL_Surface* s = is_stream(id) ? fresh_picture(pictures, id, true) : kept_picture(pictures, id);
+            k.of[id]       = mask_of(s);
             if (s && is_stream(id)) SDL_FreeSurface(s);
         }
     k.made = true;
@@ -78,18 +76,18 @@ int under(editor& ed, int x, int y, int (&list)[element_count]) {
         if (element_shows_at(ed, e, x, y)) list[n++] = e;
     if (n > 0) return n;
     for (element_id e : pick_order)
-        if (in_box(ed.model, e, x, y)) list[n++] = e;
+        if (in_box(ed.design.model, e, x, y)) list[n++] = e;
     return n;
 }
 
 } // namespace
 
 bool element_shows_at(editor& ed, int e, int x, int y) {
-    if (e < 0 || e >= element_count || !ed.places[e].drawn) return false;
+    if (e < 0 || e >= element_count || !ed.design.places[e].drawn) return false;
     const element_row& row     = element_table[e];
-    const element_place& place = ed.places[e];
+    const element_place& place = ed.design.places[e];
     const bool scaled          = row.rule != rule_own_size;
-    const pick_masks& k        = masks(ed);
+    const pick_masks& k        = masks(ed.input.masks, ed.pictures);
     if (row.tint == tint_bar) {
         const SDL_Rect& at = place.at;
         if (int64_t{x} >= at.x + meter_bar.x && int64_t{x} < at.x + meter_bar.x + meter_bar.w &&
@@ -105,16 +103,16 @@ int element_at(editor& ed, int x, int y) {
     int list[element_count];
     const int n = under(ed, x, y, list);
     if (n == 0) return -1;
-    const press_cycle& c = ed.cycle;
+    const press_cycle& c = ed.input.cycle;
     if (!c.on || c.x != x || c.y != y) return list[0];
     const int* last = std::find(list, list + n, c.last);
     return last == list + n ? list[0] : list[(last - list + 1) % n];
 }
 
-void took_element(editor& ed, int e, int x, int y) {
-    ed.cycle = {true, x, y, e};
+void took_element(input_state& input, int e, int x, int y) {
+    input.cycle = {true, x, y, e};
 }
 
-void pointer_at(editor& ed, int x, int y) {
-    if (ed.cycle.on && (ed.cycle.x != x || ed.cycle.y != y)) ed.cycle.on = false;
+void pointer_at(input_state& input, int x, int y) {
+    if (input.cycle.on && (input.cycle.x != x || input.cycle.y != y)) input.cycle.on = false;
 }

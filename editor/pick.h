@@ -30,7 +30,7 @@ int element_at(editor& ed, int x, int y);
 bool element_shows_at(editor& ed, int e, int x, int y);
 // A press took element e and the pointer was put at (x, y): the press after
 // it there, without motion between, takes the next element.
-void took_element(editor& ed, int e, int x, int y);
+void took_element(input_state& input, int e, int x, int y);
 // The pointer is at (x, y): away from where the last press left it, the
 // next press there starts afresh.
-void pointer_at(editor& ed, int x, int y);
+void pointer_at(input_state& input, int x, int y);

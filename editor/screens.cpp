@@ -5,7 +5,7 @@
 #include "draw/rect.h"
 #include "draw/text.h"
 #include "editor/ending.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/view.h"
 #include "files/refusals.h" // error_too_long
 
@@ -46,19 +46,19 @@ prompt_answer answer_of(const SDL_Event& e) {
 
 // ---- drawing: changes nothing but the screen ---------------------------------------
 
-void clear_window(editor& ed) {
-    SDL_Rect window = {0, 0, 320, 320};
-    SDL_FillRect(ed.screen, &window, 0);
+void clear_window(const window_state& window) {
+    SDL_Rect whole = {0, 0, 320, 320};
+    SDL_FillRect(window.screen, &whole, 0);
 }
 
 void text(editor& ed, SDL_Rect at, const char* t) {
-    draw_text(at, t, ed.screen, font(ed.pictures, font_labels));
+    draw_text(at, t, ed.window.screen, font(ed.pictures, font_labels));
 }
 
 // The notes of start-up files that cannot be read, one line each from `at`
 // down (x centre_notes: each centred in the window).
 void draw_notes(editor& ed, SDL_Rect at) {
-    for (const unreadable_file& file : ed.unreadable) {
+    for (const unreadable_file& file : ed.files.unreadable) {
         if (!file.name) continue;
         std::string note = file.error == error_too_long ? std::string(file.name) + " is too large"
                                                         : std::string("cannot read ") + file.name;
@@ -66,18 +66,19 @@ void draw_notes(editor& ed, SDL_Rect at) {
         const int w          = glyph_width * static_cast<int>(note.size());
         const SDL_Rect label = {static_cast<Sint16>(at.x == centre_notes ? (320 - w) / 2 : at.x), at.y,
                                 static_cast<Uint16>(w), glyph_height};
-        SDL_FillRect(ed.screen, const_cast<SDL_Rect*>(&label), SDL_MapRGB(ed.screen->format, 255, 255, 255));
-        draw_text(label, note.c_str(), ed.screen, font(ed.pictures, font_digits));
+        SDL_FillRect(ed.window.screen, const_cast<SDL_Rect*>(&label),
+                     SDL_MapRGB(ed.window.screen->format, 255, 255, 255));
+        draw_text(label, note.c_str(), ed.window.screen, font(ed.pictures, font_digits));
         at.y = static_cast<Sint16>(at.y + glyph_height);
     }
 }
 
 // The splash picture with the count-down's number.
 void draw_countdown(editor& ed, int seconds) {
-    clear_window(ed);
+    clear_window(ed.window);
     if (SDL_Surface* splash = kept_picture(ed.pictures, pic_splash)) {
         SDL_Rect corner = {0, 0, 0, 0};
-        SDL_BlitSurface(splash, nullptr, ed.screen, &corner);
+        SDL_BlitSurface(splash, nullptr, ed.window.screen, &corner);
     }
     // Eight spaces move the text to x = 91 without drawing.
     char message[40];
@@ -87,7 +88,7 @@ void draw_countdown(editor& ed, int seconds) {
 }
 
 void draw_question(editor& ed, const char* question, const char* below) {
-    clear_window(ed);
+    clear_window(ed.window);
     text(ed, prompt_message, question);
     if (below) text(ed, {prompt_message.x, Sint16(prompt_message.y + glyph_height), 0, 0}, below);
     text(ed, yes_box, "Yes");
@@ -96,7 +97,7 @@ void draw_question(editor& ed, const char* question, const char* below) {
 }
 
 void draw_note(editor& ed, const char* const (&lines)[note_lines]) {
-    clear_window(ed);
+    clear_window(ed.window);
     SDL_Rect at = prompt_message;
     for (const char* line : lines) {
         if (!line) break;
@@ -124,7 +125,7 @@ void draw_screen(editor& ed, const start_screen& s) {
     case screen_note:
     case screen_working: draw_note(ed, s.lines); break;
     }
-    show_screen(ed);
+    show_screen(ed.window);
 }
 
 // ---- what each screen takes from a drain, and its frame -----------------------------------
@@ -143,16 +144,16 @@ bool over_before_frame(start_screen& s, const screen_input& in) {
 }
 
 // The pause after s's frame; false when s is over without one.
-bool pause_after_frame(editor& ed, start_screen& s) {
+bool pause_after_frame(const clock_state& clock, start_screen& s) {
     switch (s.kind) {
     case screen_question:
         if (*s.choice != answer_none) return false;
         break;
-    case screen_working: s.work.over(s.work.work, ed.screen_delay_ms); return true;
+    case screen_working: s.work.over(s.work.work, clock.screen_delay_ms); return true;
     case screen_countdown:
     case screen_note: break;
     }
-    if (ed.screen_delay_ms) SDL_Delay(ed.screen_delay_ms);
+    if (clock.screen_delay_ms) SDL_Delay(clock.screen_delay_ms);
     return true;
 }
 
@@ -216,29 +217,29 @@ screen_input drain_screen_events(editor& ed) {
     screen_input in{false, false, answer_none};
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        event_to_editor(ed, e); // an expose; a click's place
+        event_to_editor(ed.window, e); // an expose; a click's place
         if (quits(e)) {
-            ed.running = false;
+            ed.run.running = false;
         } else if (const prompt_answer a = answer_of(e); a != answer_none) {
             in.answer = a;
         }
         in.go_on        = in.go_on || goes_on(e);
         in.key_or_click = in.key_or_click || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_KEYDOWN;
-        notice_window_event(ed, e);
+        notice_window_event(ed.run, e);
     }
-    notice_signal(ed);
+    notice_signal(ed.run);
     return in;
 }
 
 bool screen_frame(editor& ed, start_screen& s) {
     const screen_input in = drain_screen_events(ed);
-    if (!ed.running) {
+    if (!ed.run.running) {
         leave(s);
         return false;
     }
     if (over_before_frame(s, in)) return false;
-    if (to_show(ed, view_of(s))) draw_screen(ed, s);
-    return pause_after_frame(ed, s) && step(s);
+    if (to_show(ed.window, view_of(s))) draw_screen(ed, s);
+    return pause_after_frame(ed.clock, s) && step(s);
 }
 
 void run_screen(editor& ed, start_screen& s) {

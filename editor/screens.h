@@ -27,7 +27,7 @@
 //   waits until it has.
 //
 // A file offered at start-up that is there but cannot be read is noted on the
-// count-down and the questions (ed.unreadable), one line each.
+// count-down and the questions (ed.files.unreadable), one line each.
 #pragma once
 
 #include "editor/state.h"
@@ -90,10 +90,10 @@ struct screen_input {
     prompt_answer answer; // the last answer pressed: a click on Yes or No, Y or Enter, N
 };
 // Every pending event: mapped to the editor's pixels (an expose noted,
-// editor/screen.h), Escape or the window's close clearing running, a
+// editor/window.h), Escape or the window's close clearing running, a
 // destroyed window or a caught signal ending the run (editor/ending.h). The
 // drain of every start-up screen, and of work at start-up that polls between
-// its parts; such work goes on only while ed.running.
+// its parts; such work goes on only while ed.run.running.
 screen_input drain_screen_events(editor& ed);
 
 // One frame of s; false when it is over: at once after the drain (a quit, a

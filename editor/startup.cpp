@@ -14,7 +14,6 @@
 
 #include "editor/background.h"
 #include "editor/screens.h"
-#include "editor/unsaved.h"
 #include "files/code_read.h" // open_code_file: the existence test of the files
 #include "files/kept_file.h"
 #include "files/refusals.h"
@@ -39,7 +38,7 @@ struct file_codes {
 
 file_codes codes_of(editor& ed, const char* name) {
     file_codes c{true, 0, ""};
-    FILE* f = open_code_file(in_folder(ed, name).c_str(), &c.error);
+    FILE* f = open_code_file(in_folder(ed.files, name).c_str(), &c.error);
     if (!f) return c;
     c.missing = false;
     std::string bytes;
@@ -57,7 +56,7 @@ file_codes codes_of(editor& ed, const char* name) {
 
 bool import_ended(editor& ed) {
     drain_screen_events(ed); // what else came is dropped
-    return !ed.running;
+    return !ed.run.running;
 }
 
 bool kept_work_differs(editor& ed) {
@@ -68,13 +67,13 @@ bool kept_work_differs(editor& ed) {
 }
 
 bool saved_design_there(editor& ed) {
-    if (ed.unsaved_choice == answer_yes) return false;
+    if (ed.files.unsaved_choice == answer_yes) return false;
     const file_codes saved = codes_of(ed, code_file);
     return saved.error || !saved.codes.empty();
 }
 
 bool no_layout_taken(editor& ed) {
-    return ed.unsaved_choice != answer_yes && ed.code_choice != answer_yes;
+    return ed.files.unsaved_choice != answer_yes && ed.files.code_choice != answer_yes;
 }
 
 namespace {
@@ -90,43 +89,43 @@ void say_import(const import_report& r, const char* name) {
 
 } // namespace
 
-void note_unreadable(editor& ed, start_file file, int error) {
-    if (!error || ed.unreadable[file].name) return;
-    ed.unreadable[file] = {start_files[file].name, error};
+void note_unreadable(files_state& files, start_file file, int error) {
+    if (!error || files.unreadable[file].name) return;
+    files.unreadable[file] = {start_files[file].name, error};
     std::fprintf(stderr, "hudwright: cannot read %s: %s\n", start_files[file].name, error_text(error));
 }
 
 void look_for_start_files(editor& ed) {
-    for (const char* kept : {unsaved_file, earlier_file}) recover_leftovers(ed.folder, kept);
+    for (const char* kept : {unsaved_file, earlier_file}) recover_leftovers(ed.files.folder, kept);
     for (const start_file_row& row : start_files) {
         if (row.asked && !row.asked(ed)) continue;
         int error = 0;
-        if (FILE* f = open_code_file(in_folder(ed, row.name).c_str(), &error)) std::fclose(f);
-        note_unreadable(ed, row.file, error);
+        if (FILE* f = open_code_file(in_folder(ed.files, row.name).c_str(), &error)) std::fclose(f);
+        note_unreadable(ed.files, row.file, error);
     }
 }
 
 void layout_prompt(editor& ed, start_file file) {
     const start_file_row& row = start_files[file];
-    prompt_answer& choice     = ed.*row.choice;
+    prompt_answer& choice     = ed.files.*row.choice;
     choice                    = answer_none;
     if (row.asked && !row.asked(ed)) return;
     // Opened as the existence test even after a quit; the import reads this stream.
     int error = 0;
-    if (FILE* f = open_code_file(in_folder(ed, row.name).c_str(), &error)) {
-        if (ed.running) yes_no_prompt(ed, row.question, choice);
+    if (FILE* f = open_code_file(in_folder(ed.files, row.name).c_str(), &error)) {
+        if (ed.run.running) yes_no_prompt(ed, row.question, choice);
         std::string bytes;
         if (choice == answer_yes) error = read_code_file(f, bytes, [&] { return import_ended(ed); });
         if (choice == answer_yes && error == 0) {
-            say_import(import_base_code(bytes.data(), bytes.size(), ed.model), row.name);
-            ed.taken_file = fingerprint_of(in_folder(ed, row.name).c_str());
+            say_import(import_base_code(bytes.data(), bytes.size(), ed.design.model), row.name);
+            ed.files.taken_file = fingerprint_of(in_folder(ed.files, row.name).c_str());
         } else if (choice == answer_yes) {
             choice = answer_none; // not taken: a quit meanwhile, or a file that failed part-way, is no layout
             if (error == ECANCELED) error = 0;
         }
         std::fclose(f);
     }
-    note_unreadable(ed, file, error);
+    note_unreadable(ed.files, file, error);
 }
 
 void basecode_prompt(editor& ed) {

@@ -7,7 +7,7 @@
 
 #include "editor/screens.h"
 #include "editor/state.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "model/table_check.h"
 
 // When a layout file is asked about: work kept on an earlier quit when the
@@ -27,15 +27,15 @@ struct start_file_row {
     start_file file;
     const char* name;
     const char* question;
-    prompt_answer editor::*choice;
+    prompt_answer files_state::*choice;
     bool (*asked)(editor& ed);
 };
 // clang-format off
 inline constexpr start_file_row start_files[] = {
 // file           name              question                            answer                    asked when
-{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &editor::unsaved_choice,  kept_work_differs},
-{file_code,     code_file,        "Code.txt found. Continue it?",     &editor::code_choice,     saved_design_there},
-{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &editor::basecode_choice, no_layout_taken},
+{file_unsaved,  unsaved_file,     "Code.unsaved.txt found. Use it?",  &files_state::unsaved_choice,  kept_work_differs},
+{file_code,     code_file,        "Code.txt found. Continue it?",     &files_state::code_choice,     saved_design_there},
+{file_basecode, "basecode.txt",   "Basecode.txt found. Use it?",      &files_state::basecode_choice, no_layout_taken},
 };
 // clang-format on
 static_assert(one_row_each(start_files, start_file_count, &start_file_row::file));
@@ -48,8 +48,8 @@ static_assert(one_row_each(start_files, start_file_count, &start_file_row::file)
 void look_for_start_files(editor& ed);
 // A file there that cannot be read (error: its errno, or error_too_long:
 // files/refusals.h): said once on standard error, and noted on every start-up
-// screen after (ed.unreadable).
-void note_unreadable(editor& ed, start_file file, int error);
+// screen after (files.unreadable).
+void note_unreadable(files_state& files, start_file file, int error);
 // The way out of a long import, asked between its chunks: the events that
 // came meanwhile drained as on every start-up screen (drain_screen_events,
 // editor/screens.h) - Escape, the window's close, a signal or the window

@@ -5,11 +5,16 @@
 // headers that include nothing of editor/ above them (history.h,
 // save_reasons.h, snap.h), and every other file of editor/ is built on it.
 //
-// Sections: layout model / run state / the run's end / pictures / start-up answers / panel
-// state / undo, redo and what was saved / this frame's placing / clock and
-// pacing / window / what the window shows / the code view and the clipboard. What the panel shows is not kept
-// here: the frame formats it from the layout (editor/fields.h); only the entry
-// being typed is state.
+// The editor is made of parts, each a plain struct of its own: the design
+// (the layout, its history, what was saved, this frame's placing), the input
+// (pointer, keys, drag, held buttons, typed entry, picking), the window and
+// what it shows, the files (the folder, the start-up answers, what code.txt
+// was), the pictures, the clock, the panel's note, the code view and the
+// clipboard, and the run (going on, or how it ended). A procedure that needs
+// one part takes that part alone (const where it only reads it); one that
+// works across parts takes the editor. What the panel shows is not kept
+// here: the frame formats it from the layout (editor/fields.h); only the
+// entry being typed is state.
 #pragma once
 
 #include "editor/history.h"
@@ -158,38 +163,23 @@ struct view_record {
     bool operator==(const view_record&) const = default;
 };
 
-struct editor {
-    // ---- layout model ------------------------------------------------------
+// ---- the parts ------------------------------------------------------------
+
+// The layout being designed and its history: what the user edits, the steps
+// undo and redo go over, what counts as saved, and where this frame draws
+// each element (decided by the update from the layout and the pictures; read
+// by the frame, picking and snapping).
+struct design_state {
     layout model;
+    undo_history history; // the layout after every finished change, down to the one opened with
+    layout_values saved;  // the layout as last written to code.txt (or as opened)
+    element_place places[element_count]; // this frame's placing
+};
 
-    // ---- run state ---------------------------------------------------------
-    // The folder of code.txt and the other files, a path from the root: every
-    // file is reached through it (in_folder), not through the process's
-    // current directory. Also the name of the kept work's refuge
-    // (editor/unsaved.h), when the folder is gone by then.
-    std::string folder;
-    bool running; // cleared by Escape or the window's close on any screen
-    SDL_Surface* screen;
-
-    // ---- the run's end -------------------------------------------------------
-    run_end end;
-    int end_signal; // the signal that ended the run (end_signal)
-
-    // ---- pictures ----------------------------------------------------------
-    picture_store pictures;
-    // The picture named by --bg, a path from the root ("": none): taken
-    // without a question instead of one of the folder's (editor/background.h).
-    std::string bg_path;
-
-    // ---- start-up answers --------------------------------------------------
-    prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
-    fingerprint taken_file; // the layout file "Yes" took, as it was then
-    // A start-up file that is there but cannot be read (editor/startup.h):
-    // said once on standard error and noted on every start-up screen after
-    // (editor/screens.h).
-    unreadable_file unreadable[start_file_count];
-
-    // ---- panel state -------------------------------------------------------
+// The pointer, the keys and the typed entry: what the user holds, where, and
+// what follows from it until it is let go - a drag, a held button, an entry,
+// a run of arrow keys - and the element a press would take.
+struct input_state {
     bool dragging; // the selected element follows the pointer
     // Ctrl was held at the press that began the drag: the rest of the
     // element's set follows too, each at its corner at the press (drag_from)
@@ -200,7 +190,7 @@ struct editor {
     guide_lines guides;
     bool picking_color;         // a press on the colour bar is held: the colour follows the pointer
     scale_direction scale_held; // the Scale button held
-    nudge_direction nudge;      // the X or Y button held
+    nudge_direction nudge_held; // the X or Y button held
     value_field editing;        // the field being typed into, or field_none
     char entry_buf[8];          // what has been typed (see editor/fields.h)
     Uint8 entry_len;
@@ -212,20 +202,52 @@ struct editor {
     Uint32 held_since_ms;
     Uint64 scale_steps_taken;
     bool arrow_run; // arrow keys have moved the selected element since the last other input
-    bool grid;      // G: the grid over the background
     // Picking (editor/pick.h): where the last press left the pointer, the
     // element a press would take now (-1: none, or a button held), and which
     // pixels of the pictures show.
     press_cycle cycle;
     int32_t hover;
     pick_masks masks;
-    panel_note note;
-    save_reason note_reason; // why the last save failed
-    Uint32 note_since_ms;
+};
 
-    // ---- undo, redo and what was saved -------------------------------------------
-    undo_history history; // the layout after every finished change, down to the one opened with
-    layout_values saved;  // the layout as last written to code.txt (or as opened)
+// The window and what it shows (editor/window.h, editor/view.h). The window
+// shows screen zoom times larger. At zoom 1 screen is the window's surface
+// and surface is not used; above, screen is a 320x320 surface of the
+// editor's own, surface the window's (null: SDL refused it) and shown a copy
+// of the picture the window shows (null: none yet).
+struct window_state {
+    SDL_Surface* screen;
+    int zoom;
+    SDL_Surface* surface;
+    SDL_Surface* shown;
+    // The screen's size as SDL reported it before the window opened (0: not
+    // known), which the zoom keys keep the window within.
+    int desktop_w, desktop_h;
+    // The window has lost its picture (opened, zoomed, resized, exposed or
+    // shown again): the next picture is sent whole, changed or not.
+    bool repaint;
+    Uint32 pictures_sent;  // pictures sent to the window so far
+    view_record on_screen; // the record of the picture drawn last
+    bool grid;             // G: the grid over the background
+};
+
+// The editor's folder and its files: where every file is, what the start-up
+// screens offered and took, and code.txt as this editor last saw it.
+struct files_state {
+    // The folder of code.txt and the other files, a path from the root: every
+    // file is reached through it (in_folder), not through the process's
+    // current directory. Also the name of the kept work's refuge
+    // (editor/unsaved.h), when the folder is gone by then.
+    std::string folder;
+    // The picture named by --bg, a path from the root ("": none): taken
+    // without a question instead of one of the folder's (editor/background.h).
+    std::string bg_path;
+    prompt_answer unsaved_choice, code_choice, basecode_choice, bg_choice;
+    fingerprint taken_file; // the layout file "Yes" took, as it was then
+    // A start-up file that is there but cannot be read (editor/startup.h):
+    // said once on standard error and noted on every start-up screen after
+    // (editor/screens.h).
+    unreadable_file unreadable[start_file_count];
     // code.txt as this editor last read or wrote it: a save that finds it
     // otherwise is refused, unless it is pressed again after being told, with
     // code.txt still as it was then (replace_seen). code_held: that code.txt
@@ -235,43 +257,59 @@ struct editor {
     bool code_held;
     bool replace_offered;
     fingerprint replace_seen;
+};
 
-    // ---- this frame's placing ------------------------------------------------
-    element_place places[element_count];
-
-    // ---- clock and pacing ------------------------------------------------------
-    // The time of this pass, read from SDL_GetTicks at the start of every
-    // event drain - unless manual_clock is set: tests then set now_ms themselves.
+// The editor's clock and its pace. The time of this pass is read from
+// SDL_GetTicks at the start of every event drain - unless manual_clock is
+// set: tests then set now_ms themselves.
+struct clock_state {
     Uint32 now_ms;
     bool manual_clock;
     // The pauses after each flip. Tests and benchmarks set them to 0.
     Uint32 frame_delay_ms  = 45;  // in the editor
     Uint32 screen_delay_ms = 100; // on the start-up screens
+};
 
-    // ---- window (editor/screen.h) -------------------------------------------
-    // The window shows screen zoom times larger. At zoom 1 screen is the
-    // window's surface and window is not used; above, screen is a 320x320
-    // surface of the editor's own, window the window's (null: SDL refused it)
-    // and shown a copy of the picture the window shows (null: none yet).
-    int zoom;
-    SDL_Surface* window;
-    SDL_Surface* shown;
-    // The screen's size as SDL reported it before the window opened (0: not
-    // known), which the zoom keys keep the window within.
-    int desktop_w, desktop_h;
-    // The window has lost its picture (opened, zoomed, resized, exposed or
-    // shown again): the next picture is sent whole, changed or not.
-    bool repaint;
-    Uint32 pictures_sent; // pictures sent to the window so far
+// The panel's note (editor/panel.h): which one shows, why the last save
+// failed, and since when it shows (a note that lasts a while goes after its time).
+struct panel_note_state {
+    panel_note shown;
+    save_reason reason;
+    Uint32 since_ms;
+};
 
-    // ---- what the window shows (editor/view.h) -------------------------------------
-    view_record on_screen; // the record of the picture drawn last
-
-    // ---- the code view and the clipboard (editor/code_view.h, editor/clipboard.h) -----
-    bool codes_shown; // over the preview, at code_page (from 0)
-    int code_page;
+// The code view over the preview (editor/code_view.h), at page (from 0) while
+// it shows, and the clipboard (editor/clipboard.h).
+struct codes_state {
+    bool shown;
+    int page;
     clipboard clip;
 };
 
+// The run: going on until running is cleared - by Escape or the window's
+// close on any screen, or from outside (editor/ending.h), which says why.
+struct run_state {
+    bool running;
+    run_end end;
+    int signal; // the signal that ended the run (end_signal)
+};
+
+struct editor {
+    design_state design;
+    input_state input;
+    window_state window;
+    files_state files;
+    picture_store pictures;
+    clock_state clock;
+    panel_note_state note;
+    codes_state codes;
+    run_state run;
+};
+
+// The panel's note n shows from now_ms on; the second form, a save's, sets
+// the reason too (reason_other after a good one).
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms);
+void show_note(panel_note_state& note, panel_note n, Uint32 now_ms, save_reason why);
+
 // The file name in the editor's folder.
-std::string in_folder(const editor& ed, const char* name);
+std::string in_folder(const files_state& files, const char* name);

@@ -3,37 +3,37 @@
 
 #include "editor/state.h"
 
-bool change_going_on(const editor& ed) {
-    return ed.dragging || ed.picking_color || ed.scale_held != scale_none || ed.nudge != nudge_none ||
-           ed.arrow_run;
+bool change_going_on(const input_state& input) {
+    return input.dragging || input.picking_color || input.scale_held != scale_none ||
+           input.nudge_held != nudge_none || input.arrow_run;
 }
 
-void record_change(editor& ed) {
-    if (!change_going_on(ed)) record(ed.history, ed.model);
+void record_change(design_state& design, const input_state& input) {
+    if (!change_going_on(input)) record(design.history, design.model);
 }
 
 // Recorded at once: a press that ends the run may begin a drag or hold a
 // button, which would otherwise make one step of the run and itself.
-void end_arrow_run(editor& ed) {
-    if (!ed.arrow_run) return;
-    ed.arrow_run = false;
-    record_change(ed);
+void end_arrow_run(design_state& design, input_state& input) {
+    if (!input.arrow_run) return;
+    input.arrow_run = false;
+    record_change(design, input);
 }
 
 // The set of a Ctrl drag stops following: its corners at the press no longer
 // hold once the layout has changed under the drag.
-void end_change(editor& ed) {
-    ed.arrow_run = false;
-    ed.drag_set  = false;
-    record(ed.history, ed.model);
+void end_change(design_state& design, input_state& input) {
+    input.arrow_run = false;
+    input.drag_set  = false;
+    record(design.history, design.model);
 }
 
-void undo_change(editor& ed) {
-    end_change(ed);
-    undo(ed.history, ed.model);
+void undo_change(design_state& design, input_state& input) {
+    end_change(design, input);
+    undo(design.history, design.model);
 }
 
-void redo_change(editor& ed) {
-    end_change(ed);
-    redo(ed.history, ed.model);
+void redo_change(design_state& design, input_state& input) {
+    end_change(design, input);
+    redo(design.history, design.model);
 }

@@ -25,41 +25,41 @@ Sint16 held(Sint16 v, int edge) {
 
 void nudge_selected(editor& ed, nudge_direction d, int pixels, bool whole_set) {
     SDL_Rect from[element_count];
-    for (int e = 0; e < element_count; e++) from[e] = ed.model.elements[e].pos;
+    for (int e = 0; e < element_count; e++) from[e] = ed.design.model.elements[e].pos;
     const int dx = d == nudge_right ? pixels : d == nudge_left ? -pixels : 0;
     const int dy = d == nudge_down ? pixels : d == nudge_up ? -pixels : 0;
-    if (dx || dy) move_elements(ed, ed.model.selected, whole_set, from, dx, dy);
+    if (dx || dy) move_elements(ed, ed.design.model.selected, whole_set, from, dx, dy);
 }
 
 void nudge_step(editor& ed) {
-    if (ed.nudge != nudge_none && arrow_repeats(ed.now_ms - ed.held_since_ms))
-        nudge_selected(ed, ed.nudge, 1);
+    if (ed.input.nudge_held != nudge_none && arrow_repeats(ed.clock.now_ms - ed.input.held_since_ms))
+        nudge_selected(ed, ed.input.nudge_held, 1);
 }
 
 void scale_step(editor& ed) {
-    const int e = ed.model.selected;
-    if (ed.scale_held == scale_none || scale_slot_of(e) == no_scale) return;
-    const Uint64 due = scale_steps_due(ed.now_ms - ed.held_since_ms);
-    for (; ed.scale_steps_taken < due; ed.scale_steps_taken++)
-        if (!step_scale_drawn(ed.model, ed.pictures, e, ed.scale_held == scale_plus ? 1 : -1)) {
-            ed.scale_steps_taken = due; // at a limit: the steps due are dropped, not saved up
+    const int e = ed.design.model.selected;
+    if (ed.input.scale_held == scale_none || scale_slot_of(e) == no_scale) return;
+    const Uint64 due = scale_steps_due(ed.clock.now_ms - ed.input.held_since_ms);
+    for (; ed.input.scale_steps_taken < due; ed.input.scale_steps_taken++)
+        if (!step_scale_drawn(ed.design.model, ed.pictures, e, ed.input.scale_held == scale_plus ? 1 : -1)) {
+            ed.input.scale_steps_taken = due; // at a limit: the steps due are dropped, not saved up
             break;
         }
 }
 
-void note_step(editor& ed) {
-    const Uint32 lasts = panel_notes[ed.note].lasts_ms;
-    if (lasts && ed.now_ms - ed.note_since_ms >= lasts) ed.note = note_none;
+void note_step(panel_note_state& note, Uint32 now_ms) {
+    const Uint32 lasts = panel_notes[note.shown].lasts_ms;
+    if (lasts && now_ms - note.since_ms >= lasts) note.shown = note_none;
 }
 
 void place_elements(editor& ed) {
-    layout& m = ed.model;
-    for (element_place& p : ed.places) p.drawn = false;
-    if (!ed.screen) return;
-    const SDL_Rect& clip = ed.screen->clip_rect;
+    layout& m = ed.design.model;
+    for (element_place& p : ed.design.places) p.drawn = false;
+    if (!ed.window.screen) return;
+    const SDL_Rect& clip = ed.window.screen->clip_rect;
     for (int e = 0; e < element_count; e++) {
         const element_row& row = element_table[e];
-        element_place& place   = ed.places[e];
+        element_place& place   = ed.design.places[e];
         float f                = 1.0f;
         element_size size{};
         if (!element_drawn_size(m, ed.pictures, e, f, size)) continue;
@@ -78,17 +78,19 @@ void place_elements(editor& ed) {
 }
 
 void hover_step(editor& ed) {
-    const bool over = ed.pointer_in && inside(preview_area, ed.pointer_x, ed.pointer_y);
-    ed.hover = over && !ed.buttons_down && !ed.dragging ? element_at(ed, ed.pointer_x, ed.pointer_y) : -1;
+    const bool over = ed.input.pointer_in && inside(preview_area, ed.input.pointer_x, ed.input.pointer_y);
+    ed.input.hover  = over && !ed.input.buttons_down && !ed.input.dragging
+                          ? element_at(ed, ed.input.pointer_x, ed.input.pointer_y)
+                          : -1;
 }
 
 void update_editor(editor& ed) {
-    fit_pictures_to_screen(ed.pictures, ed.screen);
-    color_pick_step(ed);
+    fit_pictures_to_screen(ed.pictures, ed.window.screen);
+    color_pick_step(ed.design.model, ed.input);
     nudge_step(ed);
     scale_step(ed);
-    note_step(ed);
+    note_step(ed.note, ed.clock.now_ms);
     place_elements(ed);
     hover_step(ed);
-    record_change(ed);
+    record_change(ed.design, ed.input);
 }

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 struct editor;
+struct panel_note_state;
 enum nudge_direction : int;
 
 // One pass's update: the opaque pictures brought into the screen's format,
@@ -27,7 +28,7 @@ void nudge_step(editor& ed);
 // the press's own included, each within the limits of scale_limits.h.
 void scale_step(editor& ed);
 // A note that lasts a while (a good save's) goes after its time (editor/panel.h).
-void note_step(editor& ed);
+void note_step(panel_note_state& note, Uint32 now_ms);
 
 // Where each element is drawn this frame (places), and its drawn size
 // (element_sizes; kept as it was for an element skipped because its scale
@@ -36,5 +37,5 @@ void note_step(editor& ed);
 // inset) becomes 0 there. With no screen nothing is placed or held.
 void place_elements(editor& ed);
 // The element a press would take (editor/pick.h), outlined while the pointer
-// is over the preview and no button is held: ed.hover, else -1.
+// is over the preview and no button is held: ed.input.hover, else -1.
 void hover_step(editor& ed);

@@ -13,22 +13,22 @@
 view_record editor_view(const editor& ed) {
     view_record v{};
     v.kind     = view_editor;
-    v.values   = capture(ed.model);
-    v.selected = ed.model.selected;
-    std::copy(std::begin(ed.places), std::end(ed.places), v.places);
+    v.values   = capture(ed.design.model);
+    v.selected = ed.design.model.selected;
+    std::copy(std::begin(ed.design.places), std::end(ed.design.places), v.places);
     for (int f = field_none + 1; f < field_count; f++)
-        std::memcpy(v.fields[f], field_text(ed, static_cast<value_field>(f)).s,
+        std::memcpy(v.fields[f], field_text(ed.input, ed.design.model, static_cast<value_field>(f)).s,
                     sizeof v.fields[f]); // zero-padded
-    v.editing     = ed.editing;
-    v.caret       = caret_place(ed, ed.editing); // a key that is no digit takes a place and shows none
-    v.note        = ed.note;
-    v.note_reason = ed.note_reason;
-    v.codes_shown = ed.codes_shown;
-    v.code_page   = ed.code_page;
-    v.hover       = ed.hover;
-    v.guides      = ed.guides;
-    v.grid        = ed.grid;
-    std::memcpy(v.size_text, size_text(ed).s, sizeof v.size_text);
+    v.editing = ed.input.editing;
+    v.caret = caret_place(ed.input, ed.input.editing); // a key that is no digit takes a place and shows none
+    v.note  = ed.note.shown;
+    v.note_reason = ed.note.reason;
+    v.codes_shown = ed.codes.shown;
+    v.code_page   = ed.codes.page;
+    v.hover       = ed.input.hover;
+    v.guides      = ed.input.guides;
+    v.grid        = ed.window.grid;
+    std::memcpy(v.size_text, size_text(ed.design).s, sizeof v.size_text);
     return v;
 }
 
@@ -47,8 +47,8 @@ view_record prompt_view(const char* question, const char* below) {
     return v;
 }
 
-bool to_show(editor& ed, const view_record& v) {
-    if (v == ed.on_screen && !ed.repaint) return false;
-    ed.on_screen = v;
+bool to_show(window_state& window, const view_record& v) {
+    if (v == window.on_screen && !window.repaint) return false;
+    window.on_screen = v;
     return true;
 }

@@ -6,7 +6,7 @@
 #include "program/options.h"
 
 #include "editor/keys.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "version.h"
 
 #include <cerrno>

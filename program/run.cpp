@@ -13,12 +13,11 @@
 #include "editor/ending.h"
 #include "editor/frame.h"
 #include "editor/input.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/screens.h"
 #include "editor/signals.h"
 #include "editor/start_state.h"
 #include "editor/startup.h"
-#include "editor/unsaved.h"
 #include "editor/update.h"
 #include "editor/view.h"
 #include "program/options.h"
@@ -42,9 +41,9 @@ struct start_failure {
 
 // The built-in pictures unpacked into their temporary files and the kept ones
 // decoded (no temporary file, a full disk: errno says why, else SDL).
-start_failure make_pictures(editor& ed) {
+start_failure make_pictures(picture_store& pictures) {
     errno = 0;
-    if (unpack_pictures(ed.pictures) && load_pictures(ed.pictures)) return {};
+    if (unpack_pictures(pictures) && load_pictures(pictures)) return {};
     return {"cannot unpack the built-in pictures", errno ? std::strerror(errno) : SDL_GetError()};
 }
 
@@ -59,7 +58,7 @@ start_failure start_sdl() {
     return {"cannot start SDL", SDL_GetError()};
 }
 
-// The window, 320x320 times the zoom (the editor draws on ed.screen, 320x320),
+// The window, 320x320 times the zoom (the editor draws on ed.window.screen, 320x320),
 // with the program's icon (given before the window opens, the only time SDL
 // takes it) and the fonts and the other opaque pictures in the screen's
 // format, so that drawing them is a plain copy.
@@ -67,7 +66,7 @@ start_failure make_window(editor& ed, int zoom) {
     set_window_icon(ed.pictures);
     if (!open_window(ed, zoom)) return {"cannot open the window", SDL_GetError()};
     SDL_WM_SetCaption("Hudwright", nullptr);
-    fit_pictures_to_screen(ed.pictures, ed.screen);
+    fit_pictures_to_screen(ed.pictures, ed.window.screen);
     return {};
 }
 
@@ -76,10 +75,10 @@ start_failure make_window(editor& ed, int zoom) {
 // ---- start-up ------------------------------------------------------------------
 
 bool start_up(editor& ed, int zoom, const char* folder) {
-    ed        = editor{};
-    ed.folder = folder ? folder : folder_path(nullptr);
-    start_layout(ed.model); // every value at the game's own
-    start_failure failed = make_pictures(ed);
+    ed              = editor{};
+    ed.files.folder = folder ? folder : folder_path(nullptr);
+    start_layout(ed.design.model); // every value at the game's own
+    start_failure failed = make_pictures(ed.pictures);
     if (!failed.what) failed = start_sdl();
     if (!failed.what) failed = make_window(ed, zoom);
     if (failed.what) {
@@ -87,7 +86,7 @@ bool start_up(editor& ed, int zoom, const char* folder) {
         tear_down(ed);
         return false;
     }
-    ed.running = true;
+    ed.run.running = true;
     return true;
 }
 
@@ -105,25 +104,25 @@ void editor_pass(editor& ed) {
     poll_editor_events(ed);
     update_editor(ed);
     // a frame that would show what the window shows is neither drawn nor sent
-    if (to_show(ed, editor_view(ed))) draw_frame(ed);
+    if (to_show(ed.window, editor_view(ed))) draw_frame(ed);
     // the last frame is not waited for
-    if (ed.running && ed.frame_delay_ms != 0) SDL_Delay(ed.frame_delay_ms);
+    if (ed.run.running && ed.clock.frame_delay_ms != 0) SDL_Delay(ed.clock.frame_delay_ms);
 }
 
 void editor_loop(editor& ed) {
     start_editor_state(ed);
-    while (ed.running) editor_pass(ed);
+    while (ed.run.running) editor_pass(ed);
 }
 
 // ---- teardown ------------------------------------------------------------------
 
 void tear_down(editor& ed) {
     free_pictures(ed.pictures);
-    close_window(ed);
+    close_window(ed.window);
     // SDL2 (under sdl12-compat) waits for a window it hides to be unmapped,
     // for ever when the window was destroyed from outside: the end of the
     // process closes the display's connection instead.
-    if (ed.end != end_window_destroyed) SDL_Quit();
+    if (ed.run.end != end_window_destroyed) SDL_Quit();
 }
 
 // ---- the program ---------------------------------------------------------------
@@ -149,7 +148,7 @@ extern "C" int SDL_main(int argc, char* argv[]) {
     catch_ending_signals();
     editor ed; // all editor state, owned here for the whole run
     if (!start_up(ed, o.zoom, folder.c_str())) return exit_failure;
-    ed.bg_path = bg; // --bg FILE, named from where the program was started
+    ed.files.bg_path = bg; // --bg FILE, named from where the program was started
     start_screens(ed);
     editor_loop(ed);
     tear_down(ed);

@@ -7,7 +7,7 @@ struct editor;
 // The layout at the game's own values, then three steps in the order their
 // needs set: the built-in pictures (unpacked and decoded without SDL's
 // video), SDL's video, and the window at zoom 1 to 4 or zoom_fit
-// (editor/screen.h) with the opaque pictures brought into its pixel format.
+// (editor/window.h) with the opaque pictures brought into its pixel format.
 // Returns false (after printing one line to standard error and releasing
 // what was made) when there is no display, or SDL, the window or a temporary
 // file could not be had. The files are those in folder (a path from the

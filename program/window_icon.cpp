@@ -1,7 +1,7 @@
 // window_icon.cpp - the program's icon handed to SDL for the window.
 #include "program/window_icon.h"
 
-#include "editor/icon.h"
+#include "pictures/icon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// window_icon.h - the window's icon: the program's own (editor/icon.h), given
+// window_icon.h - the window's icon: the program's own (pictures/icon.h), given
 // to SDL after its start and before the window opens - SDL 1.2 takes an icon
 // only then (sdl12-compat ignores one given later).
 //

@@ -8,7 +8,6 @@
 #include "draw/text.h"
 #include "editor/clipboard.h"
 #include "editor/code_view.h"
-#include "editor/unsaved.h"
 #include "model/export.h"
 #include "support.h"
 
@@ -31,7 +30,7 @@ std::string read_text(editor& ed, int x, int y, int n) {
     auto matches = [&](int cell, int at) { // cell -1: blank
         for (int row = 0; row < 12; row++)
             for (int col = 0; col < glyph_width; col++)
-                if (rgb(ed.screen, at + col, y + row) !=
+                if (rgb(ed.window.screen, at + col, y + row) !=
                     (cell < 0 ? 0xFFFFFF : rgb(f, cell * glyph_width + col, row)))
                     return false;
         return true;
@@ -54,11 +53,12 @@ struct code_view : editor_test {
     }
     // Every value code.txt can hold one away from the game's own.
     void change_every_value() {
-        for (const code_entry& c : code_table) set_code_value(ed.model, c, code_home(ed.model, c) + 1);
+        for (const code_entry& c : code_table)
+            set_code_value(ed.design.model, c, code_home(ed.design.model, c) + 1);
     }
     // The lines the view shows now, read from the screen, each with its line end.
     std::string lines_shown() {
-        const code_page p = page_of_codes(code_line_count(ed.model), ed.code_page);
+        const code_page p = page_of_codes(code_line_count(ed.design.model), ed.codes.page);
         std::string out;
         for (int i = 0; i < p.count; i++) {
             const SDL_Rect at = code_line_at(p, i);
@@ -147,7 +147,7 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
             script(r.edits);
         script("Ctrl+s");
         passes(1);
-        SDL_Surface* editor_frame = copy_of(ed.screen);
+        SDL_Surface* editor_frame = copy_of(ed.window.screen);
         const std::string saved   = read_file("code.txt");
         const long n              = std::count(saved.begin(), saved.end(), '\n');
         const std::string head    = n == 0 ? "NO CODES " : n == 1 ? "1 CODE " : std::to_string(n) + " CODES ";
@@ -155,7 +155,7 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
         for (int page = 0; page < r.pages; page++) {
             SCOPED_TRACE(page);
             script("c");
-            ASSERT_TRUE(ed.codes_shown);
+            ASSERT_TRUE(ed.codes.shown);
             EXPECT_EQ(header(code_left, int(head.size())), head);
             const std::string of = r.pages > 1 ? "PAGE " + std::to_string(page + 1) + " OF 2" : "           ";
             EXPECT_EQ(header(code_right - 11 * glyph_width, 11), of);
@@ -167,13 +167,13 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
             int other = 0; // below the panel's top, nothing changed
             for (int y = 240; y < 320; y++)
                 for (int x = 0; x < 320; x++)
-                    other += pixel_at(ed.screen, x, y) != pixel_at(editor_frame, x, y);
+                    other += pixel_at(ed.window.screen, x, y) != pixel_at(editor_frame, x, y);
             EXPECT_EQ(other, 0);
         }
         EXPECT_EQ(shown, saved);
         script("c");
-        EXPECT_FALSE(ed.codes_shown);
-        EXPECT_TRUE(same_pixels(ed.screen, editor_frame)) << "the editor again, as it was";
+        EXPECT_FALSE(ed.codes.shown);
+        EXPECT_TRUE(same_pixels(ed.window.screen, editor_frame)) << "the editor again, as it was";
         SDL_FreeSurface(editor_frame);
     }
 }
@@ -218,26 +218,26 @@ TEST_F(code_view, takes_every_key_and_press_while_it_shows) {
         script("Right"); // the A Button one pixel right: one line
         if (r.every) change_every_value();
         passes(1);
-        const std::vector<std::string> before = changes(ed.model);
-        const int selected                    = ed.model.selected;
+        const std::vector<std::string> before = changes(ed.design.model);
+        const int selected                    = ed.design.model.selected;
         stderr_of([&] { script(r.script); });
-        EXPECT_EQ(ed.codes_shown, r.shown);
-        EXPECT_EQ(ed.code_page, r.page);
-        EXPECT_EQ(ed.note, r.note);
-        EXPECT_TRUE(ed.running);
-        EXPECT_EQ(ed.model.selected, selected);
+        EXPECT_EQ(ed.codes.shown, r.shown);
+        EXPECT_EQ(ed.codes.page, r.page);
+        EXPECT_EQ(ed.note.shown, r.note);
+        EXPECT_TRUE(ed.run.running);
+        EXPECT_EQ(ed.design.model.selected, selected);
         EXPECT_FALSE(std::filesystem::exists("code.txt"));
         if (std::string(r.script) == "click:x_field c")
             EXPECT_EQ(field(field_x), "C") << "in an entry, c is typed";
         else
-            EXPECT_EQ(changes(ed.model), before);
+            EXPECT_EQ(changes(ed.design.model), before);
     }
 
     restart();
     script("press:scale_plus c");
-    ed.now_ms += 3000; // held: hundreds of steps, had it not been let go
+    ed.clock.now_ms += 3000; // held: hundreds of steps, had it not been let go
     passes(2);
-    EXPECT_EQ(ed.model.scales[sc_a_button].value, ed.model.scales[sc_a_button].home + 1);
+    EXPECT_EQ(ed.design.model.scales[sc_a_button].value, ed.design.model.scales[sc_a_button].home + 1);
 }
 
 // A frame is sent when the view opens, turns its page or closes, and not
@@ -246,10 +246,10 @@ TEST_F(code_view, sends_a_picture_when_it_changes_and_not_otherwise) {
     change_every_value();
     passes(2);
     for (const char* step : {"c", "c", "c"}) {
-        const Uint32 sent = ed.pictures_sent;
+        const Uint32 sent = ed.window.pictures_sent;
         script(step);
         passes(3);
-        EXPECT_EQ(ed.pictures_sent, sent + 1) << ed.codes_shown << " " << ed.code_page;
+        EXPECT_EQ(ed.window.pictures_sent, sent + 1) << ed.codes.shown << " " << ed.codes.page;
     }
 }
 
@@ -258,23 +258,23 @@ TEST_F(code_view, sends_a_picture_when_it_changes_and_not_otherwise) {
 // a second, nothing said, the clipboard left alone.
 TEST_F(code_view, a_copy_without_a_clipboard_or_without_codes_says_so) {
     std::string said = stderr_of([&] { script("Ctrl+c"); });
-    EXPECT_TRUE(ed.note == note_no_codes && said.empty()) << said;
-    ed.now_ms += panel_notes[note_no_codes].lasts_ms;
+    EXPECT_TRUE(ed.note.shown == note_no_codes && said.empty()) << said;
+    ed.clock.now_ms += panel_notes[note_no_codes].lasts_ms;
     passes(1);
-    EXPECT_EQ(ed.note, note_none);
+    EXPECT_EQ(ed.note.shown, note_none);
     script("Right");
     said = stderr_of([&] { script("Ctrl+c"); });
-    EXPECT_EQ(ed.note, note_no_clipboard);
+    EXPECT_EQ(ed.note.shown, note_no_clipboard);
 #ifdef _WIN32
     EXPECT_EQ(said, "hudwright: cannot copy the codes: the program has no window\n");
 #else
     EXPECT_EQ(said, "hudwright: cannot copy the codes: the window is on no X11 display\n");
 #endif
-    ed.now_ms += 60000;
+    ed.clock.now_ms += 60000;
     said = stderr_of([&] { script("Ctrl+Shift+c"); });
-    EXPECT_TRUE(ed.note == note_no_clipboard && said.empty()) << "said once a run: " << said;
+    EXPECT_TRUE(ed.note.shown == note_no_clipboard && said.empty()) << "said once a run: " << said;
     script("click@150,300");
-    EXPECT_EQ(ed.note, note_none);
+    EXPECT_EQ(ed.note.shown, note_none);
 }
 
 TEST(windows_text, has_cr_lf_line_ends_and_the_same_characters) {

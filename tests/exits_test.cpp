@@ -40,7 +40,7 @@ std::pair<std::string, std::string> signalled(phase at, std::initializer_list<in
         catch_ending_signals();
         editor ed;
         if (!start_headless(ed)) _exit(90);
-        ed.frame_delay_ms = ed.screen_delay_ms = 10;
+        ed.clock.frame_delay_ms = ed.clock.screen_delay_ms = 10;
         if (at == editing) {
             start_editor_state(ed);
             push_key(SDLK_RIGHT);
@@ -48,14 +48,14 @@ std::pair<std::string, std::string> signalled(phase at, std::initializer_list<in
         } else if (at == prompt) {
             write_file("basecode.txt", "812114C6 00C8\n");
         } else if (at == reading) { // an 8K screenshot named with --bg, read for a second or so
-            ed.bg_path = fs::absolute("8k.png").string();
+            ed.files.bg_path = fs::absolute("8k.png").string();
         }
         if (write(ready[1], "!", 1) != 1) _exit(91);
         // then as SDL_main: the screens, the loop, the teardown, the end
         if (at == countdown) countdown_screen(ed);
         if (at == prompt || at == reading) file_prompts(ed);
         if (at == editing)
-            while (ed.running) editor_pass(ed);
+            while (ed.run.running) editor_pass(ed);
         else
             editor_loop(ed);
         tear_down(ed);

@@ -59,9 +59,9 @@ SDL_Surface* box_shrunk(SDL_Surface* picture, int w, int h) {
 // column shaded toward black where light and toward white where dark, the
 // centre column and row more), the elements in the order buttons, icons,
 // numbers, status items, each blitted with its own pos as SDL's destination,
-// then the pixels round the box of the element ed.hover in their dashes of
+// then the pixels round the box of the element ed.input.hover in their dashes of
 // two, the selected one's drawn box outlined pixel by pixel in white and
-// black dashes of two and ed.guides' column and row, all within the preview.
+// black dashes of two and ed.input.guides' column and row, all within the preview.
 // The fields show ed's values (after the update: what a save would write).
 void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background, SDL_Surface* over) {
     auto box = [&](SDL_Rect r, Uint32 v) { SDL_FillRect(to, &r, v); }; // SDL clips r in place
@@ -81,11 +81,11 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     box(panel_area, 0);
     for (panel_control c : {ctl_color_field, ctl_scale_field, ctl_x_field, ctl_y_field}) {
         box(row[c].at, 0xFFFFFF);
-        text(row[c].at, field_text(ed, value_field(row[c].argument)).s, font_digits);
+        text(row[c].at, field_text(ed.input, ed.design.model, value_field(row[c].argument)).s, font_digits);
         // the caret, 2 x 12 from a column into the cell after the places typed and two rows down
-        if (ed.editing == row[c].argument)
-            box({Sint16(row[c].at.x + 7 * ed.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);
-        if (field_never_saved(ed.model, value_field(row[c].argument)))
+        if (ed.input.editing == row[c].argument)
+            box({Sint16(row[c].at.x + 7 * ed.input.entry_len + 1), Sint16(row[c].at.y + 2), 2, 12}, 0x10141C);
+        if (field_never_saved(ed.design.model, value_field(row[c].argument)))
             box({row[c].at.x, Sint16(row[c].at.y + 7), row[c].at.w, 1}, 0xE00000);
     }
     { // the selected element's drawn size, when it is drawn (its overlay too, for a button)
@@ -117,7 +117,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
         blit(over, &(corner = {0, 0, 0, 0}));
         SDL_SetClipRect(to, nullptr);
     }
-    for (int y = 0; ed.grid && y < 240; y++)
+    for (int y = 0; ed.window.grid && y < 240; y++)
         for (int x = 0; x < 320; x++) {
             const int by = x == 160 || y == 120 ? grid_strong : x % 8 == 0 || y % 8 == 0 ? grid_faint : 0;
             if (!by) continue;
@@ -155,7 +155,7 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
             pos.x = Sint16(pos.x + in);
             pos.y = Sint16(pos.y + in);
             if (e == m.selected) outline = {pos.x, pos.y, zp->w, zp->h};
-            if (e == ed.hover) hover = {pos.x - 1, pos.y - 1, zp->w + 2, zp->h + 2};
+            if (e == ed.input.hover) hover = {pos.x - 1, pos.y - 1, zp->w + 2, zp->h + 2};
             blit(zp, &pos);
             blit(top, &pos);
             pos.x = Sint16(pos.x - in);
@@ -175,8 +175,8 @@ void plain_frame(editor& ed, layout& m, SDL_Surface* to, SDL_Surface* background
     };
     dashes(hover, hover_light, hover_dark);
     dashes(outline, {255, 255, 255, 0}, {0, 0, 0, 0});
-    if (ed.guides.down) dashes({ed.guides.x, 0, 1, 240}, guide_light, guide_dark);
-    if (ed.guides.across) dashes({0, ed.guides.y, 320, 1}, guide_light, guide_dark);
+    if (ed.input.guides.down) dashes({ed.input.guides.x, 0, 1, 240}, guide_light, guide_dark);
+    if (ed.input.guides.across) dashes({0, ed.input.guides.y, 320, 1}, guide_light, guide_dark);
     blit(kept_picture(ed.pictures, pic_save), &save);
 }
 
@@ -187,15 +187,16 @@ struct frame : editor_test {
     // The update and draw_frame, and the plain frame, from the same screen and layout.
     void same_frame(const char* what) {
         SCOPED_TRACE(what);
-        SDL_Surface *s = ed.screen, *plain = copy_of(s);
-        layout m = ed.model;
+        SDL_Surface *s = ed.window.screen, *plain = copy_of(s);
+        layout m = ed.design.model;
         update_editor(ed);
         draw_frame(ed);
         // the fields from the updated layout, whose places are m's (below)
         plain_frame(ed, m, plain, background ? background : ed.pictures.background, over);
         EXPECT_TRUE(same_pixels(s, plain)) << "pixels";
-        EXPECT_EQ(changes(ed.model), changes(m)) << "positions";
-        EXPECT_EQ(std::memcmp(ed.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0) << "sizes";
+        EXPECT_EQ(changes(ed.design.model), changes(m)) << "positions";
+        EXPECT_EQ(std::memcmp(ed.design.model.element_sizes, m.element_sizes, sizeof m.element_sizes), 0)
+            << "sizes";
         SDL_FreeSurface(plain);
     }
 };
@@ -220,7 +221,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         push_script(r.script);
         drain();
         same_frame(r.script);
-        EXPECT_TRUE(ed.hover == r.hover && ed.guides == r.guides) << r.script;
+        EXPECT_TRUE(ed.input.hover == r.hover && ed.input.guides == r.guides) << r.script;
     }
     for (const char* typing : {"click:y_field", "click:color_field 1 g a b c", "click:x_field 1 2"}) {
         push_script(typing);
@@ -229,7 +230,7 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
     }
     push_script("click@150,300"); // the entry ends
     drain();
-    layout& m = ed.model;
+    layout& m = ed.design.model;
     for (int k = 0; k < color_count; k++)
         m.colors[k].value = {Uint8(37 * k + 3), Uint8(255 - 29 * k), Uint8(91 * k), 0};
     // the A Button by 527/382, the A Button Icon with a = 3, b = 9
@@ -332,12 +333,12 @@ TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_dra
     // clang-format on
     for (auto& c : cases) {
         SCOPED_TRACE(c.e);
-        start_scales(ed.model);
-        ed.model.scales[c.slot].value = c.value;
-        for (auto& s : ed.model.element_sizes) s = {77, 66};
+        start_scales(ed.design.model);
+        ed.design.model.scales[c.slot].value = c.value;
+        for (auto& s : ed.design.model.element_sizes) s = {77, 66};
         passes(1);
-        for (auto& s : ed.model.element_sizes)
-            EXPECT_EQ(s.w == 77 && s.h == 66, &s == ed.model.element_sizes + c.e);
+        for (auto& s : ed.design.model.element_sizes)
+            EXPECT_EQ(s.w == 77 && s.h == 66, &s == ed.design.model.element_sizes + c.e);
     }
 
     SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
@@ -347,9 +348,9 @@ TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_dra
     SDL_PushEvent(&resize);
     press(ctl_x_plus); // X "+": a step at the press, then one a pass
     passes(1);
-    ed.now_ms += repeat_delay_ms;
+    ed.clock.now_ms += repeat_delay_ms;
     passes(2); // once it is held long enough
-    EXPECT_TRUE(ed.screen == nullptr && pos(el_a_button).x == 32767 + 3 - 65536);
+    EXPECT_TRUE(ed.window.screen == nullptr && pos(el_a_button).x == 32767 + 3 - 65536);
 }
 
 } // namespace

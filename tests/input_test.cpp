@@ -29,19 +29,19 @@ struct input : editor_test {
     }
     // Events (push_script), then a drain.
     void script(const std::string& s) {
-        push_script(s, ed.zoom);
+        push_script(s, ed.window.zoom);
         drain();
     }
     // A press on a button held ms, with a pass every `every` ms (0: one pass at the end), then let go.
     void hold(panel_control button, Uint32 ms, Uint32 every) {
-        const Uint32 from = ed.now_ms;
+        const Uint32 from = ed.clock.now_ms;
         press(button);
         drain();
         for (Uint32 at = every; every && at < ms; at += every) {
-            ed.now_ms = from + at;
+            ed.clock.now_ms = from + at;
             update_editor(ed);
         }
-        ed.now_ms = from + ms;
+        ed.clock.now_ms = from + ms;
         passes(1);
         push_release(0, 0);
         passes(1);
@@ -61,7 +61,7 @@ TEST_F(
             push_press(x * z, y * z, button);
             drain();
             drain();
-            return ed.model.selected;
+            return ed.design.model.selected;
         };
         auto move = [&](int x, int y) {
             push_motion(x * z + z - 1, y * z + z - 1);
@@ -70,10 +70,11 @@ TEST_F(
         for (int e = 0; e < element_count; e++) place(e, 300, 200);
         place(el_c_down_button, -10, -10, 20, 20);
         for (int e : {el_b_button, el_b_button_icon, el_c_left_number}) place(e, 50, 50, 41, 30);
-        for (element_place& p : ed.places) p.drawn = false;
+        for (element_place& p : ed.design.places) p.drawn = false;
         EXPECT_EQ(pick(10, 10), el_c_down_button) << "the far corner, both ends included";
         push_release(0, 0);
-        EXPECT_TRUE(pick(11, 10) == el_c_down_button && ed.dragging == 0) << "one past the box picks nothing";
+        EXPECT_TRUE(pick(11, 10) == el_c_down_button && ed.input.dragging == 0)
+            << "one past the box picks nothing";
         EXPECT_EQ(pick(60, 60), el_c_left_number) << "overlapping boxes: a number beats an icon";
         push_release(0, 0);
         place(el_c_left_number, 300, 200);
@@ -93,7 +94,8 @@ TEST_F(
         }
         push_release(5, 3); // after the release the pointer moves alone
         move(200, 100);
-        EXPECT_TRUE(pos(el_b_button).x == -15 && ed.dragging == 0 && ed.model.selected == el_b_button);
+        EXPECT_TRUE(pos(el_b_button).x == -15 && ed.input.dragging == 0 &&
+                    ed.design.model.selected == el_b_button);
         // a centre beyond the right edge: the pointer stops at the last column
         place(el_b_button, 300, 50, 200, 20);
         EXPECT_EQ(pick(305, 55), el_b_button);
@@ -133,9 +135,9 @@ TEST_F(input, a_press_takes_the_first_element_showing_a_pixel_there_and_a_second
             push_script(step);
             passes(2);
         }
-        EXPECT_EQ(ed.model.selected, r.selected);
-        EXPECT_EQ(ed.hover, r.hover);
-        EXPECT_TRUE(changes(ed.model).empty()) << "a press moves nothing";
+        EXPECT_EQ(ed.design.model.selected, r.selected);
+        EXPECT_EQ(ed.input.hover, r.hover);
+        EXPECT_TRUE(changes(ed.design.model).empty()) << "a press moves nothing";
     }
 }
 
@@ -164,25 +166,25 @@ TEST_F(input, a_drag_snaps_to_the_nearest_line_within_three_pixels_unless_shift_
         restart();
         passes(1);
         const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.model.element_sizes[r.grabbed];
+        const element_size& s = ed.design.model.element_sizes[r.grabbed];
         SDL_SetModState(r.mod);
         push_press(p.x + 1, p.y + 1);
         passes(1); // the pick and the pointer's jump to the centre
         push_motion(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
         passes(1);
-        EXPECT_EQ(ed.guides, r.guides);
+        EXPECT_EQ(ed.input.guides, r.guides);
         push_release(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
         passes(1);
         SDL_SetModState(KMOD_NONE);
-        EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_FALSE(ed.guides.down || ed.guides.across) << "no guide after the release";
+        EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_FALSE(ed.input.guides.down || ed.input.guides.across) << "no guide after the release";
     }
     // the arrow keys and a typed value take the Rupee Icon to 20 and 19, not to the Magic Meter's 18
-    ed.model.selected = el_rupee_icon;
+    ed.design.model.selected = el_rupee_icon;
     script("Shift+Left click:x_plus click:x_plus Right");
-    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"Rupee Icon x=21"});
+    EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"Rupee Icon x=21"});
     script("Left click:x_field 0 0 1 3");
-    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"Rupee Icon x=19"});
+    EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"Rupee Icon x=19"});
 }
 
 // A touchpad tap: the press and its release reach the editor in one drain.
@@ -208,15 +210,16 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
         passes(1);
         click(row.control);
         drain();
-        const std::vector<std::string> changed = changes(ed.model);
+        const std::vector<std::string> changed = changes(ed.design.model);
         EXPECT_EQ(texts(), shown.at(row.control));
         // a value changed at once:
         EXPECT_EQ(changed.size(),
                   row.action == press_scale || row.action == press_nudge || row.action == press_pick_color);
-        EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note == note_saved, row.action == press_save);
-        ed.now_ms += 5000;
+        EXPECT_EQ(std::filesystem::exists("code.txt") && ed.note.shown == note_saved,
+                  row.action == press_save);
+        ed.clock.now_ms += 5000;
         passes(3);
-        EXPECT_EQ(changes(ed.model), changed);
+        EXPECT_EQ(changes(ed.design.model), changed);
         EXPECT_EQ(texts(), shown.at(row.control));
     }
     restart();
@@ -227,12 +230,12 @@ TEST_F(input, a_press_released_in_the_same_drain_acts_once_on_every_control_and_
     EXPECT_EQ(texts(), "00D8 0096  00FFFF");
     for (int i = 0; i < element_count; i++) click(ctl_selector_plus); // on past the last element, round to it
     drain();
-    EXPECT_EQ(ed.model.selected, el_map);
+    EXPECT_EQ(ed.design.model.selected, el_map);
 }
 
 TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatever_the_pass_rate) {
     // X "+" on the Map: a pixel at the press, then one a pass from 400 ms on
-    ed.model.selected = el_map;
+    ed.design.model.selected = el_map;
     hold(ctl_x_plus, repeat_delay_ms - 1, 10);
     EXPECT_EQ(pos(el_map).x, 217) << "a click up to 0.4 s is one pixel";
     hold(ctl_x_plus, repeat_delay_ms + 30, 10); // passes at 400, 410, 420 and 430 ms
@@ -240,11 +243,11 @@ TEST_F(input, held_buttons_step_at_the_press_then_repeat_by_the_time_held_whatev
 
     // Scale "-" on the B Button (a larger divisor): the steps taken after holding it t ms,
     // with a pass every `every` ms (0: one pass at t).
-    ed.model.selected = el_b_button;
-    auto steps        = [&](Uint32 t, Uint32 every) {
-        start_scales(ed.model);
+    ed.design.model.selected = el_b_button;
+    auto steps               = [&](Uint32 t, Uint32 every) {
+        start_scales(ed.design.model);
         hold(ctl_scale_minus, t, every);
-        return ed.model.scales[sc_b_button].value - 575;
+        return ed.design.model.scales[sc_b_button].value - 575;
     };
     EXPECT_EQ(steps(0, 0), 1);
     EXPECT_EQ(steps(repeat_delay_ms - 1, 10), 1) << "a click up to 0.4 s is one step";
@@ -272,14 +275,14 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
         if (k == no_scale || never_saved(e, field_scale)) continue; // the buttons leave that alone
         for (panel_control button : {ctl_scale_plus, ctl_scale_minus}) {
             SCOPED_TRACE(testing::Message() << element_table[e].name << " " << panel_table[button].name);
-            start_scales(ed.model);
-            ed.model.selected = e;
+            start_scales(ed.design.model);
+            ed.design.model.selected = e;
             hold(button, 30000, 5000);
-            layout further = ed.model; // the step the button did not take
+            layout further = ed.design.model; // the step the button did not take
             step_scale(further, k, button == ctl_scale_plus ? 1 : -1);
-            EXPECT_TRUE(drawn(ed.model, e) && !drawn(further, e));
-            EXPECT_EQ(field(field_scale), hex_string(uint32_t(ed.model.scales[k].value), 4).s);
-            ends[e][button] = ed.model.scales[k].value;
+            EXPECT_TRUE(drawn(ed.design.model, e) && !drawn(further, e));
+            EXPECT_EQ(field(field_scale), hex_string(uint32_t(ed.design.model.scales[k].value), 4).s);
+            ends[e][button] = ed.design.model.scales[k].value;
         }
     }
     EXPECT_EQ(ends[el_b_button][ctl_scale_plus], 5) << "527/5 draws 32 px at 3372, 527/4 passes 4096";
@@ -289,16 +292,17 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
 
     // From a typed value that is not drawn the buttons go only toward the slot's home (and from
     // 20000 into the drawn range and on to its end).
-    ed.model.selected = el_b_button;
+    ed.design.model.selected = el_b_button;
     // clang-format off
     const struct { int32_t from; panel_control button; Uint32 ms; int32_t to; } typed[] = {
         {0, ctl_scale_plus, 1000, 0}, {0, ctl_scale_minus, 400, 2},
         {20000, ctl_scale_minus, 1000, 20000}, {20000, ctl_scale_plus, 30000, 5}};
     // clang-format on
     for (auto& t : typed) {
-        ed.model.scales[sc_b_button].value = t.from;
+        ed.design.model.scales[sc_b_button].value = t.from;
         hold(t.button, t.ms, 5000);
-        EXPECT_EQ(ed.model.scales[sc_b_button].value, t.to) << t.from << " " << panel_table[t.button].name;
+        EXPECT_EQ(ed.design.model.scales[sc_b_button].value, t.to)
+            << t.from << " " << panel_table[t.button].name;
     }
 }
 
@@ -346,23 +350,23 @@ TEST_F(input,
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         restart();
-        ed.model.selected = r.selected;
+        ed.design.model.selected = r.selected;
         script(r.script);
         EXPECT_EQ(field(r.field), r.shown);
-        EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_TRUE(ed.running) << "still running";
+        EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_TRUE(ed.run.running) << "still running";
     }
     restart();
     script("click:y_field 1 Escape");
-    EXPECT_TRUE(ed.running && field(field_y) == "0009" && caret_place(ed, field_y) == -1);
+    EXPECT_TRUE(ed.run.running && field(field_y) == "0009" && caret_place(ed.input, field_y) == -1);
     script("Escape");
-    EXPECT_FALSE(ed.running) << "the next Escape quits";
+    EXPECT_FALSE(ed.run.running) << "the next Escape quits";
     // the caret during an entry: after the places taken, a key that stores nothing included
     script("click:color_field 1 g");
-    EXPECT_TRUE(field(field_color) == "1" && caret_place(ed, field_color) == 2 &&
-                caret_place(ed, field_x) == -1);
+    EXPECT_TRUE(field(field_color) == "1" && caret_place(ed.input, field_color) == 2 &&
+                caret_place(ed.input, field_x) == -1);
     script("Backspace Backspace");
-    EXPECT_EQ(caret_place(ed, field_color), 0);
+    EXPECT_EQ(caret_place(ed.input, field_color), 0);
 }
 
 // Outside an entry Tab and Shift+Tab select as the selector does, Ctrl+S saves as the save button
@@ -385,15 +389,15 @@ TEST_F(input, tab_selects_the_next_or_previous_element_and_ctrl_s_saves_outside_
         restart();
         std::remove("code.txt");
         script(r.script);
-        EXPECT_EQ(ed.model.selected, r.selected);
-        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(ed.design.model.selected, r.selected);
+        EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_EQ(std::filesystem::exists("code.txt") ? read_file("code.txt") : "-", r.saved ? r.saved : "-");
-        EXPECT_EQ(ed.note, r.saved ? note_saved : note_none);
+        EXPECT_EQ(ed.note.shown, r.saved ? note_saved : note_none);
     }
 }
 
 TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
-    ed.model.selected = el_c_left_button; // a C button: colour slot 2
+    ed.design.model.selected = el_c_left_button; // a C button: colour slot 2
     push_press(8, 250);
     // clang-format off
     const int moves[][3] = {{8, 250, 0xFF0000}, {9, 250, 0xFF0800}, {100, 9, 0x09F6FF}, {160, 300, 0xFF08F6},
@@ -405,16 +409,17 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
         push_motion(m[0], m[1]);
         editor_pass(ed);
         EXPECT_EQ(field(field_color), hex_string(uint32_t(m[2]), 6).s) << m[0];
-        EXPECT_EQ(changes(ed.model), std::vector<std::string>{"C Buttons colour=" + field(field_color)});
+        EXPECT_EQ(changes(ed.design.model),
+                  std::vector<std::string>{"C Buttons colour=" + field(field_color)});
     }
     for (auto& p : presses) {
-        ed.model.selected = p[0];
+        ed.design.model.selected = p[0];
         push_release(0, 0);
         push_press(p[1], p[2]);
         passes(2);
         EXPECT_EQ(field(field_color), p[0] == el_c_left_button ? "F7FF00" : "") << p[1] << "," << p[2];
     }
-    EXPECT_EQ(changes(ed.model), std::vector<std::string>{"C Buttons colour=F7FF00"})
+    EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"C Buttons colour=F7FF00"})
         << "the colour stays as last picked";
 }
 
@@ -448,10 +453,10 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where
         SCOPED_TRACE(r.script);
         restart();
         for (auto& c : r.placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
-        ed.model.selected = r.selected;
+        ed.design.model.selected = r.selected;
         push_script(r.script);
         passes(2);
-        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(changes(ed.design.model), r.changed);
     }
 
     // A drag of the element (its centre follows the pointer, moved dx, dy
@@ -475,7 +480,7 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where
         restart();
         passes(1);
         const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.model.element_sizes[r.grabbed];
+        const element_size& s = ed.design.model.element_sizes[r.grabbed];
         SDL_SetModState(r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE);
         push_press(p.x + 1, p.y + 1);
         passes(1); // the pick and the pointer's jump to the centre
@@ -489,8 +494,8 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where
         push_release(x, y);
         passes(1);
         SDL_SetModState(KMOD_NONE);
-        EXPECT_EQ(ed.model.selected, r.grabbed);
-        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(ed.design.model.selected, r.grabbed);
+        EXPECT_EQ(changes(ed.design.model), r.changed);
     }
 }
 
@@ -519,16 +524,16 @@ TEST_F(input, a_value_the_game_keeps_fixed_is_not_changed_and_a_try_is_noted) {
         SCOPED_TRACE(r.script);
         restart();
         passes(1);
-        ed.model.selected = r.selected;
+        ed.design.model.selected = r.selected;
         push_script(r.script);
         passes(3);
-        EXPECT_EQ(changes(ed.model), r.changed);
-        EXPECT_EQ(ed.note == note_fixed_value, r.noted);
-        EXPECT_EQ(ed.editing, field_none);
-        EXPECT_TRUE(!r.changed.empty() || ed.history.count == 1) << "no step to undo";
-        ed.now_ms += panel_notes[note_fixed_value].lasts_ms;
+        EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_EQ(ed.note.shown == note_fixed_value, r.noted);
+        EXPECT_EQ(ed.input.editing, field_none);
+        EXPECT_TRUE(!r.changed.empty() || ed.design.history.count == 1) << "no step to undo";
+        ed.clock.now_ms += panel_notes[note_fixed_value].lasts_ms;
         passes(1);
-        EXPECT_EQ(ed.note, note_none) << "the note goes after a while";
+        EXPECT_EQ(ed.note.shown, note_none) << "the note goes after a while";
     }
 }
 

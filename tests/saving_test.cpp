@@ -8,6 +8,8 @@
 // the user's state folder when the folder takes no file.
 #include "draw/rect.h"
 #include "editor/ending.h"
+#include "editor/file_names.h"
+#include "editor/save.h"
 #include "editor/unsaved.h"
 #include "files/file_io.h"
 #include "files/refuge.h"
@@ -57,7 +59,7 @@ struct saving : editor_test {
         int n = 0;
         for (int y = save_note_area.y; y < save_note_area.y + save_note_area.h; y++)
             for (int x = save_note_area.x; x < save_note_area.x + save_note_area.w; x++)
-                n += (pixel_at(ed.screen, x, y) & 0xFFFFFF) != 0;
+                n += (pixel_at(ed.window.screen, x, y) & 0xFFFFFF) != 0;
         return n;
     }
     // The editor started afresh, the events (push_script) and, unless they
@@ -80,10 +82,10 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
     passes(1);
     const int saved = note_pixels();
     EXPECT_GT(saved, 0);
-    ed.now_ms += panel_notes[note_saved].lasts_ms - 1;
+    ed.clock.now_ms += panel_notes[note_saved].lasts_ms - 1;
     passes(1);
     EXPECT_EQ(note_pixels(), saved);
-    ed.now_ms += 1;
+    ed.clock.now_ms += 1;
     passes(1);
     EXPECT_EQ(note_pixels(), 0);
 
@@ -93,8 +95,8 @@ TEST_F(saving, a_good_save_shows_its_note_for_a_second_and_a_failed_one_until_th
     // the system's reason follows: a directory on Linux, no permission on Windows
     EXPECT_EQ(stderr_of([&] { passes(1); }).rfind("hudwright: cannot save code.txt: ", 0), 0u);
     const int failed = note_pixels();
-    EXPECT_TRUE(ed.note == note_failed && failed > saved) << "NOT SAVED, dark on white";
-    ed.now_ms += 60000;
+    EXPECT_TRUE(ed.note.shown == note_failed && failed > saved) << "NOT SAVED, dark on white";
+    ed.clock.now_ms += 60000;
     push_key(SDLK_RIGHT);
     passes(1);
     EXPECT_EQ(note_pixels(), failed) << "a minute and a key later";
@@ -119,7 +121,7 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
                   r.kept ? "hudwright: unsaved changes written to code.unsaved.txt\n" : "");
         EXPECT_EQ(fs::exists(unsaved_file), r.kept);
         char text[export_capacity];
-        const std::string code(text, format_codes(ed.model, text, sizeof text));
+        const std::string code(text, format_codes(ed.design.model, text, sizeof text));
         EXPECT_TRUE(!r.kept || (read_file(unsaved_file) == code && !code.empty())) << code;
     }
 
@@ -151,7 +153,7 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
     GTEST_SKIP() << "POSIX only: links, permissions, resource limits and fork";
 #else
     const std::string ours = "812114C6 00BB\n", earlier = "812114C4 00CA\n";
-    ed.model.elements[el_a_button].pos.x = 187;
+    ed.design.model.elements[el_a_button].pos.x = 187;
     enum where { beside, state_refuge, home_refuge, last_refuge, nowhere };
     const std::string written = "hudwright: unsaved changes written to ", aside = "hudwright: the earlier ";
     const rlimit tiny{5, 5};
@@ -170,8 +172,8 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
                       not_folder = ": Not a directory\n";
     auto take = [&](const std::string& text) { // the sitting started from code.unsaved.txt holding text
         write_file(unsaved_file, text);
-        ed.unsaved_choice = answer_yes;
-        ed.taken_file     = fingerprint_of(unsaved_file);
+        ed.files.unsaved_choice = answer_yes;
+        ed.files.taken_file     = fingerprint_of(unsaved_file);
     };
     // clang-format off
     const struct row {
@@ -189,7 +191,7 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
          nullptr},
         {"the file it started from, written again since", [&] { take(earlier); write_file(unsaved_file, "1\n"); },
          beside, aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", "1\n", nullptr},
-        {"the file it started from, all saved since", [&] { take(earlier); ed.saved = capture(ed.model); }, beside,
+        {"the file it started from, all saved since", [&] { take(earlier); ed.design.saved = capture(ed.design.model); }, beside,
          "hudwright: code.unsaved.txt now holds the layout saved in code.txt\n", "", nullptr},
         {"an earlier quit's changes", [&] { write_file(unsaved_file, earlier); }, beside,
          aside + "code.unsaved.txt kept as code.unsaved.1.txt\n" + written + "code.unsaved.txt\n", earlier, nullptr},
@@ -259,7 +261,7 @@ TEST_F(saving, a_quit_keeps_the_changes_beside_code_txt_else_in_the_state_folder
         const int status = in_child([&] {
             dup2(said_pipe[1], 2);
             if (chdir(folder.c_str()) != 0) _exit(4);
-            ed.folder = folder_path(nullptr);
+            ed.files.folder = folder_path(nullptr);
             r.before();
             tear_down(ed);
             _exit(finish_run(ed));
@@ -370,21 +372,21 @@ TEST_F(
 #ifndef _WIN32
         if (r.root && geteuid() != 0) continue; // another user's link: made by root only
 #endif
-        ed.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
-        fs::create_directory(ed.folder);
-        write_file(ed.folder + "/code.txt", "812114C4 00CA\n");
-        write_file(ed.folder + "/code.cht", "cheats = 0\n");
+        ed.files.folder = dir.path + "/" + r.what; // the editor opens there, then the folder changes
+        fs::create_directory(ed.files.folder);
+        write_file(ed.files.folder + "/code.txt", "812114C4 00CA\n");
+        write_file(ed.files.folder + "/code.cht", "cheats = 0\n");
         start_editor_state(ed);
         pos(el_a_button).x++;
-        if (!r.child) r.make(ed.folder);
-        const auto before      = held_in(ed.folder);
+        if (!r.child) r.make(ed.files.folder);
+        const auto before      = held_in(ed.files.folder);
         const std::string said = stderr_of([&] {
 #ifndef _WIN32
             if (r.child) {
                 EXPECT_EQ(in_child([&] {
-                              r.make(ed.folder);
+                              r.make(ed.files.folder);
                               save_layout(ed);
-                              _exit(ed.note == note_failed ? ed.note_reason : 90);
+                              _exit(ed.note.shown == note_failed ? ed.note.reason : 90);
                           }),
                           r.reason);
                 return;
@@ -394,15 +396,16 @@ TEST_F(
             drain();
         });
 #ifndef _WIN32
-        chmod(ed.folder.c_str(), 0755);
+        chmod(ed.files.folder.c_str(), 0755);
 #endif
-        EXPECT_EQ(held_in(ed.folder), before);
+        EXPECT_EQ(held_in(ed.files.folder), before);
         for (const char* f : {"/code.txt", "/code.cht"}) {
             std::error_code ec; // writable again, to be removed on every system
-            fs::permissions(ed.folder + f, fs::perms::owner_write, fs::perm_options::add, ec);
+            fs::permissions(ed.files.folder + f, fs::perms::owner_write, fs::perm_options::add, ec);
         }
         if (r.child) continue;
-        EXPECT_TRUE(ed.note == note_failed && ed.note_reason == r.reason) << ed.note << " " << ed.note_reason;
+        EXPECT_TRUE(ed.note.shown == note_failed && ed.note.reason == r.reason)
+            << ed.note.shown << " " << ed.note.reason;
         EXPECT_EQ(said, std::string("hudwright: cannot save ") + r.said + "\n");
     }
 }
@@ -481,16 +484,16 @@ TEST_F(saving, a_save_in_place_keeps_what_code_txt_held_in_the_state_folder_and_
         const int status = in_child([&] {
             dup2(said_pipe[1], 2);
             if (root && (setgid(user) != 0 || setuid(user) != 0)) _exit(98);
-            ed.folder       = folder;
-            ed.code_on_disk = fingerprint_of(code.c_str());
-            ed.code_held    = r.held;
+            ed.files.folder       = folder;
+            ed.files.code_on_disk = fingerprint_of(code.c_str());
+            ed.files.code_held    = r.held;
             pos(el_a_button).x++;
             const rlimit most{r.limit, r.limit};
             setrlimit(RLIMIT_FSIZE, &most);
             std::signal(SIGXFSZ, SIG_IGN);
             if (r.kill) killed_at(r.kill);
             save_layout(ed);
-            _exit(ed.note == note_saved ? 0 : 10 + ed.note_reason);
+            _exit(ed.note.shown == note_saved ? 0 : 10 + ed.note.reason);
         });
         close(said_pipe[1]);
         char buf[4096];
@@ -540,7 +543,7 @@ TEST_F(saving, a_save_writes_code_cht_with_the_same_codes_as_one_enabled_cheat) 
         restart();
         push_script(r.events + std::string(" Ctrl+s"));
         stderr_of([&] { passes(2); });
-        EXPECT_EQ(ed.note, note_saved);
+        EXPECT_EQ(ed.note.shown, note_saved);
         EXPECT_EQ(read_file("code.txt"), r.code);
         EXPECT_EQ(read_file("code.cht"), r.cheat);
         EXPECT_EQ(fs::is_symlink("code.cht"), r.link);
@@ -553,7 +556,7 @@ TEST_F(saving, a_save_writes_code_cht_with_the_same_codes_as_one_enabled_cheat) 
 // shows.
 TEST_F(saving, every_reason_shows_clear_of_every_control) {
     passes(1);
-    SDL_Surface* plain = copy_of(ed.screen);
+    SDL_Surface* plain = copy_of(ed.window.screen);
     std::vector<SDL_Surface*> shown;
     const SDL_Rect& plus = panel_table[ctl_selector_plus].box;
     std::vector<std::pair<panel_note, save_reason_row>> notes;
@@ -562,20 +565,20 @@ TEST_F(saving, every_reason_shows_clear_of_every_control) {
         if (row.note != note_none && row.note != note_failed)
             notes.push_back({row.note, {reason_other, nullptr, "", {0, 0}}}); // the note alone, in its area
     for (const auto& [n, row] : notes) {
-        ed.note        = n;
-        ed.note_reason = row.reason;
+        ed.note.shown  = n;
+        ed.note.reason = row.reason;
         passes(1);
         int changed = 0, outside = 0;
         for (int y = 240; y < 320; y++)
             for (int x = 0; x < 320; x++) {
-                if (pixel_at(ed.screen, x, y) == pixel_at(plain, x, y)) continue;
+                if (pixel_at(ed.window.screen, x, y) == pixel_at(plain, x, y)) continue;
                 changed++;
                 outside += x < plus.x + plus.w || (!*row.text && !inside(save_note_area, x, y));
                 for (const panel_row& control : panel_table) outside += inside(control.box, x, y);
             }
         EXPECT_TRUE(changed > 0 && outside == 0) << row.text << ": " << outside << " of " << changed;
-        for (SDL_Surface* other : shown) EXPECT_FALSE(same_pixels(other, ed.screen)) << row.text;
-        shown.push_back(copy_of(ed.screen));
+        for (SDL_Surface* other : shown) EXPECT_FALSE(same_pixels(other, ed.window.screen)) << row.text;
+        shown.push_back(copy_of(ed.window.screen));
     }
     for (SDL_Surface* s : shown) SDL_FreeSurface(s);
     SDL_FreeSurface(plain);
@@ -607,14 +610,14 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
         restart();
         for (const char* f : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"}) fs::remove(f);
         write_file("code.txt", "kept\n");
-        ed.code_choice = r.from_code ? answer_yes : answer_none;
-        ed.taken_file  = fingerprint_of("code.txt");
+        ed.files.code_choice = r.from_code ? answer_yes : answer_none;
+        ed.files.taken_file  = fingerprint_of("code.txt");
         start_editor_state(ed);
         editor second{}; // sharing nothing but the folder
-        second.folder = ed.folder;
-        second.model  = ed.model;
-        second.model.elements[el_a_button].pos.x += 2;
-        second.code_on_disk = fingerprint_of(in_folder(second, code_file).c_str());
+        second.files.folder = ed.files.folder;
+        second.design.model = ed.design.model;
+        second.design.model.elements[el_a_button].pos.x += 2;
+        second.files.code_on_disk = fingerprint_of(in_folder(second.files, code_file).c_str());
         pos(el_a_button).x++;
         editor* last = &ed;
         stderr_of([&] {
@@ -625,10 +628,10 @@ TEST_F(saving, a_code_txt_another_program_or_editor_wrote_is_replaced_only_by_a_
                 case 'p': write_file("code.txt", "other again\n"); break;
                 case 'k': fs::remove("code.txt"), write_file("code.txt", ours); break;
                 case 'r': fs::remove("code.txt"); break;
-                case 'w': ed.now_ms += 3600000, second.now_ms += 3600000; break;
+                case 'w': ed.clock.now_ms += 3600000, second.clock.now_ms += 3600000; break;
                 }
         });
-        EXPECT_EQ(last->note, r.saved ? note_saved : note_failed);
+        EXPECT_EQ(last->note.shown, r.saved ? note_saved : note_failed);
         EXPECT_EQ(read_file("code.txt"), r.code);
         std::vector<std::string> kept;
         for (const char* name : {"code.earlier.txt", "code.earlier.1.txt", "code.earlier.2.txt"})
@@ -712,15 +715,15 @@ TEST_F(saving, the_folder_is_followed_by_its_path_when_it_is_removed_and_made_ag
 #else
     pos(el_a_button).x++;
     const std::string now = fs::current_path().string();
-    EXPECT_EQ(ed.folder, now);
+    EXPECT_EQ(ed.files.folder, now);
     fs::remove_all(now);
     EXPECT_EQ(stderr_of([&] { click(ctl_save), drain(); }),
               "hudwright: cannot save code.txt: No such file or directory\n");
-    EXPECT_EQ(ed.note_reason, reason_no_folder);
+    EXPECT_EQ(ed.note.reason, reason_no_folder);
     fs::create_directory(now);
     click(ctl_save);
     drain();
-    EXPECT_EQ(ed.note, note_saved);
+    EXPECT_EQ(ed.note.shown, note_saved);
     EXPECT_EQ(read_file(now + "/code.txt"), "812114C6 00BB\n");
     pos(el_a_button).x++;
     fs::remove_all(now);

@@ -12,7 +12,7 @@
 #include "editor/screens.h"
 #include "editor/signals.h"
 #include "editor/startup.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "files/kept_file.h"
 #include "model/export.h"
 
@@ -78,25 +78,25 @@ TEST_F(
         const int frames = countdown_screen(ed);
         push_script(r.after);
         if (r.after.empty()) push_quit();   // would end a prompt; stays queued when none shows
-        ed.screen_delay_ms          = 5000; // only a frame still waiting for an answer pauses
+        ed.clock.screen_delay_ms    = 5000; // only a frame still waiting for an answer pauses
         const Uint32 start          = SDL_GetTicks();
         const SDL_Surface* built_in = ed.pictures.background;
         file_prompts(ed);
         EXPECT_LT(SDL_GetTicks() - start, 5000u);
-        EXPECT_TRUE(ed.running == r.running && ed.basecode_choice == r.basecode_choice &&
-                    ed.bg_choice == r.bg_choice);
+        EXPECT_TRUE(ed.run.running == r.running && ed.files.basecode_choice == r.basecode_choice &&
+                    ed.files.bg_choice == r.bg_choice);
         EXPECT_EQ(frames, r.frames);
-        EXPECT_EQ(ed.pictures_sent, r.sent);
-        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_EQ(ed.window.pictures_sent, r.sent);
+        EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_EQ(ed.pictures.background != built_in, r.bg_choice == answer_yes);
     }
 }
 
 // Whether the screen shows t at (x, y) in the start-up font: drawing it there changes nothing.
 bool shows(editor& ed, int x, int y, const char* t) {
-    SDL_Surface* s = copy_of(ed.screen);
+    SDL_Surface* s = copy_of(ed.window.screen);
     draw_text({Sint16(x), Sint16(y), 0, 0}, t, s, font(ed.pictures, font_labels));
-    const bool same = same_pixels(s, ed.screen);
+    const bool same = same_pixels(s, ed.window.screen);
     SDL_FreeSurface(s);
     return same;
 }
@@ -105,7 +105,7 @@ bool shows(editor& ed, int x, int y, const char* t) {
 bool black_line(editor& ed, int y) {
     for (int row = y; row < y + 16; row++)
         for (int x = 0; x < 320; x++)
-            if (pixel_at(ed.screen, x, row) & 0xFFFFFF) return false;
+            if (pixel_at(ed.window.screen, x, row) & 0xFFFFFF) return false;
     return true;
 }
 
@@ -187,9 +187,9 @@ TEST_F(startup_test,
          "hudwright: cannot use " + odd + ": a PNG", 0},
     };
     // clang-format on
-    ed.screen_delay_ms    = 0;
-    SDL_Surface* built_in = copy_of(ed.pictures.background);
-    const Uint32 home     = pixel_at(built_in, 10, 10);
+    ed.clock.screen_delay_ms = 0;
+    SDL_Surface* built_in    = copy_of(ed.pictures.background);
+    const Uint32 home        = pixel_at(built_in, 10, 10);
     for (auto& r : rows) {
         SCOPED_TRACE(r.files[0].name + " " + r.events);
 #ifdef _WIN32
@@ -197,21 +197,21 @@ TEST_F(startup_test,
 #endif
         for (auto& e : std::filesystem::directory_iterator(".")) std::filesystem::remove(e.path());
         write_files(r.files);
-        ed.running   = true;
-        ed.on_screen = {};
+        ed.run.running      = true;
+        ed.window.on_screen = {};
         push_script(r.events);
         const std::string said = stderr_of([&] { background_prompt(ed); });
         for (size_t i = 0; i < r.shown.size(); i++)
             EXPECT_TRUE(shows(ed, 35, 128 + 16 * int(i + (i > 0)), r.shown[i].c_str())) << r.shown[i];
         EXPECT_TRUE(r.shown.empty() || (r.below ? shows(ed, 35, 144, r.below) : black_line(ed, 144)));
-        EXPECT_EQ(ed.on_screen.kind == view_prompt, !r.shown.empty()) << "a prompt or a note shown";
+        EXPECT_EQ(ed.window.on_screen.kind == view_prompt, !r.shown.empty()) << "a prompt or a note shown";
         EXPECT_EQ(said.substr(0, r.said.size()), r.said);
         EXPECT_EQ(said.empty(), r.said.empty()) << said;
         const Uint32 at = pixel_at(ed.pictures.background, 10, 10) & 0xFFFFFF;
-        EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.screen->format, Uint8(r.at_10_10 >> 16),
+        EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.window.screen->format, Uint8(r.at_10_10 >> 16),
                                               Uint8(r.at_10_10 >> 8), Uint8(r.at_10_10))
                                  : home);
-        EXPECT_EQ(ed.running, std::string(r.events) != "quit");
+        EXPECT_EQ(ed.run.running, std::string(r.events) != "quit");
         replace_background(ed.pictures, copy_of(built_in));
     }
     SDL_FreeSurface(built_in);
@@ -247,26 +247,26 @@ TEST_F(startup_test, a_picture_named_on_the_command_line_is_taken_without_a_ques
          "hudwright: cannot use {}: not a PNG or BMP picture\n", 0},
     };
     // clang-format on
-    ed.screen_delay_ms    = 0;
-    SDL_Surface* built_in = copy_of(ed.pictures.background);
+    ed.clock.screen_delay_ms = 0;
+    SDL_Surface* built_in    = copy_of(ed.pictures.background);
     for (auto& r : rows) {
         SCOPED_TRACE(r.name);
         if (!r.bytes.empty()) write_file(r.name, r.bytes);
-        ed.bg_path             = std::filesystem::absolute(r.name).string();
-        ed.running             = true;
-        ed.on_screen           = {};
+        ed.files.bg_path       = std::filesystem::absolute(r.name).string();
+        ed.run.running         = true;
+        ed.window.on_screen    = {};
         const std::string said = stderr_of([&] { background_prompt(ed); });
         for (size_t i = 0; i < r.shown.size(); i++)
             EXPECT_TRUE(shows(ed, 35, 128 + 16 * int(i + (i > 0)), r.shown[i].c_str())) << r.shown[i];
-        EXPECT_EQ(ed.on_screen.kind, view_prompt) << "a note, never a question";
+        EXPECT_EQ(ed.window.on_screen.kind, view_prompt) << "a note, never a question";
         EXPECT_TRUE(black_line(ed, yes_box.y)) << "no Yes or No";
         std::string want = r.said;
-        if (const size_t at = want.find("{}"); at != std::string::npos) want.replace(at, 2, ed.bg_path);
+        if (const size_t at = want.find("{}"); at != std::string::npos) want.replace(at, 2, ed.files.bg_path);
         EXPECT_EQ(said.substr(0, want.size()), want);
         EXPECT_EQ(said.empty(), want.empty()) << said;
-        EXPECT_EQ(ed.bg_choice, r.at_10_10 ? answer_yes : answer_none);
+        EXPECT_EQ(ed.files.bg_choice, r.at_10_10 ? answer_yes : answer_none);
         const Uint32 at = pixel_at(ed.pictures.background, 10, 10) & 0xFFFFFF;
-        EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.screen->format, Uint8(r.at_10_10 >> 16),
+        EXPECT_EQ(at, r.at_10_10 ? SDL_MapRGB(ed.window.screen->format, Uint8(r.at_10_10 >> 16),
                                               Uint8(r.at_10_10 >> 8), Uint8(r.at_10_10))
                                  : pixel_at(built_in, 10, 10) & 0xFFFFFF);
         replace_background(ed.pictures, copy_of(built_in));
@@ -316,10 +316,10 @@ TEST_F(startup_test, the_kept_work_then_the_saved_design_then_basecode_txt_are_o
             for (SDL_Event left; SDL_PollEvent(&left);) {
             }
         }
-        EXPECT_TRUE(ed.running == r.running && ed.unsaved_choice == r.unsaved &&
-                    ed.code_choice == r.code_txt && ed.basecode_choice == r.basecode)
-            << ed.running << ed.unsaved_choice << ed.code_choice << ed.basecode_choice;
-        EXPECT_EQ(changes(ed.model), r.changed);
+        EXPECT_TRUE(ed.run.running == r.running && ed.files.unsaved_choice == r.unsaved &&
+                    ed.files.code_choice == r.code_txt && ed.files.basecode_choice == r.basecode)
+            << ed.run.running << ed.files.unsaved_choice << ed.files.code_choice << ed.files.basecode_choice;
+        EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_TRUE(std::filesystem::exists(unsaved_file)) << "nothing is deleted";
     }
 }
@@ -362,7 +362,7 @@ TEST_F(startup_test, a_design_saved_in_one_sitting_is_continued_in_the_next_or_k
             std::remove(f);
         if (r.older) write_file("code.earlier.txt", "older\n");
         restart(); // the first sitting: the design, saved and quit
-        ed.model = design;
+        ed.design.model = design;
         push_script("click:save Escape");
         stderr_of([&] { editor_loop(ed), finish_run(ed); });
         ASSERT_EQ(read_file("code.txt"), designed);
@@ -422,10 +422,10 @@ TEST_F(startup_test, every_start_up_screen_ends_at_once_on_each_way_a_run_ends) 
     for (auto& way : ways)
         for (screen_kind kind : {screen_countdown, screen_question, screen_note, screen_working}) {
             SCOPED_TRACE(testing::Message() << way.what << " on screen " << int(kind));
-            ed.running           = true;
-            ed.end               = end_asked;
-            ed.on_screen         = {};
-            const Uint32 sent    = ed.pictures_sent;
+            ed.run.running       = true;
+            ed.run.end           = end_asked;
+            ed.window.on_screen  = {};
+            const Uint32 sent    = ed.window.pictures_sent;
             prompt_answer answer = answer_none;
             scripted_work work;
             start_screen s = kind == screen_countdown  ? countdown_state()
@@ -436,8 +436,8 @@ TEST_F(startup_test, every_start_up_screen_ends_at_once_on_each_way_a_run_ends) 
             // once
             auto run = [&] {
                 run_screen(ed, s);
-                return (ed.running ? 1 : 0) | (ed.end == way.end ? 0 : 2) |
-                       (ed.pictures_sent == sent ? 0 : 4) | (answer == answer_none ? 0 : 8) |
+                return (ed.run.running ? 1 : 0) | (ed.run.end == way.end ? 0 : 2) |
+                       (ed.window.pictures_sent == sent ? 0 : 4) | (answer == answer_none ? 0 : 8) |
                        (work.stopped == (kind == screen_working ? 1 : 0) && !work.asked_after_stop ? 0 : 16);
             };
 #ifndef _WIN32
@@ -478,17 +478,17 @@ TEST_F(startup_test, a_note_beside_work_shows_until_the_work_is_over_and_a_quit_
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.what);
-        ed.running         = true;
-        ed.end             = end_asked;
-        ed.on_screen       = {};
-        const Uint32 sent  = ed.pictures_sent;
-        scripted_work work = r.work;
-        auto run           = [&] {
+        ed.run.running      = true;
+        ed.run.end          = end_asked;
+        ed.window.on_screen = {};
+        const Uint32 sent   = ed.window.pictures_sent;
+        scripted_work work  = r.work;
+        auto run            = [&] {
             working_screen(ed, "Reading Legend of Zel...07-183512.png...", work.work());
             // 1: running otherwise, 2: stopped otherwise, 4: asked after the stop, 8: other pictures, 16: no
             // line
-            return (ed.running == r.running ? 0 : 1) | (work.stopped == r.stopped ? 0 : 2) |
-                   (work.asked_after_stop ? 4 : 0) | (ed.pictures_sent - sent == r.sent ? 0 : 8) |
+            return (ed.run.running == r.running ? 0 : 1) | (work.stopped == r.stopped ? 0 : 2) |
+                   (work.asked_after_stop ? 4 : 0) | (ed.window.pictures_sent - sent == r.sent ? 0 : 8) |
                    (shows(ed, 35, 128, "Reading Legend of Zel...07-183512.png...") ? 0 : 16);
         };
 #ifndef _WIN32
@@ -523,16 +523,16 @@ TEST_F(startup_test, a_picture_being_read_when_the_run_ends_is_given_up_and_noth
 #endif
     };
     // clang-format on
-    ed.screen_delay_ms    = 0;
-    SDL_Surface* built_in = copy_of(ed.pictures.background);
+    ed.clock.screen_delay_ms = 0;
+    SDL_Surface* built_in    = copy_of(ed.pictures.background);
     for (auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.file << " " << r.events << r.sig);
-        ed.running = true;
-        ed.bg_path = std::filesystem::absolute(r.file).string();
+        ed.run.running   = true;
+        ed.files.bg_path = std::filesystem::absolute(r.file).string();
         // 1: still running, 2: taken, 4: another background
         auto run = [&] {
             background_prompt(ed);
-            return (ed.running ? 1 : 0) | (ed.bg_choice == answer_none ? 0 : 2) |
+            return (ed.run.running ? 1 : 0) | (ed.files.bg_choice == answer_none ? 0 : 2) |
                    (same_pixels(ed.pictures.background, built_in) ? 0 : 4);
         };
 #ifndef _WIN32
@@ -569,7 +569,7 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
     auto noted = [&](int y, int lines) {
         int n = 0;
         for (int row = y; row < y + 16 * lines && row < 320; row++)
-            for (int x = 0; x < 320; x++) n += (pixel_at(ed.screen, x, row) & 0xFFFFFF) == 0xFFFFFF;
+            for (int x = 0; x < 320; x++) n += (pixel_at(ed.window.screen, x, row) & 0xFFFFFF) == 0xFFFFFF;
         return n;
     };
     const uid_t nobody = geteuid() == 0 ? 65534 : geteuid();
@@ -623,7 +623,7 @@ TEST_F(startup_test, a_file_there_but_unreadable_is_said_and_noted_on_every_star
             seen |= noted(prompt_note_pos.y, lines) > 100 * lines ? 0 : 4;
             push_quit(); // would end a prompt: none shows
             file_prompts(ed);
-            seen |= ed.running && changes(ed.model).empty() ? 0 : 8;
+            seen |= ed.run.running && changes(ed.design.model).empty() ? 0 : 8;
             std::fflush(stderr);
             _exit(seen);
         });
@@ -708,14 +708,14 @@ TEST_F(startup_test, an_import_is_ended_by_escape_the_windows_close_or_a_signal)
             EXPECT_EQ(in_child([&] {
                           catch_ending_signals();
                           raise(r.signal); // recorded, and seen by the next drain
-                          _exit(import_ended(ed) && !ed.running && ed.end == end_signal ? 0 : 1);
+                          _exit(import_ended(ed) && !ed.run.running && ed.run.end == end_signal ? 0 : 1);
                       }),
                       0);
             continue;
         }
 #endif
         EXPECT_EQ(import_ended(ed), r.ended);
-        EXPECT_EQ(ed.running, !r.ended);
+        EXPECT_EQ(ed.run.running, !r.ended);
         SDL_Event left;
         EXPECT_EQ(SDL_PollEvent(&left), 0) << "the events are drained";
     }

@@ -181,14 +181,14 @@ bool start_headless(editor& ed, int zoom) {
     set_env_default("SDL_VIDEODRIVER", "dummy");
     set_env_default("SDL_AUDIODRIVER", "dummy");
     if (!start_up(ed, zoom)) return false;
-    ed.frame_delay_ms = ed.screen_delay_ms = 0;
+    ed.clock.frame_delay_ms = ed.clock.screen_delay_ms = 0;
     return true;
 }
 
 bool start_editor_headless(editor& ed, int zoom) {
     if (!start_headless(ed, zoom)) return false;
-    ed.manual_clock = true;
-    ed.now_ms       = 0; // time passes only where a test says so
+    ed.clock.manual_clock = true;
+    ed.clock.now_ms       = 0; // time passes only where a test says so
     start_editor_state(ed);
     return true;
 }

@@ -135,12 +135,12 @@ struct editor_test : ::testing::Test {
     }
     void drain() { poll_editor_events(ed); }
     // What a value field shows.
-    std::string field(value_field f) const { return field_text(ed, f).s; }
-    SDL_Rect& pos(int e) { return ed.model.elements[e].pos; }
+    std::string field(value_field f) const { return field_text(ed.input, ed.design.model, f).s; }
+    SDL_Rect& pos(int e) { return ed.design.model.elements[e].pos; }
     // Element e at (x, y), as if last drawn w x h.
     void place(int e, int x, int y, int w = 0, int h = 0) {
-        pos(e)                    = {Sint16(x), Sint16(y), 0, 0};
-        ed.model.element_sizes[e] = {w, h};
+        pos(e)                           = {Sint16(x), Sint16(y), 0, 0};
+        ed.design.model.element_sizes[e] = {w, h};
     }
     // The centre of a control's box; a press there.
     static int cx(panel_control c) { return panel_table[c].box.x + (panel_table[c].box.w - 1) / 2; }
@@ -149,7 +149,7 @@ struct editor_test : ::testing::Test {
     // A press and its release on the editor's pixel (x, y), queued at the
     // window's last pixel of its square; on the centre of a control.
     void click(int x, int y) {
-        const int z = ed.zoom;
+        const int z = ed.window.zoom;
         push_press(x * z + z - 1, y * z + z - 1);
         push_release(x * z + z - 1, y * z + z - 1);
     }

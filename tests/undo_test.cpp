@@ -39,11 +39,11 @@ struct undo_steps : editor_test {
         passes(1);
         for (auto [mx, my] : motions) {
             push_motion(mx, my);
-            ed.now_ms += 45;
+            ed.clock.now_ms += 45;
             passes(1);
         }
         for (Uint32 t = 0; t < ms; t += 45) {
-            ed.now_ms += 45;
+            ed.clock.now_ms += 45;
             passes(1);
         }
         push_release(x, y);
@@ -56,18 +56,18 @@ struct undo_steps : editor_test {
 // x at -20 (kept while the stream reads it), held at the window's edge.
 TEST_F(undo_steps,
        a_drag_a_held_button_a_typed_value_a_colour_pick_an_arrow_run_and_a_set_moved_are_one_step_each) {
-    ed.model = imported("812114C6 00C8\n81211230 FFEC\n", ed.model);
+    ed.design.model = imported("812114C6 00C8\n81211230 FFEC\n", ed.design.model);
     start_editor_state(ed);
     passes(1);
     const std::vector<std::string> opened = {"A Button x=200", "B Button x=0"};
-    EXPECT_EQ(changes(ed.model), opened);
-    EXPECT_FALSE(unsaved_changes(ed)) << "nothing changed yet";
+    EXPECT_EQ(changes(ed.design.model), opened);
+    EXPECT_FALSE(unsaved_changes(ed.design)) << "nothing changed yet";
     struct state {
         std::vector<std::string> layout;
         int element; // the element the step changed
     };
-    std::vector<state> after{{opened, ed.model.selected}}; // after each step
-    auto step = [&](int e) { after.push_back({changes(ed.model), e}); };
+    std::vector<state> after{{opened, ed.design.model.selected}}; // after each step
+    auto step = [&](int e) { after.push_back({changes(ed.design.model), e}); };
     hold(pos(el_map).x + 3, pos(el_map).y + 3, 0, {{100, 100}, {90, 120}, {60, 130}});
     step(el_map);
     hold(ctl_x_plus, 1000);
@@ -91,19 +91,20 @@ TEST_F(undo_steps,
 
     for (int i = 6; i >= 0; i--) {
         key(SDLK_z, KMOD_LCTRL);
-        EXPECT_EQ(changes(ed.model), after[i].layout) << "undone to " << i;
-        EXPECT_EQ(ed.model.selected, after[i + 1].element) << "the element that step changed, selected";
+        EXPECT_EQ(changes(ed.design.model), after[i].layout) << "undone to " << i;
+        EXPECT_EQ(ed.design.model.selected, after[i + 1].element)
+            << "the element that step changed, selected";
     }
     EXPECT_EQ(field(field_x), "00D8") << "and its values shown";
     key(SDLK_z, KMOD_LCTRL);
-    EXPECT_EQ(changes(ed.model), opened) << "the layout the editor opened with stays";
-    EXPECT_FALSE(unsaved_changes(ed));
+    EXPECT_EQ(changes(ed.design.model), opened) << "the layout the editor opened with stays";
+    EXPECT_FALSE(unsaved_changes(ed.design));
     for (int i = 1; i <= 7; i++) {
         key(i % 2 ? SDLK_y : SDLK_z, i % 2 ? KMOD_RCTRL : KMOD_LCTRL | KMOD_RSHIFT); // Ctrl+Y, Ctrl+Shift+Z
-        EXPECT_EQ(changes(ed.model), after[i].layout) << "redone to " << i;
+        EXPECT_EQ(changes(ed.design.model), after[i].layout) << "redone to " << i;
     }
     key(SDLK_y, KMOD_LCTRL);
-    EXPECT_EQ(changes(ed.model), after[7].layout) << "nothing more to redo";
+    EXPECT_EQ(changes(ed.design.model), after[7].layout) << "nothing more to redo";
 }
 
 // R puts the selected element back to the game's own place, scale and colour
@@ -132,16 +133,16 @@ TEST_F(undo_steps, r_resets_the_selected_element_and_shift_r_the_layout_each_one
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         restart();
-        ed.model = imported(base, ed.model);
+        ed.design.model = imported(base, ed.design.model);
         start_editor_state(ed);
-        ASSERT_EQ(changes(ed.model), opened);
-        ed.model.selected = r.selected;
+        ASSERT_EQ(changes(ed.design.model), opened);
+        ed.design.model.selected = r.selected;
         push_script(r.script);
         passes(2);
-        EXPECT_EQ(changes(ed.model), r.after);
+        EXPECT_EQ(changes(ed.design.model), r.after);
         key(SDLK_z, KMOD_LCTRL);
-        EXPECT_EQ(changes(ed.model), r.undone);
-        EXPECT_EQ(ed.model.selected, r.selected);
+        EXPECT_EQ(changes(ed.design.model), r.undone);
+        EXPECT_EQ(ed.design.model.selected, r.selected);
     }
 }
 

@@ -8,8 +8,8 @@
 // accepted and command_line (its icon: screenshot; the icon's pixels are the
 // desktop icons', which the install check compares).
 #include "editor/frame.h"
-#include "editor/icon.h"
-#include "editor/screen.h"
+#include "pictures/icon.h"
+#include "editor/window.h"
 #include "files/file_io.h"
 #include "pictures/picture_store.h"
 #include "program/options.h"
@@ -28,17 +28,18 @@ struct zoomed : editor_test {
     // Every pixel of the window is the editor's pixel whose square it is in.
     bool shows_in_squares() {
         SDL_Surface* w = SDL_GetVideoSurface();
-        if (!w || w == ed.screen || w != ed.window) return false;
+        if (!w || w == ed.window.screen || w != ed.window.surface) return false;
         for (int y = 0; y < w->h; y++)
             for (int x = 0; x < w->w; x++)
-                if (pixel_at(w, x, y) != pixel_at(ed.screen, x / ed.zoom, y / ed.zoom)) return false;
+                if (pixel_at(w, x, y) != pixel_at(ed.window.screen, x / ed.window.zoom, y / ed.window.zoom))
+                    return false;
         return true;
     }
 };
 
 TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_and_it_is_sent_after_a_change) {
     passes(2);
-    SDL_Surface* picture = copy_of(ed.screen);
+    SDL_Surface* picture = copy_of(ed.window.screen);
     // Ctrl and - or = (+, the keypad's - and +): one step, from 1 to 4, and up only as far as the
     // window fits on the screen (0 x 0: a size SDL did not say); the picture goes with the screen
     // before any frame, and every zoom draws the same 320x320 pixels
@@ -55,15 +56,16 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     // clang-format on
     for (auto [key, mod, screen_w, screen_h, zoom] : keys) {
         SCOPED_TRACE(testing::Message() << key << " " << mod << " " << screen_w << "x" << screen_h);
-        ed.desktop_w = screen_w;
-        ed.desktop_h = screen_h;
+        ed.window.desktop_w = screen_w;
+        ed.window.desktop_h = screen_h;
         push_key(key, SDLMod(mod));
         drain();
-        ASSERT_EQ(ed.zoom, zoom);
-        EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.screen, picture));
+        ASSERT_EQ(ed.window.zoom, zoom);
+        EXPECT_TRUE(SDL_GetVideoSurface()->w == 320 * zoom && same_pixels(ed.window.screen, picture));
         passes(1);
         // at zoom 1 the editor draws on the window
-        EXPECT_TRUE(zoom > 1 ? shows_in_squares() : ed.screen == SDL_GetVideoSurface() && !ed.window);
+        EXPECT_TRUE(zoom > 1 ? shows_in_squares()
+                             : ed.window.screen == SDL_GetVideoSurface() && !ed.window.surface);
     }
     SDL_FreeSurface(picture);
 
@@ -76,9 +78,10 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     EXPECT_TRUE(shows_in_squares());
 
     // at zoom 4: an unchanged frame is sent again only after an expose; a resize cuts the squares
-    SDL_FillRect(ed.window, nullptr, 0x123456);
+    SDL_FillRect(ed.window.surface, nullptr, 0x123456);
     passes(1); // what the window would show if nothing were sent
-    EXPECT_EQ(pixel_at(ed.window, 100, 100), 0x123456u) << "an unchanged frame is not magnified again";
+    EXPECT_EQ(pixel_at(ed.window.surface, 100, 100), 0x123456u)
+        << "an unchanged frame is not magnified again";
     SDL_Event e{};
     e.type = SDL_VIDEOEXPOSE;
     SDL_PushEvent(&e);
@@ -89,8 +92,8 @@ TEST_F(zoomed, a_frame_is_the_same_at_every_zoom_in_squares_ctrl_keys_step_it_an
     e.resize.h             = 300;
     SDL_PushEvent(&e);
     passes(1);
-    ASSERT_TRUE(ed.window && ed.window->w == 501 && ed.window->h == 300);
-    EXPECT_TRUE(ed.screen->w == 320 && ed.screen->h == 320) << "the editor keeps its 320x320";
+    ASSERT_TRUE(ed.window.surface && ed.window.surface->w == 501 && ed.window.surface->h == 300);
+    EXPECT_TRUE(ed.window.screen->w == 320 && ed.window.screen->h == 320) << "the editor keeps its 320x320";
     EXPECT_TRUE(shows_in_squares());
 }
 
@@ -157,19 +160,20 @@ TEST_F(zoomed, a_pass_sends_a_picture_only_when_something_shown_changed_or_the_w
     // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        push_script(r.script, ed.zoom);
-        const Uint32 before = ed.pictures_sent;
+        push_script(r.script, ed.window.zoom);
+        const Uint32 before = ed.window.pictures_sent;
         for (int i = 0; i < r.passes; i++) {
-            ed.now_ms += r.ms_apart;
+            ed.clock.now_ms += r.ms_apart;
             editor_pass(ed);
         }
-        EXPECT_EQ(ed.pictures_sent - before, r.sent);
-        SDL_Surface* shown = copy_of(ed.screen);
+        EXPECT_EQ(ed.window.pictures_sent - before, r.sent);
+        SDL_Surface* shown = copy_of(ed.window.screen);
         draw_frame(ed);
-        EXPECT_TRUE(same_pixels(ed.screen, shown)) << "the screen holds the frame as it is";
+        EXPECT_TRUE(same_pixels(ed.window.screen, shown)) << "the screen holds the frame as it is";
         SDL_FreeSurface(shown);
     }
-    EXPECT_TRUE(ed.note == note_none && ed.zoom == 1 && ed.screen->w == 400 && changes(ed.model).size() > 2);
+    EXPECT_TRUE(ed.note.shown == note_none && ed.window.zoom == 1 && ed.window.screen->w == 400 &&
+                changes(ed.design.model).size() > 2);
 }
 
 // The zoom the window opens at, and the largest the zoom keys go to, on a screen of w x h.

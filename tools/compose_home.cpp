@@ -43,26 +43,26 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     editor ed;
     if (!start_up(ed)) return 1;
-    ed.frame_delay_ms = ed.screen_delay_ms = 0;
+    ed.clock.frame_delay_ms = ed.clock.screen_delay_ms = 0;
 
     countdown c;
     countdown_frame(ed, c); // the first count-down frame
-    bool ok              = save(ed.screen, dir + "/countdown.bmp");
+    bool ok              = save(ed.window.screen, dir + "/countdown.bmp");
     prompt_answer answer = answer_none;
     prompt_frame(ed, "Bg.bmp found. Use it?", answer);
-    ok = save(ed.screen, dir + "/prompt.bmp") && ok;
+    ok = save(ed.window.screen, dir + "/prompt.bmp") && ok;
 
     start_editor_state(ed);
     editor_frame(ed); // the first frame fills the value texts
     editor_frame(ed);
-    ok = save(ed.screen, dir + "/home.bmp") && ok;
+    ok = save(ed.window.screen, dir + "/home.bmp") && ok;
 
     const Uint8 others[color_count][3] = {{220, 40, 40},   {250, 220, 60}, {60, 200, 255},  {0, 160, 255},
                                           {255, 255, 255}, {230, 30, 60},  {255, 160, 200}, {70, 90, 255}};
     for (int k = 0; k < color_count; k++)
-        ed.model.colors[k].value = SDL_Color{others[k][0], others[k][1], others[k][2], 0};
+        ed.design.model.colors[k].value = SDL_Color{others[k][0], others[k][1], others[k][2], 0};
     editor_frame(ed);
-    ok = save(ed.screen, dir + "/recoloured.bmp") && ok;
+    ok = save(ed.window.screen, dir + "/recoloured.bmp") && ok;
 
     tear_down(ed);
     return ok ? 0 : 1;

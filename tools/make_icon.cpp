@@ -1,4 +1,4 @@
-// make_icon.cpp - writes the program's icon (editor/icon.h, the drawing the
+// make_icon.cpp - writes the program's icon (pictures/icon.h, the drawing the
 // window's icon is too) as files: the desktop icons, committed in
 // desktop/icons and checked by the install test, and the Windows icon that
 // the Windows build puts into hudwright.exe. Not part of the program.
@@ -11,7 +11,7 @@
 #include "ico.h"
 #include "png.h"
 
-#include "editor/icon.h"
+#include "pictures/icon.h"
 #include "pictures/picture_store.h"
 
 #include <cstdio>

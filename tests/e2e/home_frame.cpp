@@ -34,12 +34,12 @@ int main(int argc, char** argv) {
         char chunk[4096];
         for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, codes)) > 0;) text.append(chunk, n);
         std::fclose(codes);
-        import_base_code(text.data(), text.size(), ed.model);
-        ed.codes_shown = true;
-        ed.code_page   = std::atoi(argv[3]) - 1;
+        import_base_code(text.data(), text.size(), ed.design.model);
+        ed.codes.shown = true;
+        ed.codes.page  = std::atoi(argv[3]) - 1;
     }
     for (int pass = 0; pass < 3; pass++) editor_pass(ed); // the first draws the panel before its values
-    const bool saved = SDL_SaveBMP(ed.screen, argv[1]) == 0;
+    const bool saved = SDL_SaveBMP(ed.window.screen, argv[1]) == 0;
     tear_down(ed);
     std::printf("%s\n", v->major == 1 && v->minor == 2 && v->patch >= 50 ? "compat" : "classic");
     return saved ? 0 : 1;

@@ -12,9 +12,9 @@
 #include "editor/code_view.h"
 #include "editor/frame.h"
 #include "editor/panel.h"
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/undo.h"
-#include "editor/unsaved.h"
+#include "editor/file_names.h"
 #include "support.h"
 
 #include <algorithm>
@@ -177,53 +177,56 @@ struct editor_session {
         // replaced them (by copies in the screen's format), so keep the live ones.
         picture_store live = ed.pictures;
         ed                 = start;
-        ed.screen          = screen;
+        ed.window.screen   = screen;
         ed.pictures        = live;
         // code.txt as an editor starting now reads it: an earlier input's save
         // is no other program's
-        ed.code_on_disk = fingerprint_of(in_folder(ed, code_file).c_str());
+        ed.files.code_on_disk = fingerprint_of(in_folder(ed.files, code_file).c_str());
     }
 };
 
 inline std::string check_editor(const editor& ed, const layout& start) {
-    if (unsigned(ed.model.selected) >= element_count || unsigned(ed.editing) >= field_count ||
-        ed.zoom < zoom_min || ed.zoom > zoom_max || unsigned(ed.scale_held) > scale_minus ||
-        unsigned(ed.nudge) > nudge_up || unsigned(ed.note) >= note_count ||
-        unsigned(ed.note_reason) >= reason_count)
-        return describe("the selection, an entry's field, the zoom or a mode out of range", ed.model.selected,
-                        ed.zoom);
-    const int length = ed.editing == field_none ? 6 : int(field_length(ed.editing));
-    if (ed.entry_len > length) return describe("entry_len beyond its field", ed.entry_len, length);
+    if (unsigned(ed.design.model.selected) >= element_count || unsigned(ed.input.editing) >= field_count ||
+        ed.window.zoom < zoom_min || ed.window.zoom > zoom_max ||
+        unsigned(ed.input.scale_held) > scale_minus || unsigned(ed.input.nudge_held) > nudge_up ||
+        unsigned(ed.note.shown) >= note_count || unsigned(ed.note.reason) >= reason_count)
+        return describe("the selection, an entry's field, the zoom or a mode out of range",
+                        ed.design.model.selected, ed.window.zoom);
+    const int length = ed.input.editing == field_none ? 6 : int(field_length(ed.input.editing));
+    if (ed.input.entry_len > length)
+        return describe("entry_len beyond its field", ed.input.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
-    if (!ended(ed.entry_buf)) return "the entry is not terminated";
+    if (!ended(ed.input.entry_buf)) return "the entry is not terminated";
     // no typed value, button or undo takes a scale out of its 16-bit word
     for (int k = 0; k < scale_count; k++)
-        if (ed.model.scales[k].value < 0 || ed.model.scales[k].value > 0xFFFF)
-            return describe("a scale is outside 0000-FFFF", k, ed.model.scales[k].value);
+        if (ed.design.model.scales[k].value < 0 || ed.design.model.scales[k].value > 0xFFFF)
+            return describe("a scale is outside 0000-FFFF", k, ed.design.model.scales[k].value);
     // the values no save keeps stay as the game has them (the selection decides which fields are looked at)
     for (int e = 0; e < element_count; e++) {
-        const hud_element& el = ed.model.elements[e];
+        const hud_element& el = ed.design.model.elements[e];
         const scale_id k      = scale_slot_of(e);
         const color_id c      = color_slot_of(e);
         if ((never_saved(e, field_x) && el.pos.x != el.home.x) ||
             (never_saved(e, field_y) && el.pos.y != el.home.y) ||
-            (never_saved(e, field_scale) && ed.model.scales[k].value != ed.model.scales[k].home) ||
+            (never_saved(e, field_scale) &&
+             ed.design.model.scales[k].value != ed.design.model.scales[k].home) ||
             (never_saved(e, field_color) &&
-             std::memcmp(&ed.model.colors[c].value, &ed.model.colors[c].home, 3)))
+             std::memcmp(&ed.design.model.colors[c].value, &ed.design.model.colors[c].home, 3)))
             return describe("a value the game keeps fixed was changed", e);
     }
-    const undo_history& h = ed.history;
+    const undo_history& h = ed.design.history;
     if (h.count < 1 || h.count > history_steps + 1 || h.at < 0 || h.at >= h.count || h.first < 0 ||
         h.first > history_steps)
         return describe("the history's ring is out of range", h.count, h.at);
     // the code view: a page it has, and nothing held under it
-    if (ed.codes_shown && (ed.code_page >= page_of_codes(code_line_count(ed.model), 0).pages || ed.dragging ||
-                           ed.picking_color || ed.scale_held != scale_none || ed.nudge != nudge_none))
-        return describe("the code view past its pages or over a held button", ed.code_page);
+    if (ed.codes.shown &&
+        (ed.codes.page >= page_of_codes(code_line_count(ed.design.model), 0).pages || ed.input.dragging ||
+         ed.input.picking_color || ed.input.scale_held != scale_none || ed.input.nudge_held != nudge_none))
+        return describe("the code view past its pages or over a held button", ed.codes.page);
     // every finished change is a step: the layout is where the history is
-    if (!change_going_on(ed) && !(capture(ed.model) == current(h)))
+    if (!change_going_on(ed.input) && !(capture(ed.design.model) == current(h)))
         return "a finished change was not recorded";
-    return same_tables(ed.model, start);
+    return same_tables(ed.design.model, start);
 }
 
 // A pass that sent no picture left the editor's 320x320 as the frame of the
@@ -231,7 +234,7 @@ inline std::string check_editor(const editor& ed, const layout& start) {
 // keeps whatever was drawn beyond them, every element drawn there again
 // over itself.) `kept` holds the pixels before.
 inline std::string check_unsent(editor& ed, std::vector<Uint8>& kept) {
-    SDL_Surface* s = ed.screen;
+    SDL_Surface* s = ed.window.screen;
     if (!s) return "";
     const int rows   = std::min(int(s->h), 320);
     const size_t row = size_t(std::min(int(s->w), 320)) * s->format->BytesPerPixel;
@@ -295,14 +298,14 @@ inline std::string events_one(editor_session& s, std::string_view bytes, int max
             e.type = e.resize.type = SDL_VIDEORESIZE;
             e.resize.w             = 1 + byte() * 2;
             e.resize.h             = 1 + byte() * 2;
-        } else {              // a pass with what is queued so far; the last one when the bytes end
-            s.ed.running = 1; // a quit ends the program's loop; here the passes go on
-            s.ed.now_ms += op == 7 ? 45 : 500;
-            const Uint32 sent = s.ed.pictures_sent;
+        } else {                  // a pass with what is queued so far; the last one when the bytes end
+            s.ed.run.running = 1; // a quit ends the program's loop; here the passes go on
+            s.ed.clock.now_ms += op == 7 ? 45 : 500;
+            const Uint32 sent = s.ed.window.pictures_sent;
             editor_pass(s.ed);
             passes++;
-            std::string r = check_editor(s.ed, s.start.model);
-            if (r.empty() && s.ed.pictures_sent == sent) r = check_unsent(s.ed, s.kept);
+            std::string r = check_editor(s.ed, s.start.design.model);
+            if (r.empty() && s.ed.window.pictures_sent == sent) r = check_unsent(s.ed, s.kept);
             if (!r.empty() || p == end) return r;
             continue;
         }

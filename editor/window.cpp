@@ -1,7 +1,7 @@
-// screen.cpp - the editor's window: opened at a zoom, the editor's 320x320
+// window.cpp - the editor's window: opened at a zoom, the editor's 320x320
 // picture shown in it pixel for pixel (zoom 1) or in N x N squares, pointer
 // positions mapped between the two.
-#include "editor/screen.h"
+#include "editor/window.h"
 #include "editor/state.h"
 
 #include "editor/display_guard.h"
@@ -19,8 +19,8 @@ int clamp_zoom(int zoom) {
     return std::clamp(zoom, zoom_min, zoom_max);
 }
 
-int current_zoom(const editor& ed) {
-    return ed.zoom > zoom_min ? ed.zoom : zoom_min;
+int current_zoom(const window_state& window) {
+    return window.zoom > zoom_min ? window.zoom : zoom_min;
 }
 
 // SDL's window, w x h; then the display guarded again (SDL 1.2 makes its
@@ -89,27 +89,27 @@ void magnify_row(const SDL_Surface* from, SDL_Surface* to, int zoom, int y) {
         std::memcpy(first + k * to->pitch, first, static_cast<size_t>(wide) * bpp);
 }
 
-// ed.screen into the window, zoom times larger; false when the window shows
-// it already. Only the rows that differ from ed.shown (what the window shows)
+// window.screen into the window, zoom times larger; false when the window shows
+// it already. Only the rows that differ from window.shown (what the window shows)
 // are drawn anew: an idle editor redraws an unchanged picture 22 times a
 // second, and magnifying and sending it whole each time would cost as much
 // as everything else the editor does.
-bool magnify(editor& ed) {
-    SDL_Surface *from = ed.screen, *to = ed.window;
+bool magnify(window_state& window) {
+    SDL_Surface *from = window.screen, *to = window.surface;
     if (SDL_LockSurface(to) != 0) return false;
-    const bool fresh = !ed.shown;
-    if (fresh && !(ed.shown = own_screen(from))) {
+    const bool fresh = !window.shown;
+    if (fresh && !(window.shown = own_screen(from))) {
         SDL_UnlockSurface(to);
         return false;
     }
     bool changed           = fresh;
-    const int rows         = std::min(static_cast<int>(from->h), (to->h + ed.zoom - 1) / ed.zoom);
+    const int rows         = std::min(static_cast<int>(from->h), (to->h + window.zoom - 1) / window.zoom);
     const size_t row_bytes = static_cast<size_t>(from->w) * from->format->BytesPerPixel;
     for (int y = 0; y < rows; y++) {
         const Uint8* now = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
-        Uint8* was       = static_cast<Uint8*>(ed.shown->pixels) + y * ed.shown->pitch;
+        Uint8* was       = static_cast<Uint8*>(window.shown->pixels) + y * window.shown->pitch;
         if (!fresh && std::memcmp(now, was, row_bytes) == 0) continue;
-        magnify_row(from, to, ed.zoom, y);
+        magnify_row(from, to, window.zoom, y);
         std::memcpy(was, now, row_bytes);
         changed = true;
     }
@@ -118,15 +118,15 @@ bool magnify(editor& ed) {
 }
 
 // A new window, or none: what it shows is to be drawn anew, whole.
-void forget_shown(editor& ed) {
-    if (ed.shown) SDL_FreeSurface(ed.shown);
-    ed.shown = nullptr;
+void forget_shown(window_state& window) {
+    if (window.shown) SDL_FreeSurface(window.shown);
+    window.shown = nullptr;
 }
 
 // The window has lost its picture: the next show sends it whole.
-void lose_picture(editor& ed) {
-    forget_shown(ed);
-    ed.repaint = true;
+void lose_picture(window_state& window) {
+    forget_shown(window);
+    window.repaint = true;
 }
 
 } // namespace
@@ -146,84 +146,84 @@ int largest_zoom(int w, int h) {
 
 bool open_window(editor& ed, int zoom) {
     const SDL_VideoInfo* screen = SDL_GetVideoInfo(); // the desktop's size, before the first window
-    ed.desktop_w                = screen ? screen->current_w : 0;
-    ed.desktop_h                = screen ? screen->current_h : 0;
-    if (zoom == zoom_fit) zoom = fitting_zoom(ed.desktop_w, ed.desktop_h);
+    ed.window.desktop_w         = screen ? screen->current_w : 0;
+    ed.window.desktop_h         = screen ? screen->current_h : 0;
+    if (zoom == zoom_fit) zoom = fitting_zoom(ed.window.desktop_w, ed.window.desktop_h);
     zoom                = clamp_zoom(zoom);
     SDL_Surface* window = window_mode(ed, zoom);
     if (!window) return false;
-    ed.zoom    = zoom;
-    ed.repaint = true;
-    ed.window  = zoom > zoom_min ? window : nullptr;
-    ed.screen  = zoom > zoom_min ? own_screen(window) : window;
-    return ed.screen != nullptr;
+    ed.window.zoom    = zoom;
+    ed.window.repaint = true;
+    ed.window.surface = zoom > zoom_min ? window : nullptr;
+    ed.window.screen  = zoom > zoom_min ? own_screen(window) : window;
+    return ed.window.screen != nullptr;
 }
 
 bool set_zoom(editor& ed, int zoom) {
-    const int old = current_zoom(ed);
+    const int old = current_zoom(ed.window);
     zoom          = clamp_zoom(zoom);
-    if (zoom == old || !ed.screen) return zoom == old;
+    if (zoom == old || !ed.window.screen) return zoom == old;
     // the picture so far, kept through the new window
-    SDL_Surface* kept = ed.screen;
+    SDL_Surface* kept = ed.window.screen;
     if (old == zoom_min) {
-        kept = own_screen(ed.screen);
+        kept = own_screen(ed.window.screen);
         if (!kept) return false;
-        copy_picture(ed.screen, kept);
+        copy_picture(ed.window.screen, kept);
     }
     const int wanted = zoom;
-    lose_picture(ed);
+    lose_picture(ed.window);
     SDL_Surface* window = window_mode(ed, zoom);
     if (!window) window = window_mode(ed, zoom = old);
-    ed.zoom = zoom;
+    ed.window.zoom = zoom;
     if (zoom == zoom_min) { // the editor draws on the window again
         if (window) copy_picture(kept, window);
         SDL_FreeSurface(kept);
-        ed.screen = window;
-        ed.window = nullptr;
+        ed.window.screen  = window;
+        ed.window.surface = nullptr;
     } else {
         if (window && !same_format(kept, window)) { // not seen: SDL keeps 32 bits in one layout
             SDL_Surface* converted = SDL_ConvertSurface(kept, window->format, SDL_SWSURFACE);
             if (converted) std::swap(kept, converted);
             SDL_FreeSurface(converted);
         }
-        ed.screen = kept;
-        ed.window = window;
+        ed.window.screen  = kept;
+        ed.window.surface = window;
     }
     return zoom == wanted && window != nullptr;
 }
 
-void close_window(editor& ed) {
-    forget_shown(ed);
-    if (ed.zoom > zoom_min && ed.screen) SDL_FreeSurface(ed.screen);
-    ed.screen = nullptr;
-    ed.window = nullptr;
+void close_window(window_state& window) {
+    forget_shown(window);
+    if (window.zoom > zoom_min && window.screen) SDL_FreeSurface(window.screen);
+    window.screen  = nullptr;
+    window.surface = nullptr;
 }
 
 void zoom_step(editor& ed, int step) {
-    const int zoom = current_zoom(ed) + step;
-    if (step > 0 && zoom > largest_zoom(ed.desktop_w, ed.desktop_h)) return; // it would not fit
+    const int zoom = current_zoom(ed.window) + step;
+    if (step > 0 && zoom > largest_zoom(ed.window.desktop_w, ed.window.desktop_h)) return; // it would not fit
     set_zoom(ed, zoom);
 }
 
-void show_screen(editor& ed) {
-    const bool zoomed = current_zoom(ed) > zoom_min;
-    SDL_Surface* to   = zoomed ? ed.window : ed.screen;
-    if (!ed.screen || !to) return;
-    if (!zoomed || magnify(ed)) {
+void show_screen(window_state& window) {
+    const bool zoomed = current_zoom(window) > zoom_min;
+    SDL_Surface* to   = zoomed ? window.surface : window.screen;
+    if (!window.screen || !to) return;
+    if (!zoomed || magnify(window)) {
         SDL_Flip(to);
-        ed.pictures_sent++;
+        window.pictures_sent++;
     }
-    ed.repaint = zoomed && !ed.shown; // zoomed, nothing is sent until the copy is made
+    window.repaint = zoomed && !window.shown; // zoomed, nothing is sent until the copy is made
 }
 
-void event_to_editor(editor& ed, SDL_Event& e) {
+void event_to_editor(window_state& window, SDL_Event& e) {
     // Classic SDL 1.2 repaints an exposed window from its surface itself;
     // sdl12-compat reports it, and the window is then sent whole again. A
     // window shown again (restored) is sent whole as well.
     if (e.type == SDL_VIDEOEXPOSE ||
         (e.type == SDL_ACTIVEEVENT && e.active.gain && (e.active.state & SDL_APPACTIVE)))
-        lose_picture(ed);
-    const int zoom = current_zoom(ed);
+        lose_picture(window);
+    const int zoom = current_zoom(window);
     if (zoom == zoom_min) return;
     auto down = [zoom](Uint16& v) { v = static_cast<Uint16>(v / zoom); };
     if (e.type == SDL_MOUSEMOTION) {
@@ -237,18 +237,18 @@ void event_to_editor(editor& ed, SDL_Event& e) {
     }
 }
 
-pointer_place move_pointer(editor& ed, int x, int y) {
-    const int zoom = current_zoom(ed);
+pointer_place move_pointer(window_state& window, int x, int y) {
+    const int zoom = current_zoom(window);
     if (zoom == zoom_min) {
         const Uint16 wx = static_cast<Uint16>(x), wy = static_cast<Uint16>(y);
         SDL_WarpMouse(wx, wy);
-        if (!ed.screen) return {wx, wy};
-        return {std::min<int>(wx, ed.screen->w - 1), std::min<int>(wy, ed.screen->h - 1)};
+        if (!window.screen) return {wx, wy};
+        return {std::min<int>(wx, window.screen->w - 1), std::min<int>(wy, window.screen->h - 1)};
     }
     // The middle of the pixel's square. Beyond the window's edge the pointer
     // stops at the edge, where SDL stops it at zoom 1.
-    const long right = ed.window ? ed.window->w - 1 : side(zoom) - 1;
-    const long lower = ed.window ? ed.window->h - 1 : side(zoom) - 1;
+    const long right = window.surface ? window.surface->w - 1 : side(zoom) - 1;
+    const long lower = window.surface ? window.surface->h - 1 : side(zoom) - 1;
     const long wx    = std::clamp(static_cast<long>(x) * zoom + zoom / 2, 0L, right);
     const long wy    = std::clamp(static_cast<long>(y) * zoom + zoom / 2, 0L, lower);
     SDL_WarpMouse(static_cast<Uint16>(wx), static_cast<Uint16>(wy));
@@ -256,10 +256,10 @@ pointer_place move_pointer(editor& ed, int x, int y) {
 }
 
 void resize_screen(editor& ed, int w, int h) {
-    lose_picture(ed);
+    lose_picture(ed.window);
     SDL_Surface* window = new_window(ed, w, h);
-    if (current_zoom(ed) == zoom_min)
-        ed.screen = window;
+    if (current_zoom(ed.window) == zoom_min)
+        ed.window.screen = window;
     else
-        ed.window = window;
+        ed.window.surface = window;
 }

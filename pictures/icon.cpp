@@ -1,6 +1,6 @@
 // icon.cpp - the program's icon: the A Button, its shine and its "ACT" icon
 // laid over each other on a fine canvas, then reduced by averaging areas.
-#include "editor/icon.h"
+#include "pictures/icon.h"
 
 #include "draw/surface_ops.h"
 #include "model/elements.h"
