@@ -16,7 +16,7 @@
 #include "editor/file_names.h"
 #include "editor/history.h"
 #include "editor/unsaved.h"
-#include "files/file_io.h"
+#include "files/code_read.h"
 #include "files/refusals.h"
 #include "files/safe_write.h"
 #include "model/cheat_file.h"
@@ -29,26 +29,22 @@
 
 namespace {
 
-// What stands at path (read through its links), into earlier when it holds
-// something other than the codes about to be written; "" when it is empty,
-// the same, or gone. False with errno set when it cannot be read whole.
+// What stands at path (read through its links, as a code file is read:
+// files/code_read.h), into earlier when it holds something other than the
+// codes about to be written; "" when it is empty, the same, or gone. False
+// with errno set when it cannot be read whole.
 bool read_earlier(const std::string& path, const char* codes, size_t len, std::string& earlier) {
     earlier.clear();
     int error = 0;
-    FILE* f   = open_regular(path.c_str(), &error);
+    FILE* f   = open_code_file(path.c_str(), &error);
     if (!f) {
         errno = error;
         return error == 0; // gone meanwhile, or no regular file: nothing to keep
     }
-    char buf[4096];
-    for (size_t n; earlier.size() <= disk_read_limit && (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
-        earlier.append(buf, n);
-    const bool read_error = std::ferror(f);
+    error = read_code_file(f, earlier, [] { return false; });
     std::fclose(f);
-    if (read_error || earlier.size() > disk_read_limit) {
-        errno = read_error ? EIO : EFBIG;
-        return false;
-    }
+    errno = error;
+    if (error) return false;
     if (earlier.size() == len && std::memcmp(earlier.data(), codes, len) == 0) earlier.clear();
     return true;
 }
