@@ -41,7 +41,7 @@ bool read_earlier(const std::string& path, const char* codes, size_t len, std::s
         errno = error;
         return error == 0; // gone meanwhile, or no regular file: nothing to keep
     }
-    error = read_code_file(f, earlier, [] { return false; });
+    error = read_code_file(f, earlier);
     std::fclose(f);
     errno = error;
     if (error) return false;

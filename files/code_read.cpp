@@ -11,7 +11,7 @@ FILE* open_code_file(const char* path, int* error) {
     file_facts there;
     if (f && facts_of(path, there) && there.size > code_file_limit) {
         std::fclose(f);
-        *error = error_too_long;
+        if (error) *error = error_too_long;
         return nullptr;
     }
     return f;
@@ -21,7 +21,7 @@ int read_code_file(FILE* f, std::string& bytes, const std::function<bool()>& end
     constexpr size_t chunk = 64 << 10;
     bytes.clear();
     for (bool first = true;; first = false) {
-        if (!first && ended()) return ECANCELED;
+        if (!first && ended && ended()) return ECANCELED;
         const size_t had = bytes.size();
         bytes.resize(had + chunk);
         const size_t n = std::fread(bytes.data() + had, 1, chunk, f);

@@ -19,10 +19,10 @@ constexpr uint64_t code_file_limit = 4 << 20;
 // path opened for reading as open_regular (files/file_io.h) opens it; a
 // regular file longer than code_file_limit is refused before anything is
 // read: nullptr, *error error_too_long (files/refusals.h).
-FILE* open_code_file(const char* path, int* error);
+FILE* open_code_file(const char* path, int* error = nullptr);
 // The bytes of f from where it stands to its end into bytes, a chunk of 64
-// KiB at a time; before each chunk after the first, ended() is asked whether
-// to stop. 0; ECANCELED when ended() said so (bytes: what was read);
+// KiB at a time; before each chunk after the first, ended() (where given) is
+// asked whether to stop. 0; ECANCELED when ended() said so (bytes: what was read);
 // error_too_long when the file grew past the limit meanwhile; or the errno
 // of a failed read.
-int read_code_file(FILE* f, std::string& bytes, const std::function<bool()>& ended);
+int read_code_file(FILE* f, std::string& bytes, const std::function<bool()>& ended = {});

@@ -1,6 +1,7 @@
 // kept_file.cpp - kept work written without replacing another's content.
 #include "files/kept_file.h"
 
+#include "files/code_read.h"
 #include "files/file_io.h"
 #include "files/safe_write.h"
 
@@ -102,14 +103,14 @@ keep_result keep_file(const std::string& folder, const char* name, const char* t
 void recover_leftovers(const std::string& folder, const char* name) {
     const std::string target = file_in(folder, name);
     for (const std::string& left : leftovers_of(target)) {
-        std::string text; // a kept file is small: one larger is kept aside unread
-        if (FILE* f = open_regular(left.c_str())) {
-            char buf[4096];
-            for (size_t n; text.size() <= (1u << 20) && (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
-                text.append(buf, n);
+        // a kept file is small: one too long for a code file is kept aside unread
+        std::string text;
+        bool same = false;
+        if (FILE* f = open_code_file(left.c_str())) {
+            same = read_code_file(f, text) == 0 && holds_exactly(target.c_str(), text.data(), text.size());
             std::fclose(f);
         }
-        if (holds_exactly(target.c_str(), text.data(), text.size())) {
+        if (same) {
             remove_file(left.c_str()); // the very work the name holds
             continue;
         }
