@@ -176,3 +176,23 @@ std::string flat_png(int w, int h, int bits, bool alpha, Uint32 colour);
 Uint32 pixel_at(const SDL_Surface* s, int x, int y);          // any depth (24 bits: 0xRRGGBB)
 bool same_pixels(const SDL_Surface* a, const SDL_Surface* b); // size, depth and pixels
 SDL_Surface* copy_of(SDL_Surface* s);                         // in its own format
+
+#ifndef _WIN32
+// body (which ends with _exit) run in a child process (in_child) with its
+// standard error a pipe, which no limit on file sizes cuts: how it ended, and
+// what it said.
+template <class Body> std::pair<int, std::string> said_in_child(Body body) {
+    int said[2];
+    if (pipe(said) != 0) return {-2, "no pipe"};
+    const int status = in_child([&] {
+        dup2(said[1], 2);
+        body();
+    });
+    close(said[1]);
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = read(said[0], buf, sizeof buf)) > 0;) text.append(buf, size_t(n));
+    close(said[0]);
+    return {status, text};
+}
+#endif
