@@ -46,6 +46,49 @@ struct input : editor_test {
         push_release(0, 0);
         passes(1);
     }
+    struct corner {
+        element_id e;
+        int x, y;
+    };
+    // From a fresh start and a pass, with the elements placed and `selected`
+    // selected: the changes after the script's events and n passes (0: drained
+    // alone, the update not run).
+    std::vector<std::string> after(element_id selected, const char* s, const std::vector<corner>& placed = {},
+                                   int n = 2) {
+        restart();
+        passes(1);
+        for (auto& c : placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
+        ed.design.model.selected = selected;
+        push_script(s);
+        n ? passes(n) : drain();
+        return changes(ed.design.model);
+    }
+    // From a fresh start and a pass, a drag of element e from just inside its
+    // corner, `held` held at the press (SDL's modifier state) and `moving`
+    // through the moves, which take the pointer each by (dx, dy) from the
+    // element's centre, where the press put it: the guides shown before the
+    // release.
+    guide_lines drag(element_id e, SDLMod held, SDLMod moving,
+                     const std::vector<std::pair<int, int>>& moves) {
+        restart();
+        passes(1);
+        const SDL_Rect p      = pos(e);
+        const element_size& s = ed.design.model.element_sizes[e];
+        SDL_SetModState(held);
+        push_press(p.x + 1, p.y + 1);
+        passes(1); // the pick and the pointer's jump to the centre
+        SDL_SetModState(moving);
+        int x = p.x + s.w / 2, y = p.y + s.h / 2;
+        for (auto [dx, dy] : moves) {
+            push_motion(x = p.x + s.w / 2 + dx, y = p.y + s.h / 2 + dy);
+            passes(1);
+        }
+        const guide_lines shown = ed.input.guides;
+        push_release(x, y);
+        passes(1);
+        SDL_SetModState(KMOD_NONE);
+        return shown;
+    }
 };
 
 // At every zoom: a press on the first window pixel of the editor pixel's
@@ -163,19 +206,7 @@ TEST_F(input, a_drag_snaps_to_the_nearest_line_within_three_pixels_unless_shift_
     // clang-format on
     for (auto& r : drags) {
         SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << " " << r.dx << "," << r.dy);
-        restart();
-        passes(1);
-        const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.design.model.element_sizes[r.grabbed];
-        SDL_SetModState(r.mod);
-        push_press(p.x + 1, p.y + 1);
-        passes(1); // the pick and the pointer's jump to the centre
-        push_motion(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
-        passes(1);
-        EXPECT_EQ(ed.input.guides, r.guides);
-        push_release(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
-        passes(1);
-        SDL_SetModState(KMOD_NONE);
+        EXPECT_EQ(drag(r.grabbed, r.mod, r.mod, {{r.dx, r.dy}}), r.guides);
         EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_FALSE(ed.input.guides.down || ed.input.guides.across) << "no guide after the release";
     }
@@ -349,11 +380,8 @@ TEST_F(input,
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
-        ed.design.model.selected = r.selected;
-        script(r.script);
+        EXPECT_EQ(after(r.selected, r.script, {}, 0), r.changed);
         EXPECT_EQ(field(r.field), r.shown);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_TRUE(ed.run.running) << "still running";
     }
     restart();
@@ -386,11 +414,9 @@ TEST_F(input, tab_selects_the_next_or_previous_element_and_ctrl_s_saves_outside_
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
         std::remove("code.txt");
-        script(r.script);
+        EXPECT_EQ(after(el_a_button, r.script, {}, 0), r.changed);
         EXPECT_EQ(ed.design.model.selected, r.selected);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
         EXPECT_EQ(std::filesystem::exists("code.txt") ? read_file("code.txt") : "-", r.saved ? r.saved : "-");
         EXPECT_EQ(ed.note.shown, r.saved ? note_saved : note_none);
     }
@@ -429,10 +455,6 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
 // A drag reads Ctrl at its press (SDL's modifier state); Shift, held through
 // the drags here, keeps them from snapping.
 TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where_one_of_it_meets_its_edge) {
-    struct corner {
-        element_id e;
-        int x, y;
-    };
     // clang-format off
     const struct { element_id selected; std::vector<corner> placed; const char* script; std::vector<std::string> changed; } keys[] = {
 {el_a_button,        {}, "Ctrl+Left",       {"A Button x=185", "A Button Icon x=185"}},
@@ -451,12 +473,7 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where
     // clang-format on
     for (auto& r : keys) {
         SCOPED_TRACE(r.script);
-        restart();
-        for (auto& c : r.placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
-        ed.design.model.selected = r.selected;
-        push_script(r.script);
-        passes(2);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_EQ(after(r.selected, r.script, r.placed), r.changed);
     }
 
     // A drag of the element (its centre follows the pointer, moved dx, dy
@@ -477,23 +494,8 @@ TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where
     // clang-format on
     for (auto& r : drags) {
         SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << r.ctrl_pressed << r.ctrl_moving);
-        restart();
-        passes(1);
-        const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.design.model.element_sizes[r.grabbed];
-        SDL_SetModState(r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE);
-        push_press(p.x + 1, p.y + 1);
-        passes(1); // the pick and the pointer's jump to the centre
-        SDL_SetModState(SDLMod(KMOD_LSHIFT | (r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE)));
-        const int cx = p.x + s.w / 2, cy = p.y + s.h / 2;
-        int x = cx, y = cy;
-        for (auto [dx, dy] : r.moves) {
-            push_motion(x = cx + dx, y = cy + dy);
-            passes(1);
-        }
-        push_release(x, y);
-        passes(1);
-        SDL_SetModState(KMOD_NONE);
+        drag(r.grabbed, r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE,
+             SDLMod(KMOD_LSHIFT | (r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE)), r.moves);
         EXPECT_EQ(ed.design.model.selected, r.grabbed);
         EXPECT_EQ(changes(ed.design.model), r.changed);
     }
@@ -522,12 +524,7 @@ TEST_F(input, a_value_the_game_keeps_fixed_is_not_changed_and_a_try_is_noted) {
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
-        passes(1);
-        ed.design.model.selected = r.selected;
-        push_script(r.script);
-        passes(3);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_EQ(after(r.selected, r.script, {}, 3), r.changed);
         EXPECT_EQ(ed.note.shown == note_fixed_value, r.noted);
         EXPECT_EQ(ed.input.editing, field_none);
         EXPECT_TRUE(!r.changed.empty() || ed.design.history.count == 1) << "no step to undo";
