@@ -86,25 +86,22 @@ TEST(code_pages, hold_every_line_once_in_order_in_few_columns_apart_within_the_p
             EXPECT_EQ(p.first, next) << "page " << page;
             EXPECT_TRUE(page == pages - 1 ? p.count > 0 || n == 0 : p.count == codes_per_page) << page;
             next += p.count;
-            const int columns = (p.count + code_rows - 1) / code_rows;
             std::vector<SDL_Rect> ink;
+            std::vector<int> down; // the lines in each column
             for (int i = 0; i < p.count; i++) {
-                const SDL_Rect at = code_line_at(p, i);
+                const SDL_Rect at = code_line_at(p, i), before = code_line_at(p, std::max(i - 1, 0));
                 ink.push_back({at.x, Sint16(at.y + 3), Uint16(code_line_chars * glyph_width), 9});
                 EXPECT_TRUE(at.x >= 0 && at.x + code_line_chars * glyph_width <= 320 && at.y > code_rule_y &&
                             at.y + glyph_height <= 240)
                     << i;
-                if (i == 0) continue;
-                const SDL_Rect before = code_line_at(p, i - 1);
-                EXPECT_TRUE(at.x == before.x ? at.y > before.y : at.x > before.x && at.y == code_top) << i;
-            }
-            int used = 0; // columns, and the lines in each
-            std::vector<int> down;
-            for (int i = 0; i < p.count; i++) {
-                if (i == 0 || code_line_at(p, i).x != code_line_at(p, i - 1).x) used++, down.push_back(0);
+                EXPECT_TRUE(i == 0 ||
+                            (at.x == before.x ? at.y > before.y : at.x > before.x && at.y == code_top))
+                    << i;
+                if (i == 0 || at.x != before.x) down.push_back(0);
                 down.back()++;
             }
-            EXPECT_EQ(used, columns);
+            const int used = int(down.size());
+            EXPECT_EQ(used, (p.count + code_rows - 1) / code_rows) << "as few columns as hold them";
             for (int c = 0; c + 1 < used; c++) EXPECT_TRUE(down[c] == down[0] && down.back() <= down[0]);
             if (used > 1) { // balanced, not one column full and one short
                 EXPECT_GT(down.back(), down[0] - used);
@@ -125,26 +122,28 @@ TEST(code_pages, hold_every_line_once_in_order_in_few_columns_apart_within_the_p
 // The view read back glyph by glyph: its header (the count, the page when
 // there are several) and exactly the lines of code.txt as a save writes it,
 // page after page, over a white preview with the panel below as it was; C
-// after the last page shows the editor again.
+// after the last page shows the editor again. A picture is sent when the view
+// opens, turns its page or closes, and not while it only shows.
 TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_count) {
-    struct row {
-        const char* what;
-        const char* edits; // a script, or "every" for every value changed
-        int pages;
+    // clang-format off
+    const struct { const char* what; const char* edits; bool every; int pages; } rows[] = {
+        {"the game's own layout", "", false, 1},
+        {"one value", "Right", false, 1},
+        {"a few", "Right Down Tab Shift+Left click:color_bar", false, 1},
+        {"every value", "", true, 2},
     };
-    const row rows[] = {
-        {"the game's own layout", "", 1},
-        {"one value", "Right", 1},
-        {"a few", "Right Down Tab Shift+Left click:color_bar", 1},
-        {"every value", "every", 2},
+    // clang-format on
+    auto c = [&] { // C, then passes that change nothing
+        const Uint32 sent = ed.window.pictures_sent;
+        script("c");
+        passes(3);
+        EXPECT_EQ(ed.window.pictures_sent, sent + 1) << ed.codes.shown << " " << ed.codes.page;
     };
-    for (const row& r : rows) {
+    for (auto& r : rows) {
         SCOPED_TRACE(r.what);
         restart();
-        if (std::string(r.edits) == "every")
-            change_every_value();
-        else
-            script(r.edits);
+        if (r.every) change_every_value();
+        script(r.edits);
         script("Ctrl+s");
         passes(1);
         SDL_Surface* editor_frame = copy_of(ed.window.screen);
@@ -154,7 +153,7 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
         std::string shown;
         for (int page = 0; page < r.pages; page++) {
             SCOPED_TRACE(page);
-            script("c");
+            c();
             ASSERT_TRUE(ed.codes.shown);
             EXPECT_EQ(header(code_left, int(head.size())), head);
             const std::string of = r.pages > 1 ? "PAGE " + std::to_string(page + 1) + " OF 2" : "           ";
@@ -171,7 +170,7 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
             EXPECT_EQ(other, 0);
         }
         EXPECT_EQ(shown, saved);
-        script("c");
+        c();
         EXPECT_FALSE(ed.codes.shown);
         EXPECT_TRUE(same_pixels(ed.window.screen, editor_frame)) << "the editor again, as it was";
         SDL_FreeSurface(editor_frame);
@@ -184,15 +183,9 @@ TEST_F(code_view, shows_exactly_the_lines_a_save_writes_page_by_page_with_their_
 // no clipboard, NO CLIPBOARD); a modifier pressed alone leaves it. Inside an
 // entry c is a digit. Opening it lets go of a held button.
 TEST_F(code_view, takes_every_key_and_press_while_it_shows) {
-    struct row {
-        const char* script;
-        bool every; // every value changed: two pages
-        bool shown;
-        int page;
-        panel_note note;
-    };
     // clang-format off
-    const row rows[] = {
+    const struct { const char* script; bool every; bool shown; int page; panel_note note; } rows[] = {
+        // the script; every value changed (two pages); whether the view shows then, at which page; the note
         {"c",                   false, true,  0, note_none},
         {"c c",                 false, false, 0, note_none},
         {"c c",                 true,  true,  1, note_none},
@@ -212,7 +205,7 @@ TEST_F(code_view, takes_every_key_and_press_while_it_shows) {
         {"click:x_field c",     false, false, 0, note_none},
     };
     // clang-format on
-    for (const row& r : rows) {
+    for (auto& r : rows) {
         SCOPED_TRACE(r.script);
         restart();
         script("Right"); // the A Button one pixel right: one line
@@ -240,19 +233,6 @@ TEST_F(code_view, takes_every_key_and_press_while_it_shows) {
     EXPECT_EQ(ed.design.model.scales[sc_a_button].value, ed.design.model.scales[sc_a_button].home + 1);
 }
 
-// A frame is sent when the view opens, turns its page or closes, and not
-// while it only shows.
-TEST_F(code_view, sends_a_picture_when_it_changes_and_not_otherwise) {
-    change_every_value();
-    passes(2);
-    for (const char* step : {"c", "c", "c"}) {
-        const Uint32 sent = ed.window.pictures_sent;
-        script(step);
-        passes(3);
-        EXPECT_EQ(ed.window.pictures_sent, sent + 1) << ed.codes.shown << " " << ed.codes.page;
-    }
-}
-
 // Where no clipboard is (the dummy driver): NO CLIPBOARD until the next press,
 // and the reason once a run on standard error; nothing to copy: NO CODES for
 // a second, nothing said, the clipboard left alone.
@@ -278,16 +258,15 @@ TEST_F(code_view, a_copy_without_a_clipboard_or_without_codes_says_so) {
 }
 
 TEST(windows_text, has_cr_lf_line_ends_and_the_same_characters) {
-    const struct {
-        std::string text;
-        std::u16string windows;
-    } rows[] = {
+    // clang-format off
+    const struct { std::string text; std::u16string windows; } rows[] = {
         {"", u""},
         {"812114C6 00BB\n", u"812114C6 00BB\r\n"},
         {"812114C6 00BB\n812114C8 FE90\n", u"812114C6 00BB\r\n812114C8 FE90\r\n"},
         {"\n\n", u"\r\n\r\n"},
         {"A\r\nB", u"A\r\nB"}, // already Windows'
     };
+    // clang-format on
     for (const auto& r : rows) EXPECT_EQ(windows_text(r.text.data(), r.text.size()), r.windows) << r.text;
 }
 

@@ -287,49 +287,63 @@ TEST(export, each_edit_gives_exactly_its_lines_and_replaces_the_old_file) {
     }
 }
 
-TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_leaves_everything_as_it_was) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX only: links, permissions, named pipes, file size limits and fork";
-#else
-    temp_dir dir;
+#ifndef _WIN32 // links, permissions, owners, named pipes, file size limits, fork and process ids: POSIX only
+
+// The layout the saves below write: the A Button one pixel right, 812114C6 00BB.
+layout nudged() {
     layout m                      = home_layout();
-    m.elements[el_a_button].pos.x = 187; // 812114C6 00BB
+    m.elements[el_a_button].pos.x = 187;
+    return m;
+}
+const rlimit tiny{5, 5}; // a write that fails part-way, also for root: no file may grow beyond 5 bytes
+
+// A save of nudged() to `to` in a child process, after `before` there, as
+// `user` where that is not who runs the test (as root), what it says on
+// standard error written to "said": 0 when it saved, 1 when it failed, else
+// as in_child.
+int save_in_child(
+    const char* to, uid_t user = geteuid(), const std::function<void()>& before = [] {}) {
+    write_file("said", "");
+    EXPECT_EQ(chown("said", user, user), 0);
+    return in_child([&] {
+        before();
+        if (user != geteuid() && (setgid(user) != 0 || setuid(user) != 0)) _exit(3);
+        if (!std::freopen("said", "w", stderr)) _exit(4);
+        const bool saved = export_codes(nudged(), to);
+        std::fflush(stderr);
+        _exit(saved ? 0 : 1);
+    });
+}
+
+TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_leaves_everything_as_it_was) {
+    temp_dir dir;
     fs::create_directory("real");
     write_file("real/codes.txt", "old\n");
     chmod("real/codes.txt", 0640);
     fs::create_symlink("real/codes.txt", "code.txt");
     fs::create_symlink("real/new.txt", "dangling"); // makes the file it names
-    EXPECT_TRUE(export_codes(m) && export_codes(m, "dangling"));
+    EXPECT_TRUE(export_codes(nudged()) && export_codes(nudged(), "dangling"));
     EXPECT_TRUE(fs::is_symlink("code.txt") && fs::is_symlink("dangling"));
     EXPECT_EQ(read_file("real/codes.txt") + read_file("real/new.txt"), "812114C6 00BB\n812114C6 00BB\n");
     EXPECT_EQ(fs::status("real/codes.txt").permissions(), fs::perms(0640));
 
     write_file("real/codes.txt", "old\n");
     ASSERT_EQ(mkfifo("pipe", 0600), 0);
-    // Whether a save to `to` after `before` fails, in a child process.
-    auto fails = [&](auto before, const char* to = "code.txt") {
-        return in_child([&] {
-                   before();
-                   _exit(export_codes(m, to) ? 1 : 0);
-               }) == 0;
-    };
-    const rlimit tiny{5, 5}; // a write that fails part-way, also for root: no file may grow beyond 5 bytes
-    EXPECT_TRUE(fails([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }));
-    EXPECT_TRUE(fails([] {}, "pipe")) << "no reader: no wait";
+    EXPECT_EQ(save_in_child("code.txt", geteuid(),
+                            [] {
+                                std::signal(SIGXFSZ, SIG_IGN);
+                                setrlimit(RLIMIT_FSIZE, &tiny);
+                            }),
+              1);
+    EXPECT_EQ(save_in_child("pipe"), 1) << "no reader: no wait";
     // a directory that may not be written, as an unprivileged user when root
     chmod(".", 0755);
     chmod("real", 0555);
-    EXPECT_TRUE(fails([] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-    }));
+    EXPECT_EQ(save_in_child("code.txt", geteuid() == 0 ? 65534 : geteuid()), 1);
     chmod("real", 0700);
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";
     EXPECT_TRUE(fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
-#endif
 }
 
 // In a shared folder with the sticky bit (/tmp), a save follows code.txt's
@@ -338,13 +352,8 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
 // dangling one, which would make a file where that user chose) is refused
 // and nothing is written. The user: nobody, in a child; the other user 65533.
 TEST(export, a_link_is_followed_only_when_the_user_or_root_made_it) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX only: links, owners and fork";
-#else
     if (geteuid() != 0) GTEST_SKIP() << "links of other users are made by root only";
     temp_dir dir;
-    layout m            = home_layout();
-    m.elements[0].pos.x = 187; // 812114C6 00BB
     const uid_t user = 65534, other = 65533, root = 0;
     const std::string refused = ": it is a link that another user made, which is not followed\n";
     // clang-format off
@@ -369,23 +378,13 @@ TEST(export, a_link_is_followed_only_when_the_user_or_root_made_it) {
             ASSERT_EQ(lchown(name.c_str(), r.links[k], r.links[k]), 0);
             next = name;
         }
-        write_file("said", "");
-        (void)chown("said", user, user);
-        const int status = in_child([&] {
-            if (setgid(user) != 0 || setuid(user) != 0) _exit(3);
-            if (!std::freopen("said", "w", stderr)) _exit(4);
-            const bool saved = export_codes(m, next.c_str());
-            std::fflush(stderr);
-            _exit(saved ? 0 : 1);
-        });
-        EXPECT_EQ(status, r.saved ? 0 : 1);
+        EXPECT_EQ(save_in_child(next.c_str(), user), r.saved ? 0 : 1);
         EXPECT_EQ(fs::exists(own) ? read_file(own) : "none", r.saved      ? "812114C6 00BB\n"
                                                              : r.dangling ? "none"
                                                                           : "kept\n");
         EXPECT_EQ(read_file("said"), r.saved ? "" : "hudwright: cannot save " + next + refused);
         EXPECT_TRUE(fs::is_symlink(next)) << "a link stays a link";
     }
-#endif
 }
 
 // A temporary name is longer than the file's own: a save, and a kept file,
@@ -393,14 +392,9 @@ TEST(export, a_link_is_followed_only_when_the_user_or_root_made_it) {
 // leaves just room for code.unsaved.txt, a link to a name as long as a
 // folder takes.
 TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX only: paths of 4096 bytes and links";
-#else
     temp_dir dir;
-    layout m            = home_layout();
-    m.elements[0].pos.x = 187;      // 812114C6 00BB
-    std::string deep    = dir.path; // then its path is one byte short of PATH_MAX with "/code.unsaved.txt"
-    const size_t room   = std::strlen("/code.unsaved.txt") + 1;
+    std::string deep  = dir.path; // then its path is one byte short of PATH_MAX with "/code.unsaved.txt"
+    const size_t room = std::strlen("/code.unsaved.txt") + 1;
     while (deep.size() + room < PATH_MAX)
         deep += "/" + std::string(std::min<size_t>(200, PATH_MAX - room - deep.size() - 1), 'd');
     ASSERT_EQ(deep.size() + room, size_t(PATH_MAX));
@@ -414,7 +408,7 @@ TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not
     for (auto& r : rows) {
         SCOPED_TRACE(r.target.size());
         for (int save = 0; save < 2; save++) { // made, then replaced
-            EXPECT_EQ(stderr_of([&] { EXPECT_TRUE(export_codes(m, r.path.c_str())); }), "");
+            EXPECT_EQ(stderr_of([&] { EXPECT_TRUE(export_codes(nudged(), r.path.c_str())); }), "");
             EXPECT_EQ(read_file(r.target), "812114C6 00BB\n");
         }
         for (auto& e : fs::directory_iterator(
@@ -430,7 +424,6 @@ TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not
         EXPECT_EQ(read_file("code.unsaved.txt"), text);
     }
     EXPECT_EQ(read_file("code.unsaved.1.txt"), "812114C6 00BB\n") << "a numbered name fits too";
-#endif
 }
 
 // A folder that takes no new file while code.txt may be written: code.txt is
@@ -440,30 +433,17 @@ TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not
 // it is the user's own and its process is gone or is this one - however old
 // another's, or one of a process that runs, is.
 TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_left_goes) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX only: permissions, fork, signals and process ids";
-#else
     temp_dir dir;
-    layout m            = home_layout();
-    m.elements[0].pos.x = 187; // 812114C6 00BB
-    const uid_t nobody  = geteuid() == 0 ? 65534 : geteuid();
+    const uid_t nobody = geteuid() == 0 ? 65534 : geteuid();
     fs::create_directory("shut");
     write_file("shut/code.txt", "a longer old text, cut\n");
-    write_file("said", "");
-    for (const char* f : {"shut", "shut/code.txt", "said"}) EXPECT_EQ(chown(f, nobody, nobody), 0);
+    for (const char* f : {"shut", "shut/code.txt"}) EXPECT_EQ(chown(f, nobody, nobody), 0);
     chmod("shut", 0555);
     chmod(".", 0755);
     struct stat before {
     }, after{};
     stat("shut/code.txt", &before);
-    EXPECT_EQ(in_child([&] {
-                  if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) _exit(3);
-                  if (!std::freopen("said", "w", stderr)) _exit(4);
-                  const bool saved = export_codes(m, "shut/code.txt");
-                  std::fflush(stderr);
-                  _exit(saved ? 0 : 1);
-              }),
-              0);
+    EXPECT_EQ(save_in_child("shut/code.txt", nobody), 0);
     stat("shut/code.txt", &after);
     EXPECT_EQ(read_file("shut/code.txt"), "812114C6 00BB\n");
     EXPECT_EQ(read_file("said"), "hudwright: wrote code.txt in place: its folder takes no new file\n");
@@ -471,12 +451,7 @@ TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_l
     chmod("shut", 0755);
 
     // a save killed by the file size limit while it writes
-    const rlimit tiny{5, 5};
-    EXPECT_EQ(in_child([&] {
-                  setrlimit(RLIMIT_FSIZE, &tiny);
-                  export_codes(m);
-              }),
-              100 + SIGXFSZ);
+    EXPECT_EQ(save_in_child("code.txt", geteuid(), [] { setrlimit(RLIMIT_FSIZE, &tiny); }), 100 + SIGXFSZ);
     auto leftovers = [] {
         std::vector<std::string> names;
         for (auto& e : fs::directory_iterator("."))
@@ -511,7 +486,7 @@ TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_l
             EXPECT_EQ(lchown(f.name.c_str(), 65533, 65533), 0);
         }
     }
-    ASSERT_TRUE(export_codes(m));
+    ASSERT_TRUE(export_codes(nudged()));
     EXPECT_EQ(read_file("code.txt"), "812114C6 00BB\n");
     for (auto& f : files) EXPECT_EQ(fs::exists(f.name), !f.removed) << f.name;
     // and nothing else: the kept ones in the order of their names, whatever the process ids' lengths
@@ -520,7 +495,7 @@ TEST(export, a_shut_folder_has_code_txt_written_in_place_and_what_killed_saves_l
         if (!f.removed && f.name.starts_with("code.txt.tmp")) kept.push_back(f.name);
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(leftovers(), kept);
-#endif
 }
+#endif
 
 } // namespace

@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <tuple>
 #include <cstring>
 
 namespace {
@@ -202,20 +201,25 @@ struct frame : editor_test {
 };
 
 TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
-    SDL_ShowCursor(
-        SDL_DISABLE); // the dummy driver's own, drawn where the pointer jumps to, is not the editor's
+    // the dummy driver's own cursor, drawn where the pointer jumps to, is not the editor's
+    SDL_ShowCursor(SDL_DISABLE);
     passes(1);
     same_frame("home");
     // the marks for placing: the grid and the outline of the element a press would take (the C-Left
     // Icon's pixel inside the A Button Icon's box); a drag's guides, where the Rupee Icon's left
-    // meets the Magic Meter's and its top the Rupee Number's; the hover outline alone; none in the panel
+    // meets the Magic Meter's and its top the Rupee Number's; the hover outline alone; none in the panel;
+    // then the caret of an entry
     // clang-format off
     const struct { const char* script; int hover; guide_lines guides; } marks[] = {
         {"g motion@231,22",                 el_c_left_icon, {}},
         {"press@30,210",                    -1,             {}},                    // held: no hover outline
         {"motion@28,214",                   -1,             {true, true, 18, 206}},
         {"release@28,214 g motion@100,48",  el_magic_meter, {}},
-        {"motion@150,300",                  -1,             {}}};
+        {"motion@150,300",                  -1,             {}},
+        {"click:y_field",                   -1,             {}},
+        {"click:color_field 1 g a b c",     -1,             {}},
+        {"click:x_field 1 2",               -1,             {}},
+        {"click@150,300",                   -1,             {}}};                   // the entry ends
     // clang-format on
     for (auto& r : marks) {
         push_script(r.script);
@@ -223,13 +227,6 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         same_frame(r.script);
         EXPECT_TRUE(ed.input.hover == r.hover && ed.input.guides == r.guides) << r.script;
     }
-    for (const char* typing : {"click:y_field", "click:color_field 1 g a b c", "click:x_field 1 2"}) {
-        push_script(typing);
-        drain();
-        same_frame(typing);
-    }
-    push_script("click@150,300"); // the entry ends
-    drain();
     layout& m = ed.design.model;
     for (int k = 0; k < color_count; k++)
         m.colors[k].value = {Uint8(37 * k + 3), Uint8(255 - 29 * k), Uint8(91 * k), 0};
@@ -266,46 +263,39 @@ TEST_F(frame, matches_the_plain_frame_at_home_and_edited) {
         same_frame("largest");
     }
 
-    // over a paletted picture narrower and taller than the preview: cut at the preview's lower edge,
-    // the built-in background beside it; then a screenshot of 1440x1080 shrunk to the preview
-    background      = copy_of(ed.pictures.background);
-    SDL_Surface* bg = SDL_CreateRGBSurface(SDL_SWSURFACE, 200, 300, 8, 0, 0, 0, 0);
+    // over a paletted picture narrower and taller than the preview: cut at the preview's lower edge, the
+    // built-in background beside it; screenshots: 16:9, 16:10 and one a pixel wider than the preview
+    // stretched, each axis on its own, against a plain box filter; one wider but lower than the preview
+    // drawn as it is; last 4:3 shrunk, the background of what follows
+    // clang-format off
+    const struct { int w, h, bits; bool shrunk; const char* what; } pictures[] = {
+        {200, 300, 8, false, "over a paletted picture"},    {854, 480, 24, true, "over a 16:9 screenshot"},
+        {1280, 800, 24, true, "over a 16:10 screenshot"},   {321, 240, 24, true, "over a picture a pixel wider"},
+        {400, 200, 24, false, "over a picture wider and lower"}, {1440, 1080, 24, true, "over a screenshot"}};
+    // clang-format on
     SDL_Color palette[256];
     for (int i = 0; i < 256; i++) palette[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
-    SDL_SetPalette(bg, SDL_LOGPAL, palette, 0, 256);
-    for (int y = 0; y < bg->h; y++)
-        for (int x = 0; x < bg->w; x++) static_cast<Uint8*>(bg->pixels)[y * bg->pitch + x] = Uint8(x ^ y);
-    auto screenshot = [](int w, int h) {
-        SDL_Surface* shot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0xFF00, 0xFF, 0);
-        for (int y = 0; y < shot->h; y++)
-            for (int x = 0; x < shot->w; x++) {
-                Uint8* p = static_cast<Uint8*>(shot->pixels) + y * shot->pitch + 3 * x;
-                p[0] = Uint8(x * 7 ^ y), p[1] = Uint8(x + y * 3), p[2] = Uint8((x / 9) * (y / 5));
-            }
-        return shot;
-    };
-    // 4:3 shrunk; 16:9, 16:10 and one a pixel wider than the preview stretched, each axis on its own; one
-    // wider but lower than the preview drawn as it is
-    SDL_Surface *shot = screenshot(1440, 1080), *wide = screenshot(854, 480), *tall = screenshot(1280, 800),
-                *near = screenshot(321, 240), *low = screenshot(400, 200);
-    SDL_Surface *shrunk = box_shrunk(shot, 320, 240), *wide_plain = box_shrunk(wide, 320, 240),
-                *tall_plain = box_shrunk(tall, 320, 240), *near_plain = box_shrunk(near, 320, 240);
     start_scales(m);
     start_elements(m);
-    for (auto [picture, plain, what] : {std::tuple{bg, bg, "over a paletted picture"},
-                                        {shot, shrunk, "over a screenshot"},
-                                        {wide, wide_plain, "over a 16:9 screenshot"},
-                                        {tall, tall_plain, "over a 16:10 screenshot"},
-                                        {near, near_plain, "over a picture a pixel wider"},
-                                        {low, low, "over a picture wider and lower"}}) {
+    background = copy_of(ed.pictures.background);
+    for (auto& r : pictures) {
+        const Uint32 rgb     = r.bits > 8; // masks for 24 bits, none for a palette
+        SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, r.w, r.h, r.bits, 0xFF0000 * rgb,
+                                                    0xFF00 * rgb, 0xFF * rgb, 0);
+        if (!rgb) SDL_SetPalette(picture, SDL_LOGPAL, palette, 0, 256);
+        for (int y = 0; y < r.h; y++)
+            for (int x = 0; x < r.w; x++) {
+                Uint8* p = static_cast<Uint8*>(picture->pixels) + y * picture->pitch + r.bits / 8 * x;
+                p[0]     = Uint8(rgb ? x * 7 ^ y : x ^ y);
+                if (rgb) p[1] = Uint8(x + y * 3), p[2] = Uint8((x / 9) * (y / 5));
+            }
         replace_background(ed.pictures, fit_picture(picture, background, 320, 240));
-        over = plain;
-        same_frame(what);
+        over = r.shrunk ? box_shrunk(picture, 320, 240) : picture;
+        same_frame(r.what);
+        if (over != picture) SDL_FreeSurface(over);
+        SDL_FreeSurface(picture);
     }
-    for (SDL_Surface* p : {bg, wide, tall, near, low, wide_plain, tall_plain, near_plain}) SDL_FreeSurface(p);
-    replace_background(ed.pictures,
-                       fit_picture(shot, background, 320, 240)); // the screenshot, for what follows
-    for (SDL_Surface* p : {shot, shrunk, background}) SDL_FreeSurface(p);
+    SDL_FreeSurface(background);
     background = over = nullptr;
     m.selected        = el_hearts; // its place and colour struck through, its outline at the corner
     same_frame("the Hearts over the screenshot");
@@ -341,12 +331,8 @@ TEST_F(frame, elements_that_cannot_be_drawn_are_skipped_and_a_refused_resize_dra
             EXPECT_EQ(s.w == 77 && s.h == 66, &s == ed.design.model.element_sizes + c.e);
     }
 
-    SDL_Event resize{}; // after a refused resize the steps still run and nothing is drawn
-    resize.type     = SDL_VIDEORESIZE;
-    resize.resize.w = -5;
-    resize.resize.h = 10; // a size SDL refuses
-    SDL_PushEvent(&resize);
-    press(ctl_x_plus); // X "+": a step at the press, then one a pass
+    push_script("resize@-5,10"); // a size SDL refuses: after it the steps still run and nothing is drawn
+    press(ctl_x_plus);           // X "+": a step at the press, then one a pass
     passes(1);
     ed.clock.now_ms += repeat_delay_ms;
     passes(2); // once it is held long enough

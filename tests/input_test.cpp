@@ -46,6 +46,49 @@ struct input : editor_test {
         push_release(0, 0);
         passes(1);
     }
+    struct corner {
+        element_id e;
+        int x, y;
+    };
+    // From a fresh start and a pass, with the elements placed and `selected`
+    // selected: the changes after the script's events and n passes (0: drained
+    // alone, the update not run).
+    std::vector<std::string> after(element_id selected, const char* s, const std::vector<corner>& placed = {},
+                                   int n = 2) {
+        restart();
+        passes(1);
+        for (auto& c : placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
+        ed.design.model.selected = selected;
+        push_script(s);
+        n ? passes(n) : drain();
+        return changes(ed.design.model);
+    }
+    // From a fresh start and a pass, a drag of element e from just inside its
+    // corner, `held` held at the press (SDL's modifier state) and `moving`
+    // through the moves, which take the pointer each by (dx, dy) from the
+    // element's centre, where the press put it: the guides shown before the
+    // release.
+    guide_lines drag(element_id e, SDLMod held, SDLMod moving,
+                     const std::vector<std::pair<int, int>>& moves) {
+        restart();
+        passes(1);
+        const SDL_Rect p      = pos(e);
+        const element_size& s = ed.design.model.element_sizes[e];
+        SDL_SetModState(held);
+        push_press(p.x + 1, p.y + 1);
+        passes(1); // the pick and the pointer's jump to the centre
+        SDL_SetModState(moving);
+        int x = p.x + s.w / 2, y = p.y + s.h / 2;
+        for (auto [dx, dy] : moves) {
+            push_motion(x = p.x + s.w / 2 + dx, y = p.y + s.h / 2 + dy);
+            passes(1);
+        }
+        const guide_lines shown = ed.input.guides;
+        push_release(x, y);
+        passes(1);
+        SDL_SetModState(KMOD_NONE);
+        return shown;
+    }
 };
 
 // At every zoom: a press on the first window pixel of the editor pixel's
@@ -141,50 +184,49 @@ TEST_F(input, a_press_takes_the_first_element_showing_a_pixel_there_and_a_second
     }
 }
 
-// A drag of an element by (dx, dy) from its centre (where the press puts the
-// pointer), with Ctrl or Shift held, at the game's own layout: where it lands
-// and the guides it shows before the release. Keys and typed values never
-// snap.
-TEST_F(input, a_drag_snaps_to_the_nearest_line_within_three_pixels_unless_shift_is_held) {
+// A drag of an element from its centre (where the press puts the pointer) at
+// the game's own layout, with Ctrl or Shift held at the press and through the
+// moves: where it lands and the guides it shows before the release. It snaps
+// to the nearest line within three pixels unless Shift is held. Ctrl at the
+// press (SDL's modifier state) drags the element's set - a button with its
+// icon and number - whole, by one offset: it stops where one of it meets the
+// left or top edge. Keys and typed values never snap (the keys' table).
+TEST_F(input, a_drag_snaps_within_three_pixels_unless_shift_is_held_and_with_ctrl_moves_the_set_whole) {
+    const SDLMod none = KMOD_NONE, shift = KMOD_LSHIFT, ctrl = KMOD_LCTRL,
+                 both = SDLMod(KMOD_LSHIFT | KMOD_LCTRL);
     // clang-format off
-    const struct { element_id grabbed; SDLMod mod; int dx, dy; std::vector<std::string> changed; guide_lines guides; } drags[] = {
+    const struct { element_id grabbed; SDLMod held, moving; std::vector<std::pair<int, int>> moves; std::vector<std::string> changed; guide_lines guides; } drags[] = {
 // the Rupee Icon's left 2 px from the Magic Meter's (x 18), its top on the Rupee Number's (y 206)
-{el_rupee_icon,      KMOD_NONE,   -6,  0, {"Rupee Icon x=18"},                                      {true, true, 18, 206}},
-{el_rupee_icon,      KMOD_LSHIFT, -6,  0, {"Rupee Icon x=20"},                                      {}},
+{el_rupee_icon,      none,  none,  {{-6, 0}},   {"Rupee Icon x=18"},                                      {true, true, 18, 206}},
+{el_rupee_icon,      shift, shift, {{-6, 0}},   {"Rupee Icon x=20"},                                      {}},
 // the Magic Meter (114x14) a pixel from the preview's centre both ways: (320 - 114) / 2 = 103
-{el_magic_meter,     KMOD_NONE,   86, 71, {"Magic Meter x=103", "Magic Meter y=113"},               {true, true, 160, 120}},
+{el_magic_meter,     none,  none,  {{86, 71}},  {"Magic Meter x=103", "Magic Meter y=113"},               {true, true, 160, 120}},
 // a Ctrl drag snaps by the element dragged: the B Button Number's right to the A Button Icon's left
 // (186), its top on the C-Up Button's bottom (y 35, the button's last row 34) and the C-Left Number's
 // top, the first of them; its button and icon are no lines, they move with it
-{el_b_button_number, KMOD_LCTRL,   9,  0, {"B Button x=171", "B Button Icon x=171", "B Button Number x=173"}, {true, true, 186, 34}},
+{el_b_button_number, ctrl,  ctrl,  {{9, 0}},    {"B Button x=171", "B Button Icon x=171", "B Button Number x=173"}, {true, true, 186, 34}},
 // pressed without a move: 2 px from its icon's left, it stays
-{el_b_button_number, KMOD_NONE,    0,  0, {},                                                       {}},
+{el_b_button_number, none,  none,  {{0, 0}},    {},                                                       {}},
+// the set, Shift held through the moves; Ctrl let go during the drag: the set still follows; pressed
+// during it: the element alone
+{el_b_button_number, ctrl,  both,  {{20, 10}},  {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}, {}},
+{el_b_button_number, ctrl,  shift, {{20, 10}},  {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}, {}},
+{el_b_button_number, none,  both,  {{20, 10}},  {"B Button Number x=182", "B Button Number y=45"},       {}},
+// toward the left edge: it stops where the button and icon meet it; and back
+{el_b_button_number, ctrl,  both,  {{-161, 0}}, {"B Button x=0", "B Button Icon x=0", "B Button Number x=2"}, {}},
+{el_b_button_number, ctrl,  both,  {{-161, 0}, {-150, 0}}, {"B Button x=10", "B Button Icon x=10", "B Button Number x=12"}, {}},
+{el_c_right_icon,    ctrl,  both,  {{0, -25}},  {"C-Right Button y=0", "C-Right Icon y=0", "C-Right Number y=17"}, {}},
+{el_map,             ctrl,  both,  {{-5, 5}},   {"Map x=211", "Map y=155"},                               {}},
     };
     // clang-format on
     for (auto& r : drags) {
-        SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << " " << r.dx << "," << r.dy);
-        restart();
-        passes(1);
-        const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.design.model.element_sizes[r.grabbed];
-        SDL_SetModState(r.mod);
-        push_press(p.x + 1, p.y + 1);
-        passes(1); // the pick and the pointer's jump to the centre
-        push_motion(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
-        passes(1);
-        EXPECT_EQ(ed.input.guides, r.guides);
-        push_release(p.x + s.w / 2 + r.dx, p.y + s.h / 2 + r.dy);
-        passes(1);
-        SDL_SetModState(KMOD_NONE);
+        SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << " " << r.held << " " << r.moving
+                                        << " " << r.moves.back().first << "," << r.moves.back().second);
+        EXPECT_EQ(drag(r.grabbed, r.held, r.moving, r.moves), r.guides);
         EXPECT_EQ(changes(ed.design.model), r.changed);
+        EXPECT_EQ(ed.design.model.selected, r.grabbed);
         EXPECT_FALSE(ed.input.guides.down || ed.input.guides.across) << "no guide after the release";
     }
-    // the arrow keys and a typed value take the Rupee Icon to 20 and 19, not to the Magic Meter's 18
-    ed.design.model.selected = el_rupee_icon;
-    script("Shift+Left click:x_plus click:x_plus Right");
-    EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"Rupee Icon x=21"});
-    script("Left click:x_field 0 0 1 3");
-    EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"Rupee Icon x=19"});
 }
 
 // A touchpad tap: the press and its release reach the editor in one drain.
@@ -306,55 +348,128 @@ TEST_F(input, the_scale_buttons_stop_at_the_last_value_that_draws_each_element) 
     }
 }
 
-TEST_F(input,
-       typed_values_complete_at_the_fields_length_any_press_ends_them_and_arrows_move_outside_an_entry) {
-    // A press on another value field ends the running edit and starts afresh; a first key that stores
-    // nothing then leaves the buffer's first byte as the last entry left it. While an entry runs its
-    // field has the caret, after the places taken.
+// What a script leaves beyond the changes: the element selected (-1: the one
+// selected before it), a value field and its text (field_none: none looked
+// at), the panel's note, what code.txt holds (null: no code.txt).
+struct script_end {
+    int selected      = -1;
+    value_field field = field_none;
+    const char* shown = "";
+    panel_note note   = note_none;
+    const char* saved = nullptr;
+};
+
+// The keys and presses at the game's own layout, from a fresh start with an
+// element selected (and some placed), drained in one go: the changes, and
+// what they leave. Typed values complete at the field's length, and any press
+// ends them; a press on another value field ends the running edit and starts
+// afresh, and a first key that stores nothing then leaves the buffer's first
+// byte as the last entry left it. Outside an entry the arrow keys move a
+// pixel (with Shift eight), Tab and Shift+Tab select as the selector does,
+// Ctrl+S saves as the save button does; Ctrl moves the selected element's set
+// - a button with its icon and number - all of it by one offset, stopping
+// where one of it meets the left or top edge or the end of its 16-bit
+// coordinate. A value no line of code.txt can hold stays as the game has it,
+// whatever tries to change it - keys, the X and Y buttons, a drag, typing, the
+// colour bar, the Scale buttons - and the panel says so for a while; the
+// values beside it that a save keeps change as ever. None of these make a step
+// for undo when nothing changed. While an entry runs its field has the caret,
+// after the places taken, and Escape ends it; the next Escape quits.
+TEST_F(input, keys_and_presses_type_move_select_save_and_leave_the_values_the_game_keeps_fixed) {
     // clang-format off
-    const struct { element_id selected; const char* script; value_field field; const char* shown; std::vector<std::string> changed; } rows[] = {
-// selected       script                                                          a field and its text at the end, the changes
-{el_a_button,   "click:x_field Backspace Backspace",                              field_x,     "",     {}},
-{el_a_button,   "click:x_field 1 LShift 2 3 4",                                   field_x,     "1234", {"A Button x=4660"}},  // Shift takes no place
-{el_a_button,   "click:scale_field LShift f LShift e 9 0",                        field_scale, "FE90", {"A Button scale=65168"}},
-{el_a_button,   "click:x_field CapsLock 1 NumLock 2 LCtrl AltGr Super 3 LShift 4", field_x,    "1234", {"A Button x=4660"}},  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
-{el_a_button,   "click:x_field Ctrl+1 Ctrl+z Ctrl+= Tab",                         field_x,     "0001", {"A Button x=1"}},     // Ctrl+Z (undo), Ctrl+= (zoom), Tab: a z, a =, a tab there; a key past f cuts the text
-{el_a_button,   "click:x_field 1 Ctrl+s Shift+Tab 2",                             field_x,     "0001", {"A Button x=1"}},     // Ctrl+S (save), Shift+Tab likewise
-{el_a_button,   "click:x_field KP1 KP2 KP0 KP9 5 Backspace",                      field_x,     "1209", {"A Button x=4617"}},  // keys after completion: nothing
+    const struct { element_id selected; const char* script; std::vector<std::string> changed; script_end end = {}; std::vector<corner> placed = {}; } rows[] = {
+// typed values
+{el_a_button,   "click:x_field Backspace Backspace",                              {},                     {.field = field_x, .shown = ""}},
+{el_a_button,   "click:x_field 1 LShift 2 3 4",                                   {"A Button x=4660"},    {.field = field_x, .shown = "1234"}},  // Shift takes no place
+{el_a_button,   "click:scale_field LShift f LShift e 9 0",                        {"A Button scale=65168"}, {.field = field_scale, .shown = "FE90"}},
+{el_a_button,   "click:x_field CapsLock 1 NumLock 2 LCtrl AltGr Super 3 LShift 4", {"A Button x=4660"},   {.field = field_x, .shown = "1234"}},  // nor Caps Lock, Num Lock, Ctrl, AltGr, Super
+{el_a_button,   "click:x_field Ctrl+1 Ctrl+z Ctrl+= Tab",                         {"A Button x=1"},       {.field = field_x, .shown = "0001"}},  // Ctrl+Z (undo), Ctrl+= (zoom), Tab: a z, a =, a tab there; a key past f cuts the text
+{el_a_button,   "click:x_field 1 Ctrl+s Shift+Tab 2",                             {"A Button x=1"},       {.field = field_x, .shown = "0001"}},  // Ctrl+S (save), Shift+Tab likewise
+{el_a_button,   "click:x_field KP1 KP2 KP0 KP9 5 Backspace",                      {"A Button x=4617"},    {.field = field_x, .shown = "1209"}},  // keys after completion: nothing
 // a field the element does not have starts no entry: the keys act as keys
-{el_rupee_icon, "click:scale_field Right 1 2 3",                                  field_scale, "",     {"Rupee Icon x=27"}},
-{el_c_down_icon, "click:color_field Up 1 2 3 4 5",                                field_color, "",     {"C-Down Icon y=33"}},
-{el_a_button,   "click:color_field 1 2 3 4 5 click:x_field a b c d",              field_x,     "ABCD", {"A Button x=-21555"}},
-{el_a_button,   "click:x_field a b c d click:y_field LShift 0 a 0 0",             field_y,     "0A00", {"A Button x=-21555", "A Button y=2560"}},
-{el_a_button,   "click:scale_field click@150,300 1 2 3 4",                        field_scale, "FE84", {}},                   // a press elsewhere ends it: the value again
-{el_a_button,   "click:x_field 1 2 click:y_field 3",                              field_x,     "00BA", {}},                   // so does a press on another field
+{el_rupee_icon, "click:scale_field Right 1 2 3",                                  {"Rupee Icon x=27"},    {.field = field_scale, .shown = ""}},
+{el_c_down_icon, "click:color_field Up 1 2 3 4 5",                                {"C-Down Icon y=33"},   {.field = field_color, .shown = ""}},
+{el_a_button,   "click:color_field 1 2 3 4 5 click:x_field a b c d",              {"A Button x=-21555"},  {.field = field_x, .shown = "ABCD"}},
+{el_a_button,   "click:x_field a b c d click:y_field LShift 0 a 0 0",             {"A Button x=-21555", "A Button y=2560"}, {.field = field_y, .shown = "0A00"}},
+{el_a_button,   "click:scale_field click@150,300 1 2 3 4",                        {},                     {.field = field_scale, .shown = "FE84"}}, // a press elsewhere ends it: the value again
+{el_a_button,   "click:x_field 1 2 click:y_field 3",                              {},                     {.field = field_x, .shown = "00BA"}},  // so does a press on another field
 // and a press on a - or + or the colour bar, which acts: the value again, and the keys act as keys
-{el_a_button,   "click:x_field 0 0 click:x_plus Right Right",                     field_x,     "00BD", {"A Button x=189"}},
-{el_a_button,   "click:y_field 1 click:y_minus Up Up",                            field_y,     "0008", {"A Button y=8"}},
-{el_a_button,   "click:scale_field 1 click:scale_plus 2",                         field_scale, "FE85", {"A Button scale=65157"}},
-{el_a_button,   "click:color_field 1 click@8,250 Left",                           field_color, "FF0000", {"A Button x=185", "A Button colour=FF0000"}},
-{el_a_button,   "click:x_field f f f f",                                          field_x,     "FFFF", {"A Button x=-1"}},    // the key f as a digit
-{el_a_button,   "click:y_field 0 f 0 f",                                          field_y,     "0F0F", {"A Button y=3855"}},
+{el_a_button,   "click:x_field 0 0 click:x_plus Right Right",                     {"A Button x=189"},     {.field = field_x, .shown = "00BD"}},
+{el_a_button,   "click:y_field 1 click:y_minus Up Up",                            {"A Button y=8"},       {.field = field_y, .shown = "0008"}},
+{el_a_button,   "click:scale_field 1 click:scale_plus 2",                         {"A Button scale=65157"}, {.field = field_scale, .shown = "FE85"}},
+{el_a_button,   "click:color_field 1 click@8,250 Left",                           {"A Button x=185", "A Button colour=FF0000"}, {.field = field_color, .shown = "FF0000"}},
+{el_a_button,   "click:x_field f f f f",                                          {"A Button x=-1"},      {.field = field_x, .shown = "FFFF"}},  // the key f as a digit
+{el_a_button,   "click:y_field 0 f 0 f",                                          {"A Button y=3855"},    {.field = field_y, .shown = "0F0F"}},
 // Escape ends an entry without taking it: the value again, and the keys act as keys
-{el_a_button,   "click:x_field 0 0 Escape Right",                                 field_x,     "00BB", {"A Button x=187"}},
-{el_a_button,   "click:color_field 1 2 Escape 3 Backspace",                       field_color, "5A5AFF", {}},
+{el_a_button,   "click:x_field 0 0 Escape Right",                                 {"A Button x=187"},     {.field = field_x, .shown = "00BB"}},
+{el_a_button,   "click:color_field 1 2 Escape 3 Backspace",                       {},                     {.field = field_color, .shown = "5A5AFF"}},
 // the X and Y fields answer on all they draw, from its first column; left of it nothing starts
-{el_a_button,   "click@173,272 0 0 b b",                                          field_x,     "00BB", {"A Button x=187"}},
-{el_a_button,   "click@273,288 0 0 1 0",                                          field_y,     "0010", {"A Button y=16"}},
-{el_a_button,   "click@172,280 1 Right",                                          field_x,     "00BB", {"A Button x=187"}},
+{el_a_button,   "click@173,272 0 0 b b",                                          {"A Button x=187"},     {.field = field_x, .shown = "00BB"}},
+{el_a_button,   "click@273,288 0 0 1 0",                                          {"A Button y=16"},      {.field = field_y, .shown = "0010"}},
+{el_a_button,   "click@172,280 1 Right",                                          {"A Button x=187"},     {.field = field_x, .shown = "00BB"}},
 // arrows: a pixel, with Shift eight; in an entry they take a place
-{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_x,     "00D2", {"Map x=210", "Map y=157"}},
-{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   field_y,     "009D", {"Map x=210", "Map y=157"}},
-{el_map,        "click:x_field 1 Right Up 2",                                     field_x,     "0001", {"Map x=1"}}};
+{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   {"Map x=210", "Map y=157"}, {.field = field_x, .shown = "00D2"}},
+{el_map,        "Right Right Up LShift Shift+Down RShift+Left",                   {"Map x=210", "Map y=157"}, {.field = field_y, .shown = "009D"}},
+{el_map,        "click:x_field 1 Right Up 2",                                     {"Map x=1"},            {.field = field_x, .shown = "0001"}},
+// the arrow keys and a typed value take the Rupee Icon to 20 and 19, not to the Magic Meter's 18 (as a drag would)
+{el_rupee_icon, "Shift+Left click:x_plus click:x_plus Right",                     {"Rupee Icon x=21"}},
+{el_rupee_icon, "Shift+Left click:x_plus click:x_plus Right Left",                {"Rupee Icon x=20"}},
+{el_rupee_icon, "click:x_field 0 0 1 3",                                          {"Rupee Icon x=19"}},
+// Tab and Shift+Tab outside an entry, round past the last and the first; Ctrl+Tab does nothing; Ctrl+S saves
+{el_a_button,   "Tab",                                                            {},                     {.selected = el_b_button}},
+{el_a_button,   "Tab Tab Shift+Tab",                                              {},                     {.selected = el_b_button}},
+{el_a_button,   "Shift+Tab",                                                      {},                     {.selected = el_c_right_number}},
+{el_a_button,   "Shift+Tab Tab",                                                  {}},
+{el_a_button,   "Ctrl+Tab RShift+Tab",                                            {},                     {.selected = el_c_right_number}},
+{el_a_button,   "Right Ctrl+s Right",                                             {"A Button x=188"},     {.note = note_saved, .saved = "812114C6 00BB\n"}},
+{el_a_button,   "click:x_field 1 Ctrl+s Tab 2",                                   {"A Button x=1"}},                                            // in an entry: places
+{el_a_button,   "Right Tab Left",                                                 {"A Button x=187", "B Button x=159"}, {.selected = el_b_button}},
+// Ctrl moves the set
+{el_a_button,        "Ctrl+Left",       {"A Button x=185", "A Button Icon x=185"}},
+{el_b_button_number, "Ctrl+Shift+Down", {"B Button y=25", "B Button Icon y=25", "B Button Number y=43"}},
+{el_c_up_icon,       "RCtrl+Right",     {"C-Up Button x=255", "C-Up Icon x=248"}}, // C-Up has no number
+{el_map,             "Ctrl+Up",         {"Map y=149"}},                            // a status item alone
+{el_c_left_icon,     "Left",            {"C-Left Icon x=226"}},                    // no Ctrl: the element alone
+// the C-Left Button at the edge holds its icon and number
+{el_c_left_number,   "Ctrl+Left",       {"C-Left Button x=0"}, {}, {{el_c_left_button, 0, 18}}},
+// eight pixels asked, two and five taken: the A Button (drawn 7 px in) would have gone on
+{el_a_button_icon,   "Ctrl+Shift+Left Ctrl+Shift+Up", {"A Button x=184", "A Button y=4", "A Button Icon x=0", "A Button Icon y=0"}, {}, {{el_a_button_icon, 2, 5}}},
+{el_a_button,        "Ctrl+Shift+Up Ctrl+Shift+Up", {"A Button y=0", "A Button Icon y=0"}},
+// the B Button Number at the end of its coordinate: seven pixels of eight
+{el_b_button,        "Ctrl+Shift+Right", {"B Button x=167", "B Button Icon x=167", "B Button Number x=32767"}, {}, {{el_b_button_number, 32760, 35}}},
+// the values the game keeps fixed
+{el_hearts,       "Right Shift+Down Ctrl+Left Ctrl+Shift+Up",    {},                      {.note = note_fixed_value}},
+{el_hearts,       "click:x_plus click:y_minus",                 {},                      {.note = note_fixed_value}},
+{el_hearts,       "press@10,10 motion@60,80 release@60,80",     {},                      {.note = note_fixed_value}}, // on a heart, dragged
+{el_hearts,       "click:x_field 1 2 3 4",                       {},                      {.note = note_fixed_value}}, // no entry
+{el_hearts,       "click:color_field",                          {},                      {.note = note_fixed_value}},
+{el_hearts,       "click@100,250",                              {},                      {.note = note_fixed_value}}, // the colour bar
+{el_hearts,       "r Shift+r press@10,10 release@10,10",        {}},                                                  // nothing tried
+{el_rupee_number, "click@100,250 click:color_field a b c d e f", {},                      {.note = note_fixed_value}},
+{el_rupee_number, "Right",                                      {"Rupee Number x=43"}},                               // its place is kept
+{el_c_up_button,  "click:scale_plus click:scale_field 0 0 1 0", {},                      {.note = note_fixed_value}},
+{el_c_up_button,  "Ctrl+Right",                                 {"C-Up Button x=255", "C-Up Icon x=248"}},
+{el_c_up_icon,    "click:scale_minus",                          {},                      {.note = note_fixed_value}},
+    };
     // clang-format on
     for (auto& r : rows) {
         SCOPED_TRACE(r.script);
-        restart();
-        ed.design.model.selected = r.selected;
-        script(r.script);
-        EXPECT_EQ(field(r.field), r.shown);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
+        std::remove("code.txt");
+        EXPECT_EQ(after(r.selected, r.script, r.placed, 0), r.changed);
+        EXPECT_EQ(ed.design.model.selected, r.end.selected < 0 ? r.selected : r.end.selected);
+        EXPECT_EQ(r.end.field == field_none ? r.end.shown : field(r.end.field), r.end.shown);
+        EXPECT_EQ(ed.note.shown, r.end.note);
+        EXPECT_EQ(std::filesystem::exists("code.txt") ? read_file("code.txt") : "-",
+                  r.end.saved ? r.end.saved : "-");
+        EXPECT_TRUE(r.end.note != note_fixed_value || ed.input.editing == field_none) << "no entry";
         EXPECT_TRUE(ed.run.running) << "still running";
+        passes(1);
+        EXPECT_TRUE(!r.changed.empty() || ed.design.history.count == 1) << "no step to undo";
+        EXPECT_TRUE(r.end.note != note_fixed_value || changes(ed.design.model).empty())
+            << "nor by the update";
+        ed.clock.now_ms += panel_notes[r.end.note].lasts_ms;
+        passes(1);
+        EXPECT_EQ(ed.note.shown, note_none) << "the note goes after a while";
     }
     restart();
     script("click:y_field 1 Escape");
@@ -367,33 +482,6 @@ TEST_F(input,
                 caret_place(ed.input, field_x) == -1);
     script("Backspace Backspace");
     EXPECT_EQ(caret_place(ed.input, field_color), 0);
-}
-
-// Outside an entry Tab and Shift+Tab select as the selector does, Ctrl+S saves as the save button
-// does.
-TEST_F(input, tab_selects_the_next_or_previous_element_and_ctrl_s_saves_outside_an_entry) {
-    // clang-format off
-    const struct { const char* script; element_id selected; std::vector<std::string> changed; const char* saved; } rows[] = {
-        {"Tab",                               el_b_button,       {},                 nullptr},
-        {"Tab Tab Shift+Tab",                 el_b_button,       {},                 nullptr},
-        {"Shift+Tab",                         el_c_right_number, {},                 nullptr}, // round past the first
-        {"Shift+Tab Tab",                     el_a_button,       {},                 nullptr},
-        {"Ctrl+Tab RShift+Tab",               el_c_right_number, {},                 nullptr}, // Ctrl+Tab: nothing
-        {"Right Ctrl+s Right",                el_a_button,       {"A Button x=188"}, "812114C6 00BB\n"},
-        {"click:x_field 1 Ctrl+s Tab 2",      el_a_button,       {"A Button x=1"},   nullptr}, // in an entry: places
-        {"Right Tab Left",                    el_b_button,       {"A Button x=187", "B Button x=159"}, nullptr},
-    };
-    // clang-format on
-    for (auto& r : rows) {
-        SCOPED_TRACE(r.script);
-        restart();
-        std::remove("code.txt");
-        script(r.script);
-        EXPECT_EQ(ed.design.model.selected, r.selected);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
-        EXPECT_EQ(std::filesystem::exists("code.txt") ? read_file("code.txt") : "-", r.saved ? r.saved : "-");
-        EXPECT_EQ(ed.note.shown, r.saved ? note_saved : note_none);
-    }
 }
 
 TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elements_colour_slot) {
@@ -421,120 +509,6 @@ TEST_F(input, a_press_held_on_the_colour_bar_follows_the_pointers_x_for_the_elem
     }
     EXPECT_EQ(changes(ed.design.model), std::vector<std::string>{"C Buttons colour=F7FF00"})
         << "the colour stays as last picked";
-}
-
-// Ctrl moves the selected element's set - a button with its icon and number -
-// by the arrow keys and by a drag, all of it by one offset: it stops where
-// one of it meets the left or top edge, or the end of its 16-bit coordinate.
-// A drag reads Ctrl at its press (SDL's modifier state); Shift, held through
-// the drags here, keeps them from snapping.
-TEST_F(input, ctrl_moves_the_elements_set_by_keys_and_drags_whole_stopping_where_one_of_it_meets_its_edge) {
-    struct corner {
-        element_id e;
-        int x, y;
-    };
-    // clang-format off
-    const struct { element_id selected; std::vector<corner> placed; const char* script; std::vector<std::string> changed; } keys[] = {
-{el_a_button,        {}, "Ctrl+Left",       {"A Button x=185", "A Button Icon x=185"}},
-{el_b_button_number, {}, "Ctrl+Shift+Down", {"B Button y=25", "B Button Icon y=25", "B Button Number y=43"}},
-{el_c_up_icon,       {}, "RCtrl+Right",     {"C-Up Button x=255", "C-Up Icon x=248"}}, // C-Up has no number
-{el_map,             {}, "Ctrl+Up",         {"Map y=149"}},                            // a status item alone
-{el_c_left_icon,     {}, "Left",            {"C-Left Icon x=226"}},                    // no Ctrl: the element alone
-// the C-Left Button at the edge holds its icon and number
-{el_c_left_number, {{el_c_left_button, 0, 18}}, "Ctrl+Left", {"C-Left Button x=0"}},
-// eight pixels asked, two and five taken: the A Button (drawn 7 px in) would have gone on
-{el_a_button_icon, {{el_a_button_icon, 2, 5}}, "Ctrl+Shift+Left Ctrl+Shift+Up", {"A Button x=184", "A Button y=4", "A Button Icon x=0", "A Button Icon y=0"}},
-{el_a_button,        {}, "Ctrl+Shift+Up Ctrl+Shift+Up", {"A Button y=0", "A Button Icon y=0"}},
-// the B Button Number at the end of its coordinate: seven pixels of eight
-{el_b_button, {{el_b_button_number, 32760, 35}}, "Ctrl+Shift+Right", {"B Button x=167", "B Button Icon x=167", "B Button Number x=32767"}},
-    };
-    // clang-format on
-    for (auto& r : keys) {
-        SCOPED_TRACE(r.script);
-        restart();
-        for (auto& c : r.placed) pos(c.e) = {Sint16(c.x), Sint16(c.y), 0, 0};
-        ed.design.model.selected = r.selected;
-        push_script(r.script);
-        passes(2);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
-    }
-
-    // A drag of the element (its centre follows the pointer, moved dx, dy
-    // from where it was at the press) with Ctrl held at the press, and during
-    // the moves.
-    // clang-format off
-    const struct { element_id grabbed; bool ctrl_pressed, ctrl_moving; std::vector<std::pair<int, int>> moves; std::vector<std::string> changed; } drags[] = {
-{el_b_button_number, true,  true,  {{20, 10}}, {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}},
-// Ctrl let go during the drag: the set still follows; pressed during it: the element alone
-{el_b_button_number, true,  false, {{20, 10}}, {"B Button x=180", "B Button y=27", "B Button Icon x=180", "B Button Icon y=27", "B Button Number x=182", "B Button Number y=45"}},
-{el_b_button_number, false, true,  {{20, 10}}, {"B Button Number x=182", "B Button Number y=45"}},
-// toward the left edge: it stops where the button and icon meet it; and back
-{el_b_button_number, true,  true,  {{-161, 0}}, {"B Button x=0", "B Button Icon x=0", "B Button Number x=2"}},
-{el_b_button_number, true,  true,  {{-161, 0}, {-150, 0}}, {"B Button x=10", "B Button Icon x=10", "B Button Number x=12"}},
-{el_c_right_icon,    true,  true,  {{0, -25}}, {"C-Right Button y=0", "C-Right Icon y=0", "C-Right Number y=17"}},
-{el_map,             true,  true,  {{-5, 5}},  {"Map x=211", "Map y=155"}},
-    };
-    // clang-format on
-    for (auto& r : drags) {
-        SCOPED_TRACE(testing::Message() << element_table[r.grabbed].name << r.ctrl_pressed << r.ctrl_moving);
-        restart();
-        passes(1);
-        const SDL_Rect p      = pos(r.grabbed);
-        const element_size& s = ed.design.model.element_sizes[r.grabbed];
-        SDL_SetModState(r.ctrl_pressed ? KMOD_LCTRL : KMOD_NONE);
-        push_press(p.x + 1, p.y + 1);
-        passes(1); // the pick and the pointer's jump to the centre
-        SDL_SetModState(SDLMod(KMOD_LSHIFT | (r.ctrl_moving ? KMOD_LCTRL : KMOD_NONE)));
-        const int cx = p.x + s.w / 2, cy = p.y + s.h / 2;
-        int x = cx, y = cy;
-        for (auto [dx, dy] : r.moves) {
-            push_motion(x = cx + dx, y = cy + dy);
-            passes(1);
-        }
-        push_release(x, y);
-        passes(1);
-        SDL_SetModState(KMOD_NONE);
-        EXPECT_EQ(ed.design.model.selected, r.grabbed);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
-    }
-}
-
-// A value no line of code.txt can hold stays as the game has it, whatever
-// tries to change it - a drag, keys, the X and Y buttons, typing, the colour
-// bar, the Scale buttons - and the panel says so for a while; the values
-// beside it that a save keeps change as ever. No step is made for undo.
-TEST_F(input, a_value_the_game_keeps_fixed_is_not_changed_and_a_try_is_noted) {
-    // clang-format off
-    const struct { element_id selected; const char* script; std::vector<std::string> changed; bool noted; } rows[] = {
-{el_hearts,       "Right Shift+Down Ctrl+Left Ctrl+Shift+Up",  {},                          true},
-{el_hearts,       "click:x_plus click:y_minus",               {},                          true},
-{el_hearts,       "press@10,10 motion@60,80 release@60,80",   {},                          true}, // on a heart, dragged
-{el_hearts,       "click:x_field 1 2 3 4",                     {},                          true}, // no entry
-{el_hearts,       "click:color_field",                        {},                          true},
-{el_hearts,       "click@100,250",                            {},                          true}, // the colour bar
-{el_hearts,       "r Shift+r press@10,10 release@10,10",      {},                          false}, // nothing tried
-{el_rupee_number, "click@100,250 click:color_field a b c d e f", {},                       true},
-{el_rupee_number, "Right",                                    {"Rupee Number x=43"},       false}, // its place is kept
-{el_c_up_button,  "click:scale_plus click:scale_field 0 0 1 0", {},                        true},
-{el_c_up_button,  "Ctrl+Right",                               {"C-Up Button x=255", "C-Up Icon x=248"}, false},
-{el_c_up_icon,    "click:scale_minus",                        {},                          true},
-    };
-    // clang-format on
-    for (auto& r : rows) {
-        SCOPED_TRACE(r.script);
-        restart();
-        passes(1);
-        ed.design.model.selected = r.selected;
-        push_script(r.script);
-        passes(3);
-        EXPECT_EQ(changes(ed.design.model), r.changed);
-        EXPECT_EQ(ed.note.shown == note_fixed_value, r.noted);
-        EXPECT_EQ(ed.input.editing, field_none);
-        EXPECT_TRUE(!r.changed.empty() || ed.design.history.count == 1) << "no step to undo";
-        ed.clock.now_ms += panel_notes[note_fixed_value].lasts_ms;
-        passes(1);
-        EXPECT_EQ(ed.note.shown, note_none) << "the note goes after a while";
-    }
 }
 
 } // namespace
