@@ -327,23 +327,18 @@ TEST(export, a_save_writes_through_links_keeps_the_permissions_and_a_failed_one_
     EXPECT_EQ(read_file("real/codes.txt") + read_file("real/new.txt"), "812114C6 00BB\n812114C6 00BB\n");
     EXPECT_EQ(fs::status("real/codes.txt").permissions(), fs::perms(0640));
 
+    // a failed save through the link (a folder that may not be written, as an
+    // unprivileged user when root) leaves the file it names as it was; a file
+    // size limit and a pipe nobody reads are rows of the failed saves' table
+    // (saving_test)
     write_file("real/codes.txt", "old\n");
-    ASSERT_EQ(mkfifo("pipe", 0600), 0);
-    EXPECT_EQ(save_in_child("code.txt", geteuid(),
-                            [] {
-                                std::signal(SIGXFSZ, SIG_IGN);
-                                setrlimit(RLIMIT_FSIZE, &tiny);
-                            }),
-              1);
-    EXPECT_EQ(save_in_child("pipe"), 1) << "no reader: no wait";
-    // a directory that may not be written, as an unprivileged user when root
     chmod(".", 0755);
     chmod("real", 0555);
     EXPECT_EQ(save_in_child("code.txt", geteuid() == 0 ? 65534 : geteuid()), 1);
     chmod("real", 0700);
     EXPECT_EQ(read_file("code.txt"), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("real"), {}), 2) << "no temporary file is left";
-    EXPECT_TRUE(fs::is_fifo("pipe") && fs::is_symlink("code.txt"));
+    EXPECT_TRUE(fs::is_symlink("code.txt"));
 }
 
 // In a shared folder with the sticky bit (/tmp), a save follows code.txt's
