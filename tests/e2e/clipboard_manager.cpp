@@ -67,16 +67,13 @@ std::string fetch(Window program, Atom listed_in, std::string& why) {
     const property asked = read_property(program, listed_in);
     if (listed_in != None && !listed(asked.items, utf8))
         return why = "UTF8_STRING not among the targets to save", "";
-    const Atom into[]   = {atom("M_UTF8"), atom("M_STRING"), atom("M_TARGETS"), atom("M_NONE")};
-    const long pairs[]  = {long(utf8),
-                           long(into[0]),
-                           long(XA_STRING),
-                           long(into[1]),
-                           long(targets),
-                           long(into[2]),
-                           long(atom("NO_SUCH_TARGET")),
-                           long(into[3])};
-    const Atom pairs_at = atom("M_PAIRS");
+    const Atom into[] = {atom("M_UTF8"), atom("M_STRING"), atom("M_TARGETS"), atom("M_NONE")};
+    // each target asked for, and the property it is to go in
+    const long pairs[4][2] = {{long(utf8), long(into[0])},
+                              {long(XA_STRING), long(into[1])},
+                              {long(targets), long(into[2])},
+                              {long(atom("NO_SUCH_TARGET")), long(into[3])}};
+    const Atom pairs_at    = atom("M_PAIRS");
     XChangeProperty(d, self, pairs_at, atom("ATOM_PAIR"), 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(pairs), 8);
     XConvertSelection(d, atom("CLIPBOARD"), multiple, pairs_at, self, CurrentTime);
