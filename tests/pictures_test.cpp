@@ -51,8 +51,7 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_a
             EXPECT_TRUE(blend ? std::abs(int(rgb(1) >> 16) - 0xAB / 2) <= 2 : rgb(1) == 0xABCDEF)
                 << std::hex << rgb(1);
             EXPECT_TRUE(!blend || in_screen_format(p, target) == p) << "kept as it is for the screen";
-            SDL_FreeSurface(target);
-            SDL_FreeSurface(p);
+            for (SDL_Surface* s : {target, p}) SDL_FreeSurface(s);
         }
 }
 
@@ -138,8 +137,8 @@ TEST(image_store, the_temporary_files_lie_in_tmpdir_and_else_in_the_systems_fold
     GTEST_SKIP() << "POSIX only: TMPDIR and /proc (Windows' temp folder is GetTempPath's)";
 #else
     temp_dir dir;
-    const char* was        = std::getenv("TMPDIR");
-    const std::string kept = was ? was : "", here = fs::current_path().string();
+    environment_kept kept{"TMPDIR"};
+    const std::string here = fs::current_path().string();
     fs::create_directory("tmp");
     write_file("a file", "");
     // clang-format off
@@ -162,7 +161,6 @@ TEST(image_store, the_temporary_files_lie_in_tmpdir_and_else_in_the_systems_fold
         tear_down(ed);
     }
     EXPECT_TRUE(fs::is_empty("tmp"));
-    was ? setenv("TMPDIR", kept.c_str(), 1) : unsetenv("TMPDIR");
 #endif
 }
 
