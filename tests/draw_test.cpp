@@ -75,8 +75,9 @@ TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
                 // the corner of a blit clipped away wholly: classic SDL 1.2 moves it to the edge, as
                 // blit_copy does; SDL2 beneath sdl12-compat leaves it (the editor holds its elements
                 // at the edge by its own rule, so nothing relies on it)
-                if (classic || (at_sdls.w != 0 && at_sdls.h != 0))
+                if (classic || (at_sdls.w != 0 && at_sdls.h != 0)) {
                     ASSERT_EQ(std::memcmp(&at_mine, &at_sdls, sizeof at_mine), 0) << x << "," << y;
+                }
             }
     for (SDL_Surface* s : {p, mine, sdls}) SDL_FreeSurface(s);
 }
