@@ -29,30 +29,23 @@ std::string replaced(const std::string& text, const std::string& from, const std
     return out.append(text, at);
 }
 
-// The manual's source with {plus} written out: the keys with a "+" are
-// written kbd:[Ctrl+{plus}] (a bare "++" would start a passthrough).
-std::string manual_source() {
+} // namespace
+
+TEST(manual, names_every_key_and_every_panel_control) {
 #ifdef _WIN32
     const fs::path path = test_data_dir() / "docs" / "manual.adoc"; // copied by tests/windows.cmake
 #else
     const fs::path path = test_data_dir().parent_path() / "docs" / "manual.adoc";
 #endif
-    return replaced(read_file(path.string()), "{plus}", "+");
-}
-
-} // namespace
-
-TEST(manual, names_every_key_and_every_panel_control) {
-    const std::string manual = manual_source();
+    // {plus} written out: the keys with a "+" are written kbd:[Ctrl+{plus}]
+    // (a bare "++" would start a passthrough)
+    const std::string manual = replaced(read_file(path.string()), "{plus}", "+");
     ASSERT_NE(manual.find("= hudwright(1)"), std::string::npos) << "no manual read";
-    for (const key_row& row : key_table) {
-        const std::string form = "kbd:[" + std::string(label_of(row).s) + "]";
-        EXPECT_NE(manual.find(form), std::string::npos) << "the manual names no " << form;
-    }
-    for (const panel_row& row : panel_table) {
-        const std::string form = "[[panel-" + std::string(row.name) + "]]";
+    std::vector<std::string> forms;
+    for (const key_row& row : key_table) forms.push_back("kbd:[" + std::string(label_of(row).s) + "]");
+    for (const panel_row& row : panel_table) forms.push_back("[[panel-" + std::string(row.name) + "]]");
+    for (const std::string& form : forms)
         EXPECT_NE(manual.find(form), std::string::npos) << "the manual has no " << form;
-    }
 }
 
 // Each key row's label stands once in --help, as a whole name in the keys'
