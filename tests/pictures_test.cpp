@@ -3,6 +3,7 @@
 // and the streams it makes (a stream that leaves memory behind is LeakSanitizer's),
 // and the folder they lie in.
 #include "draw/bmp_input.h"
+#include "draw/rect.h"
 #include "model/color_walk.h"
 #include "model/elements.h"
 #include "pictures/image_store.h"
@@ -74,8 +75,7 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
         for (int y = 0; y < face->h; y++)
             for (int x = 0; x < face->w; x++) {
                 const Uint32 v = pixel_at(face, x, y);
-                const bool bar = row.tint == tint_bar && unsigned(x - meter_bar.x) < unsigned(meter_bar.w) &&
-                                 unsigned(y - meter_bar.y) < unsigned(meter_bar.h);
+                const bool bar = row.tint == tint_bar && inside(meter_bar, x, y);
                 ASSERT_TRUE(v >> 24 == 0 || (row.tint == tint_picture ? (v & 0xFFFFFF) == 0xFFFFFF : !bar))
                     << x << "," << y;
             }

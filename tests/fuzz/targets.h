@@ -147,23 +147,22 @@ inline std::string picture_one(std::string_view bytes) {
     return "";
 }
 
-// A started headless editor and its state at the first pass, to which every input is reset.
+// A headless editor started (ok: it did) and its state at the first pass, to
+// which every input is reset; torn down at the end.
 struct editor_session {
     editor ed{}, start{};
-    bool ok = false;
+    bool ok;
     std::vector<Uint8> kept; // check_unsent's copy of the screen
 
-    bool open() {
-        ok = start_editor_headless(ed);
+    editor_session() : ok(start_editor_headless(ed)) {
         // the dummy driver's own cursor, drawn into the screen where the
         // pointer jumps to, is not the editor's
         SDL_ShowCursor(SDL_DISABLE);
         start = ed;
-        return ok;
     }
-    void close() {
+    ~editor_session() {
         SDL_SetModState(KMOD_NONE);
-        if (std::exchange(ok, false)) tear_down(ed);
+        if (ok) tear_down(ed);
     }
     void reset() {
         SDL_Event e;
