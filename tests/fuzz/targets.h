@@ -122,11 +122,9 @@ inline std::string picture_one(std::string_view bytes) {
         decoded_picture picture = read_picture(rw, kind, why);
         SDL_RWclose(rw);
         SDL_Surface* p = picture.surface;
-        if (!p) {
-            if (why.reason.empty() || why.reason.size() > 38)
-                return describe("a reason empty or too long", kind);
-            for (char c : why.reason)
-                if (!has_glyph(c)) return "a reason the start-up font cannot draw: " + why.reason;
+        if (!p) { // refused: a reason the start-up screens can draw
+            if (why.reason.empty() || why.reason.size() > 38 || !std::ranges::all_of(why.reason, has_glyph))
+                return describe("a reason empty, too long or not in the font", kind) + ": " + why.reason;
             continue;
         }
         std::string broken;
