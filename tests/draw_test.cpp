@@ -61,15 +61,13 @@ TEST(zoom_surface, samples_nearest_neighbours_at_the_truncated_size_up_to_4096_p
 TEST(blit_copy, copies_and_clips_as_sdls_blit_at_every_edge) {
     SDL_Surface *p = picture(9, 7), *mine = picture(40, 30), *sdls = picture(40, 30);
     const SDL_Rect clip = {3, 2, 31, 24}; // right edge x 33, bottom edge y 25
-    SDL_SetClipRect(mine, &clip);
-    SDL_SetClipRect(sdls, &clip);
+    for (SDL_Surface* s : {mine, sdls}) SDL_SetClipRect(s, &clip);
     const SDL_Rect parts[] = {{0, 0, 9, 7}, {2, 1, 5, 5}, {-2, -1, 9, 7}, {4, 3, 9, 9}};
     const bool classic     = SDL_Linked_Version()->patch < 50; // sdl12-compat counts from 1.2.50
     for (const SDL_Rect& part : parts)
         for (int y = -9; y <= 28; y++)
             for (int x = -11; x <= 36; x++) {
-                SDL_FillRect(mine, nullptr, 0);
-                SDL_FillRect(sdls, nullptr, 0);
+                for (SDL_Surface* s : {mine, sdls}) SDL_FillRect(s, nullptr, 0);
                 SDL_Rect a = part, b = part, at_mine = {Sint16(x), Sint16(y), 0, 0}, at_sdls = at_mine;
                 blit_copy(p, &a, mine, &at_mine);
                 SDL_UpperBlit(p, &b, sdls, &at_sdls);
@@ -153,11 +151,10 @@ TEST(fit_picture,
     // clang-format on
     for (auto [w, h, last, fit] : rows) {
         EXPECT_EQ(fit_of(w, h, 320, 240), fit) << w << "x" << h;
-        SDL_Surface* p = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-        SDL_FillRect(p, nullptr, 0x0000FF);
-        SDL_Rect column = {Sint16(w - 1), 0, 1, Uint16(h)}, row = {0, Sint16(h - 1), Uint16(w), 1};
-        SDL_FillRect(p, &column, 0xFF0000);
-        SDL_FillRect(p, &row, 0xFF0000);
+        SDL_Surface* p  = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        SDL_Rect inside = {0, 0, Uint16(w - 1), Uint16(h - 1)}; // blue, its last column and row red
+        SDL_FillRect(p, nullptr, 0xFF0000);
+        SDL_FillRect(p, &inside, 0x0000FF);
         SDL_Surface* shown = fit_picture(p, green, 320, 240);
         ASSERT_TRUE(shown && shown->w == 320 && shown->h == 240 && shown->format->BitsPerPixel == 24);
         const Uint32 v = pixel_at(shown, 319, 239), blue = pixel_at(shown, 0, 0);

@@ -3,6 +3,7 @@
 // and the streams it makes (a stream that leaves memory behind is LeakSanitizer's),
 // and the folder they lie in.
 #include "draw/bmp_input.h"
+#include "draw/rect.h"
 #include "model/color_walk.h"
 #include "model/elements.h"
 #include "pictures/image_store.h"
@@ -51,8 +52,7 @@ TEST(image_store, pixel_alpha_blends_by_the_top_byte_and_a_picture_without_its_a
             EXPECT_TRUE(blend ? std::abs(int(rgb(1) >> 16) - 0xAB / 2) <= 2 : rgb(1) == 0xABCDEF)
                 << std::hex << rgb(1);
             EXPECT_TRUE(!blend || in_screen_format(p, target) == p) << "kept as it is for the screen";
-            SDL_FreeSurface(target);
-            SDL_FreeSurface(p);
+            for (SDL_Surface* s : {target, p}) SDL_FreeSurface(s);
         }
 }
 
@@ -75,8 +75,7 @@ TEST(image_store, the_built_in_pictures_follow_the_rules_of_their_roles) {
         for (int y = 0; y < face->h; y++)
             for (int x = 0; x < face->w; x++) {
                 const Uint32 v = pixel_at(face, x, y);
-                const bool bar = row.tint == tint_bar && unsigned(x - meter_bar.x) < unsigned(meter_bar.w) &&
-                                 unsigned(y - meter_bar.y) < unsigned(meter_bar.h);
+                const bool bar = row.tint == tint_bar && inside(meter_bar, x, y);
                 ASSERT_TRUE(v >> 24 == 0 || (row.tint == tint_picture ? (v & 0xFFFFFF) == 0xFFFFFF : !bar))
                     << x << "," << y;
             }
@@ -138,8 +137,8 @@ TEST(image_store, the_temporary_files_lie_in_tmpdir_and_else_in_the_systems_fold
     GTEST_SKIP() << "POSIX only: TMPDIR and /proc (Windows' temp folder is GetTempPath's)";
 #else
     temp_dir dir;
-    const char* was        = std::getenv("TMPDIR");
-    const std::string kept = was ? was : "", here = fs::current_path().string();
+    environment_kept kept{"TMPDIR"};
+    const std::string here = fs::current_path().string();
     fs::create_directory("tmp");
     write_file("a file", "");
     // clang-format off
@@ -162,7 +161,6 @@ TEST(image_store, the_temporary_files_lie_in_tmpdir_and_else_in_the_systems_fold
         tear_down(ed);
     }
     EXPECT_TRUE(fs::is_empty("tmp"));
-    was ? setenv("TMPDIR", kept.c_str(), 1) : unsetenv("TMPDIR");
 #endif
 }
 

@@ -18,7 +18,6 @@ endif()
 add_custom_command(TARGET hudwright_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/corpus $<TARGET_FILE_DIR:hudwright_tests>/testdata/corpus
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/seeds $<TARGET_FILE_DIR:hudwright_tests>/testdata/fuzz/seeds
-  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:hudwright_tests>/testdata/docs
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/manual.adoc $<TARGET_FILE_DIR:hudwright_tests>/testdata/docs/manual.adoc
   VERBATIM)
 

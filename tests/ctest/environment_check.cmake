@@ -2,10 +2,7 @@
 # case that ctest knows in BUILD has the ENVIRONMENT WANT (a list) and a
 # TIMEOUT of 300 s. Usage: cmake -DCTEST=ctest -DBUILD=dir -DWANT=list -P this
 execute_process(COMMAND ${CTEST} --show-only=json-v1 WORKING_DIRECTORY ${BUILD}
-  OUTPUT_VARIABLE json RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "ctest --show-only=json-v1 failed")
-endif()
+  OUTPUT_VARIABLE json COMMAND_ERROR_IS_FATAL ANY)
 string(JSON count LENGTH "${json}" tests)
 set(checked 0)
 math(EXPR last "${count} - 1")

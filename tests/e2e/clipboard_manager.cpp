@@ -13,6 +13,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -55,28 +56,27 @@ template <class Pred> XEvent wait_for(Pred pred) {
     return e;
 }
 
-bool listed(const std::vector<long>& items, Atom a) {
-    for (long i : items)
-        if (static_cast<Atom>(i) == a) return true;
-    return false;
+// Answers r: what was asked for is in property, or (None) refused.
+void answer(const XSelectionRequestEvent& r, Atom property) {
+    XEvent e{};
+    e.xselection = {SelectionNotify, 0, True, d, r.requestor, r.selection, r.target, property, r.time};
+    XSendEvent(d, r.requestor, False, NoEventMask, &e);
+    XFlush(d);
 }
 
 // Fetches the program's CLIPBOARD through MULTIPLE; "" and why on failure.
 std::string fetch(Window program, Atom listed_in, std::string& why) {
     const Atom utf8 = atom("UTF8_STRING"), targets = atom("TARGETS"), multiple = atom("MULTIPLE");
     const property asked = read_property(program, listed_in);
-    if (listed_in != None && !listed(asked.items, utf8))
+    if (listed_in != None && !std::ranges::count(asked.items, long(utf8)))
         return why = "UTF8_STRING not among the targets to save", "";
-    const Atom into[]   = {atom("M_UTF8"), atom("M_STRING"), atom("M_TARGETS"), atom("M_NONE")};
-    const long pairs[]  = {long(utf8),
-                           long(into[0]),
-                           long(XA_STRING),
-                           long(into[1]),
-                           long(targets),
-                           long(into[2]),
-                           long(atom("NO_SUCH_TARGET")),
-                           long(into[3])};
-    const Atom pairs_at = atom("M_PAIRS");
+    const Atom into[] = {atom("M_UTF8"), atom("M_STRING"), atom("M_TARGETS"), atom("M_NONE")};
+    // each target asked for, and the property it is to go in
+    const long pairs[4][2] = {{long(utf8), long(into[0])},
+                              {long(XA_STRING), long(into[1])},
+                              {long(targets), long(into[2])},
+                              {long(atom("NO_SUCH_TARGET")), long(into[3])}};
+    const Atom pairs_at    = atom("M_PAIRS");
     XChangeProperty(d, self, pairs_at, atom("ATOM_PAIR"), 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(pairs), 8);
     XConvertSelection(d, atom("CLIPBOARD"), multiple, pairs_at, self, CurrentTime);
@@ -88,27 +88,22 @@ std::string fetch(Window program, Atom listed_in, std::string& why) {
         return why = "the pairs written back do not mark the unknown target alone", "";
     if (text.type != utf8 || latin.type != XA_STRING || text.bytes != latin.bytes)
         return why = "UTF8_STRING and STRING differ", "";
-    if (list.type != XA_ATOM || !listed(list.items, utf8) || !listed(list.items, XA_STRING))
+    if (list.type != XA_ATOM || !std::ranges::count(list.items, long(utf8)) ||
+        !std::ranges::count(list.items, long(XA_STRING)))
         return why = "TARGETS lists no text", "";
     return text.bytes;
 }
 
 void serve(const std::string& text, const XSelectionRequestEvent& r) {
     const Atom utf8 = atom("UTF8_STRING"), targets = atom("TARGETS");
-    XEvent reply{};
-    reply.xselection = {SelectionNotify, 0, True, d, r.requestor, r.selection, r.target, None, r.time};
-    if (r.target == utf8) {
+    const long list[] = {long(targets), long(utf8)};
+    if (r.target == utf8)
         XChangeProperty(d, r.requestor, r.property, utf8, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
-        reply.xselection.property = r.property;
-    } else if (r.target == targets) {
-        const long list[] = {long(targets), long(utf8)};
+    if (r.target == targets)
         XChangeProperty(d, r.requestor, r.property, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(list), 2);
-        reply.xselection.property = r.property;
-    }
-    XSendEvent(d, r.requestor, False, NoEventMask, &reply);
-    XFlush(d);
+    answer(r, r.target == utf8 || r.target == targets ? r.property : None);
 }
 
 } // namespace
@@ -133,9 +128,7 @@ int main(int argc, char** argv) {
         std::fwrite(said.data(), 1, said.size(), out);
         std::fclose(out);
     }
-    XEvent done{};
-    done.xselection = {SelectionNotify, 0, True, d, r.requestor, r.selection, r.target, r.property, r.time};
-    XSendEvent(d, r.requestor, False, NoEventMask, &done);
+    answer(r, r.property);
     XSetSelectionOwner(d, atom("CLIPBOARD"), self, CurrentTime);
     XFlush(d);
     for (;;) {

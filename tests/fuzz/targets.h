@@ -78,8 +78,7 @@ inline std::string import_one(std::string_view bytes) {
     }
     for (int i = 0; i < 3; i++) {
         import_report o{};
-        if (changes(imported(other[i], fresh, &o)) != changes(m) || o.skipped != r.skipped ||
-            o.first_skipped != r.first_skipped || o.lines != r.lines)
+        if (changes(imported(other[i], fresh, &o)) != changes(m) || std::memcmp(&o, &r, sizeof o))
             return describe("the same text in another encoding reads otherwise", i);
     }
     return "";
@@ -123,11 +122,9 @@ inline std::string picture_one(std::string_view bytes) {
         decoded_picture picture = read_picture(rw, kind, why);
         SDL_RWclose(rw);
         SDL_Surface* p = picture.surface;
-        if (!p) {
-            if (why.reason.empty() || why.reason.size() > 38)
-                return describe("a reason empty or too long", kind);
-            for (char c : why.reason)
-                if (!has_glyph(c)) return "a reason the start-up font cannot draw: " + why.reason;
+        if (!p) { // refused: a reason the start-up screens can draw
+            if (why.reason.empty() || why.reason.size() > 38 || !std::ranges::all_of(why.reason, has_glyph))
+                return describe("a reason empty, too long or not in the font", kind) + ": " + why.reason;
             continue;
         }
         std::string broken;
@@ -148,23 +145,22 @@ inline std::string picture_one(std::string_view bytes) {
     return "";
 }
 
-// A started headless editor and its state at the first pass, to which every input is reset.
+// A headless editor started (ok: it did) and its state at the first pass, to
+// which every input is reset; torn down at the end.
 struct editor_session {
     editor ed{}, start{};
-    bool ok = false;
+    bool ok;
     std::vector<Uint8> kept; // check_unsent's copy of the screen
 
-    bool open() {
-        ok = start_editor_headless(ed);
+    editor_session() : ok(start_editor_headless(ed)) {
         // the dummy driver's own cursor, drawn into the screen where the
         // pointer jumps to, is not the editor's
         SDL_ShowCursor(SDL_DISABLE);
         start = ed;
-        return ok;
     }
-    void close() {
+    ~editor_session() {
         SDL_SetModState(KMOD_NONE);
-        if (std::exchange(ok, false)) tear_down(ed);
+        if (ok) tear_down(ed);
     }
     void reset() {
         SDL_Event e;
@@ -186,32 +182,31 @@ struct editor_session {
 };
 
 inline std::string check_editor(const editor& ed, const layout& start) {
-    if (unsigned(ed.design.model.selected) >= element_count || unsigned(ed.input.editing) >= field_count ||
-        ed.window.zoom < zoom_min || ed.window.zoom > zoom_max ||
-        unsigned(ed.input.scale_held) > scale_minus || unsigned(ed.input.nudge_held) > nudge_up ||
-        unsigned(ed.note.shown) >= note_count || unsigned(ed.note.reason) >= reason_count)
-        return describe("the selection, an entry's field, the zoom or a mode out of range",
-                        ed.design.model.selected, ed.window.zoom);
-    const int length = ed.input.editing == field_none ? 6 : int(field_length(ed.input.editing));
-    if (ed.input.entry_len > length)
-        return describe("entry_len beyond its field", ed.input.entry_len, length);
+    const layout& m       = ed.design.model;
+    const input_state& in = ed.input;
+    if (unsigned(m.selected) >= element_count || unsigned(in.editing) >= field_count ||
+        ed.window.zoom < zoom_min || ed.window.zoom > zoom_max || unsigned(in.scale_held) > scale_minus ||
+        unsigned(in.nudge_held) > nudge_up || unsigned(ed.note.shown) >= note_count ||
+        unsigned(ed.note.reason) >= reason_count)
+        return describe("the selection, an entry's field, the zoom or a mode out of range", m.selected,
+                        ed.window.zoom);
+    const int length = in.editing == field_none ? 6 : int(field_length(in.editing));
+    if (in.entry_len > length) return describe("entry_len beyond its field", in.entry_len, length);
     auto ended = [](const auto& text) { return std::memchr(text, 0, sizeof text) != nullptr; };
-    if (!ended(ed.input.entry_buf)) return "the entry is not terminated";
+    if (!ended(in.entry_buf)) return "the entry is not terminated";
     // no typed value, button or undo takes a scale out of its 16-bit word
     for (int k = 0; k < scale_count; k++)
-        if (ed.design.model.scales[k].value < 0 || ed.design.model.scales[k].value > 0xFFFF)
-            return describe("a scale is outside 0000-FFFF", k, ed.design.model.scales[k].value);
+        if (m.scales[k].value < 0 || m.scales[k].value > 0xFFFF)
+            return describe("a scale is outside 0000-FFFF", k, m.scales[k].value);
     // the values no save keeps stay as the game has them (the selection decides which fields are looked at)
     for (int e = 0; e < element_count; e++) {
-        const hud_element& el = ed.design.model.elements[e];
+        const hud_element& el = m.elements[e];
         const scale_id k      = scale_slot_of(e);
         const color_id c      = color_slot_of(e);
         if ((never_saved(e, field_x) && el.pos.x != el.home.x) ||
             (never_saved(e, field_y) && el.pos.y != el.home.y) ||
-            (never_saved(e, field_scale) &&
-             ed.design.model.scales[k].value != ed.design.model.scales[k].home) ||
-            (never_saved(e, field_color) &&
-             std::memcmp(&ed.design.model.colors[c].value, &ed.design.model.colors[c].home, 3)))
+            (never_saved(e, field_scale) && m.scales[k].value != m.scales[k].home) ||
+            (never_saved(e, field_color) && std::memcmp(&m.colors[c].value, &m.colors[c].home, 3)))
             return describe("a value the game keeps fixed was changed", e);
     }
     const undo_history& h = ed.design.history;
@@ -219,14 +214,12 @@ inline std::string check_editor(const editor& ed, const layout& start) {
         h.first > history_steps)
         return describe("the history's ring is out of range", h.count, h.at);
     // the code view: a page it has, and nothing held under it
-    if (ed.codes.shown &&
-        (ed.codes.page >= page_of_codes(code_line_count(ed.design.model), 0).pages || ed.input.dragging ||
-         ed.input.picking_color || ed.input.scale_held != scale_none || ed.input.nudge_held != nudge_none))
+    if (ed.codes.shown && (ed.codes.page >= page_of_codes(code_line_count(m), 0).pages || in.dragging ||
+                           in.picking_color || in.scale_held != scale_none || in.nudge_held != nudge_none))
         return describe("the code view past its pages or over a held button", ed.codes.page);
     // every finished change is a step: the layout is where the history is
-    if (!change_going_on(ed.input) && !(capture(ed.design.model) == current(h)))
-        return "a finished change was not recorded";
-    return same_tables(ed.design.model, start);
+    if (!change_going_on(in) && !(capture(m) == current(h))) return "a finished change was not recorded";
+    return same_tables(m, start);
 }
 
 // A pass that sent no picture left the editor's 320x320 as the frame of the
@@ -276,28 +269,23 @@ inline std::string events_one(editor_session& s, std::string_view bytes, int max
     while (passes < max_passes) {
         int op = p < end ? byte() % 9 : 8;
         SDL_Event e{};
+        // (the members of a braced list are read in their order: x before y)
         if (op <= 1) {
-            int k  = byte();
-            e.type = e.key.type = op == 0 ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.keysym.sym =
+            const int k = byte();
+            const SDLKey sym =
                 k < 200 ? keys[k % std::size(keys)] : SDLKey(((k - 200) << 8 | byte()) % SDLK_LAST);
-            e.key.keysym.mod = key_mods[k / std::size(keys) % std::size(key_mods)];
-            SDL_SetModState(e.key.keysym.mod);
+            const SDLMod mod = key_mods[k / std::size(keys) % std::size(key_mods)];
+            e.key            = {Uint8(op == 0 ? SDL_KEYDOWN : SDL_KEYUP), 0, 0, {0, sym, mod, 0}};
+            SDL_SetModState(mod);
         } else if (op == 2) {
-            e.type = e.motion.type = SDL_MOUSEMOTION;
-            e.motion.x             = coordinate();
-            e.motion.y             = coordinate();
+            e.motion = {SDL_MOUSEMOTION, 0, 0, coordinate(), coordinate(), 0, 0};
         } else if (op <= 4) {
-            e.type = e.button.type = op == 3 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-            e.button.button        = Uint8(1 + byte() % 5);
-            e.button.x             = coordinate();
-            e.button.y             = coordinate();
+            const Uint8 type = op == 3 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            e.button         = {type, 0, Uint8(1 + byte() % 5), 0, coordinate(), coordinate()};
         } else if (op == 5) {
             e.type = SDL_QUIT;
         } else if (op == 6) {
-            e.type = e.resize.type = SDL_VIDEORESIZE;
-            e.resize.w             = 1 + byte() * 2;
-            e.resize.h             = 1 + byte() * 2;
+            e.resize = {SDL_VIDEORESIZE, 1 + byte() * 2, 1 + byte() * 2};
         } else {                  // a pass with what is queued so far; the last one when the bytes end
             s.ed.run.running = 1; // a quit ends the program's loop; here the passes go on
             s.ed.clock.now_ms += op == 7 ? 45 : 500;
