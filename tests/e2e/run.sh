@@ -118,9 +118,12 @@ shot_then() {
 }
 # wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot, succeeds.
 wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }
-# after "DOING" NAME WHAT COMMAND...: DOING (its words split, none quoted) done, then wait_for NAME WHAT COMMAND...
+# after "DOING" NAME WHAT COMMAND...: DOING (its words split, none quoted) done, then wait_for NAME WHAT COMMAND...;
+# after_poll "DOING" WHAT COMMAND...: then poll WHAT COMMAND...
 # shellcheck disable=SC2086
 after() { $1 && wait_for "${@:2}"; }
+# shellcheck disable=SC2086
+after_poll() { $1 && poll "${@:2}"; }
 is_screen() { [ "$(screen_of "$2")" = "$1" ]; }
 wait_screen() { wait_for "$1" "the $1 screen" is_screen "$1"; }
 

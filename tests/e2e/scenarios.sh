@@ -52,12 +52,13 @@ drag_meter() {
 }
 save_seen() { click "${save[@]}" && wait_for saved "the saved note" note_lit; }
 save_and_quit() { click "${save[@]}" && quit; }
-# home_frame: the untouched window drawn in-process by the same SDL
-# (e2e_home_frame) into $root/home.bmp; $sdl says which SDL drew it.
+# home_frame [BMP CODE PAGE]: the untouched window (or the code view of CODE's layout
+# at PAGE) drawn in-process by the same SDL (e2e_home_frame) into $root/home.bmp (BMP);
+# $sdl says which SDL drew it.
 home_frame() {
     [ -n "$xvfb_pid" ] || start_x # Wine's first program starts its desktop on this display
-    sdl=$(cd "$root" && env SDL_VIDEODRIVER=dummy "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" home.bmp) ||
-        fail "e2e_home_frame could not draw the window"
+    sdl=$(cd "$root" && env SDL_VIDEODRIVER=dummy "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" "${@:-home.bmp}") ||
+        fail "e2e_home_frame could not draw ${1:-the window}"
     sdl=${sdl%$'\r'} # a Windows program ends its lines with CR LF
 }
 
@@ -146,8 +147,7 @@ scenario_screenshot() {
     after "click ${save[*]}" failed "NOT SAVED" note_failed
     noted "hudwright: cannot save code.txt" || fail "no line on standard error"
     rmdir "$work/code.txt"
-    click "${x_field_box[0]}" "${x_field[1]}"
-    after "keys 0 0" typing "the caret after 00" caret_after x_field 2
+    after "type_in ${x_field_box[0]} ${x_field[1]} 0 0" typing "the caret after 00" caret_after x_field 2
     tap "${x_plus[@]}"
     keys Right Right
     # shellcheck disable=SC2086 # a tap's X Y
@@ -181,8 +181,7 @@ scenario_typed() {
     type_in "${y_field[@]}" KP_0 KP_0 KP_3 KP_2
     type_in "${color_field[@]}" shift+a 2 shift+c 4 e 6
     keys Tab Tab Tab Tab Tab Tab shift+Tab
-    click "${scale_field[@]}"
-    keys Left
+    type_in "${scale_field[@]}" Left
     save_and_quit
     expect_code "81211230 0064" "81211238 0032" "810BF3D2 $(printf %04X $((rupee_icon_home[0] - 1)))" \
         "812111FA 00A2" "812111FC 00C4" "812111FE 00E6"
@@ -274,7 +273,7 @@ scenario_screenshots() {
 # after the last shot began that did not show the count-down yet, or the last search
 # for the window that found none.
 countdown_skipped() {
-    local i=0 n since=$no_window_at
+    local i=0 n since=$no_window_at screen
     local -a began ended
     while [ $(($(date +%s%N) - no_window_at)) -lt 8000000000 ]; do
         began[i]=$(date +%s%N)
@@ -284,17 +283,13 @@ countdown_skipped() {
         i=$((i + 1))
     done
     for ((n = 0; n < i; n++)); do
-        case $(screen_of "$(at "start$n")") in
-        basecode-prompt)
-            [ $(((ended[n] - since) / 1000000)) -lt 4000 ] ||
-                fail "the first prompt came $(((ended[n] - since) / 1000000)) ms after the count-down began"
-            return 0
-            ;;
-        countdown) ;;
-        *) since=${began[n]} ;;
-        esac
+        screen=$(screen_of "$(at "start$n")")
+        [ "$screen" != basecode-prompt ] || break
+        [ "$screen" = countdown ] || since=${began[n]}
     done
-    fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
+    [ $n -lt $i ] || fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
+    [ $(((ended[n] - since) / 1000000)) -lt 4000 ] ||
+        fail "the first prompt came $(((ended[n] - since) / 1000000)) ms after the count-down began"
 }
 
 # outline_at "X Y W H" SHOT: the box of the selected element's outline - its black
@@ -416,10 +411,8 @@ scenario_zoom() {
     xdotool windowfocus --sync "$wid" 2>/dev/null || true
     wait_for exposed "the preview after an expose" same "$(at saved)" 0 0 320 240 # the note may be gone
     move 100 100 # inside the window at zoom 1 too: the keys go where the pointer is
-    keys ctrl+equal ctrl+minus
-    poll "a 320x320 window (Ctrl+= grew it past the screen?)" window_side 320
-    keys ctrl+equal
-    poll "a 640x640 window again" window_side 640
+    after_poll "keys ctrl+equal ctrl+minus" "a 320x320 window (Ctrl+= grew it past the screen?)" window_side 320
+    after_poll "keys ctrl+equal" "a 640x640 window again" window_side 640
     quit
     x=$(hex4 magic_meter_home[0]+40)
     expect_code "812114C6 00BB" "81211506 $x" "81211508 0050" "81211506 $x" "81211508 0050"
