@@ -171,12 +171,14 @@ release() { xdotool mouseup 1; }
 click() { press "$1" "$2" && release; }
 keys() { xdotool key --delay 30 "$@"; }
 
+# geometry: X Y WIDTH HEIGHT SCREEN WINDOW set to the window's (globals unless the caller's locals).
+geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 # pointer_left X Y: the program warped the pointer away from X Y to px, py.
 pointer_left() {
     local X Y SCREEN WINDOW rx ry
     eval "$(xdotool getmouselocation --shell)"
     rx=$X ry=$Y
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    geometry
     px=$(((rx - X) / zoom)) py=$(((ry - Y) / zoom))
     [ "$px $py" != "$1 $2" ]
 }

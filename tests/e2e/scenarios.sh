@@ -7,11 +7,6 @@
 
 meter=$magic_meter_color
 
-# bar COLOUR SHOT: sets bx by bw bh to the box of COLOUR's pixels in the preview.
-bar() {
-    read -r bx by bw bh <<<"$(bbox "$2" "$1")"
-    [ "$bx" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
-}
 # bar_moved COLOUR PATTERN SHOT: the bar shows, its "x y" not matching PATTERN.
 bar_moved() { [[ $(bbox "$3" "$1") =~ ^([0-9]+\ [0-9]+) ]] && [[ ${BASH_REMATCH[1]} != $2 ]]; }
 # bar_at COLOUR X Y SHOT: the Magic Meter's bar stands with its corner there, a
@@ -36,10 +31,10 @@ a_still_editor() {
 # precision scenario). The still window, shot NAME, shows the bar at bx, by: DX DY
 # from x0, y0.
 drag_meter() {
-    bar $meter "$1"
-    x0=$bx y0=$by
-    press $((bx + 2)) $((by + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
+    read -r x0 y0 _ <<<"$(bbox "$1" $meter)" # the bar's box
+    [ "$x0" != none ] || fail "no Magic Meter in the preview (see $1)"
+    press $((x0 + 2)) $((y0 + 2))
+    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     xdotool keydown shift
     move $((px + $2)) $((py + $3))
     wait_for "$4.moving" "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
@@ -47,7 +42,7 @@ drag_meter() {
     release
     xdotool keyup shift
     wait_for "$4" "a still window" same "$(at "$4.moving")" 0 0 320 320
-    bar $meter "$(at "$4")"
+    read -r bx by _ <<<"$(bbox "$(at "$4")" $meter)"
     [ "$bx $by" = "$((x0 + $2)) $((y0 + $3))" ] || fail "the bar is at $bx $by, not $((x0 + $2)) $((y0 + $3))"
 }
 save_seen() { click "${save[@]}" && wait_for saved "the saved note" note_lit; }
@@ -419,11 +414,7 @@ scenario_zoom() {
 }
 
 # window_side N: the window is N x N screen pixels.
-window_side() {
-    local WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH $HEIGHT" = "$1 $1" ]
-}
+window_side() { geometry && [ "$WIDTH $HEIGHT" = "$1 $1" ]; }
 
 # cli STATUS ARGS...: the program run with ARGS in work/ without a display (and
 # SDL_VIDEODRIVER unset; under Wine, which needs the X display, with it) ends
