@@ -39,12 +39,11 @@ ex_found() {
     done
     return 1
 }
-ex_shot() { wid=${ex_win[$1]} shot "$1.$2"; } # ex_shot NAME SHOT: into $root/NAME.SHOT.xwd
 # ex_shows NAME SCREEN: its window shows the editor (the X field white), the prompt
 # ("Yes" drawn, black above it) or neither (the count-down): small parts of the shot
 # read, many windows being polled at once.
 ex_shows() {
-    ex_shot "$1" now || return 1
+    wid=${ex_win[$1]} shot "$1.now" || return 1 # into $root/NAME.now.xwd
     local shot="$root/$1.now.xwd" f=("${x_field_white[@]}") shown=other
     if [ "$(count "$shot" $((f[0] + 1)) $((f[1] + 1)) $((f[2] - 2)) $((f[3] - 2)) FFFFFF)" -gt $(((f[2] - 2) * (f[3] - 2) * 2 / 5)) ]; then
         shown=editor
@@ -54,7 +53,7 @@ ex_shows() {
     [ "$shown" = "$2" ]
 }
 # ex_moved NAME: the X field shows another value than before the click.
-ex_moved() { ex_shot "$1" moved && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
+ex_moved() { wid=${ex_win[$1]} shot "$1.moved" && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
 # ex_poll WHAT COMMAND...: poll, at a pace that leaves the machine to the programs.
 ex_poll() { poll_pause=0.3 poll "$@"; }
 
