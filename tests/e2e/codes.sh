@@ -12,27 +12,14 @@ clipboard_is() {
     timeout 10 xclip -o -selection clipboard -t "${2:-UTF8_STRING}" >"$root/clipboard" 2>/dev/null &&
         cmp -s "$root/clipboard" "$1"
 }
-# code_view PAGE: the code view of code.txt's layout at PAGE, drawn in-process
-# by the same SDL, into $root/pagePAGE.bmp.
-code_view() {
-    (cd "$root" && env SDL_VIDEODRIVER=dummy "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?}" "page$1.bmp" work/code.txt "$1") \
-        >/dev/null || fail "e2e_home_frame could not draw the code view's page $1"
-}
-# shows_page PAGE SHOT: the shot's preview is that page pixel for pixel.
+# shows_page PAGE SHOT: the shot's preview is pixel for pixel the page drawn in-process
+# (home_frame pagePAGE.bmp work/code.txt PAGE).
 shows_page() { compare -metric AE "bmp:$root/page$1.bmp[320x240+0+0]" "xwd:$2[320x240+0+0]" null: 2>/dev/null; }
 # manager ARG: a clipboard manager (clipboard_manager.cpp) ready on the display; its pid in manager_pid.
 manager() {
     "${HUDWRIGHT_E2E_CLIPBOARD_MANAGER:?}" "$1" >"$root/manager.out" 2>&1 &
     manager_pid=$!
     poll "the clipboard manager" grep -q ready "$root/manager.out"
-}
-# base_code_of_every_offset: a basecode.txt that changes every value code.txt
-# can hold by one (a pixel, a step of scale, a level of colour).
-base_code_of_every_offset() {
-    local i
-    for i in "${!code_offsets[@]}"; do
-        printf '81%s %04X\n' "${code_offsets[i]}" $(((0x${code_homes[i]} + 1) & 0xFFFF))
-    done >"$work/basecode.txt"
 }
 
 # A base code that changes every value code.txt holds, taken at the prompt,
@@ -46,33 +33,27 @@ base_code_of_every_offset() {
 # after the program ended; with a manager that never answers the program still
 # ends at once after its short wait.
 scenario_codes() {
-    local linux=1
+    local linux=1 i
     [ ${#runner[@]} -eq 0 ] || linux=""
     [ -z "$linux" ] || { start_x && manager "$root/managed"; }
-    base_code_of_every_offset
+    # a basecode.txt that changes every value code.txt can hold by one (a pixel, a step of scale, a level of colour)
+    for i in "${!code_offsets[@]}"; do
+        printf '81%s %04X\n' "${code_offsets[i]}" $(((0x${code_homes[i]} + 1) & 0xFFFF))
+    done >"$work/basecode.txt"
     launch
     wait_screen basecode-prompt && keys Return && a_still_editor before
     keys ctrl+s
     poll "code.txt" test -s "$work/code.txt"
-    local lines
-    lines=$(wc -l <"$work/code.txt")
-    [ "$lines" -gt 54 ] || fail "only $lines lines: one page"
-    code_view 1
-    code_view 2
-    keys c
-    wait_for page1 "the code view's first page" shows_page 1
-    keys c
-    wait_for page2 "the code view's second page" shows_page 2
-    keys c
-    wait_for closed "the editor after the last page" same "$(at before)" 0 0 320 240
-    keys c
-    wait_for again "the code view's first page again" shows_page 1
-    keys Escape
-    wait_for escaped "the editor after Escape in the view" same "$(at before)" 0 0 320 240
+    [ "$(wc -l <"$work/code.txt")" -gt 54 ] || fail "only $(wc -l <"$work/code.txt") lines: one page"
+    for page in 1 2; do home_frame "page$page.bmp" work/code.txt $page; done
+    after "keys c" page1 "the code view's first page" shows_page 1
+    after "keys c" page2 "the code view's second page" shows_page 2
+    after "keys c" closed "the editor after the last page" same "$(at before)" 0 0 320 240
+    after "keys c" again "the code view's first page again" shows_page 1
+    after "keys Escape" escaped "the editor after Escape in the view" same "$(at before)" 0 0 320 240
     alive || fail "Escape in the code view ended the program"
 
-    keys ctrl+c
-    poll "xclip to read code.txt from the clipboard" clipboard_is "$work/code.txt"
+    after_poll "keys ctrl+c" "xclip to read code.txt from the clipboard" clipboard_is "$work/code.txt"
     if [ -z "$linux" ]; then # Windows' own text: CR LF (Wine hands X11 programs LF)
         "${runner[@]}" "${HUDWRIGHT_E2E_READ_CLIPBOARD:?}" >"$root/windows-clipboard" || fail "no text on Windows' clipboard"
         sed 's/$/\r/' "$work/code.txt" | cmp -s - "$root/windows-clipboard" || fail "Windows' clipboard is not code.txt with CR LF"
@@ -84,8 +65,7 @@ scenario_codes() {
     xclip -i -quiet -selection clipboard "$root/other" >/dev/null 2>&1 &
     local other=$!
     poll "another program's copy" clipboard_is "$root/other"
-    keys ctrl+c
-    poll "Ctrl+C to take the clipboard back" clipboard_is "$work/code.txt"
+    after_poll "keys ctrl+c" "Ctrl+C to take the clipboard back" clipboard_is "$work/code.txt"
     poll "the other program to let go of the clipboard" eval '! kill -0 $other 2>/dev/null'
     quit
     [ -n "$linux" ] || return 0
@@ -97,8 +77,7 @@ scenario_codes() {
     manager --silent
     launch # code.txt holds the design now: it is offered first, and taken
     wait_screen code-prompt && keys Return && wait_screen editor
-    keys ctrl+c
-    poll "the copy" clipboard_is "$work/code.txt"
+    after_poll "keys ctrl+c" "the copy" clipboard_is "$work/code.txt"
     keys Escape
     wait_limit=15 wait_exit # the hand-over waits two seconds at most
 }

@@ -6,62 +6,27 @@
 # the ends do inside (every signal, the kept file's rules) the in-process tests
 # check: exits_test and saving_test. Linux only (signals, X).
 
-# name, phase (editor: the A Button moved one pixel by X +, the second twin's two;
-# prompt: basecode.txt there; countdown), what it has first (few: no descriptor
-# left once it is in the editor - the probe's `ulimit -n 17` on classic SDL;
-# copied: Ctrl+C pressed, its clipboard's connection open), how it ends (a
-# signal; destroy: xdotool windowclose; kill: xdotool windowkill, the server drops
-# the client; lost: the X server killed), its status and what it says, the lines
-# after "hudwright: " joined by "|" (KEPT: "unsaved changes written to
-# code.unsaved.txt"). code.unsaved.txt holds the change after every end in the
-# editor and is absent after every other. The twins share a folder and are ended
-# by one kill: each keeps the other's file.
-exit_cases() {
-    cat <<'EOF'
-hup         editor     -     HUP        129  ended by SIGHUP (Hangup)|KEPT
-quit        editor     -     QUIT       131  ended by SIGQUIT (Quit)|KEPT
-rt          editor     -     RTMIN+2    164  ended by SIGRTMIN+2 (Real-time signal 2)|KEPT
-pipe        editor     -     PIPE,TERM  143  ended by SIGTERM (Terminated)|KEPT
-destroyed   editor     -     destroy    1    ended: the window was destroyed from outside|KEPT
-killed      editor     -     kill       1    ended: the connection to the display was lost|KEPT
-copied-hup  editor     copied HUP       129  ended by SIGHUP (Hangup)|KEPT
-copied-kill editor     copied kill      1    ended: the connection to the display was lost|KEPT
-twin1       editor     -     HUP        129  -
-twin2       editor     -     HUP        129  -
-cd-hup      countdown  -     HUP        129  ended by SIGHUP (Hangup)
-cd-gone     countdown  -     destroy    1    ended: the window was destroyed from outside
-pr-term     prompt     -     TERM       143  ended by SIGTERM (Terminated)
-pr-gone     prompt     -     destroy    1    ended: the window was destroyed from outside
-lost        editor     few   lost       1    ended: the connection to the display was lost|KEPT
-copied-lost editor     copied lost      1    ended: the connection to the display was lost|KEPT
-pr-lost     prompt     -     lost       1    ended: the connection to the display was lost
-cd-lost     countdown  -     lost       1    ended: the connection to the display was lost
-EOF
-}
+declare -A ex_pid ex_at ex_win ex_dir ex_phase ex_prep ex_how ex_status ex_said ex_wave_of
+ex_names=() ex_slots=0
 
-declare -A ex_pid ex_at ex_win ex_dir
-ex_slots=0
-
-# ex_launch NAME PHASE PREP: the program started in its folder, its window at its own place.
+# ex_launch NAME: the program started in its folder, its window at its own place.
 # Each allocation's stack is taken the quick way: eight programs that unwind every
 # allocation the slow way (set for sdl12-compat before 1.2.64's own leaks, see
 # cmake/lsan.cmake) take minutes to open their windows; none of these ends reaches
 # those leaks (SDL is not quit, or the program ends before the leak check).
 ex_launch() {
-    local name=$1 phase=$2 prep=$3
-    local dir="$work/$name"
-    [[ $name != twin* ]] || dir="$work/twin"
+    local dir="$work/${1%[12]}" # the twins' (twin1, twin2) is twin
     mkdir -p "$dir"
-    [ "$phase" != prompt ] || printf '812114C6 00C8\n' >"$dir/basecode.txt"
+    [ "${ex_phase[$1]}" != prompt ] || printf '812114C6 00C8\n' >"$dir/basecode.txt"
     local x=$((ex_slots % 6 * 320)) y=$((ex_slots / 6 * 320)) leaks=()
     ex_slots=$((ex_slots + 1))
     # The leak checker needs descriptors of its own at the exit (it reads /proc):
     # not for the one that has none left (the program has no leak checker).
-    [ "$prep" != few ] || leaks=(ASAN_OPTIONS=detect_leaks=0:abort_on_error=1)
+    [ "${ex_prep[$1]}" != few ] || leaks=(ASAN_OPTIONS=detect_leaks=0:abort_on_error=1)
     # every signal at its own action, as from a terminal: bash's background jobs ignore SIGINT and SIGQUIT
     (cd "$dir" && exec env --default-signal -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy SDL_VIDEO_WINDOW_POS=$x,$y \
-        "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "${leaks[@]}" "$hudwright" --zoom 1) >"$root/$name.log" 2>&1 &
-    ex_pid[$name]=$! ex_at[$name]="$x $y" ex_dir[$name]=$dir
+        "${sanitizers[@]/:fast_unwind_on_malloc=0/}" "${leaks[@]}" "$hudwright" --zoom 1) >"$root/$1.log" 2>&1 &
+    ex_pid[$1]=$! ex_at[$1]="$x $y" ex_dir[$1]=$dir
 }
 
 # ex_found NAME: its window, found by its place.
@@ -74,12 +39,11 @@ ex_found() {
     done
     return 1
 }
-ex_shot() { timeout 20 xwd -silent -id "${ex_win[$1]}" -out "$root/$1.$2.xwd" 2>/dev/null; }
 # ex_shows NAME SCREEN: its window shows the editor (the X field white), the prompt
 # ("Yes" drawn, black above it) or neither (the count-down): small parts of the shot
 # read, many windows being polled at once.
 ex_shows() {
-    ex_shot "$1" now || return 1
+    wid=${ex_win[$1]} shot "$1.now" || return 1 # into $root/NAME.now.xwd
     local shot="$root/$1.now.xwd" f=("${x_field_white[@]}") shown=other
     if [ "$(count "$shot" $((f[0] + 1)) $((f[1] + 1)) $((f[2] - 2)) $((f[3] - 2)) FFFFFF)" -gt $(((f[2] - 2) * (f[3] - 2) * 2 / 5)) ]; then
         shown=editor
@@ -89,28 +53,31 @@ ex_shows() {
     [ "$shown" = "$2" ]
 }
 # ex_moved NAME: the X field shows another value than before the click.
-ex_moved() { ex_shot "$1" moved && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
+ex_moved() { wid=${ex_win[$1]} shot "$1.moved" && differs "$root/$1.now.xwd" "${x_field_white[@]}" "$root/$1.moved.xwd"; }
 # ex_poll WHAT COMMAND...: poll, at a pace that leaves the machine to the programs.
 ex_poll() { poll_pause=0.3 poll "$@"; }
 
-# ex_ready NAME PHASE PREP: waits until it shows its phase; in the editor, X + clicked
-# (twice for twin2) and seen.
+# ex_ready NAME: waits until it shows its phase; in the editor, X + clicked (twice
+# for twin2) and seen. A count-down lasts four seconds: it is started here, when
+# the others are ready, and ended at once.
 ex_ready() {
+    [ "${ex_phase[$1]}" != countdown ] || ex_launch "$1"
     ex_poll "the window of $1" ex_found "$1"
-    case $2 in
+    case ${ex_phase[$1]} in
     editor)
         ex_poll "$1 in the editor" ex_shows "$1" editor
-        local x y
-        read -r x y <<<"${ex_at[$1]}"
-        xdotool mousemove $((x + x_plus[0])) $((y + x_plus[1])) click 1
+        xdotool mousemove --window "${ex_win[$1]}" "${x_plus[@]}" click 1
         [ "$1" != twin2 ] || xdotool click 1
         ex_poll "$1's A Button moved" ex_moved "$1"
         ;;
     prompt) ex_poll "$1 at the prompt" ex_shows "$1" prompt ;;
-    countdown) ex_shows "$1" other || fail "$1 is past the count-down" ;;
+    countdown)
+        ex_shows "$1" other || fail "$1 is past the count-down"
+        ex_end "$1"
+        ;;
     esac
-    [ "$3" != few ] || ex_no_descriptor_left "$1"
-    [ "$3" != copied ] || ex_copy "$1"
+    [ "${ex_prep[$1]}" != few ] || ex_no_descriptor_left "$1"
+    [ "${ex_prep[$1]}" != copied ] || ex_copy "$1"
 }
 
 # ex_copy NAME: Ctrl+C in its window (given the focus: SDL2 gives it to the
@@ -134,26 +101,25 @@ ex_no_descriptor_left() {
     prlimit --pid "$pid" --nofile=$low:$low || fail "cannot limit $1's descriptors"
 }
 
-# ex_end NAME HOW: ends it that way (lost: nothing here, the X server goes later).
+# ex_end NAME: ends it its way (lost: nothing here, the X server goes later).
 ex_end() {
-    case $2 in
+    case ${ex_how[$1]} in
     destroy) xdotool windowclose "${ex_win[$1]}" ;;
     kill) xdotool windowkill "${ex_win[$1]}" ;;
     lost) ;;
-    *) for s in ${2//,/ }; do kill -s "$s" "${ex_pid[$1]}" && sleep 0.2; done ;;
+    *) for s in ${ex_how[$1]//,/ }; do kill -s "$s" "${ex_pid[$1]}" && sleep 0.2; done ;;
     esac
 }
 
-# ex_check NAME PHASE STATUS SAID: its status, what it said, what it left.
+# ex_check NAME: its status, what it said, what it left.
 ex_check() {
-    local name=$1 phase=$2 want=$3 said=$4 status=0 file=${ex_dir[$1]}/code.unsaved.txt
+    local name=$1 status=0 file=${ex_dir[$1]}/code.unsaved.txt said=${ex_said[$1]//KEPT/unsaved changes written to code.unsaved.txt}
     ex_poll "$name to end" ex_gone "$name"
     wait "${ex_pid[$name]}" 2>/dev/null || status=$? # no word from bash on a signal
-    [ "$status" = "$want" ] || fail "$name ended with $status, not $want: $(cat "$root/$name.log")"
-    said=${said//KEPT/unsaved changes written to code.unsaved.txt}
+    [ "$status" = "${ex_status[$name]}" ] || fail "$name ended with $status, not ${ex_status[$name]}: $(cat "$root/$name.log")"
     [ "$said" = - ] || [ "$(cat "$root/$name.log")" = "hudwright: ${said//|/$'\n'hudwright: }" ] ||
         fail "$name said: $(cat "$root/$name.log")"
-    if [ "$phase" != editor ]; then
+    if [ "${ex_phase[$name]}" != editor ]; then
         [ ! -e "$file" ] || fail "$name wrote code.unsaved.txt"
     elif [[ $name != twin* ]]; then
         [ "$(cat "$file")" = "812114C6 00BB" ] || fail "$name kept: $(cat "$file" 2>&1)"
@@ -162,40 +128,57 @@ ex_check() {
 }
 ex_gone() { ! kill -0 "${ex_pid[$1]}" 2>/dev/null; }
 
-# ex_rows PHASE...: the cases of these phases that end before the X server does;
-# ex_rows lost: those that end with it.
-ex_rows() {
-    local name phase prep how status said
-    while read -r name phase prep how status said; do
-        if [[ " $* " == *" $phase "* && $how != lost ]] || [[ $* == lost && $how == lost ]]; then
-            echo "$name $phase $prep $how $status $said"
-        fi
-    done < <(exit_cases)
-}
-
-# ex_wave PHASE... (or lost): those cases started together, made ready, ended
-# (the twins by one kill, at the same moment) and checked. A count-down lasts
-# four seconds: each is started when the others are ready and ended at once.
+# ex_wave PHASE (or lost): the cases of that phase that end before the X server does
+# (lost: those that end with it) started together, made ready, ended (the twins by
+# one kill, at the same moment) and checked.
 ex_wave() {
-    local name phase prep how status said
-    while read -r name phase prep how status said; do
-        [ "$phase" = countdown ] || ex_launch "$name" "$phase" "$prep"
-    done < <(ex_rows "$@")
-    while read -r name phase prep how status said; do
-        [ "$phase" != countdown ] || ex_launch "$name" "$phase" "$prep"
-        ex_ready "$name" "$phase" "$prep"
-        [ "$phase" != countdown ] || ex_end "$name" "$how"
-    done < <(ex_rows "$@")
-    while read -r name phase prep how status said; do
-        [[ $name == twin* || $phase == countdown ]] || ex_end "$name" "$how"
-    done < <(ex_rows "$@")
+    local names=() name
+    for name in "${ex_names[@]}"; do [ "${ex_wave_of[$name]}" != "$1" ] || names+=("$name"); done
+    for name in "${names[@]}"; do [ "${ex_phase[$name]}" = countdown ] || ex_launch "$name"; done
+    for name in "${names[@]}"; do ex_ready "$name"; done
+    for name in "${names[@]}"; do [[ $name == twin* || ${ex_phase[$name]} == countdown ]] || ex_end "$name"; done
     if [ -n "${ex_pid[twin1]:-}" ]; then kill -HUP "${ex_pid[twin1]}" "${ex_pid[twin2]}"; fi
-    if [ "$*" = lost ]; then kill "$xvfb_pid"; fi
-    while read -r name phase prep how status said; do ex_check "$name" "$phase" "$status" "$said"; done < <(ex_rows "$@")
+    if [ "$1" = lost ]; then kill "$xvfb_pid"; fi
+    for name in "${names[@]}"; do ex_check "$name"; done
     ex_pid=() ex_win=()
 }
 
+# name, phase (editor: the A Button moved one pixel by X +, the second twin's two;
+# prompt: basecode.txt there; countdown), what it has first (few: no descriptor
+# left once it is in the editor - the probe's `ulimit -n 17` on classic SDL;
+# copied: Ctrl+C pressed, its clipboard's connection open), how it ends (a
+# signal; destroy: xdotool windowclose; kill: xdotool windowkill, the server drops
+# the client; lost: the X server killed), its status and what it says, the lines
+# after "hudwright: " joined by "|" (KEPT: "unsaved changes written to
+# code.unsaved.txt"). code.unsaved.txt holds the change after every end in the
+# editor and is absent after every other. The twins share a folder and are ended
+# by one kill: each keeps the other's file.
 scenario_exits() {
+    local name phase prep how status said
+    while read -r name phase prep how status said; do
+        ex_names+=("$name") ex_phase[$name]=$phase ex_prep[$name]=$prep ex_how[$name]=$how ex_status[$name]=$status ex_said[$name]=$said
+        ex_wave_of[$name]=$phase
+        [ "$how" != lost ] || ex_wave_of[$name]=lost
+    done <<'EOF'
+hup         editor     -     HUP        129  ended by SIGHUP (Hangup)|KEPT
+quit        editor     -     QUIT       131  ended by SIGQUIT (Quit)|KEPT
+rt          editor     -     RTMIN+2    164  ended by SIGRTMIN+2 (Real-time signal 2)|KEPT
+pipe        editor     -     PIPE,TERM  143  ended by SIGTERM (Terminated)|KEPT
+destroyed   editor     -     destroy    1    ended: the window was destroyed from outside|KEPT
+killed      editor     -     kill       1    ended: the connection to the display was lost|KEPT
+copied-hup  editor     copied HUP       129  ended by SIGHUP (Hangup)|KEPT
+copied-kill editor     copied kill      1    ended: the connection to the display was lost|KEPT
+twin1       editor     -     HUP        129  -
+twin2       editor     -     HUP        129  -
+cd-hup      countdown  -     HUP        129  ended by SIGHUP (Hangup)
+cd-gone     countdown  -     destroy    1    ended: the window was destroyed from outside
+pr-term     prompt     -     TERM       143  ended by SIGTERM (Terminated)
+pr-gone     prompt     -     destroy    1    ended: the window was destroyed from outside
+lost        editor     few   lost       1    ended: the connection to the display was lost|KEPT
+copied-lost editor     copied lost      1    ended: the connection to the display was lost|KEPT
+pr-lost     prompt     -     lost       1    ended: the connection to the display was lost
+cd-lost     countdown  -     lost       1    ended: the connection to the display was lost
+EOF
     screen=1920x1280
     start_x
     ex_wave editor

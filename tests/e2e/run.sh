@@ -118,6 +118,12 @@ shot_then() {
 }
 # wait_for NAME WHAT COMMAND...: shoots until COMMAND, given the shot, succeeds.
 wait_for() { poll "$2 (see $(at "$1"))" shot_then "$1" "${@:3}"; }
+# after "DOING" NAME WHAT COMMAND...: DOING (its words split, none quoted) done, then wait_for NAME WHAT COMMAND...;
+# after_poll "DOING" WHAT COMMAND...: then poll WHAT COMMAND...
+# shellcheck disable=SC2086
+after() { $1 && wait_for "${@:2}"; }
+# shellcheck disable=SC2086
+after_poll() { $1 && poll "${@:2}"; }
 is_screen() { [ "$(screen_of "$2")" = "$1" ]; }
 wait_screen() { wait_for "$1" "the $1 screen" is_screen "$1"; }
 
@@ -165,12 +171,14 @@ release() { xdotool mouseup 1; }
 click() { press "$1" "$2" && release; }
 keys() { xdotool key --delay 30 "$@"; }
 
+# geometry: X Y WIDTH HEIGHT SCREEN WINDOW set to the window's (globals unless the caller's locals).
+geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 # pointer_left X Y: the program warped the pointer away from X Y to px, py.
 pointer_left() {
     local X Y SCREEN WINDOW rx ry
     eval "$(xdotool getmouselocation --shell)"
     rx=$X ry=$Y
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    geometry
     px=$(((rx - X) / zoom)) py=$(((ry - Y) / zoom))
     [ "$px $py" != "$1 $2" ]
 }

@@ -7,11 +7,6 @@
 
 meter=$magic_meter_color
 
-# bar COLOUR SHOT: sets bx by bw bh to the box of COLOUR's pixels in the preview.
-bar() {
-    read -r bx by bw bh <<<"$(bbox "$2" "$1")"
-    [ "$bx" != none ] || fail "no pixel of colour $1 in the preview (see $2)"
-}
 # bar_moved COLOUR PATTERN SHOT: the bar shows, its "x y" not matching PATTERN.
 bar_moved() { [[ $(bbox "$3" "$1") =~ ^([0-9]+\ [0-9]+) ]] && [[ ${BASH_REMATCH[1]} != $2 ]]; }
 # bar_at COLOUR X Y SHOT: the Magic Meter's bar stands with its corner there, a
@@ -36,10 +31,10 @@ a_still_editor() {
 # precision scenario). The still window, shot NAME, shows the bar at bx, by: DX DY
 # from x0, y0.
 drag_meter() {
-    bar $meter "$1"
-    x0=$bx y0=$by
-    press $((bx + 2)) $((by + 2))
-    poll "the pointer to jump to the meter's centre" pointer_left $((bx + 2)) $((by + 2))
+    read -r x0 y0 _ <<<"$(bbox "$1" $meter)" # the bar's box
+    [ "$x0" != none ] || fail "no Magic Meter in the preview (see $1)"
+    press $((x0 + 2)) $((y0 + 2))
+    poll "the pointer to jump to the meter's centre" pointer_left $((x0 + 2)) $((y0 + 2))
     xdotool keydown shift
     move $((px + $2)) $((py + $3))
     wait_for "$4.moving" "the meter to follow the pointer" bar_moved $meter "$x0 $y0"
@@ -47,17 +42,18 @@ drag_meter() {
     release
     xdotool keyup shift
     wait_for "$4" "a still window" same "$(at "$4.moving")" 0 0 320 320
-    bar $meter "$(at "$4")"
+    read -r bx by _ <<<"$(bbox "$(at "$4")" $meter)"
     [ "$bx $by" = "$((x0 + $2)) $((y0 + $3))" ] || fail "the bar is at $bx $by, not $((x0 + $2)) $((y0 + $3))"
 }
 save_seen() { click "${save[@]}" && wait_for saved "the saved note" note_lit; }
 save_and_quit() { click "${save[@]}" && quit; }
-# home_frame: the untouched window drawn in-process by the same SDL
-# (e2e_home_frame) into $root/home.bmp; $sdl says which SDL drew it.
+# home_frame [BMP CODE PAGE]: the untouched window (or the code view of CODE's layout
+# at PAGE) drawn in-process by the same SDL (e2e_home_frame) into $root/home.bmp (BMP);
+# $sdl says which SDL drew it.
 home_frame() {
     [ -n "$xvfb_pid" ] || start_x # Wine's first program starts its desktop on this display
-    sdl=$(cd "$root" && env SDL_VIDEODRIVER=dummy "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" home.bmp) ||
-        fail "e2e_home_frame could not draw the window"
+    sdl=$(cd "$root" && env SDL_VIDEODRIVER=dummy "${runner[@]}" "${HUDWRIGHT_E2E_HOME_FRAME:?the e2e_home_frame program}" "${@:-home.bmp}") ||
+        fail "e2e_home_frame could not draw ${1:-the window}"
     sdl=${sdl%$'\r'} # a Windows program ends its lines with CR LF
 }
 
@@ -90,13 +86,11 @@ put_files() {
     convert -size 320x240 xc:#FF00FE -fill "#01FE02" -draw "rectangle 160,0 319,239" -type TrueColor BMP3:"${1:-$work}/bg.bmp"
 }
 
-# put_screenshot DIR: a 640x480 bg.png in DIR, an emulator's screenshot as a test can
-# read it: the left half #FF00FE and #0100FE by turns (a 2x2 checkerboard, whose average
+# put_screenshot FILE: a 640x480 PNG, an emulator's screenshot as a test can read it: the left half #FF00FE and #0100FE by turns (a 2x2 checkerboard, whose average
 # is #8000FE), the right half #01FE02 - scaled down, two halves of 160x240.
 put_screenshot() {
     convert -size 2x2 xc:#FF00FE -fill "#0100FE" -draw "point 1,0" -draw "point 0,1" "png:$root/tile.png"
-    convert -size 640x480 xc:#01FE02 \( -size 320x480 "tile:$root/tile.png" \) -composite -type TrueColor \
-        "PNG24:$1/bg.png"
+    convert -size 640x480 xc:#01FE02 \( -size 320x480 "tile:$root/tile.png" \) -composite -type TrueColor "PNG24:$1"
 }
 # noted LINE: the program said LINE on standard error (a shot given after it is not looked at).
 noted() { grep -qF "$1" "$root/app.log"; }
@@ -105,6 +99,8 @@ noted() { grep -qF "$1" "$root/app.log"; }
 
 # tap X Y: a press and its release in one xdotool call, as a touchpad tap sends them
 tap() { move "$1" "$2" && xdotool mousedown 1 mouseup 1; }
+# type_in X Y KEYS...: a click on the field at X Y, then KEYS typed
+type_in() { click "$1" "$2" && keys "${@:3}"; }
 note_lit() { [ "$(count "$1" "${save_note[@]}" 000000)" != $((save_note[2] * save_note[3])) ]; }
 # NOT SAVED is dark on white: most of its area is white
 note_failed() { [ "$(count "$1" "${save_note[@]}" FFFFFF)" -gt $((save_note[2] * save_note[3] / 2)) ]; }
@@ -143,20 +139,15 @@ scenario_screenshot() {
     save_seen
     expect_code
     rm "$work/code.txt" && mkdir "$work/code.txt"
-    click "${save[@]}"
-    wait_for failed "NOT SAVED" note_failed
-    grep -q "hudwright: cannot save code.txt" "$root/app.log" || fail "no line on standard error"
+    after "click ${save[*]}" failed "NOT SAVED" note_failed
+    noted "hudwright: cannot save code.txt" || fail "no line on standard error"
     rmdir "$work/code.txt"
-    click "${x_field_box[0]}" "${x_field[1]}"
-    keys 0 0
-    wait_for typing "the caret after 00" caret_after x_field 2
+    after "type_in ${x_field_box[0]} ${x_field[1]} 0 0" typing "the caret after 00" caret_after x_field 2
     tap "${x_plus[@]}"
     keys Right Right
-    tap "${selector_plus[@]}"
-    tap "${scale_plus[@]}"
-    tap $((color_bar_box[0] + 92)) "${color_bar[1]}"
-    keys ctrl+s
-    wait_for saved "the saved note" note_lit
+    # shellcheck disable=SC2086 # a tap's X Y
+    for t in "${selector_plus[*]}" "${scale_plus[*]}" "$((color_bar_box[0] + 92)) ${color_bar[1]}"; do tap $t; done
+    after "keys ctrl+s" saved "the saved note" note_lit
     expect_code "812114C6 00BD" "81211240 023E" "812111FA 0009" "812111FC 00F6" "812111FE 00FF"
     press "${scale_plus[@]}"
     sleep 6 # the only sleep: a button held for a time, not a wait for the window
@@ -180,16 +171,12 @@ scenario_typed() {
     wait_for note "the line on bg.jpg" noted "hudwright: cannot use bg.jpg: JPEG is not read - save it as PNG"
     wait_screen editor
     keys Tab
-    click "${x_field[@]}"
-    keys 0 0 7 BackSpace 6 4
-    click "${y_field[@]}"
+    type_in "${x_field[@]}" 0 0 7 BackSpace 6 4
     # the keypad's 0, 0, 3, 2: xdotool presses Num Lock for them, which takes no place
-    keys KP_0 KP_0 KP_3 KP_2
-    click "${color_field[@]}"
-    keys shift+a 2 shift+c 4 e 6
+    type_in "${y_field[@]}" KP_0 KP_0 KP_3 KP_2
+    type_in "${color_field[@]}" shift+a 2 shift+c 4 e 6
     keys Tab Tab Tab Tab Tab Tab shift+Tab
-    click "${scale_field[@]}"
-    keys Left
+    type_in "${scale_field[@]}" Left
     save_and_quit
     expect_code "81211230 0064" "81211238 0032" "810BF3D2 $(printf %04X $((rupee_icon_home[0] - 1)))" \
         "812111FA 00A2" "812111FC 00C4" "812111FE 00E6"
@@ -208,7 +195,7 @@ scenario_accepted() {
     mkdir "$work/hud"
     put_files "$work/hud"
     rm "$work/hud/bg.bmp" # else offered first
-    put_screenshot "$work/hud"
+    put_screenshot "$work/hud/bg.png"
     args=(hud)
     [ ${#runner[@]} -gt 0 ] || video=""
     launch
@@ -222,14 +209,7 @@ scenario_accepted() {
     only hud
 }
 
-# put_wide FILE: an 854x480 PNG, an emulator's screenshot of a game stretched to a 16:9
-# window, in four quarters: #FF00FE, #01FE02 above, #0100FE, #FE8001 below. Stretched
-# to the preview, each fills a quarter of it exactly (427 to 160, 240 to 120).
-put_wide() {
-    convert -size 854x480 xc:#FF00FE -fill "#01FE02" -draw "rectangle 427,0 853,239" -fill "#0100FE" \
-        -draw "rectangle 0,240 426,479" -fill "#FE8001" -draw "rectangle 427,240 853,479" -type TrueColor "PNG24:$1"
-}
-# quarters SHOT: each quarter of the preview more than half in its colour of put_wide's
+# quarters SHOT: each quarter of the preview more than half in its colour of the wide screenshot's
 # (drawn unscaled from the corner, the upper left one would fill the preview).
 quarters() {
     [ "$(count "$1" 0 0 160 120 FF00FE)" -gt 9600 ] && [ "$(count "$1" 160 0 160 120 01FE02)" -gt 9600 ] &&
@@ -252,9 +232,12 @@ offered_long() {
 # same preview. (The words on the screens: startup_test.)
 scenario_screenshots() {
     local shot="Legend of Zelda-201207-183512.png"
-    put_screenshot "$work"
-    mv "$work/bg.png" "$work/bg.PNG"
-    put_wide "$work/$shot"
+    put_screenshot "$work/bg.PNG"
+    # an 854x480 PNG, an emulator's screenshot of a game stretched to a 16:9 window, in four quarters:
+    # #FF00FE, #01FE02 above, #0100FE, #FE8001 below. Stretched to the preview, each fills a quarter
+    # of it exactly (427 to 160, 240 to 120).
+    convert -size 854x480 xc:#FF00FE -fill "#01FE02" -draw "rectangle 427,0 853,239" -fill "#0100FE" \
+        -draw "rectangle 0,240 426,479" -fill "#FE8001" -draw "rectangle 427,240 853,479" -type TrueColor "PNG24:$work/$shot"
     convert -size 640x480 xc:#123456 "$work/Legend of Zelda-201207-183001.png"
     touch -d "2012-12-07 18:30:01" "$work/Legend of Zelda-201207-183001.png"
     launch
@@ -285,7 +268,7 @@ scenario_screenshots() {
 # after the last shot began that did not show the count-down yet, or the last search
 # for the window that found none.
 countdown_skipped() {
-    local i=0 n since=$no_window_at
+    local i=0 n since=$no_window_at screen
     local -a began ended
     while [ $(($(date +%s%N) - no_window_at)) -lt 8000000000 ]; do
         began[i]=$(date +%s%N)
@@ -295,26 +278,18 @@ countdown_skipped() {
         i=$((i + 1))
     done
     for ((n = 0; n < i; n++)); do
-        case $(screen_of "$(at "start$n")") in
-        basecode-prompt)
-            [ $(((ended[n] - since) / 1000000)) -lt 4000 ] ||
-                fail "the first prompt came $(((ended[n] - since) / 1000000)) ms after the count-down began"
-            return 0
-            ;;
-        countdown) ;;
-        *) since=${began[n]} ;;
-        esac
+        screen=$(screen_of "$(at "start$n")")
+        [ "$screen" != basecode-prompt ] || break
+        [ "$screen" = countdown ] || since=${began[n]}
     done
-    fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
+    [ $n -lt $i ] || fail "no prompt eight seconds after the window opened (see $(at "start$((i - 1))"))"
+    [ $(((ended[n] - since) / 1000000)) -lt 4000 ] ||
+        fail "the first prompt came $(((ended[n] - since) / 1000000)) ms after the count-down began"
 }
 
-# outline SHOT: ox oy ow oh, the box of the selected element's outline - its black
+# outline_at "X Y W H" SHOT: the box of the selected element's outline - its black
 # dashes, the only pure black of the preview on the built-in background.
-outline() {
-    read -r ox oy ow oh <<<"$(bbox "$1" 000000)"
-    [ "$ox" != none ] || fail "no outline in $1"
-}
-outline_at() { [ "$(bbox "$2" 000000)" = "$1" ]; } # outline_at "X Y W H" SHOT
+outline_at() { [ "$(bbox "$2" 000000)" = "$1" ]; }
 # saved_as LINE...: a click on save writes code.txt with exactly these lines
 code_is() { [ "$(cat "$work/code.txt" 2>/dev/null)" = "$(printf '%s\n' "$@")" ]; }
 saved_as() { click "${save[@]}" && poll "code.txt to hold $*" code_is "$@"; }
@@ -350,29 +325,25 @@ scenario_keys() {
     keys n && wait_screen bg-prompt && keys n && wait_screen editor
     for c in FF00FE 01FE02 123456; do [ "$(count "$(at editor)" 0 0 320 240 $c)" = 0 ] || fail "colour $c shows"; done
     local ax=${a_button_home[0]} ay=${a_button_home[1]} ix=${a_button_icon_home[0]} iy=${a_button_icon_home[1]}
-    outline "$(at editor)"
+    read -r ox oy ow oh <<<"$(bbox "$(at editor)" 000000)" # the outline's box (outline_at)
     [ "$ox $oy" = "$((ax + 7)) $((ay + 7))" ] || fail "the A Button's outline is at $ox $oy"
     local home="$ox $oy $ow $oh" moved="$((ox + 2)) $((oy - 1)) $ow $oh"
     keys Right Right Right shift+Down Up
     save_seen
     expect_code "812114C6 $(hex4 ax+3)" "812114C4 $(hex4 ay+7)"
-    keys ctrl+Left ctrl+shift+Up
-    wait_for set_moved "the outline moved with the A Button" outline_at "$moved"
+    after "keys ctrl+Left ctrl+shift+Up" set_moved "the outline moved with the A Button" outline_at "$moved"
     local both=("812114C6 $(hex4 ax+2)" "812114C4 $(hex4 ay-1)" "812114CC $(hex4 ix-1)" "812114CA $(hex4 iy-8)")
     saved_as "${both[@]}"
-    keys r
-    wait_for reset "the A Button's outline at home" outline_at "$home"
+    after "keys r" reset "the A Button's outline at home" outline_at "$home"
     saved_as "${both[@]:2}"
-    keys ctrl+z
-    wait_for undone "the A Button's outline back where it was moved" outline_at "$moved"
+    after "keys ctrl+z" undone "the A Button's outline back where it was moved" outline_at "$moved"
     saved_as "${both[@]}"
     xdotool keydown Left
     sleep 1.5 # held: the key repeats
     xdotool keyup Left
     quit
     only basecode.txt bg.bmp code.cht code.txt code.unsaved.txt
-    grep -q "unsaved changes written to code.unsaved.txt" "$root/app.log" || fail "nothing said on standard error"
-    local x
+    noted "unsaved changes written to code.unsaved.txt" || fail "nothing said on standard error"
     x=$(awk '$1 == "812114C6" { print $2 }' "$work/code.unsaved.txt")
     [ -n "$x" ] && [ $((0x$x)) -lt $((ax + 2 - 5)) ] || fail "Left held moved the A Button to ${x:-nowhere}"
     [ "$(grep -v ^812114C6 "$work/code.txt")" = "$(grep -v ^812114C6 "$work/code.unsaved.txt")" ] ||
@@ -388,8 +359,7 @@ scenario_keys() {
     cp "$work/code.txt" "$root/second.txt"
     launch
     wait_screen code-prompt && click "${yes[@]}" && wait_screen bg-prompt && keys n && wait_screen editor
-    keys Right
-    wait_for nudged "the A Button one pixel right" differs "$(at editor)" 0 0 320 240
+    after "keys Right" nudged "the A Button one pixel right" differs "$(at editor)" 0 0 320 240
     save_and_quit
     x=$(awk '$1 == "812114C6" { print $2 }' "$root/second.txt")
     [ "$(sed "s/^812114C6 $x\$/812114C6 $(hex4 0x$x+1)/" "$root/second.txt")" = "$(cat "$work/code.txt")" ] ||
@@ -418,19 +388,16 @@ scenario_zoom() {
     a_still_editor still
     convert "bmp:$root/home.bmp" -sample 200% "png:$root/home.big.png"
     same_picture "xwd:$(big still)" "$root/home.big.png" "the window is not home.bmp magnified twice"
-    click "${x_field[@]}"
-    keys 0 0 b b # the A Button one pixel right
+    type_in "${x_field[@]}" 0 0 b b # the A Button one pixel right
     drag_meter "$(at still)" 40 30 moved
     local x1=$bx y1=$by typed="$bx $((0x50 + meter_bar[1]))"
-    # after KEYS... WHAT "X Y": once the keys are typed, the bar stands at X Y
-    after() { keys "${@:1:$#-2}" && wait_for after "${*: -2:1}" bar_at $meter ${*: -1}; }
-    click "${y_field[@]}"
-    after 0 0 5 0 "the typed y" "$typed"
-    after ctrl+z "the typed y undone" "$x1 $y1"
-    after ctrl+z "the drag undone" "$x0 $y0"
-    after ctrl+y "the drag redone" "$x1 $y1"
-    after ctrl+shift+z "the typed y redone" "$typed"
-    wait_for redone "a still window" same "$(at after)" 0 0 320 320
+    # once the keys are typed, the bar stands at its X Y
+    after "type_in ${y_field[*]} 0 0 5 0" keyed "the typed y" bar_at $meter $typed
+    after "keys ctrl+z" keyed "the typed y undone" bar_at $meter $x1 $y1
+    after "keys ctrl+z" keyed "the drag undone" bar_at $meter $x0 $y0
+    after "keys ctrl+y" keyed "the drag redone" bar_at $meter $x1 $y1
+    after "keys ctrl+shift+z" keyed "the typed y redone" bar_at $meter $typed
+    wait_for redone "a still window" same "$(at keyed)" 0 0 320 320
     save_seen
     # hidden and shown again, the window is drawn anew though the picture did not change
     xdotool windowunmap --sync "$wid"
@@ -439,22 +406,15 @@ scenario_zoom() {
     xdotool windowfocus --sync "$wid" 2>/dev/null || true
     wait_for exposed "the preview after an expose" same "$(at saved)" 0 0 320 240 # the note may be gone
     move 100 100 # inside the window at zoom 1 too: the keys go where the pointer is
-    keys ctrl+equal ctrl+minus
-    poll "a 320x320 window (Ctrl+= grew it past the screen?)" window_side 320
-    keys ctrl+equal
-    poll "a 640x640 window again" window_side 640
+    after_poll "keys ctrl+equal ctrl+minus" "a 320x320 window (Ctrl+= grew it past the screen?)" window_side 320
+    after_poll "keys ctrl+equal" "a 640x640 window again" window_side 640
     quit
-    local x
-    x=$(printf %04X $((magic_meter_home[0] + 40)))
+    x=$(hex4 magic_meter_home[0]+40)
     expect_code "812114C6 00BB" "81211506 $x" "81211508 0050" "81211506 $x" "81211508 0050"
 }
 
 # window_side N: the window is N x N screen pixels.
-window_side() {
-    local WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "$WIDTH $HEIGHT" = "$1 $1" ]
-}
+window_side() { geometry && [ "$WIDTH $HEIGHT" = "$1 $1" ]; }
 
 # cli STATUS ARGS...: the program run with ARGS in work/ without a display (and
 # SDL_VIDEODRIVER unset; under Wine, which needs the X display, with it) ends
@@ -471,6 +431,8 @@ cli() {
 usage_line="Usage: hudwright [--zoom N] [--bg FILE] [DIR]"
 # refused LINE...: the last cli run wrote nothing on standard output and these lines on standard error.
 refused() { [ ! -s "$root/out" ] && [ "$(cat "$root/err")" = "$(printf '%s\n' "$@")" ] || fail "it said: $(cat "$root/err")"; }
+# misused ARG LINE: the program run with ARG ends with status 2, saying "hudwright: LINE" and how it is used.
+misused() { cli 2 "$1" && refused "hudwright: $2" "$usage_line" "Try 'hudwright --help' for more."; }
 
 # --help and --version on standard output with status 0, without a display; a
 # misuse and a missing DIR with status 2 (every form of the options: window_test);
@@ -482,12 +444,9 @@ scenario_command_line() {
     [ ! -s "$root/err" ] && [ "$(head -n 1 "$root/out")" = "$usage_line" ] || fail "--help: $(head -n 1 "$root/out")"
     cli 0 --version
     [ ! -s "$root/err" ] && [[ $(cat "$root/out") =~ ^hudwright\ [0-9]+(\.[0-9]+)+$ ]] || fail "--version: $(cat "$root/out")"
-    cli 2 --colour
-    refused "hudwright: unknown option '--colour'" "$usage_line" "Try 'hudwright --help' for more."
-    cli 2 nowhere
-    refused "hudwright: cannot work in nowhere: No such file or directory" "$usage_line" "Try 'hudwright --help' for more."
-    cli 2 --bg
-    refused "hudwright: --bg wants a picture file" "$usage_line" "Try 'hudwright --help' for more."
+    misused --colour "unknown option '--colour'"
+    misused nowhere "cannot work in nowhere: No such file or directory"
+    misused --bg "--bg wants a picture file"
     if [ ${#runner[@]} -eq 0 ]; then
         cli 1
         refused "hudwright: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"
@@ -539,16 +498,13 @@ scenario_precision() {
     a_still_editor still
     local ix=${c_left_icon_home[0]} iy=${c_left_icon_home[1]} rx=${rupee_icon_home[0]} ry=${rupee_icon_home[1]}
     local mx=${magic_meter_home[0]} my=${magic_meter_home[1]}
-    move 231 22
-    wait_for hover "the C-Left Icon's hover outline" box_is "$hover_color" "$((ix - 1)) $((iy - 1)) 26 26"
-    click 231 22
-    wait_for picked "the C-Left Icon outlined" outline_at "$ix $iy 24 24"
+    after "move 231 22" hover "the C-Left Icon's hover outline" box_is "$hover_color" "$((ix - 1)) $((iy - 1)) 26 26"
+    after "click 231 22" picked "the C-Left Icon outlined" outline_at "$ix $iy 24 24"
 
     drag_to $((rx + 8)) $((ry + 8)) "$rx $ry 16 16" $((rx + 2)) $((ry + 8)) snapping "the guide on the Magic Meter's left" guide_at down "$mx"
     wait_for snapped "the Rupee Icon on the Magic Meter's left" outline_at "$mx $ry 16 16"
     saved_with "810BF3D2 $(hex4 mx)"
-    keys ctrl+z
-    wait_for undone "the Rupee Icon back home" outline_at "$rx $ry 16 16"
+    after "keys ctrl+z" undone "the Rupee Icon back home" outline_at "$rx $ry 16 16"
     xdotool keydown shift
     drag_to $((rx + 8)) $((ry + 8)) "$rx $ry 16 16" $((rx + 2)) $((ry + 8)) free "the Rupee Icon following, with Shift" outline_at "$((rx - 6)) $ry 16 16"
     xdotool keyup shift
@@ -563,30 +519,22 @@ scenario_precision() {
 
     wait_for saved_gone "the saved note gone" no_note # a still window is one without a passing note
     a_still_editor before_grid
-    keys g
-    wait_for grid "the grid" differs "$(at before_grid)" 0 0 320 240
-    keys g
-    wait_for no_grid "the grid gone" same "$(at before_grid)" 0 0 320 240 # the note may be gone
+    after "keys g" grid "the grid" differs "$(at before_grid)" 0 0 320 240
+    after "keys g" no_grid "the grid gone" same "$(at before_grid)" 0 0 320 240 # the note may be gone
 
-    click 207 19
-    wait_for a_button "the A Button outlined" outline_at "$((a_button_home[0] + 7)) $((a_button_home[1] + 7)) 29 29"
-    keys ctrl+shift+Up ctrl+shift+Up
-    wait_for a_set "the A Button at the top" outline_at "$((a_button_home[0] + 7)) 7 29 29"
+    after "click 207 19" a_button "the A Button outlined" outline_at "$((a_button_home[0] + 7)) $((a_button_home[1] + 7)) 29 29"
+    after "keys ctrl+shift+Up ctrl+shift+Up" a_set "the A Button at the top" outline_at "$((a_button_home[0] + 7)) 7 29 29"
     saved_with "812114C4 0000" "812114CA 0000"
 
     drag_to 10 10 "0 0 120 17" 60 80 hearts "the note on the Hearts" fixed_noted
-    keys Right
-    wait_for hearts_still "the Hearts outlined where the game draws them" outline_at "0 0 120 17"
+    after "keys Right" hearts_still "the Hearts outlined where the game draws them" outline_at "0 0 120 17"
     no_guide "$(at hearts_still)" || fail "a guide after the drag (see $(at hearts_still))"
 
     wait_for fixed_gone "the note gone" no_note
     keys Tab # the Map
     a_still_editor map
-    click "${x_field[@]}"
-    keys 0 0
-    wait_for typing "the caret after 00" caret_after x_field 2
-    keys Escape
-    wait_for typed_away "the Map's x again" same "$(at map)" "${x_field_white[@]}"
+    after "type_in ${x_field[*]} 0 0" typing "the caret after 00" caret_after x_field 2
+    after "keys Escape" typed_away "the Map's x again" same "$(at map)" "${x_field_white[@]}"
     alive || fail "Escape during the typing quit"
     keys Right
     saved_with "812117DE $(hex4 map_home[0]+1)"
