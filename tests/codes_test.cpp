@@ -295,20 +295,14 @@ layout nudged() {
 const rlimit tiny{5, 5}; // a write that fails part-way, also for root: no file may grow beyond 5 bytes
 
 // A save of nudged() to `to` in a child process, after `before` there, as
-// `user` where that is not who runs the test (as root), what it says on
-// standard error written to "said": 0 when it saved, 1 when it failed, else
-// as in_child.
-int save_in_child(
+// `user` where that is not who runs the test (as root): 0 when it saved, 1
+// when it failed, else as in_child; and what it said on standard error.
+std::pair<int, std::string> save_in_child(
     const char* to, uid_t user = geteuid(), const std::function<void()>& before = [] {}) {
-    write_file("said", "");
-    EXPECT_EQ(chown("said", user, user), 0);
-    return in_child([&] {
+    return said_in_child([&] {
         before();
         if (user != geteuid() && (setgid(user) != 0 || setuid(user) != 0)) _exit(3);
-        if (!std::freopen("said", "w", stderr)) _exit(4);
-        const bool saved = export_codes(nudged(), to);
-        std::fflush(stderr);
-        _exit(saved ? 0 : 1);
+        _exit(export_codes(nudged(), to) ? 0 : 1);
     });
 }
 
@@ -344,11 +338,12 @@ TEST(export, a_link_is_followed_only_when_the_user_or_root_made_it) {
             ASSERT_EQ(lchown(name.c_str(), r.links[k], r.links[k]), 0);
             next = name;
         }
-        EXPECT_EQ(save_in_child(next.c_str(), user), r.saved ? 0 : 1);
+        const auto [status, said] = save_in_child(next.c_str(), user);
+        EXPECT_EQ(status, r.saved ? 0 : 1);
         EXPECT_EQ(fs::exists(own) ? read_file(own) : "none", r.saved      ? "812114C6 00BB\n"
                                                              : r.dangling ? "none"
                                                                           : "kept\n");
-        EXPECT_EQ(read_file("said"), r.saved ? "" : "hudwright: cannot save " + next + refused);
+        EXPECT_EQ(said, r.saved ? "" : "hudwright: cannot save " + next + refused);
         EXPECT_TRUE(fs::is_symlink(next)) << "a link stays a link";
     }
 }
@@ -401,7 +396,8 @@ TEST(export, temporary_names_never_fail_a_save_that_the_files_own_name_would_not
 TEST(export, what_killed_saves_left_goes_at_the_next_save) {
     temp_dir dir;
     // a save killed by the file size limit while it writes
-    EXPECT_EQ(save_in_child("code.txt", geteuid(), [] { setrlimit(RLIMIT_FSIZE, &tiny); }), 100 + SIGXFSZ);
+    EXPECT_EQ(save_in_child("code.txt", geteuid(), [] { setrlimit(RLIMIT_FSIZE, &tiny); }).first,
+              100 + SIGXFSZ);
     auto leftovers = [] {
         std::vector<std::string> names;
         for (auto& e : fs::directory_iterator("."))

@@ -357,16 +357,11 @@ struct scripted_work {
 // one is raised on the way (the program's handlers are set once for a process).
 template <class Check> std::pair<int, std::string> checked([[maybe_unused]] bool child, Check check) {
 #ifndef _WIN32
-    if (child) {
-        const int status = in_child([&] {
+    if (child)
+        return said_in_child([&] {
             catch_ending_signals();
-            if (!std::freopen("said", "w", stderr)) _exit(98);
-            const int status = check();
-            std::fflush(stderr);
-            _exit(status);
+            _exit(check());
         });
-        return {status, read_file("said")};
-    }
 #endif
     int status             = 0;
     const std::string said = stderr_of([&] { status = check(); });
