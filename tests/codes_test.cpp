@@ -139,9 +139,7 @@ TEST(import, exported_code_reads_back_to_the_same_layout) {
         for (int n = 1 + static_cast<int>(rng() % 40); n > 0; n--)
             if (const code_entry& c = code_table[rng() % code_count]; c.offset)
                 set_code_value(edited, c, rng());
-        char text[export_capacity];
-        const std::string code(text, format_codes(edited, text, sizeof text));
-        ASSERT_EQ(changes(imported(code)), changes(edited)) << "seed " << seed;
+        ASSERT_EQ(changes(imported(codes_of(edited))), changes(edited)) << "seed " << seed;
     }
 }
 
@@ -189,9 +187,8 @@ const struct { const char* what; void (*edit)(layout&); const char* want; } case
 TEST(cheat_file, the_codes_are_one_enabled_cheat_joined_by_plus_signs) {
     layout every = home_layout();
     for (const code_entry& c : code_table) set_code_value(every, c, code_home(every, c) ^ 0x5A5A);
-    char all[export_capacity];
-    const std::string longest(all, format_codes(every, all, sizeof all));
-    std::string joined = longest.substr(0, longest.size() - 1);
+    const std::string longest = codes_of(every);
+    std::string joined        = longest.substr(0, longest.size() - 1);
     std::replace(joined.begin(), joined.end(), '\n', '+');
     const std::string head = "cheats = 1\n\ncheat0_desc = \"Hudwright\"\ncheat0_code = \"",
                       tail = "\"\ncheat0_enable = true\n";
@@ -264,8 +261,7 @@ TEST(export, the_panel_marks_exactly_the_values_a_save_drops) {
             }
             if (changes(m).empty()) continue; // the element has no such value
             const std::string name = trimmed(row.name) + " " + what;
-            char text[export_capacity];
-            if (format_codes(m, text, sizeof text) == 0) dropped.push_back(name);
+            if (codes_of(m).empty()) dropped.push_back(name);
             if (field_never_saved(m, f)) marked.push_back(name);
         }
     EXPECT_EQ(marked, dropped);

@@ -133,8 +133,7 @@ TEST_F(saving, quitting_with_changes_not_saved_keeps_them_in_code_unsaved_txt_an
         });
         if (r.no_save) said.erase(0, said.find('\n') + 1); // the failed save's line: a_failed_save_says_why's
         EXPECT_EQ(said, r.said);
-        char text[export_capacity];
-        const std::string code(text, format_codes(ed.design.model, text, sizeof text));
+        const std::string code = codes_of(ed.design.model);
         EXPECT_EQ(fs::exists(unsaved_file) ? read_file(unsaved_file) : "none",
                   !r.said.empty() && !code.empty() ? code : "none");
         EXPECT_EQ(fs::exists("code.unsaved.1.txt") ? read_file("code.unsaved.1.txt") : "", r.aside);

@@ -305,11 +305,7 @@ TEST_F(startup_test, a_design_saved_in_one_sitting_is_continued_in_the_next_or_k
     layout nudged = design, home_nudged = home_layout();
     nudged.elements[el_a_button].pos.x++;
     home_nudged.elements[el_a_button].pos.x++;
-    auto codes = [](const layout& m) {
-        char text[export_capacity];
-        return std::string(text, format_codes(m, text, sizeof text));
-    };
-    const std::string designed = codes(design);
+    const std::string designed = codes_of(design);
     ASSERT_GT(std::count(designed.begin(), designed.end(), '\n'), 40);
     // clang-format off
     const struct { const char* answer; const layout& saved; std::string kept; const char* said; } rows[] = {
@@ -328,7 +324,7 @@ TEST_F(startup_test, a_design_saved_in_one_sitting_is_continued_in_the_next_or_k
         push_script("Right click:save Escape");
         const std::string said = stderr_of([&] { editor_loop(ed), finish_run(ed); });
         EXPECT_EQ(said, r.said);
-        EXPECT_EQ(read_file("code.txt"), codes(r.saved));
+        EXPECT_EQ(read_file("code.txt"), codes_of(r.saved));
         EXPECT_EQ(read_file(earlier_file), r.kept) << "what is kept beside";
     }
 }
