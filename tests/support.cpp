@@ -2,6 +2,7 @@
 #include "support.h"
 
 #include "model/hex.h"
+#include "model/export.h"
 #include "model/import.h"
 
 #include <algorithm>
@@ -474,4 +475,9 @@ void push_release(int x, int y, Uint8 button) {
 void push_motion(int x, int y) {
     SDL_Event e{.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0}};
     SDL_PushEvent(&e);
+}
+
+std::string codes_of(const layout& m) {
+    char text[export_capacity];
+    return std::string(text, format_codes(m, text, sizeof text));
 }

@@ -196,3 +196,6 @@ template <class Body> std::pair<int, std::string> said_in_child(Body body) {
     return {status, text};
 }
 #endif
+
+// code.txt's text for m, as a save writes it.
+std::string codes_of(const layout& m);
